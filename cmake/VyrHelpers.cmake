@@ -1,0 +1,48 @@
+# Warning set for every target of the project.
+function(vyr_set_warnings target)
+    target_compile_options(${target} PRIVATE
+        -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor -Woverloaded-virtual
+        -Wconversion -Wsign-conversion)
+    if(VYR_WERROR)
+        target_compile_options(${target} PRIVATE -Werror)
+    endif()
+endfunction()
+
+# vyr_add_qtest(NAME <name> SOURCES <files...> [LIBS <targets...>] [LABELS <labels...>]
+#               [XVFB] [GUI])
+# Builds one Qt Test executable and registers it with CTest. Tests run headless on
+# Qt's offscreen platform; XVFB runs the test under a private Xvfb server for code
+# that needs a real X display.
+function(vyr_add_qtest)
+    cmake_parse_arguments(T "XVFB;GUI" "NAME" "SOURCES;LIBS;LABELS" ${ARGN})
+    add_executable(${T_NAME} ${T_SOURCES})
+    set_target_properties(${T_NAME} PROPERTIES
+        RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests/bin)
+    target_link_libraries(${T_NAME} PRIVATE Qt5::Core Qt5::Test ${T_LIBS})
+    target_include_directories(${T_NAME} PRIVATE ${CMAKE_SOURCE_DIR}/tests/support)
+    target_compile_definitions(${T_NAME} PRIVATE
+        VYR_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
+        VYR_TEST_DATA_DIR="${CMAKE_SOURCE_DIR}/tests/data"
+        VYR_BIN_DIR="${VYR_BIN_DIR}"
+        VYR_BUILD_DIR="${CMAKE_BINARY_DIR}")
+    vyr_set_warnings(${T_NAME})
+    if(T_XVFB)
+        add_test(NAME ${T_NAME}
+                 COMMAND xvfb-run -a -s "-screen 0 1280x1024x24 +extension RANDR"
+                         $<TARGET_FILE:${T_NAME}>)
+    else()
+        add_test(NAME ${T_NAME} COMMAND ${T_NAME})
+    endif()
+    set(env "QT_QPA_PLATFORM=offscreen")
+    if(T_XVFB)
+        set(env "")
+    endif()
+    if(VYR_SANITIZE)
+        list(APPEND env
+             "ASAN_OPTIONS=fast_unwind_on_malloc=0:detect_leaks=1"
+             "LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/tests/support/lsan.supp"
+             "UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1")
+    endif()
+    set_tests_properties(${T_NAME} PROPERTIES
+        ENVIRONMENT "${env}" LABELS "${T_LABELS}" TIMEOUT 300)
+endfunction()
