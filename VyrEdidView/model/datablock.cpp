@@ -1,0 +1,213 @@
+#include "datablock.h"
+
+#include "callbackcontext.h"
+
+#include <cstring>
+
+DataBlock::DataBlock(unsigned offset, CallbackContext *context)
+    : borderActive(false), startOffset(offset), callbackContext(context)
+{
+}
+
+DataBlock::~DataBlock() = default;
+
+unsigned DataBlock::GetNumOfExtensions() const
+{
+    return 0;
+}
+
+bool DataBlock::SupportExtensions() const
+{
+    return false;
+}
+
+unsigned DataBlock::GetChecksum() const
+{
+    return 0;
+}
+
+unsigned DataBlock::GetBlockSize() const
+{
+    return 0;
+}
+
+unsigned DataBlock::GetStartOffset() const
+{
+    return startOffset;
+}
+
+unsigned DataBlock::GetVersion() const
+{
+    return 0;
+}
+
+void DataBlock::FillModeInfo(CallbackFillContentTgt *) {}
+
+void DataBlock::FillCellInfo(unsigned, QString *, QString *, QString *) {}
+
+int DataBlock::Validate(CallbackFillContentTgt *)
+{
+    return 0;
+}
+
+void DataBlock::RecalcCheckSum()
+{
+    recalcCheckSum();
+}
+
+bool DataBlock::GetDetailedTiming(unsigned, DetailedTiming *)
+{
+    return false;
+}
+
+void DataBlock::SetDetailedTiming(unsigned, DetailedTiming *) {}
+
+bool DataBlock::GetCvt3ByteTiming(unsigned, Cvt3ByteTiming *)
+{
+    return false;
+}
+
+void DataBlock::SetCvt3ByteTiming(unsigned, const Cvt3ByteTiming *) {}
+
+QList<EdidItemLocation> DataBlock::GetDetailedTimingLocation(unsigned, unsigned)
+{
+    return {};
+}
+
+bool DataBlock::IsDescriptorSupported(DescriptorID)
+{
+    return false;
+}
+
+bool DataBlock::SetStandardTiming(unsigned, unsigned, StandardTiming *)
+{
+    return false;
+}
+
+bool DataBlock::SetColorManagement(unsigned, ColorManagement *)
+{
+    return false;
+}
+
+bool DataBlock::GetColorManagement(unsigned, ColorManagement *)
+{
+    return false;
+}
+
+void DataBlock::SetRangeLimits(unsigned, RangeLimits *) {}
+
+void DataBlock::SetEstablishedTimingSupport(unsigned, unsigned, bool) {}
+
+void DataBlock::SetDescriptorString(unsigned, EdidString *) {}
+
+void DataBlock::RemoveDescriptor(unsigned) {}
+
+QList<EdidItemLocation> DataBlock::GetStringDescriptorLocation(unsigned, unsigned)
+{
+    return {};
+}
+
+QList<EdidItemLocation> DataBlock::GetStandardTimingLocation(unsigned, unsigned)
+{
+    return {};
+}
+
+QList<EdidItemLocation> DataBlock::GetCvt3ByteTimingLocation(unsigned, unsigned)
+{
+    return {};
+}
+
+QList<EdidItemLocation> DataBlock::GetRangeLimitsLocation(unsigned, unsigned)
+{
+    return {};
+}
+
+bool DataBlock::IsEstablishedTimingSupported(unsigned, unsigned)
+{
+    return false;
+}
+
+bool DataBlock::GetStandardTiming(unsigned, unsigned, StandardTiming *)
+{
+    return false;
+}
+
+void DataBlock::GetRangeLimits(unsigned, RangeLimits *) {}
+
+QString DataBlock::GetEstablishedTimingName(unsigned, unsigned)
+{
+    return QString();
+}
+
+QList<EdidItemLocation> DataBlock::GetEstablishedTimingLocation(unsigned, unsigned)
+{
+    return {};
+}
+
+QList<EdidItemLocation> DataBlock::GetDummyDescriptorLocation(unsigned, unsigned)
+{
+    return {};
+}
+
+void DataBlock::GetDescriptorString(unsigned, EdidString *) {}
+
+QList<EdidItemLocation> DataBlock::GetDescriptorsLocation()
+{
+    return {};
+}
+
+DescriptorID DataBlock::GetDescriptorID(unsigned)
+{
+    return DescriptorUnknown;
+}
+
+void DataBlock::GetColorPoint(unsigned, ColorPoint *) {}
+
+void DataBlock::AddDescriptor(DescriptorID, unsigned) {}
+
+unsigned DataBlock::DTBCount() const
+{
+    return 0;
+}
+
+unsigned DataBlock::CVTCount() const
+{
+    return 0;
+}
+
+unsigned DataBlock::STCount() const
+{
+    return 0;
+}
+
+void DataBlock::setBorderActiveState(bool active)
+{
+    borderActive = active;
+}
+
+void DataBlock::ZeroMem(void *buffer, int count)
+{
+    if (buffer && count > 0)
+        std::memset(buffer, 0, static_cast<size_t>(count));
+}
+
+unsigned char DataBlock::computeOneByteCheckSum(const unsigned char *data, unsigned count)
+{
+    if (!data)
+        return 0;
+    unsigned sum = 0;
+    for (unsigned i = 0; i < count; ++i)
+        sum += data[i];
+    return static_cast<unsigned char>((256u - (sum % 256u)) % 256u);
+}
+
+void DataBlock::storeBlockChecksum(unsigned char *block, unsigned size)
+{
+    if (!block || size == 0)
+        return;
+    const unsigned char stored = block[size - 1];
+    const unsigned char computed = computeOneByteCheckSum(block, size - 1);
+    block[size - 1] = computed;
+    if (computed != stored && callbackContext)
+        callbackContext->checksumChanged(this);
+}
