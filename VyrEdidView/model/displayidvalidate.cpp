@@ -1,0 +1,6 @@
+#include "displayidblock.h"
+
+int DisplayIDBlock::Validate(CallbackFillContentTgt *)
+{
+    return 0;
+}
