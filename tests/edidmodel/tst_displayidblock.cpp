@@ -3,6 +3,7 @@
 // checksums kept right.
 
 #include "displayidblock.h"
+#include "tst_displayidfixtures.h"
 #include "vyrtestutil.h"
 
 #include <QRandomGenerator>
@@ -10,6 +11,8 @@
 #include <QtTest>
 
 #include <cstring>
+
+using namespace DidFixture;
 
 namespace {
 
@@ -21,54 +24,10 @@ public:
     using DisplayIDBlock::resizePayload;
 };
 
-unsigned char *bytes(QByteArray &a)
-{
-    return reinterpret_cast<unsigned char *>(a.data());
-}
-
-// A section {version, length, product type, extension count} followed by the given data
-// area (zero-filled to length), its checksum and zeros up to size.
-QByteArray section(unsigned version, unsigned length, unsigned productType, const QByteArray &data,
-                   int size, unsigned extensions = 0)
-{
-    QByteArray s(size, '\0');
-    s[0] = char(version);
-    s[1] = char(length);
-    s[2] = char(productType);
-    s[3] = char(extensions);
-    s.replace(4, data.size(), data);
-    if (4 + int(length) < size)
-        s[4 + int(length)] = char(DataBlock::computeOneByteCheckSum(bytes(s), 4 + length));
-    return s.left(size);
-}
-
-// The section wrapped in a 128-byte EDID extension block with both checksums.
-QByteArray wrapped(unsigned version, unsigned length, unsigned productType, const QByteArray &data)
-{
-    QByteArray block(128, '\0');
-    block[0] = char(0x70);
-    const QByteArray s = section(version, length, productType, data, 127);
-    block.replace(1, qMin(s.size(), 127), s.left(127));
-    block[127] = char(DataBlock::computeOneByteCheckSum(bytes(block), 127));
-    return block;
-}
-
-bool sumsToZero(const unsigned char *p, unsigned n)
-{
-    unsigned sum = 0;
-    for (unsigned i = 0; i < n; ++i)
-        sum += p[i];
-    return (sum & 0xFFu) == 0;
-}
-
-// Header plus zero payload.
+// Header plus a payload of length bytes of fill.
 QByteArray dataBlock(unsigned tag, unsigned revision, unsigned length, char fill = '\0')
 {
-    QByteArray b(3 + int(length), fill);
-    b[0] = char(tag);
-    b[1] = char(revision);
-    b[2] = char(length);
-    return b;
+    return DidFixture::dataBlock(tag, revision, QByteArray(int(length), fill));
 }
 
 struct MapEntry
