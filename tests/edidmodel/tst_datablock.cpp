@@ -8,6 +8,9 @@
 #include <QRegularExpression>
 #include <QtTest>
 
+#include <algorithm>
+#include <array>
+
 namespace {
 
 // Smallest concrete block: a 128-byte block whose checksum is byte 127.
@@ -161,9 +164,11 @@ void tst_DataBlock::checksumAgreesWithReferenceDecoder()
 
 void tst_DataBlock::checksumStepNotifiesOnlyOnChange()
 {
-    QByteArray image = VyrTest::readSample(QStringLiteral("edid13-digital-len4000-2.bin"));
-    QVERIFY(image.size() >= 128);
-    auto *data = reinterpret_cast<unsigned char *>(image.data());
+    const QByteArray sample = VyrTest::readSample(QStringLiteral("edid13-digital-len4000-2.bin"));
+    QVERIFY(sample.size() >= 128);
+    std::array<unsigned char, 128> image{};
+    std::copy_n(sample.constData(), 128, image.begin());
+    unsigned char *data = image.data();
     const unsigned char good = data[127];
 
     CountingContext context;
