@@ -10,6 +10,9 @@
 
 #include <algorithm>
 #include <array>
+#include <fstream>
+#include <iterator>
+#include <string>
 
 namespace {
 
@@ -75,6 +78,7 @@ private slots:
     void baseOperationsAnswerNothing();
     void zeroMem();
     void borderActiveState();
+    void modelNeedsNoGuiLibrary();
 };
 
 void tst_DataBlock::checksumHelper_data()
@@ -301,6 +305,18 @@ void tst_DataBlock::borderActiveState()
     QCOMPARE(block.borderState(), true);
     block.edidToDetailedTiming(raw, &t);
     QCOMPARE(t.borderActive, true);
+}
+
+// The block model links Qt Core only: a program using it loads no GUI or widget library.
+void tst_DataBlock::modelNeedsNoGuiLibrary()
+{
+    std::ifstream maps("/proc/self/maps");
+    if (!maps)
+        QSKIP("no /proc/self/maps");
+    const std::string text((std::istreambuf_iterator<char>(maps)), std::istreambuf_iterator<char>());
+    QVERIFY(text.find("libQt5Core") != std::string::npos);
+    QVERIFY(text.find("libQt5Widgets") == std::string::npos);
+    QVERIFY(text.find("libQt5Gui") == std::string::npos);
 }
 
 QTEST_GUILESS_MAIN(tst_DataBlock)
