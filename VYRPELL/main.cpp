@@ -29,6 +29,10 @@ int main(int argc, char *argv[])
     splash.raise();
 
     window.InitializeComponents(&splash);
+    // The window can be closed while start-up still runs (the splash screen lets
+    // events through); quitting then came before the event loop and would be lost.
+    if (window.isShutDown())
+        return 0;
 
     showSplashMessage(splash, QCoreApplication::translate("main", "Ready..."));
     QTimer::singleShot(1000, &splash, &QWidget::close);

@@ -50,6 +50,8 @@ public:
     VyrSystemManager *systemManager() const { return m_systemManager; }
     QTextEdit *logWindow() const { return m_logWindow; }
     QDockWidget *logDock() const { return m_logDock; }
+    // True once the window was closed and the plug-ins were shut down.
+    bool isShutDown() const { return m_pluginsShutDown; }
 
 signals:
     void Signal_DeviceNodesChanged();
