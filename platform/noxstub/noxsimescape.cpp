@@ -1,0 +1,743 @@
+// Driver escapes of the simulated library: the frames the program sends through
+// Send, the test-harness functions, DDC/CI replies and DPCD registers.
+
+#include "noxsimmachine.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+struct Frame
+{
+    int adapter = 0;
+    uint32_t code = 0;
+    uint32_t displayField = 0;
+    const unsigned char *input = nullptr; // the caller's input (after the header)
+    size_t inputSize = 0;
+    unsigned char *output = nullptr;
+    size_t outputSize = 0;
+
+    uint32_t word(size_t index) const
+    {
+        uint32_t value = 0;
+        if ((index + 1) * 4 <= inputSize)
+            std::memcpy(&value, input + index * 4, 4);
+        return value;
+    }
+    // Copies a reply record into the output, cut to the output size.
+    template <typename T>
+    void reply(const T &record) const
+    {
+        replyBytes(&record, sizeof(T));
+    }
+    void replyBytes(const void *data, size_t size) const
+    {
+        if (output && outputSize)
+            std::memcpy(output, data, std::min(size, outputSize));
+    }
+};
+
+const NoxSimDisplay *controllerDisplay(NoxSimMachine &m, int adapter, int controller)
+{
+    for (const NoxSimDisplay &d : m.displays) {
+        if (d.adapter == adapter && d.mapped && d.connected && d.controller == controller)
+            return &d;
+    }
+    return nullptr;
+}
+
+NoxSimMode currentMode(const NoxSimDisplay &d)
+{
+    if (d.modes.isEmpty())
+        return NoxSimMode{};
+    return d.modes[std::max(0, std::min(d.currentMode, d.modes.size() - 1))];
+}
+
+uint32_t hTotal(const NoxSimMode &mode)
+{
+    return static_cast<uint32_t>(mode.width) + 160u;
+}
+
+uint32_t vTotal(const NoxSimMode &mode)
+{
+    return static_cast<uint32_t>(mode.height) + 45u;
+}
+
+// Pixel clock in kHz of a mode with reduced blanking.
+uint32_t pixelClockKHz(const NoxSimMode &mode)
+{
+    return static_cast<uint32_t>(std::lround(static_cast<double>(hTotal(mode)) * vTotal(mode) * mode.refresh / 1000.0));
+}
+
+bool isDisplayPort(const NoxSimDisplay &d)
+{
+    return d.signalType == NOX_SIGNAL_DISPLAYPORT || d.signalType == NOX_SIGNAL_EDP;
+}
+
+int colorDepthFlag(int number)
+{
+    return number >= 1 && number <= 6 ? 1 << (number - 1) : 0;
+}
+
+// ---- DisplayPort test functions -------------------------------------------------------------
+int dpCommand(NoxSimDisplay &d, const Frame &f)
+{
+    if (!isDisplayPort(d))
+        return NOX_ERR_NOT_SUPPORTED;
+    const uint32_t function = f.word(4);
+    const unsigned char *in = f.input + 20;
+    const size_t inSize = f.inputSize > 20 ? f.inputSize - 20 : 0;
+    auto inWord = [&](size_t i) {
+        uint32_t v = 0;
+        if ((i + 1) * 4 <= inSize)
+            std::memcpy(&v, in + i * 4, 4);
+        return v;
+    };
+    const NoxSimMode mode = currentMode(d);
+    switch (function) {
+    case DP_GET_LINK_PARAMS: {
+        tagZOVRETH_DPGETSETLINKPARAMS r{12, static_cast<uint32_t>(d.setting("dpLanes", 4)),
+                                        static_cast<uint32_t>(d.setting("dpLinkRate", 0x14))};
+        f.reply(r);
+        return NOX_OK;
+    }
+    case DP_SET_LINK_PARAMS:
+        d.settings["dpLanes"] = static_cast<int>(inWord(1));
+        d.settings["dpLinkRate"] = static_cast<int>(inWord(2));
+        return NOX_OK;
+    case DP_GET_DEVICE_ID: {
+        const uint32_t r[2] = {8, 0x53490000u + static_cast<uint32_t>(d.index)};
+        f.replyBytes(r, sizeof(r));
+        return NOX_OK;
+    }
+    case DP_SETUP_LT_TEST:
+    case DP_SET_LANE_PARAMS:
+    case DP_START_TOPOLOGY_DISCOVERY:
+        return NOX_OK;
+    case DP_SET_TEST_MODE:
+        d.settings["dpTestMode"] = static_cast<int>(inWord(1));
+        return NOX_OK;
+    case DP_SET_SPREAD_SPECTRUM:
+        d.settings["dpSpreadSpectrum"] = static_cast<int>(inWord(2));
+        return NOX_OK;
+    case DP_SET_DITHERING:
+        d.settings["ditherState"] = static_cast<int>(inWord(2));
+        return NOX_OK;
+    case DP_GET_STREAM_INFO: {
+        tagZOVRETH_STREAMINFO r{24, 8, static_cast<uint32_t>(d.setting("pixelEncoding", 0)),
+                                pixelClockKHz(mode), hTotal(mode), vTotal(mode)};
+        f.reply(r);
+        return NOX_OK;
+    }
+    case DP_SET_DRR_CONFIG_OLD:
+        d.settings["drrRefresh"] = static_cast<int>(inWord(1) * 1000);
+        return NOX_OK;
+    case DP_GET_DRR_STATUS_OLD: {
+        tagZOVRETH_DRRSTATUS r{28, 48, 144, vTotal(mode), vTotal(mode) * 3, 1, 0x3};
+        f.reply(r);
+        return NOX_OK;
+    }
+    case DP_GET_LINK_INFO: {
+        tagZOVRETH_LINKINFO r{};
+        r.ulSize = 32;
+        // {link-rate code, rate in units of 270 Mbit/s / 10}: RBR, HBR, HBR2, HBR3
+        const unsigned char pairs[10] = {0x06, 6, 0x0A, 10, 0x14, 20, 0x1E, 30, 0, 0};
+        std::memcpy(r.ucLinkPairs, pairs, sizeof(pairs));
+        r.ulLinkValue = 4;
+        r.ulInfo1 = static_cast<uint32_t>(d.setting("dpLanes", 4));
+        r.ulInfo2 = 1;
+        f.reply(r);
+        return NOX_OK;
+    }
+    case DP_GET_AUDIO_TEST_PARAMS: {
+        tagZOVRETH_AUDIOTESTPARAMS r{};
+        r.ulSize = 44;
+        r.ulValues[0] = 2;
+        r.ulValues[1] = 48000;
+        f.reply(r);
+        return NOX_OK;
+    }
+    default:
+        return NOX_ERR_NOT_SUPPORTED;
+    }
+}
+
+// ---- product display commands -----------------------------------------------------------------
+int pellCommand(NoxSimDisplay &d, const Frame &f)
+{
+    const uint32_t command = f.word(4);
+    const uint32_t inSize = f.word(5);
+    const unsigned char *in = f.input + 24;
+    const size_t room = f.inputSize > 24 ? f.inputSize - 24 : 0;
+    if (inSize > room)
+        return NOX_ERR_INVALID_PARAM_SIZE;
+    auto inWord = [&](size_t i) {
+        uint32_t v = 0;
+        if ((i + 1) * 4 <= inSize)
+            std::memcpy(&v, in + i * 4, 4);
+        return v;
+    };
+    const NoxSimMode mode = currentMode(d);
+    switch (command) {
+    case PELL_GET_DISPLAY_SETTINGS: {
+        PellGetDisplaySettingsOutput r{static_cast<uint32_t>(colorDepthFlag(d.setting("colorDepth", 4))),
+                                       static_cast<uint32_t>(d.setting("pixelEncoding", 0))};
+        f.reply(r);
+        return NOX_OK;
+    }
+    case PELL_GET_SUPPORTED_COLOR_DEPTH: {
+        PellGetColorDepthOutput r{static_cast<uint32_t>(d.setting("supportedColorDepths", 0x3E) >> 1)};
+        f.reply(r);
+        return NOX_OK;
+    }
+    case PELL_GET_PIXEL_ENCODING: {
+        PellGetPixelEncodingOutput r{static_cast<uint32_t>(d.setting("pixelEncoding", 0))};
+        f.reply(r);
+        return NOX_OK;
+    }
+    case PELL_SET_PIXEL_ENCODING:
+        d.settings["pixelEncoding"] = static_cast<int>(inWord(0));
+        return NOX_OK;
+    case PELL_GET_CONTROLLER_TIMING: {
+        PellControllerTiming r{};
+        r.ulHTotal = hTotal(mode);
+        r.ulHDisplay = static_cast<uint32_t>(mode.width);
+        r.ulHSyncStart = static_cast<uint32_t>(mode.width) + 48;
+        r.ulHSyncWidth = 32;
+        r.ulVTotal = static_cast<uint32_t>(d.setting("vTotal", static_cast<int>(vTotal(mode))));
+        r.ulVDisplay = static_cast<uint32_t>(mode.height);
+        r.ulVSyncStart = static_cast<uint32_t>(mode.height) + 3;
+        r.ulVSyncWidth = 5;
+        r.ulPixelClock = pixelClockKHz(mode);
+        f.reply(r);
+        return NOX_OK;
+    }
+    case PELL_ADJUST_CONTROLLER_TIMING:
+        d.settings["vTotal"] = static_cast<int>(inWord(6));
+        return NOX_OK;
+    case PELL_GET_PIXEL_CLOCK: {
+        const uint32_t clock = static_cast<uint32_t>(d.setting("pixelClock", static_cast<int>(pixelClockKHz(mode))));
+        f.replyBytes(&clock, sizeof(clock));
+        return NOX_OK;
+    }
+    case PELL_ADJUST_PIXEL_CLOCK:
+        d.settings["pixelClock"] = static_cast<int>(inWord(0));
+        return NOX_OK;
+    case PELL_SET_DRR_CONFIG:
+        d.settings["drrRefresh"] = static_cast<int>(inWord(0));
+        d.settings["drrEvents"] = static_cast<int>(inWord(1));
+        return NOX_OK;
+    case PELL_GET_DRR_STATUS: {
+        if (!isDisplayPort(d))
+            return NOX_ERR_NOT_SUPPORTED;
+        PellGetDrrStatusOutput r{static_cast<uint32_t>(d.setting("drrEvents", 0x3)), vTotal(mode),
+                                 vTotal(mode) * 3, 1, 0, 144000, 48000, 0};
+        f.reply(r);
+        return NOX_OK;
+    }
+    default:
+        return NOX_ERR_NOT_SUPPORTED;
+    }
+}
+
+int displayTestHarness(NoxSimMachine &m, const Frame &f)
+{
+    NoxSimDisplay *d = m.display(f.adapter, static_cast<int>(f.displayField));
+    if (!d)
+        return NOX_ERR_INVALID_DIPLAY_IDX;
+    switch (f.word(1)) {
+    case ZOVRETH_DISPLAY_DPCOMMAND:
+        return dpCommand(*d, f);
+    case ZOVRETH_DISPLAY_FORCE_PANELFORMAT:
+        d->settings["panelFormatEnable"] = static_cast<int>(f.word(5));
+        d->settings["panelFormat"] = static_cast<int>(f.word(6));
+        return NOX_OK;
+    case ZOVRETH_DISPLAY_SETUP_SYNC:
+        d->settings["syncMode"] = static_cast<int>(f.word(5));
+        return NOX_OK;
+    case ZOVRETH_DISPLAY_GET_SYNC_STATUS: {
+        tagZOVRETH_DISPLAY_SYNC_STATUS r{};
+        r.ulSize = sizeof(r);
+        r.ulSyncState = static_cast<uint32_t>(d->setting("syncMode", 0));
+        f.reply(r);
+        return NOX_OK;
+    }
+    case ZOVRETH_DISPLAY_STEREO_STATUS_REFRESH: {
+        tagZOVRETH_DISPLAY_STEREO3D_INFO r{};
+        r.ulSize = sizeof(r);
+        for (uint32_t i = 0; i < 9; ++i)
+            r.ulValues[i] = i + 1;
+        f.reply(r);
+        return NOX_OK;
+    }
+    case ZOVRETH_DISPLAY_DPMSTCOMMAND: {
+        if (!d->mst)
+            return NOX_ERR_NOT_SUPPORTED;
+        if (f.word(4) != DPMST_PROCESS_AUX_DOWN_MESSAGE)
+            return NOX_ERR_NOT_SUPPORTED;
+        // Answers a sideband down request with an acknowledgement carrying the
+        // request's first bytes back.
+        DPMstTestSidebandAuxMsgParams params{};
+        const size_t room = f.inputSize > 20 ? f.inputSize - 20 : 0;
+        std::memcpy(&params, f.input + 20, std::min(room, sizeof(params)));
+        DPMstTestSidebandAuxMsgResult result{};
+        result.ulReplyLength = std::min<uint32_t>(params.ulRequestLength, 16);
+        result.ucReply[0] = 0x10; // ACK
+        std::memcpy(result.ucReply + 1, params.ucRequest, std::min<size_t>(result.ulReplyLength, 15));
+        f.reply(result);
+        return NOX_OK;
+    }
+    case ZOVRETH_DISPLAY_PSRCOMMAND: {
+        if (d->signalType != NOX_SIGNAL_EDP)
+            return NOX_ERR_NOT_SUPPORTED;
+        tagZOVRETH_PSR_OUTPUT r{};
+        r.ulSize = sizeof(r);
+        r.ulVersion = 3;
+        r.ulStatus = 1;
+        f.reply(r);
+        return NOX_OK;
+    }
+    case ZOVRETH_PELL_DISPLAY_COMMAND:
+        return pellCommand(*d, f);
+    default:
+        return NOX_ERR_NOT_SUPPORTED;
+    }
+}
+
+int loggerCommand(NoxSimMachine &m, const Frame &f)
+{
+    static const char *const majors[] = {"DISPLAY", "EDID", "POWER"};
+    static const char *const minors[] = {"ERROR", "TRACE"};
+    switch (f.word(4)) {
+    case LOGGER_GET_INFO: {
+        LoggerInfo r{};
+        r.ulLogBufferSize = 4096;
+        f.reply(r);
+        return NOX_OK;
+    }
+    case LOGGER_GET_LOG: {
+        if (f.outputSize < 4)
+            return NOX_ERR_INVALID_PARAM_SIZE;
+        uint32_t room = 0;
+        std::memcpy(&room, f.output, 4);
+        room = static_cast<uint32_t>(std::min<size_t>(room, f.outputSize - 4));
+        const QByteArray text = m.driverLog.isEmpty()
+                                    ? QByteArrayLiteral("Simulated driver log: no real driver is installed.\n")
+                                    : m.driverLog;
+        const uint32_t n = std::min<uint32_t>(room, static_cast<uint32_t>(text.size()));
+        std::memcpy(f.output, &n, 4);
+        std::memcpy(f.output + 4, text.constData(), n);
+        return NOX_OK;
+    }
+    case LOGGER_FORCE_UPDATE:
+        return NOX_OK;
+    case LOGGER_ENUM_MAJOR: {
+        const uint32_t index = f.word(5);
+        if (index >= 3)
+            return NOX_ERR;
+        LoggerMajorInfo r{};
+        r.ulMajor = 0x100 + index;
+        std::strncpy(r.cName, majors[index], sizeof(r.cName) - 1);
+        f.reply(r);
+        return NOX_OK;
+    }
+    case LOGGER_ENUM_MINOR: {
+        const uint32_t major = f.word(5);
+        const uint32_t index = f.word(6);
+        if (major < 0x100 || major >= 0x103 || index >= 2)
+            return NOX_ERR;
+        LoggerMinorInfo r{};
+        r.ulMinor = index;
+        std::strncpy(r.cName, minors[index], sizeof(r.cName) - 1);
+        f.reply(r);
+        return NOX_OK;
+    }
+    default:
+        return NOX_ERR_NOT_SUPPORTED;
+    }
+}
+
+int adapterTestHarness(NoxSimMachine &m, const Frame &f)
+{
+    switch (f.word(1)) {
+    case ZOVRETH_MEASURE_TIMINGS_DELTA: {
+        tagZOVRETH_MEASURE_TIMINGS_DELTA_OUTPUT r{};
+        r.ulSize = sizeof(r);
+        r.lDeltaPixels = static_cast<int32_t>(f.word(5)) - static_cast<int32_t>(f.word(6));
+        r.lDeltaLines = 0;
+        f.reply(r);
+        return NOX_OK;
+    }
+    case ZOVRETH_STEREO3D_CONTROL:
+        return NOX_OK;
+    case ZOVRETH_DRIVER_LOGGER:
+        return loggerCommand(m, f);
+    default:
+        return NOX_ERR_NOT_SUPPORTED;
+    }
+}
+
+int auxEscape(NoxSimDisplay &d, const Frame &f)
+{
+    tagDISPLAYACCESSNATIVEAUXCHANNELINPUTDATA in{};
+    if (f.inputSize < sizeof(in))
+        return NOX_ERR_INVALID_PARAM_SIZE;
+    std::memcpy(&in, f.input, sizeof(in));
+    if (in.ulByteCount > sizeof(in.ucData))
+        return NOX_ERR_INVALID_PARAM_SIZE;
+    if (!isDisplayPort(d))
+        return NOX_ERR_NOT_SUPPORTED;
+    tagDISPLAYACCESSNATIVEAUXCHANNELOUTPUTDATA out{};
+    out.ulSize = sizeof(out);
+    switch (in.ulCommand) {
+    case 1:
+    case 3:
+        noxSimDpcdRead(d, in.ulAddress, out.ucData, in.ulByteCount, in.ulCommand == 3);
+        break;
+    case 2:
+    case 4:
+        noxSimDpcdWrite(d, in.ulAddress, in.ucData, in.ulByteCount, in.ulCommand == 4);
+        break;
+    default:
+        return NOX_ERR_INVALID_PARAM;
+    }
+    out.ulStatus = 1;
+    out.ulByteCount = in.ulByteCount;
+    f.reply(out);
+    return NOX_OK;
+}
+
+int displayEscape(NoxSimMachine &m, const Frame &f)
+{
+    NoxSimDisplay *d = m.display(f.adapter, static_cast<int>(f.displayField));
+    if (!d)
+        return NOX_ERR_INVALID_DIPLAY_IDX;
+    const NoxSimMode mode = currentMode(*d);
+    switch (f.code) {
+    case NOX_ESC_DISPLAY_DDC_INFO: {
+        if (!d->connected)
+            return NOX_ERR;
+        tagDISPLAYDDCINFOEX r{};
+        r.ulSize = sizeof(r);
+        r.ulSupportsDDC = d->edid.isEmpty() ? 0 : 1;
+        if (d->edid.size() >= 12) {
+            r.ulManufacturerID = static_cast<uint32_t>(static_cast<unsigned char>(d->edid[8]) << 8
+                                                       | static_cast<unsigned char>(d->edid[9]));
+            r.ulProductID = static_cast<uint32_t>(static_cast<unsigned char>(d->edid[11]) << 8
+                                                  | static_cast<unsigned char>(d->edid[10]));
+        }
+        r.ulMaxHResolution = static_cast<uint32_t>(mode.width);
+        r.ulMaxVResolution = static_cast<uint32_t>(mode.height);
+        noxSimCopyText(r.cDisplayName, sizeof(r.cDisplayName), d->name);
+        r.ulSerialNumber = d->serialNumber;
+        f.reply(r);
+        return NOX_OK;
+    }
+    case NOX_ESC_DISPLAY_ADJUSTMENT_GET: {
+        const uint32_t r[2] = {8, static_cast<uint32_t>(d->setting("adjustment" + std::to_string(f.word(1)), 50))};
+        f.replyBytes(r, sizeof(r));
+        return NOX_OK;
+    }
+    case NOX_ESC_DISPLAY_ADJUSTMENT_SET:
+        d->settings["adjustment" + std::to_string(f.word(1))] = static_cast<int>(f.word(2));
+        return NOX_OK;
+    case NOX_ESC_DISPLAY_ADJUSTMENT_INFO: {
+        tagDI_ADJUSTMENTINFOEX r{};
+        r.ulSize = static_cast<uint32_t>(std::min<size_t>(f.outputSize, sizeof(r)));
+        r.ulAdjustmentId = f.word(1);
+        r.lDefault = 50;
+        r.lMin = 0;
+        r.lMax = 100;
+        r.lStep = 1;
+        f.reply(r);
+        return NOX_OK;
+    }
+    case NOX_ESC_DISPLAY_DDC_BLOCK_ACCESS: {
+        tagDDCBLOCKACCESSINPUT in{};
+        if (f.inputSize < sizeof(in))
+            return NOX_ERR_INVALID_PARAM_SIZE;
+        std::memcpy(&in, f.input, sizeof(in));
+        tagDDCBLOCKACCESSOUTPUT out{};
+        out.ulSize = sizeof(out);
+        int returned = 0;
+        const int r = noxSimDdcTransfer(*d, in.ucData, static_cast<int>(std::min<uint32_t>(in.ulWriteSize, 256)),
+                                        out.ucData, static_cast<int>(std::min<uint32_t>(in.ulReadSize, 256)),
+                                        &returned);
+        if (r != NOX_OK)
+            return r;
+        out.ulReturnedLength = static_cast<uint32_t>(returned);
+        f.reply(out);
+        return NOX_OK;
+    }
+    case NOX_ESC_DISPLAY_UNDERSCAN_INFO: {
+        tagUNDERSCANINFO r{};
+        r.ulSize = sizeof(r);
+        r.ulCurrent = static_cast<uint32_t>(d->setting("underscan", 0));
+        r.ulMax = 15;
+        r.ulStep = 1;
+        f.reply(r);
+        return NOX_OK;
+    }
+    case NOX_ESC_DISPLAY_OUTPUT_DESCRIPTOR: {
+        tagDI_DISPLAYOUTPUTDESCRIPTOR r{};
+        r.ulSize = sizeof(r);
+        r.ulSignalType = d->signalType;
+        r.ulConnectorType = static_cast<uint32_t>(d->connector);
+        r.ulEncoderId = static_cast<uint32_t>(d->index);
+        r.ulControllerIndex = static_cast<uint32_t>(d->controller);
+        r.ucFlags = d->mst ? 0x20 : 0x00;
+        r.iMstTreeId = d->mst ? d->mstTreeId : -1;
+        f.reply(r);
+        return NOX_OK;
+    }
+    case NOX_ESC_DISPLAY_EDID_OVERRIDE: {
+        NOXDisplayEDIDOverride in{};
+        if (f.inputSize < sizeof(in))
+            return NOX_ERR_INVALID_PARAM_SIZE;
+        std::memcpy(&in, f.input, sizeof(in));
+        if (in.ulSize != sizeof(in) || in.ulDataSize == 0 || in.ulDataSize > 512)
+            return NOX_ERR_INVALID_PARAM;
+        // From now on the display reports the EDID it was given.
+        d->edid = QByteArray(reinterpret_cast<const char *>(in.ucData), static_cast<int>(in.ulDataSize));
+        return NOX_OK;
+    }
+    case NOX_ESC_DISPLAY_NATIVE_AUX:
+        return auxEscape(*d, f);
+    case NOX_ESC_DISPLAY_MST_SINK_INFO: {
+        if (!d->mst)
+            return NOX_ERR_NOT_SUPPORTED;
+        tagDI_MST_SINK_INFO r{};
+        r.ulSize = sizeof(r);
+        std::memcpy(r.ucGuid, d->mstGuid.constData(), std::min<size_t>(16, static_cast<size_t>(d->mstGuid.size())));
+        r.ucLinkCount = static_cast<uint8_t>(d->mstLinkCount);
+        std::memcpy(r.ucRad, d->mstRad.constData(), std::min<size_t>(14, static_cast<size_t>(d->mstRad.size())));
+        r.ulPeerDeviceType = 3; // SST sink
+        r.ulPortNumber = d->mstRad.isEmpty() ? 0u : static_cast<uint8_t>(d->mstRad.back());
+        r.ulMaxLinkBandwidth = 0x14;
+        f.reply(r);
+        return NOX_OK;
+    }
+    case NOX_ESC_DISPLAY_TILE_CONFIG: {
+        tagDI_DISPLAYTILE_CONFIG r{};
+        r.ulSize = sizeof(r);
+        r.ulNumHTiles = 1;
+        r.ulNumVTiles = 1;
+        r.ulTileWidth = static_cast<uint32_t>(mode.width);
+        r.ulTileHeight = static_cast<uint32_t>(mode.height);
+        f.reply(r);
+        return NOX_OK;
+    }
+    case NOX_ESC_DISPLAY_TEST_HARNESS:
+        return displayTestHarness(m, f);
+    default:
+        return NOX_ERR_NOT_SUPPORTED;
+    }
+}
+
+} // namespace
+
+int noxSimEscape(NoxSimMachine &m, const NOXEscapeCall &call)
+{
+    if (!call.pInput || call.iInputSize < static_cast<int>(sizeof(NOXEscapeHeader)))
+        return NOX_ERR_INVALID_PARAM_SIZE;
+    NOXEscapeHeader header{};
+    std::memcpy(&header, call.pInput, sizeof(header));
+    if (header.ulSize != static_cast<uint32_t>(call.iInputSize) || call.iOutputSize < 0)
+        return NOX_ERR_INVALID_PARAM_SIZE;
+    if (call.iOutputSize > 0 && !call.pOutput)
+        return NOX_ERR_NULL_POINTER;
+    NoxSimAdapter *adapter = m.adapter(call.iAdapterIndex);
+    if (!adapter)
+        return NOX_ERR_INVALID_NOX_INDEX;
+
+    Frame f;
+    f.adapter = call.iAdapterIndex;
+    f.code = header.ulEscapeCode;
+    f.displayField = header.ulDisplay;
+    f.input = static_cast<const unsigned char *>(call.pInput) + sizeof(header);
+    f.inputSize = static_cast<size_t>(call.iInputSize) - sizeof(header);
+    f.output = static_cast<unsigned char *>(call.pOutput);
+    f.outputSize = static_cast<size_t>(call.iOutputSize);
+
+    switch (f.code) {
+    case NOX_ESC_ADAPTER_CAPS: {
+        tagADAPTERCAPS r{};
+        r.ulSize = sizeof(r);
+        r.ulNumControllers = 4;
+        r.ulNumDisplays = static_cast<uint32_t>(m.displaysOfDevice(f.adapter).size());
+        r.ulNumOverlays = 1;
+        f.reply(r);
+        return NOX_OK;
+    }
+    case NOX_ESC_ADAPTER_INFO: {
+        tagADAPTERINFO r{static_cast<uint32_t>(sizeof(tagADAPTERINFO)), static_cast<uint32_t>(adapter->bus),
+                         static_cast<uint32_t>(adapter->device), static_cast<uint32_t>(adapter->function),
+                         adapter->active ? 1u : 0u};
+        f.reply(r);
+        return NOX_OK;
+    }
+    case NOX_ESC_ADAPTER_CRTC_OWNED: {
+        tagCRTCOWNED r{};
+        r.ulSize = sizeof(r);
+        for (const NoxSimDisplay &d : m.displays) {
+            if (d.adapter == f.adapter && d.mapped && d.connected && d.controller >= 0 && d.controller < 32) {
+                r.ulCrtcMask |= 1u << d.controller;
+                ++r.ulNumCrtc;
+            }
+        }
+        f.reply(r);
+        return NOX_OK;
+    }
+    case NOX_ESC_CONTROLLER_MODE:
+    case NOX_ESC_CONTROLLER_TIMING_DATA: {
+        const NoxSimDisplay *d = controllerDisplay(m, f.adapter, static_cast<int>(f.displayField));
+        if (!d)
+            return NOX_ERR_INVALID_CONTROLLER_IDX;
+        const NoxSimMode mode = currentMode(*d);
+        if (f.code == NOX_ESC_CONTROLLER_MODE) {
+            tagCONTROLLERMODE r{};
+            r.ulSize = sizeof(r);
+            r.ulPelsWidth = static_cast<uint32_t>(mode.width);
+            r.ulPelsHeight = static_cast<uint32_t>(mode.height);
+            r.ulBitsPerPixel = static_cast<uint32_t>(mode.depth);
+            r.ulRefreshRate = static_cast<uint32_t>(std::lround(mode.refresh));
+            r.ulPixelClock = pixelClockKHz(mode) / 10;
+            f.reply(r);
+        } else {
+            tagCONTROLLERTIMINGDATA r{};
+            r.ulSize = sizeof(r);
+            r.ulHTotal = hTotal(mode);
+            r.ulHDisplay = static_cast<uint32_t>(mode.width);
+            r.ulHSyncStart = static_cast<uint32_t>(mode.width) + 48;
+            r.ulHSyncWidth = 32;
+            r.ulVTotal = vTotal(mode);
+            r.ulVDisplay = static_cast<uint32_t>(mode.height);
+            r.ulVSyncStart = static_cast<uint32_t>(mode.height) + 3;
+            r.ulVSyncWidth = 5;
+            r.ulPixelClock = pixelClockKHz(mode) / 10;
+            f.reply(r);
+        }
+        return NOX_OK;
+    }
+    case NOX_ESC_ASIC_ID: {
+        tagCIASICID r{};
+        r.ulSize = sizeof(r);
+        r.ulFamily = static_cast<uint32_t>(adapter->asicFamily);
+        r.ulRevision = 1;
+        r.ulChipId = 0x5678;
+        r.ulMemorySize = 8192;
+        r.usVendorId = static_cast<uint16_t>(adapter->vendorId);
+        r.usDeviceId = 0x5678;
+        r.usRevisionId = 1;
+        f.reply(r);
+        return NOX_OK;
+    }
+    case NOX_ESC_ADAPTER_TEST_HARNESS:
+        return adapterTestHarness(m, f);
+    default:
+        break;
+    }
+    if ((f.code >> 16) == 0x13)
+        return displayEscape(m, f);
+    return NOX_ERR_NOT_SUPPORTED;
+}
+
+// ---- DPCD -------------------------------------------------------------------------------------
+
+void noxSimDpcdRead(NoxSimDisplay &display, unsigned int address, unsigned char *data, unsigned int count,
+                    bool branch)
+{
+    const std::map<unsigned int, unsigned char> &regs = branch ? display.branchDpcd : display.dpcd;
+    for (unsigned int i = 0; i < count; ++i) {
+        const auto it = regs.find(address + i);
+        data[i] = it == regs.end() ? 0 : it->second;
+    }
+}
+
+void noxSimDpcdWrite(NoxSimDisplay &display, unsigned int address, const unsigned char *data,
+                     unsigned int count, bool branch)
+{
+    std::map<unsigned int, unsigned char> &regs = branch ? display.branchDpcd : display.dpcd;
+    for (unsigned int i = 0; i < count; ++i)
+        regs[address + i] = data[i];
+}
+
+// ---- DDC/CI (VESA DDC/CI 1.1; MCCS 2.2 VCP codes) ----------------------------------------------
+
+namespace {
+
+QByteArray ddcReply(QByteArray body)
+{
+    // Reply: source address 0x6E, length byte 0x80 | n, n body bytes, checksum over
+    // the virtual host address 0x50 and every byte before it.
+    QByteArray reply;
+    reply.append(static_cast<char>(0x6E));
+    reply.append(static_cast<char>(0x80 | body.size()));
+    reply.append(body);
+    unsigned char checksum = 0x50;
+    for (char c : reply)
+        checksum = static_cast<unsigned char>(checksum ^ static_cast<unsigned char>(c));
+    reply.append(static_cast<char>(checksum));
+    return reply;
+}
+
+} // namespace
+
+int noxSimDdcTransfer(NoxSimDisplay &display, const unsigned char *write, int writeLength,
+                      unsigned char *read, int readLength, int *returned)
+{
+    *returned = 0;
+    if (display.ddcCapabilities.isEmpty() && display.vcp.empty())
+        return NOX_ERR; // no DDC/CI on this display
+    if (writeLength >= 4 && write[0] == 0x6E && write[1] == 0x51) {
+        const unsigned char opcode = write[3];
+        if (opcode == 0x01 && writeLength >= 5) { // Get VCP Feature
+            const int code = write[4];
+            const auto it = display.vcp.find(code);
+            QByteArray body;
+            body.append(static_cast<char>(0x02));
+            body.append(static_cast<char>(it == display.vcp.end() ? 0x01 : 0x00)); // result
+            body.append(static_cast<char>(code));
+            body.append(static_cast<char>(0x00)); // set parameter
+            const int maximum = it == display.vcp.end() ? 0 : it->second.second;
+            const int current = it == display.vcp.end() ? 0 : it->second.first;
+            body.append(static_cast<char>((maximum >> 8) & 0xFF));
+            body.append(static_cast<char>(maximum & 0xFF));
+            body.append(static_cast<char>((current >> 8) & 0xFF));
+            body.append(static_cast<char>(current & 0xFF));
+            display.ddcReply = ddcReply(body);
+        } else if (opcode == 0x03 && writeLength >= 7) { // Set VCP Feature
+            const auto it = display.vcp.find(write[4]);
+            if (it != display.vcp.end())
+                it->second.first = write[5] << 8 | write[6];
+            display.ddcReply.clear();
+        } else if (opcode == 0xF3 && writeLength >= 6) { // Capabilities Request
+            const int offset = write[4] << 8 | write[5];
+            const int left = std::max(0, static_cast<int>(display.ddcCapabilities.size()) - offset);
+            const int n = std::min(32, left);
+            QByteArray body;
+            body.append(static_cast<char>(0xE3));
+            body.append(static_cast<char>(write[4]));
+            body.append(static_cast<char>(write[5]));
+            body.append(display.ddcCapabilities.mid(offset, n));
+            display.ddcReply = ddcReply(body);
+        } else {
+            display.ddcReply.clear();
+        }
+    } else if (writeLength > 0 && !(writeLength == 1 && write[0] == 0x6F)) {
+        display.ddcReply.clear();
+    }
+    if (readLength > 0 && read) {
+        // A read hands out the waiting reply and keeps what was not read for the
+        // next read (a reply may be fetched in two steps).
+        const int n = std::min(readLength, static_cast<int>(display.ddcReply.size()));
+        std::memcpy(read, display.ddcReply.constData(), static_cast<size_t>(n));
+        if (n < readLength)
+            std::memset(read + n, 0, static_cast<size_t>(readLength - n));
+        display.ddcReply.remove(0, n);
+        *returned = readLength;
+    }
+    return NOX_OK;
+}
