@@ -66,10 +66,11 @@ int DisplayIDBlock::Validate(CallbackFillContentTgt *target)
     const QString heading =
         m_base ? tr("\r\nValidating DisplayID %1.%2 Base Block. Data Range: Byte[%3] --> Byte[%4]\r\n")
                : tr("\r\nValidating DisplayID %1.%2 Extension Block. Data Range: Byte[%3] --> Byte[%4]\r\n");
-    target->AppendText(heading.arg(version >> 4)
-                           .arg(version & 15u)
-                           .arg(startOffset)
-                           .arg(startOffset + GetBlockSize() - 1));
+    // The range ends with the section's last byte, or for an extension with the last byte of
+    // its 128-byte block (a wrapped section starts one byte into the block).
+    const unsigned last = m_base ? startOffset + GetBlockSize() - 1
+                                 : startOffset - (m_wrapped ? 1u : 0u) + 127u;
+    target->AppendText(heading.arg(version >> 4).arg(version & 15u).arg(startOffset).arg(last));
 
     int problems = validateGeneralInfo(target);
     for (unsigned i = 0; i < m_blockCount; ++i) {
