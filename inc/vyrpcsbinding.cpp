@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QLibrary>
 #include <QStringList>
 
 #include <dlfcn.h>
@@ -55,21 +54,16 @@ VyrPcsBinding::VyrPcsBinding()
         const QString path = QDir(folder).filePath(QLatin1String(kStandInLibrary));
         if (!QFileInfo::exists(path))
             continue;
-        // The loader is left alive on purpose: the library stays mapped for the life of
-        // the process, as the bound functions must.
-        auto *library = new QLibrary(path);
-        if (!library->load()) {
-            delete library;
+        m_library.setFileName(path);
+        if (!m_library.load())
             continue;
-        }
-        if (bindAll([library](const char *name) {
-                return reinterpret_cast<void *>(library->resolve(name));
+        if (bindAll([this](const char *name) {
+                return reinterpret_cast<void *>(m_library.resolve(name));
             })) {
             m_source = path;
             return;
         }
-        library->unload();
-        delete library;
+        m_library.unload();
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLibrary>
 #include <QString>
 
 #include <cstdint>
@@ -64,4 +65,7 @@ private:
     SetU32Fn m_setU32 = nullptr;
     DeleteFn m_delete = nullptr;
     QString m_source;
+    // Loader of the stand-in. It never unloads: the functions stay valid for the life
+    // of the process.
+    QLibrary m_library;
 };
