@@ -295,12 +295,12 @@ NOXSIM_EXPORT int NOX_Display_EdidData_Get(int a, int d, NOXDisplayEDIDData *dat
         return NOX_ERR_INVALID_PARAM_SIZE;
     if (!display->connected)
         return NOX_ERR;
-    // Each request returns the next piece of the EDID: a 128-byte block, or 256
-    // bytes when the driver reads two blocks at a time.
+    // Request k returns the EDID from its 128-byte block k on: one block, or two
+    // when the driver reads 256 bytes at a time.
     const int perRequest = m.edidBytesPerRequest > 0 ? m.edidBytesPerRequest : display->edidBytesPerRequest;
-    const int offset = data->iBlockIndex * perRequest;
-    if (data->iBlockIndex < 0)
+    if (data->iBlockIndex < 0 || data->iBlockIndex > 255)
         return NOX_ERR_INVALID_PARAM;
+    const int offset = data->iBlockIndex * 128;
     int n = 0;
     if (offset < display->edid.size())
         n = std::min(perRequest, static_cast<int>(display->edid.size()) - offset);
