@@ -17,8 +17,10 @@
 //   holds the stored bytes and the offset kinds, so the offsets are added before comparing.
 
 #include "edid13block.h"
+#include "edid14block.h"
 #include "vyrtestutil.h"
 
+#include <QMap>
 #include <QRegularExpression>
 #include <QStringList>
 
@@ -35,6 +37,13 @@ inline QByteArray block0(const QByteArray &sample)
 inline unsigned char *bytes(QByteArray &array)
 {
     return reinterpret_cast<unsigned char *>(array.data());
+}
+
+// A deep copy: a snapshot that does not share its bytes with an array a block object writes
+// through a raw pointer.
+inline QByteArray copyOf(const QByteArray &array)
+{
+    return QByteArray(array.constData(), array.size());
 }
 
 inline bool checksumOk(const QByteArray &block)
@@ -55,6 +64,68 @@ inline QList<int> changedBytes(const QByteArray &a, const QByteArray &b)
     }
     return list;
 }
+
+// Writes back every record its getter returned, group by group.
+inline void writeBackEverything(Edid13Block &block)
+{
+    ProductIdInfo id{};
+    block.GetProductIdInfo(&id);
+    block.SetProductIdInfo(&id);
+    BasicDisplayParams params{};
+    block.GetBasicDisplayParams(&params);
+    block.SetBasicDisplayParams(&params);
+    ColorCharacteristics colors{};
+    block.GetColorCharacteristics(&colors);
+    block.SetColorCharacteristics(&colors);
+    for (unsigned i = 0; i < 17; ++i)
+        block.SetEstablishedTimingSupport(0, i, block.IsEstablishedTimingSupported(0, i));
+    for (unsigned i = 0; i < 8; ++i) {
+        StandardTiming t;
+        block.GetStandardTiming(0, i, &t);
+        block.SetStandardTiming(0, i, &t);
+    }
+    block.SetNumOfExtensions(block.GetNumOfExtensions());
+    for (unsigned slot = 1; slot <= 4; ++slot) {
+        switch (block.GetDescriptorID(slot - 1)) {
+        case DescriptorDetailedTiming: {
+            DetailedTiming t;
+            block.GetDetailedTiming(slot, &t);
+            block.SetDetailedTiming(slot, &t);
+            break;
+        }
+        case DescriptorSerialNumber:
+        case DescriptorDataString:
+        case DescriptorProductName: {
+            EdidString s{};
+            block.GetDescriptorString(slot, &s);
+            block.SetDescriptorString(slot, &s);
+            break;
+        }
+        case DescriptorRangeLimits: {
+            RangeLimits r{};
+            block.GetRangeLimits(slot, &r);
+            block.SetRangeLimits(slot, &r);
+            break;
+        }
+        case DescriptorColorPoint: {
+            ColorPoint p{};
+            block.GetColorPoint(slot, &p);
+            block.SetColorPoint(slot, &p);
+            break;
+        }
+        case DescriptorStandardTimings:
+            for (unsigned i = 0; i < 6; ++i) {
+                StandardTiming t;
+                block.GetStandardTiming(slot, i, &t);
+                block.SetStandardTiming(slot, i, &t);
+            }
+            break;
+        default:
+            break;
+        }
+    }
+}
+
 
 // The lines edid-decode prints for block 0 (between "Block 0" and "Checksum").
 inline QStringList decodeBlock0(const QByteArray &image)
@@ -445,6 +516,173 @@ inline QStringList compareWithEdidDecode(Edid13Block &block, const QByteArray &i
     }
     expect(QStringLiteral("descriptors"), ourDescriptors.join(QStringLiteral(" | ")),
            theirDescriptors.join(QStringLiteral(" | ")));
+    return diffs;
+}
+
+// Writes back the EDID 1.4 descriptor groups: colour management, CVT codes, established
+// timings III.
+inline void writeBackEdid14Descriptors(Edid14Block &block)
+{
+    for (unsigned slot = 1; slot <= 4; ++slot) {
+        switch (block.GetDescriptorID(slot - 1)) {
+        case DescriptorColorManagement: {
+            ColorManagement cm{};
+            block.GetColorManagement(slot, &cm);
+            block.SetColorManagement(slot, &cm);
+            break;
+        }
+        case DescriptorCvt3ByteCodes:
+            for (unsigned i = 0; i < 4; ++i) {
+                Cvt3ByteTiming t;
+                block.GetCvt3ByteTiming(slot, i, &t);
+                block.SetCvt3ByteTiming(slot, i, &t);
+            }
+            break;
+        case DescriptorEstablishedTimingsIII:
+            for (unsigned i = 0; i < 44; ++i)
+                block.SetEstablishedTimingSupport(slot, i, block.IsEstablishedTimingSupported(slot, i));
+            break;
+        default:
+            break;
+        }
+    }
+}
+
+// Compares the EDID 1.4 descriptors (colour management, CVT codes, established timings III,
+// CVT range limits) with edid-decode.
+inline QStringList compareEdid14Descriptors(Edid14Block &block, const QByteArray &image)
+{
+    QStringList diffs;
+    const QStringList lines = decodeBlock0(image);
+    const auto expect = [&diffs](const QString &what, const QString &ours, const QString &theirs) {
+        if (ours != theirs)
+            diffs << QStringLiteral("%1: ours '%2', edid-decode '%3'").arg(what, ours, theirs);
+    };
+    const auto modes = [](const QStringList &section) {
+        QStringList list;
+        for (const QString &line : section) {
+            ModeLine m;
+            if (parseMode(line, &m))
+                list << QStringLiteral("%1x%2@%3%4").arg(m.width).arg(m.height).arg(m.hz).arg(line.contains(QLatin1String("RB")) ? QStringLiteral("RB") : QString());
+        }
+        return list;
+    };
+    for (unsigned slot = 1; slot <= 4; ++slot) {
+        switch (block.GetDescriptorID(slot - 1)) {
+        case DescriptorColorManagement: {
+            ColorManagement cm{};
+            block.GetColorManagement(slot, &cm);
+            const QStringList section = sectionLines(lines, QStringLiteral("Display Color Management Data:"));
+            const QString ours = QStringLiteral("%1 %2 %3 %4 %5 %6 %7")
+                                     .arg(cm.version)
+                                     .arg(cm.redA3, 0, 'f', 2).arg(cm.redA2, 0, 'f', 2)
+                                     .arg(cm.greenA3, 0, 'f', 2).arg(cm.greenA2, 0, 'f', 2)
+                                     .arg(cm.blueA3, 0, 'f', 2).arg(cm.blueA2, 0, 'f', 2);
+            QStringList values;
+            for (const QString &line : section)
+                values << line.section(QLatin1Char(':'), 1).trimmed();
+            expect(QStringLiteral("colour management"), ours, values.join(QLatin1Char(' ')));
+            break;
+        }
+        case DescriptorCvt3ByteCodes: {
+            QStringList ours;
+            for (unsigned i = 0; i < 4; ++i) {
+                Cvt3ByteTiming t;
+                if (!block.GetCvt3ByteTiming(slot, i, &t) || !t.defined)
+                    continue;
+                unsigned w = 0;
+                switch (t.aspect) {
+                case AspectRatio4x3: w = t.lines * 4 / 24 * 8; break;
+                case AspectRatio16x9: w = t.lines * 16 / 72 * 8; break;
+                case AspectRatio16x10: w = t.lines * 16 / 80 * 8; break;
+                default: w = t.lines * 15 / 72 * 8; break;
+                }
+                const auto add = [&](bool on, unsigned hz, bool rb) {
+                    if (on)
+                        ours << QStringLiteral("%1x%2@%3%4").arg(w).arg(t.lines).arg(hz).arg(rb ? QStringLiteral("RB") : QString());
+                };
+                add(t.rate50Hz, 50, false);
+                add(t.rate60Hz, 60, false);
+                add(t.rate75Hz, 75, false);
+                add(t.rate85Hz, 85, false);
+                add(t.rate60HzReducedBlanking, 60, true);
+            }
+            QStringList theirs = modes(sectionLines(lines, QStringLiteral("CVT 3 Byte Timing Codes:")));
+            ours.sort();
+            theirs.sort();
+            expect(QStringLiteral("CVT codes"), ours.join(QLatin1Char(' ')), theirs.join(QLatin1Char(' ')));
+            break;
+        }
+        case DescriptorEstablishedTimingsIII: {
+            QStringList ours;
+            for (unsigned i = 0; i < 44; ++i) {
+                if (block.IsEstablishedTimingSupported(slot, i)) {
+                    const EstablishedMode &m = Edid14Block::EstablishedTimingsIII[i];
+                    ours << QStringLiteral("%1x%2").arg(m.width).arg(m.height);
+                }
+            }
+            QStringList theirs;
+            for (const QString &line : sectionLines(lines, QStringLiteral("Established timings III:"))) {
+                ModeLine m;
+                if (parseMode(line, &m))
+                    theirs << QStringLiteral("%1x%2").arg(m.width).arg(m.height);
+            }
+            expect(QStringLiteral("established timings III"), ours.join(QLatin1Char(' ')), theirs.join(QLatin1Char(' ')));
+            break;
+        }
+        case DescriptorRangeLimits: {
+            RangeLimits r{};
+            block.GetRangeLimits(slot, &r);
+            if (r.timingSupport != RangeCvt)
+                break;
+            // edid-decode leaves out a line count of 0 (no limit) and a precision of 0.
+            expect(QStringLiteral("CVT max active pixels"),
+                   r.cvt.maxActivePixels ? QString::number(r.cvt.maxActivePixels * 8) : QString(),
+                   valueOf(lines, QStringLiteral("Max active pixels per line:")));
+            expect(QStringLiteral("CVT real max dotclock"),
+                   r.cvt.pixelClockPrecision
+                       ? QString::number(r.maxPixelClock - r.cvt.pixelClockPrecision / 1000.0, 'f', 2)
+                             + QStringLiteral(" MHz")
+                       : QString(),
+                   valueOf(lines, QStringLiteral("Real max dotclock:")));
+            QStringList aspects;
+            if (r.aspect4x3) aspects << QStringLiteral("4:3");
+            if (r.aspect16x9) aspects << QStringLiteral("16:9");
+            if (r.aspect16x10) aspects << QStringLiteral("16:10");
+            if (r.aspect5x4) aspects << QStringLiteral("5:4");
+            if (r.aspect15x9) aspects << QStringLiteral("15:9");
+            expect(QStringLiteral("CVT aspects"), aspects.join(QLatin1Char(' ')),
+                   valueOf(lines, QStringLiteral("Supported aspect ratios:")));
+            static const QMap<unsigned, QString> names = {
+                {AspectRatio4x3, QStringLiteral("4:3")}, {AspectRatio16x9, QStringLiteral("16:9")},
+                {AspectRatio16x10, QStringLiteral("16:10")}, {AspectRatio5x4, QStringLiteral("5:4")},
+                {AspectRatio15x9, QStringLiteral("15:9")}};
+            expect(QStringLiteral("CVT preferred aspect"), names.value(r.cvt.preferredAspect),
+                   valueOf(lines, QStringLiteral("Preferred aspect ratio:")));
+            expect(QStringLiteral("CVT standard blanking"), QString::number(r.standardBlanking),
+                   QString::number(lines.contains(QStringLiteral("Supports CVT standard blanking"))));
+            expect(QStringLiteral("CVT reduced blanking"), QString::number(r.reducedBlanking),
+                   QString::number(lines.contains(QStringLiteral("Supports CVT reduced blanking"))));
+            QStringList scaling;
+            if (r.horizontalShrink) scaling << QStringLiteral("Horizontal shrink");
+            if (r.horizontalStretch) scaling << QStringLiteral("Horizontal stretch");
+            if (r.verticalShrink) scaling << QStringLiteral("Vertical shrink");
+            if (r.verticalStretch) scaling << QStringLiteral("Vertical stretch");
+            QStringList theirScaling;
+            for (const QString &s : {QStringLiteral("Horizontal shrink"), QStringLiteral("Horizontal stretch"),
+                                     QStringLiteral("Vertical shrink"), QStringLiteral("Vertical stretch")}) {
+                if (lines.contains(s))
+                    theirScaling << s;
+            }
+            expect(QStringLiteral("CVT scaling"), scaling.join(QLatin1Char(',')), theirScaling.join(QLatin1Char(',')));
+            expect(QStringLiteral("CVT preferred refresh"), QStringLiteral("%1 Hz").arg(r.cvt.preferredRefresh),
+                   valueOf(lines, QStringLiteral("Preferred vertical refresh:")));
+            break;
+        }
+        default:
+            break;
+        }
+    }
     return diffs;
 }
 

@@ -58,67 +58,6 @@ QStringList edid13Samples()
     return names;
 }
 
-// Writes back every record its getter returned, group by group.
-void writeBackEverything(Edid13Block &block)
-{
-    ProductIdInfo id{};
-    block.GetProductIdInfo(&id);
-    block.SetProductIdInfo(&id);
-    BasicDisplayParams params{};
-    block.GetBasicDisplayParams(&params);
-    block.SetBasicDisplayParams(&params);
-    ColorCharacteristics colors{};
-    block.GetColorCharacteristics(&colors);
-    block.SetColorCharacteristics(&colors);
-    for (unsigned i = 0; i < 17; ++i)
-        block.SetEstablishedTimingSupport(0, i, block.IsEstablishedTimingSupported(0, i));
-    for (unsigned i = 0; i < 8; ++i) {
-        StandardTiming t;
-        block.GetStandardTiming(0, i, &t);
-        block.SetStandardTiming(0, i, &t);
-    }
-    block.SetNumOfExtensions(block.GetNumOfExtensions());
-    for (unsigned slot = 1; slot <= 4; ++slot) {
-        switch (block.GetDescriptorID(slot - 1)) {
-        case DescriptorDetailedTiming: {
-            DetailedTiming t;
-            block.GetDetailedTiming(slot, &t);
-            block.SetDetailedTiming(slot, &t);
-            break;
-        }
-        case DescriptorSerialNumber:
-        case DescriptorDataString:
-        case DescriptorProductName: {
-            EdidString s{};
-            block.GetDescriptorString(slot, &s);
-            block.SetDescriptorString(slot, &s);
-            break;
-        }
-        case DescriptorRangeLimits: {
-            RangeLimits r{};
-            block.GetRangeLimits(slot, &r);
-            block.SetRangeLimits(slot, &r);
-            break;
-        }
-        case DescriptorColorPoint: {
-            ColorPoint p{};
-            block.GetColorPoint(slot, &p);
-            block.SetColorPoint(slot, &p);
-            break;
-        }
-        case DescriptorStandardTimings:
-            for (unsigned i = 0; i < 6; ++i) {
-                StandardTiming t;
-                block.GetStandardTiming(slot, i, &t);
-                block.SetStandardTiming(slot, i, &t);
-            }
-            break;
-        default:
-            break;
-        }
-    }
-}
-
 } // namespace
 
 class tst_Edid13Block : public QObject
@@ -200,7 +139,7 @@ void tst_Edid13Block::recognition()
     QCOMPARE(Edid13Block::ValidateEdid13(&sink, bytes(block), 0, size), edid13);
     QCOMPARE(sink.texts.join(QString()), message);
 
-    const QByteArray before = block;
+    const QByteArray before = copyOf(block);
     Edid13Block object(bytes(block), size, 0, nullptr);
     QCOMPARE(object.GetBlockSize(), edid13 ? 128u : 0u);
     QCOMPARE(object.SupportExtensions(), edid13);
@@ -239,7 +178,7 @@ void tst_Edid13Block::inertWithoutBlock()
 {
     QByteArray block = emptyBlock();
     block[19] = 4; // an EDID 1.4 block is not an EDID 1.3 block
-    const QByteArray before = block;
+    const QByteArray before = copyOf(block);
     Edid13Block object(bytes(block), 128, 0, nullptr);
 
     ProductIdInfo id{};
@@ -282,7 +221,7 @@ void tst_Edid13Block::getterSetterIdentity()
     QFETCH(QString, sample);
     QByteArray block = block0(VyrTest::readSample(sample));
     fixChecksum(block); // one sample carries a wrong checksum on purpose
-    const QByteArray before = block;
+    const QByteArray before = copyOf(block);
     Edid13Block object(bytes(block), 128, 0, nullptr);
     QCOMPARE(object.GetBlockSize(), 128u);
     writeBackEverything(object);
@@ -378,7 +317,7 @@ void tst_Edid13Block::addDescriptor()
     QFETCH(int, kind);
     QFETCH(QByteArray, expected);
     QByteArray block = emptyBlock();
-    const QByteArray before = block;
+    const QByteArray before = copyOf(block);
     Edid13Block object(bytes(block), 128, 0, nullptr);
     object.AddDescriptor(static_cast<DescriptorID>(kind), 1);
     QCOMPARE(block.mid(72, 18).toHex(), expected.toHex());
@@ -396,7 +335,7 @@ void tst_Edid13Block::addDescriptor()
         QCOMPARE(t.pixelClock, 5400u);
     }
     // A slot above 3 is ignored.
-    const QByteArray now = block;
+    const QByteArray now = copyOf(block);
     object.AddDescriptor(static_cast<DescriptorID>(kind), 4);
     QCOMPARE(block, now);
 }
@@ -431,7 +370,7 @@ void tst_Edid13Block::removeDescriptorAndSupport()
     QCOMPARE(block.mid(72, 18).toHex(), hex("000000100000000000000000000000000000").toHex());
     QCOMPARE(object.GetDescriptorID(1), DescriptorPlaceholder);
     QVERIFY(checksumOk(block));
-    const QByteArray now = block;
+    const QByteArray now = copyOf(block);
     object.RemoveDescriptor(4);
     QCOMPARE(block, now);
 }
@@ -589,7 +528,7 @@ void tst_Edid13Block::establishedTimings()
     QCOMPARE(static_cast<unsigned char>(block.at(36)), 0x08);
     QVERIFY(object.IsEstablishedTimingSupported(0, 12));
     QVERIFY(checksumOk(block));
-    const QByteArray now = block;
+    const QByteArray now = copyOf(block);
     object.SetEstablishedTimingSupport(0, 17, true);
     object.SetEstablishedTimingSupport(1, 0, true);
     QCOMPARE(block, now);
@@ -632,7 +571,7 @@ void tst_Edid13Block::standardTimingSections()
     untouched.width = 4242;
     QVERIFY(object.GetStandardTiming(3, 0, &untouched));
     QCOMPARE(untouched.width, 4242u);
-    const QByteArray now = block;
+    const QByteArray now = copyOf(block);
     QVERIFY(!object.SetStandardTiming(3, 0, &t));
     QVERIFY(!object.SetStandardTiming(2, 6, &t));
     QVERIFY(!object.SetStandardTiming(0, 8, &t));
@@ -650,7 +589,7 @@ void tst_Edid13Block::rangeLimits()
     // Secondary GTF: start 80 kHz, C 40, M 600, K 20, J 20.
     block.replace(54, 18, hex("000000fd00324b1e500e0200285058021428"));
     fixChecksum(block);
-    const QByteArray original = block;
+    const QByteArray original = copyOf(block);
     Edid13Block object(bytes(block), 128, 0, nullptr);
     RangeLimits r{};
     r.rateOffsets = true;
@@ -697,7 +636,7 @@ void tst_Edid13Block::rangeLimits()
     QCOMPARE(static_cast<unsigned char>(block.at(64)), 0x02);
 
     // Slot numbers are 1..4.
-    const QByteArray now = block;
+    const QByteArray now = copyOf(block);
     object.SetRangeLimits(0, &r);
     object.SetRangeLimits(5, &r);
     QCOMPARE(block, now);
@@ -710,7 +649,7 @@ void tst_Edid13Block::colorPoint()
     // x = 0x51 * 4, y = 0x55 * 4 + 2, no gamma. Low-bit bytes: x in bits 3-2, y in bits 1-0.
     block.replace(90, 18, hex("000000fb00010d50547802025155ff0a2020"));
     fixChecksum(block);
-    const QByteArray original = block;
+    const QByteArray original = copyOf(block);
     Edid13Block object(bytes(block), 128, 0, nullptr);
     QCOMPARE(object.GetDescriptorID(2), DescriptorColorPoint);
     ColorPoint p{};
@@ -780,7 +719,7 @@ void tst_Edid13Block::basicDisplayParams()
     // A digital input keeps its DFP 1.x bit and reserved bits.
     block[20] = static_cast<char>(0x81);
     fixChecksum(block);
-    const QByteArray digital = block;
+    const QByteArray digital = copyOf(block);
     object.GetBasicDisplayParams(&p);
     object.SetBasicDisplayParams(&p);
     QCOMPARE(block, digital);
