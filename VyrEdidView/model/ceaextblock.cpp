@@ -275,6 +275,10 @@ void CeaExtBlock::collectionChanged(unsigned newEnd)
         // what follows is padding.
         rawData[2] = static_cast<unsigned char>(newEnd > 0 ? CollectionStart + newEnd : 0);
         zeroBytes(CollectionStart + newEnd, AreaLength - newEnd);
+    } else if (dtdOffset() > CollectionStart + newEnd) {
+        // The free bytes before the detailed timings are padding: no stale byte may read as a
+        // data block after the new end.
+        zeroBytes(CollectionStart + newEnd, dtdOffset() - CollectionStart - newEnd);
     }
     rebuildMap();
     rebuild3DSupport();
@@ -433,7 +437,7 @@ void CeaExtBlock::AddDTD()
         moveDtds(ChecksumByte - DtdSize * (n + 1));
     }
     const unsigned at = dtdOffset() + DtdSize * n;
-    zeroBytes(at, DtdSize);
+    zeroBytes(at, ChecksumByte - at); // the new timing and the free bytes after it
     rawData[at] = static_cast<unsigned char>(NewDtdPixelClock & 0xFFu);
     rawData[at + 1] = static_cast<unsigned char>(NewDtdPixelClock >> 8);
     rebuildMap();

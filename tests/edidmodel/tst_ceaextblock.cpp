@@ -61,6 +61,7 @@ private slots:
     void noRoomRefused();
     void tenthDataBlockRefused();
     void removeLastTimingMarksCollectionEnd();
+    void staleBytesAfterCollection();
     void samples_data();
     void samples();
     void generalInfo();
@@ -419,6 +420,29 @@ void tst_CeaExtBlock::removeLastTimingMarksCollectionEnd()
     block.RemoveDataBlock(0);
     QCOMPARE(static_cast<int>(p[2]), 0);
     QVERIFY(invariantFault(block, p).isEmpty());
+}
+
+// Bytes after the end of the scan (here behind a reserved tag 6) are free space: after an edit
+// none of them reads as a data block or a detailed timing.
+void tst_CeaExtBlock::staleBytesAfterCollection()
+{
+    QByteArray image = baseBlock() + makeExt(20, 0, QByteArray::fromHex("4101" "C1FF" "4101"), 1);
+    image.replace(128 + 20 + 18, 18, sampleDtd()); // hidden behind a zero pixel clock word
+    image[128 + 20] = 0;
+    image[128 + 21] = 0;
+    auto *p = reinterpret_cast<unsigned char *>(image.data()) + 128;
+    CeaExtBlock block(p, 128, 128, nullptr);
+    QCOMPARE(block.dataBlockCount(), 1u);
+    QCOMPARE(block.dtdCount(), 0u);
+    block.AddDataBlock(CeaBlockAudio);
+    QCOMPARE(ourKinds(block), (QVector<int>{CeaBlockVideo, CeaBlockAudio}));
+    QCOMPARE(static_cast<int>(p[2]), 10);
+    QVERIFY(invariantFault(block, p).isEmpty());
+    compareWithEdidDecode(block, image);
+    block.AddDTD();
+    QCOMPARE(block.dtdCount(), 1u);
+    QVERIFY(invariantFault(block, p).isEmpty());
+    compareWithEdidDecode(block, image);
 }
 
 void tst_CeaExtBlock::samples_data()
