@@ -57,7 +57,8 @@ const unsigned char Edid13Block::EdidHeader[8] = {0x00, 0xFF, 0xFF, 0xFF, 0xFF, 
 
 Edid13Block::Edid13Block(unsigned char *image, unsigned size, unsigned offset,
                          CallbackContext *context)
-    : DataBlock(offset, context), rawData(IsEdid13(image, size) ? image : nullptr)
+    : DataBlock(offset, context)
+    , rawData(IsEdid13(image, size) ? image : nullptr)
 {
     setBorderActiveState(false);
 }
@@ -69,8 +70,8 @@ Edid13Block::~Edid13Block() = default;
 
 bool Edid13Block::IsEdid13(unsigned char *data, unsigned size)
 {
-    return data && size >= kBlockSize && std::memcmp(data, EdidHeader, sizeof EdidHeader) == 0
-           && data[kVersionByte] == 1 && data[kRevisionByte] < 4;
+    return data && size >= kBlockSize && std::memcmp(data, EdidHeader, sizeof EdidHeader) == 0 &&
+           data[kVersionByte] == 1 && data[kRevisionByte] < 4;
 }
 
 bool Edid13Block::InitBuffer(unsigned char *data, unsigned size)
@@ -261,9 +262,9 @@ void Edid13Block::GetProductIdInfo(ProductIdInfo *info)
     info->letter2 = static_cast<unsigned char>(bits(id, 9, 5));
     info->letter3 = static_cast<unsigned char>(bits(id, 4, 0));
     info->productCode = rawData[10] | (static_cast<unsigned>(rawData[11]) << 8);
-    info->serialNumber = rawData[12] | (static_cast<unsigned>(rawData[13]) << 8)
-                         | (static_cast<unsigned>(rawData[14]) << 16)
-                         | (static_cast<unsigned>(rawData[15]) << 24);
+    info->serialNumber = rawData[12] | (static_cast<unsigned>(rawData[13]) << 8) |
+                         (static_cast<unsigned>(rawData[14]) << 16) |
+                         (static_cast<unsigned>(rawData[15]) << 24);
     info->week = rawData[16];
     info->year = rawData[17] + 1990u;
 }
@@ -706,8 +707,8 @@ void Edid13Block::SetColorPoint(unsigned slot, ColorPoint *point)
         }
         w[4] = gammaDefined ? gammaByte(gamma) : quint8(0xFF);
     };
-    writePoint(d + 5, point->whitePointIndex1, point->whiteX1, point->whiteY1,
-               point->gamma1Defined, point->gamma1);
+    writePoint(d + 5, point->whitePointIndex1, point->whiteX1, point->whiteY1, point->gamma1Defined,
+               point->gamma1);
     writePoint(d + 10, point->whitePointIndex2, point->whiteX2, point->whiteY2,
                point->gamma2Defined, point->gamma2);
     recalcCheckSum();

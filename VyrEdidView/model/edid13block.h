@@ -60,8 +60,7 @@ public:
     bool GetStandardTiming(unsigned section, unsigned index, StandardTiming *timing) override;
     void GetRangeLimits(unsigned slot, RangeLimits *limits) override;
     QString GetEstablishedTimingName(unsigned section, unsigned index) override;
-    QList<EdidItemLocation> GetEstablishedTimingLocation(unsigned index,
-                                                         unsigned section) override;
+    QList<EdidItemLocation> GetEstablishedTimingLocation(unsigned index, unsigned section) override;
     QList<EdidItemLocation> GetDummyDescriptorLocation(unsigned code, unsigned slot) override;
     void GetDescriptorString(unsigned slot, EdidString *text) override;
     QList<EdidItemLocation> GetDescriptorsLocation() override;

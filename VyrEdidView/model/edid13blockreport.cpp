@@ -55,14 +55,12 @@ unsigned standardHeight(unsigned n, unsigned aspectBits, unsigned revision)
 } // namespace
 
 bool Edid13Block::validateHeader(CallbackFillContentTgt *target, const unsigned char *image,
-                                 unsigned offset,
-                 unsigned size, const QString &prefix)
+                                 unsigned offset, unsigned size, const QString &prefix)
 {
     if (size < kBlockSize) {
-        append(target, prefix
-                           + tr13("%1 - unsufficient size. Required %2 bytes\r\n")
-                                 .arg(size)
-                                 .arg(kBlockSize));
+        append(target,
+               prefix +
+                   tr13("%1 - unsufficient size. Required %2 bytes\r\n").arg(size).arg(kBlockSize));
         return false;
     }
     if (!image)
@@ -70,22 +68,21 @@ bool Edid13Block::validateHeader(CallbackFillContentTgt *target, const unsigned 
     for (unsigned i = 0; i < 8; ++i) {
         if (image[offset + i] != Edid13Block::EdidHeader[i]) {
             append(target,
-                   prefix
-                       + tr13("Byte[%1] = 0x%2 does not match EDID header pattern (0x00 0xFF 0xFF "
-                              "0xFF 0xFF 0xFF 0xFF 0x00)\r\n")
-                             .arg(offset + i)
-                             .arg(hexByte2(image[offset + i])));
+                   prefix +
+                       tr13("Byte[%1] = 0x%2 does not match EDID header pattern (0x00 0xFF 0xFF "
+                            "0xFF 0xFF 0xFF 0xFF 0x00)\r\n")
+                           .arg(offset + i)
+                           .arg(hexByte2(image[offset + i])));
             return false;
         }
     }
     const unsigned version = image[offset + 18];
     if (version != 1) {
-        append(target, prefix
-                           + tr13("Byte[%1] = 0x%2 defines invalid version (%3.XX). Supported "
-                                  "version pattern is 1.XX\r\n")
-                                 .arg(offset + 18)
-                                 .arg(hexByte2(version))
-                                 .arg(version));
+        append(target, prefix + tr13("Byte[%1] = 0x%2 defines invalid version (%3.XX). Supported "
+                                     "version pattern is 1.XX\r\n")
+                                    .arg(offset + 18)
+                                    .arg(hexByte2(version))
+                                    .arg(version));
         return false;
     }
     return true;
@@ -102,11 +99,10 @@ bool Edid13Block::ValidateEdid13(CallbackFillContentTgt *target, unsigned char *
         return false;
     const unsigned revision = image[offset + 19];
     if (revision >= 4) {
-        append(target, prefix
-                           + tr13("Byte[%1] = 0x%2 defines invalid sub-version. Should be 3 or "
-                                  "lower\r\n")
-                                 .arg(offset + 19)
-                                 .arg(hexByte2(revision)));
+        append(target, prefix + tr13("Byte[%1] = 0x%2 defines invalid sub-version. Should be 3 or "
+                                     "lower\r\n")
+                                    .arg(offset + 19)
+                                    .arg(hexByte2(revision)));
         return false;
     }
     return true;

@@ -140,8 +140,8 @@ bool Edid14Block::IsEdid14(unsigned char *data, unsigned size)
 {
     // Revision 4, and the later revisions real monitors carry (1.5, 1.19), which readers take
     // as EDID 1.4.
-    return data && size >= kBlockSize && std::memcmp(data, EdidHeader, sizeof EdidHeader) == 0
-           && data[18] == 1 && data[kRevisionByte] >= 4;
+    return data && size >= kBlockSize && std::memcmp(data, EdidHeader, sizeof EdidHeader) == 0 &&
+           data[18] == 1 && data[kRevisionByte] >= 4;
 }
 
 bool Edid14Block::InitBuffer(unsigned char *data, unsigned size)
@@ -162,13 +162,12 @@ bool Edid14Block::ValidateEdid14(CallbackFillContentTgt *target, unsigned char *
     const unsigned revision = image[offset + kRevisionByte];
     if (revision != 4) {
         if (target)
-            target->AppendText(prefix
-                               + tr14("Byte[%1] = 0x%2 defines invalid sub-version. Should be "
-                                      "4\r\n")
-                                     .arg(offset + kRevisionByte)
-                                     .arg(QStringLiteral("%1")
-                                              .arg(revision, 2, 16, QLatin1Char('0'))
-                                              .toUpper()));
+            target->AppendText(
+                prefix +
+                tr14("Byte[%1] = 0x%2 defines invalid sub-version. Should be "
+                     "4\r\n")
+                    .arg(offset + kRevisionByte)
+                    .arg(QStringLiteral("%1").arg(revision, 2, 16, QLatin1Char('0')).toUpper()));
         return false;
     }
     return true;
@@ -220,8 +219,7 @@ void Edid14Block::SetBasicDisplayParams(BasicDisplayParams *params)
         rawData[kHSizeByte] = 0;
         rawData[kVSizeByte] = lowByte(kAspectBytes[kind - ScreenPortrait9x16]);
     }
-    rawData[kFeatureByte] =
-        setBit(rawData[kFeatureByte], 0, bit(params->featureBits, 5) != 0);
+    rawData[kFeatureByte] = setBit(rawData[kFeatureByte], 0, bit(params->featureBits, 5) != 0);
     if (params->digital) {
         if (params->colorType > 3)
             rawData[kFeatureByte] = setBits(rawData[kFeatureByte], 4, 3, params->colorType - 4);
@@ -580,8 +578,8 @@ void Edid14Block::fillCvt3ByteTimings(CallbackFillContentTgt *target)
                 unsigned bitNumber;
                 unsigned hz;
                 bool reduced;
-            } rates[5] = {{4, 50, false}, {3, 60, false}, {0, 60, true}, {2, 75, false},
-                          {1, 85, false}};
+            } rates[5] = {
+                {4, 50, false}, {3, 60, false}, {0, 60, true}, {2, 75, false}, {1, 85, false}};
             for (const auto &rate : rates) {
                 if (bit(raw->rates, rate.bitNumber) == 0)
                     continue;
@@ -646,8 +644,7 @@ void Edid14Block::fillCellColorMgmtDesc(unsigned byte, unsigned slot, QString *n
         *description = tr14("(Color Management Data Descriptor). Entry[%1]").arg(slot);
 }
 
-void Edid14Block::fillCellCVTDesc(unsigned byte, unsigned slot, QString *name,
-                                  QString *description)
+void Edid14Block::fillCellCVTDesc(unsigned byte, unsigned slot, QString *name, QString *description)
 {
     static const char *const names[3] = {
         QT_TRANSLATE_NOOP("Edid14Block", "Vertical Addressable. Low Order Bits"),

@@ -64,8 +64,7 @@ protected:
     virtual void getMaxResFromCVT(const EdidCvt3ByteTiming *raw, Resolution *resolution);
     virtual void fillCellColorMgmtDesc(unsigned byte, unsigned slot, QString *name,
                                        QString *description);
-    virtual void fillCellCVTDesc(unsigned byte, unsigned slot, QString *name,
-                                 QString *description);
+    virtual void fillCellCVTDesc(unsigned byte, unsigned slot, QString *name, QString *description);
     virtual void fillCellEstIIIDesc(unsigned byte, unsigned slot, QString *name,
                                     QString *description);
 

@@ -7,23 +7,23 @@
 
 // Screen size kinds of BasicDisplayParams::screenSizeKind (bytes 21 and 22).
 enum ScreenSizeKind : unsigned {
-    ScreenSizeCm = 0,          // both sizes given in centimetres
-    ScreenSizeUndefined = 1,   // both bytes 0
-    ScreenLandscape16x9 = 2,   // EDID 1.4: byte 21 = 79, byte 22 = 0
-    ScreenLandscape16x10 = 3,  // byte 21 = 61
-    ScreenLandscape4x3 = 4,    // byte 21 = 34
-    ScreenLandscape5x4 = 5,    // byte 21 = 26
-    ScreenPortrait9x16 = 6,    // EDID 1.4: byte 22 = 79, byte 21 = 0
-    ScreenPortrait10x16 = 7,   // byte 22 = 61
-    ScreenPortrait3x4 = 8,     // byte 22 = 34
-    ScreenPortrait4x5 = 9      // byte 22 = 26
+    ScreenSizeCm = 0,         // both sizes given in centimetres
+    ScreenSizeUndefined = 1,  // both bytes 0
+    ScreenLandscape16x9 = 2,  // EDID 1.4: byte 21 = 79, byte 22 = 0
+    ScreenLandscape16x10 = 3, // byte 21 = 61
+    ScreenLandscape4x3 = 4,   // byte 21 = 34
+    ScreenLandscape5x4 = 5,   // byte 21 = 26
+    ScreenPortrait9x16 = 6,   // EDID 1.4: byte 22 = 79, byte 21 = 0
+    ScreenPortrait10x16 = 7,  // byte 22 = 61
+    ScreenPortrait3x4 = 8,    // byte 22 = 34
+    ScreenPortrait4x5 = 9     // byte 22 = 26
 };
 
 // Rate offset kinds of the EDID 1.4 range limits descriptor (byte 4).
 enum RateOffsetKind : unsigned {
     RateOffsetNone = 0,
-    RateOffsetMax255 = 1,       // maximum + 255
-    RateOffsetMaxMin255 = 2     // maximum + 255 and minimum + 255
+    RateOffsetMax255 = 1,   // maximum + 255
+    RateOffsetMaxMin255 = 2 // maximum + 255 and minimum + 255
 };
 
 // Timing support kinds of the range limits descriptor (byte 10).
@@ -42,8 +42,8 @@ enum BasicFeatureBit : unsigned {
     FeatureActiveOff = 0x04,
     FeatureStandardColorSpace = 0x08,
     FeaturePreferredTiming = 0x10,
-    FeatureContinuousFrequency = 0x20,  // EDID 1.4 only
-    FeatureDefaultGtf = 0x40            // EDID 1.3 only
+    FeatureContinuousFrequency = 0x20, // EDID 1.4 only
+    FeatureDefaultGtf = 0x40           // EDID 1.3 only
 };
 
 // Bytes 8-17: vendor and product identification.
@@ -57,7 +57,7 @@ struct ProductIdInfo
     unsigned productCode;
     unsigned serialNumber;
     unsigned week;
-    unsigned year;  // full calendar year
+    unsigned year; // full calendar year
 };
 
 // Bytes 20-24: basic display parameters and features.
@@ -65,20 +65,20 @@ struct BasicDisplayParams
 {
     bool gammaDefined;
     bool digital;
-    unsigned colorType;       // byte 24 bits 4-3; EDID 1.4 digital inputs: 4 + the bits
-    unsigned screenSizeKind;  // ScreenSizeKind
-    unsigned horizontalSize;  // cm
-    unsigned verticalSize;    // cm
+    unsigned colorType;      // byte 24 bits 4-3; EDID 1.4 digital inputs: 4 + the bits
+    unsigned screenSizeKind; // ScreenSizeKind
+    unsigned horizontalSize; // cm
+    unsigned verticalSize;   // cm
     double gamma;
-    unsigned signalLevel;     // analog: byte 20 bits 6-5
+    unsigned signalLevel; // analog: byte 20 bits 6-5
     bool blankToBlackSetup;
     bool separateSync;
     bool compositeSyncOnHorizontal;
     bool syncOnGreen;
     bool serration;
-    unsigned colorBitDepth;     // EDID 1.4 digital: byte 20 bits 6-4
-    unsigned digitalInterface;  // EDID 1.4 digital: byte 20 bits 3-0
-    unsigned char featureBits;  // BasicFeatureBit
+    unsigned colorBitDepth;    // EDID 1.4 digital: byte 20 bits 6-4
+    unsigned digitalInterface; // EDID 1.4 digital: byte 20 bits 3-0
+    unsigned char featureBits; // BasicFeatureBit
 };
 
 // Bytes 25-34: chromaticity coordinates as 10-bit codes (code / 1024).
@@ -105,9 +105,9 @@ struct ColorPoint
 {
     bool gamma1Defined;
     bool gamma2Defined;
-    unsigned whitePointIndex1;  // 0 = not used
+    unsigned whitePointIndex1; // 0 = not used
     unsigned whitePointIndex2;
-    unsigned whiteX1;  // 10-bit codes
+    unsigned whiteX1; // 10-bit codes
     unsigned whiteX2;
     unsigned whiteY1;
     unsigned whiteY2;
@@ -118,7 +118,7 @@ struct ColorPoint
 // Secondary GTF curve values of a range limits descriptor (timing support 2).
 struct RangeGtfValues
 {
-    unsigned startFrequency;  // kHz
+    unsigned startFrequency; // kHz
     unsigned c;
     unsigned m;
     unsigned k;
@@ -128,29 +128,29 @@ struct RangeGtfValues
 // CVT values of an EDID 1.4 range limits descriptor (timing support 3).
 struct RangeCvtValues
 {
-    unsigned version;              // byte 11 as stored (0x11 = 1.1)
-    unsigned maxActivePixels;      // stored 10-bit count
-    unsigned pixelClockPrecision;  // kHz
-    unsigned preferredAspect;      // AspectRatioCode
-    unsigned preferredRefresh;     // Hz
+    unsigned version;             // byte 11 as stored (0x11 = 1.1)
+    unsigned maxActivePixels;     // stored 10-bit count
+    unsigned pixelClockPrecision; // kHz
+    unsigned preferredAspect;     // AspectRatioCode
+    unsigned preferredRefresh;    // Hz
 };
 
 // Display range limits descriptor (tag 0xFD).
 struct RangeLimits
 {
-    bool rateOffsets;   // set by the EDID 1.4 reader, cleared by the EDID 1.3 reader
-    bool edid14;        // same rule; no writer reads either
-    unsigned horizontalOffsetKind;  // RateOffsetKind, EDID 1.4 only
+    bool rateOffsets;              // set by the EDID 1.4 reader, cleared by the EDID 1.3 reader
+    bool edid14;                   // same rule; no writer reads either
+    unsigned horizontalOffsetKind; // RateOffsetKind, EDID 1.4 only
     unsigned verticalOffsetKind;
-    unsigned minVerticalRate;    // Hz
-    unsigned maxVerticalRate;    // Hz
-    unsigned minHorizontalRate;  // kHz
-    unsigned maxHorizontalRate;  // kHz
-    unsigned maxPixelClock;      // MHz
-    unsigned timingSupport;      // RangeTimingSupport
+    unsigned minVerticalRate;   // Hz
+    unsigned maxVerticalRate;   // Hz
+    unsigned minHorizontalRate; // kHz
+    unsigned maxHorizontalRate; // kHz
+    unsigned maxPixelClock;     // MHz
+    unsigned timingSupport;     // RangeTimingSupport
     union {
-        RangeGtfValues gtf;  // timing support 2
-        RangeCvtValues cvt;  // timing support 3
+        RangeGtfValues gtf; // timing support 2
+        RangeCvtValues cvt; // timing support 3
     };
     bool standardBlanking;
     bool reducedBlanking;
@@ -181,8 +181,8 @@ struct ColorManagement
 // The caller clears the record; GetMonInfo writes only what it finds.
 struct MonitorInfo
 {
-    char pnpId[33];         // three letters and the product code in hexadecimal
-    char manufacturer[33];  // three letters
+    char pnpId[33];        // three letters and the product code in hexadecimal
+    char manufacturer[33]; // three letters
     char monitorName[34];
     unsigned minVerticalRate;
     unsigned maxVerticalRate;

@@ -126,7 +126,6 @@ inline void writeBackEverything(Edid13Block &block)
     }
 }
 
-
 // The lines edid-decode prints for block 0 (between "Block 0" and "Checksum").
 inline QStringList decodeBlock0(const QByteArray &image)
 {
@@ -223,8 +222,7 @@ inline bool printable(const EdidString &s)
 
 // Compares the decoded fields of block (over image, whose block 0 it decodes) with edid-decode;
 // answers the differences found.
-inline QStringList compareWithEdidDecode(Edid13Block &block, const QByteArray &image,
-                                         bool edid14)
+inline QStringList compareWithEdidDecode(Edid13Block &block, const QByteArray &image, bool edid14)
 {
     QStringList diffs;
     const QStringList lines = decodeBlock0(image);
@@ -235,8 +233,8 @@ inline QStringList compareWithEdidDecode(Edid13Block &block, const QByteArray &i
 
     ProductIdInfo id{};
     block.GetProductIdInfo(&id);
-    const QString vendor = QString(QChar(0x40 + id.letter1)) + QChar(0x40 + id.letter2)
-                           + QChar(0x40 + id.letter3);
+    const QString vendor =
+        QString(QChar(0x40 + id.letter1)) + QChar(0x40 + id.letter2) + QChar(0x40 + id.letter3);
     expect(QStringLiteral("manufacturer"), vendor, valueOf(lines, QStringLiteral("Manufacturer:")));
     expect(QStringLiteral("model"), QString::number(id.productCode),
            valueOf(lines, QStringLiteral("Model:")));
@@ -251,9 +249,10 @@ inline QStringList compareWithEdidDecode(Edid13Block &block, const QByteArray &i
 
     BasicDisplayParams p{};
     block.GetBasicDisplayParams(&p);
-    expect(QStringLiteral("input"), p.digital ? QStringLiteral("Digital") : QStringLiteral("Analog"),
+    expect(QStringLiteral("input"),
+           p.digital ? QStringLiteral("Digital") : QStringLiteral("Analog"),
            lines.contains(QStringLiteral("Digital display")) ? QStringLiteral("Digital")
-                                                              : QStringLiteral("Analog"));
+                                                             : QStringLiteral("Analog"));
     const QString size = valueOf(lines, QStringLiteral("Maximum image size:"));
     if (!size.isEmpty())
         expect(QStringLiteral("size"),
@@ -262,8 +261,8 @@ inline QStringList compareWithEdidDecode(Edid13Block &block, const QByteArray &i
         expect(QStringLiteral("size kind"), QString::number(p.screenSizeKind),
                QString::number(ScreenSizeUndefined));
     const QString gamma = valueOf(lines, QStringLiteral("Gamma:"));
-    expect(QStringLiteral("gamma"),
-           p.gammaDefined ? QString::number(p.gamma, 'f', 2) : QString(), gamma);
+    expect(QStringLiteral("gamma"), p.gammaDefined ? QString::number(p.gamma, 'f', 2) : QString(),
+           gamma);
     QStringList dpms;
     if (p.featureBits & FeatureStandby)
         dpms << QStringLiteral("Standby");
@@ -273,13 +272,14 @@ inline QStringList compareWithEdidDecode(Edid13Block &block, const QByteArray &i
         dpms << QStringLiteral("Off");
     expect(QStringLiteral("DPMS"), dpms.join(QLatin1Char(' ')),
            valueOf(lines, QStringLiteral("DPMS levels:")));
-    expect(QStringLiteral("sRGB"), QString::number((p.featureBits & FeatureStandardColorSpace) != 0),
+    expect(QStringLiteral("sRGB"),
+           QString::number((p.featureBits & FeatureStandardColorSpace) != 0),
            QString::number(lines.contains(
                QStringLiteral("Default (sRGB) color space is primary color space"))));
     const bool preferredLine =
-        lines.contains(QStringLiteral("First detailed timing is the preferred timing"))
-        || lines.contains(QStringLiteral("First detailed timing includes the native pixel format "
-                                         "and preferred refresh rate"));
+        lines.contains(QStringLiteral("First detailed timing is the preferred timing")) ||
+        lines.contains(QStringLiteral("First detailed timing includes the native pixel format "
+                                      "and preferred refresh rate"));
     expect(QStringLiteral("preferred timing"),
            QString::number((p.featureBits & FeaturePreferredTiming) != 0),
            QString::number(preferredLine));
@@ -290,15 +290,14 @@ inline QStringList compareWithEdidDecode(Edid13Block &block, const QByteArray &i
     else
         expect(QStringLiteral("default GTF"),
                QString::number((p.featureBits & FeatureDefaultGtf) != 0),
-               QString::number(lines.contains(
-                   QStringLiteral("Supports GTF timings within operating range"))));
+               QString::number(
+                   lines.contains(QStringLiteral("Supports GTF timings within operating range"))));
     if (!p.digital || !edid14) {
-        static const char *const types[4] = {"Monochrome or grayscale display",
-                                             "RGB color display", "Non-RGB color display",
+        static const char *const types[4] = {"Monochrome or grayscale display", "RGB color display",
+                                             "Non-RGB color display",
                                              "Undefined display color type"};
         expect(QStringLiteral("colour type"), QString::number(p.colorType),
-               QString::number(p.colorType < 4
-                                   && lines.contains(QLatin1String(types[p.colorType]))
+               QString::number(p.colorType < 4 && lines.contains(QLatin1String(types[p.colorType]))
                                    ? p.colorType
                                    : 99u));
     } else {
@@ -312,8 +311,11 @@ inline QStringList compareWithEdidDecode(Edid13Block &block, const QByteArray &i
         static const char *const depths[8] = {"", "6", "8", "10", "12", "14", "16", ""};
         expect(QStringLiteral("colour depth"), QLatin1String(depths[p.colorBitDepth & 7]),
                valueOf(lines, QStringLiteral("Bits per primary color channel:")));
-        static const char *const interfaces[6] = {"", "DVI interface", "HDMI-a interface",
-                                                  "HDMI-b interface", "MDDI interface",
+        static const char *const interfaces[6] = {"",
+                                                  "DVI interface",
+                                                  "HDMI-a interface",
+                                                  "HDMI-b interface",
+                                                  "MDDI interface",
                                                   "DisplayPort interface"};
         if (p.digitalInterface >= 1 && p.digitalInterface <= 5)
             expect(QStringLiteral("interface"), QString::number(p.digitalInterface),
@@ -322,10 +324,9 @@ inline QStringList compareWithEdidDecode(Edid13Block &block, const QByteArray &i
                                        : 99u));
     }
     if (!p.digital) {
-        static const char *const levels[4] = {"0.700 : 0.300 : 1.000 V p-p",
-                                              "0.714 : 0.286 : 1.000 V p-p",
-                                              "1.000 : 0.400 : 1.400 V p-p",
-                                              "0.700 : 0.000 : 0.700 V p-p"};
+        static const char *const levels[4] = {
+            "0.700 : 0.300 : 1.000 V p-p", "0.714 : 0.286 : 1.000 V p-p",
+            "1.000 : 0.400 : 1.400 V p-p", "0.700 : 0.000 : 0.700 V p-p"};
         expect(QStringLiteral("signal level"), QLatin1String(levels[p.signalLevel & 3]),
                valueOf(lines, QStringLiteral("Signal Level Standard:")));
         expect(QStringLiteral("blank-to-black"), QString::number(p.blankToBlackSetup),
@@ -348,7 +349,8 @@ inline QStringList compareWithEdidDecode(Edid13Block &block, const QByteArray &i
     expect(QStringLiteral("red"), chroma(c.redX, c.redY), valueOf(lines, QStringLiteral("Red  :")));
     expect(QStringLiteral("green"), chroma(c.greenX, c.greenY),
            valueOf(lines, QStringLiteral("Green:")));
-    expect(QStringLiteral("blue"), chroma(c.blueX, c.blueY), valueOf(lines, QStringLiteral("Blue :")));
+    expect(QStringLiteral("blue"), chroma(c.blueX, c.blueY),
+           valueOf(lines, QStringLiteral("Blue :")));
     expect(QStringLiteral("white"), chroma(c.whiteX, c.whiteY),
            valueOf(lines, QStringLiteral("White:")));
 
@@ -381,7 +383,8 @@ inline QStringList compareWithEdidDecode(Edid13Block &block, const QByteArray &i
     for (int i = 0; same && i < ourModes.size(); ++i) {
         const ModeLine &a = ourModes.at(i);
         const ModeLine &b = theirModes.at(i);
-        same = a.width == b.width && a.height == b.height && (a.hz > b.hz ? a.hz - b.hz : b.hz - a.hz) <= 1;
+        same = a.width == b.width && a.height == b.height &&
+               (a.hz > b.hz ? a.hz - b.hz : b.hz - a.hz) <= 1;
     }
     if (!same)
         diffs << QStringLiteral("established timings: ours '%1', edid-decode '%2'")
@@ -435,7 +438,10 @@ inline QStringList compareWithEdidDecode(Edid13Block &block, const QByteArray &i
         case DescriptorDetailedTiming: {
             DetailedTiming t;
             block.GetDetailedTiming(slot + 1, &t);
-            QString line = QStringLiteral("DTD %1x%2%3").arg(t.hActive).arg(t.interlaced ? t.vActive * 2 : t.vActive).arg(t.interlaced ? QStringLiteral("i") : QString());
+            QString line = QStringLiteral("DTD %1x%2%3")
+                               .arg(t.hActive)
+                               .arg(t.interlaced ? t.vActive * 2 : t.vActive)
+                               .arg(t.interlaced ? QStringLiteral("i") : QString());
             if (t.hImageSize || t.vImageSize)
                 line += QStringLiteral(" (%1 mm x %2 mm)").arg(t.hImageSize).arg(t.vImageSize);
             ourDescriptors << line;
@@ -445,10 +451,10 @@ inline QStringList compareWithEdidDecode(Edid13Block &block, const QByteArray &i
         case DescriptorSerialNumber:
         case DescriptorDataString: {
             block.GetDescriptorString(slot + 1, &s);
-            const QString label = kind == DescriptorProductName ? QStringLiteral("Display Product Name")
-                                  : kind == DescriptorSerialNumber
-                                      ? QStringLiteral("Display Product Serial Number")
-                                      : QStringLiteral("Alphanumeric Data String");
+            const QString label =
+                kind == DescriptorProductName    ? QStringLiteral("Display Product Name")
+                : kind == DescriptorSerialNumber ? QStringLiteral("Display Product Serial Number")
+                                                 : QStringLiteral("Alphanumeric Data String");
             ourDescriptors << (printable(s) ? QStringLiteral("%1: '%2'").arg(label, textOf(s))
                                             : QStringLiteral("%1: *").arg(label));
             break;
@@ -469,7 +475,11 @@ inline QStringList compareWithEdidDecode(Edid13Block &block, const QByteArray &i
                     minV += 255;
             }
             ourDescriptors << QStringLiteral("Range %1-%2 Hz V, %3-%4 kHz H, max dotclock %5 MHz")
-                                  .arg(minV).arg(maxV).arg(minH).arg(maxH).arg(r.maxPixelClock);
+                                  .arg(minV)
+                                  .arg(maxV)
+                                  .arg(minH)
+                                  .arg(maxH)
+                                  .arg(r.maxPixelClock);
             break;
         }
         default:
@@ -477,14 +487,17 @@ inline QStringList compareWithEdidDecode(Edid13Block &block, const QByteArray &i
         }
     }
     QStringList theirDescriptors;
-    static const QRegularExpression dtd(QStringLiteral("^DTD \\d+:\\s+(\\d+x\\d+i?)\\s.*?(\\(\\d+ mm x \\d+ mm\\))?$"));
-    static const QRegularExpression range(QStringLiteral("^Monitor ranges \\(.*\\): (\\d+-\\d+ Hz V, \\d+-\\d+ kHz H, max dotclock \\d+ MHz)"));
+    static const QRegularExpression dtd(
+        QStringLiteral("^DTD \\d+:\\s+(\\d+x\\d+i?)\\s.*?(\\(\\d+ mm x \\d+ mm\\))?$"));
+    static const QRegularExpression range(QStringLiteral(
+        "^Monitor ranges \\(.*\\): (\\d+-\\d+ Hz V, \\d+-\\d+ kHz H, max dotclock \\d+ MHz)"));
     const bool spwg = lines.contains(QStringLiteral("SPWG Descriptor #3:"));
     for (const QString &line : lines) {
         QRegularExpressionMatch m = dtd.match(line);
         if (m.hasMatch()) {
-            theirDescriptors << QStringLiteral("DTD ") + m.captured(1)
-                                    + (m.captured(2).isEmpty() ? QString() : QStringLiteral(" ") + m.captured(2));
+            theirDescriptors << QStringLiteral("DTD ") + m.captured(1) +
+                                    (m.captured(2).isEmpty() ? QString()
+                                                             : QStringLiteral(" ") + m.captured(2));
             continue;
         }
         m = range.match(line);
@@ -493,8 +506,8 @@ inline QStringList compareWithEdidDecode(Edid13Block &block, const QByteArray &i
             continue;
         }
         for (const QString &label : {QStringLiteral("Display Product Name"),
-                                    QStringLiteral("Display Product Serial Number"),
-                                    QStringLiteral("Alphanumeric Data String")}) {
+                                     QStringLiteral("Display Product Serial Number"),
+                                     QStringLiteral("Alphanumeric Data String")}) {
             if (line.startsWith(label + QLatin1Char(':'))) {
                 theirDescriptors << line;
                 break;
@@ -540,7 +553,8 @@ inline void writeBackEdid14Descriptors(Edid14Block &block)
             break;
         case DescriptorEstablishedTimingsIII:
             for (unsigned i = 0; i < 44; ++i)
-                block.SetEstablishedTimingSupport(slot, i, block.IsEstablishedTimingSupported(slot, i));
+                block.SetEstablishedTimingSupport(slot, i,
+                                                  block.IsEstablishedTimingSupported(slot, i));
             break;
         default:
             break;
@@ -563,7 +577,12 @@ inline QStringList compareEdid14Descriptors(Edid14Block &block, const QByteArray
         for (const QString &line : section) {
             ModeLine m;
             if (parseMode(line, &m))
-                list << QStringLiteral("%1x%2@%3%4").arg(m.width).arg(m.height).arg(m.hz).arg(line.contains(QLatin1String("RB")) ? QStringLiteral("RB") : QString());
+                list << QStringLiteral("%1x%2@%3%4")
+                            .arg(m.width)
+                            .arg(m.height)
+                            .arg(m.hz)
+                            .arg(line.contains(QLatin1String("RB")) ? QStringLiteral("RB")
+                                                                    : QString());
         }
         return list;
     };
@@ -572,12 +591,16 @@ inline QStringList compareEdid14Descriptors(Edid14Block &block, const QByteArray
         case DescriptorColorManagement: {
             ColorManagement cm{};
             block.GetColorManagement(slot, &cm);
-            const QStringList section = sectionLines(lines, QStringLiteral("Display Color Management Data:"));
+            const QStringList section =
+                sectionLines(lines, QStringLiteral("Display Color Management Data:"));
             const QString ours = QStringLiteral("%1 %2 %3 %4 %5 %6 %7")
                                      .arg(cm.version)
-                                     .arg(cm.redA3, 0, 'f', 2).arg(cm.redA2, 0, 'f', 2)
-                                     .arg(cm.greenA3, 0, 'f', 2).arg(cm.greenA2, 0, 'f', 2)
-                                     .arg(cm.blueA3, 0, 'f', 2).arg(cm.blueA2, 0, 'f', 2);
+                                     .arg(cm.redA3, 0, 'f', 2)
+                                     .arg(cm.redA2, 0, 'f', 2)
+                                     .arg(cm.greenA3, 0, 'f', 2)
+                                     .arg(cm.greenA2, 0, 'f', 2)
+                                     .arg(cm.blueA3, 0, 'f', 2)
+                                     .arg(cm.blueA2, 0, 'f', 2);
             QStringList values;
             for (const QString &line : section)
                 values << line.section(QLatin1Char(':'), 1).trimmed();
@@ -592,14 +615,26 @@ inline QStringList compareEdid14Descriptors(Edid14Block &block, const QByteArray
                     continue;
                 unsigned w = 0;
                 switch (t.aspect) {
-                case AspectRatio4x3: w = t.lines * 4 / 24 * 8; break;
-                case AspectRatio16x9: w = t.lines * 16 / 72 * 8; break;
-                case AspectRatio16x10: w = t.lines * 16 / 80 * 8; break;
-                default: w = t.lines * 15 / 72 * 8; break;
+                case AspectRatio4x3:
+                    w = t.lines * 4 / 24 * 8;
+                    break;
+                case AspectRatio16x9:
+                    w = t.lines * 16 / 72 * 8;
+                    break;
+                case AspectRatio16x10:
+                    w = t.lines * 16 / 80 * 8;
+                    break;
+                default:
+                    w = t.lines * 15 / 72 * 8;
+                    break;
                 }
                 const auto add = [&](bool on, unsigned hz, bool rb) {
                     if (on)
-                        ours << QStringLiteral("%1x%2@%3%4").arg(w).arg(t.lines).arg(hz).arg(rb ? QStringLiteral("RB") : QString());
+                        ours << QStringLiteral("%1x%2@%3%4")
+                                    .arg(w)
+                                    .arg(t.lines)
+                                    .arg(hz)
+                                    .arg(rb ? QStringLiteral("RB") : QString());
                 };
                 add(t.rate50Hz, 50, false);
                 add(t.rate60Hz, 60, false);
@@ -607,10 +642,12 @@ inline QStringList compareEdid14Descriptors(Edid14Block &block, const QByteArray
                 add(t.rate85Hz, 85, false);
                 add(t.rate60HzReducedBlanking, 60, true);
             }
-            QStringList theirs = modes(sectionLines(lines, QStringLiteral("CVT 3 Byte Timing Codes:")));
+            QStringList theirs =
+                modes(sectionLines(lines, QStringLiteral("CVT 3 Byte Timing Codes:")));
             ours.sort();
             theirs.sort();
-            expect(QStringLiteral("CVT codes"), ours.join(QLatin1Char(' ')), theirs.join(QLatin1Char(' ')));
+            expect(QStringLiteral("CVT codes"), ours.join(QLatin1Char(' ')),
+                   theirs.join(QLatin1Char(' ')));
             break;
         }
         case DescriptorEstablishedTimingsIII: {
@@ -622,12 +659,14 @@ inline QStringList compareEdid14Descriptors(Edid14Block &block, const QByteArray
                 }
             }
             QStringList theirs;
-            for (const QString &line : sectionLines(lines, QStringLiteral("Established timings III:"))) {
+            for (const QString &line :
+                 sectionLines(lines, QStringLiteral("Established timings III:"))) {
                 ModeLine m;
                 if (parseMode(line, &m))
                     theirs << QStringLiteral("%1x%2").arg(m.width).arg(m.height);
             }
-            expect(QStringLiteral("established timings III"), ours.join(QLatin1Char(' ')), theirs.join(QLatin1Char(' ')));
+            expect(QStringLiteral("established timings III"), ours.join(QLatin1Char(' ')),
+                   theirs.join(QLatin1Char(' ')));
             break;
         }
         case DescriptorRangeLimits: {
@@ -641,41 +680,58 @@ inline QStringList compareEdid14Descriptors(Edid14Block &block, const QByteArray
                    valueOf(lines, QStringLiteral("Max active pixels per line:")));
             expect(QStringLiteral("CVT real max dotclock"),
                    r.cvt.pixelClockPrecision
-                       ? QString::number(r.maxPixelClock - r.cvt.pixelClockPrecision / 1000.0, 'f', 2)
-                             + QStringLiteral(" MHz")
+                       ? QString::number(r.maxPixelClock - r.cvt.pixelClockPrecision / 1000.0, 'f',
+                                         2) +
+                             QStringLiteral(" MHz")
                        : QString(),
                    valueOf(lines, QStringLiteral("Real max dotclock:")));
             QStringList aspects;
-            if (r.aspect4x3) aspects << QStringLiteral("4:3");
-            if (r.aspect16x9) aspects << QStringLiteral("16:9");
-            if (r.aspect16x10) aspects << QStringLiteral("16:10");
-            if (r.aspect5x4) aspects << QStringLiteral("5:4");
-            if (r.aspect15x9) aspects << QStringLiteral("15:9");
+            if (r.aspect4x3)
+                aspects << QStringLiteral("4:3");
+            if (r.aspect16x9)
+                aspects << QStringLiteral("16:9");
+            if (r.aspect16x10)
+                aspects << QStringLiteral("16:10");
+            if (r.aspect5x4)
+                aspects << QStringLiteral("5:4");
+            if (r.aspect15x9)
+                aspects << QStringLiteral("15:9");
             expect(QStringLiteral("CVT aspects"), aspects.join(QLatin1Char(' ')),
                    valueOf(lines, QStringLiteral("Supported aspect ratios:")));
             static const QMap<unsigned, QString> names = {
-                {AspectRatio4x3, QStringLiteral("4:3")}, {AspectRatio16x9, QStringLiteral("16:9")},
-                {AspectRatio16x10, QStringLiteral("16:10")}, {AspectRatio5x4, QStringLiteral("5:4")},
+                {AspectRatio4x3, QStringLiteral("4:3")},
+                {AspectRatio16x9, QStringLiteral("16:9")},
+                {AspectRatio16x10, QStringLiteral("16:10")},
+                {AspectRatio5x4, QStringLiteral("5:4")},
                 {AspectRatio15x9, QStringLiteral("15:9")}};
             expect(QStringLiteral("CVT preferred aspect"), names.value(r.cvt.preferredAspect),
                    valueOf(lines, QStringLiteral("Preferred aspect ratio:")));
-            expect(QStringLiteral("CVT standard blanking"), QString::number(r.standardBlanking),
-                   QString::number(lines.contains(QStringLiteral("Supports CVT standard blanking"))));
-            expect(QStringLiteral("CVT reduced blanking"), QString::number(r.reducedBlanking),
-                   QString::number(lines.contains(QStringLiteral("Supports CVT reduced blanking"))));
+            expect(
+                QStringLiteral("CVT standard blanking"), QString::number(r.standardBlanking),
+                QString::number(lines.contains(QStringLiteral("Supports CVT standard blanking"))));
+            expect(
+                QStringLiteral("CVT reduced blanking"), QString::number(r.reducedBlanking),
+                QString::number(lines.contains(QStringLiteral("Supports CVT reduced blanking"))));
             QStringList scaling;
-            if (r.horizontalShrink) scaling << QStringLiteral("Horizontal shrink");
-            if (r.horizontalStretch) scaling << QStringLiteral("Horizontal stretch");
-            if (r.verticalShrink) scaling << QStringLiteral("Vertical shrink");
-            if (r.verticalStretch) scaling << QStringLiteral("Vertical stretch");
+            if (r.horizontalShrink)
+                scaling << QStringLiteral("Horizontal shrink");
+            if (r.horizontalStretch)
+                scaling << QStringLiteral("Horizontal stretch");
+            if (r.verticalShrink)
+                scaling << QStringLiteral("Vertical shrink");
+            if (r.verticalStretch)
+                scaling << QStringLiteral("Vertical stretch");
             QStringList theirScaling;
-            for (const QString &s : {QStringLiteral("Horizontal shrink"), QStringLiteral("Horizontal stretch"),
-                                     QStringLiteral("Vertical shrink"), QStringLiteral("Vertical stretch")}) {
+            for (const QString &s :
+                 {QStringLiteral("Horizontal shrink"), QStringLiteral("Horizontal stretch"),
+                  QStringLiteral("Vertical shrink"), QStringLiteral("Vertical stretch")}) {
                 if (lines.contains(s))
                     theirScaling << s;
             }
-            expect(QStringLiteral("CVT scaling"), scaling.join(QLatin1Char(',')), theirScaling.join(QLatin1Char(',')));
-            expect(QStringLiteral("CVT preferred refresh"), QStringLiteral("%1 Hz").arg(r.cvt.preferredRefresh),
+            expect(QStringLiteral("CVT scaling"), scaling.join(QLatin1Char(',')),
+                   theirScaling.join(QLatin1Char(',')));
+            expect(QStringLiteral("CVT preferred refresh"),
+                   QStringLiteral("%1 Hz").arg(r.cvt.preferredRefresh),
                    valueOf(lines, QStringLiteral("Preferred vertical refresh:")));
             break;
         }

@@ -225,10 +225,10 @@ void tst_Edid13Block::getterSetterIdentity()
     Edid13Block object(bytes(block), 128, 0, nullptr);
     QCOMPARE(object.GetBlockSize(), 128u);
     writeBackEverything(object);
-    QVERIFY2(block == before,
-             qPrintable(QStringLiteral("changed bytes: %1")
-                            .arg(QVariant::fromValue(changedBytes(before, block)).toStringList().join(
-                                QLatin1Char(' ')))));
+    QVERIFY2(block == before, qPrintable(QStringLiteral("changed bytes: %1")
+                                             .arg(QVariant::fromValue(changedBytes(before, block))
+                                                      .toStringList()
+                                                      .join(QLatin1Char(' ')))));
 }
 
 void tst_Edid13Block::agreesWithEdidDecode_data()
@@ -251,7 +251,8 @@ void tst_Edid13Block::agreesWithEdidDecode()
 void tst_Edid13Block::changedFieldOnly()
 {
     // An analog monitor: DTD in slot 1, range limits in slot 2, name in slot 3, serial in 4.
-    const QByteArray original = block0(VyrTest::readSample(QStringLiteral("edid13-analog-nec61d3-1.bin")));
+    const QByteArray original =
+        block0(VyrTest::readSample(QStringLiteral("edid13-analog-nec61d3-1.bin")));
     struct Case
     {
         const char *name;
@@ -259,28 +260,168 @@ void tst_Edid13Block::changedFieldOnly()
         QList<int> allowed; // bytes the edit may change besides the checksum
     };
     const QList<Case> cases = {
-        {"product code", [](Edid13Block &b) { ProductIdInfo i{}; b.GetProductIdInfo(&i); i.productCode = 0x1234; b.SetProductIdInfo(&i); }, {10, 11}},
-        {"serial", [](Edid13Block &b) { ProductIdInfo i{}; b.GetProductIdInfo(&i); i.serialNumber = 7; b.SetProductIdInfo(&i); }, {12, 13, 14, 15}},
-        {"letter 3", [](Edid13Block &b) { ProductIdInfo i{}; b.GetProductIdInfo(&i); i.letter3 = 26; b.SetProductIdInfo(&i); }, {9}},
-        {"week", [](Edid13Block &b) { ProductIdInfo i{}; b.GetProductIdInfo(&i); i.week = 40; b.SetProductIdInfo(&i); }, {16}},
-        {"year", [](Edid13Block &b) { ProductIdInfo i{}; b.GetProductIdInfo(&i); i.year = 2020; b.SetProductIdInfo(&i); }, {17}},
-        {"signal level", [](Edid13Block &b) { BasicDisplayParams p{}; b.GetBasicDisplayParams(&p); p.signalLevel = 2; b.SetBasicDisplayParams(&p); }, {20}},
-        {"sync on green", [](Edid13Block &b) { BasicDisplayParams p{}; b.GetBasicDisplayParams(&p); p.syncOnGreen = true; b.SetBasicDisplayParams(&p); }, {20}},
-        {"size", [](Edid13Block &b) { BasicDisplayParams p{}; b.GetBasicDisplayParams(&p); p.horizontalSize = 40; b.SetBasicDisplayParams(&p); }, {21}},
-        {"gamma", [](Edid13Block &b) { BasicDisplayParams p{}; b.GetBasicDisplayParams(&p); p.gamma = 2.5; b.SetBasicDisplayParams(&p); }, {23}},
-        {"standby", [](Edid13Block &b) { BasicDisplayParams p{}; b.GetBasicDisplayParams(&p); p.featureBits = static_cast<unsigned char>(p.featureBits & ~FeatureStandby); b.SetBasicDisplayParams(&p); }, {24}},
-        {"colour type", [](Edid13Block &b) { BasicDisplayParams p{}; b.GetBasicDisplayParams(&p); p.colorType = 2; b.SetBasicDisplayParams(&p); }, {24}},
-        {"red x", [](Edid13Block &b) { ColorCharacteristics c{}; b.GetColorCharacteristics(&c); c.redX ^= 0x105; b.SetColorCharacteristics(&c); }, {25, 27}},
-        {"white y", [](Edid13Block &b) { ColorCharacteristics c{}; b.GetColorCharacteristics(&c); c.whiteY ^= 0x103; b.SetColorCharacteristics(&c); }, {26, 34}},
+        {"product code",
+         [](Edid13Block &b) {
+             ProductIdInfo i{};
+             b.GetProductIdInfo(&i);
+             i.productCode = 0x1234;
+             b.SetProductIdInfo(&i);
+         },
+         {10, 11}},
+        {"serial",
+         [](Edid13Block &b) {
+             ProductIdInfo i{};
+             b.GetProductIdInfo(&i);
+             i.serialNumber = 7;
+             b.SetProductIdInfo(&i);
+         },
+         {12, 13, 14, 15}},
+        {"letter 3",
+         [](Edid13Block &b) {
+             ProductIdInfo i{};
+             b.GetProductIdInfo(&i);
+             i.letter3 = 26;
+             b.SetProductIdInfo(&i);
+         },
+         {9}},
+        {"week",
+         [](Edid13Block &b) {
+             ProductIdInfo i{};
+             b.GetProductIdInfo(&i);
+             i.week = 40;
+             b.SetProductIdInfo(&i);
+         },
+         {16}},
+        {"year",
+         [](Edid13Block &b) {
+             ProductIdInfo i{};
+             b.GetProductIdInfo(&i);
+             i.year = 2020;
+             b.SetProductIdInfo(&i);
+         },
+         {17}},
+        {"signal level",
+         [](Edid13Block &b) {
+             BasicDisplayParams p{};
+             b.GetBasicDisplayParams(&p);
+             p.signalLevel = 2;
+             b.SetBasicDisplayParams(&p);
+         },
+         {20}},
+        {"sync on green",
+         [](Edid13Block &b) {
+             BasicDisplayParams p{};
+             b.GetBasicDisplayParams(&p);
+             p.syncOnGreen = true;
+             b.SetBasicDisplayParams(&p);
+         },
+         {20}},
+        {"size",
+         [](Edid13Block &b) {
+             BasicDisplayParams p{};
+             b.GetBasicDisplayParams(&p);
+             p.horizontalSize = 40;
+             b.SetBasicDisplayParams(&p);
+         },
+         {21}},
+        {"gamma",
+         [](Edid13Block &b) {
+             BasicDisplayParams p{};
+             b.GetBasicDisplayParams(&p);
+             p.gamma = 2.5;
+             b.SetBasicDisplayParams(&p);
+         },
+         {23}},
+        {"standby",
+         [](Edid13Block &b) {
+             BasicDisplayParams p{};
+             b.GetBasicDisplayParams(&p);
+             p.featureBits = static_cast<unsigned char>(p.featureBits & ~FeatureStandby);
+             b.SetBasicDisplayParams(&p);
+         },
+         {24}},
+        {"colour type",
+         [](Edid13Block &b) {
+             BasicDisplayParams p{};
+             b.GetBasicDisplayParams(&p);
+             p.colorType = 2;
+             b.SetBasicDisplayParams(&p);
+         },
+         {24}},
+        {"red x",
+         [](Edid13Block &b) {
+             ColorCharacteristics c{};
+             b.GetColorCharacteristics(&c);
+             c.redX ^= 0x105;
+             b.SetColorCharacteristics(&c);
+         },
+         {25, 27}},
+        {"white y",
+         [](Edid13Block &b) {
+             ColorCharacteristics c{};
+             b.GetColorCharacteristics(&c);
+             c.whiteY ^= 0x103;
+             b.SetColorCharacteristics(&c);
+         },
+         {26, 34}},
         {"established 5", [](Edid13Block &b) { b.SetEstablishedTimingSupport(0, 5, false); }, {35}},
-        {"standard 3", [](Edid13Block &b) { StandardTiming t; b.GetStandardTiming(0, 3, &t); t.refreshRate = 60; b.SetStandardTiming(0, 3, &t); }, {45}},
+        {"standard 3",
+         [](Edid13Block &b) {
+             StandardTiming t;
+             b.GetStandardTiming(0, 3, &t);
+             t.refreshRate = 60;
+             b.SetStandardTiming(0, 3, &t);
+         },
+         {45}},
         {"extensions", [](Edid13Block &b) { b.SetNumOfExtensions(1); }, {126}},
-        {"detailed width", [](Edid13Block &b) { DetailedTiming t; b.GetDetailedTiming(1, &t); t.hActive = 1600; b.SetDetailedTiming(1, &t); }, {56, 58}},
-        {"detailed interlaced", [](Edid13Block &b) { DetailedTiming t; b.GetDetailedTiming(1, &t); t.interlaced = true; b.SetDetailedTiming(1, &t); }, {71}},
-        {"range max V", [](Edid13Block &b) { RangeLimits r{}; b.GetRangeLimits(2, &r); r.maxVerticalRate = 150; b.SetRangeLimits(2, &r); }, {78}},
-        {"range clock", [](Edid13Block &b) { RangeLimits r{}; b.GetRangeLimits(2, &r); r.maxPixelClock = 165; b.SetRangeLimits(2, &r); }, {81}},
-        {"name", [](Edid13Block &b) { EdidString s{}; b.GetDescriptorString(3, &s); s.text[0] = 'm'; b.SetDescriptorString(3, &s); }, {95}},
-        {"serial string", [](Edid13Block &b) { EdidString s{}; b.GetDescriptorString(4, &s); s.text[5] = '7'; b.SetDescriptorString(4, &s); }, {118}},
+        {"detailed width",
+         [](Edid13Block &b) {
+             DetailedTiming t;
+             b.GetDetailedTiming(1, &t);
+             t.hActive = 1600;
+             b.SetDetailedTiming(1, &t);
+         },
+         {56, 58}},
+        {"detailed interlaced",
+         [](Edid13Block &b) {
+             DetailedTiming t;
+             b.GetDetailedTiming(1, &t);
+             t.interlaced = true;
+             b.SetDetailedTiming(1, &t);
+         },
+         {71}},
+        {"range max V",
+         [](Edid13Block &b) {
+             RangeLimits r{};
+             b.GetRangeLimits(2, &r);
+             r.maxVerticalRate = 150;
+             b.SetRangeLimits(2, &r);
+         },
+         {78}},
+        {"range clock",
+         [](Edid13Block &b) {
+             RangeLimits r{};
+             b.GetRangeLimits(2, &r);
+             r.maxPixelClock = 165;
+             b.SetRangeLimits(2, &r);
+         },
+         {81}},
+        {"name",
+         [](Edid13Block &b) {
+             EdidString s{};
+             b.GetDescriptorString(3, &s);
+             s.text[0] = 'm';
+             b.SetDescriptorString(3, &s);
+         },
+         {95}},
+        {"serial string",
+         [](Edid13Block &b) {
+             EdidString s{};
+             b.GetDescriptorString(4, &s);
+             s.text[5] = '7';
+             b.SetDescriptorString(4, &s);
+         },
+         {118}},
     };
     for (const Case &c : cases) {
         QByteArray block = original;
@@ -290,7 +431,9 @@ void tst_Edid13Block::changedFieldOnly()
         changed.removeAll(127);
         QVERIFY2(!changed.isEmpty(), c.name);
         for (int i : changed)
-            QVERIFY2(c.allowed.contains(i), qPrintable(QStringLiteral("%1 changed byte %2").arg(QLatin1String(c.name)).arg(i)));
+            QVERIFY2(
+                c.allowed.contains(i),
+                qPrintable(QStringLiteral("%1 changed byte %2").arg(QLatin1String(c.name)).arg(i)));
         QVERIFY2(checksumOk(block), c.name);
         if (VyrTest::haveEdidDecode())
             QVERIFY2(VyrTest::edidDecodeChecksumsOk(block), c.name);
@@ -301,15 +444,24 @@ void tst_Edid13Block::addDescriptor_data()
 {
     QTest::addColumn<int>("kind");
     QTest::addColumn<QByteArray>("expected");
-    QTest::newRow("detailed timing") << int(DescriptorDetailedTiming) << hex("181500000000000000000000000000000000");
-    QTest::newRow("serial") << int(DescriptorSerialNumber) << hex("000000ff000a202020202020202020202020");
-    QTest::newRow("string") << int(DescriptorDataString) << hex("000000fe000a202020202020202020202020");
-    QTest::newRow("range limits") << int(DescriptorRangeLimits) << hex("000000fd0001ff01ff01000a202020202020");
-    QTest::newRow("name") << int(DescriptorProductName) << hex("000000fc000a202020202020202020202020");
-    QTest::newRow("colour point") << int(DescriptorColorPoint) << hex("000000fb0000000000ff00000000ff0a2020");
-    QTest::newRow("standard timings") << int(DescriptorStandardTimings) << hex("000000fa000101010101010101010101010a");
-    QTest::newRow("placeholder") << int(DescriptorPlaceholder) << hex("000000100000000000000000000000000000");
-    QTest::newRow("colour management") << int(DescriptorColorManagement) << hex("000000f90000000000000000000000000000");
+    QTest::newRow("detailed timing")
+        << int(DescriptorDetailedTiming) << hex("181500000000000000000000000000000000");
+    QTest::newRow("serial") << int(DescriptorSerialNumber)
+                            << hex("000000ff000a202020202020202020202020");
+    QTest::newRow("string") << int(DescriptorDataString)
+                            << hex("000000fe000a202020202020202020202020");
+    QTest::newRow("range limits") << int(DescriptorRangeLimits)
+                                  << hex("000000fd0001ff01ff01000a202020202020");
+    QTest::newRow("name") << int(DescriptorProductName)
+                          << hex("000000fc000a202020202020202020202020");
+    QTest::newRow("colour point") << int(DescriptorColorPoint)
+                                  << hex("000000fb0000000000ff00000000ff0a2020");
+    QTest::newRow("standard timings")
+        << int(DescriptorStandardTimings) << hex("000000fa000101010101010101010101010a");
+    QTest::newRow("placeholder") << int(DescriptorPlaceholder)
+                                 << hex("000000100000000000000000000000000000");
+    QTest::newRow("colour management")
+        << int(DescriptorColorManagement) << hex("000000f90000000000000000000000000000");
 }
 
 void tst_Edid13Block::addDescriptor()
@@ -344,7 +496,8 @@ void tst_Edid13Block::removeDescriptorAndSupport()
 {
     QByteArray block = emptyBlock();
     Edid13Block object(bytes(block), 128, 0, nullptr);
-    for (DescriptorID id : {DescriptorDetailedTiming, DescriptorDataString, DescriptorStandardTimings})
+    for (DescriptorID id :
+         {DescriptorDetailedTiming, DescriptorDataString, DescriptorStandardTimings})
         QVERIFY(object.IsDescriptorSupported(id));
     for (DescriptorID id : {DescriptorUnknown, DescriptorPlaceholder, DescriptorColorManagement,
                             DescriptorCvt3ByteCodes, DescriptorEstablishedTimingsIII})
@@ -389,35 +542,45 @@ void tst_Edid13Block::locations_data()
         unsigned slot;
         const char *expected;
     } rows[] = {
-        {"general", 0, 0, "18:2"}, {"general", 1, 0, "8:2"}, {"general", 2, 0, "10:2"},
-        {"general", 3, 0, "12:4"}, {"general", 4, 0, "16:1"}, {"general", 5, 0, "17:1"},
-        {"general", 6, 0, "126:1"}, {"general", 7, 0, "127:1"}, {"general", 8, 0, "8:12"},
-        {"basic", 0, 0, "20:1"}, {"basic", 4, 0, "24:1"}, {"basic", 5, 0, "20:5"},
-        {"basic", all, 0, "20:5"},
-        {"colour", 0, 0, "25:1 27:1"}, {"colour", 1, 0, "25:1 29:1"}, {"colour", 2, 0, "26:1 31:1"},
-        {"colour", 3, 0, "26:1 33:1"}, {"colour", 4, 0, "25:1 28:1"}, {"colour", 5, 0, "25:1 30:1"},
-        {"colour", 6, 0, "26:1 32:1"}, {"colour", 7, 0, "26:1 34:1"}, {"colour", 8, 0, "25:10"},
-        {"established", all, 0, "35:3"}, {"established", 7, 0, "35:1"}, {"established", 16, 0, "37:1"},
-        {"standard", all, 0, "38:16"}, {"standard", 0, 0, "38:2"}, {"standard", 7, 3, "52:2"},
-        {"descriptors", 0, 0, "54:72"},
-        {"string", 0, 3, "90:18"}, {"dummy", 5, 4, "108:18"}, {"colour point", 0, 1, "54:18"},
-        {"cvt", 0, 0, "36:18"}, {"cvt", 2, 2, "72:18"},
-        {"detailed", 0, 2, "74:1 76:1"}, {"detailed", 1, 2, "77:1 79:1"},
-        {"detailed", 2, 2, "75:1 76:1"}, {"detailed", 3, 2, "78:1 79:1"},
-        {"detailed", 4, 2, "80:1 83:1"}, {"detailed", 5, 2, "82:2"}, {"detailed", 6, 2, "81:1 83:1"},
-        {"detailed", 7, 2, "82:2"}, {"detailed", 8, 2, "87:1"}, {"detailed", 9, 2, "88:1"},
+        {"general", 0, 0, "18:2"},        {"general", 1, 0, "8:2"},
+        {"general", 2, 0, "10:2"},        {"general", 3, 0, "12:4"},
+        {"general", 4, 0, "16:1"},        {"general", 5, 0, "17:1"},
+        {"general", 6, 0, "126:1"},       {"general", 7, 0, "127:1"},
+        {"general", 8, 0, "8:12"},        {"basic", 0, 0, "20:1"},
+        {"basic", 4, 0, "24:1"},          {"basic", 5, 0, "20:5"},
+        {"basic", all, 0, "20:5"},        {"colour", 0, 0, "25:1 27:1"},
+        {"colour", 1, 0, "25:1 29:1"},    {"colour", 2, 0, "26:1 31:1"},
+        {"colour", 3, 0, "26:1 33:1"},    {"colour", 4, 0, "25:1 28:1"},
+        {"colour", 5, 0, "25:1 30:1"},    {"colour", 6, 0, "26:1 32:1"},
+        {"colour", 7, 0, "26:1 34:1"},    {"colour", 8, 0, "25:10"},
+        {"established", all, 0, "35:3"},  {"established", 7, 0, "35:1"},
+        {"established", 16, 0, "37:1"},   {"standard", all, 0, "38:16"},
+        {"standard", 0, 0, "38:2"},       {"standard", 7, 3, "52:2"},
+        {"descriptors", 0, 0, "54:72"},   {"string", 0, 3, "90:18"},
+        {"dummy", 5, 4, "108:18"},        {"colour point", 0, 1, "54:18"},
+        {"cvt", 0, 0, "36:18"},           {"cvt", 2, 2, "72:18"},
+        {"detailed", 0, 2, "74:1 76:1"},  {"detailed", 1, 2, "77:1 79:1"},
+        {"detailed", 2, 2, "75:1 76:1"},  {"detailed", 3, 2, "78:1 79:1"},
+        {"detailed", 4, 2, "80:1 83:1"},  {"detailed", 5, 2, "82:2"},
+        {"detailed", 6, 2, "81:1 83:1"},  {"detailed", 7, 2, "82:2"},
+        {"detailed", 8, 2, "87:1"},       {"detailed", 9, 2, "88:1"},
         {"detailed", 10, 2, "84:1 86:1"}, {"detailed", 11, 2, "85:1 86:1"},
-        {"detailed", 12, 2, "72:2"}, {"detailed", 13, 2, "89:1"}, {"detailed", 17, 2, "89:1"},
-        {"detailed", 18, 2, "72:18"}, {"detailed", all, 1, "54:18"},
-        {"range", 0, 1, "58:6"}, {"range", 1, 1, "58:1"}, {"range", 2, 1, "61:1"},
-        {"range", 3, 1, "62:1"}, {"range", 4, 1, "58:1"}, {"range", 5, 1, "59:1"},
-        {"range", 6, 1, "60:1"}, {"range", 7, 1, "63:1"}, {"range", 8, 1, "64:1"},
-        {"range", 9, 1, "65:7"}, {"range", 10, 1, "67:1"}, {"range", 11, 1, "70:1"},
-        {"range", 12, 1, "68:2"}, {"range", 13, 1, "71:1"}, {"range", 14, 1, "66:1"},
-        {"range", 15, 1, "65:7"}, {"range", 16, 1, "66:1"}, {"range", 18, 1, "69:1"},
-        {"range", 19, 1, "71:1"}, {"range", 22, 1, "70:1"}, {"range", 23, 1, "59:13"},
-        {"range", 25, 1, "70:1"}, {"range", 26, 1, "68:1"}, {"range", 31, 1, "68:1"},
-        {"range", 32, 1, "59:13"}, {"range", all, 1, "58:13"}, {"range", 8, 4, "118:1"},
+        {"detailed", 12, 2, "72:2"},      {"detailed", 13, 2, "89:1"},
+        {"detailed", 17, 2, "89:1"},      {"detailed", 18, 2, "72:18"},
+        {"detailed", all, 1, "54:18"},    {"range", 0, 1, "58:6"},
+        {"range", 1, 1, "58:1"},          {"range", 2, 1, "61:1"},
+        {"range", 3, 1, "62:1"},          {"range", 4, 1, "58:1"},
+        {"range", 5, 1, "59:1"},          {"range", 6, 1, "60:1"},
+        {"range", 7, 1, "63:1"},          {"range", 8, 1, "64:1"},
+        {"range", 9, 1, "65:7"},          {"range", 10, 1, "67:1"},
+        {"range", 11, 1, "70:1"},         {"range", 12, 1, "68:2"},
+        {"range", 13, 1, "71:1"},         {"range", 14, 1, "66:1"},
+        {"range", 15, 1, "65:7"},         {"range", 16, 1, "66:1"},
+        {"range", 18, 1, "69:1"},         {"range", 19, 1, "71:1"},
+        {"range", 22, 1, "70:1"},         {"range", 23, 1, "59:13"},
+        {"range", 25, 1, "70:1"},         {"range", 26, 1, "68:1"},
+        {"range", 31, 1, "68:1"},         {"range", 32, 1, "59:13"},
+        {"range", all, 1, "58:13"},       {"range", 8, 4, "118:1"},
     };
     for (const auto &row : rows)
         QTest::addRow("%s %d slot %u", row.query, static_cast<int>(row.code), row.slot)
@@ -437,7 +600,8 @@ void tst_Edid13Block::locations()
         {QStringLiteral("general"), [&] { return object.GetGeneralInfoLocation(code); }},
         {QStringLiteral("basic"), [&] { return object.GetBasicDisplayParamsLocation(code); }},
         {QStringLiteral("colour"), [&] { return object.GetColorCharacteristicsLocation(code); }},
-        {QStringLiteral("established"), [&] { return object.GetEstablishedTimingLocation(code, slot); }},
+        {QStringLiteral("established"),
+         [&] { return object.GetEstablishedTimingLocation(code, slot); }},
         {QStringLiteral("standard"), [&] { return object.GetStandardTimingLocation(code, slot); }},
         {QStringLiteral("descriptors"), [&] { return object.GetDescriptorsLocation(); }},
         {QStringLiteral("string"), [&] { return object.GetStringDescriptorLocation(code, slot); }},
@@ -470,15 +634,17 @@ void tst_Edid13Block::monInfo_data()
     b.replace(72, 18, hex("000000fd0f32461e50100000000000000000"));
     fixChecksum(b);
     // Rate offsets in byte 4 are EDID 1.4 only and are ignored here.
-    QTest::newRow("name and ranges") << b << "ABC12AB" << "ABC" << "Name"
-                                     << QList<unsigned>{50, 70, 30, 80} << true;
+    QTest::newRow("name and ranges") << b << "ABC12AB"
+                                     << "ABC"
+                                     << "Name" << QList<unsigned>{50, 70, 30, 80} << true;
 
     b = emptyBlock();
     b[10] = static_cast<char>(0xFF);
     b[24] = 0x0A;
     fixChecksum(b);
-    QTest::newRow("no manufacturer") << b << "XXXFF" << "XXX" << "Default Monitor"
-                                     << QList<unsigned>{0, 0, 0, 0} << false;
+    QTest::newRow("no manufacturer") << b << "XXXFF"
+                                     << "XXX"
+                                     << "Default Monitor" << QList<unsigned>{0, 0, 0, 0} << false;
 
     b = emptyBlock();
     b[8] = 0x04;
@@ -488,12 +654,15 @@ void tst_Edid13Block::monInfo_data()
     b.replace(90, 18, hex("000000fc0031323334353637383930313233"));
     b.replace(108, 18, hex("000000fc007365636f6e640a202020202020"));
     fixChecksum(b);
-    QTest::newRow("13 characters, two letters") << b << "AB1" << "AB" << "1234567890123"
-                                                << QList<unsigned>{0, 0, 0, 0} << true;
+    QTest::newRow("13 characters, two letters")
+        << b << "AB1"
+        << "AB"
+        << "1234567890123" << QList<unsigned>{0, 0, 0, 0} << true;
 
     b = block0(VyrTest::readSample(QStringLiteral("edid13-analog-dif7380-3.bin")));
-    QTest::newRow("first of three names is empty") << b << "DIF7380" << "DIF" << ""
-                                                   << QList<unsigned>{50, 75, 30, 80} << true;
+    QTest::newRow("first of three names is empty") << b << "DIF7380"
+                                                   << "DIF"
+                                                   << "" << QList<unsigned>{50, 75, 30, 80} << true;
 }
 
 void tst_Edid13Block::monInfo()
@@ -704,8 +873,8 @@ void tst_Edid13Block::basicDisplayParams()
     object.GetBasicDisplayParams(&p);
     QVERIFY(!p.digital);
     QCOMPARE(p.signalLevel, 3u);
-    QVERIFY(p.blankToBlackSetup && p.separateSync && p.compositeSyncOnHorizontal
-            && p.syncOnGreen && p.serration);
+    QVERIFY(p.blankToBlackSetup && p.separateSync && p.compositeSyncOnHorizontal && p.syncOnGreen &&
+            p.serration);
     QCOMPARE(p.screenSizeKind, unsigned(ScreenSizeUndefined));
     p.signalLevel = 0;
     object.SetBasicDisplayParams(&p);
@@ -751,8 +920,8 @@ void tst_Edid13Block::basicDisplayParams()
     QCOMPARE(block.mid(21, 2), QByteArray(2, '\0'));
 
     // Feature bits: standby, suspend, active off, sRGB, preferred timing, default GTF.
-    p.featureBits = FeatureStandby | FeatureActiveOff | FeaturePreferredTiming | FeatureDefaultGtf
-                    | FeatureContinuousFrequency;
+    p.featureBits = FeatureStandby | FeatureActiveOff | FeaturePreferredTiming | FeatureDefaultGtf |
+                    FeatureContinuousFrequency;
     p.colorType = 1;
     object.SetBasicDisplayParams(&p);
     QCOMPARE(static_cast<unsigned char>(block.at(24)), 0xAB); // 1010 1011
@@ -761,7 +930,8 @@ void tst_Edid13Block::basicDisplayParams()
     QCOMPARE(static_cast<unsigned char>(block.at(24)), 0xAB);
     q.featureBits = 0x80; // bit 7 is not a feature bit and stays
     object.GetBasicDisplayParams(&q);
-    QCOMPARE(q.featureBits, static_cast<unsigned char>(0x80 | FeatureStandby | FeatureActiveOff | FeaturePreferredTiming | FeatureDefaultGtf));
+    QCOMPARE(q.featureBits, static_cast<unsigned char>(0x80 | FeatureStandby | FeatureActiveOff |
+                                                       FeaturePreferredTiming | FeatureDefaultGtf));
     QVERIFY(checksumOk(block));
 }
 
@@ -828,13 +998,17 @@ void tst_Edid13Block::reportModesAndCells()
     Edid13Block object(bytes(block), 128, 0, nullptr);
     Sink sink;
     QCOMPARE(object.Validate(&sink), 0);
-    QCOMPARE(sink.texts, (QStringList{QStringLiteral("\r\nValidating EDID1.3 Base Block. Data Range: Byte[0] --> Byte[127]\r\n"),
-                                      QStringLiteral("  Block is valid\r\n")}));
+    QCOMPARE(sink.texts,
+             (QStringList{
+                 QStringLiteral(
+                     "\r\nValidating EDID1.3 Base Block. Data Range: Byte[0] --> Byte[127]\r\n"),
+                 QStringLiteral("  Block is valid\r\n")}));
     block[127] = 0x11;
     sink.texts.clear();
     QCOMPARE(object.Validate(&sink), 1);
     QCOMPARE(sink.texts.value(1),
-             QStringLiteral("  Error: Invalid checksum. 0x11 (stored checksum) instead 0xB2 (calculated checksum).\r\n"));
+             QStringLiteral("  Error: Invalid checksum. 0x11 (stored checksum) instead 0xB2 "
+                            "(calculated checksum).\r\n"));
     QCOMPARE(sink.texts.size(), 2);
 
     QByteArray nec = block0(VyrTest::readSample(QStringLiteral("edid13-analog-nec61d3-1.bin")));

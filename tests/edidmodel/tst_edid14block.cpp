@@ -248,11 +248,10 @@ void tst_Edid14Block::getterSetterIdentity()
     QCOMPARE(object.GetBlockSize(), 128u);
     writeBackEverything(object);
     writeBackEdid14Descriptors(object);
-    QVERIFY2(block == before,
-             qPrintable(QStringLiteral("changed bytes: %1")
-                            .arg(QVariant::fromValue(changedBytes(before, block))
-                                     .toStringList()
-                                     .join(QLatin1Char(' ')))));
+    QVERIFY2(block == before, qPrintable(QStringLiteral("changed bytes: %1")
+                                             .arg(QVariant::fromValue(changedBytes(before, block))
+                                                      .toStringList()
+                                                      .join(QLatin1Char(' ')))));
 }
 
 void tst_Edid14Block::agreesWithEdidDecode_data()
@@ -381,9 +380,8 @@ void tst_Edid14Block::rangeLimits_data()
     QTest::newRow("default GTF, offsets 0x0E")
         << hex("000000fd0e324b1e500e000a202020202020")
         << "offsets 2/1 rates 50-75 Hz 30-80 kHz 140 MHz kind 1";
-    QTest::newRow("range limits only")
-        << hex("000000fd00324b1e500e010a202020202020")
-        << "offsets 0/0 rates 50-75 Hz 30-80 kHz 140 MHz kind 0";
+    QTest::newRow("range limits only") << hex("000000fd00324b1e500e010a202020202020")
+                                       << "offsets 0/0 rates 50-75 Hz 30-80 kHz 140 MHz kind 0";
     QTest::newRow("range limits only, zero padding")
         << hex("000000fd003078dada420100000000000000")
         << "offsets 0/0 rates 48-120 Hz 218-218 kHz 660 MHz kind 0";
@@ -431,8 +429,8 @@ void tst_Edid14Block::rangeLimits()
     object.SetRangeLimits(3, &r);
     QCOMPARE(block.toHex(), original.toHex());
     if (VyrTest::haveEdidDecode()) {
-        const QStringList diffs = compareWithEdidDecode(object, block, true)
-                                  + compareEdid14Descriptors(object, block);
+        const QStringList diffs =
+            compareWithEdidDecode(object, block, true) + compareEdid14Descriptors(object, block);
         QVERIFY2(diffs.isEmpty(), qPrintable(diffs.join(QLatin1Char('\n'))));
     }
 }
@@ -581,7 +579,8 @@ void tst_Edid14Block::digitalInput()
     QCOMPARE(p.colorBitDepth, 3u);
     QCOMPARE(p.digitalInterface, 5u);
     QCOMPARE(p.colorType, 7u);
-    QCOMPARE(unsigned(p.featureBits), unsigned(FeaturePreferredTiming | FeatureContinuousFrequency));
+    QCOMPARE(unsigned(p.featureBits),
+             unsigned(FeaturePreferredTiming | FeatureContinuousFrequency));
     object.SetBasicDisplayParams(&p);
     QCOMPARE(block, original);
 
@@ -626,11 +625,15 @@ void tst_Edid14Block::establishedTimingsIII_data()
     QTest::newRow("7") << 7u << 6 << 0 << "1152 x 864  at 75Hz" << 1152u << 864u << 75u << false;
     QTest::newRow("8") << 8u << 7 << 7 << "1280 x 768  at 60Hz(RB)" << 1280u << 768u << 60u << true;
     QTest::newRow("15") << 15u << 7 << 0 << "1280 x 1024 at 85Hz" << 1280u << 1024u << 85u << false;
-    QTest::newRow("17") << 17u << 8 << 6 << "1440 x 900  at 60Hz(RB)" << 1440u << 900u << 60u << true;
-    QTest::newRow("21") << 21u << 8 << 2 << "1400 x 1050 at 60Hz(RB)" << 1400u << 1050u << 60u << true;
+    QTest::newRow("17") << 17u << 8 << 6 << "1440 x 900  at 60Hz(RB)" << 1440u << 900u << 60u
+                        << true;
+    QTest::newRow("21") << 21u << 8 << 2 << "1400 x 1050 at 60Hz(RB)" << 1400u << 1050u << 60u
+                        << true;
     QTest::newRow("30") << 30u << 9 << 1 << "1600 x 1200 at 65Hz" << 1600u << 1200u << 65u << false;
-    QTest::newRow("38") << 38u << 10 << 1 << "1920 x 1200 at 60Hz(RB)" << 1920u << 1200u << 60u << true;
-    QTest::newRow("43") << 43u << 11 << 4 << "1920 x 1440 at 75Hz" << 1920u << 1440u << 75u << false;
+    QTest::newRow("38") << 38u << 10 << 1 << "1920 x 1200 at 60Hz(RB)" << 1920u << 1200u << 60u
+                        << true;
+    QTest::newRow("43") << 43u << 11 << 4 << "1920 x 1440 at 75Hz" << 1920u << 1440u << 75u
+                        << false;
 }
 
 void tst_Edid14Block::establishedTimingsIII()
@@ -675,7 +678,8 @@ void tst_Edid14Block::establishedTimingsIII()
     QVERIFY(checksumOk(block));
     object.SetEstablishedTimingSupport(2, 44, true);
     object.SetEstablishedTimingSupport(5, index, true);
-    QCOMPARE(block.mid(72, 18), before.mid(72, 18).replace(byte, 1, QByteArray(1, static_cast<char>(1 << bitNumber))));
+    QCOMPARE(block.mid(72, 18),
+             before.mid(72, 18).replace(byte, 1, QByteArray(1, static_cast<char>(1 << bitNumber))));
 
     Resolution r;
     object.GetMaxResolution(&r);
@@ -771,7 +775,7 @@ void tst_Edid14Block::colorManagement()
     QVERIFY(!object.GetColorManagement(0, &cm));
     QVERIFY(!object.GetColorManagement(5, &cm));
 
-    cm.version = 9; // not written
+    cm.version = 9;     // not written
     cm.greenA2 = 1.234; // rounds to 123
     QVERIFY(object.SetColorManagement(1, &cm));
     QList<int> changed = changedBytes(original, block);
@@ -797,15 +801,16 @@ void tst_Edid14Block::addDescriptor_data()
 {
     QTest::addColumn<int>("kind");
     QTest::addColumn<QByteArray>("expected");
-    QTest::newRow("colour management") << int(DescriptorColorManagement)
-                                       << hex("000000f90003000000000000000000000000");
+    QTest::newRow("colour management")
+        << int(DescriptorColorManagement) << hex("000000f90003000000000000000000000000");
     QTest::newRow("CVT codes") << int(DescriptorCvt3ByteCodes)
                                << hex("000000f80001000000000000000000000000");
-    QTest::newRow("established timings III") << int(DescriptorEstablishedTimingsIII)
-                                             << hex("000000f7000a000000000000000000000000");
+    QTest::newRow("established timings III")
+        << int(DescriptorEstablishedTimingsIII) << hex("000000f7000a000000000000000000000000");
     QTest::newRow("range limits") << int(DescriptorRangeLimits)
                                   << hex("000000fd0001ff01ff01000a202020202020");
-    QTest::newRow("name") << int(DescriptorProductName) << hex("000000fc000a202020202020202020202020");
+    QTest::newRow("name") << int(DescriptorProductName)
+                          << hex("000000fc000a202020202020202020202020");
 }
 
 void tst_Edid14Block::addDescriptor()
@@ -830,8 +835,8 @@ void tst_Edid14Block::addDescriptor()
     QByteArray old(128, '\0');
     Edid13Block::InitBuffer(bytes(old), 128);
     Edid13Block edid13(bytes(old), 128, 0, nullptr);
-    const bool edid14Only = id == DescriptorColorManagement || id == DescriptorCvt3ByteCodes
-                            || id == DescriptorEstablishedTimingsIII;
+    const bool edid14Only = id == DescriptorColorManagement || id == DescriptorCvt3ByteCodes ||
+                            id == DescriptorEstablishedTimingsIII;
     QCOMPARE(edid13.IsDescriptorSupported(id), !edid14Only);
 }
 
@@ -860,8 +865,7 @@ void tst_Edid14Block::monInfoRateOffsets()
     QCOMPARE(info.minHorizontalRate, 30u);
     QCOMPARE(info.maxHorizontalRate, 295u);
     if (VyrTest::haveEdidDecode())
-        QVERIFY(VyrTest::edidDecode(block).contains(
-            QStringLiteral("10-275 Hz V, 30-295 kHz H")));
+        QVERIFY(VyrTest::edidDecode(block).contains(QStringLiteral("10-275 Hz V, 30-295 kHz H")));
 }
 
 void tst_Edid14Block::reportAndCells()
@@ -870,8 +874,9 @@ void tst_Edid14Block::reportAndCells()
     Edid14Block object(bytes(block), 128, 0, nullptr);
     Sink sink;
     QCOMPARE(object.Validate(&sink), 0);
-    QCOMPARE(sink.texts.first(),
-             QStringLiteral("\r\nValidating EDID1.4 Base Block. Data Range: Byte[0] --> Byte[127]\r\n"));
+    QCOMPARE(
+        sink.texts.first(),
+        QStringLiteral("\r\nValidating EDID1.4 Base Block. Data Range: Byte[0] --> Byte[127]\r\n"));
 
     const struct
     {
@@ -890,10 +895,12 @@ void tst_Edid14Block::reportAndCells()
          "(CVT 3 Byte Code Descriptor). Timing[3]. Entry[1]"},
         {90 + 7, "1280 x 768 @ 60Hz (RB)  --  1280 x 1024 @ 85Hz",
          "(Established Timings III Descriptor). Timing Byte[1]. Entry[2]"},
-        {90 + 12, "Reserved Byte", "(Established Timings III Descriptor). Timing Byte[6]. Entry[2]"},
+        {90 + 12, "Reserved Byte",
+         "(Established Timings III Descriptor). Timing Byte[6]. Entry[2]"},
         {90 + 0, "First Byte of Display Descriptor Identification",
          "(Established Timings III Descriptor). Entry[2]"},
-        {108 + 4, "Vertical/Horizontal Rate Offsets", "(Display Range Limits Descriptor). Entry[3]"},
+        {108 + 4, "Vertical/Horizontal Rate Offsets",
+         "(Display Range Limits Descriptor). Entry[3]"},
         {108 + 11, "CVT. Standard Version Number", "(Display Range Limits Descriptor). Entry[3]"},
         {108 + 15, "CVT. Preferred Aspect Ratio/Reduced Blanking Support",
          "(Display Range Limits Descriptor). Entry[3]"},
