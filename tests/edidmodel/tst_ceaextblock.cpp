@@ -2,6 +2,7 @@
 // detailed timings, adding and removing data blocks and detailed timings, locations and the
 // report, compared with edid-decode where it has an opinion.
 
+#include "callbackcontext.h"
 #include "callbackfillcontenttgt.h"
 #include "ceaextblock.h"
 #include "ceatestsupport.h"
@@ -22,6 +23,13 @@ public:
     void AppendMode(const ModeInfo *mode) override { modes << *mode; }
     QStringList lines;
     QVector<ModeInfo> modes;
+};
+
+class ChecksumCounter : public CallbackContext
+{
+public:
+    void checksumChanged(DataBlock *) override { ++changes; }
+    int changes = 0;
 };
 
 QByteArray repeat(const QByteArray &bytes, int times)
@@ -152,6 +160,18 @@ void tst_CeaExtBlock::freshBlock()
     QCOMPARE(int(q[2]), 55);
     QCOMPARE(other.freeDataBlockBytes(), 11u);
     QVERIFY(invariantFault(other, q).isEmpty());
+
+    // Revisions below 3 offer no new data blocks; adding is still possible for a caller.
+    QByteArray r(128, '\0');
+    auto *rev = reinterpret_cast<unsigned char *>(r.data());
+    CeaExtBlock::InitBuffer(rev, 128);
+    rev[1] = 2;
+    CeaExtBlock old(rev, 128, 0, nullptr);
+    QVERIFY(!old.AllowNewDataBlocks());
+    QVERIFY(!old.IsDataBlockSupported(CeaBlockVideo));
+    QVERIFY(old.AllowNewDTDs());
+    old.AddDataBlock(CeaBlockVideo);
+    QCOMPARE(old.dataBlockCount(), 1u);
 }
 
 void tst_CeaExtBlock::map_data()
@@ -501,7 +521,8 @@ void tst_CeaExtBlock::generalInfo()
 {
     QByteArray image = baseBlock() + makeExt(4, 0x5A, {}, 2);
     auto *p = reinterpret_cast<unsigned char *>(image.data()) + 128;
-    CeaExtBlock block(p, 128, 128, nullptr);
+    ChecksumCounter counter;
+    CeaExtBlock block(p, 128, 128, &counter);
     CeaGeneralInfo info;
     block.GetGeneralInfo(&info);
     QCOMPARE(info.dtdOffset, 4u);
@@ -517,6 +538,7 @@ void tst_CeaExtBlock::generalInfo()
     info.dtdOffset = 99; // not written
     block.SetGeneralInfo(&info);
     QCOMPARE(static_cast<int>(p[3]), 0xCA);
+    QCOMPARE(counter.changes, 1);
     QCOMPARE(static_cast<int>(p[2]), 4);
     QVERIFY(blockChecksumOk(p));
     QVERIFY(VyrTest::edidDecode(image).contains(QLatin1String("Underscans IT Video Formats")));
