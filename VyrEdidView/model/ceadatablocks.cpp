@@ -51,9 +51,9 @@ void CeaExtBlock::SetVideoDataBlock(unsigned int index, CeaSVDDataBlock *video)
         return;
     const CeaDataBlockEntry &entry = m_dataBlocks[static_cast<int>(index)];
     for (unsigned k = 0; k < video->count; ++k)
-        setPayloadByte(entry, k,
-                       static_cast<quint8>((video->svd[k].vic & 0x7Fu)
-                                           | ((video->svd[k].native & 1u) << 7)));
+        setPayloadByte(
+            entry, k,
+            static_cast<quint8>((video->svd[k].vic & 0x7Fu) | ((video->svd[k].native & 1u) << 7)));
     rebuild3DSupport(); // the SVD order decides which VICs the 3D data applies to
     recalcCheckSum();
 }
@@ -246,8 +246,8 @@ void CeaExtBlock::SetVideoCaps(unsigned int index, CeaVideoCaps *caps)
 
 static bool isVendorKind(CeaBlockID id)
 {
-    return id == CeaBlockVendorSpecific || id == CeaBlockVendorSpecificVideo
-           || id == CeaBlockVendorSpecificAudio;
+    return id == CeaBlockVendorSpecific || id == CeaBlockVendorSpecificVideo ||
+           id == CeaBlockVendorSpecificAudio;
 }
 
 // The OUI sits in the header when the block is long enough to hold it (tag 3: bytes 1-3;
@@ -307,8 +307,7 @@ QList<EdidItemLocation> CeaExtBlock::dataBlockLocation(const CeaDataBlockEntry &
 }
 
 QList<EdidItemLocation> CeaExtBlock::GetVideoDataBlockLocation(unsigned int code,
-                                                               unsigned int index,
-                                                               unsigned int svd,
+                                                               unsigned int index, unsigned int svd,
                                                                const unsigned char *base) const
 {
     if (!validIndex(index))
@@ -320,8 +319,7 @@ QList<EdidItemLocation> CeaExtBlock::GetVideoDataBlockLocation(unsigned int code
 }
 
 QList<EdidItemLocation> CeaExtBlock::GetAudioDataBlockLocation(unsigned int code,
-                                                               unsigned int index,
-                                                               unsigned int sad,
+                                                               unsigned int index, unsigned int sad,
                                                                const unsigned char *base) const
 {
     if (!validIndex(index))

@@ -17,7 +17,8 @@ constexpr unsigned AreaLength = ChecksumByte - CollectionStart; // bytes 4..126
 
 CeaExtBlock::CeaExtBlock(unsigned char *buffer, unsigned int size, unsigned int offset,
                          CallbackContext *context)
-    : DataBlock(offset, context), rawData(IsCeaExt(buffer, size) ? buffer : nullptr)
+    : DataBlock(offset, context)
+    , rawData(IsCeaExt(buffer, size) ? buffer : nullptr)
 {
     std::memset(m_3DSupport, 0, sizeof(m_3DSupport));
     setBorderActiveState(false);
@@ -219,8 +220,8 @@ void CeaExtBlock::rebuildMap()
     if (dtdArea) {
         m_dtdAreaLength = d - CollectionStart;
         unsigned at = d;
-        while (m_dtdCount < MaxDtds && at + DtdSize <= ChecksumByte
-               && (rawData[at] != 0 || rawData[at + 1] != 0)) {
+        while (m_dtdCount < MaxDtds && at + DtdSize <= ChecksumByte &&
+               (rawData[at] != 0 || rawData[at + 1] != 0)) {
             ++m_dtdCount;
             at += DtdSize;
         }
@@ -238,8 +239,8 @@ void CeaExtBlock::moveBytes(unsigned from, unsigned to, unsigned count)
 {
     if (count == 0 || from == to)
         return;
-    if (from < CollectionStart || to < CollectionStart || from + count > ChecksumByte
-        || to + count > ChecksumByte)
+    if (from < CollectionStart || to < CollectionStart || from + count > ChecksumByte ||
+        to + count > ChecksumByte)
         return;
     std::memmove(rawData + to, rawData + from, count);
 }
@@ -322,8 +323,8 @@ CeaBlockID CeaExtBlock::GetDataBlockID(unsigned int index) const
 
 bool CeaExtBlock::AllowNewDataBlocks() const
 {
-    return rawData != nullptr && rawData[1] >= 3 && freeBytes() >= 2
-           && dataBlockCount() < MaxNewDataBlocks;
+    return rawData != nullptr && rawData[1] >= 3 && freeBytes() >= 2 &&
+           dataBlockCount() < MaxNewDataBlocks;
 }
 
 bool CeaExtBlock::AllowNewDTDs() const
@@ -395,8 +396,8 @@ bool CeaExtBlock::resizeDataBlock(unsigned int index, unsigned int newSize)
     const CeaDataBlockEntry entry = m_dataBlocks[static_cast<int>(index)];
     if (newSize == entry.size)
         return true;
-    if (newSize < entry.minSize || newSize < entry.headerLength || newSize < 1
-        || newSize > MaxDataBlockSize)
+    if (newSize < entry.minSize || newSize < entry.headerLength || newSize < 1 ||
+        newSize > MaxDataBlockSize)
         return false;
 
     const unsigned start = CollectionStart + entry.offset;
@@ -470,8 +471,8 @@ bool CeaExtBlock::GetDetailedTiming(unsigned index, DetailedTiming *timing)
 {
     if (!rawData || !timing || index >= m_dtdCount)
         return false;
-    const auto *raw
-        = reinterpret_cast<const EdidDetailedTiming *>(rawData + dtdOffset() + DtdSize * index);
+    const auto *raw =
+        reinterpret_cast<const EdidDetailedTiming *>(rawData + dtdOffset() + DtdSize * index);
     edidToDetailedTiming(raw, timing);
     return true;
 }
@@ -516,9 +517,8 @@ QList<EdidItemLocation> CeaExtBlock::location(unsigned blockByte, unsigned lengt
     if (!rawData)
         return {};
     EdidItemLocation loc;
-    const quint32 blockPos = (base != nullptr && base <= rawData)
-                                 ? static_cast<quint32>(rawData - base)
-                                 : startOffset;
+    const quint32 blockPos =
+        (base != nullptr && base <= rawData) ? static_cast<quint32>(rawData - base) : startOffset;
     loc.offset = blockPos + blockByte;
     loc.length = length;
     return {loc};
@@ -544,14 +544,15 @@ QList<EdidItemLocation> CeaExtBlock::GetGeneralInfoLocation(unsigned int code, u
     }
 }
 
-QList<EdidItemLocation> CeaExtBlock::GetDetiledTimingLocation(unsigned int code,
-                                                              unsigned int index,
+QList<EdidItemLocation> CeaExtBlock::GetDetiledTimingLocation(unsigned int code, unsigned int index,
                                                               const unsigned char *base) const
 {
     if (!rawData || index >= m_dtdCount)
         return {};
     const unsigned d = dtdOffset() + DtdSize * index;
-    auto pair = [&](unsigned a, unsigned b) { return location(d + a, 1, base) + location(d + b, 1, base); };
+    auto pair = [&](unsigned a, unsigned b) {
+        return location(d + a, 1, base) + location(d + b, 1, base);
+    };
     switch (code) {
     case 10:
         return pair(2, 4);

@@ -35,7 +35,7 @@ public:
         quint8 tagCode;
         quint16 extendedTag;
         quint32 oui;
-        quint32 minSize; // header included
+        quint32 minSize;         // header included
         const char *description; // report text of the kind
     };
     static const BlockKind BlockKinds[16];
@@ -86,15 +86,12 @@ public:
     virtual void GetHdmiVSDB(unsigned int index, CeaHdmiVSDB *vsdb) const;
     virtual QList<EdidItemLocation> GetGeneralInfoLocation(unsigned int code, unsigned int index,
                                                            const unsigned char *base) const;
-    virtual QList<EdidItemLocation> GetDetiledTimingLocation(unsigned int code,
-                                                             unsigned int index,
+    virtual QList<EdidItemLocation> GetDetiledTimingLocation(unsigned int code, unsigned int index,
                                                              const unsigned char *base) const;
-    virtual QList<EdidItemLocation> GetVideoDataBlockLocation(unsigned int code,
-                                                              unsigned int index,
+    virtual QList<EdidItemLocation> GetVideoDataBlockLocation(unsigned int code, unsigned int index,
                                                               unsigned int svd,
                                                               const unsigned char *base) const;
-    virtual QList<EdidItemLocation> GetAudioDataBlockLocation(unsigned int code,
-                                                              unsigned int index,
+    virtual QList<EdidItemLocation> GetAudioDataBlockLocation(unsigned int code, unsigned int index,
                                                               unsigned int sad,
                                                               const unsigned char *base) const;
     virtual QList<EdidItemLocation> GetGenericDataBlockLocation(unsigned int code,
@@ -173,10 +170,7 @@ private:
     bool validIndex(unsigned int index) const;
     // Block byte of data block index's header byte and first payload byte.
     unsigned blockStart(const CeaDataBlockEntry &entry) const { return 4u + entry.offset; }
-    unsigned payloadStart(const CeaDataBlockEntry &entry) const
-    {
-        return 4u + entry.payloadOffset;
-    }
+    unsigned payloadStart(const CeaDataBlockEntry &entry) const { return 4u + entry.payloadOffset; }
     unsigned payloadLength(const CeaDataBlockEntry &entry) const;
     // Payload byte k of the entry, 0 when the block is shorter.
     quint8 payloadByte(const CeaDataBlockEntry &entry, unsigned k) const;

@@ -37,11 +37,11 @@ bool CeaExtBlock::ValidateCeaExt(CallbackFillContentTgt *target, const unsigned 
         return false;
     if (buffer[offset] != 0x02) {
         if (target)
-            target->AppendText(
-                tr("  CEA Ext Block...: Byte[%1] = 0x%2 does not match CEA extension tag (0x%3)\r\n")
-                    .arg(offset)
-                    .arg(hexByte(buffer[offset], 2))
-                    .arg(hexByte(2, 2)));
+            target->AppendText(tr("  CEA Ext Block...: Byte[%1] = 0x%2 does not match CEA "
+                                  "extension tag (0x%3)\r\n")
+                                   .arg(offset)
+                                   .arg(hexByte(buffer[offset], 2))
+                                   .arg(hexByte(2, 2)));
         return false;
     }
     return true;
@@ -51,10 +51,11 @@ int CeaExtBlock::Validate(CallbackFillContentTgt *target)
 {
     if (!rawData || !target)
         return 0;
-    target->AppendText(tr("\r\nValidating CEA%1 Extension Block. Data Range: Byte[%2] --> Byte[%3]\r\n")
-                           .arg(GetVersion())
-                           .arg(startOffset)
-                           .arg(startOffset + GetBlockSize() - 1));
+    target->AppendText(
+        tr("\r\nValidating CEA%1 Extension Block. Data Range: Byte[%2] --> Byte[%3]\r\n")
+            .arg(GetVersion())
+            .arg(startOffset)
+            .arg(startOffset + GetBlockSize() - 1));
     int errors = 0;
     const unsigned stored = rawData[BlockSize - 1];
     const unsigned computed = computeOneByteCheckSum(rawData, BlockSize - 1);
@@ -93,8 +94,8 @@ int CeaExtBlock::validateDataBlock(CallbackFillContentTgt *, unsigned int)
 void CeaExtBlock::FillCellInfo(unsigned byteIndex, QString *name, QString *description,
                                QString *blockTitle)
 {
-    if (!rawData || !name || !description || byteIndex < startOffset
-        || byteIndex >= startOffset + BlockSize)
+    if (!rawData || !name || !description || byteIndex < startOffset ||
+        byteIndex >= startOffset + BlockSize)
         return;
     if (blockTitle)
         *blockTitle = tr("CEA-v%1").arg(GetVersion());
@@ -210,8 +211,9 @@ void CeaExtBlock::fillCellSpeakers(unsigned int byte, unsigned int index, QStrin
     if (!validIndex(index) || !name || !description)
         return;
     const unsigned h = m_dataBlocks[static_cast<int>(index)].headerLength;
-    static const char *const names[3] = {"Front/Front-Center/Front-Wide/Rear/Rear-Center/Low Frequency",
-                                         "Top-Center/Front-High/Front-Center-High", "Reserved"};
+    static const char *const names[3] = {
+        "Front/Front-Center/Front-Wide/Rear/Rear-Center/Low Frequency",
+        "Top-Center/Front-High/Front-Center-High", "Reserved"};
     if (byte >= h && byte - h < 3)
         *name = tr(names[byte - h]);
     *description = tr("(Speaker Allocation Data Block)");
@@ -256,9 +258,9 @@ void CeaExtBlock::fillDetailedTimings(CallbackFillContentTgt *target)
     for (unsigned i = 0; i < m_dtdCount; ++i) {
         ModeInfo mode;
         std::memset(&mode, 0, sizeof(mode));
-        edidToModeInfo(reinterpret_cast<const EdidDetailedTiming *>(rawData + rawData[2]
-                                                                    + DtdSize * i),
-                       &mode, CeaTimingSection);
+        edidToModeInfo(
+            reinterpret_cast<const EdidDetailedTiming *>(rawData + rawData[2] + DtdSize * i), &mode,
+            CeaTimingSection);
         mode.sourceKind = ModeSourceDetailedTiming;
         target->AppendMode(&mode);
     }

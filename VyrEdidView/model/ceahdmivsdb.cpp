@@ -177,8 +177,8 @@ unsigned length3D(const CeaHdmiVSDB &v)
     if (multiCode(v) == 2)
         length += 2;
     for (unsigned k = 0; k < v.descriptor3DCount && k < CeaMax3DDescriptors; ++k) {
-        if (v.descriptors3D[k].kind == CeaHdmi3DFramePacking
-            || v.descriptors3D[k].kind == CeaHdmi3DTopAndBottom)
+        if (v.descriptors3D[k].kind == CeaHdmi3DFramePacking ||
+            v.descriptors3D[k].kind == CeaHdmi3DTopAndBottom)
             length += 1;
         else if (v.descriptors3D[k].kind == CeaHdmi3DSideBySideHalf)
             length += 2;
@@ -188,8 +188,8 @@ unsigned length3D(const CeaHdmiVSDB &v)
 
 bool byte8Needed(const CeaHdmiVSDB &v)
 {
-    return v.contentTypePresent || v.latencyPresent || v.interlacedLatencyPresent
-           || v.hdmiVideoPresent;
+    return v.contentTypePresent || v.latencyPresent || v.interlacedLatencyPresent ||
+           v.hdmiVideoPresent;
 }
 
 // Payload bytes (after the OUI) that the present parts of the record occupy.
@@ -243,13 +243,12 @@ void CeaExtBlock::SetHdmiVSDB(unsigned int index, CeaHdmiVSDB *vsdb)
         return;
     // A record whose parts do not fit its payload length, or whose lists overflow their
     // fields, is refused as a whole.
-    if (vsdb->hdmiVicCount > CeaMaxHdmiVics || vsdb->descriptor3DCount > CeaMax3DDescriptors
-        || (vsdb->interlacedLatencyPresent && !vsdb->latencyPresent))
+    if (vsdb->hdmiVicCount > CeaMaxHdmiVics || vsdb->descriptor3DCount > CeaMax3DDescriptors ||
+        (vsdb->interlacedLatencyPresent && !vsdb->latencyPresent))
         return;
     const CeaDataBlockEntry before = m_dataBlocks[static_cast<int>(index)];
     const unsigned need = partsLength(*vsdb);
-    const unsigned maxLength = qMin(CeaMaxHdmiVsdbPayload,
-                                    payloadLength(before) + freeBytes());
+    const unsigned maxLength = qMin(CeaMaxHdmiVsdbPayload, payloadLength(before) + freeBytes());
     if (vsdb->payloadLength < need || vsdb->payloadLength > maxLength)
         return;
 
@@ -307,8 +306,8 @@ void CeaExtBlock::SetHdmiVSDB(unsigned int index, CeaHdmiVSDB *vsdb)
         video = withBits(video, 6, 5, vsdb->multi3D);
         video = withBits(video, 4, 3, vsdb->imageSize);
         b[pos] = static_cast<quint8>(video);
-        b[pos + 1] = static_cast<quint8>(((vsdb->hdmiVicCount & 7u) << 5)
-                                         | (length3D(*vsdb) & 0x1Fu));
+        b[pos + 1] =
+            static_cast<quint8>(((vsdb->hdmiVicCount & 7u) << 5) | (length3D(*vsdb) & 0x1Fu));
         unsigned at = pos + 2;
         for (unsigned k = 0; k < vsdb->hdmiVicCount; ++k)
             b[at++] = static_cast<quint8>(vsdb->hdmiVics[k].hdmiVic & 0xFFu);
@@ -317,8 +316,8 @@ void CeaExtBlock::SetHdmiVSDB(unsigned int index, CeaHdmiVSDB *vsdb)
             unsigned high = oldLayout.structureAt ? (old[oldLayout.structureAt] & 0xFEu) : 0u;
             unsigned low = oldLayout.structureAt ? (old[oldLayout.structureAt + 1] & 0xBEu) : 0u;
             high = withBit(high, 0, bit(vsdb->structure3D, 1) != 0); // side-by-side (half)
-            low = withBit(low, 0, bit(vsdb->structure3D, 0) != 0); // frame packing
-            low = withBit(low, 6, bit(vsdb->structure3D, 2) != 0); // top-and-bottom
+            low = withBit(low, 0, bit(vsdb->structure3D, 0) != 0);   // frame packing
+            low = withBit(low, 6, bit(vsdb->structure3D, 2) != 0);   // top-and-bottom
             b[at++] = static_cast<quint8>(high);
             b[at++] = static_cast<quint8>(low);
         }
@@ -334,9 +333,9 @@ void CeaExtBlock::SetHdmiVSDB(unsigned int index, CeaHdmiVSDB *vsdb)
             } else if (d.kind == CeaHdmi3DTopAndBottom) {
                 b[at++] = static_cast<quint8>(order | 6u);
             } else if (d.kind == CeaHdmi3DSideBySideHalf) {
-                const bool oldSideBySide = k < oldRecord.descriptor3DCount
-                                           && oldRecord.descriptors3D[k].kind
-                                                  == CeaHdmi3DSideBySideHalf;
+                const bool oldSideBySide =
+                    k < oldRecord.descriptor3DCount &&
+                    oldRecord.descriptors3D[k].kind == CeaHdmi3DSideBySideHalf;
                 unsigned detail = oldSideBySide ? (old[oldLayout.descriptorAt[k] + 1] & 0x0Fu)
                                                 : 0u; // bits 3-0 reserved
                 detail = withBits(detail, 7, 4, d.detail);
@@ -435,7 +434,8 @@ void CeaExtBlock::set3DSupportFromVSDB(const CeaHdmiVSDB &vsdb, const CeaSVDData
                 continue;
             const unsigned t = tableIndex(svds.svd[k].vic);
             if (t < 64)
-                m_3DSupport[t] = static_cast<unsigned char>(m_3DSupport[t] | (vsdb.structure3D & 7u));
+                m_3DSupport[t] =
+                    static_cast<unsigned char>(m_3DSupport[t] | (vsdb.structure3D & 7u));
         }
     }
     for (unsigned j = 0; j < vsdb.descriptor3DCount && j < CeaMax3DDescriptors; ++j) {
@@ -465,10 +465,9 @@ QList<EdidItemLocation> CeaExtBlock::GetHdmiVSDBLocation(unsigned int code, unsi
     VsdbLayout layout;
     decodeVsdb(rawData + blockStart(entry), entry.size, &vsdb, &layout);
     // The HDMI video fields follow the latency fields that are present.
-    const unsigned videoAt = layout.hdmiVideoAt
-                                 ? layout.hdmiVideoAt
-                                 : 9u + (vsdb.latencyPresent ? 2u : 0u)
-                                       + (vsdb.interlacedLatencyPresent ? 2u : 0u);
+    const unsigned videoAt = layout.hdmiVideoAt ? layout.hdmiVideoAt
+                                                : 9u + (vsdb.latencyPresent ? 2u : 0u) +
+                                                      (vsdb.interlacedLatencyPresent ? 2u : 0u);
     const unsigned shift = videoAt - 9u;
     const unsigned structureAt = layout.structureAt ? layout.structureAt : 11u + shift;
     switch (code) {
@@ -480,12 +479,22 @@ QList<EdidItemLocation> CeaExtBlock::GetHdmiVSDBLocation(unsigned int code, unsi
     case 48:
     case 49:
         return dataBlockLocation(entry, 5, 1, base);
-    case 50: case 51: case 52: case 53: case 54: case 55: case 56:
+    case 50:
+    case 51:
+    case 52:
+    case 53:
+    case 54:
+    case 55:
+    case 56:
         return dataBlockLocation(entry, 6, 1, base);
     case 57:
     case 58:
         return dataBlockLocation(entry, 7, 1, base);
-    case 59: case 60: case 61: case 62: case 63:
+    case 59:
+    case 60:
+    case 61:
+    case 62:
+    case 63:
         return dataBlockLocation(entry, 8, 1, base);
     case 64:
         return dataBlockLocation(entry, 9, 2, base);
@@ -499,14 +508,23 @@ QList<EdidItemLocation> CeaExtBlock::GetHdmiVSDBLocation(unsigned int code, unsi
         return dataBlockLocation(entry, 12, 1, base);
     case 69:
         return dataBlockLocation(entry, 11, 1, base);
-    case 70: case 71: case 72: case 73: case 74: case 75: case 76:
+    case 70:
+    case 71:
+    case 72:
+    case 73:
+    case 74:
+    case 75:
+    case 76:
         return dataBlockLocation(entry, videoAt, 1, base);
     case 77:
     case 79:
         return dataBlockLocation(entry, structureAt + 1, 1, base);
     case 78:
         return dataBlockLocation(entry, structureAt, 1, base);
-    case 80: case 81: case 82: case 83:
+    case 80:
+    case 81:
+    case 82:
+    case 83:
         return dataBlockLocation(entry, 11u + shift + sub, 2, base);
     default:
         return dataBlockLocation(entry, 0, entry.size, base);
@@ -522,9 +540,8 @@ void CeaExtBlock::fillCellHdmiVSDB(unsigned int byte, unsigned int index, QStrin
     CeaHdmiVSDB vsdb;
     VsdbLayout l;
     decodeVsdb(rawData + blockStart(entry), entry.size, &vsdb, &l);
-    static const char *const latencyNames[4] = {"Video Latency", "Audio Latency",
-                                                "Interlaced Video Latency",
-                                                "Interlaced Audio Latency"};
+    static const char *const latencyNames[4] = {
+        "Video Latency", "Audio Latency", "Interlaced Video Latency", "Interlaced Audio Latency"};
     if (byte == 4)
         *name = tr("Source Physical Address A/B");
     else if (byte == 5)
@@ -561,8 +578,8 @@ void CeaExtBlock::fillCellHdmiVSDB(unsigned int byte, unsigned int index, QStrin
         const unsigned at = l.descriptorAt[k];
         if (byte == at || (vsdb.descriptors3D[k].size == 2 && byte == at + 1)) {
             *name = byte == at ? tr("3D Structure/3D VIC Index") : tr("3D Parameter");
-            *description = tr("(HDMI Vendor Specific Data Block). Detailed 3D Descriptor[%1]")
-                               .arg(k);
+            *description =
+                tr("(HDMI Vendor Specific Data Block). Detailed 3D Descriptor[%1]").arg(k);
         }
     }
     if (description->isEmpty())

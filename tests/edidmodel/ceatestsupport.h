@@ -108,7 +108,7 @@ struct CtaReport
 {
     QVector<int> kinds; // CeaBlockID per data block, padding left out
     QStringList titles;
-    QStringList dtds; // "WxH[i] clock MHz"
+    QStringList dtds;  // "WxH[i] clock MHz"
     QStringList lines; // every line of the block's section
 };
 

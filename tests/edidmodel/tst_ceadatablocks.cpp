@@ -18,7 +18,8 @@ namespace {
 // A sample image and the CEA block object over its first CTA-861 block.
 struct Sample
 {
-    explicit Sample(const QString &name) : image(VyrTest::readSample(name))
+    explicit Sample(const QString &name)
+        : image(VyrTest::readSample(name))
     {
         at = 128;
         while (at + 128 <= image.size() && image.at(at) != 0x02)
@@ -48,8 +49,8 @@ struct Sample
             return out;
         bool in = false;
         for (const QString &line : reports.first().lines) {
-            const bool title = line.startsWith(QLatin1String("  "))
-                               && !line.startsWith(QLatin1String("   "));
+            const bool title =
+                line.startsWith(QLatin1String("  ")) && !line.startsWith(QLatin1String("   "));
             if (title) {
                 in = line.trimmed().startsWith(prefix) && n-- == 0;
                 continue;
@@ -202,9 +203,9 @@ void tst_CeaDataBlocks::hdmiVsdbSamples()
             fact = fact.section(QLatin1Char(':'), 0, 0) + QLatin1Char(':');
     QCOMPARE(hdmiFacts(v), facts);
     // This edid-decode prints a latency byte b as 2b + 1 ms; compare the stored bytes.
-    static const char *const latencyNames[4] = {"Video latency: ", "Audio latency: ",
-                                                "Interlaced video latency: ",
-                                                "Interlaced audio latency: "};
+    static const char *const latencyNames[4] = {
+        "Video latency: ", "Audio latency: ", "Interlaced video latency: ",
+        "Interlaced audio latency: "};
     for (unsigned k = 0; k < 4; ++k) {
         const QStringList l = matching(lines, QStringLiteral("^") + latencyNames[k] + "\\d+ ms");
         if (v.latencyState[k] == CeaLatencyValid) {
@@ -448,8 +449,8 @@ void tst_CeaDataBlocks::videoRoundTrip()
     for (unsigned k = 0; k < v.count; ++k)
         ours << QStringLiteral("VIC %1:%2").arg(v.svd[k].vic).arg(v.svd[k].native ? " native" : "");
     QStringList theirs;
-    for (const QString &line : matching(s.section(QStringLiteral("Video Data Block")),
-                                        QStringLiteral("^VIC ")))
+    for (const QString &line :
+         matching(s.section(QStringLiteral("Video Data Block")), QStringLiteral("^VIC ")))
         theirs << QStringLiteral("VIC %1:%2")
                       .arg(line.section(QLatin1Char(':'), 0, 0).mid(4).trimmed())
                       .arg(line.endsWith(QLatin1String("(native)")) ? " native" : "");
@@ -476,7 +477,10 @@ void tst_CeaDataBlocks::videoRoundTrip()
 // the free data block bytes do not cover the growth.
 void tst_CeaDataBlocks::videoGrowth()
 {
-    QByteArray image = baseBlock() + makeExt(8, 0, QByteArray::fromHex("4101" "4102"), 1);
+    QByteArray image = baseBlock() + makeExt(8, 0,
+                                             QByteArray::fromHex("4101"
+                                                                 "4102"),
+                                             1);
     auto *p = reinterpret_cast<unsigned char *>(image.data()) + 128;
     CeaExtBlock block(p, 128, 128, nullptr);
     CeaSVDDataBlock v;
@@ -512,13 +516,17 @@ void tst_CeaDataBlocks::speakersColorimetryCapsSamples()
         CeaSpeakerAllocation a;
         s.block->GetSpeakersAllocation(static_cast<unsigned>(sp), &a);
         QStringList ours;
-        const QPair<bool, const char *> speakers[] = {
-            {a.frontLeftRight, "FL/FR"},       {a.lowFrequencyEffects, "LFE1"},
-            {a.frontCenter, "FC"},             {a.rearLeftRight, "BL/BR"},
-            {a.rearCenter, "BC"},              {a.frontLeftRightCenter, "FLc/FRc"},
-            {a.rearLeftRightCenter, "RLC/RRC"}, {a.frontLeftRightWide, "FLw/FRw"},
-            {a.frontLeftRightHigh, "TpFL/TpFR"}, {a.topCenter, "TpC"},
-            {a.frontCenterHigh, "TpFC"}};
+        const QPair<bool, const char *> speakers[] = {{a.frontLeftRight, "FL/FR"},
+                                                      {a.lowFrequencyEffects, "LFE1"},
+                                                      {a.frontCenter, "FC"},
+                                                      {a.rearLeftRight, "BL/BR"},
+                                                      {a.rearCenter, "BC"},
+                                                      {a.frontLeftRightCenter, "FLc/FRc"},
+                                                      {a.rearLeftRightCenter, "RLC/RRC"},
+                                                      {a.frontLeftRightWide, "FLw/FRw"},
+                                                      {a.frontLeftRightHigh, "TpFL/TpFR"},
+                                                      {a.topCenter, "TpC"},
+                                                      {a.frontCenterHigh, "TpFC"}};
         for (const auto &sp2 : speakers)
             if (sp2.first)
                 ours << QString::fromLatin1(sp2.second);
@@ -539,9 +547,9 @@ void tst_CeaDataBlocks::speakersColorimetryCapsSamples()
         s.block->GetColorimetry(static_cast<unsigned>(c), &m);
         QStringList ours;
         const QPair<bool, const char *> flags[] = {
-            {m.xvYCC601, "xvYCC601"}, {m.xvYCC709, "xvYCC709"},       {m.sYCC601, "sYCC601"},
-            {m.adobeYCC601, "opYCC601"}, {m.adobeRGB, "opRGB"},       {m.md0, "Reserved MD0"},
-            {m.md1, "Reserved MD1"},  {m.md2, "Reserved MD2"},        {m.md3, "Reserved MD3"}};
+            {m.xvYCC601, "xvYCC601"},    {m.xvYCC709, "xvYCC709"}, {m.sYCC601, "sYCC601"},
+            {m.adobeYCC601, "opYCC601"}, {m.adobeRGB, "opRGB"},    {m.md0, "Reserved MD0"},
+            {m.md1, "Reserved MD1"},     {m.md2, "Reserved MD2"},  {m.md3, "Reserved MD3"}};
         for (const auto &f : flags)
             if (f.first)
                 ours << QString::fromLatin1(f.second);
@@ -583,8 +591,8 @@ void tst_CeaDataBlocks::reservedBitsSurvive_data()
     QTest::addColumn<QByteArray>("expected"); // after the edit of the row's kind
     QTest::newRow("speaker allocation")
         << QByteArray::fromHex("834FF8FF") << QByteArray::fromHex("834FFAFF");
-    QTest::newRow("colorimetry")
-        << QByteArray::fromHex("E305E3F5") << QByteArray::fromHex("E305E1F7");
+    QTest::newRow("colorimetry") << QByteArray::fromHex("E305E3F5")
+                                 << QByteArray::fromHex("E305E1F7");
     QTest::newRow("audio LPCM") << QByteArray::fromHex("238987F9")
                                 << QByteArray::fromHex("238D87F9");
     QTest::newRow("HDMI VSDB")
@@ -664,10 +672,11 @@ void tst_CeaDataBlocks::genericDataBlock()
     QCOMPARE(g.hasOui, 1u);
     QCOMPARE(g.oui, 0x00001Au);
     QCOMPARE(g.payloadLength, static_cast<quint32>(original.size() - 4));
-    QCOMPARE(QByteArray(reinterpret_cast<const char *>(g.payload), static_cast<int>(g.payloadLength)),
-             original.mid(4));
-    QCOMPARE(g.maxPayloadLength, qMin(28u, g.payloadLength + s.block->freeDataBlockBytes()
-                                               + s.block->freeDtdBytes()));
+    QCOMPARE(
+        QByteArray(reinterpret_cast<const char *>(g.payload), static_cast<int>(g.payloadLength)),
+        original.mid(4));
+    QCOMPARE(g.maxPayloadLength,
+             qMin(28u, g.payloadLength + s.block->freeDataBlockBytes() + s.block->freeDtdBytes()));
     s.block->SetGenericDataBlock(static_cast<unsigned>(i), &g);
     QCOMPARE(s.dataBlockBytes(i), original);
 
@@ -681,7 +690,9 @@ void tst_CeaDataBlocks::genericDataBlock()
         QStringLiteral("Vendor-Specific Data Block (NVIDIA), OUI 00-04-4B:")));
 
     // A vendor-specific block too short for an OUI: the bytes stay within the block.
-    QByteArray image = baseBlock() + makeExt(0, 0, QByteArray::fromHex("62AABB" "4101"));
+    QByteArray image = baseBlock() + makeExt(0, 0,
+                                             QByteArray::fromHex("62AABB"
+                                                                 "4101"));
     CeaExtBlock small(reinterpret_cast<unsigned char *>(image.data()) + 128, 128, 128, nullptr);
     CeaGenericDataBlock h;
     small.GetGenericDataBlock(0, &h);
@@ -776,8 +787,9 @@ void tst_CeaDataBlocks::threeDFirstSixteen()
     QByteArray svds = QByteArray::fromHex("52");
     for (int vic = 1; vic <= 18; ++vic)
         svds += static_cast<char>(vic);
-    QByteArray image = baseBlock()
-                       + makeExt(36, 0, svds + QByteArray::fromHex("6C030C00 1000 00 00 20 20 02 0040"));
+    QByteArray image =
+        baseBlock() +
+        makeExt(36, 0, svds + QByteArray::fromHex("6C030C00 1000 00 00 20 20 02 0040"));
     CeaExtBlock block(reinterpret_cast<unsigned char *>(image.data()) + 128, 128, 128, nullptr);
     CeaHdmiVSDB v;
     block.GetHdmiVSDB(1, &v);
@@ -827,7 +839,8 @@ void tst_CeaDataBlocks::locationsAndCells()
              QStringLiteral("(HDMI Vendor Specific Data Block). Detailed 3D Descriptor[0]"));
 
     const unsigned a = static_cast<unsigned>(s.find(CeaBlockAudio));
-    const unsigned audioStart = static_cast<unsigned>(s.at) + 4 + s.block->dataBlockEntry(a)->offset;
+    const unsigned audioStart =
+        static_cast<unsigned>(s.at) + 4 + s.block->dataBlockEntry(a)->offset;
     QCOMPARE(at(s.block->GetAudioDataBlockLocation(30, a, 1, base)),
              QStringLiteral("%1+1").arg(audioStart + 1 + 3 + 1));
     QCOMPARE(at(s.block->GetAudioDataBlockLocation(37, a, 1, base)),
@@ -841,8 +854,10 @@ void tst_CeaDataBlocks::locationsAndCells()
     QCOMPARE(description, QStringLiteral("(Audio Data Block). Short Audio Descriptor[1]"));
 
     const unsigned vc = static_cast<unsigned>(s.find(CeaBlockVideoCapability));
-    const unsigned capsStart = static_cast<unsigned>(s.at) + 4 + s.block->dataBlockEntry(vc)->offset;
-    QCOMPARE(at(s.block->GetVideoCapsLocation(99, vc, base)), QStringLiteral("%1+1").arg(capsStart + 2));
+    const unsigned capsStart =
+        static_cast<unsigned>(s.at) + 4 + s.block->dataBlockEntry(vc)->offset;
+    QCOMPARE(at(s.block->GetVideoCapsLocation(99, vc, base)),
+             QStringLiteral("%1+1").arg(capsStart + 2));
     QCOMPARE(at(s.block->GetGenericDataBlockLocation(115, vc, 0, base)),
              QStringLiteral("%1+1").arg(capsStart + 1));
     QCOMPARE(at(s.block->GetVideoDataBlockLocation(43, 0, 2, base)),

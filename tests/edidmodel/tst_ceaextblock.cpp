@@ -136,7 +136,7 @@ void tst_CeaExtBlock::freshBlock()
     QVERIFY(block.AllowNewDTDs());
 
     block.AddDTD();
-    QCOMPARE(int(p[2]), 19); // six slots reserved up to byte 126
+    QCOMPARE(int(p[2]), 19);    // six slots reserved up to byte 126
     QCOMPARE(int(p[19]), 0x18); // pixel clock word 5400
     QCOMPARE(int(p[20]), 0x15);
     QCOMPARE(int(p[3] & 0x0F), 1);
@@ -187,8 +187,8 @@ void tst_CeaExtBlock::map_data()
     QTest::newRow("d=0 collection read to the first tag 0")
         << makeExt(0, 0, two) << videoAudio << 0u << 117u << 0u;
     QTest::newRow("d=2 like d=0") << makeExt(2, 0, two) << videoAudio << 0u << 117u << 0u;
-    QTest::newRow("d=4 only a timing") << makeExt(4, 0, two.left(0), 1) << QVector<int>{} << 1u
-                                       << 0u << 105u;
+    QTest::newRow("d=4 only a timing")
+        << makeExt(4, 0, two.left(0), 1) << QVector<int>{} << 1u << 0u << 105u;
     QTest::newRow("d=4 no timing") << makeExt(4, 0, {}) << QVector<int>{} << 0u << 123u << 0u;
     QTest::newRow("d=10 collection then two timings")
         << makeExt(10, 0, two, 2) << videoAudio << 2u << 0u << 81u;
@@ -202,16 +202,21 @@ void tst_CeaExtBlock::map_data()
     QTest::newRow("d=127") << makeExt(127, 0, two) << videoAudio << 0u << 117u << 0u;
     QTest::newRow("d=200 means no timings")
         << makeExt(200, 0, two) << videoAudio << 0u << 117u << 0u;
-    QTest::newRow("block runs past byte 2")
-        << makeExt(8, 0, QByteArray::fromHex("4101" "2309070707"), 1)
-        << QVector<int>{CeaBlockVideo} << 1u << 2u << 101u;
+    QTest::newRow("block runs past byte 2") << makeExt(8, 0,
+                                                       QByteArray::fromHex("4101"
+                                                                           "2309070707"),
+                                                       1)
+                                            << QVector<int>{CeaBlockVideo} << 1u << 2u << 101u;
     QTest::newRow("block runs past byte 126")
-        << makeExt(0, 0, repeat(QByteArray::fromHex("5F") + QByteArray(31, '\x01'), 3)
-                             + QByteArray::fromHex("5F"))
+        << makeExt(0, 0,
+                   repeat(QByteArray::fromHex("5F") + QByteArray(31, '\x01'), 3) +
+                       QByteArray::fromHex("5F"))
         << QVector<int>{CeaBlockVideo, CeaBlockVideo, CeaBlockVideo} << 0u << 27u << 0u;
-    QTest::newRow("tag 6 ends the scan")
-        << makeExt(0, 0, QByteArray::fromHex("4101" "C1FF" "4101")) << QVector<int>{CeaBlockVideo}
-        << 0u << 121u << 0u;
+    QTest::newRow("tag 6 ends the scan") << makeExt(0, 0,
+                                                    QByteArray::fromHex("4101"
+                                                                        "C1FF"
+                                                                        "4101"))
+                                         << QVector<int>{CeaBlockVideo} << 0u << 121u << 0u;
     QTest::newRow("zero pixel clock ends the timings")
         << makeExt(4, 0, {}, 3).replace(22, 2, QByteArray(2, '\0')) << QVector<int>{} << 1u << 0u
         << 105u;
@@ -219,10 +224,15 @@ void tst_CeaExtBlock::map_data()
         << makeExt(28, 0, repeat(QByteArray::fromHex("4101"), 12), 1)
         << QVector<int>(12, CeaBlockVideo) << 1u << 0u << 81u;
     QTest::newRow("extended and vendor tags")
-        << makeExt(0, 0, QByteArray::fromHex("E305C000" "E20003" "6503 0C00 1000" "6701 0203 0405 0607"
-                                             "E0" "4101"))
-        << QVector<int>{CeaBlockColorimetry, CeaBlockVideoCapability, CeaBlockHdmiVsdb,
-                        CeaBlockVendorSpecific, CeaBlockDummy, CeaBlockVideo}
+        << makeExt(0, 0,
+                   QByteArray::fromHex("E305C000"
+                                       "E20003"
+                                       "6503 0C00 1000"
+                                       "6701 0203 0405 0607"
+                                       "E0"
+                                       "4101"))
+        << QVector<int>{CeaBlockColorimetry,    CeaBlockVideoCapability, CeaBlockHdmiVsdb,
+                        CeaBlockVendorSpecific, CeaBlockDummy,           CeaBlockVideo}
         << 0u << 99u << 0u;
 }
 
@@ -351,7 +361,10 @@ void tst_CeaExtBlock::addRemoveSequence()
 void tst_CeaExtBlock::growthMovesTimingsOnlyByTheRoomNeeded()
 {
     // Collection of 6 bytes, 4 bytes of padding, two timings from byte 14.
-    QByteArray image = baseBlock() + makeExt(14, 0, QByteArray::fromHex("4101" "83010000"), 2);
+    QByteArray image = baseBlock() + makeExt(14, 0,
+                                             QByteArray::fromHex("4101"
+                                                                 "83010000"),
+                                             2);
     auto *p = reinterpret_cast<unsigned char *>(image.data()) + 128;
     CeaExtBlock block(p, 128, 128, nullptr);
     QCOMPARE(block.freeDataBlockBytes(), 4u);
@@ -377,8 +390,8 @@ void tst_CeaExtBlock::growthMovesTimingsOnlyByTheRoomNeeded()
 void tst_CeaExtBlock::noRoomRefused()
 {
     // Five timings (90 bytes) and a 32-byte block: 1 byte left.
-    QByteArray image = baseBlock()
-                       + makeExt(36, 0, QByteArray::fromHex("5F") + QByteArray(31, '\x10'), 5);
+    QByteArray image =
+        baseBlock() + makeExt(36, 0, QByteArray::fromHex("5F") + QByteArray(31, '\x10'), 5);
     auto *p = reinterpret_cast<unsigned char *>(image.data()) + 128;
     CeaExtBlock block(p, 128, 128, nullptr);
     QCOMPARE(block.freeDataBlockBytes() + block.freeDtdBytes(), 1u);
@@ -446,7 +459,11 @@ void tst_CeaExtBlock::removeLastTimingMarksCollectionEnd()
 // none of them reads as a data block or a detailed timing.
 void tst_CeaExtBlock::staleBytesAfterCollection()
 {
-    QByteArray image = baseBlock() + makeExt(20, 0, QByteArray::fromHex("4101" "C1FF" "4101"), 1);
+    QByteArray image = baseBlock() + makeExt(20, 0,
+                                             QByteArray::fromHex("4101"
+                                                                 "C1FF"
+                                                                 "4101"),
+                                             1);
     image.replace(128 + 20 + 18, 18, sampleDtd()); // hidden behind a zero pixel clock word
     image[128 + 20] = 0;
     image[128 + 21] = 0;
@@ -496,8 +513,8 @@ void tst_CeaExtBlock::samples()
         if (at / 128 > declared)
             break;
         auto *p = reinterpret_cast<unsigned char *>(image.data()) + at;
-        CeaExtBlock block(p, static_cast<unsigned>(image.size() - at),
-                          static_cast<unsigned>(at), nullptr);
+        CeaExtBlock block(p, static_cast<unsigned>(image.size() - at), static_cast<unsigned>(at),
+                          nullptr);
         compareWithEdidDecode(block, image, n);
         if (QTest::currentTestFailed())
             return;
@@ -535,7 +552,7 @@ void tst_CeaExtBlock::generalInfo()
     info.ycbcr422 = false;
     info.underscan = true;
     info.nativeDtdCount = 3; // not written
-    info.dtdOffset = 99; // not written
+    info.dtdOffset = 99;     // not written
     block.SetGeneralInfo(&info);
     QCOMPARE(static_cast<int>(p[3]), 0xCA);
     QCOMPARE(counter.changes, 1);
@@ -605,12 +622,12 @@ void tst_CeaExtBlock::report()
     QVERIFY(!CeaExtBlock::ValidateCeaExt(&sink, p, 0, 100));
     QCOMPARE(sink.lines.value(0),
              QStringLiteral("  CEA Ext Block...: 100 - unsufficient size. Required 128 bytes\r\n"));
-    QVERIFY(!CeaExtBlock::ValidateCeaExt(&sink, reinterpret_cast<unsigned char *>(image.data()),
-                                         0, 256));
+    QVERIFY(!CeaExtBlock::ValidateCeaExt(&sink, reinterpret_cast<unsigned char *>(image.data()), 0,
+                                         256));
     QCOMPARE(sink.lines.value(1), QStringLiteral("  CEA Ext Block...: Byte[0] = 0x00 does not "
                                                  "match CEA extension tag (0x02)\r\n"));
-    QVERIFY(CeaExtBlock::ValidateCeaExt(&sink, reinterpret_cast<unsigned char *>(image.data()),
-                                        128, 256));
+    QVERIFY(CeaExtBlock::ValidateCeaExt(&sink, reinterpret_cast<unsigned char *>(image.data()), 128,
+                                        256));
 
     QString name, description, title;
     block.FillCellInfo(130, &name, &description, &title);
@@ -632,8 +649,9 @@ void tst_CeaExtBlock::report()
 void tst_CeaExtBlock::modes()
 {
     // One timing, one SVD (VIC 16, which also has a 1000/1001 clock), one HDMI VIC 1.
-    QByteArray image = baseBlock()
-                       + makeExt(0, 0, QByteArray::fromHex("4190" "6B03 0C00 1000 0020 2000 2001"));
+    QByteArray image = baseBlock() + makeExt(0, 0,
+                                             QByteArray::fromHex("4190"
+                                                                 "6B03 0C00 1000 0020 2000 2001"));
     auto *p = reinterpret_cast<unsigned char *>(image.data()) + 128;
     CeaExtBlock block(p, 128, 128, nullptr);
     block.AddDTD();
