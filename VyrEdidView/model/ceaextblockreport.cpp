@@ -101,9 +101,11 @@ void CeaExtBlock::FillCellInfo(unsigned byteIndex, QString *name, QString *descr
         *blockTitle = tr("CEA-v%1").arg(GetVersion());
     const unsigned r = byteIndex - startOffset;
     const QString byteText = tr("Byte[%1] of Extension Block").arg(r);
-    static const char *const headerNames[4] = {"Extension Tag", "Revision Number",
-                                               "DTD Offset inside Extension Block",
-                                               "Number of DTDs/Basic Features"};
+    static const char *const headerNames[4] = {
+        QT_TRANSLATE_NOOP("CeaExtBlock", "Extension Tag"),
+        QT_TRANSLATE_NOOP("CeaExtBlock", "Revision Number"),
+        QT_TRANSLATE_NOOP("CeaExtBlock", "DTD Offset inside Extension Block"),
+        QT_TRANSLATE_NOOP("CeaExtBlock", "Number of DTDs/Basic Features")};
     if (r < 4) {
         *name = tr(headerNames[r]);
         *description = byteText;
@@ -185,8 +187,10 @@ void CeaExtBlock::fillCellSAD(unsigned int byte, unsigned int index, QString *na
         return;
     }
     const unsigned j = byte - h;
-    static const char *const names[3] = {"Audio Format Code/Max Number of Channels",
-                                         "Supported Audio Rates", "Audio Format Specific Value"};
+    static const char *const names[3] = {
+        QT_TRANSLATE_NOOP("CeaExtBlock", "Audio Format Code/Max Number of Channels"),
+        QT_TRANSLATE_NOOP("CeaExtBlock", "Supported Audio Rates"),
+        QT_TRANSLATE_NOOP("CeaExtBlock", "Audio Format Specific Value")};
     *name = tr(names[j % 3]);
     *description = tr("(Audio Data Block). Short Audio Descriptor[%1]").arg(j / 3);
 }
@@ -212,8 +216,10 @@ void CeaExtBlock::fillCellSpeakers(unsigned int byte, unsigned int index, QStrin
         return;
     const unsigned h = m_dataBlocks[static_cast<int>(index)].headerLength;
     static const char *const names[3] = {
-        "Front/Front-Center/Front-Wide/Rear/Rear-Center/Low Frequency",
-        "Top-Center/Front-High/Front-Center-High", "Reserved"};
+        QT_TRANSLATE_NOOP("CeaExtBlock",
+                          "Front/Front-Center/Front-Wide/Rear/Rear-Center/Low Frequency"),
+        QT_TRANSLATE_NOOP("CeaExtBlock", "Top-Center/Front-High/Front-Center-High"),
+        QT_TRANSLATE_NOOP("CeaExtBlock", "Reserved")};
     if (byte >= h && byte - h < 3)
         *name = tr(names[byte - h]);
     *description = tr("(Speaker Allocation Data Block)");

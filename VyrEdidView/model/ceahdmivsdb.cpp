@@ -541,7 +541,10 @@ void CeaExtBlock::fillCellHdmiVSDB(unsigned int byte, unsigned int index, QStrin
     VsdbLayout l;
     decodeVsdb(rawData + blockStart(entry), entry.size, &vsdb, &l);
     static const char *const latencyNames[4] = {
-        "Video Latency", "Audio Latency", "Interlaced Video Latency", "Interlaced Audio Latency"};
+        QT_TRANSLATE_NOOP("CeaExtBlock", "Video Latency"),
+        QT_TRANSLATE_NOOP("CeaExtBlock", "Audio Latency"),
+        QT_TRANSLATE_NOOP("CeaExtBlock", "Interlaced Video Latency"),
+        QT_TRANSLATE_NOOP("CeaExtBlock", "Interlaced Audio Latency")};
     if (byte == 4)
         *name = tr("Source Physical Address A/B");
     else if (byte == 5)
