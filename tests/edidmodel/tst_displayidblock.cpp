@@ -2,6 +2,7 @@
 // and resizing data blocks with the section length, the blocks behind a base section and both
 // checksums kept right.
 
+#include "callbackcontext.h"
 #include "displayidblock.h"
 #include "tst_displayidfixtures.h"
 #include "vyrtestutil.h"
@@ -29,6 +30,14 @@ QByteArray dataBlock(unsigned tag, unsigned revision, unsigned length, char fill
 {
     return DidFixture::dataBlock(tag, revision, QByteArray(int(length), fill));
 }
+
+// Counts checksum notifications.
+class ChecksumCounter : public CallbackContext
+{
+public:
+    void checksumChanged(DataBlock *) override { ++count; }
+    int count = 0;
+};
 
 struct MapEntry
 {
@@ -60,6 +69,7 @@ private slots:
     void recognition_data();
     void recognition();
     void inertObject();
+    void checksumObserver();
     void emptySections();
     void newBlockHeaders_data();
     void newBlockHeaders();
@@ -152,6 +162,22 @@ void tst_DisplayIDBlock::inertObject()
     h.version = 0x55;
     none.GetSectionHeader(&h);
     QCOMPARE(h.version, quint8(0x55));
+}
+
+void tst_DisplayIDBlock::checksumObserver()
+{
+    QByteArray image(256, '\0');
+    DisplayIDBlock::InitExtBlockBuffer(bytes(image) + 128, 128, 0x12, false);
+    ChecksumCounter counter;
+    DisplayIDBlock b(bytes(image) + 128, 128, 128, &counter);
+    b.AddDataBlock(DidBlockVendorSpecific);
+    QCOMPARE(counter.count, 1);
+    b.RecalcCheckSum(); // nothing changed
+    QCOMPARE(counter.count, 1);
+    b.RemoveDataBlock(0);
+    QCOMPARE(counter.count, 2);
+    b.RemoveDataBlock(0); // no such block
+    QCOMPARE(counter.count, 2);
 }
 
 void tst_DisplayIDBlock::emptySections()
