@@ -126,6 +126,15 @@ inline void writeBackEverything(Edid13Block &block)
     }
 }
 
+// "changed bytes: 23 127" for a failure message.
+inline QString changedText(const QByteArray &before, const QByteArray &after)
+{
+    QStringList list;
+    for (int i : changedBytes(before, after))
+        list << QString::number(i);
+    return QStringLiteral("changed bytes: ") + list.join(QLatin1Char(' '));
+}
+
 // The lines edid-decode prints for block 0 (between "Block 0" and "Checksum").
 inline QStringList decodeBlock0(const QByteArray &image)
 {

@@ -1,5 +1,6 @@
 #include "edidbasecheck.h"
 
+#include "callbackcontext.h"
 #include "callbackfillcontenttgt.h"
 #include "edid13block.h"
 #include "vyrtestutil.h"
@@ -88,6 +89,7 @@ private slots:
     void basicDisplayParams();
     void maxResolution();
     void reportModesAndCells();
+    void checksumNotification();
 };
 
 void tst_Edid13Block::recognition_data()
@@ -225,10 +227,7 @@ void tst_Edid13Block::getterSetterIdentity()
     Edid13Block object(bytes(block), 128, 0, nullptr);
     QCOMPARE(object.GetBlockSize(), 128u);
     writeBackEverything(object);
-    QVERIFY2(block == before, qPrintable(QStringLiteral("changed bytes: %1")
-                                             .arg(QVariant::fromValue(changedBytes(before, block))
-                                                      .toStringList()
-                                                      .join(QLatin1Char(' ')))));
+    QVERIFY2(block == before, qPrintable(changedText(before, block)));
 }
 
 void tst_Edid13Block::agreesWithEdidDecode_data()
@@ -1055,6 +1054,31 @@ void tst_Edid13Block::reportModesAndCells()
     name = QStringLiteral("unchanged");
     monitor.FillCellInfo(128, &name, &description, &title);
     QCOMPARE(name, QStringLiteral("unchanged"));
+}
+
+void tst_Edid13Block::checksumNotification()
+{
+    struct Counter : CallbackContext
+    {
+        void checksumChanged(DataBlock *block) override
+        {
+            ++count;
+            last = block;
+        }
+        int count = 0;
+        DataBlock *last = nullptr;
+    } counter;
+    QByteArray block = emptyBlock();
+    Edid13Block object(bytes(block), 128, 0, &counter);
+    object.SetEstablishedTimingSupport(0, 3, false); // already clear: nothing happens
+    object.SetNumOfExtensions(0);                    // same byte: checksum unchanged
+    object.RecalcCheckSum();
+    QCOMPARE(counter.count, 0);
+    object.SetEstablishedTimingSupport(0, 3, true);
+    QCOMPARE(counter.count, 1);
+    QCOMPARE(counter.last, static_cast<DataBlock *>(&object));
+    object.SetNumOfExtensions(1);
+    QCOMPARE(counter.count, 2);
 }
 
 QTEST_GUILESS_MAIN(tst_Edid13Block)
