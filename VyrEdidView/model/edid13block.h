@@ -33,6 +33,11 @@ public:
     static DescriptorID descriptorTagToID(EdidDescriptorTag tag);
     static EdidDescriptorTag descriptorIDToTag(DescriptorID id);
 
+    // First of slots 0..3 that is a display descriptor with tag; null when none.
+    unsigned char *getDescriptor(EdidDescriptorTag tag);
+    // Slot 0..3 when it is a display descriptor with tag; null otherwise.
+    unsigned char *getDescriptor(EdidDescriptorTag tag, unsigned slot);
+
     // DataBlock
     unsigned GetNumOfExtensions() const override;
     bool SupportExtensions() const override;
@@ -116,10 +121,6 @@ protected:
     static bool validateHeader(CallbackFillContentTgt *target, const unsigned char *image,
                                unsigned offset, unsigned size, const QString &prefix);
 
-    // First of slots 0..3 that is a display descriptor with tag; null when none.
-    unsigned char *getDescriptor(EdidDescriptorTag tag);
-    // Slot 0..3 when it is a display descriptor with tag; null otherwise.
-    unsigned char *getDescriptor(EdidDescriptorTag tag, unsigned slot);
     // The 18 bytes of descriptor slot number 1..4; null without data or for other numbers.
     unsigned char *descriptorBytes(unsigned slotNumber) const;
     // True when the 18 bytes at descriptor are a display descriptor (not a detailed timing).
