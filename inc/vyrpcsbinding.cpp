@@ -15,14 +15,13 @@ const char kStandInLibrary[] = "libvyrpcs.so";
 QString ownLibraryFolder()
 {
     Dl_info info{};
-    if (dladdr(reinterpret_cast<void *>(&ownLibraryFolder), &info) == 0
-        || info.dli_fname == nullptr)
+    if (dladdr(reinterpret_cast<void *>(&ownLibraryFolder), &info) == 0 ||
+        info.dli_fname == nullptr)
         return QString();
     return QFileInfo(QString::fromLocal8Bit(info.dli_fname)).absolutePath();
 }
 
-template<typename Fn>
-Fn toFunction(void *symbol)
+template <typename Fn> Fn toFunction(void *symbol)
 {
     return reinterpret_cast<Fn>(symbol);
 }
@@ -67,8 +66,7 @@ VyrPcsBinding::VyrPcsBinding()
     }
 }
 
-template<typename Resolve>
-bool VyrPcsBinding::bindAll(Resolve resolve)
+template <typename Resolve> bool VyrPcsBinding::bindAll(Resolve resolve)
 {
     m_openX11 = toFunction<OpenX11Fn>(resolve("vyrPcsOpenX11"));
     m_close = toFunction<CloseFn>(resolve("vyrPcsClose"));
@@ -78,8 +76,8 @@ bool VyrPcsBinding::bindAll(Resolve resolve)
     m_getRaw = toFunction<GetRawFn>(resolve("vyrPcsGetRaw"));
     m_setU32 = toFunction<SetU32Fn>(resolve("vyrPcsSetU32"));
     m_delete = toFunction<DeleteFn>(resolve("vyrPcsDelete"));
-    if (m_openX11 && m_close && m_getDataType && m_getU32 && m_getStr && m_getRaw && m_setU32
-        && m_delete)
+    if (m_openX11 && m_close && m_getDataType && m_getU32 && m_getStr && m_getRaw && m_setU32 &&
+        m_delete)
         return true;
     clear();
     return false;

@@ -20,18 +20,15 @@ public:
     using CloseFn = int (*)(Handle handle);
     using GetDataTypeFn = int (*)(Handle handle, int reserved, const char *location,
                                   const char *name, int *type);
-    using GetU32Fn = int (*)(Handle handle, int reserved, const char *location,
-                             const char *name, uint32_t *value);
-    using GetStrFn = int (*)(Handle handle, int reserved, const char *location,
-                             const char *name, uint32_t bufferSize, char *buffer,
-                             uint32_t *length);
-    using GetRawFn = int (*)(Handle handle, int reserved, const char *location,
-                             const char *name, uint32_t bufferSize, unsigned char *buffer,
-                             uint32_t *length);
-    using SetU32Fn = int (*)(Handle handle, int reserved, const char *location,
-                             const char *name, uint32_t value);
-    using DeleteFn = int (*)(Handle handle, int reserved, const char *location,
-                             const char *name);
+    using GetU32Fn = int (*)(Handle handle, int reserved, const char *location, const char *name,
+                             uint32_t *value);
+    using GetStrFn = int (*)(Handle handle, int reserved, const char *location, const char *name,
+                             uint32_t bufferSize, char *buffer, uint32_t *length);
+    using GetRawFn = int (*)(Handle handle, int reserved, const char *location, const char *name,
+                             uint32_t bufferSize, unsigned char *buffer, uint32_t *length);
+    using SetU32Fn = int (*)(Handle handle, int reserved, const char *location, const char *name,
+                             uint32_t value);
+    using DeleteFn = int (*)(Handle handle, int reserved, const char *location, const char *name);
 
     // The binding of this process, made on first use.
     static const VyrPcsBinding &instance();
@@ -52,8 +49,7 @@ public:
 private:
     VyrPcsBinding();
 
-    template<typename Resolve>
-    bool bindAll(Resolve resolve);
+    template <typename Resolve> bool bindAll(Resolve resolve);
     void clear();
 
     OpenX11Fn m_openX11 = nullptr;

@@ -52,8 +52,7 @@ bool faultEnabled(const char *fault)
 
 // Runs op on the store of the session with the store lock held. op gets the store and
 // returns a result code; a change to a file store is written back when op reports it.
-template<typename Op>
-int withStore(VyrPcsHandle handle, Op op)
+template <typename Op> int withStore(VyrPcsHandle handle, Op op)
 {
     std::lock_guard<std::mutex> lock(g_mutex);
     const auto *session = static_cast<const Session *>(handle);
@@ -83,8 +82,7 @@ int findValue(const VyrPcsStore &store, const char *location, const char *name,
     return value == nullptr ? VYRPCS_ERR_NOT_FOUND : VYRPCS_OK;
 }
 
-int copyBytes(const VyrPcsStore::Value &value, uint32_t bufferSize, void *buffer,
-              uint32_t *length)
+int copyBytes(const VyrPcsStore::Value &value, uint32_t bufferSize, void *buffer, uint32_t *length)
 {
     const size_t size = value.bytes.size();
     if (size > bufferSize) {
@@ -146,8 +144,7 @@ int vyrPcsClose(VyrPcsHandle handle)
     return VYRPCS_OK;
 }
 
-int vyrPcsGetDataType(VyrPcsHandle handle, int, const char *location, const char *name,
-                      int *type)
+int vyrPcsGetDataType(VyrPcsHandle handle, int, const char *location, const char *name, int *type)
 {
     if (type == nullptr)
         return VYRPCS_ERR_INVALID_ARGUMENT;
@@ -160,8 +157,7 @@ int vyrPcsGetDataType(VyrPcsHandle handle, int, const char *location, const char
     });
 }
 
-int vyrPcsGetU32(VyrPcsHandle handle, int, const char *location, const char *name,
-                 uint32_t *result)
+int vyrPcsGetU32(VyrPcsHandle handle, int, const char *location, const char *name, uint32_t *result)
 {
     if (result == nullptr)
         return VYRPCS_ERR_INVALID_ARGUMENT;
@@ -170,8 +166,8 @@ int vyrPcsGetU32(VyrPcsHandle handle, int, const char *location, const char *nam
         const int found = findValue(store, location, name, value);
         if (found != VYRPCS_OK)
             return found;
-        if ((value->type != VYRPCS_TYPE_U32 && value->type != VYRPCS_TYPE_BOOL)
-            || value->words.empty())
+        if ((value->type != VYRPCS_TYPE_U32 && value->type != VYRPCS_TYPE_BOOL) ||
+            value->words.empty())
             return static_cast<int>(VYRPCS_ERR_WRONG_TYPE);
         *result = value->words.front();
         return static_cast<int>(VYRPCS_OK);
@@ -190,8 +186,7 @@ int vyrPcsGetRaw(VyrPcsHandle handle, int, const char *location, const char *nam
     return getBytes(handle, location, name, VYRPCS_TYPE_RAW, bufferSize, buffer, length);
 }
 
-int vyrPcsSetU32(VyrPcsHandle handle, int, const char *location, const char *name,
-                 uint32_t value)
+int vyrPcsSetU32(VyrPcsHandle handle, int, const char *location, const char *name, uint32_t value)
 {
     return withStore(handle, [&](VyrPcsStore &store, bool &changed) {
         const std::string path = VyrPcsStore::canonicalPath(location, name);

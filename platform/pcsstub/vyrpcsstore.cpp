@@ -17,9 +17,8 @@ const struct
     int type;
     const char *name;
 } kTypeNames[] = {
-    {VYRPCS_TYPE_U32, "u32"},    {VYRPCS_TYPE_U32_ARRAY, "u32array"},
-    {VYRPCS_TYPE_STRING, "str"}, {VYRPCS_TYPE_RAW, "raw"},
-    {VYRPCS_TYPE_BOOL, "bool"},
+    {VYRPCS_TYPE_U32, "u32"}, {VYRPCS_TYPE_U32_ARRAY, "u32array"}, {VYRPCS_TYPE_STRING, "str"},
+    {VYRPCS_TYPE_RAW, "raw"}, {VYRPCS_TYPE_BOOL, "bool"},
 };
 
 int typeFromName(const std::string &name)
@@ -93,10 +92,18 @@ bool unescape(const std::string &text, std::string &bytes)
         if (++i >= text.size())
             return false;
         switch (text[i]) {
-        case '\\': bytes.push_back('\\'); break;
-        case '0': bytes.push_back('\0'); break;
-        case 't': bytes.push_back('\t'); break;
-        case 'n': bytes.push_back('\n'); break;
+        case '\\':
+            bytes.push_back('\\');
+            break;
+        case '0':
+            bytes.push_back('\0');
+            break;
+        case 't':
+            bytes.push_back('\t');
+            break;
+        case 'n':
+            bytes.push_back('\n');
+            break;
         case 'x': {
             if (i + 2 >= text.size())
                 return false;
@@ -108,7 +115,8 @@ bool unescape(const std::string &text, std::string &bytes)
             i += 2;
             break;
         }
-        default: return false;
+        default:
+            return false;
         }
     }
     return true;
@@ -200,7 +208,8 @@ void VyrPcsStore::loadDefaults()
     m_values["LDC/ReleaseVersion"] =
         byteValue(VYRPCS_TYPE_STRING, std::string("20.45.1 (simulated store)"));
     m_values["LDC/DriverBuildNumber"] = wordValue(VYRPCS_TYPE_U32, {2045001u});
-    m_values["LDC/SupportedLinkRates"] = wordValue(VYRPCS_TYPE_U32_ARRAY, {162000u, 270000u, 540000u});
+    m_values["LDC/SupportedLinkRates"] =
+        wordValue(VYRPCS_TYPE_U32_ARRAY, {162000u, 270000u, 540000u});
     m_values["LDC/PowerSavingEnabled"] = wordValue(VYRPCS_TYPE_BOOL, {1u});
     m_values["LDC/BiosSignature"] =
         byteValue(VYRPCS_TYPE_RAW, std::string("\x55\xaa\x00\x7fSIMULATED", 13));
@@ -274,8 +283,8 @@ bool VyrPcsStore::parseLine(const std::string &line, std::string &path, Value &v
         return false;
     // A path is a folder and a name: at least one separator, nothing empty.
     path = fields[0];
-    if (path.empty() || path.find('/') == std::string::npos || path.front() == '/'
-        || path.back() == '/')
+    if (path.empty() || path.find('/') == std::string::npos || path.front() == '/' ||
+        path.back() == '/')
         return false;
     value = Value();
     value.type = typeFromName(fields[1]);

@@ -11,7 +11,9 @@
 class CapturingLogger : public VyrBaseLogger
 {
 public:
-    CapturingLogger() : VyrBaseLogger(0xFFFFFFFFu) {}
+    CapturingLogger()
+        : VyrBaseLogger(0xFFFFFFFFu)
+    {}
 
     void OnLogStringOut(AppLogType type, const QString &line) override
     {

@@ -118,7 +118,8 @@ void tst_VyrPcsBinding::fileStoreKeepsChangesAndEscapes()
     QCOMPARE(QByteArray(text, int(length)), QByteArray("a\tb\0c\\d\xe9", 8));
     unsigned char blob[64] = {};
     QCOMPARE(pcs.getRaw()(handle, 0, "LDC", "Blob", sizeof blob, blob, &length), 0);
-    QCOMPARE(QByteArray(reinterpret_cast<char *>(blob), int(length)), QByteArray("\x00\xff\x10", 3));
+    QCOMPARE(QByteArray(reinterpret_cast<char *>(blob), int(length)),
+             QByteArray("\x00\xff\x10", 3));
 
     // A change is written back, and every other value survives the rewrite unchanged.
     QCOMPARE(pcs.setU32()(handle, 0, "MCIL", "ZelkLogEnable", 5u), 0);
