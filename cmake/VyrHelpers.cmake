@@ -40,7 +40,7 @@ function(vyr_add_qtest)
     endif()
     set(env "QT_QPA_PLATFORM=offscreen")
     if(T_XVFB)
-        set(env "")
+        set(env "QT_QPA_PLATFORM=xcb")
     endif()
     if(VYR_SANITIZE)
         list(APPEND env

@@ -14,6 +14,5 @@ if [ "${1:-}" = "--sanitize" ]; then
 fi
 
 "$root/scripts/build.sh" "$build" "${options[@]}"
-export QT_QPA_PLATFORM=offscreen
 cd "$build"
 ctest --output-on-failure -j "$(nproc 2>/dev/null || echo 2)"
