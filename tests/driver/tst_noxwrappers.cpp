@@ -343,7 +343,7 @@ QVector<Case> loggedCases()
                      std::vector<AdapterInfo> records(3);
                      std::memset(records.data(), 0x5A, records.size() * sizeof(AdapterInfo));
                      const bool r = x.AdaptersGetInfoEx(records.data(), static_cast<unsigned>(records.size() * sizeof(AdapterInfo)));
-                     v = QString::fromLatin1(records[2].strAdapterName).left(23) + " " + n(records[2].iBusNumber);
+                     v = QString::fromLatin1(records[2].strAdapterName, static_cast<int>(qstrnlen(records[2].strAdapterName, 256))).left(23) + " " + n(records[2].iBusNumber);
                      return r;
                  }, "Simulated Integrated Gr 0", "DriverCommunicator::AdaptersGetInfoEx:  "});
     c.push_back({"AdapterGetAsicFamilyType", "NOX_Adapter_ASICFamilyType_Get",
