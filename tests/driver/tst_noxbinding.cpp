@@ -174,26 +174,32 @@ void tst_NoxBinding::adapterIdFromSecondName()
 void tst_NoxBinding::adapters_data()
 {
     QTest::addColumn<QString>("machine");
+    QTest::addColumn<int>("loaded");
     QTest::addColumn<int>("adapters");
     QTest::addColumn<QStringList>("names");
-    QTest::newRow("demo machine") << QString() << 3
+    const QStringList demo{"Simulated Graphics Adapter (demo, not real hardware)",
+                           "Simulated Graphics Adapter (demo, not real hardware)",
+                           "Simulated Integrated Graphics (demo, not real hardware)"};
+    QTest::newRow("unreadable machine file: demo") << QStringLiteral("/nonexistent/machine.json") << -1 << 3 << demo;
+    QTest::newRow("demo machine") << QString() << 0 << 3
                                   << QStringList{"Simulated Graphics Adapter (demo, not real hardware)",
                                                  "Simulated Graphics Adapter (demo, not real hardware)",
                                                  "Simulated Integrated Graphics (demo, not real hardware)"};
-    QTest::newRow("machine file") << QStringLiteral(VYR_DRIVER_TEST_DATA "/twoadapters.json") << 2
+    QTest::newRow("machine file") << QStringLiteral(VYR_DRIVER_TEST_DATA "/twoadapters.json") << 0 << 2
                                   << QStringList{"Simulated Test Adapter A", "Simulated Test Adapter B"};
 }
 
 void tst_NoxBinding::adapters()
 {
     QFETCH(QString, machine);
+    QFETCH(int, loaded);
     QFETCH(int, adapters);
     QFETCH(QStringList, names);
     SimLibrary sim;
     QVERIFY(sim.loaded);
     if (!machine.isEmpty())
         qputenv("VYRSIM_NOX_MACHINE", machine.toLocal8Bit());
-    QCOMPARE(sim.reset(), 0);
+    QCOMPARE(sim.reset(), loaded);
     BoundNox b;
     QVERIFY(b.nox->Refresh());
     QCOMPARE(b.nox->GetNumberOfAdapers(), adapters);

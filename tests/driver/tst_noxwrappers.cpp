@@ -513,6 +513,7 @@ private slots:
     void colorDepth_data();
     void colorDepth();
     void modes();
+    void ddcCapabilityString();
     void stubsAnswerFalse();
 
 private:
@@ -828,6 +829,42 @@ void tst_NoxWrappers::modes()
     NoxInterface unbound(nullptr, QStringList{});
     QVERIFY(!unbound.pri_DisplayGetModeList(0, &count, &modes));
     QVERIFY(!unbound.LnxForceSetMode(0));
+}
+
+void tst_NoxWrappers::ddcCapabilityString()
+{
+    // The monitor's MCCS capability string, read piece by piece over DDC/CI as a
+    // host does (Capabilities Request, then a reply of up to 32 data bytes).
+    BoundNox b;
+    QByteArray text;
+    for (int guard = 0; guard < 64; ++guard) {
+        const int offset = text.size();
+        char request[7] = {0x6E, 0x51, char(0x83), char(0xF3), char(offset >> 8), char(offset & 0xFF), 0};
+        for (int i = 0; i < 6; ++i)
+            request[6] = static_cast<char>(request[6] ^ request[i]);
+        int none = 0;
+        QVERIFY(b.nox->DisplayDDCBlockAccess(0, 1, 0, 0, 7, request, &none, nullptr));
+        char reply[38] = {};
+        int length = 38;
+        QVERIFY(b.nox->DisplayDDCBlockAccess(0, 1, 0, 0, 0, nullptr, &length, reply));
+        const int lengthByte = static_cast<unsigned char>(reply[1]);
+        QVERIFY(lengthByte & 0x80);
+        if (lengthByte < 0x84)
+            break;
+        QCOMPARE(static_cast<unsigned char>(reply[2]), 0xE3);
+        text.append(reply + 5, lengthByte - 0x83);
+    }
+    QVERIFY(text.startsWith("(prot(monitor)type(LCD)model(Simulated DP Monitor)"));
+    QVERIFY(text.endsWith("mccs_ver(2.1))"));
+    // The HDMI TV has no DDC/CI: the transfer fails with its message.
+    b.logger.take();
+    char probe[1] = {0x6F};
+    int length = 2;
+    char reply[2] = {};
+    QVERIFY(!b.nox->DisplayDDCBlockAccess(0, 0, 0, 0, 1, probe, &length, reply));
+    QCOMPARE(b.logger.lines, QStringList{"4|DRIVER_COMMUNICATOR: DriverCommunicator::DisplayDDCBlockAccess: ADAPTER 0 "
+                                         "DISPLAY 0 - Generic Error. Most likely one or more of the Escape calls to the "
+                                         "driver failed!"});
 }
 
 void tst_NoxWrappers::stubsAnswerFalse()
