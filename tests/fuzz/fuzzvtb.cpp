@@ -1,7 +1,36 @@
 #include "edidextvtb.h"
 #include "fuzzsupport.h"
 
+#include <string>
+#include <vector>
+
 using namespace VyrFuzz;
+
+namespace {
+
+// The three lists as byte strings, entry by entry.
+using Lists = std::vector<std::string>[3];
+
+void readLists(const EdidExtVtb &block, Lists &lists)
+{
+    const unsigned sizes[3] = {18, 3, 2};
+    const unsigned counts[3] = {block.DTBCount(), block.CVTCount(), block.STCount()};
+    const unsigned char *starts[3] = {block.getVtbBlockData(VtbDetailedTimings),
+                                      block.getVtbBlockData(VtbCvtCodes),
+                                      block.getVtbBlockData(VtbStandardTimings)};
+    for (unsigned l = 0; l < 3; ++l) {
+        lists[l].clear();
+        for (unsigned i = 0; i < counts[l]; ++i)
+            lists[l].emplace_back(reinterpret_cast<const char *>(starts[l] + sizes[l] * i), sizes[l]);
+    }
+}
+
+bool sameLists(const Lists &a, const Lists &b)
+{
+    return a[0] == b[0] && a[1] == b[1] && a[2] == b[2];
+}
+
+} // namespace
 
 void fuzzEdidExtVtb(unsigned char *image, unsigned offset, Ops &ops)
 {
@@ -44,15 +73,18 @@ void fuzzEdidExtVtb(unsigned char *image, unsigned offset, Ops &ops)
         sink.seen += block.GetByteIndexOfDTB(i) + block.GetByteIndexOfCVT(i) + block.GetByteIndexOfST(i);
     }
 
+    Lists before, after;
     int steps = 0;
     while (ops.more() && steps++ < 48) {
         const unsigned op = ops.below(8);
         const unsigned index = ops.below(70);
+        bool added = false;
         bool removed = false;
+        readLists(block, before);
         switch (op) {
-        case 0: guard.run("AddDTB", [&] { block.AddDTB(); }); break;
-        case 1: guard.run("AddCVT", [&] { block.AddCVT(); }); break;
-        case 2: guard.run("AddST", [&] { block.AddST(); }); break;
+        case 0: guard.run("AddDTB", [&] { added = block.AddDTB(); }); break;
+        case 1: guard.run("AddCVT", [&] { added = block.AddCVT(); }); break;
+        case 2: guard.run("AddST", [&] { added = block.AddST(); }); break;
         case 3: guard.run("RemoveDTB", [&] { removed = block.RemoveDTB(index); }); break;
         case 4: guard.run("RemoveCVT", [&] { removed = block.RemoveCVT(index); }); break;
         case 5: guard.run("RemoveST", [&] { removed = block.RemoveST(index); }); break;
@@ -74,6 +106,19 @@ void fuzzEdidExtVtb(unsigned char *image, unsigned offset, Ops &ops)
             break;
         }
         checkShape("edit");
+        // An add appends one zero entry to its list, a remove takes out exactly one entry;
+        // every other entry keeps its bytes.
+        readLists(block, after);
+        const unsigned list = op % 3;
+        const unsigned entrySize = list == 0 ? 18 : list == 1 ? 3 : 2;
+        if (added)
+            before[list].emplace_back(entrySize, '\0');
+        if (removed)
+            before[list].erase(before[list].begin() + index);
+        if ((added || removed || op == 7) && !sameLists(before, after))
+            fail(op < 3 ? "Add" : op == 7 ? "ClearTail" : "Remove", "entries changed besides the one added or removed");
+        if (op < 6 && !added && !removed && !sameLists(before, after))
+            fail("Add/Remove", "a refused edit changed the lists");
         if (removed) {
             // A remove leaves every free byte zero.
             for (unsigned b = 127 - block.GetFreeBytesNumber(); b < 127; ++b)
