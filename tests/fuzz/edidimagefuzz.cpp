@@ -10,14 +10,13 @@
 #include "diextblock.h"
 #include "displayidblock.h"
 #include "edid13block.h"
+#include "edid14block.h"
 #include "edidextvtb.h"
 #include "fuzzsupport.h"
 
 #include <cstring>
 #include <memory>
 
-bool fuzzHaveEdid14();
-bool fuzzIsEdid14(unsigned char *image);
 
 using namespace VyrFuzz;
 
@@ -31,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     if (DisplayIDBlock::IsDisplayIDBaseBlock(image, ImageSize))
         fuzzDisplayIDBlock(image, 0, ops, true);
-    else if (fuzzIsEdid14(image))
+    else if (Edid14Block::IsEdid14(image, ImageSize))
         fuzzEdidBaseBlock(image, ops, true);
     else if (Edid13Block::IsEdid13(image, ImageSize))
         fuzzEdidBaseBlock(image, ops, false);

@@ -1,9 +1,6 @@
 #include "edid13block.h"
-#include "fuzzsupport.h"
-#if __has_include("edid14block.h")
 #include "edid14block.h"
-#define VYR_FUZZ_HAVE_EDID14 1
-#endif
+#include "fuzzsupport.h"
 
 #include <cstring>
 #include <memory>
@@ -67,7 +64,6 @@ void exercise(Edid13Block &block, unsigned char *image, Ops &ops)
             sink.seen += static_cast<unsigned long long>(block.GetColorPointLocation(code, slot).size());
     }
     roundTrip(block, guard, sink);
-#ifdef VYR_FUZZ_HAVE_EDID14
     if (auto *edid14 = dynamic_cast<Edid14Block *>(&block)) {
         for (unsigned slot = 0; slot < 6; ++slot) {
             for (unsigned code = 0; code < 64; code += 7) {
@@ -82,7 +78,6 @@ void exercise(Edid13Block &block, unsigned char *image, Ops &ops)
             }
         }
     }
-#endif
 
     int steps = 0;
     while (ops.more() && steps++ < 16) {
@@ -116,32 +111,11 @@ void exercise(Edid13Block &block, unsigned char *image, Ops &ops)
 void fuzzEdidBaseBlock(unsigned char *image, Ops &ops, bool edid14)
 {
     std::unique_ptr<Edid13Block> block;
-#ifdef VYR_FUZZ_HAVE_EDID14
     if (edid14)
         block = std::make_unique<Edid14Block>(image, ImageSize, 0, nullptr);
-#endif
-    if (!block)
+    else
         block = std::make_unique<Edid13Block>(image, ImageSize, 0, nullptr);
-    if (block->GetBlockSize() == 0 && !edid14)
-        fail("Edid13Block", "a recognised block holds no data");
+    if (block->GetBlockSize() == 0)
+        fail("Edid13Block/Edid14Block", "a recognised block holds no data");
     exercise(*block, image, ops);
-}
-
-bool fuzzHaveEdid14()
-{
-#ifdef VYR_FUZZ_HAVE_EDID14
-    return true;
-#else
-    return false;
-#endif
-}
-
-bool fuzzIsEdid14(unsigned char *image)
-{
-#ifdef VYR_FUZZ_HAVE_EDID14
-    return Edid14Block::IsEdid14(image, ImageSize);
-#else
-    (void)image;
-    return false;
-#endif
 }
