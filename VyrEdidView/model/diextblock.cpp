@@ -17,7 +17,7 @@ constexpr unsigned VersionFormByte = 3; // bits 7-6 form, bits 5-0 version integ
 constexpr unsigned DataFormatFlagsByte = 7;
 constexpr unsigned DataFormatCodeByte = 8;
 constexpr unsigned MinClockByte = 9;
-constexpr unsigned MaxClockByte = 10; // 16 bits, low byte first
+constexpr unsigned MaxClockByte = 10;  // 16 bits, low byte first
 constexpr unsigned CrossoverByte = 12; // 16 bits, low byte first
 constexpr unsigned SubPixelLayoutByte = 14;
 constexpr unsigned HPitchByte = 17;
@@ -88,7 +88,8 @@ quint8 flag(bool on, unsigned n)
     return static_cast<quint8>(on ? (1u << n) : 0u);
 }
 
-QString tr(const char *text)
+// A byte name marked with QT_TRANSLATE_NOOP in the DiExtBlock context.
+QString translatedName(const char *text)
 {
     return QCoreApplication::translate("DiExtBlock", text);
 }
@@ -96,9 +97,9 @@ QString tr(const char *text)
 
 DiExtBlock::DiExtBlock(unsigned char *buffer, unsigned int size, unsigned int offset,
                        CallbackContext *context)
-    : DataBlock(offset, context), rawData(IsDiExt(buffer, size) ? buffer : nullptr)
-{
-}
+    : DataBlock(offset, context)
+    , rawData(IsDiExt(buffer, size) ? buffer : nullptr)
+{}
 
 DiExtBlock::~DiExtBlock() = default;
 
@@ -292,7 +293,8 @@ void DiExtBlock::SetDisplayDevice(const DiDisplayDevice *device)
     rawData[SubPixelLayoutByte + 1] = lowByte(device->subPixelConfiguration);
     rawData[SubPixelLayoutByte + 2] = lowByte(device->subPixelShape);
     // Pitches are stored in units of 10 of the record's unit, rounded to the nearest.
-    rawData[HPitchByte] = lowByte(static_cast<unsigned>((quint64{device->horizontalPitch} + 5) / 10));
+    rawData[HPitchByte] =
+        lowByte(static_cast<unsigned>((quint64{device->horizontalPitch} + 5) / 10));
     rawData[VPitchByte] = lowByte(static_cast<unsigned>((quint64{device->verticalPitch} + 5) / 10));
     quint8 flags = static_cast<quint8>(rawData[DeviceFlagsByte] & 0x01u);
     flags |= flag(device->fixedPixelFormat, 7);
@@ -413,14 +415,13 @@ void DiExtBlock::SetColorProperties(const DiColorProperties *color)
     rawData[DefaultDecodingByte] = lowByte(color->defaultDecoding);
     rawData[PreferredDecodingByte] = lowByte(color->preferredDecoding);
     rawData[DecodingCapsLowByte] = static_cast<quint8>(
-        flag(color->bgr, 7) | flag(color->ycNtsc, 6) | flag(color->ycPal, 5)
-        | flag(color->ycSecam, 4) | flag(color->ycrcb444, 3) | flag(color->ycrcb422, 2)
-        | flag(color->ycrcb420, 1) | flag(color->ycrcbSmpte260m, 0));
+        flag(color->bgr, 7) | flag(color->ycNtsc, 6) | flag(color->ycPal, 5) |
+        flag(color->ycSecam, 4) | flag(color->ycrcb444, 3) | flag(color->ycrcb422, 2) |
+        flag(color->ycrcb420, 1) | flag(color->ycrcbSmpte260m, 0));
     rawData[DecodingCapsHighByte] = static_cast<quint8>(
-        (rawData[DecodingCapsHighByte] & 0x03u) | flag(color->ypbprSmpte240m, 7)
-        | flag(color->ycrcbSmpte274m, 6) | flag(color->ypbprSmpte274m, 5)
-        | flag(color->ybyrySony, 4) | flag(color->ybyryMatsushita, 3)
-        | flag(color->monochrome, 2));
+        (rawData[DecodingCapsHighByte] & 0x03u) | flag(color->ypbprSmpte240m, 7) |
+        flag(color->ycrcbSmpte274m, 6) | flag(color->ypbprSmpte274m, 5) |
+        flag(color->ybyrySony, 4) | flag(color->ybyryMatsushita, 3) | flag(color->monochrome, 2));
     rawData[DitheringByte] = setBit(rawData[DitheringByte], 7, color->dithering);
     rawData[ColorDepthByte] = lowByte(color->depthBlue);
     rawData[ColorDepthByte + 1] = lowByte(color->depthGreen);
@@ -672,29 +673,33 @@ void DiExtBlock::FillCellInfo(unsigned byteIndex, QString *name, QString *descri
     QString localName;
     QString localDescription;
     if (r == 0) {
-        localName = tr("Extension Tag");
+        localName = QCoreApplication::translate("DiExtBlock", "Extension Tag");
     } else if (r == VersionByte) {
-        localName = tr("Version Number");
+        localName = QCoreApplication::translate("DiExtBlock", "Version Number");
     } else if (r < SubPixelLayoutByte) {
         fillCellDI(r - InterfaceByte, &localName, &localDescription);
-        localDescription = tr("(Digital Interface Section)");
+        localDescription = QCoreApplication::translate("DiExtBlock", "(Digital Interface Section)");
     } else if (r < MiscCapsByte) {
         fillCellDisplayDevice(r - SubPixelLayoutByte, &localName, &localDescription);
-        localDescription = tr("(Display Device Section)");
+        localDescription = QCoreApplication::translate("DiExtBlock", "(Display Device Section)");
     } else if (r < UnusedSectionByte) {
         fillCellDisplayCaps(r - MiscCapsByte, &localName, &localDescription);
-        localDescription = tr("(Display Capabilities Section)");
+        localDescription =
+            QCoreApplication::translate("DiExtBlock", "(Display Capabilities Section)");
     } else if (r < AudioSectionByte) {
-        localName = tr("Reserved (Unused)");
-        localDescription = tr("Byte[%1] of Unused Section").arg(r - UnusedSectionByte);
+        localName = QCoreApplication::translate("DiExtBlock", "Reserved (Unused)");
+        localDescription = QCoreApplication::translate("DiExtBlock", "Byte[%1] of Unused Section")
+                               .arg(r - UnusedSectionByte);
     } else if (r < GammaByte) {
-        localName = tr("Reserved (Unused)");
-        localDescription = tr("Byte[%1] of Audio Support Section").arg(r - AudioSectionByte);
+        localName = QCoreApplication::translate("DiExtBlock", "Reserved (Unused)");
+        localDescription =
+            QCoreApplication::translate("DiExtBlock", "Byte[%1] of Audio Support Section")
+                .arg(r - AudioSectionByte);
     } else if (r < ChecksumByte) {
         fillCellGamma(r - GammaByte, &localName, &localDescription);
-        localDescription = tr("(Gamma Section)");
+        localDescription = QCoreApplication::translate("DiExtBlock", "(Gamma Section)");
     } else {
-        localName = tr("Checksum");
+        localName = QCoreApplication::translate("DiExtBlock", "Checksum");
     }
     if (name)
         *name = localName;
@@ -719,7 +724,7 @@ void DiExtBlock::fillCellDI(unsigned int byte, QString *name, QString *)
         QT_TRANSLATE_NOOP("DiExtBlock", "Crossover Frequency. High Order Bits"),
     };
     if (name && byte < sizeof names / sizeof names[0])
-        *name = tr(names[byte]);
+        *name = translatedName(names[byte]);
 }
 
 void DiExtBlock::fillCellDisplayDevice(unsigned int byte, QString *name, QString *)
@@ -733,7 +738,7 @@ void DiExtBlock::fillCellDisplayDevice(unsigned int byte, QString *name, QString
         QT_TRANSLATE_NOOP("DiExtBlock", "Major Display Device Characteristics"),
     };
     if (name && byte < sizeof names / sizeof names[0])
-        *name = tr(names[byte]);
+        *name = translatedName(names[byte]);
 }
 
 void DiExtBlock::fillCellDisplayCaps(unsigned int byte, QString *name, QString *)
@@ -763,9 +768,10 @@ void DiExtBlock::fillCellDisplayCaps(unsigned int byte, QString *name, QString *
     if (!name)
         return;
     if (byte < count)
-        *name = tr(names[byte]);
+        *name = translatedName(names[byte]);
     else if (byte + MiscCapsByte < UnusedSectionByte)
-        *name = tr("Byte[%1] of Packetized Digital Video Information")
+        *name = QCoreApplication::translate("DiExtBlock",
+                                            "Byte[%1] of Packetized Digital Video Information")
                     .arg(byte + MiscCapsByte - PacketizedVideoByte);
 }
 
@@ -774,21 +780,28 @@ void DiExtBlock::fillCellGamma(unsigned int byte, QString *name, QString *)
     if (!name || !rawData || byte >= ChecksumByte - GammaByte)
         return;
     if (byte == 0) {
-        *name = tr("Gamma Control");
+        *name = QCoreApplication::translate("DiExtBlock", "Gamma Control");
         return;
     }
     const unsigned j = byte - 1;
     const unsigned mode = bits(rawData[GammaByte], 7, 6);
     const unsigned points = bits(rawData[GammaByte], 5, 0);
     if (mode == 1) {
-        *name = j < points ? tr("White Data Point[%1]").arg(j)
-                           : tr("Unused/Empty White Data Point[%1]").arg(j);
+        *name = j < points
+                    ? QCoreApplication::translate("DiExtBlock", "White Data Point[%1]").arg(j)
+                    : QCoreApplication::translate("DiExtBlock", "Unused/Empty White Data Point[%1]")
+                          .arg(j);
     } else if (mode == 2) {
         const unsigned i = j % 15;
-        const QString color = j < 15 ? tr("Blue") : (j < 30 ? tr("Green") : tr("Red"));
-        const QString prefix = i >= points ? tr("Unused/Empty ") : QString();
-        *name = tr("%1%2 Data Point[%3]").arg(prefix, color).arg(i);
+        const QString color = j < 15 ? QCoreApplication::translate("DiExtBlock", "Blue")
+                                     : (j < 30 ? QCoreApplication::translate("DiExtBlock", "Green")
+                                               : QCoreApplication::translate("DiExtBlock", "Red"));
+        const QString prefix =
+            i >= points ? QCoreApplication::translate("DiExtBlock", "Unused/Empty ") : QString();
+        *name = QCoreApplication::translate("DiExtBlock", "%1%2 Data Point[%3]")
+                    .arg(prefix, color)
+                    .arg(i);
     } else {
-        *name = tr("Unused/Empty Data Point[%1]").arg(j);
+        *name = QCoreApplication::translate("DiExtBlock", "Unused/Empty Data Point[%1]").arg(j);
     }
 }

@@ -48,11 +48,9 @@ public:
     virtual void GetGamma(DiGamma *gamma) const;
     virtual QList<EdidItemLocation> GetGeneralInfoLocation(unsigned int code, unsigned int index,
                                                            const unsigned char *base) const;
-    virtual QList<EdidItemLocation> GetDataFormatDescLocation(unsigned int code,
-                                                              unsigned int index,
+    virtual QList<EdidItemLocation> GetDataFormatDescLocation(unsigned int code, unsigned int index,
                                                               const unsigned char *base) const;
-    virtual QList<EdidItemLocation> GetDisplayDeviceLocation(unsigned int code,
-                                                             unsigned int index,
+    virtual QList<EdidItemLocation> GetDisplayDeviceLocation(unsigned int code, unsigned int index,
                                                              const unsigned char *base) const;
     virtual QList<EdidItemLocation> GetDisplayCapsLocation(unsigned int code, unsigned int index,
                                                            const unsigned char *base) const;
@@ -83,8 +81,7 @@ protected:
 
 private:
     // One range of the block, as an offset in the image counted from base.
-    EdidItemLocation location(unsigned blockByte, unsigned length,
-                              const unsigned char *base) const;
+    EdidItemLocation location(unsigned blockByte, unsigned length, const unsigned char *base) const;
     QList<EdidItemLocation> locations(std::initializer_list<unsigned> blockBytes,
                                       const unsigned char *base) const;
 

@@ -106,7 +106,7 @@ struct DiColorProperties
 struct DiGamma
 {
     static constexpr unsigned MaxPoints = 45;
-    uint32_t type;             // byte 81 bits 7-6: 0 none, 1 white curve, 2 blue/green/red curves
-    uint32_t numPoints;        // byte 81 bits 5-0
+    uint32_t type;              // byte 81 bits 7-6: 0 none, 1 white curve, 2 blue/green/red curves
+    uint32_t numPoints;         // byte 81 bits 5-0
     uint32_t values[MaxPoints]; // bytes 82-126
 };

@@ -14,9 +14,9 @@ constexpr unsigned WholeList = 0xFFFFFFFFu; // index -1: the whole list
 
 EdidExtVtb::EdidExtVtb(unsigned char *buffer, unsigned int size, unsigned int offset,
                        CallbackContext *context)
-    : DataBlock(offset, context), rawData(IsEdidExtVtb(size, buffer) ? buffer : nullptr)
-{
-}
+    : DataBlock(offset, context)
+    , rawData(IsEdidExtVtb(size, buffer) ? buffer : nullptr)
+{}
 
 EdidExtVtb::~EdidExtVtb() = default;
 
@@ -63,8 +63,8 @@ void EdidExtVtb::recalcCheckSum()
 
 bool EdidExtVtb::IsChecksumValid() const
 {
-    return rawData != nullptr
-           && rawData[ChecksumByte] == computeOneByteCheckSum(rawData, BlockSize - 1);
+    return rawData != nullptr &&
+           rawData[ChecksumByte] == computeOneByteCheckSum(rawData, BlockSize - 1);
 }
 
 // ---- Counts and free space ----
@@ -94,10 +94,9 @@ unsigned EdidExtVtb::STCount() const
 
 bool EdidExtVtb::countsFit() const
 {
-    return rawData != nullptr
-           && DtbSize * rawData[DtbCountByte] + CvtSize * rawData[CvtCountByte]
-                      + StSize * rawData[StCountByte]
-                  <= EntryAreaSize;
+    return rawData != nullptr && DtbSize * rawData[DtbCountByte] + CvtSize * rawData[CvtCountByte] +
+                                         StSize * rawData[StCountByte] <=
+                                     EntryAreaSize;
 }
 
 bool EdidExtVtb::writable() const
@@ -344,7 +343,9 @@ QList<EdidItemLocation> EdidExtVtb::GetDetailedTimingLocation(unsigned code, uns
     if (index >= DTBCount())
         return {};
     const unsigned d = EntryAreaStart + GetByteIndexOfDTB(index);
-    auto pair = [&](unsigned a, unsigned b) { return entryLocation(d + a, 1) + entryLocation(d + b, 1); };
+    auto pair = [&](unsigned a, unsigned b) {
+        return entryLocation(d + a, 1) + entryLocation(d + b, 1);
+    };
     switch (code) {
     case 0: // horizontal active
         return pair(2, 4);

@@ -5,11 +5,7 @@
 #include <QList>
 
 // The three timing lists of a video timing block extension.
-enum VtbByteOffset : quint32 {
-    VtbDetailedTimings = 0,
-    VtbCvtCodes = 1,
-    VtbStandardTimings = 2
-};
+enum VtbByteOffset : quint32 { VtbDetailedTimings = 0, VtbCvtCodes = 1, VtbStandardTimings = 2 };
 
 // One VESA video timing block extension (VTB-EXT, tag 0x10) inside an EDID image that the
 // caller owns. Bytes 2-4 count the entries of three lists packed one after the other from

@@ -100,7 +100,8 @@ QStringList decoderKinds(const QByteArray &bytes)
     QStringList kinds;
     const QRegularExpression heading(QStringLiteral("^Block (\\d+), ([^:]*):$"),
                                      QRegularExpression::MultilineOption);
-    const QRegularExpression revision(QStringLiteral("EDID Structure Version & Revision: 1\\.(\\d)"));
+    const QRegularExpression revision(
+        QStringLiteral("EDID Structure Version & Revision: 1\\.(\\d)"));
     for (auto it = heading.globalMatch(text); it.hasNext();) {
         const auto m = it.next();
         const QString name = m.captured(2);
@@ -111,7 +112,8 @@ QStringList decoderKinds(const QByteArray &bytes)
         else if (name == QLatin1String("CTA-861 Extension Block"))
             kind = QStringLiteral("CTA-861");
         else if (name == QLatin1String("DisplayID Extension Block"))
-            kind = sectionVersion(text, m.capturedEnd()) < 2 ? QStringLiteral("DisplayID") : QString();
+            kind =
+                sectionVersion(text, m.capturedEnd()) < 2 ? QStringLiteral("DisplayID") : QString();
         else if (name == QLatin1String("Display Information Extension Block"))
             kind = QStringLiteral("DI-EXT");
         else if (name == QLatin1String("Video Timing Extension Block"))

@@ -208,8 +208,8 @@ void tst_DiExtBlock::freshBlockAndInertObject()
     QCOMPARE(info.versionForm, 0u);
     QCOMPARE(unsigned(info.checksum), unsigned(static_cast<unsigned char>(image[255])));
     QVERIFY(std::memcmp(&info.versionNumber, &untouched.versionNumber,
-                        offsetof(DiGeneralInfo, checksum) - offsetof(DiGeneralInfo, versionNumber))
-            == 0);
+                        offsetof(DiGeneralInfo, checksum) -
+                            offsetof(DiGeneralInfo, versionNumber)) == 0);
 
     // An object over bytes that are no DI-EXT block: no data, no writes, empty answers.
     QByteArray other = image;
@@ -309,7 +309,8 @@ void tst_DiExtBlock::sectionsRoundTrip()
     if (info.interfaceStandard == 0) {
         // An analog interface resets the data format section (bytes 7-13) by design.
         QCOMPARE(image.mid(BlockOffset, 7).toHex(), original.mid(BlockOffset, 7).toHex());
-        QCOMPARE(image.mid(BlockOffset + 14, 113).toHex(), original.mid(BlockOffset + 14, 113).toHex());
+        QCOMPARE(image.mid(BlockOffset + 14, 113).toHex(),
+                 original.mid(BlockOffset + 14, 113).toHex());
     } else {
         QCOMPARE(image.mid(BlockOffset, 128).toHex(), original.mid(BlockOffset, 128).toHex());
     }
@@ -337,29 +338,28 @@ void tst_DiExtBlock::versionForms_data()
     QTest::newRow("form 1: float 1.13 / 2.5")
         << 1u << double(1.13f) << double(2.5f) << 0u << 0u << 0u << 0u
         << QByteArray("\x41\x0d\x02\x32", 4) << 1.13 << 2.5 << 0u;
-    QTest::newRow("form 1: 1.20 stays 1.20") << 1u << double(1.2f) << 0.2 << 0u << 0u << 0u << 0u
-                                             << QByteArray("\x41\x14\x00\x14", 4) << 1.2 << 0.2
-                                             << 0u;
-    QTest::newRow("form 1: 12.34 / 255.99") << 1u << 12.34 << 255.99 << 0u << 0u << 0u << 0u
-                                            << QByteArray("\x4c\x22\xff\x63", 4) << 12.34
-                                            << 255.99 << 0u;
-    QTest::newRow("form 1: 1.999 rounds up") << 1u << 1.999 << 0.004 << 0u << 0u << 0u << 0u
-                                             << QByteArray("\x42\x00\x00\x00", 4) << 2.0 << 0.0
-                                             << 0u;
+    QTest::newRow("form 1: 1.20 stays 1.20")
+        << 1u << double(1.2f) << 0.2 << 0u << 0u << 0u << 0u << QByteArray("\x41\x14\x00\x14", 4)
+        << 1.2 << 0.2 << 0u;
+    QTest::newRow("form 1: 12.34 / 255.99")
+        << 1u << 12.34 << 255.99 << 0u << 0u << 0u << 0u << QByteArray("\x4c\x22\xff\x63", 4)
+        << 12.34 << 255.99 << 0u;
+    QTest::newRow("form 1: 1.999 rounds up")
+        << 1u << 1.999 << 0.004 << 0u << 0u << 0u << 0u << QByteArray("\x42\x00\x00\x00", 4) << 2.0
+        << 0.0 << 0u;
     QTest::newRow("form 1: beyond the field caps")
-        << 1u << 64.5 << 300.0 << 0u << 0u << 0u << 0u << QByteArray("\x7f\x63\xff\x63", 4)
-        << 63.99 << 255.99 << 0u;
+        << 1u << 64.5 << 300.0 << 0u << 0u << 0u << 0u << QByteArray("\x7f\x63\xff\x63", 4) << 63.99
+        << 255.99 << 0u;
     QTest::newRow("form 1: negative and NaN")
         << 1u << -3.0 << std::numeric_limits<double>::quiet_NaN() << 0u << 0u << 0u << 0u
         << QByteArray("\x40\x00\x00\x00", 4) << 0.0 << 0.0 << 0u;
     QTest::newRow("form 2: letter A") << 2u << 9.0 << 9.0 << 0x41u << 2000u << 1u << 1u
                                       << QByteArray("\x80\x41\x00\x00", 4) << 0.0 << 0.0 << 0u;
     QTest::newRow("form 3: 2014-05-20") << 3u << 9.0 << 9.0 << 0x41u << 2014u << 5u << 20u
-                                        << QByteArray("\xc0\x18\x05\x14", 4) << 0.0 << 0.0
-                                        << 2014u;
+                                        << QByteArray("\xc0\x18\x05\x14", 4) << 0.0 << 0.0 << 2014u;
     QTest::newRow("form 3: 1989 wraps modulo 256")
-        << 3u << 0.0 << 0.0 << 0u << 1989u << 12u << 31u << QByteArray("\xc0\xff\x0c\x1f", 4)
-        << 0.0 << 0.0 << 2245u;
+        << 3u << 0.0 << 0.0 << 0u << 1989u << 12u << 31u << QByteArray("\xc0\xff\x0c\x1f", 4) << 0.0
+        << 0.0 << 2245u;
     QTest::newRow("form 0 clears") << 0u << 1.5 << 1.5 << 0x41u << 2014u << 5u << 20u
                                    << QByteArray(4, '\0') << 0.0 << 0.0 << 0u;
 }
@@ -423,13 +423,17 @@ void tst_DiExtBlock::versionForms()
     diext.SetGeneralInfo(&read);
     QCOMPARE(image.mid(BlockOffset + 3, 4).toHex(), bytes3to6.toHex());
 
-    const QString decoded = VyrTest::edidDecode(withBase("diext-app9220-1.bin", image.mid(128, 128)));
+    const QString decoded =
+        VyrTest::edidDecode(withBase("diext-app9220-1.bin", image.mid(128, 128)));
     if (form == 1)
-        QVERIFY2(decoded.contains(QStringLiteral("Version: %1\n").arg(decoderVersionText(readVersion)))
-                     && decoded.contains(QStringLiteral("Release: %1\n").arg(decoderVersionText(readRevision))),
+        QVERIFY2(decoded.contains(
+                     QStringLiteral("Version: %1\n").arg(decoderVersionText(readVersion))) &&
+                     decoded.contains(
+                         QStringLiteral("Release: %1\n").arg(decoderVersionText(readRevision))),
                  qPrintable(decoded));
     else if (form == 3)
-        QVERIFY2(decoded.contains(QStringLiteral("Year %1 Week %2 Day %3").arg(readYear).arg(month).arg(day)),
+        QVERIFY2(decoded.contains(
+                     QStringLiteral("Year %1 Week %2 Day %3").arg(readYear).arg(month).arg(day)),
                  qPrintable(decoded));
 }
 
@@ -487,7 +491,10 @@ void tst_DiExtBlock::keptBitsAndFieldWidths()
     expected.replace(7, 7, QByteArray::fromHex("01150000000000"));
     expected.replace(14, 6, QByteArray::fromHex("000000000001"));
     expected.replace(20, 7, QByteArray::fromHex("001f0000000000"));
-    expected.replace(27, 11, QByteArray::fromHex("00000003" "7f" "000000000000"));
+    expected.replace(27, 11,
+                     QByteArray::fromHex("00000003"
+                                         "7f"
+                                         "000000000000"));
     expected[38] = '\x0f';
     expected.replace(81, 46, QByteArray(46, '\0'));
     QCOMPARE(image.mid(BlockOffset, 127).toHex(), expected.left(127).toHex());
@@ -552,7 +559,11 @@ void tst_DiExtBlock::keptBitsAndFieldWidths()
     color.depthBlue = 8;
     color.depthCrPr = 0x10A;
     diext.SetColorProperties(&color);
-    QCOMPARE(image.mid(BlockOffset + 27, 11).toHex(), QByteArray("0102" "89" "27" "ff" "08000000000a"));
+    QCOMPARE(image.mid(BlockOffset + 27, 11).toHex(), QByteArray("0102"
+                                                                 "89"
+                                                                 "27"
+                                                                 "ff"
+                                                                 "08000000000a"));
 
     DiGamma gamma;
     std::memset(&gamma, 0, sizeof gamma);
@@ -584,8 +595,8 @@ void tst_DiExtBlock::scaledValues_data()
                                 << 250u << 1.15;
     QTest::newRow("largest") << 2549u << 655.35 << QByteArray("\xff") << QByteArray("\xff\xff")
                              << 2550u << 655.35;
-    QTest::newRow("low bytes only") << 2555u << 655.36 << QByteArray("\x00", 1)
-                                    << QByteArray("\x00\x00", 2) << 0u << 0.0;
+    QTest::newRow("low bytes only")
+        << 2555u << 655.36 << QByteArray("\x00", 1) << QByteArray("\x00\x00", 2) << 0u << 0.0;
     QTest::newRow("negative") << 4u << -1.0 << QByteArray("\x00", 1) << QByteArray("\x00\x00", 2)
                               << 0u << 0.0;
     QTest::newRow("not a number") << 0xFFFFFFFFu << std::numeric_limits<double>::quiet_NaN()
@@ -731,12 +742,24 @@ void tst_DiExtBlock::locations()
     const auto *base = reinterpret_cast<const unsigned char *>(image.constData());
     QList<EdidItemLocation> got;
     switch (section) {
-    case 0: got = diext.GetGeneralInfoLocation(code, index, base); break;
-    case 1: got = diext.GetDataFormatDescLocation(code, index, base); break;
-    case 2: got = diext.GetDisplayDeviceLocation(code, index, base); break;
-    case 3: got = diext.GetDisplayCapsLocation(code, index, base); break;
-    case 4: got = diext.GetColorPropertiesLocation(code, index, base); break;
-    default: got = diext.GetGammaLocation(code, index, base); break;
+    case 0:
+        got = diext.GetGeneralInfoLocation(code, index, base);
+        break;
+    case 1:
+        got = diext.GetDataFormatDescLocation(code, index, base);
+        break;
+    case 2:
+        got = diext.GetDisplayDeviceLocation(code, index, base);
+        break;
+    case 3:
+        got = diext.GetDisplayCapsLocation(code, index, base);
+        break;
+    case 4:
+        got = diext.GetColorPropertiesLocation(code, index, base);
+        break;
+    default:
+        got = diext.GetGammaLocation(code, index, base);
+        break;
     }
     LocationList actual;
     for (const EdidItemLocation &loc : got)
@@ -751,14 +774,37 @@ void tst_DiExtBlock::agreesWithEdidDecode_data()
 
     QTest::newRow("app9219") << "diext-app9219-1.bin" << QByteArray();
     QTest::newRow("app9220") << "diext-app9220-1.bin" << QByteArray();
-    QTest::newRow("version 1.25 rev 2.50, HDCP, 8-bit")
-        << "diext-app9220-1.bin" << QByteArray::fromHex("0341" "0419" "0502" "0632" "073e" "0815");
-    QTest::newRow("letter, dual link high colour")
-        << "diext-app9220-1.bin" << QByteArray::fromHex("0204" "0380" "0442" "0849" "09ff" "0aff" "0b01");
-    QTest::newRow("date, 12-bit, rates")
-        << "diext-app9220-1.bin"
-        << QByteArray::fromHex("0209" "03c0" "0418" "0505" "0614" "0819" "1196" "1205" "1696" "1700" "1840" "1901");
-    QTest::newRow("unknown data format") << "diext-app9219-1.bin" << QByteArray::fromHex("0833" "0107");
+    QTest::newRow("version 1.25 rev 2.50, HDCP, 8-bit") << "diext-app9220-1.bin"
+                                                        << QByteArray::fromHex("0341"
+                                                                               "0419"
+                                                                               "0502"
+                                                                               "0632"
+                                                                               "073e"
+                                                                               "0815");
+    QTest::newRow("letter, dual link high colour") << "diext-app9220-1.bin"
+                                                   << QByteArray::fromHex("0204"
+                                                                          "0380"
+                                                                          "0442"
+                                                                          "0849"
+                                                                          "09ff"
+                                                                          "0aff"
+                                                                          "0b01");
+    QTest::newRow("date, 12-bit, rates") << "diext-app9220-1.bin"
+                                         << QByteArray::fromHex("0209"
+                                                                "03c0"
+                                                                "0418"
+                                                                "0505"
+                                                                "0614"
+                                                                "0819"
+                                                                "1196"
+                                                                "1205"
+                                                                "1696"
+                                                                "1700"
+                                                                "1840"
+                                                                "1901");
+    QTest::newRow("unknown data format") << "diext-app9219-1.bin"
+                                         << QByteArray::fromHex("0833"
+                                                                "0107");
 }
 
 // The interface, versions, data format, clocks, pitches and rates that edid-decode prints for
@@ -782,22 +828,29 @@ void tst_DiExtBlock::agreesWithEdidDecode()
     QVERIFY2(!decoded.isEmpty(), qPrintable(text));
 
     // edid-decode's names of the interface standards (byte 2) and data formats (byte 8).
-    static const char *const interfaces[] = {
-        "Analog Video Input", "DVI", "DVI Single Link", "DVI Dual Link - High Resolution",
-        "DVI Dual Link - High Color", "DVI - Consumer Electronics", "Plug & Display", "DFP",
-        "Open LDI - Single Link", "Open LDI - Dual Link", "Open LDI - Consumer Electronics"};
-    static const char *const formats[] = {
-        "8-Bit Over 8-Bit RGB", "12-Bit Over 12-Bit RGB", "24-Bit MSB-Aligned RGB (Single Link)",
-        "48-Bit MSB-Aligned RGB (Dual Link - High Resolution)",
-        "48-Bit MSB-Aligned RGB (Dual Link - High Color)"};
+    static const char *const interfaces[] = {"Analog Video Input",
+                                             "DVI",
+                                             "DVI Single Link",
+                                             "DVI Dual Link - High Resolution",
+                                             "DVI Dual Link - High Color",
+                                             "DVI - Consumer Electronics",
+                                             "Plug & Display",
+                                             "DFP",
+                                             "Open LDI - Single Link",
+                                             "Open LDI - Dual Link",
+                                             "Open LDI - Consumer Electronics"};
+    static const char *const formats[] = {"8-Bit Over 8-Bit RGB", "12-Bit Over 12-Bit RGB",
+                                          "24-Bit MSB-Aligned RGB (Single Link)",
+                                          "48-Bit MSB-Aligned RGB (Dual Link - High Resolution)",
+                                          "48-Bit MSB-Aligned RGB (Dual Link - High Color)"};
 
     DiGeneralInfo info{};
     diext.GetGeneralInfo(&info);
     // The first line with the label after the block's own version line.
     const QString body = decoded.mid(decoded.indexOf(QLatin1String("Digital Interface:")));
     auto line = [&](const QString &label) {
-        const QRegularExpression re(QStringLiteral("\n\\s*") + QRegularExpression::escape(label)
-                                    + QStringLiteral(": ([^\n]*)"));
+        const QRegularExpression re(QStringLiteral("\n\\s*") + QRegularExpression::escape(label) +
+                                    QStringLiteral(": ([^\n]*)"));
         return re.match(body).captured(1);
     };
     QCOMPARE(decoded.section(QLatin1Char('\n'), 1, 1).trimmed(),
@@ -811,16 +864,19 @@ void tst_DiExtBlock::agreesWithEdidDecode()
     } else if (info.versionForm == 2) {
         QCOMPARE(line("Letter Designation"), QString(QChar(info.letter)));
     } else if (info.versionForm == 3) {
-        QCOMPARE(line("Date Code"), QStringLiteral("Year %1 Week %2 Day %3")
-                                        .arg(info.year).arg(info.month).arg(info.day));
+        QCOMPARE(
+            line("Date Code"),
+            QStringLiteral("Year %1 Week %2 Day %3").arg(info.year).arg(info.month).arg(info.day));
     }
 
     DiDataFormatDesc format{};
     format.dataFormat = 0xFFFFFFFFu;
     diext.GetDataFormatDesc(&format);
-    QCOMPARE(line("Data Formats"),
-             format.dataFormat < 5 ? QString::fromLatin1(formats[format.dataFormat])
-                                   : QStringLiteral("Unknown (0x%1)").arg(unsigned(block[8]), 2, 16, QLatin1Char('0')));
+    QCOMPARE(
+        line("Data Formats"),
+        format.dataFormat < 5
+            ? QString::fromLatin1(formats[format.dataFormat])
+            : QStringLiteral("Unknown (0x%1)").arg(unsigned(block[8]), 2, 16, QLatin1Char('0')));
     QCOMPARE(decoded.contains(QLatin1String("HDCP is supported")), format.hdcpSupported);
     QCOMPARE(decoded.contains(QLatin1String("Packetized Digital Video is supported")),
              format.packetizedVideo);
@@ -855,7 +911,8 @@ void tst_DiExtBlock::reportAndCellNames()
     ReportSink sink;
     QCOMPARE(diext.Validate(&sink), 1); // the gamma byte broke the checksum
     QCOMPARE(sink.lines.value(0),
-             QStringLiteral("\r\nValidating DI1 Extension Block. Data Range: Byte[128] --> Byte[255]\r\n"));
+             QStringLiteral(
+                 "\r\nValidating DI1 Extension Block. Data Range: Byte[128] --> Byte[255]\r\n"));
     QVERIFY(sink.lines.value(1).startsWith(QLatin1String("  Error: Invalid checksum. 0x")));
     diext.RecalcCheckSum();
     sink.lines.clear();
@@ -867,8 +924,8 @@ void tst_DiExtBlock::reportAndCellNames()
     QVERIFY(!DiExtBlock::ValidateDiExt(&sink, blockOf(image), 0, 100));
     QCOMPARE(sink.lines.value(0),
              QStringLiteral("DI Ext Block....: 100 - unsufficient size. Required 128 bytes\r\n"));
-    QVERIFY(!DiExtBlock::ValidateDiExt(&sink, reinterpret_cast<unsigned char *>(image.data()), 0,
-                                       512));
+    QVERIFY(
+        !DiExtBlock::ValidateDiExt(&sink, reinterpret_cast<unsigned char *>(image.data()), 0, 512));
     QCOMPARE(sink.lines.value(1), QStringLiteral("DI Ext Block....: Byte[0] = 0xA5 does not "
                                                  "match DI extension tag (0x40)\r\n"));
 

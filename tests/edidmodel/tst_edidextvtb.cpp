@@ -27,8 +27,8 @@ QByteArray vtbImage(unsigned dtbs, unsigned cvts, unsigned sts, const QByteArray
     block.replace(5, entries.size(), entries);
     QByteArray image(512, Filler);
     image.replace(BlockOffset, 128, block);
-    EdidExtVtb vtb(reinterpret_cast<unsigned char *>(image.data()) + BlockOffset, 384,
-                   BlockOffset, nullptr);
+    EdidExtVtb vtb(reinterpret_cast<unsigned char *>(image.data()) + BlockOffset, 384, BlockOffset,
+                   nullptr);
     vtb.RecalcCheckSum();
     return image;
 }
@@ -277,15 +277,18 @@ void tst_EdidExtVtb::addsUntilRefused()
     const QByteArray full = snapshot(image);
     QVERIFY(!add());
     QCOMPARE(image, full);
-    QVERIFY(VyrTest::edidDecodeChecksumsOk(
-        VyrTest::readSample("vtbext-nec6946-1.bin").left(128) + image.mid(BlockOffset, 128)));
+    QVERIFY(VyrTest::edidDecodeChecksumsOk(VyrTest::readSample("vtbext-nec6946-1.bin").left(128) +
+                                           image.mid(BlockOffset, 128)));
 }
 
 // The fixed cases: entries move as whole entries, keep their values and leave zeros behind.
 void tst_EdidExtVtb::listsMoveAsEntriesComeAndGo()
 {
-    const QByteArray cvts = QByteArray::fromHex("1b287f" "572806");
-    const QByteArray sts = QByteArray::fromHex("d1c0" "8180" "6140");
+    const QByteArray cvts = QByteArray::fromHex("1b287f"
+                                                "572806");
+    const QByteArray sts = QByteArray::fromHex("d1c0"
+                                               "8180"
+                                               "6140");
     QByteArray image = vtbImage(0, 2, 3, cvts + sts);
     EdidExtVtb vtb(blockOf(image), 384, BlockOffset, nullptr);
 
@@ -316,7 +319,9 @@ void tst_EdidExtVtb::listsMoveAsEntriesComeAndGo()
 
     // Removing the last CVT code with standard timings after it.
     QVERIFY(vtb.RemoveCVT(1));
-    QCOMPARE(image.mid(BlockOffset + 3, 9).toHex(), QByteArray("0102" "1b287f" "81806140"));
+    QCOMPARE(image.mid(BlockOffset + 3, 9).toHex(), QByteArray("0102"
+                                                               "1b287f"
+                                                               "81806140"));
     QCOMPARE(image.mid(BlockOffset + 12, 115), QByteArray(115, '\0'));
     QVERIFY(!vtb.RemoveCVT(1)); // no longer there
     QVERIFY(!vtb.RemoveST(61));
@@ -404,15 +409,18 @@ void tst_EdidExtVtb::randomAddRemoveSequences()
         QVERIFY(vtb.IsChecksumValid());
         QCOMPARE(outsideBlock(image), outside);
     }
-    QVERIFY(VyrTest::edidDecodeChecksumsOk(
-        VyrTest::readSample("vtbext-nec6946-1.bin").left(128) + image.mid(BlockOffset, 128)));
+    QVERIFY(VyrTest::edidDecodeChecksumsOk(VyrTest::readSample("vtbext-nec6946-1.bin").left(128) +
+                                           image.mid(BlockOffset, 128)));
 }
 
 // The standard timing getter takes its entry from the index argument, the setter from the
 // section argument; missing entries are refused.
 void tst_EdidExtVtb::entryArguments()
 {
-    QByteArray image = vtbImage(0, 1, 2, QByteArray::fromHex("000000" "0101" "d1c0"));
+    QByteArray image = vtbImage(0, 1, 2,
+                                QByteArray::fromHex("000000"
+                                                    "0101"
+                                                    "d1c0"));
     EdidExtVtb vtb(blockOf(image), 384, BlockOffset, nullptr);
 
     StandardTiming st;
@@ -431,7 +439,8 @@ void tst_EdidExtVtb::entryArguments()
     st.refreshRate = 75;
     st.aspect = AspectRatio5x4;
     QVERIFY(vtb.SetStandardTiming(0, 1, &st));
-    QCOMPARE(image.mid(BlockOffset + 8, 4).toHex(), QByteArray("818f" "d1c0"));
+    QCOMPARE(image.mid(BlockOffset + 8, 4).toHex(), QByteArray("818f"
+                                                               "d1c0"));
     QVERIFY(!vtb.SetStandardTiming(2, 0, &st));
     QVERIFY(!vtb.SetStandardTiming(0, 0, nullptr));
 
@@ -535,7 +544,8 @@ void tst_EdidExtVtb::locations_data()
     QTest::newRow("DTB 1 v active") << 0 << 1u << 1u << LocationList{{d1 + 5, 1}, {d1 + 7, 1}};
     QTest::newRow("DTB 1 h blanking") << 0 << 2u << 1u << LocationList{{d1 + 3, 1}, {d1 + 4, 1}};
     QTest::newRow("DTB 1 v blanking") << 0 << 3u << 1u << LocationList{{d1 + 6, 1}, {d1 + 7, 1}};
-    QTest::newRow("DTB 1 h sync offset") << 0 << 4u << 1u << LocationList{{d1 + 8, 1}, {d1 + 11, 1}};
+    QTest::newRow("DTB 1 h sync offset")
+        << 0 << 4u << 1u << LocationList{{d1 + 8, 1}, {d1 + 11, 1}};
     QTest::newRow("DTB 1 v sync offset") << 0 << 5u << 1u << LocationList{{d1 + 10, 2}};
     QTest::newRow("DTB 1 h sync width") << 0 << 6u << 1u << LocationList{{d1 + 9, 1}, {d1 + 11, 1}};
     QTest::newRow("DTB 1 v sync width") << 0 << 7u << 1u << LocationList{{d1 + 10, 2}};
@@ -594,9 +604,18 @@ void tst_EdidExtVtb::agreesWithEdidDecode_data()
     // One DTB of a sample, then CVT codes (with an unused one and the reduced-blanking rate)
     // and standard timings (with an unused pair).
     const QByteArray sample = VyrTest::readSample("vtbext-bdsc100-1.bin");
-    const QByteArray entries = sample.mid(128 + 5, 18)
-                               + QByteArray::fromHex("1b287f" "1b2420" "000000" "57280a" "7f1556")
-                               + QByteArray::fromHex("d1c0" "8180" "6140" "0101" "a940" "3b00");
+    const QByteArray entries = sample.mid(128 + 5, 18) +
+                               QByteArray::fromHex("1b287f"
+                                                   "1b2420"
+                                                   "000000"
+                                                   "57280a"
+                                                   "7f1556") +
+                               QByteArray::fromHex("d1c0"
+                                                   "8180"
+                                                   "6140"
+                                                   "0101"
+                                                   "a940"
+                                                   "3b00");
     QByteArray crafted = sample.left(128) + vtbImage(1, 5, 6, entries).mid(BlockOffset, 128);
     QTest::newRow("crafted lists") << crafted;
 }
@@ -612,7 +631,8 @@ void tst_EdidExtVtb::agreesWithEdidDecode()
     QVERIFY(VyrTest::edidDecodeChecksumsOk(bytes));
     const QString text = VyrTest::edidDecode(bytes);
     const QString decoded = text.mid(text.indexOf(QLatin1String("Video Timing Extension Block")));
-    QVERIFY2(decoded.contains(QStringLiteral("Version: %1\n").arg(vtb.GetVersion())), qPrintable(text));
+    QVERIFY2(decoded.contains(QStringLiteral("Version: %1\n").arg(vtb.GetVersion())),
+             qPrintable(text));
 
     // Detailed timings: size, clock, image size, porches and polarities.
     const QRegularExpression dtdRe(QStringLiteral(
@@ -625,13 +645,17 @@ void tst_EdidExtVtb::agreesWithEdidDecode()
         QVERIFY(vtb.GetDetailedTiming(i, &t));
         QCOMPARE(t.syncType, 3u); // every sample DTD has separate digital sync
         expectedDtds << QStringLiteral("%1x%2 %3 %4x%5 %6/%7/%8%9 %10/%11/%12%13")
-                            .arg(t.hActive).arg(t.vActive)
+                            .arg(t.hActive)
+                            .arg(t.vActive)
                             .arg(t.pixelClock / 100.0, 0, 'f', 6)
-                            .arg(t.hImageSize).arg(t.vImageSize)
-                            .arg(t.hSyncOffset).arg(t.hSyncWidth)
+                            .arg(t.hImageSize)
+                            .arg(t.vImageSize)
+                            .arg(t.hSyncOffset)
+                            .arg(t.hSyncWidth)
                             .arg(t.hBlanking - t.hSyncOffset - t.hSyncWidth)
                             .arg(t.syncFlag1 ? "P" : "N")
-                            .arg(t.vSyncOffset).arg(t.vSyncWidth)
+                            .arg(t.vSyncOffset)
+                            .arg(t.vSyncWidth)
                             .arg(t.vBlanking - t.vSyncOffset - t.vSyncWidth)
                             .arg(t.syncFlag2 ? "P" : "N");
     }
@@ -660,47 +684,60 @@ void tst_EdidExtVtb::agreesWithEdidDecode()
         const int hz[4] = {50, 60, 75, 85};
         for (int r = 0; r < 4; ++r) {
             if (rates[r])
-                expectedCvts.insert(QStringLiteral("%1 %2 %3%4").arg(c.lines).arg(aspectText[c.aspect])
-                                        .arg(hz[r]).arg(unsigned(r) == c.preferredRate ? " preferred" : ""));
+                expectedCvts.insert(QStringLiteral("%1 %2 %3%4")
+                                        .arg(c.lines)
+                                        .arg(aspectText[c.aspect])
+                                        .arg(hz[r])
+                                        .arg(unsigned(r) == c.preferredRate ? " preferred" : ""));
         }
         if (c.rate60HzReducedBlanking)
-            expectedCvts.insert(QStringLiteral("%1 %2 60 RB").arg(c.lines).arg(aspectText[c.aspect]));
+            expectedCvts.insert(
+                QStringLiteral("%1 %2 60 RB").arg(c.lines).arg(aspectText[c.aspect]));
     }
-    const QRegularExpression cvtRe(QStringLiteral(
-        "CVT:\\s+\\d+x(\\d+)\\s+([\\d.]+) Hz\\s+(\\d+:\\d+)[^\\n]*?(\\(RB\\)|\\(preferred vertical rate\\))?\\n"));
+    const QRegularExpression cvtRe(
+        QStringLiteral("CVT:\\s+\\d+x(\\d+)\\s+([\\d.]+) "
+                       "Hz\\s+(\\d+:\\d+)[^\\n]*?(\\(RB\\)|\\(preferred vertical rate\\))?\\n"));
     for (auto it = cvtRe.globalMatch(decoded); it.hasNext();) {
         const auto m = it.next();
         const int hz = qRound(m.captured(2).toDouble());
         const QString tail = m.captured(4) == QLatin1String("(RB)") ? QStringLiteral(" RB")
-                             : m.captured(4).isEmpty()               ? QString()
-                                                                     : QStringLiteral(" preferred");
-        decodedCvts.insert(QStringLiteral("%1 %2 %3%4").arg(m.captured(1), m.captured(3)).arg(hz).arg(tail));
+                             : m.captured(4).isEmpty()              ? QString()
+                                                                    : QStringLiteral(" preferred");
+        decodedCvts.insert(
+            QStringLiteral("%1 %2 %3%4").arg(m.captured(1), m.captured(3)).arg(hz).arg(tail));
     }
     QCOMPARE(QStringList(decodedCvts.begin(), decodedCvts.end()),
              QStringList(expectedCvts.begin(), expectedCvts.end()));
 
     // Standard timings: width, refresh rate and aspect of every used entry.
-    static const QMap<quint32, double> aspectRatio{{AspectRatio16x10, 10.0 / 16}, {AspectRatio4x3, 3.0 / 4},
-                                                   {AspectRatio5x4, 4.0 / 5}, {AspectRatio16x9, 9.0 / 16}};
+    static const QMap<quint32, double> aspectRatio{{AspectRatio16x10, 10.0 / 16},
+                                                   {AspectRatio4x3, 3.0 / 4},
+                                                   {AspectRatio5x4, 4.0 / 5},
+                                                   {AspectRatio16x9, 9.0 / 16}};
     QStringList expectedSts, decodedSts;
     for (unsigned i = 0; i < vtb.STCount(); ++i) {
         StandardTiming s;
         QVERIFY(vtb.GetStandardTiming(0, i, &s));
         if (s.defined)
-            expectedSts << QStringLiteral("%1x%2 %3 %4").arg(s.width)
+            expectedSts << QStringLiteral("%1x%2 %3 %4")
+                               .arg(s.width)
                                .arg(unsigned(s.width * aspectRatio[s.aspect]))
-                               .arg(s.refreshRate).arg(aspectText[s.aspect]);
+                               .arg(s.refreshRate)
+                               .arg(aspectText[s.aspect]);
     }
     const QRegularExpression stRe(QStringLiteral(
         "(?:DMT 0x[0-9a-f]+|GTF|CVT)\\s*:\\s+(\\d+)x(\\d+)\\s+([\\d.]+) Hz\\s+(\\d+:\\d+)"));
     const QString stPart = decoded.mid(decoded.indexOf(QLatin1String("Standard Timings:")));
     if (!expectedSts.isEmpty())
         QVERIFY2(decoded.contains(QLatin1String("Standard Timings:")), qPrintable(decoded));
-    for (auto it = stRe.globalMatch(decoded.contains(QLatin1String("Standard Timings:")) ? stPart : QString());
+    for (auto it = stRe.globalMatch(
+             decoded.contains(QLatin1String("Standard Timings:")) ? stPart : QString());
          it.hasNext();) {
         const auto m = it.next();
-        decodedSts << QStringLiteral("%1x%2 %3 %4").arg(m.captured(1), m.captured(2))
-                          .arg(qRound(m.captured(3).toDouble())).arg(m.captured(4));
+        decodedSts << QStringLiteral("%1x%2 %3 %4")
+                          .arg(m.captured(1), m.captured(2))
+                          .arg(qRound(m.captured(3).toDouble()))
+                          .arg(m.captured(4));
     }
     QCOMPARE(decodedSts, expectedSts);
 }

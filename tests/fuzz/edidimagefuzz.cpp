@@ -17,7 +17,6 @@
 #include <cstring>
 #include <memory>
 
-
 using namespace VyrFuzz;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)

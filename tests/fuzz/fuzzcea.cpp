@@ -61,10 +61,18 @@ void roundTripDataBlock(CeaExtBlock &block, Guard &guard, Ops &ops, unsigned i)
             block.setHdmiLatencyField(&vsdb, field, value);
         }
         switch (ops.below(4)) {
-        case 0: vsdb.latencyPresent = !vsdb.latencyPresent; break;
-        case 1: vsdb.hdmiVideoPresent = !vsdb.hdmiVideoPresent; break;
-        case 2: vsdb.hdmiVicCount = ops.below(CeaMaxHdmiVics + 1); break;
-        default: vsdb.descriptor3DCount = ops.below(CeaMax3DDescriptors + 1); break;
+        case 0:
+            vsdb.latencyPresent = !vsdb.latencyPresent;
+            break;
+        case 1:
+            vsdb.hdmiVideoPresent = !vsdb.hdmiVideoPresent;
+            break;
+        case 2:
+            vsdb.hdmiVicCount = ops.below(CeaMaxHdmiVics + 1);
+            break;
+        default:
+            vsdb.descriptor3DCount = ops.below(CeaMax3DDescriptors + 1);
+            break;
         }
         guard.run("SetHdmiVSDB", [&] { block.SetHdmiVSDB(i, &vsdb); });
         break;
@@ -100,15 +108,17 @@ void fuzzCeaExtBlock(unsigned char *image, unsigned offset, Ops &ops)
     sink.seen += block.AllowNewDataBlocks() + block.AllowNewDTDs();
 
     // Location queries for data blocks and DTDs the stream picks (one past the end included).
-    static const unsigned codes[] = {0u, 2u, 5u, 10u, 15u, 22u, 27u, 28u, 29u, 38u, 43u, 45u,
-                                     50u, 57u, 64u, 67u, 70u, 83u, 86u, 92u, 105u, 110u, AllIndexes};
+    static const unsigned codes[] = {0u,  2u,  5u,  10u, 15u,  22u,  27u,       28u,
+                                     29u, 38u, 43u, 45u, 50u,  57u,  64u,       67u,
+                                     70u, 83u, 86u, 92u, 105u, 110u, AllIndexes};
     for (int n = 0; n < 12; ++n) {
         const unsigned i = n < 4 ? unsigned(n) : ops.below(block.dataBlockCount() + 2);
         const unsigned code = codes[ops.below(sizeof codes / sizeof codes[0])];
         const unsigned sub = ops.flag() ? AllIndexes : ops.below(32);
         Guard::checkLocations("CEA video", block.GetVideoDataBlockLocation(code, i, sub, image));
         Guard::checkLocations("CEA audio", block.GetAudioDataBlockLocation(code, i, sub, image));
-        Guard::checkLocations("CEA generic", block.GetGenericDataBlockLocation(code, i, sub, image));
+        Guard::checkLocations("CEA generic",
+                              block.GetGenericDataBlockLocation(code, i, sub, image));
         Guard::checkLocations("CEA HDMI", block.GetHdmiVSDBLocation(code, i, sub, image));
         Guard::checkLocations("CEA general", block.GetGeneralInfoLocation(code, i, image));
         Guard::checkLocations("CEA DTD", block.GetDetiledTimingLocation(code, i, image));
@@ -122,7 +132,9 @@ void fuzzCeaExtBlock(unsigned char *image, unsigned offset, Ops &ops)
     int steps = 0;
     while (ops.more() && steps++ < 32) {
         switch (ops.below(6)) {
-        case 0: guard.run("AddDTD", [&] { block.AddDTD(); }); break;
+        case 0:
+            guard.run("AddDTD", [&] { block.AddDTD(); });
+            break;
         case 1: {
             const unsigned i = ops.below(8);
             guard.run("RemoveDTD", [&] { block.RemoveDTD(i); });

@@ -22,7 +22,8 @@ void fuzzDiExtBlock(unsigned char *image, unsigned offset, Ops &ops)
             Guard::checkLocations("DI format", block.GetDataFormatDescLocation(code, index, image));
             Guard::checkLocations("DI device", block.GetDisplayDeviceLocation(code, index, image));
             Guard::checkLocations("DI caps", block.GetDisplayCapsLocation(code, index, image));
-            Guard::checkLocations("DI colour", block.GetColorPropertiesLocation(code, index, image));
+            Guard::checkLocations("DI colour",
+                                  block.GetColorPropertiesLocation(code, index, image));
             Guard::checkLocations("DI gamma", block.GetGammaLocation(code, index, image));
         }
     }

@@ -18,9 +18,11 @@ void roundTripTimings(DisplayIDBlock &block, Guard &guard, unsigned i, DisplayBl
         std::vector<DidType1DetTimingDesc> records(n);
         for (unsigned j = 0; j < n; ++j) {
             block.GetType1DetTimingDescriptor(i, j, &records[j]);
-            guard.run("SetType1DetTimingDescriptor", [&] { block.SetType1DetTimingDescriptor(i, j, &records[j]); });
+            guard.run("SetType1DetTimingDescriptor",
+                      [&] { block.SetType1DetTimingDescriptor(i, j, &records[j]); });
         }
-        guard.run("SetType1DetTimingDescriptors", [&] { block.SetType1DetTimingDescriptors(i, n, n, records.data()); });
+        guard.run("SetType1DetTimingDescriptors",
+                  [&] { block.SetType1DetTimingDescriptors(i, n, n, records.data()); });
         break;
     }
     case DidBlockType2Timing: {
@@ -28,9 +30,11 @@ void roundTripTimings(DisplayIDBlock &block, Guard &guard, unsigned i, DisplayBl
         std::vector<DidType2DetTimingDesc> records(n);
         for (unsigned j = 0; j < n; ++j) {
             block.GetType2DetTimingDescriptor(i, j, &records[j]);
-            guard.run("SetType2DetTimingDescriptor", [&] { block.SetType2DetTimingDescriptor(i, j, &records[j]); });
+            guard.run("SetType2DetTimingDescriptor",
+                      [&] { block.SetType2DetTimingDescriptor(i, j, &records[j]); });
         }
-        guard.run("SetType2DetTimingDescriptors", [&] { block.SetType2DetTimingDescriptors(i, n, n, records.data()); });
+        guard.run("SetType2DetTimingDescriptors",
+                  [&] { block.SetType2DetTimingDescriptors(i, n, n, records.data()); });
         break;
     }
     case DidBlockType3Timing: {
@@ -38,9 +42,11 @@ void roundTripTimings(DisplayIDBlock &block, Guard &guard, unsigned i, DisplayBl
         std::vector<DidType3ShortTimingDesc> records(n);
         for (unsigned j = 0; j < n; ++j) {
             block.GetType3ShortTimingDescriptor(i, j, &records[j]);
-            guard.run("SetType3ShortTimingDescriptor", [&] { block.SetType3ShortTimingDescriptor(i, j, &records[j]); });
+            guard.run("SetType3ShortTimingDescriptor",
+                      [&] { block.SetType3ShortTimingDescriptor(i, j, &records[j]); });
         }
-        guard.run("SetType3ShortTimingDescriptors", [&] { block.SetType3ShortTimingDescriptors(i, n, n, records.data()); });
+        guard.run("SetType3ShortTimingDescriptors",
+                  [&] { block.SetType3ShortTimingDescriptors(i, n, n, records.data()); });
         break;
     }
     case DidBlockType4Timing: {
@@ -48,7 +54,8 @@ void roundTripTimings(DisplayIDBlock &block, Guard &guard, unsigned i, DisplayBl
         std::vector<DidType4DmtTimingDesc> records(n);
         for (unsigned j = 0; j < n; ++j)
             block.GetType4DmtTimingDescriptor(i, j, &records[j]);
-        guard.run("SetType4DmtTimingDescriptors", [&] { block.SetType4DmtTimingDescriptors(i, n, n, records.data()); });
+        guard.run("SetType4DmtTimingDescriptors",
+                  [&] { block.SetType4DmtTimingDescriptors(i, n, n, records.data()); });
         break;
     }
     case DidBlockType5Timing: {
@@ -56,7 +63,8 @@ void roundTripTimings(DisplayIDBlock &block, Guard &guard, unsigned i, DisplayBl
         std::vector<DidType5ShortTimingDesc> records(n);
         for (unsigned j = 0; j < n; ++j)
             block.GetType5ShortTimingDescriptor(i, j, &records[j]);
-        guard.run("SetType5ShortTimingDescriptors", [&] { block.SetType5ShortTimingDescriptors(i, n, n, records.data()); });
+        guard.run("SetType5ShortTimingDescriptors",
+                  [&] { block.SetType5ShortTimingDescriptors(i, n, n, records.data()); });
         break;
     }
     case DidBlockType6Timing: {
@@ -113,13 +121,15 @@ void roundTripDataBlock(DisplayIDBlock &block, Guard &guard, unsigned i)
     case DidBlockProductId: {
         DidProductIdDataBlock r;
         block.GetProductIdentificationDataBlock(i, &r);
-        guard.run("SetProductIdentificationDataBlock", [&] { block.SetProductIdentificationDataBlock(i, &r, 0); });
+        guard.run("SetProductIdentificationDataBlock",
+                  [&] { block.SetProductIdentificationDataBlock(i, &r, 0); });
         break;
     }
     case DidBlockDisplayParams: {
         DidDisplayParamsDataBlock r;
         block.GetDisplayParametersDataBlock(i, &r);
-        guard.run("SetDisplayParametersDataBlock", [&] { block.SetDisplayParametersDataBlock(i, &r); });
+        guard.run("SetDisplayParametersDataBlock",
+                  [&] { block.SetDisplayParametersDataBlock(i, &r); });
         break;
     }
     case DidBlockColorChars: {
@@ -137,13 +147,15 @@ void roundTripDataBlock(DisplayIDBlock &block, Guard &guard, unsigned i)
     case DidBlockSerialNumber: {
         DidProductSNDataBlock r;
         block.GetProductSerialNumberDataBlock(i, &r);
-        guard.run("SetProductSerialNumberDataBlock", [&] { block.SetProductSerialNumberDataBlock(i, &r, 0); });
+        guard.run("SetProductSerialNumberDataBlock",
+                  [&] { block.SetProductSerialNumberDataBlock(i, &r, 0); });
         break;
     }
     case DidBlockAsciiString: {
         DidAsciiDataBlock r;
         block.GetGeneralPurposeAsciiDataBlock(i, &r);
-        guard.run("SetGeneralPurposeAsciiDataBlock", [&] { block.SetGeneralPurposeAsciiDataBlock(i, &r, 0); });
+        guard.run("SetGeneralPurposeAsciiDataBlock",
+                  [&] { block.SetGeneralPurposeAsciiDataBlock(i, &r, 0); });
         break;
     }
     case DidBlockDeviceData: {
@@ -161,13 +173,15 @@ void roundTripDataBlock(DisplayIDBlock &block, Guard &guard, unsigned i)
     case DidBlockDisplayInterface: {
         DidDisplayInterfaceDataBlock r;
         block.GetDisplayInterfaceDataBlock(i, &r);
-        guard.run("SetDisplayInterfaceDataBlock", [&] { block.SetDisplayInterfaceDataBlock(i, &r); });
+        guard.run("SetDisplayInterfaceDataBlock",
+                  [&] { block.SetDisplayInterfaceDataBlock(i, &r); });
         break;
     }
     case DidBlockStereoInterface: {
         DidStereoInterfaceDataBlock r;
         block.GetStereoInterfaceDataBlock(i, &r);
-        guard.run("SetStereoInterfaceDataBlock", [&] { block.SetStereoInterfaceDataBlock(i, &r, 0); });
+        guard.run("SetStereoInterfaceDataBlock",
+                  [&] { block.SetStereoInterfaceDataBlock(i, &r, 0); });
         break;
     }
     case DidBlockTiledDisplay: {
@@ -208,8 +222,8 @@ void fuzzDisplayIDBlock(unsigned char *image, unsigned offset, Ops &ops, bool ba
 
     DisplayID_Section_Header header;
     block.GetSectionHeader(&header);
-    sink.seen += block.GetNumOfAvailableBytes() + block.GetDIDBlockSize() + block.IsBaseBlock()
-                 + block.AllowNewDataBlocks();
+    sink.seen += block.GetNumOfAvailableBytes() + block.GetDIDBlockSize() + block.IsBaseBlock() +
+                 block.AllowNewDataBlocks();
     for (unsigned id = 0; id < 23; ++id)
         sink.seen += block.IsDataBlockSupported(static_cast<DisplayBlockID>(id));
     for (unsigned i = 0; i < block.GetNumOfDataBlocks(); ++i)

@@ -57,24 +57,28 @@ void exercise(Edid13Block &block, unsigned char *image, Ops &ops)
     Sink sink;
     exerciseDataBlock(block, guard, sink, 0);
     for (unsigned code = 0; code < 64; code += 3) {
-        sink.seen += static_cast<unsigned long long>(
-            block.GetGeneralInfoLocation(code).size() + block.GetBasicDisplayParamsLocation(code).size()
-            + block.GetColorCharacteristicsLocation(code).size());
+        sink.seen +=
+            static_cast<unsigned long long>(block.GetGeneralInfoLocation(code).size() +
+                                            block.GetBasicDisplayParamsLocation(code).size() +
+                                            block.GetColorCharacteristicsLocation(code).size());
         for (unsigned slot = 0; slot < 6; slot += 2)
-            sink.seen += static_cast<unsigned long long>(block.GetColorPointLocation(code, slot).size());
+            sink.seen +=
+                static_cast<unsigned long long>(block.GetColorPointLocation(code, slot).size());
     }
     roundTrip(block, guard, sink);
     if (auto *edid14 = dynamic_cast<Edid14Block *>(&block)) {
         for (unsigned slot = 0; slot < 6; ++slot) {
             for (unsigned code = 0; code < 64; code += 7) {
                 sink.seen += static_cast<unsigned long long>(
-                    edid14->GetDCMLocation(code, slot).size() + edid14->GetCVTLocation(code, slot).size()
-                    + edid14->GetEstablisheIIILocation(code, slot).size());
+                    edid14->GetDCMLocation(code, slot).size() +
+                    edid14->GetCVTLocation(code, slot).size() +
+                    edid14->GetEstablisheIIILocation(code, slot).size());
             }
             for (unsigned index = 0; index < 5; ++index) {
                 Cvt3ByteTiming cvt;
                 if (edid14->GetCvt3ByteTiming(slot, index, &cvt))
-                    guard.run("SetCvt3ByteTiming", [&] { edid14->SetCvt3ByteTiming(slot, index, &cvt); });
+                    guard.run("SetCvt3ByteTiming",
+                              [&] { edid14->SetCvt3ByteTiming(slot, index, &cvt); });
             }
         }
     }

@@ -26,9 +26,12 @@ void fail(const char *what, const char *detail)
     std::abort();
 }
 
-Guard::Guard(unsigned char *image, unsigned start, unsigned size, Checksum checksum,
-             bool readOnly)
-    : m_image(image), m_start(start), m_size(size), m_checksum(checksum), m_readOnly(readOnly)
+Guard::Guard(unsigned char *image, unsigned start, unsigned size, Checksum checksum, bool readOnly)
+    : m_image(image)
+    , m_start(start)
+    , m_size(size)
+    , m_checksum(checksum)
+    , m_readOnly(readOnly)
 {
     if (m_start > ImageSize)
         m_start = ImageSize;
@@ -68,10 +71,9 @@ bool Guard::checksumHolds() const
 
 void Guard::check(const char *what) const
 {
-    if (std::memcmp(m_image, m_before, m_start) != 0
-        || std::memcmp(m_image + m_start + m_size, m_before + m_start + m_size,
-                       ImageSize - m_start - m_size)
-               != 0)
+    if (std::memcmp(m_image, m_before, m_start) != 0 ||
+        std::memcmp(m_image + m_start + m_size, m_before + m_start + m_size,
+                    ImageSize - m_start - m_size) != 0)
         fail(what, "wrote outside its block");
     const bool changed = std::memcmp(m_image + m_start, m_before + m_start, m_size) != 0;
     if (changed && m_readOnly)
@@ -90,9 +92,9 @@ void Guard::checkLocations(const char *what, const QList<EdidItemLocation> &list
 
 void exerciseDataBlock(DataBlock &block, Guard &guard, Sink &sink, unsigned imageStart)
 {
-    sink.seen += block.GetNumOfExtensions() + block.SupportExtensions() + block.GetChecksum()
-                 + block.GetBlockSize() + block.GetStartOffset() + block.GetVersion()
-                 + block.DTBCount() + block.CVTCount() + block.STCount();
+    sink.seen += block.GetNumOfExtensions() + block.SupportExtensions() + block.GetChecksum() +
+                 block.GetBlockSize() + block.GetStartOffset() + block.GetVersion() +
+                 block.DTBCount() + block.CVTCount() + block.STCount();
     guard.run("Validate/FillModeInfo", [&] {
         block.Validate(&sink);
         block.FillModeInfo(&sink);
@@ -100,7 +102,8 @@ void exerciseDataBlock(DataBlock &block, Guard &guard, Sink &sink, unsigned imag
     QString name, description, title;
     for (unsigned byte = imageStart; byte < imageStart + 136 && byte < ImageSize + 2; byte += 9) {
         block.FillCellInfo(byte, &name, &description, &title);
-        sink.seen += static_cast<unsigned long long>(name.size() + description.size() + title.size());
+        sink.seen +=
+            static_cast<unsigned long long>(name.size() + description.size() + title.size());
     }
 
     // The base slots' location queries, also with indexes outside their contracts (the base
@@ -108,13 +111,13 @@ void exerciseDataBlock(DataBlock &block, Guard &guard, Sink &sink, unsigned imag
     for (unsigned index : {0u, 3u, 61u, AllIndexes}) {
         for (unsigned code : {0u, 12u, 17u, AllIndexes}) {
             sink.seen += static_cast<unsigned long long>(
-                block.GetDetailedTimingLocation(code, index).size()
-                + block.GetCvt3ByteTimingLocation(index, code).size()
-                + block.GetStandardTimingLocation(index, code).size()
-                + block.GetStringDescriptorLocation(code, index).size()
-                + block.GetRangeLimitsLocation(code, index).size()
-                + block.GetDummyDescriptorLocation(code, index).size()
-                + block.GetEstablishedTimingLocation(index, code).size());
+                block.GetDetailedTimingLocation(code, index).size() +
+                block.GetCvt3ByteTimingLocation(index, code).size() +
+                block.GetStandardTimingLocation(index, code).size() +
+                block.GetStringDescriptorLocation(code, index).size() +
+                block.GetRangeLimitsLocation(code, index).size() +
+                block.GetDummyDescriptorLocation(code, index).size() +
+                block.GetEstablishedTimingLocation(index, code).size());
         }
     }
     sink.seen += static_cast<unsigned long long>(block.GetDescriptorsLocation().size());
@@ -138,7 +141,8 @@ void exerciseDataBlock(DataBlock &block, Guard &guard, Sink &sink, unsigned imag
         for (unsigned i = 0; i < 45; ++i) {
             const bool supported = block.IsEstablishedTimingSupported(section, i);
             if (i % 8 == 0)
-                sink.seen += static_cast<unsigned long long>(block.GetEstablishedTimingName(section, i).size());
+                sink.seen += static_cast<unsigned long long>(
+                    block.GetEstablishedTimingName(section, i).size());
             guard.run("SetEstablishedTimingSupport",
                       [&] { block.SetEstablishedTimingSupport(section, i, supported); });
         }

@@ -20,7 +20,10 @@ constexpr unsigned AllIndexes = 0xFFFFFFFFu; // index or code -1
 class Ops
 {
 public:
-    Ops(const uint8_t *data, size_t size) : m_data(data), m_size(size) {}
+    Ops(const uint8_t *data, size_t size)
+        : m_data(data)
+        , m_size(size)
+    {}
     uint8_t byte() { return m_pos < m_size ? m_data[m_pos++] : 0; }
     unsigned below(unsigned bound) { return bound ? byte() % bound : 0u; }
     bool flag() { return (byte() & 1u) != 0; }
@@ -46,10 +49,10 @@ public:
 
 // How the bytes of a block must look after an edit that changed them.
 enum class Checksum {
-    None,         // not checked
-    Edid,         // the 128 bytes sum to 0 modulo 256
-    Section,      // a DisplayID section at the block start: length byte 1, sum over length + 5
-    WrappedEdid   // a DisplayID section in an EDID extension: both of the above, section at +1
+    None,       // not checked
+    Edid,       // the 128 bytes sum to 0 modulo 256
+    Section,    // a DisplayID section at the block start: length byte 1, sum over length + 5
+    WrappedEdid // a DisplayID section in an EDID extension: both of the above, section at +1
 };
 
 // Watches one block of the image: an edit may change only the block's own bytes, and when it

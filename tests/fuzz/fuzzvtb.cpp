@@ -21,7 +21,8 @@ void readLists(const EdidExtVtb &block, Lists &lists)
     for (unsigned l = 0; l < 3; ++l) {
         lists[l].clear();
         for (unsigned i = 0; i < counts[l]; ++i)
-            lists[l].emplace_back(reinterpret_cast<const char *>(starts[l] + sizes[l] * i), sizes[l]);
+            lists[l].emplace_back(reinterpret_cast<const char *>(starts[l] + sizes[l] * i),
+                                  sizes[l]);
     }
 }
 
@@ -66,11 +67,12 @@ void fuzzEdidExtVtb(unsigned char *image, unsigned offset, Ops &ops)
         Guard::checkLocations("VTB ST location", block.GetStandardTimingLocation(index, 0));
     }
     for (unsigned i = 0; i < 64; ++i) {
-        if ((block.GetDTB(i) != nullptr) != (i < block.DTBCount())
-            || (block.GetCVT(i) != nullptr) != (i < block.CVTCount())
-            || (block.GetST(i) != nullptr) != (i < block.STCount()))
+        if ((block.GetDTB(i) != nullptr) != (i < block.DTBCount()) ||
+            (block.GetCVT(i) != nullptr) != (i < block.CVTCount()) ||
+            (block.GetST(i) != nullptr) != (i < block.STCount()))
             fail("GetDTB/GetCVT/GetST", "entry pointer does not follow the count");
-        sink.seen += block.GetByteIndexOfDTB(i) + block.GetByteIndexOfCVT(i) + block.GetByteIndexOfST(i);
+        sink.seen +=
+            block.GetByteIndexOfDTB(i) + block.GetByteIndexOfCVT(i) + block.GetByteIndexOfST(i);
     }
 
     Lists before, after;
@@ -82,12 +84,24 @@ void fuzzEdidExtVtb(unsigned char *image, unsigned offset, Ops &ops)
         bool removed = false;
         readLists(block, before);
         switch (op) {
-        case 0: guard.run("AddDTB", [&] { added = block.AddDTB(); }); break;
-        case 1: guard.run("AddCVT", [&] { added = block.AddCVT(); }); break;
-        case 2: guard.run("AddST", [&] { added = block.AddST(); }); break;
-        case 3: guard.run("RemoveDTB", [&] { removed = block.RemoveDTB(index); }); break;
-        case 4: guard.run("RemoveCVT", [&] { removed = block.RemoveCVT(index); }); break;
-        case 5: guard.run("RemoveST", [&] { removed = block.RemoveST(index); }); break;
+        case 0:
+            guard.run("AddDTB", [&] { added = block.AddDTB(); });
+            break;
+        case 1:
+            guard.run("AddCVT", [&] { added = block.AddCVT(); });
+            break;
+        case 2:
+            guard.run("AddST", [&] { added = block.AddST(); });
+            break;
+        case 3:
+            guard.run("RemoveDTB", [&] { removed = block.RemoveDTB(index); });
+            break;
+        case 4:
+            guard.run("RemoveCVT", [&] { removed = block.RemoveCVT(index); });
+            break;
+        case 5:
+            guard.run("RemoveST", [&] { removed = block.RemoveST(index); });
+            break;
         case 6: {
             // Copy one entry of a list over another.
             DetailedTiming dt;
@@ -116,7 +130,10 @@ void fuzzEdidExtVtb(unsigned char *image, unsigned offset, Ops &ops)
         if (removed)
             before[list].erase(before[list].begin() + index);
         if ((added || removed || op == 7) && !sameLists(before, after))
-            fail(op < 3 ? "Add" : op == 7 ? "ClearTail" : "Remove", "entries changed besides the one added or removed");
+            fail(op < 3    ? "Add"
+                 : op == 7 ? "ClearTail"
+                           : "Remove",
+                 "entries changed besides the one added or removed");
         if (op < 6 && !added && !removed && !sameLists(before, after))
             fail("Add/Remove", "a refused edit changed the lists");
         if (removed) {
