@@ -71,10 +71,7 @@ int getTriple(NoxSimDisplay *display, const char *key, int *support, int *curren
 void fillMode(NOXMode &mode, int adapter, const NoxSimDisplay &display, const NoxSimMode &m)
 {
     mode.iAdapterIndex = adapter;
-    mode.displayID.iDisplayLogicalIndex = display.index;
-    mode.displayID.iDisplayPhysicalIndex = display.index;
-    mode.displayID.iDisplayLogicalAdapterIndex = display.adapter;
-    mode.displayID.iDisplayPhysicalAdapterIndex = display.adapter;
+    mode.displayID = NoxSimMachine::instance().identity(display);
     mode.iXPos = display.x;
     mode.iYPos = display.y;
     mode.iXRes = m.width;
@@ -258,10 +255,7 @@ NOXSIM_EXPORT int NOX_Display_DisplayInfo_Get(int a, int *count, NOXDisplayInfo 
     for (size_t i = 0; i < displays.size(); ++i) {
         const NoxSimDisplay &d = *displays[i];
         NOXDisplayInfo &r = records[i];
-        r.displayID.iDisplayLogicalIndex = d.index;
-        r.displayID.iDisplayPhysicalIndex = d.index;
-        r.displayID.iDisplayLogicalAdapterIndex = d.adapter;
-        r.displayID.iDisplayPhysicalAdapterIndex = d.adapter;
+        r.displayID = m.identity(d);
         r.iDisplayControllerIndex = d.mapped ? d.controller : -1;
         noxSimCopyText(r.strDisplayName, sizeof(r.strDisplayName), d.name);
         noxSimCopyText(r.strDisplayManufacturerName, sizeof(r.strDisplayManufacturerName), d.manufacturer);
@@ -412,10 +406,7 @@ NOXSIM_EXPORT int NOX_Display_DisplayMapConfig_Get(int a, int *mapCount, NOXDisp
         map.iNumDisplayTarget = 1;
         map.iFirstDisplayTargetArrayIndex = static_cast<int>(i);
         NOXDisplayTarget &target = targetRecords[i];
-        target.displayID.iDisplayLogicalIndex = d.index;
-        target.displayID.iDisplayPhysicalIndex = d.index;
-        target.displayID.iDisplayLogicalAdapterIndex = d.adapter;
-        target.displayID.iDisplayPhysicalAdapterIndex = d.adapter;
+        target.displayID = m.identity(d);
         target.iDisplayMapIndex = static_cast<int>(i);
     }
     *mapCount = static_cast<int>(mapped.size());

@@ -9,6 +9,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
@@ -286,4 +287,27 @@ std::vector<NoxSimDisplay *> NoxSimMachine::displaysOfDevice(int adapterIndex)
             list.push_back(&d);
     }
     return list;
+}
+
+int NoxSimMachine::deviceIndex(int adapterIndex) const
+{
+    std::vector<std::pair<int, int>> devices;
+    for (const NoxSimAdapter &a : adapters) {
+        const std::pair<int, int> key{a.bus, a.device};
+        if (std::find(devices.begin(), devices.end(), key) == devices.end())
+            devices.push_back(key);
+        if (a.index == adapterIndex)
+            return static_cast<int>(std::find(devices.begin(), devices.end(), key) - devices.begin());
+    }
+    return 0;
+}
+
+NOXDisplayIdentifier NoxSimMachine::identity(const NoxSimDisplay &display) const
+{
+    NOXDisplayIdentifier id;
+    id.iDisplayLogicalIndex = display.index;
+    id.iDisplayPhysicalIndex = display.index;
+    id.iDisplayLogicalAdapterIndex = display.adapter;
+    id.iDisplayPhysicalAdapterIndex = deviceIndex(display.adapter);
+    return id;
 }

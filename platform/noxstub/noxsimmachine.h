@@ -122,6 +122,10 @@ public:
     NoxSimDisplay *display(int adapter, int display);
     // Displays listed for an adapter: every display of its graphics device.
     std::vector<NoxSimDisplay *> displaysOfDevice(int adapter);
+    // Position of the adapter's graphics device (bus and device number) among the
+    // devices in adapter order: the physical adapter index of its displays.
+    int deviceIndex(int adapter) const;
+    NOXDisplayIdentifier identity(const NoxSimDisplay &display) const;
     void *allocate(size_t bytes) const;
 
     std::vector<NoxSimAdapter> adapters;

@@ -514,6 +514,7 @@ private slots:
     void colorDepth();
     void modes();
     void ddcCapabilityString();
+    void displayIdentity();
     void stubsAnswerFalse();
 
 private:
@@ -865,6 +866,40 @@ void tst_NoxWrappers::ddcCapabilityString()
     QCOMPARE(b.logger.lines, QStringList{"4|DRIVER_COMMUNICATOR: DriverCommunicator::DisplayDDCBlockAccess: ADAPTER 0 "
                                          "DISPLAY 0 - Generic Error. Most likely one or more of the Escape calls to the "
                                          "driver failed!"});
+}
+
+void tst_NoxWrappers::displayIdentity()
+{
+    // Display records name their adapter and, as physical adapter, the position of
+    // their graphics device; mode records carry the same identity.
+    BoundNox b;
+    int count = 0;
+    NOXDisplayInfo *list = nullptr;
+    QVERIFY(b.nox->DisplaysGetInfoEx(2, &count, &list));
+    QCOMPARE(count, 1);
+    QCOMPARE(list[0].displayID.iDisplayLogicalIndex, 4);
+    QCOMPARE(list[0].displayID.iDisplayLogicalAdapterIndex, 2);
+    QCOMPARE(list[0].displayID.iDisplayPhysicalAdapterIndex, 1);
+    QCOMPARE(list[0].iDisplayControllerIndex, 0);
+    QCOMPARE(QString::fromLatin1(list[0].strDisplayName), QStringLiteral("Simulated Laptop Panel"));
+    b.nox->NoxMemmoryFree(list);
+    NOXMode *modes = nullptr;
+    QVERIFY(b.nox->pri_DisplayGetCurrentMode(1, 3, &count, &modes));
+    QCOMPARE(modes[0].displayID.iDisplayLogicalIndex, 3);
+    QCOMPARE(modes[0].displayID.iDisplayLogicalAdapterIndex, 1);
+    QCOMPARE(modes[0].displayID.iDisplayPhysicalAdapterIndex, 0);
+    QCOMPARE(modes[0].fRefreshRate, 60.0f);
+    b.nox->NoxMemmoryFree(modes);
+    // The unmapped display has no controller and no current mode.
+    QVERIFY(b.nox->DisplaysGetInfoEx(0, &count, &list));
+    const NOXDisplayInfo &dvi = list[4];
+    QCOMPARE(dvi.displayID.iDisplayLogicalIndex, 5);
+    QCOMPARE(dvi.iDisplayControllerIndex, -1);
+    QCOMPARE(dvi.iDisplayInfoValue, NOX_DISPLAY_DISPLAYINFO_DISPLAYCONNECTED);
+    b.nox->NoxMemmoryFree(list);
+    QVERIFY(b.nox->pri_DisplayGetCurrentMode(0, 5, &count, &modes));
+    QCOMPARE(count, 0);
+    QVERIFY(!modes);
 }
 
 void tst_NoxWrappers::stubsAnswerFalse()
