@@ -190,7 +190,7 @@ void DiExtBlock::SetGeneralInfo(const DiGeneralInfo *info)
         return;
     std::memset(rawData + VersionFormByte, 0, 4);
     rawData[InterfaceByte] = lowByte(info->interfaceStandard);
-    const unsigned form = info->versionForm & 3u;
+    const unsigned form = info->versionForm <= 3 ? info->versionForm : 0u; // no such form: none
     rawData[VersionFormByte] = static_cast<quint8>(form << 6);
     switch (form) {
     case 1: {

@@ -360,6 +360,8 @@ void tst_DiExtBlock::versionForms_data()
     QTest::newRow("form 3: 1989 wraps modulo 256")
         << 3u << 0.0 << 0.0 << 0u << 1989u << 12u << 31u << QByteArray("\xc0\xff\x0c\x1f", 4) << 0.0
         << 0.0 << 2245u;
+    QTest::newRow("no such form: none") << 5u << 1.5 << 1.5 << 0x41u << 2014u << 5u << 20u
+                                        << QByteArray(4, '\0') << 0.0 << 0.0 << 0u;
     QTest::newRow("form 0 clears") << 0u << 1.5 << 1.5 << 0x41u << 2014u << 5u << 20u
                                    << QByteArray(4, '\0') << 0.0 << 0.0 << 0u;
 }
@@ -408,7 +410,7 @@ void tst_DiExtBlock::versionForms()
     DiGeneralInfo read;
     std::memset(&read, 0, sizeof read);
     diext.GetGeneralInfo(&read);
-    QCOMPARE(read.versionForm, form);
+    QCOMPARE(read.versionForm, form <= 3 ? form : 0u);
     if (form == 1) {
         QCOMPARE(read.versionNumber, readVersion);
         QCOMPARE(read.revisionNumber, readRevision);
