@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QRegularExpression>
 #include <QDir>
 #include <QDockWidget>
 #include <QFile>
@@ -273,7 +274,10 @@ void tst_MainWindow::pluginBinding()
         "Plugins loaded...",
     };
     QCOMPARE(splashMessages.mid(4), expectedTail);
-    QCOMPARE(s_messages, QStringList({
+    // The window system may add its own warnings (a missing window manager, say);
+    // only the program's debug lines count here, and none may name the text file.
+    QVERIFY(s_messages.filter(QStringLiteral("readme")).isEmpty());
+    QCOMPARE(s_messages.filter(QRegularExpression(QStringLiteral("^%1 ").arg(QtDebugMsg))), QStringList({
         QString::number(QtDebugMsg) + " 0   \"" + names.at(0) + "\"",
         QString::number(QtDebugMsg) + " 3   \"" + names.at(1) + "\"",
         QString::number(QtDebugMsg) + " 4294967295   \"" + names.at(2) + "\"",
