@@ -50,6 +50,24 @@ unsigned u(int value)
     return static_cast<unsigned>(value);
 }
 
+// Payload of a test-harness function whose words 0 to 2 hold the payload size, the
+// function code and the addressed adapter or display.
+Payload harnessPayload(size_t bytes, uint32_t function, int index)
+{
+    Payload payload(bytes);
+    payload.setWord(0, static_cast<uint32_t>(bytes));
+    payload.setWord(1, function);
+    payload.setWord(2, static_cast<uint32_t>(index));
+    return payload;
+}
+
+// Logs message and the result text (an error when the result is not 0); true on 0.
+bool logResult(NoxInterface &nox, int result, const QString &message)
+{
+    nox.printLog(result ? AppLogError : AppLogInfo, message + NoxInterface::TranslateNoxErrorCode(result));
+    return result == 0;
+}
+
 } // namespace
 
 // ---- escape frame ------------------------------------------------------------------------
@@ -340,37 +358,38 @@ bool NoxInterface::DisplaySetAdjustmentData(int adapter, int display, unsigned l
 }
 
 namespace {
-const char kAdjustmentInfoFailed[] = "DriverCommunicator::DisplayGetAdjustmentInfoEx:  CALL FAILED ON DEVICE %d  - ";
-}
 
-bool NoxInterface::DisplayGetAdjustmentInfoEx(int adapter, int display, unsigned long adjustmentId,
-                                              tagDI_ADJUSTMENTINFOEX *info)
+// Asks for the description of an adjustment in a record that starts with its size word.
+template <typename Info>
+bool adjustmentInfo(NoxInterface &nox, int adapter, int display, unsigned long adjustmentId, Info *info)
 {
     if (!info)
         return false;
     std::memset(info, 0, sizeof(*info));
     info->ulSize = sizeof(*info);
     const uint32_t input[4] = {16, static_cast<uint32_t>(adjustmentId), 0, 0};
-    const int result = Escape(adapter, display, NOX_ESC_DISPLAY_ADJUSTMENT_INFO, sizeof(input), input,
-                              sizeof(*info), info);
+    const int result = nox.Escape(adapter, display, NOX_ESC_DISPLAY_ADJUSTMENT_INFO, sizeof(input), input,
+                                  sizeof(*info), info);
     if (result != 0)
-        printLog(AppLogError, QString::asprintf(kAdjustmentInfoFailed, adapter) + TranslateNoxErrorCode(result));
+        nox.printLog(AppLogError,
+                     QString::asprintf("DriverCommunicator::DisplayGetAdjustmentInfoEx:  CALL FAILED ON DEVICE %d  - ",
+                                       adapter)
+                         + NoxInterface::TranslateNoxErrorCode(result));
     return result == 0;
+}
+
+} // namespace
+
+bool NoxInterface::DisplayGetAdjustmentInfoEx(int adapter, int display, unsigned long adjustmentId,
+                                              tagDI_ADJUSTMENTINFOEX *info)
+{
+    return adjustmentInfo(*this, adapter, display, adjustmentId, info);
 }
 
 bool NoxInterface::DisplayGetAdjustmentInfo(int adapter, int display, unsigned long adjustmentId,
                                             tagDISPLAYADJUSTMENTINFO *info)
 {
-    if (!info)
-        return false;
-    std::memset(info, 0, sizeof(*info));
-    info->ulSize = sizeof(*info);
-    const uint32_t input[4] = {16, static_cast<uint32_t>(adjustmentId), 0, 0};
-    const int result = Escape(adapter, display, NOX_ESC_DISPLAY_ADJUSTMENT_INFO, sizeof(input), input,
-                              sizeof(*info), info);
-    if (result != 0)
-        printLog(AppLogError, QString::asprintf(kAdjustmentInfoFailed, adapter) + TranslateNoxErrorCode(result));
-    return result == 0;
+    return adjustmentInfo(*this, adapter, display, adjustmentId, info);
 }
 
 // ---- native AUX, MST sink, DDC block ----------------------------------------------------------
@@ -445,68 +464,48 @@ bool NoxInterface::THDisplayMeasureTimingsDelta(int adapter, unsigned long first
                                                 unsigned long secondValue,
                                                 tagZOVRETH_MEASURE_TIMINGS_DELTA_OUTPUT *output)
 {
-    Payload payload(40);
-    payload.setWord(0, 40);
-    payload.setWord(1, ZOVRETH_MEASURE_TIMINGS_DELTA);
-    payload.setWord(2, static_cast<uint32_t>(adapter));
+    Payload payload = harnessPayload(40, ZOVRETH_MEASURE_TIMINGS_DELTA, adapter);
     payload.setWord(4, 24);
     payload.setWord(5, static_cast<uint32_t>(firstValue));
     payload.setWord(6, static_cast<uint32_t>(secondValue));
     const int result = sendTestHarness(adapter, NOX_ESC_ADAPTER_TEST_HARNESS, adapter, payload.data(),
                                        payload.size(), output,
                                        sizeof(tagZOVRETH_MEASURE_TIMINGS_DELTA_OUTPUT));
-    printLog(result ? AppLogError : AppLogInfo,
-             QString::asprintf("DriverCommunicator::THDisplayMeasureTimingsDelta:  ADAPTER %u - ", u(adapter))
-                 + TranslateNoxErrorCode(result));
-    return result == 0;
+    return logResult(*this, result,
+                     QString::asprintf("DriverCommunicator::THDisplayMeasureTimingsDelta:  ADAPTER %u - ", u(adapter)));
 }
 
 bool NoxInterface::DisplayTestHarnessStereo3DControl(int adapter, int display,
                                                      const tagZOVRETH_STEREO3D_CONTROL_INPUT *input)
 {
-    Payload payload(80);
-    payload.setWord(0, 80);
-    payload.setWord(1, ZOVRETH_STEREO3D_CONTROL);
-    payload.setWord(2, static_cast<uint32_t>(display));
+    Payload payload = harnessPayload(80, ZOVRETH_STEREO3D_CONTROL, display);
     payload.setBytes(16, input, sizeof(tagZOVRETH_STEREO3D_CONTROL_INPUT));
     const int result = sendTestHarness(adapter, NOX_ESC_ADAPTER_TEST_HARNESS, display, payload.data(),
                                        payload.size(), nullptr, 0);
-    printLog(result ? AppLogError : AppLogInfo,
-             QString::asprintf("DriverCommunicator::DisplayTestHarnessStereo3DControl:  ADAPTER %u DISPLAY %u - ",
-                               u(adapter), u(display))
-                 + TranslateNoxErrorCode(result));
-    return result == 0;
+    return logResult(*this, result,
+                     QString::asprintf("DriverCommunicator::DisplayTestHarnessStereo3DControl:  ADAPTER %u DISPLAY %u - ",
+                                       u(adapter), u(display)));
 }
 
 bool NoxInterface::THDisplaySetupSynchronization(int adapter, int display,
                                                  const tagZOVRETH_DISPLAY_SETUP_SYNC_DATA *data)
 {
-    Payload payload(88);
-    payload.setWord(0, 88);
-    payload.setWord(1, ZOVRETH_DISPLAY_SETUP_SYNC);
-    payload.setWord(2, static_cast<uint32_t>(display));
+    Payload payload = harnessPayload(88, ZOVRETH_DISPLAY_SETUP_SYNC, display);
     payload.setBytes(16, data, sizeof(tagZOVRETH_DISPLAY_SETUP_SYNC_DATA));
     const int result = sendTestHarness(adapter, NOX_ESC_DISPLAY_TEST_HARNESS, display, payload.data(),
                                        payload.size(), nullptr, 0);
-    printLog(result ? AppLogError : AppLogInfo,
-             QString::asprintf("DriverCommunicator::THDisplaySetupSynchronization:  ADAPTER %u DISPLAY %u - ",
-                               u(adapter), u(display))
-                 + TranslateNoxErrorCode(result));
-    return result == 0;
+    return logResult(*this, result,
+                     QString::asprintf("DriverCommunicator::THDisplaySetupSynchronization:  ADAPTER %u DISPLAY %u - ",
+                                       u(adapter), u(display)));
 }
 
 bool NoxInterface::THDisplayGetSyncStatus(int adapter, int display, tagZOVRETH_DISPLAY_SYNC_STATUS *status)
 {
-    Payload payload(16);
-    payload.setWord(0, 16);
-    payload.setWord(1, ZOVRETH_DISPLAY_GET_SYNC_STATUS);
-    payload.setWord(2, static_cast<uint32_t>(display));
+    const Payload payload = harnessPayload(16, ZOVRETH_DISPLAY_GET_SYNC_STATUS, display);
     const int result = sendTestHarness(adapter, NOX_ESC_DISPLAY_TEST_HARNESS, display, payload.data(),
                                        payload.size(), status, sizeof(tagZOVRETH_DISPLAY_SYNC_STATUS));
-    printLog(result ? AppLogError : AppLogInfo,
-             QString::asprintf("DriverCommunicator::THDisplayGetSyncStatus:  ADAPTER %u - ", u(adapter))
-                 + TranslateNoxErrorCode(result));
-    return result == 0;
+    return logResult(*this, result,
+                     QString::asprintf("DriverCommunicator::THDisplayGetSyncStatus:  ADAPTER %u - ", u(adapter)));
 }
 
 bool NoxInterface::DisplayTestHarnessStereoStatusRefresh(int adapter, int display,
@@ -514,19 +513,14 @@ bool NoxInterface::DisplayTestHarnessStereoStatusRefresh(int adapter, int displa
 {
     if (!info)
         return false;
-    Payload payload(16);
-    payload.setWord(0, 16);
-    payload.setWord(1, ZOVRETH_DISPLAY_STEREO_STATUS_REFRESH);
-    payload.setWord(2, static_cast<uint32_t>(display));
+    const Payload payload = harnessPayload(16, ZOVRETH_DISPLAY_STEREO_STATUS_REFRESH, display);
     // The record says how much the driver may fill; never more than the record.
     const unsigned long size = std::min<unsigned long>(info->ulSize, sizeof(*info));
     const int result = sendTestHarness(adapter, NOX_ESC_DISPLAY_TEST_HARNESS, display, payload.data(),
                                        payload.size(), info, size);
-    printLog(result ? AppLogError : AppLogInfo,
-             QString::asprintf("DriverCommunicator::DisplayTestHarnessStereoStatusRefresh:  ADAPTER %u DISPLAY %u - ",
-                               u(adapter), u(display))
-                 + TranslateNoxErrorCode(result));
-    return result == 0;
+    return logResult(*this, result,
+                     QString::asprintf("DriverCommunicator::DisplayTestHarnessStereoStatusRefresh:  ADAPTER %u DISPLAY %u - ",
+                                       u(adapter), u(display)));
 }
 
 bool NoxInterface::DisplaySendPsrCommand(int adapter, int display, const tagZOVRETH_PSR_INPUT &input,

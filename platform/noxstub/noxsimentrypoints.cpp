@@ -29,12 +29,20 @@ NOXSIM_EXPORT int NOX_Display_Adapter_ID_Get(int, int *);
     if (!adapter)                                                                                  \
         return NOX_ERR_INVALID_NOX_INDEX;
 
-#define SIM_DISPLAY(a, d)                                                                          \
+// Checks the adapter index of an entry point that does not use the adapter record.
+#define SIM_ADAPTER_VALID(a)                                                                       \
     if (!m.adapter(a))                                                                             \
-        return NOX_ERR_INVALID_NOX_INDEX;                                                          \
-    NoxSimDisplay *display = m.display((a), (d));                                                  \
+        return NOX_ERR_INVALID_NOX_INDEX;
+
+// Names the display found by lookup, or answers an invalid display index.
+#define SIM_DISPLAY_AT(lookup)                                                                     \
+    NoxSimDisplay *display = (lookup);                                                             \
     if (!display)                                                                                  \
         return NOX_ERR_INVALID_DIPLAY_IDX;
+
+#define SIM_DISPLAY(a, d)                                                                          \
+    SIM_ADAPTER_VALID(a)                                                                           \
+    SIM_DISPLAY_AT(m.display((a), (d)))
 
 #define SIM_NEED(pointer)                                                                          \
     if (!(pointer))                                                                                \
@@ -230,8 +238,7 @@ NOXSIM_EXPORT int NOX_Adapter_Primary_Get(int *a)
 NOXSIM_EXPORT int NOX_Adapter_Primary_Set(int a)
 {
     SIM_ENTER()
-    SIM_ADAPTER(a)
-    Q_UNUSED(adapter)
+    SIM_ADAPTER_VALID(a)
     m.primaryAdapter = a;
     return NOX_OK;
 }
@@ -241,8 +248,7 @@ NOXSIM_EXPORT int NOX_Adapter_Primary_Set(int a)
 NOXSIM_EXPORT int NOX_Display_DisplayInfo_Get(int a, int *count, NOXDisplayInfo **list, int)
 {
     SIM_ENTER()
-    SIM_ADAPTER(a)
-    Q_UNUSED(adapter)
+    SIM_ADAPTER_VALID(a)
     SIM_NEED(count && list)
     const std::vector<NoxSimDisplay *> displays = m.displaysOfDevice(a);
     *count = static_cast<int>(displays.size());
@@ -273,8 +279,7 @@ NOXSIM_EXPORT int NOX_Display_DisplayInfo_Get(int a, int *count, NOXDisplayInfo 
 NOXSIM_EXPORT int NOX_Display_NumberOfDisplays_Get(int a, int *count)
 {
     SIM_ENTER()
-    SIM_ADAPTER(a)
-    Q_UNUSED(adapter)
+    SIM_ADAPTER_VALID(a)
     SIM_NEED(count)
     *count = static_cast<int>(m.displaysOfDevice(a).size());
     return NOX_OK;
@@ -347,8 +352,7 @@ NOXSIM_EXPORT int NOX_Display_Modes_Set(int a, int d, int count, NOXMode *modes)
 NOXSIM_EXPORT int NOX_Display_PossibleMode_Get(int a, int *count, NOXMode **modes)
 {
     SIM_ENTER()
-    SIM_ADAPTER(a)
-    Q_UNUSED(adapter)
+    SIM_ADAPTER_VALID(a)
     SIM_NEED(count && modes)
     *count = 0;
     *modes = nullptr;
@@ -375,8 +379,7 @@ NOXSIM_EXPORT int NOX_Display_DisplayMapConfig_Get(int a, int *mapCount, NOXDisp
                                                    int *targetCount, NOXDisplayTarget **targets, int)
 {
     SIM_ENTER()
-    SIM_ADAPTER(a)
-    Q_UNUSED(adapter)
+    SIM_ADAPTER_VALID(a)
     SIM_NEED(mapCount && maps && targetCount && targets)
     *mapCount = 0;
     *targetCount = 0;
@@ -420,8 +423,7 @@ NOXSIM_EXPORT int NOX_Display_DisplayMapConfig_Set(int a, int mapCount, NOXDispl
                                                    int targetCount, NOXDisplayTarget *targets)
 {
     SIM_ENTER()
-    SIM_ADAPTER(a)
-    Q_UNUSED(adapter)
+    SIM_ADAPTER_VALID(a)
     if (mapCount < 0 || targetCount < 0 || (mapCount && !maps) || (targetCount && !targets))
         return NOX_ERR_INVALID_PARAM;
     // The targets name the displays that stay mapped; the others are taken off.
@@ -513,15 +515,12 @@ NOXSIM_EXPORT int NOX_Display_NativeAUXChannel_Access(int a, int d, NOXDisplayNa
 NOXSIM_EXPORT int NOX_Display_WriteAndReadI2C(int a, NOXI2C *i2c)
 {
     SIM_ENTER()
-    SIM_ADAPTER(a)
-    Q_UNUSED(adapter)
+    SIM_ADAPTER_VALID(a)
     SIM_NEED(i2c)
     if (i2c->iDataSize < 0 || (i2c->iDataSize > 0 && !i2c->pcData))
         return NOX_ERR_INVALID_PARAM;
     // The EDID EEPROM (address 0xA0) of the display on the given line answers reads.
-    NoxSimDisplay *display = m.display(a, i2c->iLine);
-    if (!display)
-        return NOX_ERR_INVALID_DIPLAY_IDX;
+    SIM_DISPLAY_AT(m.display(a, i2c->iLine))
     if (i2c->iAddress == 0xA0 && (i2c->iAction == 1 || i2c->iAction == 3)) {
         for (int i = 0; i < i2c->iDataSize; ++i) {
             const int offset = i2c->iOffset + i;
@@ -535,8 +534,7 @@ NOXSIM_EXPORT int NOX_Display_WriteAndReadI2C(int a, NOXI2C *i2c)
 NOXSIM_EXPORT int NOX_Display_WriteAndReadI2CRev_Get(int a, int *major, int *minor)
 {
     SIM_ENTER()
-    SIM_ADAPTER(a)
-    Q_UNUSED(adapter)
+    SIM_ADAPTER_VALID(a)
     SIM_NEED(major && minor)
     *major = 1;
     *minor = 0;
@@ -801,11 +799,9 @@ NOXSIM_EXPORT int NOX_Display_CustomizedMode_Validate(int a, int d, NOXCustomMod
     NOXSIM_EXPORT int entry(int a, int *value)                                                    \
     {                                                                                              \
         SIM_ENTER()                                                                                \
-        SIM_ADAPTER(a)                                                                             \
-        Q_UNUSED(adapter)                                                                          \
+        SIM_ADAPTER_VALID(a)                                                                       \
         SIM_NEED(value)                                                                            \
-        const auto it = m.globals.find(std::string(key) + std::to_string(a));                     \
-        *value = it == m.globals.end() ? (fallback) : it->second;                                 \
+        *value = m.global(std::string(key) + std::to_string(a), (fallback));                      \
         return NOX_OK;                                                                             \
     }
 
@@ -823,8 +819,7 @@ SIM_ADAPTER_INT_GET(NOX_Display_Adapter_ID_Get, "adapterId", 0x6000 + a)
 NOXSIM_EXPORT int NOX_Display_Capabilities_Get(int a, int *controllers, int *displays)
 {
     SIM_ENTER()
-    SIM_ADAPTER(a)
-    Q_UNUSED(adapter)
+    SIM_ADAPTER_VALID(a)
     SIM_NEED(controllers && displays)
     *controllers = 4;
     *displays = static_cast<int>(m.displaysOfDevice(a).size());
@@ -834,8 +829,7 @@ NOXSIM_EXPORT int NOX_Display_Capabilities_Get(int a, int *controllers, int *dis
 NOXSIM_EXPORT int NOX_Display_DuogearActiveGPU_Set(int a, int gpu, int *result)
 {
     SIM_ENTER()
-    SIM_ADAPTER(a)
-    Q_UNUSED(adapter)
+    SIM_ADAPTER_VALID(a)
     SIM_NEED(result)
     m.globals["duogearGpu" + std::to_string(a)] = gpu;
     *result = 1;
@@ -845,8 +839,7 @@ NOXSIM_EXPORT int NOX_Display_DuogearActiveGPU_Set(int a, int gpu, int *result)
 NOXSIM_EXPORT int NOX_Display_DuogearAutoSwitchConfig_Get(int a, int *autoSwitch, int *config)
 {
     SIM_ENTER()
-    SIM_ADAPTER(a)
-    Q_UNUSED(adapter)
+    SIM_ADAPTER_VALID(a)
     SIM_NEED(autoSwitch && config)
     *autoSwitch = m.globals["duogearAuto" + std::to_string(a)];
     *config = m.globals["duogearConfig" + std::to_string(a)];
@@ -856,8 +849,7 @@ NOXSIM_EXPORT int NOX_Display_DuogearAutoSwitchConfig_Get(int a, int *autoSwitch
 NOXSIM_EXPORT int NOX_Display_DuogearAutoSwitchConfig_Set(int a, int autoSwitch, int config)
 {
     SIM_ENTER()
-    SIM_ADAPTER(a)
-    Q_UNUSED(adapter)
+    SIM_ADAPTER_VALID(a)
     m.globals["duogearAuto" + std::to_string(a)] = autoSwitch;
     m.globals["duogearConfig" + std::to_string(a)] = config;
     return NOX_OK;
@@ -866,13 +858,12 @@ NOXSIM_EXPORT int NOX_Display_DuogearAutoSwitchConfig_Set(int a, int autoSwitch,
 NOXSIM_EXPORT int NOX_Display_ODClockInfo_Get(int a, NOXAdapterODClockInfo *info)
 {
     SIM_ENTER()
-    SIM_ADAPTER(a)
-    Q_UNUSED(adapter)
+    SIM_ADAPTER_VALID(a)
     SIM_NEED(info)
     info->iSize = sizeof(*info);
     info->iFlags = 0;
     info->iEngineClockMin = 300;
-    info->iEngineClockMax = m.globals.count("engineClockMax") ? m.globals["engineClockMax"] : 1800;
+    info->iEngineClockMax = m.global("engineClockMax", 1800);
     info->iEngineClockStep = 10;
     info->iMemoryClockMin = 500;
     info->iMemoryClockMax = 2000;
@@ -883,8 +874,7 @@ NOXSIM_EXPORT int NOX_Display_ODClockInfo_Get(int a, NOXAdapterODClockInfo *info
 NOXSIM_EXPORT int NOX_Display_ODClockConfig_Set(int a, NOXAdapterODClockConfig *config)
 {
     SIM_ENTER()
-    SIM_ADAPTER(a)
-    Q_UNUSED(adapter)
+    SIM_ADAPTER_VALID(a)
     SIM_NEED(config)
     m.globals["engineClockMax"] = config->iEngineClock;
     return NOX_OK;
@@ -932,12 +922,11 @@ NOXSIM_EXPORT int NOX_Controller_Color_Get(int a, int controller, NOXGamma *curr
                                            NOXGamma *min, NOXGamma *max)
 {
     SIM_ENTER()
-    SIM_ADAPTER(a)
-    Q_UNUSED(adapter)
+    SIM_ADAPTER_VALID(a)
     Q_UNUSED(controller)
     SIM_NEED(current && def && min && max)
     const std::string key = "gamma" + std::to_string(a) + "_" + std::to_string(controller);
-    const float g = static_cast<float>(m.globals.count(key) ? m.globals[key] : 100) / 100.0f;
+    const float g = static_cast<float>(m.global(key, 100)) / 100.0f;
     *current = {g, g, g};
     *def = {1.0f, 1.0f, 1.0f};
     *min = {0.4f, 0.4f, 0.4f};
@@ -948,8 +937,7 @@ NOXSIM_EXPORT int NOX_Controller_Color_Get(int a, int controller, NOXGamma *curr
 NOXSIM_EXPORT int NOX_Controller_Color_Set(int a, int controller, NOXGamma gamma)
 {
     SIM_ENTER()
-    SIM_ADAPTER(a)
-    Q_UNUSED(adapter)
+    SIM_ADAPTER_VALID(a)
     m.globals["gamma" + std::to_string(a) + "_" + std::to_string(controller)]
         = static_cast<int>(std::lround(gamma.fRed * 100.0f));
     return NOX_OK;
@@ -959,8 +947,7 @@ NOXSIM_EXPORT int NOX_Display_ControllerOverlayAdjustmentCaps_Get(int a, NOXCont
                                                                   NOXControllerOverlayInfo *info)
 {
     SIM_ENTER()
-    SIM_ADAPTER(a)
-    Q_UNUSED(adapter)
+    SIM_ADAPTER_VALID(a)
     SIM_NEED(input && info)
     *info = {static_cast<int>(sizeof(*info)), 0, 100, 1, 50};
     return NOX_OK;
@@ -969,19 +956,17 @@ NOXSIM_EXPORT int NOX_Display_ControllerOverlayAdjustmentCaps_Get(int a, NOXCont
 NOXSIM_EXPORT int NOX_Display_ControllerOverlayAdjustmentData_Get(int a, NOXControllerOverlayInput *input)
 {
     SIM_ENTER()
-    SIM_ADAPTER(a)
-    Q_UNUSED(adapter)
+    SIM_ADAPTER_VALID(a)
     SIM_NEED(input)
     const std::string key = "overlay" + std::to_string(input->iOverlayAdjust);
-    input->iValue = m.globals.count(key) ? m.globals[key] : 50;
+    input->iValue = m.global(key, 50);
     return NOX_OK;
 }
 
 NOXSIM_EXPORT int NOX_Display_ControllerOverlayAdjustmentData_Set(int a, NOXControllerOverlayInput *input)
 {
     SIM_ENTER()
-    SIM_ADAPTER(a)
-    Q_UNUSED(adapter)
+    SIM_ADAPTER_VALID(a)
     SIM_NEED(input)
     m.globals["overlay" + std::to_string(input->iOverlayAdjust)] = input->iValue;
     return NOX_OK;
@@ -990,19 +975,17 @@ NOXSIM_EXPORT int NOX_Display_ControllerOverlayAdjustmentData_Set(int a, NOXCont
 NOXSIM_EXPORT int NOX_MMD_VideoColor_Get(int a, NOXVideoColorFeature feature, float *value)
 {
     SIM_ENTER()
-    SIM_ADAPTER(a)
-    Q_UNUSED(adapter)
+    SIM_ADAPTER_VALID(a)
     SIM_NEED(value)
     const std::string key = "video" + std::to_string(static_cast<int>(feature));
-    *value = static_cast<float>(m.globals.count(key) ? m.globals[key] : 100) / 100.0f;
+    *value = static_cast<float>(m.global(key, 100)) / 100.0f;
     return NOX_OK;
 }
 
 NOXSIM_EXPORT int NOX_MMD_VideoColor_Set(int a, NOXVideoColorFeature feature, float value)
 {
     SIM_ENTER()
-    SIM_ADAPTER(a)
-    Q_UNUSED(adapter)
+    SIM_ADAPTER_VALID(a)
     m.globals["video" + std::to_string(static_cast<int>(feature))] = static_cast<int>(std::lround(value * 100.0f));
     return NOX_OK;
 }
@@ -1018,8 +1001,7 @@ NOXSIM_EXPORT int NOX_MMD_VideoAdjustInfo_Get(int, NOXVideoColorFeature, NOXCont
 NOXSIM_EXPORT int NOX_Adapter_AudioChannelSplitConfiguration_Get(int a, NOXAudioChannelSplitSetting *setting)
 {
     SIM_ENTER()
-    SIM_ADAPTER(a)
-    Q_UNUSED(adapter)
+    SIM_ADAPTER_VALID(a)
     SIM_NEED(setting)
     std::memset(setting, 0, sizeof(*setting));
     setting->iEnabled = m.audioSplitEnabled;
@@ -1030,8 +1012,7 @@ NOXSIM_EXPORT int NOX_Adapter_AudioChannelSplitConfiguration_Get(int a, NOXAudio
 NOXSIM_EXPORT int NOX_Adapter_AudioChannelSplit_Enable(int a, NOXAudioChannelSplitSetting *setting)
 {
     SIM_ENTER()
-    SIM_ADAPTER(a)
-    Q_UNUSED(adapter)
+    SIM_ADAPTER_VALID(a)
     SIM_NEED(setting)
     m.audioSplitEnabled = 1;
     return NOX_OK;
@@ -1040,8 +1021,7 @@ NOXSIM_EXPORT int NOX_Adapter_AudioChannelSplit_Enable(int a, NOXAudioChannelSpl
 NOXSIM_EXPORT int NOX_Adapter_AudioChannelSplit_Disable(int a)
 {
     SIM_ENTER()
-    SIM_ADAPTER(a)
-    Q_UNUSED(adapter)
+    SIM_ADAPTER_VALID(a)
     m.audioSplitEnabled = 0;
     return NOX_OK;
 }
@@ -1056,12 +1036,9 @@ NoxSimDisplay *audioDisplay(NoxSimMachine &m, int a, const NOXDisplayIdentifier 
 NOXSIM_EXPORT int NOX_Adapter_DisplayAudioInfo_Get(int a, NOXDisplayIdentifier id, NOXDisplayAudioInfo *info)
 {
     SIM_ENTER()
-    SIM_ADAPTER(a)
-    Q_UNUSED(adapter)
+    SIM_ADAPTER_VALID(a)
     SIM_NEED(info)
-    NoxSimDisplay *display = audioDisplay(m, a, id);
-    if (!display)
-        return NOX_ERR_INVALID_DIPLAY_IDX;
+    SIM_DISPLAY_AT(audioDisplay(m, a, id))
     const bool capable = display->signalType == NOX_SIGNAL_HDMI_A || display->signalType == NOX_SIGNAL_DISPLAYPORT;
     *info = {static_cast<int>(sizeof(*info)), capable ? 1 : 0, display->setting("audioEnabled", capable ? 1 : 0),
              display->setting("audioMuted", 0), capable ? 8 : 0, capable ? 0x7F : 0};
@@ -1071,11 +1048,8 @@ NOXSIM_EXPORT int NOX_Adapter_DisplayAudioInfo_Get(int a, NOXDisplayIdentifier i
 NOXSIM_EXPORT int NOX_Adapter_DisplayAudioEndpoint_Enable(int a, NOXDisplayIdentifier id, int enable)
 {
     SIM_ENTER()
-    SIM_ADAPTER(a)
-    Q_UNUSED(adapter)
-    NoxSimDisplay *display = audioDisplay(m, a, id);
-    if (!display)
-        return NOX_ERR_INVALID_DIPLAY_IDX;
+    SIM_ADAPTER_VALID(a)
+    SIM_DISPLAY_AT(audioDisplay(m, a, id))
     display->settings["audioEnabled"] = enable ? 1 : 0;
     return NOX_OK;
 }
@@ -1083,11 +1057,8 @@ NOXSIM_EXPORT int NOX_Adapter_DisplayAudioEndpoint_Enable(int a, NOXDisplayIdent
 NOXSIM_EXPORT int NOX_Adapter_DisplayAudioEndpoint_Mute(int a, NOXDisplayIdentifier id, int mute)
 {
     SIM_ENTER()
-    SIM_ADAPTER(a)
-    Q_UNUSED(adapter)
-    NoxSimDisplay *display = audioDisplay(m, a, id);
-    if (!display)
-        return NOX_ERR_INVALID_DIPLAY_IDX;
+    SIM_ADAPTER_VALID(a)
+    SIM_DISPLAY_AT(audioDisplay(m, a, id))
     display->settings["audioMuted"] = mute ? 1 : 0;
     return NOX_OK;
 }
@@ -1095,12 +1066,9 @@ NOXSIM_EXPORT int NOX_Adapter_DisplayAudioEndpoint_Mute(int a, NOXDisplayIdentif
 NOXSIM_EXPORT int NOX_Adapter_DisplayGTCCaps_Get(int a, NOXDisplayIdentifier id, NOXGtcInfo *info)
 {
     SIM_ENTER()
-    SIM_ADAPTER(a)
-    Q_UNUSED(adapter)
+    SIM_ADAPTER_VALID(a)
     SIM_NEED(info)
-    NoxSimDisplay *display = audioDisplay(m, a, id);
-    if (!display)
-        return NOX_ERR_INVALID_DIPLAY_IDX;
+    SIM_DISPLAY_AT(audioDisplay(m, a, id))
     *info = {static_cast<int>(sizeof(*info)), display->signalType == NOX_SIGNAL_DISPLAYPORT ? 1 : 0, 1};
     return NOX_OK;
 }
@@ -1109,8 +1077,7 @@ NOXSIM_EXPORT int NOX_Adapter_DefaultAudioChannelTable_Load(int a, int, int, int
                                                             NOXDisplayChannelMapping **table)
 {
     SIM_ENTER()
-    SIM_ADAPTER(a)
-    Q_UNUSED(adapter)
+    SIM_ADAPTER_VALID(a)
     SIM_NEED(table)
     auto *mapping = static_cast<NOXDisplayChannelMapping *>(m.allocate(sizeof(NOXDisplayChannelMapping)));
     if (!mapping)
@@ -1142,8 +1109,7 @@ NOXSIM_EXPORT int NOX_APO_AudioDelayAdjustmentInfo_Get(NOXApoAudioDelayRangeInfo
 NOXSIM_EXPORT int NOX_APO_AudioDelay_Set(int a, NOXAudioDelayPerSampleRate *delay)
 {
     SIM_ENTER()
-    SIM_ADAPTER(a)
-    Q_UNUSED(adapter)
+    SIM_ADAPTER_VALID(a)
     SIM_NEED(delay)
     m.audioDelay = delay->iDelay;
     return NOX_OK;
@@ -1175,8 +1141,7 @@ NoxSimDisplay *portDisplay(NoxSimMachine &m, int a, const _NOXDevicePort &port)
 NOXSIM_EXPORT int NOX_AdapterX2_Caps(int a, _NOXAdapterCapsX2 *caps)
 {
     SIM_ENTER()
-    SIM_ADAPTER(a)
-    Q_UNUSED(adapter)
+    SIM_ADAPTER_VALID(a)
     SIM_NEED(caps)
     *caps = {a, 4, 1, 0, 0x7, 0x7, static_cast<int>(m.displaysOfDevice(a).size())};
     return NOX_OK;
@@ -1187,8 +1152,7 @@ NOXSIM_EXPORT int NOX_Adapter_BoardLayout_Get(int a, int *validFlags, int *numbe
                                               _NOXConnectorInfo **connectors)
 {
     SIM_ENTER()
-    SIM_ADAPTER(a)
-    Q_UNUSED(adapter)
+    SIM_ADAPTER_VALID(a)
     SIM_NEED(validFlags && numberOfSlots && slots && numberOfConnectors && connectors)
     const std::vector<NoxSimDisplay *> displays = m.displaysOfDevice(a);
     auto *slotRecords = static_cast<_NOXBracketSlotInfo *>(m.allocate(sizeof(_NOXBracketSlotInfo)));
@@ -1214,12 +1178,9 @@ NOXSIM_EXPORT int NOX_Adapter_BoardLayout_Get(int a, int *validFlags, int *numbe
 NOXSIM_EXPORT int NOX_Adapter_SupportedConnections_Get(int a, _NOXDevicePort port, _NOXSupportedConnections *connections)
 {
     SIM_ENTER()
-    SIM_ADAPTER(a)
-    Q_UNUSED(adapter)
+    SIM_ADAPTER_VALID(a)
     SIM_NEED(connections)
-    NoxSimDisplay *display = portDisplay(m, a, port);
-    if (!display)
-        return NOX_ERR_INVALID_DIPLAY_IDX;
+    SIM_DISPLAY_AT(portDisplay(m, a, port))
     std::memset(connections, 0, sizeof(*connections));
     connections->iSupportedConnections = 1 << display->connector;
     return NOX_OK;
@@ -1228,12 +1189,9 @@ NOXSIM_EXPORT int NOX_Adapter_SupportedConnections_Get(int a, _NOXDevicePort por
 NOXSIM_EXPORT int NOX_Adapter_ConnectionState_Get(int a, _NOXDevicePort port, _NOXConnectionState *state)
 {
     SIM_ENTER()
-    SIM_ADAPTER(a)
-    Q_UNUSED(adapter)
+    SIM_ADAPTER_VALID(a)
     SIM_NEED(state)
-    NoxSimDisplay *display = portDisplay(m, a, port);
-    if (!display)
-        return NOX_ERR_INVALID_DIPLAY_IDX;
+    SIM_DISPLAY_AT(portDisplay(m, a, port))
     *state = {display->connectionEdid.isEmpty() ? 0 : 1, display->emulationMode, display->index};
     return NOX_OK;
 }
@@ -1241,11 +1199,8 @@ NOXSIM_EXPORT int NOX_Adapter_ConnectionState_Get(int a, _NOXDevicePort port, _N
 NOXSIM_EXPORT int NOX_Adapter_EmulationMode_Set(int a, _NOXDevicePort port, int mode)
 {
     SIM_ENTER()
-    SIM_ADAPTER(a)
-    Q_UNUSED(adapter)
-    NoxSimDisplay *display = portDisplay(m, a, port);
-    if (!display)
-        return NOX_ERR_INVALID_DIPLAY_IDX;
+    SIM_ADAPTER_VALID(a)
+    SIM_DISPLAY_AT(portDisplay(m, a, port))
     display->emulationMode = mode;
     return NOX_OK;
 }
@@ -1253,11 +1208,8 @@ NOXSIM_EXPORT int NOX_Adapter_EmulationMode_Set(int a, _NOXDevicePort port, int 
 NOXSIM_EXPORT int NOX_Adapter_ConnectionData_Set(int a, _NOXDevicePort port, _NOXConnectionData data)
 {
     SIM_ENTER()
-    SIM_ADAPTER(a)
-    Q_UNUSED(adapter)
-    NoxSimDisplay *display = portDisplay(m, a, port);
-    if (!display)
-        return NOX_ERR_INVALID_DIPLAY_IDX;
+    SIM_ADAPTER_VALID(a)
+    SIM_DISPLAY_AT(portDisplay(m, a, port))
     if (data.iEDIDSize < 0 || data.iEDIDSize > static_cast<int>(sizeof(data.ucEDIDData)))
         return NOX_ERR_INVALID_PARAM_SIZE;
     display->connectionEdid = QByteArray(reinterpret_cast<const char *>(data.ucEDIDData), data.iEDIDSize);
@@ -1267,12 +1219,9 @@ NOXSIM_EXPORT int NOX_Adapter_ConnectionData_Set(int a, _NOXDevicePort port, _NO
 NOXSIM_EXPORT int NOX_Adapter_ConnectionData_Get(int a, _NOXDevicePort port, int, _NOXConnectionData *data)
 {
     SIM_ENTER()
-    SIM_ADAPTER(a)
-    Q_UNUSED(adapter)
+    SIM_ADAPTER_VALID(a)
     SIM_NEED(data)
-    NoxSimDisplay *display = portDisplay(m, a, port);
-    if (!display)
-        return NOX_ERR_INVALID_DIPLAY_IDX;
+    SIM_DISPLAY_AT(portDisplay(m, a, port))
     std::memset(data, 0, sizeof(*data));
     const QByteArray &edid = display->connectionEdid.isEmpty() ? display->edid : display->connectionEdid;
     data->iConnectionType = display->connector;
@@ -1284,11 +1233,8 @@ NOXSIM_EXPORT int NOX_Adapter_ConnectionData_Get(int a, _NOXDevicePort port, int
 NOXSIM_EXPORT int NOX_Adapter_ConnectionData_Remove(int a, _NOXDevicePort port)
 {
     SIM_ENTER()
-    SIM_ADAPTER(a)
-    Q_UNUSED(adapter)
-    NoxSimDisplay *display = portDisplay(m, a, port);
-    if (!display)
-        return NOX_ERR_INVALID_DIPLAY_IDX;
+    SIM_ADAPTER_VALID(a)
+    SIM_DISPLAY_AT(portDisplay(m, a, port))
     display->connectionEdid.clear();
     return NOX_OK;
 }

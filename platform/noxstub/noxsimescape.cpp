@@ -9,6 +9,15 @@
 
 namespace {
 
+// Word index of a little-endian word array of size bytes; 0 past its end.
+uint32_t wordAt(const unsigned char *data, size_t size, size_t index)
+{
+    uint32_t value = 0;
+    if ((index + 1) * 4 <= size)
+        std::memcpy(&value, data + index * 4, 4);
+    return value;
+}
+
 struct Frame
 {
     int adapter = 0;
@@ -19,13 +28,7 @@ struct Frame
     unsigned char *output = nullptr;
     size_t outputSize = 0;
 
-    uint32_t word(size_t index) const
-    {
-        uint32_t value = 0;
-        if ((index + 1) * 4 <= inputSize)
-            std::memcpy(&value, input + index * 4, 4);
-        return value;
-    }
+    uint32_t word(size_t index) const { return wordAt(input, inputSize, index); }
     // Copies a reply record into the output, cut to the output size.
     template <typename T>
     void reply(const T &record) const
@@ -71,6 +74,21 @@ uint32_t pixelClockKHz(const NoxSimMode &mode)
     return static_cast<uint32_t>(std::lround(static_cast<double>(hTotal(mode)) * vTotal(mode) * mode.refresh / 1000.0));
 }
 
+// Timing of a mode with reduced blanking, in the fields every timing record shares.
+template <typename Timing>
+void fillTiming(Timing &r, const NoxSimMode &mode, uint32_t verticalTotal, uint32_t pixelClock)
+{
+    r.ulHTotal = hTotal(mode);
+    r.ulHDisplay = static_cast<uint32_t>(mode.width);
+    r.ulHSyncStart = static_cast<uint32_t>(mode.width) + 48;
+    r.ulHSyncWidth = 32;
+    r.ulVTotal = verticalTotal;
+    r.ulVDisplay = static_cast<uint32_t>(mode.height);
+    r.ulVSyncStart = static_cast<uint32_t>(mode.height) + 3;
+    r.ulVSyncWidth = 5;
+    r.ulPixelClock = pixelClock;
+}
+
 bool isDisplayPort(const NoxSimDisplay &d)
 {
     return d.signalType == NOX_SIGNAL_DISPLAYPORT || d.signalType == NOX_SIGNAL_EDP;
@@ -89,12 +107,7 @@ int dpCommand(NoxSimDisplay &d, const Frame &f)
     const uint32_t function = f.word(4);
     const unsigned char *in = f.input + 20;
     const size_t inSize = f.inputSize > 20 ? f.inputSize - 20 : 0;
-    auto inWord = [&](size_t i) {
-        uint32_t v = 0;
-        if ((i + 1) * 4 <= inSize)
-            std::memcpy(&v, in + i * 4, 4);
-        return v;
-    };
+    auto inWord = [&](size_t i) { return wordAt(in, inSize, i); };
     const NoxSimMode mode = currentMode(d);
     switch (function) {
     case DP_GET_LINK_PARAMS: {
@@ -173,12 +186,7 @@ int pellCommand(NoxSimDisplay &d, const Frame &f)
     const size_t room = f.inputSize > 24 ? f.inputSize - 24 : 0;
     if (inSize > room)
         return NOX_ERR_INVALID_PARAM_SIZE;
-    auto inWord = [&](size_t i) {
-        uint32_t v = 0;
-        if ((i + 1) * 4 <= inSize)
-            std::memcpy(&v, in + i * 4, 4);
-        return v;
-    };
+    auto inWord = [&](size_t i) { return wordAt(in, inSize, i); };
     const NoxSimMode mode = currentMode(d);
     switch (command) {
     case PELL_GET_DISPLAY_SETTINGS: {
@@ -202,15 +210,8 @@ int pellCommand(NoxSimDisplay &d, const Frame &f)
         return NOX_OK;
     case PELL_GET_CONTROLLER_TIMING: {
         PellControllerTiming r{};
-        r.ulHTotal = hTotal(mode);
-        r.ulHDisplay = static_cast<uint32_t>(mode.width);
-        r.ulHSyncStart = static_cast<uint32_t>(mode.width) + 48;
-        r.ulHSyncWidth = 32;
-        r.ulVTotal = static_cast<uint32_t>(d.setting("vTotal", static_cast<int>(vTotal(mode))));
-        r.ulVDisplay = static_cast<uint32_t>(mode.height);
-        r.ulVSyncStart = static_cast<uint32_t>(mode.height) + 3;
-        r.ulVSyncWidth = 5;
-        r.ulPixelClock = pixelClockKHz(mode);
+        fillTiming(r, mode, static_cast<uint32_t>(d.setting("vTotal", static_cast<int>(vTotal(mode)))),
+                   pixelClockKHz(mode));
         f.reply(r);
         return NOX_OK;
     }
@@ -608,15 +609,7 @@ int noxSimEscape(NoxSimMachine &m, const NOXEscapeCall &call)
         } else {
             tagCONTROLLERTIMINGDATA r{};
             r.ulSize = sizeof(r);
-            r.ulHTotal = hTotal(mode);
-            r.ulHDisplay = static_cast<uint32_t>(mode.width);
-            r.ulHSyncStart = static_cast<uint32_t>(mode.width) + 48;
-            r.ulHSyncWidth = 32;
-            r.ulVTotal = vTotal(mode);
-            r.ulVDisplay = static_cast<uint32_t>(mode.height);
-            r.ulVSyncStart = static_cast<uint32_t>(mode.height) + 3;
-            r.ulVSyncWidth = 5;
-            r.ulPixelClock = pixelClockKHz(mode) / 10;
+            fillTiming(r, mode, vTotal(mode), pixelClockKHz(mode) / 10);
             f.reply(r);
         }
         return NOX_OK;

@@ -127,6 +127,12 @@ public:
     int deviceIndex(int adapter) const;
     NOXDisplayIdentifier identity(const NoxSimDisplay &display) const;
     void *allocate(size_t bytes) const;
+    // An adapter-wide setting, or fallback when it was never set.
+    int global(const std::string &key, int fallback = 0) const
+    {
+        auto it = globals.find(key);
+        return it == globals.end() ? fallback : it->second;
+    }
 
     std::vector<NoxSimAdapter> adapters;
     std::vector<NoxSimDisplay> displays;

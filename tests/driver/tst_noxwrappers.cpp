@@ -249,30 +249,33 @@ QVector<Case> plainCases()
     return c;
 }
 
+// Sets a display flag on and reads it, then off and reads it again; v shows both
+// reads ("1 0"). Answers the result of the first read.
+bool toggleFlag(NoxInterface &x, bool (NoxInterface::*set)(int, int, bool),
+                bool (NoxInterface::*get)(int, int, bool &), int adapter, int display, QString &v)
+{
+    bool on = false;
+    (x.*set)(adapter, display, true);
+    const bool r = (x.*get)(adapter, display, on);
+    bool off = true;
+    (x.*set)(adapter, display, false);
+    (x.*get)(adapter, display, off);
+    v = QStringLiteral("%1 %2").arg(on).arg(off);
+    return r;
+}
+
 QVector<Case> flagCases()
 {
     QVector<Case> c;
     c.push_back({"GpuScaling", "NOX_DFP_GPUScalingEnable_Get",
                  [](NoxInterface &x, QString &v) {
-                     bool on = false;
-                     x.DisplaySetGpuScalingEnabled(0, 1, true);
-                     const bool r = x.DisplayGetGpuScalingEnabled(0, 1, on);
-                     bool off = true;
-                     x.DisplaySetGpuScalingEnabled(0, 1, false);
-                     x.DisplayGetGpuScalingEnabled(0, 1, off);
-                     v = QStringLiteral("%1 %2").arg(on).arg(off);
-                     return r;
+                     return toggleFlag(x, &NoxInterface::DisplaySetGpuScalingEnabled,
+                                       &NoxInterface::DisplayGetGpuScalingEnabled, 0, 1, v);
                  }, "1 0", {}});
     c.push_back({"Expansion", "NOX_Display_ImageExpansion_Get",
                  [](NoxInterface &x, QString &v) {
-                     bool on = false;
-                     x.DisplaySetExpansion(0, 0, true);
-                     const bool r = x.DisplayGetExpansion(0, 0, on);
-                     bool off = true;
-                     x.DisplaySetExpansion(0, 0, false);
-                     x.DisplayGetExpansion(0, 0, off);
-                     v = QStringLiteral("%1 %2").arg(on).arg(off);
-                     return r;
+                     return toggleFlag(x, &NoxInterface::DisplaySetExpansion, &NoxInterface::DisplayGetExpansion,
+                                       0, 0, v);
                  }, "1 0", {}});
     c.push_back({"AspectRatio", "NOX_Display_PreservedAspectRatio_Get",
                  [](NoxInterface &x, QString &v) {
