@@ -61,6 +61,22 @@ Payload harnessPayload(size_t bytes, uint32_t function, int index)
     return payload;
 }
 
+// Payload of a product command: header words with the function code and index,
+// the command and the input size in words 4 and 5, then the input.
+Payload pellPayload(uint32_t function, uint32_t index, PellCommand command, const void *input,
+                    unsigned long inputSize)
+{
+    Payload payload(inputSize + 24);
+    payload.setWord(0, 16);
+    payload.setWord(1, function);
+    payload.setWord(2, index);
+    payload.setWord(4, command);
+    payload.setWord(5, static_cast<uint32_t>(inputSize));
+    if (input)
+        payload.setBytes(24, input, inputSize);
+    return payload;
+}
+
 // Logs message and the result text (an error when the result is not 0); true on 0.
 bool logResult(NoxInterface &nox, int result, const QString &message)
 {
@@ -159,14 +175,8 @@ bool NoxInterface::PellAdapterTestHarnessCall(int adapter, unsigned long value, 
 {
     if (inputSize > INT_MAX / 2)
         return false;
-    Payload payload(inputSize + 24);
-    payload.setWord(0, 16);
-    payload.setWord(1, ZOVRETH_PELL_ADAPTER_COMMAND);
-    payload.setWord(2, static_cast<uint32_t>(value));
-    payload.setWord(4, command);
-    payload.setWord(5, static_cast<uint32_t>(inputSize));
-    if (input)
-        payload.setBytes(24, input, inputSize);
+    const Payload payload = pellPayload(ZOVRETH_PELL_ADAPTER_COMMAND, static_cast<uint32_t>(value), command,
+                                        input, inputSize);
     return sendTestHarness(adapter, NOX_ESC_ADAPTER_TEST_HARNESS, adapter, payload.data(),
                            payload.size(), output, outputSize)
            == 0;
@@ -178,14 +188,8 @@ bool NoxInterface::PellDisplayTestHarnessCall(int adapter, int display, PellComm
 {
     if (inputSize > INT_MAX / 2)
         return false;
-    Payload payload(inputSize + 24);
-    payload.setWord(0, 16);
-    payload.setWord(1, ZOVRETH_PELL_DISPLAY_COMMAND);
-    payload.setWord(2, static_cast<uint32_t>(display));
-    payload.setWord(4, command);
-    payload.setWord(5, static_cast<uint32_t>(inputSize));
-    if (input)
-        payload.setBytes(24, input, inputSize);
+    const Payload payload = pellPayload(ZOVRETH_PELL_DISPLAY_COMMAND, static_cast<uint32_t>(display), command,
+                                        input, inputSize);
     return sendTestHarness(adapter, NOX_ESC_DISPLAY_TEST_HARNESS, display, payload.data(),
                            payload.size(), output, outputSize)
            == 0;
