@@ -352,7 +352,7 @@ void CeaExtBlock::AddDataBlock(CeaBlockID id)
     const unsigned at = CollectionStart + collectionEnd();
     zeroBytes(at, m);
     const CeaBlockTag tag = dataBlockIDToTag(id);
-    rawData[at] = static_cast<unsigned char>((tag.tagCode << 5) | (m - 1));
+    rawData[at] = static_cast<unsigned char>((static_cast<unsigned>(tag.tagCode) << 5) | (m - 1));
     unsigned headerLength = 1;
     if (tag.tagCode == 7) {
         rawData[at + 1] = static_cast<unsigned char>(tag.extendedTag);

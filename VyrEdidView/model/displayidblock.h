@@ -229,6 +229,16 @@ private:
     // -change bytes (change < 0) at data offset at. No checksum; the map is re-read.
     bool moveData(unsigned at, int change);
     void writeHeader(unsigned offset, const DisplayID_Block_Header &header);
+    // Rewrites the payload of data block index as count descriptors of size bytes each:
+    // encode(k, stored, out) writes descriptor k to out, stored being the bytes that stood there
+    // before or null for a new descriptor. Nothing changes when the payload cannot take them.
+    template <typename Encode>
+    void setDescriptors(unsigned index, unsigned count, unsigned size, Encode encode);
+    // Product serial number and general-purpose ASCII string: the payload is the text.
+    template <typename TextRecord>
+    void getTextBlock(unsigned index, TextRecord *record) const;
+    template <typename TextRecord>
+    void setTextBlock(unsigned index, const TextRecord *record);
     unsigned newRevision(unsigned tag) const;
 
     unsigned char *rawData = nullptr; // first byte of the caller's block

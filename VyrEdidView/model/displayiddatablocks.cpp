@@ -229,8 +229,8 @@ void DisplayIDBlock::SetRangeLimitsDataBlock(unsigned index, const DidRangeLimit
 
 // ---- product serial number (0x0A) and general-purpose ASCII string (0x0B) ----------------------
 
-void DisplayIDBlock::GetProductSerialNumberDataBlock(unsigned index,
-                                                     DidProductSNDataBlock *record) const
+template <typename TextRecord>
+void DisplayIDBlock::getTextBlock(unsigned index, TextRecord *record) const
 {
     unsigned length = 0;
     const unsigned char *p = payload(index, &length);
@@ -239,6 +239,24 @@ void DisplayIDBlock::GetProductSerialNumberDataBlock(unsigned index,
     record->length = static_cast<quint8>(length);
     std::memset(record->text, 0, sizeof record->text);
     std::memcpy(record->text, p, length);
+}
+
+template <typename TextRecord>
+void DisplayIDBlock::setTextBlock(unsigned index, const TextRecord *record)
+{
+    unsigned length = 0;
+    if (payload(index, &length) == nullptr || record == nullptr || record->length > DidMaxTextLength)
+        return;
+    if (!resizePayload(index, int(record->length) - int(length)))
+        return;
+    std::memcpy(payload(index), record->text, record->length);
+    recalcCheckSum();
+}
+
+void DisplayIDBlock::GetProductSerialNumberDataBlock(unsigned index,
+                                                     DidProductSNDataBlock *record) const
+{
+    getTextBlock(index, record);
 }
 
 void DisplayIDBlock::SetProductSerialNumberDataBlock(unsigned index,
@@ -246,37 +264,19 @@ void DisplayIDBlock::SetProductSerialNumberDataBlock(unsigned index,
                                                      int sizeChange)
 {
     Q_UNUSED(sizeChange) // the change follows from the record's length
-    unsigned length = 0;
-    if (payload(index, &length) == nullptr || record == nullptr || record->length > DidMaxTextLength)
-        return;
-    if (!resizePayload(index, int(record->length) - int(length)))
-        return;
-    std::memcpy(payload(index), record->text, record->length);
-    recalcCheckSum();
+    setTextBlock(index, record);
 }
 
 void DisplayIDBlock::GetGeneralPurposeAsciiDataBlock(unsigned index, DidAsciiDataBlock *record) const
 {
-    unsigned length = 0;
-    const unsigned char *p = payload(index, &length);
-    if (p == nullptr || record == nullptr || length > DidMaxTextLength)
-        return;
-    record->length = static_cast<quint8>(length);
-    std::memset(record->text, 0, sizeof record->text);
-    std::memcpy(record->text, p, length);
+    getTextBlock(index, record);
 }
 
 void DisplayIDBlock::SetGeneralPurposeAsciiDataBlock(unsigned index, const DidAsciiDataBlock *record,
                                                      int sizeChange)
 {
     Q_UNUSED(sizeChange) // the change follows from the record's length
-    unsigned length = 0;
-    if (payload(index, &length) == nullptr || record == nullptr || record->length > DidMaxTextLength)
-        return;
-    if (!resizePayload(index, int(record->length) - int(length)))
-        return;
-    std::memcpy(payload(index), record->text, record->length);
-    recalcCheckSum();
+    setTextBlock(index, record);
 }
 
 // ---- display device data (tag 0x0C) ---------------------------------------------------------

@@ -425,25 +425,35 @@ std::vector<unsigned char> copyOf(const unsigned char *p, unsigned length)
 
 } // namespace
 
+template <typename Encode>
+void DisplayIDBlock::setDescriptors(unsigned index, unsigned count, unsigned size, Encode encode)
+{
+    unsigned length = 0;
+    const unsigned char *old = payload(index, &length);
+    if (old == nullptr)
+        return;
+    const std::vector<unsigned char> before = copyOf(old, length);
+    if (!resizePayload(index, int(count * size) - int(length)))
+        return;
+    unsigned char *p = payload(index);
+    for (unsigned k = 0; k < count; ++k) {
+        const unsigned at = k * size;
+        encode(k, at + size <= before.size() ? before.data() + at : nullptr, p + at);
+    }
+    recalcCheckSum();
+}
+
 void DisplayIDBlock::SetType1DetTimingDescriptors(unsigned index, unsigned oldCount,
                                                   unsigned newCount,
                                                   const DidType1DetTimingDesc *records)
 {
     Q_UNUSED(oldCount) // the payload itself tells the old size
-    unsigned length = 0;
-    const unsigned char *old = payload(index, &length);
-    if (old == nullptr || records == nullptr)
+    if (records == nullptr)
         return;
-    const std::vector<unsigned char> before = copyOf(old, length);
-    if (!resizePayload(index, int(newCount * kType1Size) - int(length)))
-        return;
-    unsigned char *p = payload(index);
-    for (unsigned k = 0; k < newCount; ++k) {
-        const unsigned at = k * kType1Size;
-        encodeType1(&records[k], at + kType1Size <= before.size() ? before.data() + at : nullptr,
-                    p + at);
-    }
-    recalcCheckSum();
+    setDescriptors(index, newCount, kType1Size,
+                   [records](unsigned k, const unsigned char *stored, unsigned char *out) {
+                       encodeType1(&records[k], stored, out);
+                   });
 }
 
 void DisplayIDBlock::SetType2DetTimingDescriptors(unsigned index, unsigned oldCount,
@@ -451,15 +461,13 @@ void DisplayIDBlock::SetType2DetTimingDescriptors(unsigned index, unsigned oldCo
                                                   const DidType2DetTimingDesc *records)
 {
     Q_UNUSED(oldCount)
-    unsigned length = 0;
-    if (payload(index, &length) == nullptr || records == nullptr)
+    if (records == nullptr)
         return;
-    if (!resizePayload(index, int(newCount * kType2Size) - int(length)))
-        return;
-    unsigned char *p = payload(index);
-    for (unsigned k = 0; k < newCount; ++k)
-        encodeType2(&records[k], p + k * kType2Size);
-    recalcCheckSum();
+    // A type 2 descriptor has no stored bits beyond its record.
+    setDescriptors(index, newCount, kType2Size,
+                   [records](unsigned k, const unsigned char *, unsigned char *out) {
+                       encodeType2(&records[k], out);
+                   });
 }
 
 void DisplayIDBlock::SetType3ShortTimingDescriptors(unsigned index, unsigned oldCount,
@@ -467,20 +475,12 @@ void DisplayIDBlock::SetType3ShortTimingDescriptors(unsigned index, unsigned old
                                                     const DidType3ShortTimingDesc *records)
 {
     Q_UNUSED(oldCount)
-    unsigned length = 0;
-    const unsigned char *old = payload(index, &length);
-    if (old == nullptr || records == nullptr)
+    if (records == nullptr)
         return;
-    const std::vector<unsigned char> before = copyOf(old, length);
-    if (!resizePayload(index, int(newCount * kType3Size) - int(length)))
-        return;
-    unsigned char *p = payload(index);
-    for (unsigned k = 0; k < newCount; ++k) {
-        const unsigned at = k * kType3Size;
-        encodeType3(&records[k], at + kType3Size <= before.size() ? before.data() + at : nullptr,
-                    p + at);
-    }
-    recalcCheckSum();
+    setDescriptors(index, newCount, kType3Size,
+                   [records](unsigned k, const unsigned char *stored, unsigned char *out) {
+                       encodeType3(&records[k], stored, out);
+                   });
 }
 
 void DisplayIDBlock::SetType4DmtTimingDescriptors(unsigned index, unsigned oldCount,
@@ -512,20 +512,12 @@ void DisplayIDBlock::SetType5ShortTimingDescriptors(unsigned index, unsigned old
                                                     const DidType5ShortTimingDesc *records)
 {
     Q_UNUSED(oldCount)
-    unsigned length = 0;
-    const unsigned char *old = payload(index, &length);
-    if (old == nullptr || records == nullptr)
+    if (records == nullptr)
         return;
-    const std::vector<unsigned char> before = copyOf(old, length);
-    if (!resizePayload(index, int(newCount * kType5Size) - int(length)))
-        return;
-    unsigned char *p = payload(index);
-    for (unsigned k = 0; k < newCount; ++k) {
-        const unsigned at = k * kType5Size;
-        encodeType5(&records[k], at + kType5Size <= before.size() ? before.data() + at : nullptr,
-                    p + at);
-    }
-    recalcCheckSum();
+    setDescriptors(index, newCount, kType5Size,
+                   [records](unsigned k, const unsigned char *stored, unsigned char *out) {
+                       encodeType5(&records[k], stored, out);
+                   });
 }
 
 void DisplayIDBlock::SetType6DetTimingDescriptors(unsigned index, unsigned oldCount,

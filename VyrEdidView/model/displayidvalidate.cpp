@@ -22,6 +22,13 @@ QString hex2(unsigned value)
     return QString::number(value, 16).toUpper().rightJustified(2, QLatin1Char('0'));
 }
 
+// A whole multiple of step within [step, high]: a payload of whole descriptors of step bytes,
+// or a horizontal value in 8-pixel units.
+bool stepsWithin(unsigned value, unsigned step, unsigned high)
+{
+    return value >= step && value <= high && value % step == 0;
+}
+
 // Writes problem lines of one data block; counts them.
 class Report
 {
@@ -210,7 +217,7 @@ int DisplayIDBlock::validateType1TimingDetailed(CallbackFillContentTgt *target, 
     if (target == nullptr || payload(index, &length) == nullptr)
         return 0;
     Report report(target, tr("[Type 1 Detailed Timing] - "));
-    if (length < 20 || length > 240 || length % 20 != 0) {
+    if (!stepsWithin(length, 20, 240)) {
         report.problem(tr("the payload size is invalid."));
         return report.count();
     }
@@ -235,12 +242,12 @@ int DisplayIDBlock::validateType2TimingDetailed(CallbackFillContentTgt *target, 
     if (target == nullptr || payload(index, &length) == nullptr)
         return 0;
     Report report(target, tr("[Type 2 Detailed Timing] - "));
-    if (length < 11 || length > 242 || length % 11 != 0) {
+    if (!stepsWithin(length, 11, 242)) {
         report.problem(tr("the payload size is invalid."));
         return report.count();
     }
     const auto eighths = [&](unsigned value, unsigned high, const QString &text) {
-        if (value < 8 || value > high || value % 8 != 0)
+        if (!stepsWithin(value, 8, high))
             report.problem(text);
     };
     for (unsigned k = 0; k < length / 11; ++k) {
@@ -265,14 +272,14 @@ int DisplayIDBlock::validateType3TimingShort(CallbackFillContentTgt *target, uns
     if (target == nullptr || payload(index, &length) == nullptr)
         return 0;
     Report report(target, tr("[Type 3 Short Timing] - "));
-    if (length < 3 || length > 246 || length % 3 != 0) {
+    if (!stepsWithin(length, 3, 246)) {
         report.problem(tr("the payload size is invalid."));
         return report.count();
     }
     for (unsigned k = 0; k < length / 3; ++k) {
         DidType3ShortTimingDesc r;
         GetType3ShortTimingDescriptor(index, k, &r);
-        if (r.hActive < 8 || r.hActive > 2048 || r.hActive % 8 != 0)
+        if (!stepsWithin(r.hActive, 8, 2048))
             report.problem(tr("hActive should be within [8, 2048] and must be divisible by 8."));
         report.range(r.refresh, 1, 128, tr("the frame/field refresh rate should be within 1->128 ."));
     }
@@ -307,7 +314,7 @@ int DisplayIDBlock::validateType5TimingShort(CallbackFillContentTgt *target, uns
     if (target == nullptr || payload(index, &length) == nullptr)
         return 0;
     Report report(target, tr("[Type 5 Short Timing] - "));
-    if (length < 7 || length > 245 || length % 7 != 0) {
+    if (!stepsWithin(length, 7, 245)) {
         report.problem(tr("the payload size is invalid."));
         return report.count();
     }

@@ -89,61 +89,47 @@ bool Edid13Block::InitBuffer(unsigned char *data, unsigned size)
     return true;
 }
 
+namespace {
+
+// Display descriptor tags and the kinds the descriptor list shows them as.
+struct DescriptorKind
+{
+    EdidDescriptorTag tag;
+    DescriptorID id;
+};
+
+constexpr DescriptorKind kDescriptorKinds[] = {
+    {EdidTagSerialNumber, DescriptorSerialNumber},
+    {EdidTagDataString, DescriptorDataString},
+    {EdidTagRangeLimits, DescriptorRangeLimits},
+    {EdidTagProductName, DescriptorProductName},
+    {EdidTagColorPoint, DescriptorColorPoint},
+    {EdidTagStandardTimings, DescriptorStandardTimings},
+    {EdidTagColorManagement, DescriptorColorManagement},
+    {EdidTagCvt3ByteCodes, DescriptorCvt3ByteCodes},
+    {EdidTagEstablishedTimingsIII, DescriptorEstablishedTimingsIII},
+    // The dummy descriptor is the placeholder of an empty slot: the descriptor list shows it
+    // (and offers to add a descriptor there) only when it has a kind of its own.
+    {EdidTagDummy, DescriptorPlaceholder},
+};
+
+} // namespace
+
 DescriptorID Edid13Block::descriptorTagToID(EdidDescriptorTag tag)
 {
-    switch (tag) {
-    case EdidTagSerialNumber:
-        return DescriptorSerialNumber;
-    case EdidTagDataString:
-        return DescriptorDataString;
-    case EdidTagRangeLimits:
-        return DescriptorRangeLimits;
-    case EdidTagProductName:
-        return DescriptorProductName;
-    case EdidTagColorPoint:
-        return DescriptorColorPoint;
-    case EdidTagStandardTimings:
-        return DescriptorStandardTimings;
-    case EdidTagColorManagement:
-        return DescriptorColorManagement;
-    case EdidTagCvt3ByteCodes:
-        return DescriptorCvt3ByteCodes;
-    case EdidTagEstablishedTimingsIII:
-        return DescriptorEstablishedTimingsIII;
-    case EdidTagDummy:
-        // The dummy descriptor is the placeholder of an empty slot: the descriptor list shows
-        // it (and offers to add a descriptor there) only when it has a kind of its own.
-        return DescriptorPlaceholder;
+    for (const DescriptorKind &kind : kDescriptorKinds) {
+        if (kind.tag == tag)
+            return kind.id;
     }
     return DescriptorUnknown;
 }
 
+// Unknown and detailed timing have no tag: 0.
 EdidDescriptorTag Edid13Block::descriptorIDToTag(DescriptorID id)
 {
-    switch (id) {
-    case DescriptorPlaceholder:
-        return EdidTagDummy;
-    case DescriptorSerialNumber:
-        return EdidTagSerialNumber;
-    case DescriptorDataString:
-        return EdidTagDataString;
-    case DescriptorRangeLimits:
-        return EdidTagRangeLimits;
-    case DescriptorProductName:
-        return EdidTagProductName;
-    case DescriptorColorPoint:
-        return EdidTagColorPoint;
-    case DescriptorStandardTimings:
-        return EdidTagStandardTimings;
-    case DescriptorColorManagement:
-        return EdidTagColorManagement;
-    case DescriptorCvt3ByteCodes:
-        return EdidTagCvt3ByteCodes;
-    case DescriptorEstablishedTimingsIII:
-        return EdidTagEstablishedTimingsIII;
-    case DescriptorUnknown:
-    case DescriptorDetailedTiming:
-        break;
+    for (const DescriptorKind &kind : kDescriptorKinds) {
+        if (kind.id == id)
+            return kind.tag;
     }
     return static_cast<EdidDescriptorTag>(0);
 }

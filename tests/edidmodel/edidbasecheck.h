@@ -16,6 +16,7 @@
 // - Range limits: edid-decode adds the EDID 1.4 rate offsets to the rates it prints; the record
 //   holds the stored bytes and the offset kinds, so the offsets are added before comparing.
 
+#include "callbackfillcontenttgt.h"
 #include "edid13block.h"
 #include "edid14block.h"
 #include "vyrtestutil.h"
@@ -37,6 +38,35 @@ inline QByteArray block0(const QByteArray &sample)
 inline unsigned char *bytes(QByteArray &array)
 {
     return reinterpret_cast<unsigned char *>(array.data());
+}
+
+// Collects what a block writes to its text and mode target.
+class Sink : public CallbackFillContentTgt
+{
+public:
+    void AppendText(const QString &text) override { texts << text; }
+    void AppendMode(const ModeInfo *mode) override { modes << *mode; }
+    QStringList texts;
+    QList<ModeInfo> modes;
+};
+
+// A 128-byte block as Block::InitBuffer makes it.
+template <typename Block>
+QByteArray emptyBlockOf()
+{
+    QByteArray block(128, '\0');
+    Block::InitBuffer(bytes(block), 128);
+    return block;
+}
+
+inline void fixChecksum(QByteArray &block)
+{
+    block[127] = static_cast<char>(DataBlock::computeOneByteCheckSum(bytes(block), 127));
+}
+
+inline QByteArray hex(const char *text)
+{
+    return QByteArray::fromHex(text);
 }
 
 // A deep copy: a snapshot that does not share its bytes with an array a block object writes

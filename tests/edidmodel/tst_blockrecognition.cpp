@@ -4,6 +4,7 @@
 #include "edid13block.h"
 #include "edid14block.h"
 #include "edidextvtb.h"
+#include "testskip.h"
 #include "vyrtestutil.h"
 
 #include <QRegularExpression>
@@ -146,7 +147,7 @@ void tst_BlockRecognition::samplesAsEdidDecodeSeesThem_data()
 void tst_BlockRecognition::samplesAsEdidDecodeSeesThem()
 {
     if (!VyrTest::haveEdidDecode())
-        QSKIP("edid-decode is not installed");
+        VYR_SKIP("edid-decode is not installed");
     QFETCH(QString, sample);
     const QByteArray file = VyrTest::readSample(sample);
     QByteArray image = VyrTest::sampleImage(sample);

@@ -6,6 +6,7 @@
 #include "callbackfillcontenttgt.h"
 #include "ceaextblock.h"
 #include "ceatestsupport.h"
+#include "testskip.h"
 #include "vyrtestutil.h"
 
 #include <QtTest>
@@ -500,7 +501,7 @@ void tst_CeaExtBlock::samples()
 {
     QFETCH(QString, sample);
     if (!VyrTest::haveEdidDecode())
-        QSKIP("edid-decode is not installed");
+        VYR_SKIP("edid-decode is not installed");
     QByteArray image = VyrTest::readSample(sample);
     QVector<int> ctaBlocks;
     for (int at = 128; at + 128 <= image.size(); at += 128)

@@ -3,6 +3,7 @@
 
 #include "callbackcontext.h"
 #include "datablock.h"
+#include "testskip.h"
 #include "vyrtestutil.h"
 
 #include <QRegularExpression>
@@ -119,7 +120,7 @@ void tst_DataBlock::checksumHelper()
     QFETCH(uint, expected);
     const unsigned char *data = bytes.isEmpty() ? nullptr : udata(bytes);
     if (!data && count > 0)
-        QSKIP("no data");
+        VYR_SKIP("no data");
     QCOMPARE(static_cast<uint>(DataBlock::computeOneByteCheckSum(data, count)), expected);
     // Adding the checksum makes the sum 0 modulo 256.
     unsigned sum = expected;
@@ -140,7 +141,7 @@ void tst_DataBlock::checksumAgreesWithReferenceDecoder_data()
 void tst_DataBlock::checksumAgreesWithReferenceDecoder()
 {
     if (!VyrTest::haveEdidDecode())
-        QSKIP("edid-decode is not installed");
+        VYR_SKIP("edid-decode is not installed");
     QFETCH(QString, name);
     const QByteArray sample = VyrTest::readSample(name);
     QVERIFY(sample.size() % 128 == 0 && !sample.isEmpty());
@@ -312,7 +313,7 @@ void tst_DataBlock::modelNeedsNoGuiLibrary()
 {
     std::ifstream maps("/proc/self/maps");
     if (!maps)
-        QSKIP("no /proc/self/maps");
+        VYR_SKIP("no /proc/self/maps");
     const std::string text((std::istreambuf_iterator<char>(maps)), std::istreambuf_iterator<char>());
     QVERIFY(text.find("libQt5Core") != std::string::npos);
     QVERIFY(text.find("libQt5Widgets") == std::string::npos);

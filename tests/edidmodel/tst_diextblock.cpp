@@ -1,6 +1,7 @@
 #include "callbackcontext.h"
 #include "callbackfillcontenttgt.h"
 #include "diextblock.h"
+#include "testskip.h"
 #include "vyrtestutil.h"
 
 #include <QRandomGenerator>
@@ -814,7 +815,7 @@ void tst_DiExtBlock::agreesWithEdidDecode_data()
 void tst_DiExtBlock::agreesWithEdidDecode()
 {
     if (!VyrTest::haveEdidDecode())
-        QSKIP("edid-decode is not installed");
+        VYR_SKIP("edid-decode is not installed");
     QFETCH(QString, sample);
     QFETCH(QByteArray, changes);
 

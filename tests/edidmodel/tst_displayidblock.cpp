@@ -4,6 +4,7 @@
 
 #include "callbackcontext.h"
 #include "displayidblock.h"
+#include "testskip.h"
 #include "tst_displayidfixtures.h"
 #include "vyrtestutil.h"
 
@@ -597,7 +598,7 @@ void tst_DisplayIDBlock::randomSequences()
 void tst_DisplayIDBlock::samplesMatchReferenceDecoder()
 {
     if (!VyrTest::haveEdidDecode())
-        QSKIP("edid-decode is not installed");
+        VYR_SKIP("edid-decode is not installed");
     // Titles that edid-decode prints for the tags found in the samples.
     const QHash<unsigned, QString> titles = {
         {0x01, QStringLiteral("Display Parameters Data Block")},

@@ -3,9 +3,12 @@
 // Small builders of DisplayID test sections shared by the DisplayID tests.
 
 #include "datablock.h"
+#include "displayidblock.h"
 #include "vyrtestutil.h"
 
 #include <QByteArray>
+#include <QString>
+#include <QVector>
 
 namespace DidFixture {
 
@@ -69,6 +72,47 @@ inline QByteArray edidWith(const QByteArray &extension)
     base[126] = 1;
     base[127] = char(DataBlock::computeOneByteCheckSum(bytes(base), 127));
     return base + extension;
+}
+
+// The reference decoder's text of extension block n: from its heading to the next block's.
+inline QString reportPart(const QString &report, unsigned n)
+{
+    const int from = report.indexOf(QStringLiteral("Block %1, DisplayID Extension Block:").arg(n));
+    const int to = report.indexOf(QStringLiteral("\nBlock "), from + 1);
+    return report.mid(from, to < 0 ? -1 : to - from);
+}
+
+// A DisplayID section in extension block n of a sample: the sample's padded image (a copy of
+// its own for each section) and the reference decoder's text of that block.
+struct SampleSection
+{
+    QString name;
+    unsigned n;
+    QByteArray image;
+    QString part;
+};
+
+// Every extension block 1 to 3 of every sample that holds a section DisplayIDBlock reads.
+inline QVector<SampleSection> sampleSections()
+{
+    QVector<SampleSection> sections;
+    for (const QString &name : VyrTest::sampleNames()) {
+        const QByteArray file = VyrTest::readSample(name);
+        QByteArray image = VyrTest::sampleImage(name);
+        const QString report = VyrTest::edidDecode(file, {QStringLiteral("-s")});
+        for (unsigned n = 1; n < 4 && 128 * n < unsigned(file.size()); ++n) {
+            DisplayIDBlock b(bytes(image) + 128 * n, 512 - 128 * n, 128 * n, nullptr);
+            if (b.GetBlockSize() != 0)
+                sections.append({name, n, image, reportPart(report, n)});
+        }
+    }
+    return sections;
+}
+
+// The DisplayID reader over section s's block.
+inline DisplayIDBlock sectionBlock(SampleSection &s)
+{
+    return DisplayIDBlock(bytes(s.image) + 128 * s.n, 512 - 128 * s.n, 128 * s.n, nullptr);
 }
 
 } // namespace DidFixture

@@ -2,6 +2,7 @@
 // descriptor counts, whole-block writers and the timing bitmaps.
 
 #include "displayidblock.h"
+#include "testskip.h"
 #include "tst_displayidfixtures.h"
 #include "vyrtestutil.h"
 
@@ -247,39 +248,33 @@ private slots:
 void tst_DisplayIDTimings::samplesAgreeWithReferenceDecoder()
 {
     if (!VyrTest::haveEdidDecode())
-        QSKIP("edid-decode is not installed");
+        VYR_SKIP("edid-decode is not installed");
     int compared = 0;
-    for (const QString &name : VyrTest::sampleNames()) {
-        const QByteArray file = VyrTest::readSample(name);
-        QByteArray image = VyrTest::sampleImage(name);
-        const QString report = VyrTest::edidDecode(file, {QStringLiteral("-s")});
-        for (unsigned n = 1; n < 4 && 128 * n < unsigned(file.size()); ++n) {
-            DisplayIDBlock b(bytes(image) + 128 * n, 512 - 128 * n, 128 * n, nullptr);
-            if (b.GetBlockSize() == 0)
-                continue;
-            const int from = report.indexOf(QStringLiteral("Block %1, DisplayID Extension Block:").arg(n));
-            const int to = report.indexOf(QStringLiteral("\nBlock "), from + 1);
-            const QVector<Listed> theirs = listedTimings(report.mid(from, to < 0 ? -1 : to - from));
-            const QVector<Listed> ours = decodedTimings(b);
-            QVector<Listed> theirDtds;
-            for (const Listed &l : theirs) {
-                if (l.kind == QLatin1String("DTD"))
-                    theirDtds.append(l);
-            }
-            QCOMPARE(ours.size(), theirDtds.size());
-            for (int k = 0; k < ours.size(); ++k) {
-                const QString where = QStringLiteral("%1 block %2 DTD %3").arg(name).arg(n).arg(k);
-                QVERIFY2(ours[k].h == theirDtds[k].h && ours[k].v == theirDtds[k].v, qPrintable(where));
-                QCOMPARE(ours[k].clock, theirDtds[k].clock);
-                QCOMPARE(ours[k].preferred, theirDtds[k].preferred);
-                QCOMPARE(ours[k].hLine, theirDtds[k].hLine);
-                QCOMPARE(ours[k].vLine, theirDtds[k].vLine);
-                ++compared;
-            }
-            const QByteArray before = image;
-            writeBackTimings(b);
-            QCOMPARE(image, before);
+    for (SampleSection &section : sampleSections()) {
+        const QString &name = section.name;
+        const unsigned n = section.n;
+        QByteArray &image = section.image;
+        DisplayIDBlock b = sectionBlock(section);
+        const QVector<Listed> theirs = listedTimings(section.part);
+        const QVector<Listed> ours = decodedTimings(b);
+        QVector<Listed> theirDtds;
+        for (const Listed &l : theirs) {
+            if (l.kind == QLatin1String("DTD"))
+                theirDtds.append(l);
         }
+        QCOMPARE(ours.size(), theirDtds.size());
+        for (int k = 0; k < ours.size(); ++k) {
+            const QString where = QStringLiteral("%1 block %2 DTD %3").arg(name).arg(n).arg(k);
+            QVERIFY2(ours[k].h == theirDtds[k].h && ours[k].v == theirDtds[k].v, qPrintable(where));
+            QCOMPARE(ours[k].clock, theirDtds[k].clock);
+            QCOMPARE(ours[k].preferred, theirDtds[k].preferred);
+            QCOMPARE(ours[k].hLine, theirDtds[k].hLine);
+            QCOMPARE(ours[k].vLine, theirDtds[k].vLine);
+            ++compared;
+        }
+        const QByteArray before = image;
+        writeBackTimings(b);
+        QCOMPARE(image, before);
     }
     QVERIFY(compared >= 20);
 }
@@ -303,7 +298,7 @@ void tst_DisplayIDTimings::fixtureAgreesWithReferenceDecoder()
     QCOMPARE(ours.size(), 10);
 
     if (!VyrTest::haveEdidDecode())
-        QSKIP("edid-decode is not installed");
+        VYR_SKIP("edid-decode is not installed");
     const QString text = VyrTest::edidDecode(image, {QStringLiteral("-s")});
     const QVector<Listed> theirs = listedTimings(text);
     if (theirs.isEmpty())

@@ -3,6 +3,7 @@
 #include "callbackcontext.h"
 #include "callbackfillcontenttgt.h"
 #include "edid13block.h"
+#include "testskip.h"
 #include "vyrtestutil.h"
 
 #include <QtTest>
@@ -14,30 +15,9 @@ using namespace EdidBaseCheck;
 
 namespace {
 
-class Sink : public CallbackFillContentTgt
-{
-public:
-    void AppendText(const QString &text) override { texts << text; }
-    void AppendMode(const ModeInfo *mode) override { modes << *mode; }
-    QStringList texts;
-    QList<ModeInfo> modes;
-};
-
 QByteArray emptyBlock()
 {
-    QByteArray block(128, '\0');
-    Edid13Block::InitBuffer(bytes(block), 128);
-    return block;
-}
-
-void fixChecksum(QByteArray &block)
-{
-    block[127] = static_cast<char>(DataBlock::computeOneByteCheckSum(bytes(block), 127));
-}
-
-QByteArray hex(const char *text)
-{
-    return QByteArray::fromHex(text);
+    return emptyBlockOf<Edid13Block>();
 }
 
 QString locationText(const QList<EdidItemLocation> &list)
@@ -238,7 +218,7 @@ void tst_Edid13Block::agreesWithEdidDecode_data()
 void tst_Edid13Block::agreesWithEdidDecode()
 {
     if (!VyrTest::haveEdidDecode())
-        QSKIP("edid-decode is not installed");
+        VYR_SKIP("edid-decode is not installed");
     QFETCH(QString, sample);
     const QByteArray image = VyrTest::readSample(sample);
     QByteArray block = block0(image);

@@ -3,6 +3,7 @@
 #include "bits.h"
 #include "callbackfillcontenttgt.h"
 #include "edid14block.h"
+#include "testskip.h"
 #include "vyrtestutil.h"
 
 #include <QtTest>
@@ -14,30 +15,9 @@ using namespace EdidBaseCheck;
 
 namespace {
 
-class Sink : public CallbackFillContentTgt
-{
-public:
-    void AppendText(const QString &text) override { texts << text; }
-    void AppendMode(const ModeInfo *mode) override { modes << *mode; }
-    QStringList texts;
-    QList<ModeInfo> modes;
-};
-
 QByteArray emptyBlock()
 {
-    QByteArray block(128, '\0');
-    Edid14Block::InitBuffer(bytes(block), 128);
-    return block;
-}
-
-void fixChecksum(QByteArray &block)
-{
-    block[127] = static_cast<char>(DataBlock::computeOneByteCheckSum(bytes(block), 127));
-}
-
-QByteArray hex(const char *text)
-{
-    return QByteArray::fromHex(text);
+    return emptyBlockOf<Edid14Block>();
 }
 
 // A digital EDID 1.4 block made by hand: colour management in slot 1, four CVT codes in slot 2
@@ -264,7 +244,7 @@ void tst_Edid14Block::agreesWithEdidDecode_data()
 void tst_Edid14Block::agreesWithEdidDecode()
 {
     if (!VyrTest::haveEdidDecode())
-        QSKIP("edid-decode is not installed");
+        VYR_SKIP("edid-decode is not installed");
     QFETCH(QByteArray, image);
     QByteArray block = block0(image);
     Edid14Block object(bytes(block), 128, 0, nullptr);

@@ -1,4 +1,5 @@
 #include "edidextvtb.h"
+#include "testskip.h"
 #include "vyrtestutil.h"
 
 #include <QRandomGenerator>
@@ -624,7 +625,7 @@ void tst_EdidExtVtb::agreesWithEdidDecode_data()
 void tst_EdidExtVtb::agreesWithEdidDecode()
 {
     if (!VyrTest::haveEdidDecode())
-        QSKIP("edid-decode is not installed");
+        VYR_SKIP("edid-decode is not installed");
     QFETCH(QByteArray, bytes);
     EdidExtVtb vtb(reinterpret_cast<unsigned char *>(bytes.data()) + 128, 128, 128, nullptr);
     QVERIFY(vtb.IsChecksumValid());

@@ -2,6 +2,7 @@
 // the detailed-timing-to-mode conversion, checked against the real samples and edid-decode.
 
 #include "datablock.h"
+#include "testskip.h"
 #include "vyrtestutil.h"
 
 #include <QRegularExpression>
@@ -244,7 +245,7 @@ void tst_TimingCodecs::detailedTimingOverSamples_data()
 void tst_TimingCodecs::detailedTimingOverSamples()
 {
     if (!VyrTest::haveEdidDecode())
-        QSKIP("edid-decode is not installed");
+        VYR_SKIP("edid-decode is not installed");
     QFETCH(QString, name);
     const QByteArray sample = VyrTest::readSample(name);
     QMap<int, QString> kinds;
@@ -290,7 +291,7 @@ void tst_TimingCodecs::detailedTimingOverSamples()
         }
     }
     if (checked == 0)
-        QSKIP("sample has no detailed timing in a base, CTA-861 or VTB-EXT block");
+        VYR_SKIP("sample has no detailed timing in a base, CTA-861 or VTB-EXT block");
 }
 
 // All 256 values of byte 17 (every interlace, stereo and sync pattern): the decoded flags follow
@@ -506,7 +507,7 @@ void tst_TimingCodecs::cvtCode()
 void tst_TimingCodecs::cvtCodeAgainstReferenceDecoder()
 {
     if (!VyrTest::haveEdidDecode())
-        QSKIP("edid-decode is not installed");
+        VYR_SKIP("edid-decode is not installed");
     const QByteArray codes = QByteArray::fromHex("1b2429" "7f107e" "57285f" "1b2c28");
 
     QByteArray image(128, '\0');

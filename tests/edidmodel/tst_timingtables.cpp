@@ -3,6 +3,7 @@
 // a detailed timing.
 
 #include "datablock.h"
+#include "testskip.h"
 #include "vyrtestutil.h"
 
 #include <QRegularExpression>
@@ -159,7 +160,7 @@ void tst_TimingTables::dmtRows_data()
 void tst_TimingTables::dmtRows()
 {
     if (!VyrTest::haveEdidDecode())
-        QSKIP("edid-decode is not installed");
+        VYR_SKIP("edid-decode is not installed");
     QFETCH(uint, id);
     const DmtVideoMode *row = DataBlock::GetDMTVideoMode(id - 1);
     QVERIFY(row);
@@ -224,7 +225,7 @@ void tst_TimingTables::ceaRows_data()
 void tst_TimingTables::ceaRows()
 {
     if (!VyrTest::haveEdidDecode())
-        QSKIP("edid-decode is not installed");
+        VYR_SKIP("edid-decode is not installed");
     QFETCH(uint, vic);
     const CeaVideoMode *row = DataBlock::GetCeaVideoMode(vic - 1);
     QVERIFY(row);
@@ -258,7 +259,7 @@ void tst_TimingTables::hdmiRows_data()
 void tst_TimingTables::hdmiRows()
 {
     if (!VyrTest::haveEdidDecode())
-        QSKIP("edid-decode is not installed");
+        VYR_SKIP("edid-decode is not installed");
     QFETCH(uint, hdmiVic);
     const CeaHdmiVideoMode *row = DataBlock::GetCeaHDMIVideoMode(hdmiVic - 1);
     QVERIFY(row);
@@ -371,7 +372,7 @@ void tst_TimingTables::matchEveryCeaFormat_data()
 void tst_TimingTables::matchEveryCeaFormat()
 {
     if (!VyrTest::haveEdidDecode())
-        QSKIP("edid-decode is not installed");
+        VYR_SKIP("edid-decode is not installed");
     QFETCH(uint, vic);
     const ReferenceMode r = referenceFor(QStringLiteral("--vic"), vic, QStringLiteral("VIC"));
     QVERIFY(r.valid);
