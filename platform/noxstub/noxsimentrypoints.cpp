@@ -322,8 +322,7 @@ NOXSIM_EXPORT int NOX_Display_Modes_Get(int a, int d, int *count, NOXMode **mode
     auto *record = static_cast<NOXMode *>(m.allocate(sizeof(NOXMode)));
     if (!record)
         return NOX_ERR_NULL_POINTER;
-    const int current = std::max(0, std::min(display->currentMode, display->modes.size() - 1));
-    fillMode(*record, a, *display, display->modes[current]);
+    fillMode(*record, a, *display, display->activeMode());
     *count = 1;
     *modes = record;
     return NOX_OK;
@@ -405,7 +404,7 @@ NOXSIM_EXPORT int NOX_Display_DisplayMapConfig_Get(int a, int *mapCount, NOXDisp
         NOXDisplayMap &map = mapRecords[i];
         map.iDisplayMapIndex = static_cast<int>(i);
         if (!d.modes.isEmpty())
-            fillMode(map.displayMode, a, d, d.modes[std::max(0, std::min(d.currentMode, d.modes.size() - 1))]);
+            fillMode(map.displayMode, a, d, d.activeMode());
         map.iNumDisplayTarget = 1;
         map.iFirstDisplayTargetArrayIndex = static_cast<int>(i);
         NOXDisplayTarget &target = targetRecords[i];

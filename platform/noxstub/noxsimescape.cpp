@@ -51,13 +51,6 @@ const NoxSimDisplay *controllerDisplay(NoxSimMachine &m, int adapter, int contro
     return nullptr;
 }
 
-NoxSimMode currentMode(const NoxSimDisplay &d)
-{
-    if (d.modes.isEmpty())
-        return NoxSimMode{};
-    return d.modes[std::max(0, std::min(d.currentMode, d.modes.size() - 1))];
-}
-
 uint32_t hTotal(const NoxSimMode &mode)
 {
     return static_cast<uint32_t>(mode.width) + 160u;
@@ -108,7 +101,7 @@ int dpCommand(NoxSimDisplay &d, const Frame &f)
     const unsigned char *in = f.input + 20;
     const size_t inSize = f.inputSize > 20 ? f.inputSize - 20 : 0;
     auto inWord = [&](size_t i) { return wordAt(in, inSize, i); };
-    const NoxSimMode mode = currentMode(d);
+    const NoxSimMode mode = d.activeMode();
     switch (function) {
     case DP_GET_LINK_PARAMS: {
         tagZOVRETH_DPGETSETLINKPARAMS r{12, static_cast<uint32_t>(d.setting("dpLanes", 4)),
@@ -187,7 +180,7 @@ int pellCommand(NoxSimDisplay &d, const Frame &f)
     if (inSize > room)
         return NOX_ERR_INVALID_PARAM_SIZE;
     auto inWord = [&](size_t i) { return wordAt(in, inSize, i); };
-    const NoxSimMode mode = currentMode(d);
+    const NoxSimMode mode = d.activeMode();
     switch (command) {
     case PELL_GET_DISPLAY_SETTINGS: {
         PellGetDisplaySettingsOutput r{static_cast<uint32_t>(colorDepthFlag(d.setting("colorDepth", 4))),
@@ -415,7 +408,7 @@ int displayEscape(NoxSimMachine &m, const Frame &f)
     NoxSimDisplay *d = m.display(f.adapter, static_cast<int>(f.displayField));
     if (!d)
         return NOX_ERR_INVALID_DIPLAY_IDX;
-    const NoxSimMode mode = currentMode(*d);
+    const NoxSimMode mode = d->activeMode();
     switch (f.code) {
     case NOX_ESC_DISPLAY_DDC_INFO: {
         if (!d->connected)
@@ -596,7 +589,7 @@ int noxSimEscape(NoxSimMachine &m, const NOXEscapeCall &call)
         const NoxSimDisplay *d = controllerDisplay(m, f.adapter, static_cast<int>(f.displayField));
         if (!d)
             return NOX_ERR_INVALID_CONTROLLER_IDX;
-        const NoxSimMode mode = currentMode(*d);
+        const NoxSimMode mode = d->activeMode();
         if (f.code == NOX_ESC_CONTROLLER_MODE) {
             tagCONTROLLERMODE r{};
             r.ulSize = sizeof(r);

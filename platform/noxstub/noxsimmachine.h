@@ -12,6 +12,7 @@
 #include <QString>
 #include <QVector>
 
+#include <algorithm>
 #include <map>
 #include <optional>
 #include <string>
@@ -88,6 +89,14 @@ struct NoxSimDisplay
     {
         auto it = settings.find(key);
         return it == settings.end() ? fallback : it->second;
+    }
+    // The current mode (an index past the list reads as its last mode), or an
+    // empty mode when the display has none.
+    NoxSimMode activeMode() const
+    {
+        if (modes.isEmpty())
+            return NoxSimMode{};
+        return modes[std::max(0, std::min(currentMode, modes.size() - 1))];
     }
 };
 
