@@ -628,55 +628,34 @@ NOXSIM_EXPORT int NOX_Display_Underscan_Get(int a, int d, int *current, int *def
     return ranged(current, def, min, max, step, display->setting("underscan", 0), 0, 0, 15, 1);
 }
 
-NOXSIM_EXPORT int NOX_Display_Position_Get(int a, int d, int *x, int *y, int *xDefault, int *yDefault,
-                                           int *minX, int *minY, int *maxX, int *maxY, int *stepX, int *stepY)
-{
-    SIM_ENTER()
-    SIM_DISPLAY(a, d)
-    SIM_NEED(x && y && xDefault && yDefault && minX && minY && maxX && maxY && stepX && stepY)
-    *x = display->setting("positionX", 0);
-    *y = display->setting("positionY", 0);
-    *xDefault = *yDefault = 0;
-    *minX = *minY = -100;
-    *maxX = *maxY = 100;
-    *stepX = *stepY = 1;
-    return NOX_OK;
-}
+// A two-value display setting (position, size): both values share their default
+// (also the value before the first set), range and step 1.
+#define SIM_DISPLAY_PAIR(getEntry, setEntry, keyX, keyY, defValue, minValue, maxValue)              \
+    NOXSIM_EXPORT int getEntry(int a, int d, int *x, int *y, int *xDefault, int *yDefault,         \
+                               int *minX, int *minY, int *maxX, int *maxY, int *stepX, int *stepY) \
+    {                                                                                              \
+        SIM_ENTER()                                                                                \
+        SIM_DISPLAY(a, d)                                                                          \
+        SIM_NEED(x && y && xDefault && yDefault && minX && minY && maxX && maxY && stepX && stepY) \
+        *x = display->setting(keyX, defValue);                                                     \
+        *y = display->setting(keyY, defValue);                                                     \
+        *xDefault = *yDefault = defValue;                                                          \
+        *minX = *minY = minValue;                                                                  \
+        *maxX = *maxY = maxValue;                                                                  \
+        *stepX = *stepY = 1;                                                                       \
+        return NOX_OK;                                                                             \
+    }                                                                                              \
+    NOXSIM_EXPORT int setEntry(int a, int d, int x, int y)                                         \
+    {                                                                                              \
+        SIM_ENTER()                                                                                \
+        SIM_DISPLAY(a, d)                                                                          \
+        display->settings[keyX] = x;                                                               \
+        display->settings[keyY] = y;                                                               \
+        return NOX_OK;                                                                             \
+    }
 
-NOXSIM_EXPORT int NOX_Display_Position_Set(int a, int d, int x, int y)
-{
-    SIM_ENTER()
-    SIM_DISPLAY(a, d)
-    display->settings["positionX"] = x;
-    display->settings["positionY"] = y;
-    return NOX_OK;
-}
-
-NOXSIM_EXPORT int NOX_Display_Size_Get(int a, int d, int *width, int *height, int *widthDefault,
-                                       int *heightDefault, int *minWidth, int *minHeight, int *maxWidth,
-                                       int *maxHeight, int *stepWidth, int *stepHeight)
-{
-    SIM_ENTER()
-    SIM_DISPLAY(a, d)
-    SIM_NEED(width && height && widthDefault && heightDefault && minWidth && minHeight && maxWidth
-             && maxHeight && stepWidth && stepHeight)
-    *width = display->setting("sizeWidth", 100);
-    *height = display->setting("sizeHeight", 100);
-    *widthDefault = *heightDefault = 100;
-    *minWidth = *minHeight = 50;
-    *maxWidth = *maxHeight = 150;
-    *stepWidth = *stepHeight = 1;
-    return NOX_OK;
-}
-
-NOXSIM_EXPORT int NOX_Display_Size_Set(int a, int d, int width, int height)
-{
-    SIM_ENTER()
-    SIM_DISPLAY(a, d)
-    display->settings["sizeWidth"] = width;
-    display->settings["sizeHeight"] = height;
-    return NOX_OK;
-}
+SIM_DISPLAY_PAIR(NOX_Display_Position_Get, NOX_Display_Position_Set, "positionX", "positionY", 0, -100, 100)
+SIM_DISPLAY_PAIR(NOX_Display_Size_Get, NOX_Display_Size_Set, "sizeWidth", "sizeHeight", 100, 50, 150)
 
 NOXSIM_EXPORT int NOX_Display_Property_Get(int a, int d, NOXDisplayProperty *property)
 {
