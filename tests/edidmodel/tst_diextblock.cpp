@@ -1,6 +1,7 @@
 #include "callbackcontext.h"
 #include "callbackfillcontenttgt.h"
 #include "diextblock.h"
+#include "extblockimage.h"
 #include "testskip.h"
 #include "vyrtestutil.h"
 
@@ -13,9 +14,10 @@
 #include <cstring>
 #include <limits>
 
+using namespace ExtBlockImage;
+
 namespace {
 
-constexpr int BlockOffset = 128;
 constexpr char Filler = '\xA5';
 
 // A 512-byte image whose block 1 is the given DI-EXT block and whose other bytes hold a
@@ -25,23 +27,6 @@ QByteArray imageWith(const QByteArray &block)
     QByteArray image(512, Filler);
     image.replace(BlockOffset, 128, block.left(128));
     return image;
-}
-
-// A copy with its own bytes. Block objects write through raw pointers, which bypass
-// QByteArray's implicit sharing, so a plain copy would change along with the original.
-QByteArray snapshot(const QByteArray &bytes)
-{
-    return QByteArray(bytes.constData(), bytes.size());
-}
-
-unsigned char *blockOf(QByteArray &image)
-{
-    return reinterpret_cast<unsigned char *>(image.data()) + BlockOffset;
-}
-
-QByteArray outsideBlock(const QByteArray &image)
-{
-    return image.left(BlockOffset) + image.mid(BlockOffset + 128);
 }
 
 bool checksumOk(const QByteArray &image)

@@ -1,4 +1,5 @@
 #include "edidextvtb.h"
+#include "extblockimage.h"
 #include "testskip.h"
 #include "vyrtestutil.h"
 
@@ -11,9 +12,10 @@
 #include <set>
 #include <tuple>
 
+using namespace ExtBlockImage;
+
 namespace {
 
-constexpr int BlockOffset = 128;
 constexpr char Filler = '\x5C';
 
 // A 512-byte image whose block 1 is a VTB-EXT block with the given counts and entry bytes;
@@ -32,23 +34,6 @@ QByteArray vtbImage(unsigned dtbs, unsigned cvts, unsigned sts, const QByteArray
                    nullptr);
     vtb.RecalcCheckSum();
     return image;
-}
-
-// A copy with its own bytes. Block objects write through raw pointers, which bypass
-// QByteArray's implicit sharing, so a plain copy would change along with the original.
-QByteArray snapshot(const QByteArray &bytes)
-{
-    return QByteArray(bytes.constData(), bytes.size());
-}
-
-unsigned char *blockOf(QByteArray &image)
-{
-    return reinterpret_cast<unsigned char *>(image.data()) + BlockOffset;
-}
-
-QByteArray outsideBlock(const QByteArray &image)
-{
-    return image.left(BlockOffset) + image.mid(BlockOffset + 128);
 }
 
 QByteArray bytesOf(const void *entry, int size)
