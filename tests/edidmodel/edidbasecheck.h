@@ -24,9 +24,11 @@
 #include <QMap>
 #include <QRegularExpression>
 #include <QStringList>
+#include <QtTest>
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 namespace EdidBaseCheck {
 
@@ -93,6 +95,37 @@ inline QList<int> changedBytes(const QByteArray &a, const QByteArray &b)
             list << i;
     }
     return list;
+}
+
+// An edit of a base block and the bytes it may change besides the checksum.
+template <typename Block>
+struct EditCase
+{
+    const char *name;
+    std::function<void(Block &)> edit;
+    QList<int> allowed;
+};
+
+// Runs every edit on its own copy of original: each changes some byte, none but its allowed
+// ones (the checksum aside), and leaves a checksum that holds, for edid-decode as well.
+template <typename Block>
+void checkEdits(const QByteArray &original, const QList<EditCase<Block>> &cases)
+{
+    for (const EditCase<Block> &c : cases) {
+        QByteArray block = copyOf(original);
+        Block object(bytes(block), 128, 0, nullptr);
+        c.edit(object);
+        QList<int> changed = changedBytes(original, block);
+        changed.removeAll(127);
+        QVERIFY2(!changed.isEmpty(), c.name);
+        for (int i : changed)
+            QVERIFY2(
+                c.allowed.contains(i),
+                qPrintable(QStringLiteral("%1 changed byte %2").arg(QLatin1String(c.name)).arg(i)));
+        QVERIFY2(checksumOk(block), c.name);
+        if (VyrTest::haveEdidDecode())
+            QVERIFY2(VyrTest::edidDecodeChecksumsOk(block), c.name);
+    }
 }
 
 // Writes back every record its getter returned, group by group.
