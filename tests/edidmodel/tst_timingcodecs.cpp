@@ -2,6 +2,7 @@
 // the detailed-timing-to-mode conversion, checked against the real samples and edid-decode.
 
 #include "datablock.h"
+#include "referenceporches.h"
 #include "testskip.h"
 #include "vyrtestutil.h"
 
@@ -53,8 +54,6 @@ QMap<int, QList<ReferenceDtd>> referenceDtds(const QString &report, QMap<int, QS
     static const QRegularExpression dtdRe(QStringLiteral(
         "^\\s+DTD(?: \\d+)?:\\s+(\\d+)x(\\d+)(i?)\\s+[\\d.]+ Hz.*?([\\d.]+) MHz"
         "(?: \\((\\d+) mm x (\\d+) mm\\))?"));
-    static const QRegularExpression porchRe(
-        QStringLiteral("^\\s+([HV])front\\s+(\\d+) [HV]sync\\s+(\\d+) [HV]back\\s+(\\d+)"));
     QMap<int, QList<ReferenceDtd>> out;
     int block = -1;
     ReferenceDtd *current = nullptr;
@@ -81,15 +80,8 @@ QMap<int, QList<ReferenceDtd>> referenceDtds(const QString &report, QMap<int, QS
             current = &out[block].last();
             continue;
         }
-        const auto p = porchRe.match(line);
-        if (p.hasMatch() && current) {
-            const bool h = p.captured(1) == QLatin1String("H");
-            (h ? current->hFront : current->vFront) = p.captured(2).toUInt();
-            (h ? current->hSync : current->vSync) = p.captured(3).toUInt();
-            (h ? current->hBack : current->vBack) = p.captured(4).toUInt();
-            if (!h)
-                current = nullptr; // the second field line of an interlaced timing repeats it
-        }
+        if (readPorchLine(line, current) == PorchLine::Vertical)
+            current = nullptr; // the second field line of an interlaced timing repeats it
     }
     return out;
 }

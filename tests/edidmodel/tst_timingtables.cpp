@@ -3,6 +3,7 @@
 // a detailed timing.
 
 #include "datablock.h"
+#include "referenceporches.h"
 #include "testskip.h"
 #include "vyrtestutil.h"
 
@@ -34,8 +35,6 @@ QMap<unsigned, ReferenceMode> parseListing(const QString &text, const QString &k
         QStringLiteral("^%1\\s+(0x[0-9a-f]+|\\d+):\\s+(\\d+)x(\\d+)(i?)\\s+([\\d.]+) Hz\\s+(\\S+)"
                        "\\s+[\\d.]+ kHz\\s+([\\d.]+) MHz(.*)$")
             .arg(kind));
-    static const QRegularExpression porch(
-        QStringLiteral("^\\s+([HV])front\\s+(\\d+) [HV]sync\\s+(\\d+) [HV]back\\s+(\\d+)"));
     QMap<unsigned, ReferenceMode> out;
     ReferenceMode *current = nullptr;
     for (const QString &line : text.split(QLatin1Char('\n'))) {
@@ -57,15 +56,8 @@ QMap<unsigned, ReferenceMode> parseListing(const QString &text, const QString &k
             current = &out[key];
             continue;
         }
-        const auto p = porch.match(line);
-        if (p.hasMatch() && current) {
-            const bool h = p.captured(1) == QLatin1String("H");
-            (h ? current->hFront : current->vFront) = p.captured(2).toUInt();
-            (h ? current->hSync : current->vSync) = p.captured(3).toUInt();
-            (h ? current->hBack : current->vBack) = p.captured(4).toUInt();
-            if (!h)
-                current = nullptr;
-        }
+        if (readPorchLine(line, current) == PorchLine::Vertical)
+            current = nullptr;
     }
     return out;
 }
