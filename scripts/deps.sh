@@ -7,7 +7,7 @@ packages=(
     build-essential cmake ninja-build pkg-config
     qtbase5-dev qtbase5-dev-tools
     libx11-dev libxrandr-dev
-    xvfb xauth x11-xserver-utils
+    xvfb xauth x11-xserver-utils fonts-dejavu-core
     edid-decode
     clang libclang-rt-dev
 )
