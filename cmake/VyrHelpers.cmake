@@ -50,4 +50,8 @@ function(vyr_add_qtest)
     endif()
     set_tests_properties(${T_NAME} PROPERTIES
         ENVIRONMENT "${env}" LABELS "${T_LABELS}" TIMEOUT 300)
+    if(T_XVFB)
+        # xvfb-run -a picks a free display by probing, which races when two start at once.
+        set_tests_properties(${T_NAME} PROPERTIES RESOURCE_LOCK xvfb)
+    endif()
 endfunction()
