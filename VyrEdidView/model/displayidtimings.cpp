@@ -334,13 +334,26 @@ bool *DisplayIDBlock::GetType6DetDescriptorInfo(unsigned index, unsigned count) 
 
 // ---- readers --------------------------------------------------------------------------------
 
+namespace {
+
+// Decodes descriptor DESC of a payload of fixed-size descriptors, when it lies wholly inside
+// the payload. Counting in whole descriptors keeps a huge DESC from wrapping the bound.
+template <typename Record, typename Decode>
+void readFixedDescriptor(const unsigned char *payloadBytes, unsigned length, unsigned desc,
+                         unsigned size, Record *record, Decode decode)
+{
+    if (payloadBytes != nullptr && record != nullptr && desc < length / size)
+        decode(payloadBytes + desc * size, record);
+}
+
+} // namespace
+
 void DisplayIDBlock::GetType1DetTimingDescriptor(unsigned index, unsigned desc,
                                                  DidType1DetTimingDesc *record) const
 {
     unsigned length = 0;
     const unsigned char *p = payload(index, &length);
-    if (p != nullptr && record != nullptr && (desc + 1) * kType1Size <= length)
-        decodeType1(p + desc * kType1Size, record);
+    readFixedDescriptor(p, length, desc, kType1Size, record, decodeType1);
 }
 
 void DisplayIDBlock::GetType2DetTimingDescriptor(unsigned index, unsigned desc,
@@ -348,8 +361,7 @@ void DisplayIDBlock::GetType2DetTimingDescriptor(unsigned index, unsigned desc,
 {
     unsigned length = 0;
     const unsigned char *p = payload(index, &length);
-    if (p != nullptr && record != nullptr && (desc + 1) * kType2Size <= length)
-        decodeType2(p + desc * kType2Size, record);
+    readFixedDescriptor(p, length, desc, kType2Size, record, decodeType2);
 }
 
 void DisplayIDBlock::GetType3ShortTimingDescriptor(unsigned index, unsigned desc,
@@ -357,8 +369,7 @@ void DisplayIDBlock::GetType3ShortTimingDescriptor(unsigned index, unsigned desc
 {
     unsigned length = 0;
     const unsigned char *p = payload(index, &length);
-    if (p != nullptr && record != nullptr && (desc + 1) * kType3Size <= length)
-        decodeType3(p + desc * kType3Size, record);
+    readFixedDescriptor(p, length, desc, kType3Size, record, decodeType3);
 }
 
 void DisplayIDBlock::GetType4DmtTimingDescriptor(unsigned index, unsigned desc,
@@ -377,8 +388,7 @@ void DisplayIDBlock::GetType5ShortTimingDescriptor(unsigned index, unsigned desc
 {
     unsigned length = 0;
     const unsigned char *p = payload(index, &length);
-    if (p != nullptr && record != nullptr && (desc + 1) * kType5Size <= length)
-        decodeType5(p + desc * kType5Size, record);
+    readFixedDescriptor(p, length, desc, kType5Size, record, decodeType5);
 }
 
 void DisplayIDBlock::GetType6DetTimingDescriptor(unsigned index, unsigned desc, const bool *sizes,
@@ -388,9 +398,13 @@ void DisplayIDBlock::GetType6DetTimingDescriptor(unsigned index, unsigned desc, 
     const unsigned char *p = payload(index, &length);
     if (p == nullptr || record == nullptr || sizes == nullptr)
         return;
+    // Walk only as far as the payload reaches, so a wild index reads no size past the
+    // descriptors that can exist.
     unsigned offset = 0;
-    for (unsigned k = 0; k < desc; ++k)
+    for (unsigned k = 0; k < desc && offset < length; ++k)
         offset += sizes[k] ? kType6Long : kType6Short;
+    if (offset >= length)
+        return;
     const unsigned size = sizes[desc] ? kType6Long : kType6Short;
     if (offset + size <= length)
         decodeType6(p + offset, sizes[desc], record);

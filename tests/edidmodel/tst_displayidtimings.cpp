@@ -243,6 +243,8 @@ private slots:
     void wholeBlockWritersKeepNeighbours();
     void typeFourCodeType();
     void bitmaps();
+    void descriptorIndexOutsidePayload_data();
+    void descriptorIndexOutsidePayload();
 };
 
 void tst_DisplayIDTimings::samplesAgreeWithReferenceDecoder()
@@ -566,6 +568,33 @@ void tst_DisplayIDTimings::bitmaps()
     QVERIFY(none == nullptr);
     b.GetVesaTimingsDataBlock(1, &none);
     QVERIFY(none == nullptr);
+}
+
+void tst_DisplayIDTimings::descriptorIndexOutsidePayload_data()
+{
+    QTest::addColumn<unsigned>("desc");
+    QTest::newRow("one past the last") << 1u;
+    QTest::newRow("largest index") << 0xFFFFFFFFu;
+    QTest::newRow("index whose byte end wraps to 0") << 0x3FFFFFFFu;
+}
+
+void tst_DisplayIDTimings::descriptorIndexOutsidePayload()
+{
+    QFETCH(unsigned, desc);
+    // One Type I (20 bytes) and one Type III (3 bytes) descriptor.
+    QByteArray image = wrapped(0x12, 121, 0,
+                               dataBlock(0x03, 0, QByteArray(20, 1)) + dataBlock(0x05, 0, QByteArray(3, 1)));
+    DisplayIDBlock b(bytes(image), 128, 128, nullptr);
+
+    DidType1DetTimingDesc t1;
+    t1.hActive = 12345;
+    b.GetType1DetTimingDescriptor(0, desc, &t1);
+    QCOMPARE(t1.hActive, 12345u);
+
+    DidType3ShortTimingDesc t3;
+    t3.hActive = 12345;
+    b.GetType3ShortTimingDescriptor(1, desc, &t3);
+    QCOMPARE(t3.hActive, 12345u);
 }
 
 QTEST_GUILESS_MAIN(tst_DisplayIDTimings)
