@@ -1,5 +1,4 @@
 #include "mainwindow.h"
-#include "ui_mainwindow.h"
 
 #include "fwdevicemanagerexportinterface.h"
 #include "fwdevicemanagerimportinterface.h"
@@ -8,6 +7,7 @@
 #include "plugininfo.h"
 #include "pointerlessoperator.h"
 #include "selectionchangeevent.h"
+#include "ui_mainwindow.h"
 #include "updatedataevent.h"
 #include "vyrapplicationlogger.h"
 #include "vyrtextwindowlog.h"
@@ -125,7 +125,8 @@ void MainWindow::centerOnScreen()
         return;
     const QRect available = screen->availableGeometry();
     const QRect frame = frameGeometry();
-    const int left = (available.left() + available.right()) / 2 - (frame.right() - frame.left()) / 2;
+    const int left =
+        (available.left() + available.right()) / 2 - (frame.right() - frame.left()) / 2;
     const int top = (available.top() + available.bottom()) / 2 - (frame.bottom() - frame.top()) / 2;
     move(left, top);
 }
@@ -179,7 +180,8 @@ void MainWindow::createLogWindow()
 
     // A value that is not a number leaves the mask with all bits set.
     bool ok = false;
-    const uint mask = m_appSettings.iniSettings->value(QStringLiteral("applog/reports"), -1).toUInt(&ok);
+    const uint mask =
+        m_appSettings.iniSettings->value(QStringLiteral("applog/reports"), -1).toUInt(&ok);
     if (ok)
         m_appLogger->setMask(mask);
 
@@ -216,8 +218,10 @@ void MainWindow::loadPlugins(QSplashScreen *splash)
         if (item->rootObject) {
             item->fwInterface = qobject_cast<FwInterface *>(item->rootObject);
             item->fileInterface = qobject_cast<FwFileInterface *>(item->rootObject);
-            item->exportInterface = qobject_cast<FwDeviceManagerExportInterface *>(item->rootObject);
-            item->importInterface = qobject_cast<FwDeviceManagerImportInterface *>(item->rootObject);
+            item->exportInterface =
+                qobject_cast<FwDeviceManagerExportInterface *>(item->rootObject);
+            item->importInterface =
+                qobject_cast<FwDeviceManagerImportInterface *>(item->rootObject);
         }
         if (item->fwInterface)
             m_plugins.append(plugin);
@@ -307,13 +311,13 @@ void MainWindow::onSettings()
 }
 
 void MainWindow::onSettingsSelectionChanged()
-{
-}
+{}
 
 void MainWindow::about()
 {
-    const QString text = tr("<b>VYRPELL </b>") + tr("Version ") + tr(qUtf8Printable(vyrVersionText()))
-                         + tr(" Build ") + QString::number(VyrBuildNumber) + tr("\r\n\r\n");
+    const QString text = tr("<b>VYRPELL </b>") + tr("Version ")
+                         + tr(qUtf8Printable(vyrVersionText())) + tr(" Build ")
+                         + QString::number(VyrBuildNumber) + tr("\r\n\r\n");
     QMessageBox::about(this, tr("About VYRPELL"), text);
 }
 

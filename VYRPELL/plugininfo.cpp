@@ -4,8 +4,7 @@
 
 PluginInfo::PluginInfo(const QString &path, const QString &name)
     : item(new PluginItem(path, name))
-{
-}
+{}
 
 bool PluginInfo::operator<(const PluginInfo &other) const
 {

@@ -6,8 +6,7 @@ PluginItem::PluginItem(const QString &path, const QString &name)
     : filePath(path)
     , fileName(name)
     , loader(new QPluginLoader(path))
-{
-}
+{}
 
 PluginItem::~PluginItem()
 {

@@ -12,9 +12,10 @@ struct AppLoggerInfo
 {
     AppLoggerInfo() = default;
     AppLoggerInfo(VyrBaseLogger *appLogger, quint32 componentFlags, qint32 loggerId)
-        : logger(appLogger), flags(componentFlags), id(loggerId)
-    {
-    }
+        : logger(appLogger)
+        , flags(componentFlags)
+        , id(loggerId)
+    {}
 
     VyrBaseLogger *logger = nullptr;
     quint32 flags = 0;

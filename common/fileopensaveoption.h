@@ -7,9 +7,10 @@ struct FileOpenSaveOption
 {
     FileOpenSaveOption() = default;
     FileOpenSaveOption(const QString &filterText, bool open, bool save)
-        : filter(filterText), canOpen(open), canSave(save)
-    {
-    }
+        : filter(filterText)
+        , canOpen(open)
+        , canSave(save)
+    {}
 
     QString filter; // for example "EDID Text File (*.txt)"
     bool canOpen = false;

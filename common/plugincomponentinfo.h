@@ -7,9 +7,9 @@ struct PluginComponentInfo
 {
     PluginComponentInfo() = default;
     PluginComponentInfo(qint32 componentNumber, const QString &componentText)
-        : number(componentNumber), text(componentText)
-    {
-    }
+        : number(componentNumber)
+        , text(componentText)
+    {}
 
     qint32 number = 0;
     QString text;

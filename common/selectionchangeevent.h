@@ -9,5 +9,7 @@ class SelectionChangeEvent : public QEvent
 public:
     static constexpr QEvent::Type EventType = static_cast<QEvent::Type>(1001);
 
-    SelectionChangeEvent() : QEvent(EventType) {}
+    SelectionChangeEvent()
+        : QEvent(EventType)
+    {}
 };

@@ -9,5 +9,7 @@ class UpdateDataEvent : public QEvent
 public:
     static constexpr QEvent::Type EventType = static_cast<QEvent::Type>(1002);
 
-    UpdateDataEvent() : QEvent(EventType) {}
+    UpdateDataEvent()
+        : QEvent(EventType)
+    {}
 };

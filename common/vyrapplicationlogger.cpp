@@ -2,8 +2,7 @@
 
 VyrApplicationLogger::VyrApplicationLogger(unsigned int mask)
     : VyrBaseLogger(mask)
-{
-}
+{}
 
 VyrApplicationLogger::~VyrApplicationLogger()
 {

@@ -5,8 +5,7 @@
 
 VyrBaseLogger::VyrBaseLogger(unsigned int mask)
     : m_mask(mask)
-{
-}
+{}
 
 VyrBaseLogger::~VyrBaseLogger() = default;
 

@@ -6,8 +6,7 @@
 VyrTextWindowLog::VyrTextWindowLog(QTextEdit *textEdit)
     : VyrBaseLogger(0xFFFFFFFFu)
     , m_textEdit(textEdit)
-{
-}
+{}
 
 // Colour of a single type bit; false for any other value (the line keeps the
 // colour that is current).

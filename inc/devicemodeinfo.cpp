@@ -46,9 +46,9 @@ void DeviceModeInfo::GetNOXMode(NOXMode *mode) const
 
 bool DeviceModeInfo::operator==(const DeviceModeInfo &other) const
 {
-    return adapterIndex == other.adapterIndex && xPos == other.xPos && yPos == other.yPos &&
-           xRes == other.xRes && yRes == other.yRes && colourDepth == other.colourDepth &&
-           refreshRate == other.refreshRate && orientation == other.orientation &&
-           modeFlag == other.modeFlag && reserved[0] == other.reserved[0] &&
-           reserved[1] == other.reserved[1] && reserved[2] == other.reserved[2];
+    return adapterIndex == other.adapterIndex && xPos == other.xPos && yPos == other.yPos
+           && xRes == other.xRes && yRes == other.yRes && colourDepth == other.colourDepth
+           && refreshRate == other.refreshRate && orientation == other.orientation
+           && modeFlag == other.modeFlag && reserved[0] == other.reserved[0]
+           && reserved[1] == other.reserved[1] && reserved[2] == other.reserved[2];
 }

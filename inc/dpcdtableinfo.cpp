@@ -22,7 +22,8 @@ bool DpcdTableInfo::loadFromFile(const QString &path)
 unsigned int DpcdTableInfo::buildDefault()
 {
     for (const DpcdRegisterInfoElement &element : DefaultDpcdTable())
-        m_rows.push_back(std::make_unique<DpcdRegisterInfo>(DpcdRegisterInfo{element.address, element.name}));
+        m_rows.push_back(
+            std::make_unique<DpcdRegisterInfo>(DpcdRegisterInfo{element.address, element.name}));
     sortRows();
     return GetSize();
 }

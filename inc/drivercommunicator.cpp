@@ -7,7 +7,6 @@
 
 #include <X11/Xlib.h>
 #include <X11/extensions/Xrandr.h>
-
 #include <algorithm>
 #include <cstring>
 
@@ -128,8 +127,8 @@ DriverCommunicator::~DriverCommunicator() = default;
 
 void DriverCommunicator::GetLocationAndName(const QString &key, QString &location, QString &name)
 {
-    const QString root = QCoreApplication::translate("DriverCommunicator", "VYRPCSROOT") +
-                         QCoreApplication::translate("DriverCommunicator", "/SYSTEM/");
+    const QString root = QCoreApplication::translate("DriverCommunicator", "VYRPCSROOT")
+                         + QCoreApplication::translate("DriverCommunicator", "/SYSTEM/");
     const int rootAt = key.lastIndexOf(root);
     if (rootAt < 0)
         return;
@@ -176,7 +175,8 @@ QVariant DriverCommunicator::GetKeyValueLinux(QString key)
     const VyrPcsBinding &pcs = VyrPcsBinding::instance();
     int type = 0;
     if (pcs.getDataType()(session.handle(), 0, locationBytes.constData(), nameBytes.constData(),
-                          &type) != 0)
+                          &type)
+        != 0)
         printLog(
             AppLogError,
             QCoreApplication::translate("DriverCommunicator", "Error reading value %1").arg(key));
@@ -185,7 +185,8 @@ QVariant DriverCommunicator::GetKeyValueLinux(QString key)
     case 1: {
         uint32_t value = 0;
         if (pcs.getU32()(session.handle(), 0, locationBytes.constData(), nameBytes.constData(),
-                         &value) == 0)
+                         &value)
+            == 0)
             result = QVariant(static_cast<uint>(value));
         break;
     }
@@ -197,7 +198,8 @@ QVariant DriverCommunicator::GetKeyValueLinux(QString key)
         char buffer[kValueBufferSize] = {};
         uint32_t length = 0;
         if (pcs.getStr()(session.handle(), 0, locationBytes.constData(), nameBytes.constData(),
-                         kValueBufferSize, buffer, &length) == 0) {
+                         kValueBufferSize, buffer, &length)
+            == 0) {
             // The text ends at the first zero byte within the bytes returned.
             const size_t size = std::min<size_t>(length, kValueBufferSize);
             const void *zero = std::memchr(buffer, 0, size);
@@ -212,7 +214,8 @@ QVariant DriverCommunicator::GetKeyValueLinux(QString key)
         unsigned char buffer[kValueBufferSize] = {};
         uint32_t length = 0;
         if (pcs.getRaw()(session.handle(), 0, locationBytes.constData(), nameBytes.constData(),
-                         kValueBufferSize, buffer, &length) == 0) {
+                         kValueBufferSize, buffer, &length)
+            == 0) {
             const size_t size = std::min<size_t>(length, kValueBufferSize);
             result = QByteArray(reinterpret_cast<const char *>(buffer), static_cast<int>(size));
         }
@@ -242,7 +245,8 @@ bool DriverCommunicator::SetKeyValueLinux(QString key, QVariant value)
         return false;
     const QByteArray name = key.toLatin1();
     return VyrPcsBinding::instance().setU32()(session.handle(), 0, kWriteLocation, name.constData(),
-                                              value.toUInt()) == 0;
+                                              value.toUInt())
+           == 0;
 }
 
 bool DriverCommunicator::DeleteKeyLinux(QString key)
@@ -255,7 +259,8 @@ bool DriverCommunicator::DeleteKeyLinux(QString key)
         return false;
     const QByteArray name = key.toLatin1();
     return VyrPcsBinding::instance().deleteKey()(session.handle(), 0, kWriteLocation,
-                                                 name.constData()) == 0;
+                                                 name.constData())
+           == 0;
 }
 
 bool DriverCommunicator::DisplayGetModeList(int adapter, int *count, QList<DeviceModeInfo> *list)

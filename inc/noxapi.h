@@ -106,27 +106,27 @@ struct NOXDisplayInfo
 // One display mode (60 bytes; arrays have a stride of 60).
 struct NOXMode
 {
-    int iAdapterIndex;                 // 0
-    NOXDisplayIdentifier displayID;    // 4
-    int iXPos;                         // 20
-    int iYPos;                         // 24
-    int iXRes;                         // 28
-    int iYRes;                         // 32
-    int iColourDepth;                  // 36
-    float fRefreshRate;                // 40
-    int iOrientation;                  // 44
-    int iModeFlag;                     // 48
-    int iModeMask;                     // 52
-    int iModeValue;                    // 56
+    int iAdapterIndex;              // 0
+    NOXDisplayIdentifier displayID; // 4
+    int iXPos;                      // 20
+    int iYPos;                      // 24
+    int iXRes;                      // 28
+    int iYRes;                      // 32
+    int iColourDepth;               // 36
+    float fRefreshRate;             // 40
+    int iOrientation;               // 44
+    int iModeFlag;                  // 48
+    int iModeMask;                  // 52
+    int iModeValue;                 // 56
 };
 
 // One EDID request and its answer (288 bytes).
 struct NOXDisplayEDIDData
 {
-    int iSize;        // 288
-    int iFlag;        // 0
-    int iEDIDSize;    // bytes returned by the library
-    int iBlockIndex;  // request number, from 0
+    int iSize;       // 288
+    int iFlag;       // 0
+    int iEDIDSize;   // bytes returned by the library
+    int iBlockIndex; // request number, from 0
     char cEDIDData[272];
 };
 
@@ -134,7 +134,7 @@ struct NOXDisplayEDIDData
 // 2 read through the branch, 3 write through the branch.
 struct NOXDisplayNativeAUXChannelData
 {
-    int iSize;      // 36
+    int iSize; // 36
     int iReserved;
     int iCommand;
     int iAddress;
@@ -488,18 +488,18 @@ enum NoxEscapeCode : uint32_t {
 // Header of every escape frame; the caller's input follows at byte 16.
 struct NOXEscapeHeader
 {
-    uint32_t ulSize;      // input size + 16
+    uint32_t ulSize; // input size + 16
     uint32_t ulEscapeCode;
-    uint32_t ulDisplay;   // display (or controller) index
-    uint32_t ulReserved;  // 0
+    uint32_t ulDisplay;  // display (or controller) index
+    uint32_t ulReserved; // 0
 };
 
 // Call record handed to Send (pointer fields take the platform's pointer size).
 struct NOXEscapeCall
 {
     int iAdapterIndex;
-    int iInputSize;   // frame size (input size + 16)
-    void *pInput;     // the escape frame
+    int iInputSize; // frame size (input size + 16)
+    void *pInput;   // the escape frame
     int iOutputSize;
     void *pOutput;
     int iReserved1;
@@ -572,9 +572,7 @@ enum DpFunctionId : uint32_t {
 };
 
 // DisplayPort MST test commands (function 0xd00045).
-enum DPMstTestCommand : uint32_t {
-    DPMST_PROCESS_AUX_DOWN_MESSAGE = 0
-};
+enum DPMstTestCommand : uint32_t { DPMST_PROCESS_AUX_DOWN_MESSAGE = 0 };
 
 // Room for DP function input in the 96-byte DP command payload.
 constexpr unsigned NOX_DP_COMMAND_MAX_INPUT = 76;
@@ -610,16 +608,16 @@ struct tagCRTCOWNED
 // Controller mode (112 bytes); the device model reads the words at 40 to 64.
 struct tagCONTROLLERMODE
 {
-    uint32_t ulSize;           // 0
-    uint32_t ulReserved1[9];   // 4
-    uint32_t ulPelsWidth;      // 40
-    uint32_t ulPelsHeight;     // 44
-    uint32_t ulBitsPerPixel;   // 48
-    uint32_t ulReserved2;      // 52
-    uint32_t ulRefreshRate;    // 56
-    uint32_t ulPixelClock;     // 60
-    uint32_t ulFlags;          // 64, bit 1 interlaced
-    uint32_t ulReserved3[11];  // 68
+    uint32_t ulSize;          // 0
+    uint32_t ulReserved1[9];  // 4
+    uint32_t ulPelsWidth;     // 40
+    uint32_t ulPelsHeight;    // 44
+    uint32_t ulBitsPerPixel;  // 48
+    uint32_t ulReserved2;     // 52
+    uint32_t ulRefreshRate;   // 56
+    uint32_t ulPixelClock;    // 60
+    uint32_t ulFlags;         // 64, bit 1 interlaced
+    uint32_t ulReserved3[11]; // 68
 };
 
 struct tagCONTROLLERTIMINGDATA
@@ -659,15 +657,15 @@ struct tagDI_DISPLAYOUTPUTDESCRIPTOR
 // DDC information (425 bytes, packed); the monitor serial number sits at byte 325.
 struct tagDISPLAYDDCINFOEX
 {
-    uint32_t ulSize;            // 0
-    uint32_t ulSupportsDDC;     // 4
-    uint32_t ulManufacturerID;  // 8
-    uint32_t ulProductID;       // 12
-    uint32_t ulMaxHResolution;  // 16
-    uint32_t ulMaxVResolution;  // 20
-    char cDisplayName[301];     // 24
-    uint32_t ulSerialNumber;    // 325
-    uint8_t ucReserved[96];     // 329
+    uint32_t ulSize;           // 0
+    uint32_t ulSupportsDDC;    // 4
+    uint32_t ulManufacturerID; // 8
+    uint32_t ulProductID;      // 12
+    uint32_t ulMaxHResolution; // 16
+    uint32_t ulMaxVResolution; // 20
+    char cDisplayName[301];    // 24
+    uint32_t ulSerialNumber;   // 325
+    uint8_t ucReserved[96];    // 329
 };
 #pragma pack(pop)
 
@@ -685,19 +683,19 @@ struct tagUNDERSCANINFO
 // ASIC identity (64 bytes): twelve words, then 16-bit values.
 struct tagCIASICID
 {
-    uint32_t ulSize;          // 0
-    uint32_t ulFamily;        // 4
-    uint32_t ulRevision;      // 8
-    uint32_t ulChipId;        // 12
-    uint32_t ulReserved1[5];  // 16
-    uint32_t ulMemorySize;    // 36
-    uint32_t ulReserved2[2];  // 40
-    uint16_t usVendorId;      // 48
-    uint16_t usDeviceId;      // 50
-    uint16_t usSubVendorId;   // 52
-    uint16_t usSubDeviceId;   // 54
-    uint16_t usRevisionId;    // 56
-    uint16_t usReserved[3];   // 58
+    uint32_t ulSize;         // 0
+    uint32_t ulFamily;       // 4
+    uint32_t ulRevision;     // 8
+    uint32_t ulChipId;       // 12
+    uint32_t ulReserved1[5]; // 16
+    uint32_t ulMemorySize;   // 36
+    uint32_t ulReserved2[2]; // 40
+    uint16_t usVendorId;     // 48
+    uint16_t usDeviceId;     // 50
+    uint16_t usSubVendorId;  // 52
+    uint16_t usSubDeviceId;  // 54
+    uint16_t usRevisionId;   // 56
+    uint16_t usReserved[3];  // 58
 };
 
 struct tagDI_DISPLAYTILE_CONFIG
@@ -758,22 +756,22 @@ struct tagDISPLAYACCESSNATIVEAUXCHANNELOUTPUTDATA
 // MST sink information (112 bytes).
 struct tagDI_MST_SINK_INFO
 {
-    uint32_t ulSize;            // 0
-    uint32_t ulReserved1;       // 4
-    uint8_t ucGuid[16];         // 8
-    uint8_t ucLinkCount;        // 24
-    uint8_t ucRad[15];          // 25, relative address, zero-terminated
-    uint32_t ulPeerDeviceType;  // 40
-    uint32_t ulPortNumber;      // 44
+    uint32_t ulSize;             // 0
+    uint32_t ulReserved1;        // 4
+    uint8_t ucGuid[16];          // 8
+    uint8_t ucLinkCount;         // 24
+    uint8_t ucRad[15];           // 25, relative address, zero-terminated
+    uint32_t ulPeerDeviceType;   // 40
+    uint32_t ulPortNumber;       // 44
     uint32_t ulMaxLinkBandwidth; // 48
-    uint8_t ucReserved[60];     // 52
+    uint8_t ucReserved[60];      // 52
 };
 
 // Input of the DDC block access escape 0x13000f (288 bytes).
 struct tagDDCBLOCKACCESSINPUT
 {
-    uint32_t ulSize;        // 288
-    uint32_t ulCommand;     // 5
+    uint32_t ulSize;    // 288
+    uint32_t ulCommand; // 5
     uint32_t ulReserved1;
     uint32_t ulWriteSize;
     uint8_t ucData[256];
@@ -784,8 +782,8 @@ struct tagDDCBLOCKACCESSINPUT
 // Output of the DDC block access escape (288 bytes).
 struct tagDDCBLOCKACCESSOUTPUT
 {
-    uint32_t ulSize;        // 288
-    uint8_t ucData[256];    // 4
+    uint32_t ulSize;           // 288
+    uint8_t ucData[256];       // 4
     uint32_t ulReturnedLength; // 260
     uint32_t ulReserved[6];
 };
@@ -793,8 +791,8 @@ struct tagDDCBLOCKACCESSOUTPUT
 // EDID override payload of escape 0x130032 (524 bytes).
 struct NOXDisplayEDIDOverride
 {
-    uint32_t ulSize;      // 524
-    uint32_t ulDataSize;  // at most 512
+    uint32_t ulSize;     // 524
+    uint32_t ulDataSize; // at most 512
     uint8_t ucData[516];
 };
 
@@ -855,7 +853,7 @@ struct tagZOVRETH_PSR_OUTPUT
 
 struct tagZOVRETH_DPGETSETLINKPARAMS
 {
-    uint32_t ulSize;        // 12
+    uint32_t ulSize; // 12
     uint32_t ulNumberOfLinks;
     uint32_t ulLinkRate;
 };
@@ -928,9 +926,9 @@ struct tagZOVRETH_LINKINFO
     uint32_t ulSize;
     uint8_t ucLinkPairs[10]; // 4: five {link byte, rate} pairs
     uint8_t ucReserved[2];
-    uint32_t ulLinkValue;    // 16, low 3 bits
-    uint32_t ulInfo1;        // 20
-    uint32_t ulInfo2;        // 24
+    uint32_t ulLinkValue; // 16, low 3 bits
+    uint32_t ulInfo1;     // 20
+    uint32_t ulInfo2;     // 24
     uint32_t ulReserved;
 };
 
@@ -1023,13 +1021,13 @@ struct PellSetPixelEncodingInput
 
 struct PellControllerTiming
 {
-    uint32_t ulHTotal;      // word 0
+    uint32_t ulHTotal; // word 0
     uint32_t ulHDisplay;
     uint32_t ulHSyncStart;
     uint32_t ulHSyncWidth;
     uint32_t ulHBorder;
     uint32_t ulFlags;
-    uint32_t ulVTotal;      // word 6
+    uint32_t ulVTotal; // word 6
     uint32_t ulVDisplay;
     uint32_t ulVSyncStart;
     uint32_t ulVSyncWidth;
@@ -1184,7 +1182,7 @@ enum class NoxSlot : int {
 #define NOX_SLOT_ENUM(name, args) name,
     NOX_ENTRY_POINTS(NOX_SLOT_ENUM)
 #undef NOX_SLOT_ENUM
-    NOX_Adapter_ChipSetInfo_Get,
+        NOX_Adapter_ChipSetInfo_Get,
     NOX_Adapter_ASICInfo_Get,
     Count
 };
@@ -1193,23 +1191,19 @@ constexpr int NOX_LOOKED_UP_SLOTS = static_cast<int>(NoxSlot::NOX_Adapter_ChipSe
 constexpr int NOX_SLOT_COUNT = static_cast<int>(NoxSlot::Count);
 
 // Function-pointer type of each slot: NoxSlotFn<NoxSlot::X>::type.
-template <NoxSlot S>
-struct NoxSlotFn;
+template <NoxSlot S> struct NoxSlotFn;
 #define NOX_SLOT_TYPE(name, args)                                                                  \
-    template <>                                                                                    \
-    struct NoxSlotFn<NoxSlot::name>                                                                \
+    template <> struct NoxSlotFn<NoxSlot::name>                                                    \
     {                                                                                              \
         using type = int(*) args;                                                                  \
     };
 NOX_ENTRY_POINTS(NOX_SLOT_TYPE)
 #undef NOX_SLOT_TYPE
-template <>
-struct NoxSlotFn<NoxSlot::NOX_Adapter_ChipSetInfo_Get>
+template <> struct NoxSlotFn<NoxSlot::NOX_Adapter_ChipSetInfo_Get>
 {
     using type = int (*)(int, NOXChipSetInfo *);
 };
-template <>
-struct NoxSlotFn<NoxSlot::NOX_Adapter_ASICInfo_Get>
+template <> struct NoxSlotFn<NoxSlot::NOX_Adapter_ASICInfo_Get>
 {
     using type = int (*)(int, NOXASICInfo *);
 };
@@ -1257,7 +1251,8 @@ static_assert(sizeof(tagDISPLAYADJUSTMENTINFO) == 32, "adjustment info");
 static_assert(sizeof(tagDISPLAYACCESSNATIVEAUXCHANNELINPUTDATA) == 48, "AUX escape input");
 static_assert(sizeof(tagDISPLAYACCESSNATIVEAUXCHANNELOUTPUTDATA) == 48, "AUX escape output");
 static_assert(sizeof(tagDI_MST_SINK_INFO) == 112, "MST sink information");
-static_assert(offsetof(tagDI_MST_SINK_INFO, ucGuid) == 8 && offsetof(tagDI_MST_SINK_INFO, ucRad) == 25
+static_assert(offsetof(tagDI_MST_SINK_INFO, ucGuid) == 8
+                  && offsetof(tagDI_MST_SINK_INFO, ucRad) == 25
                   && offsetof(tagDI_MST_SINK_INFO, ulPeerDeviceType) == 40,
               "MST sink information offsets");
 static_assert(sizeof(tagDDCBLOCKACCESSINPUT) == 288, "DDC block access input");

@@ -38,12 +38,18 @@ const char *const kEntryNames[NOX_LOOKED_UP_SLOTS] = {
 
 // Binding fails when any of these is missing.
 const NoxSlot kRequiredSlots[] = {
-    NoxSlot::NOX_Main_Control_Create,      NoxSlot::NOX_Main_Control_Destroy,
-    NoxSlot::NOX_Adapter_NumberOfAdapters_Get, NoxSlot::NOX_Adapter_AdapterInfo_Get,
-    NoxSlot::NOX_Display_DisplayInfo_Get,  NoxSlot::NOX_Display_EdidData_Get,
-    NoxSlot::NOX_Display_Modes_Get,        NoxSlot::NOX_Display_Modes_Set,
-    NoxSlot::NOX_Display_PossibleMode_Get, NoxSlot::Send,
-    NoxSlot::NOX_Adapter_VideoBiosInfo_Get, NoxSlot::NOX_Adapter_ASICFamilyType_Get,
+    NoxSlot::NOX_Main_Control_Create,
+    NoxSlot::NOX_Main_Control_Destroy,
+    NoxSlot::NOX_Adapter_NumberOfAdapters_Get,
+    NoxSlot::NOX_Adapter_AdapterInfo_Get,
+    NoxSlot::NOX_Display_DisplayInfo_Get,
+    NoxSlot::NOX_Display_EdidData_Get,
+    NoxSlot::NOX_Display_Modes_Get,
+    NoxSlot::NOX_Display_Modes_Set,
+    NoxSlot::NOX_Display_PossibleMode_Get,
+    NoxSlot::Send,
+    NoxSlot::NOX_Adapter_VideoBiosInfo_Get,
+    NoxSlot::NOX_Adapter_ASICFamilyType_Get,
     NoxSlot::LnxXext_ForceSetMode,
 };
 
@@ -69,8 +75,7 @@ const char *const kLibraryNames[] = {"wexnoxxx.dll", "wexnoxxy.dll", "libwexnoxx
 
 NoxInterface::NoxInterface(AppLoggerInfo *loggerInfo)
     : NoxInterface(loggerInfo, defaultLibraryFiles())
-{
-}
+{}
 
 NoxInterface::NoxInterface(AppLoggerInfo *loggerInfo, const QStringList &libraryFiles)
     : m_loggerInfo(loggerInfo)

@@ -67,9 +67,8 @@ public:
                                     unsigned long outputSize);
     bool DpTestHarnessCall(int adapter, int display, unsigned long functionId, const void *input,
                            unsigned long inputSize, void *output, unsigned long outputSize);
-    bool DpMstTestHarnessCall(int adapter, int display, DPMstTestCommand command,
-                              const void *input, unsigned long inputSize, void *output,
-                              unsigned long outputSize);
+    bool DpMstTestHarnessCall(int adapter, int display, DPMstTestCommand command, const void *input,
+                              unsigned long inputSize, void *output, unsigned long outputSize);
     bool DpMstTestHarnessCall2(int adapter, int display, DPMstTestCommand command,
                                const void *input, unsigned long inputSize, void *output,
                                unsigned long outputSize);
@@ -142,7 +141,8 @@ public:
     bool GetDisplayPixelEncoding(int adapter, int display, PellGetPixelEncodingOutput *output);
     bool SetDisplayPixelEncoding(int adapter, int display, const PellSetPixelEncodingInput *input);
     bool THGetCurrentControllerTiming(int adapter, int display, PellControllerTiming *output);
-    bool THAdjustCurrentControllerTiming(int adapter, int display, const PellControllerTiming *input);
+    bool THAdjustCurrentControllerTiming(int adapter, int display,
+                                         const PellControllerTiming *input);
     bool THGetCurrentPixelClock(int adapter, int display, uint32_t *pixelClock);
     bool THAdjustCurrentPixelClock(int adapter, int display, const uint32_t *pixelClock);
     bool DisplaySetDrrConfig(int adapter, int display, const PellSetDrrConfigInput *input);
@@ -164,7 +164,8 @@ public:
     // ---- wrappers of named entry points ------------------------------------------
     // Plain calls.
     bool DisplayGetNumberOfDisplays(int adapter, int *count);
-    bool DisplayGetPreservedAspectRatio(int adapter, int display, int *support, int *current, int *def);
+    bool DisplayGetPreservedAspectRatio(int adapter, int display, int *support, int *current,
+                                        int *def);
     bool DisplaySetPreservedAspectRatio(int adapter, int display, int value);
     bool DisplayGetImageExpansion(int adapter, int display, int *support, int *current, int *def);
     bool DisplaySetImageExpansion(int adapter, int display, int value);
@@ -187,8 +188,8 @@ public:
     bool DisplaySetPixelFormat(int adapter, int display, int format);
     bool DisplayGetColorCaps(int adapter, int display, int *caps);
     bool DisplaySetColor(int adapter, int display, int colorType, int value);
-    bool DisplayGetColor(int adapter, int display, int colorType, int *current, int *def,
-                         int *min, int *max, int *step);
+    bool DisplayGetColor(int adapter, int display, int colorType, int *current, int *def, int *min,
+                         int *max, int *step);
     bool DisplayGetColorTemperatureSource(int adapter, int display, int *source);
     bool DisplaySetColorTemperatureSource(int adapter, int display, int source);
     bool DisplayGetTVCaps(int adapter, int display, int *caps);
@@ -203,13 +204,15 @@ public:
     bool DisplayGetUnderscan(int adapter, int display, int *current, int *def, int *min, int *max,
                              int *step);
     bool DisplayGetCustomizedModeListNum(int adapter, int display, int *count);
-    bool DisplayGetCustomizedModeList(int adapter, int display, NOXCustomMode *modes, int bufferSize);
+    bool DisplayGetCustomizedModeList(int adapter, int display, NOXCustomMode *modes,
+                                      int bufferSize);
     bool DisplayAddCustomizedMode(int adapter, int display, NOXCustomMode mode);
     bool DisplayDeleteCustomizedMode(int adapter, int display, int index);
     bool DisplayValidateCustomizedMode(int adapter, int display, NOXCustomMode mode, int *valid);
     bool DisplayGetModeTimingOverride(int adapter, int display, NOXDisplayMode *mode,
                                       NOXDisplayModeInfo *info);
-    bool DisplaySetModeTimingOverride(int adapter, int display, NOXDisplayModeInfo *info, int force);
+    bool DisplaySetModeTimingOverride(int adapter, int display, NOXDisplayModeInfo *info,
+                                      int force);
     bool DisplayGetModeTimingOverrideList(int adapter, int display, int maxCount,
                                           NOXDisplayModeInfo *list, int *count);
     bool DisplayGetODClockInfo(int adapter, NOXAdapterODClockInfo *info);
@@ -252,7 +255,8 @@ public:
     bool AdapterGetTarvishSupport(int adapter, int *support);
     bool AdapterLoadDefaultAudioChannelTable(int adapter, int first, int second, int third,
                                              NOXDisplayChannelMapping **table);
-    bool AdapterGetAudioChannelSplitConfiguration(int adapter, NOXAudioChannelSplitSetting *setting);
+    bool AdapterGetAudioChannelSplitConfiguration(int adapter,
+                                                  NOXAudioChannelSplitSetting *setting);
     bool AdapterEnableAudioChannelSplit(int adapter, NOXAudioChannelSplitSetting *setting);
     bool AdapterDisableAudioChannelSplit(int adapter);
     bool AdapterGetDisplayAudioInfo(int adapter, NOXDisplayIdentifier display,
@@ -294,8 +298,8 @@ public:
     bool DisplayDDCBlockAccess(int adapter, int display, int line, int flags, int writeLength,
                                char *writeData, int *readLength, char *readData);
     bool AdapterSetActive(int adapter, int status, int *result);
-    bool AdapterSetActivePrefer(int adapter, int status, int targetCount,
-                                NOXDisplayTarget *targets, int *result);
+    bool AdapterSetActivePrefer(int adapter, int status, int targetCount, NOXDisplayTarget *targets,
+                                int *result);
     bool DisplayAccessNativeAux(int adapter, int display, NOXDisplayNativeAUXChannelData *data);
 
     // Colour depth, with the test-harness fallback when the library lacks the call.
@@ -322,8 +326,7 @@ public:
 
 protected:
     // Typed entry point of a slot; null when the library lacks it or is unbound.
-    template <NoxSlot S>
-    typename NoxSlotFn<S>::type entry() const
+    template <NoxSlot S> typename NoxSlotFn<S>::type entry() const
     {
         return reinterpret_cast<typename NoxSlotFn<S>::type>(m_slots[static_cast<int>(S)]);
     }

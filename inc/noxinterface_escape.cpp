@@ -16,7 +16,9 @@ namespace {
 class Payload
 {
 public:
-    explicit Payload(size_t bytes) : m_bytes(static_cast<int>(bytes), '\0') {}
+    explicit Payload(size_t bytes)
+        : m_bytes(static_cast<int>(bytes), '\0')
+    {}
     void setWord(size_t index, uint32_t value)
     {
         std::memcpy(m_bytes.data() + index * 4, &value, 4);
@@ -80,7 +82,8 @@ Payload pellPayload(uint32_t function, uint32_t index, PellCommand command, cons
 // Logs message and the result text (an error when the result is not 0); true on 0.
 bool logResult(NoxInterface &nox, int result, const QString &message)
 {
-    nox.printLog(result ? AppLogError : AppLogInfo, message + NoxInterface::TranslateNoxErrorCode(result));
+    nox.printLog(result ? AppLogError : AppLogInfo,
+                 message + NoxInterface::TranslateNoxErrorCode(result));
     return result == 0;
 }
 
@@ -88,8 +91,9 @@ bool logResult(NoxInterface &nox, int result, const QString &message)
 
 // ---- escape frame ------------------------------------------------------------------------
 
-int NoxInterface::Escape(int adapter, int display, unsigned long escapeCode, unsigned long inputSize,
-                         const void *input, unsigned long outputSize, void *output)
+int NoxInterface::Escape(int adapter, int display, unsigned long escapeCode,
+                         unsigned long inputSize, const void *input, unsigned long outputSize,
+                         void *output)
 {
     if ((inputSize != 0 && !input) || (outputSize != 0 && !output))
         return NOX_ERR_INVALID_PARAM_SIZE;
@@ -133,9 +137,9 @@ int NoxInterface::sendTestHarness(int adapter, unsigned long escapeCode, int dis
     return Escape(adapter, displayField, escapeCode, payloadSize, payload, outputSize, output);
 }
 
-bool NoxInterface::directEscape(int adapter, int displayField, unsigned long escapeCode, void *record,
-                                unsigned long recordSize, bool sizeWord, bool nullTest,
-                                const QString &message)
+bool NoxInterface::directEscape(int adapter, int displayField, unsigned long escapeCode,
+                                void *record, unsigned long recordSize, bool sizeWord,
+                                bool nullTest, const QString &message)
 {
     if (nullTest && !record)
         return false;
@@ -175,8 +179,8 @@ bool NoxInterface::PellAdapterTestHarnessCall(int adapter, unsigned long value, 
 {
     if (inputSize > INT_MAX / 2)
         return false;
-    const Payload payload = pellPayload(ZOVRETH_PELL_ADAPTER_COMMAND, static_cast<uint32_t>(value), command,
-                                        input, inputSize);
+    const Payload payload = pellPayload(ZOVRETH_PELL_ADAPTER_COMMAND, static_cast<uint32_t>(value),
+                                        command, input, inputSize);
     return sendTestHarness(adapter, NOX_ESC_ADAPTER_TEST_HARNESS, adapter, payload.data(),
                            payload.size(), output, outputSize)
            == 0;
@@ -188,8 +192,8 @@ bool NoxInterface::PellDisplayTestHarnessCall(int adapter, int display, PellComm
 {
     if (inputSize > INT_MAX / 2)
         return false;
-    const Payload payload = pellPayload(ZOVRETH_PELL_DISPLAY_COMMAND, static_cast<uint32_t>(display), command,
-                                        input, inputSize);
+    const Payload payload = pellPayload(ZOVRETH_PELL_DISPLAY_COMMAND,
+                                        static_cast<uint32_t>(display), command, input, inputSize);
     return sendTestHarness(adapter, NOX_ESC_DISPLAY_TEST_HARNESS, display, payload.data(),
                            payload.size(), output, outputSize)
            == 0;
@@ -211,12 +215,13 @@ bool NoxInterface::DpTestHarnessCall(int adapter, int display, unsigned long fun
     const int result = sendTestHarness(adapter, NOX_ESC_DISPLAY_TEST_HARNESS, display,
                                        payload.data(), payload.size(), output, outputSize);
     if (result != 0) {
-        printLog(AppLogError,
-                 QString::asprintf("DriverCommunicator::DpTestHarnessCall:  CALL FAILED ON DEVICE %d "
-                                   "DISPLAY INDEX %d THFunctionCode = ZOVRETH_DISPLAY_DPCOMMAND, "
-                                   "DP FunctionId = %X - ",
-                                   adapter, display, static_cast<unsigned>(functionId))
-                     + TranslateNoxErrorCode(result));
+        printLog(
+            AppLogError,
+            QString::asprintf("DriverCommunicator::DpTestHarnessCall:  CALL FAILED ON DEVICE %d "
+                              "DISPLAY INDEX %d THFunctionCode = ZOVRETH_DISPLAY_DPCOMMAND, "
+                              "DP FunctionId = %X - ",
+                              adapter, display, static_cast<unsigned>(functionId))
+                + TranslateNoxErrorCode(result));
     }
     return result == 0;
 }
@@ -236,12 +241,13 @@ bool NoxInterface::DpMstTestHarnessCall(int adapter, int display, DPMstTestComma
     const int result = sendTestHarness(adapter, NOX_ESC_DISPLAY_TEST_HARNESS, display,
                                        payload.data(), payload.size(), output, outputSize);
     if (result != 0) {
-        printLog(AppLogError,
-                 QString::asprintf("DriverCommunicator::DpMstTestHarnessCall:  CALL FAILED ON DEVICE %d "
-                                   "DISPLAY INDEX %d THFunctionCode = ZOVRETH_DISPLAY_DPMSTCOMMAND, "
-                                   "DP FunctionId = %X - ",
-                                   adapter, display, static_cast<unsigned>(command))
-                     + TranslateNoxErrorCode(result));
+        printLog(
+            AppLogError,
+            QString::asprintf("DriverCommunicator::DpMstTestHarnessCall:  CALL FAILED ON DEVICE %d "
+                              "DISPLAY INDEX %d THFunctionCode = ZOVRETH_DISPLAY_DPMSTCOMMAND, "
+                              "DP FunctionId = %X - ",
+                              adapter, display, static_cast<unsigned>(command))
+                + TranslateNoxErrorCode(result));
         return false;
     }
     return true;
@@ -258,67 +264,77 @@ bool NoxInterface::DpMstTestHarnessCall2(int adapter, int display, DPMstTestComm
 
 bool NoxInterface::AdapterGetCaps(int adapter, tagADAPTERCAPS *caps)
 {
-    return directEscape(adapter, 0, NOX_ESC_ADAPTER_CAPS, caps, sizeof(tagADAPTERCAPS), true, true,
-                        QString::asprintf("DriverCommunicator::AdapterGetCaps:  ADAPTER %u - ", u(adapter)));
+    return directEscape(
+        adapter, 0, NOX_ESC_ADAPTER_CAPS, caps, sizeof(tagADAPTERCAPS), true, true,
+        QString::asprintf("DriverCommunicator::AdapterGetCaps:  ADAPTER %u - ", u(adapter)));
 }
 
 bool NoxInterface::AdapterGetInfo(int adapter, tagADAPTERINFO *info)
 {
-    return directEscape(adapter, 2, NOX_ESC_ADAPTER_INFO, info, sizeof(tagADAPTERINFO), true, true,
-                        QString::asprintf("DriverCommunicator::AdapterGetInfo:  ADAPTER %u  - ", u(adapter)));
+    return directEscape(
+        adapter, 2, NOX_ESC_ADAPTER_INFO, info, sizeof(tagADAPTERINFO), true, true,
+        QString::asprintf("DriverCommunicator::AdapterGetInfo:  ADAPTER %u  - ", u(adapter)));
 }
 
 bool NoxInterface::AdapterGetCrtcOwned(int adapter, tagCRTCOWNED *owned)
 {
-    return directEscape(adapter, 0, NOX_ESC_ADAPTER_CRTC_OWNED, owned, sizeof(tagCRTCOWNED), true, true,
-                        QString::asprintf("DriverCommunicator::AdapterGetCrtcOwned:  ADAPTER %u - ", u(adapter)));
+    return directEscape(
+        adapter, 0, NOX_ESC_ADAPTER_CRTC_OWNED, owned, sizeof(tagCRTCOWNED), true, true,
+        QString::asprintf("DriverCommunicator::AdapterGetCrtcOwned:  ADAPTER %u - ", u(adapter)));
 }
 
 bool NoxInterface::ControllerGetMode(int adapter, int controller, tagCONTROLLERMODE *mode)
 {
-    return directEscape(adapter, controller, NOX_ESC_CONTROLLER_MODE, mode, sizeof(tagCONTROLLERMODE),
-                        true, true,
-                        QString::asprintf("DriverCommunicator::ControllerGetMode:  ADAPTER %u CONTROLLER %u - ",
-                                          u(adapter), u(controller)));
+    return directEscape(
+        adapter, controller, NOX_ESC_CONTROLLER_MODE, mode, sizeof(tagCONTROLLERMODE), true, true,
+        QString::asprintf("DriverCommunicator::ControllerGetMode:  ADAPTER %u CONTROLLER %u - ",
+                          u(adapter), u(controller)));
 }
 
-bool NoxInterface::ControllerGetTimingData(int adapter, int controller, tagCONTROLLERTIMINGDATA *timing)
+bool NoxInterface::ControllerGetTimingData(int adapter, int controller,
+                                           tagCONTROLLERTIMINGDATA *timing)
 {
-    return directEscape(adapter, controller, NOX_ESC_CONTROLLER_TIMING_DATA, timing,
-                        sizeof(tagCONTROLLERTIMINGDATA), true, true,
-                        QString::asprintf("DriverCommunicator::ControllerGetTimingData:  ADAPTER %u CONTROLLER %u - ",
-                                          u(adapter), u(controller)));
+    return directEscape(
+        adapter, controller, NOX_ESC_CONTROLLER_TIMING_DATA, timing,
+        sizeof(tagCONTROLLERTIMINGDATA), true, true,
+        QString::asprintf(
+            "DriverCommunicator::ControllerGetTimingData:  ADAPTER %u CONTROLLER %u - ", u(adapter),
+            u(controller)));
 }
 
-bool NoxInterface::DisplayGetDescriptor(int adapter, int display, tagDI_DISPLAYOUTPUTDESCRIPTOR *descriptor)
+bool NoxInterface::DisplayGetDescriptor(int adapter, int display,
+                                        tagDI_DISPLAYOUTPUTDESCRIPTOR *descriptor)
 {
     // The whole 96-byte record the escape returns.
-    return directEscape(adapter, display, NOX_ESC_DISPLAY_OUTPUT_DESCRIPTOR, descriptor,
-                        sizeof(tagDI_DISPLAYOUTPUTDESCRIPTOR), false, true,
-                        QString::asprintf("DriverCommunicator::DisplayGetDescriptor:  ADAPTER %u CONTROLLER %u - ",
-                                          u(adapter), u(display)));
+    return directEscape(
+        adapter, display, NOX_ESC_DISPLAY_OUTPUT_DESCRIPTOR, descriptor,
+        sizeof(tagDI_DISPLAYOUTPUTDESCRIPTOR), false, true,
+        QString::asprintf("DriverCommunicator::DisplayGetDescriptor:  ADAPTER %u CONTROLLER %u - ",
+                          u(adapter), u(display)));
 }
 
 bool NoxInterface::DisplayGetDdcInfoEx(int adapter, int display, tagDISPLAYDDCINFOEX *info)
 {
-    return directEscape(adapter, display, NOX_ESC_DISPLAY_DDC_INFO, info, sizeof(tagDISPLAYDDCINFOEX),
-                        true, true,
-                        QString::asprintf("DriverCommunicator::DisplayGetDdcInfo:  ADAPTER %u DISPLAY %u - ",
-                                          u(adapter), u(display)));
+    return directEscape(
+        adapter, display, NOX_ESC_DISPLAY_DDC_INFO, info, sizeof(tagDISPLAYDDCINFOEX), true, true,
+        QString::asprintf("DriverCommunicator::DisplayGetDdcInfo:  ADAPTER %u DISPLAY %u - ",
+                          u(adapter), u(display)));
 }
 
 bool NoxInterface::DisplayGetUnderscanInfo(int adapter, int display, tagUNDERSCANINFO *info)
 {
-    return directEscape(adapter, display, NOX_ESC_DISPLAY_UNDERSCAN_INFO, info, sizeof(tagUNDERSCANINFO),
-                        false, false,
-                        QString::asprintf("DriverCommunicator::DisplayGetUnderscanInfo:  ADAPTER %u DISPLAY %u - ",
-                                          u(adapter), u(display)));
+    return directEscape(
+        adapter, display, NOX_ESC_DISPLAY_UNDERSCAN_INFO, info, sizeof(tagUNDERSCANINFO), false,
+        false,
+        QString::asprintf("DriverCommunicator::DisplayGetUnderscanInfo:  ADAPTER %u DISPLAY %u - ",
+                          u(adapter), u(display)));
 }
 
 bool NoxInterface::AdapterGetAsicId(int adapter, tagCIASICID *asicId)
 {
-    return directEscape(adapter, 0, NOX_ESC_ASIC_ID, asicId, sizeof(tagCIASICID), true, true,
-                        QString::asprintf("DriverCommunicator::AdapterGetAsicId:  ADAPTER %u - ", u(adapter)));
+    return directEscape(
+        adapter, 0, NOX_ESC_ASIC_ID, asicId, sizeof(tagCIASICID), true, true,
+        QString::asprintf("DriverCommunicator::AdapterGetAsicId:  ADAPTER %u - ", u(adapter)));
 }
 
 bool NoxInterface::DisplayGetTileConfig(int adapter, int display, tagDI_DISPLAYTILE_CONFIG *config)
@@ -329,18 +345,20 @@ bool NoxInterface::DisplayGetTileConfig(int adapter, int display, tagDI_DISPLAYT
 
 // ---- adjustments --------------------------------------------------------------------------------
 
-bool NoxInterface::DisplayGetAdjustmentData(int adapter, int display, unsigned long adjustmentId, int *value)
+bool NoxInterface::DisplayGetAdjustmentData(int adapter, int display, unsigned long adjustmentId,
+                                            int *value)
 {
     if (!value)
         return false;
     const uint32_t input[4] = {16, static_cast<uint32_t>(adjustmentId), 0, 0};
     uint32_t output[2] = {8, 0};
-    const int result = Escape(adapter, display, NOX_ESC_DISPLAY_ADJUSTMENT_GET, sizeof(input), input,
-                              sizeof(output), output);
+    const int result = Escape(adapter, display, NOX_ESC_DISPLAY_ADJUSTMENT_GET, sizeof(input),
+                              input, sizeof(output), output);
     if (result != 0) {
         printLog(AppLogError,
-                 QString::asprintf("DriverCommunicator::DisplayGetAdjustmentData:  CALL FAILED ON DEVICE %d  - ",
-                                   adapter)
+                 QString::asprintf(
+                     "DriverCommunicator::DisplayGetAdjustmentData:  CALL FAILED ON DEVICE %d  - ",
+                     adapter)
                      + TranslateNoxErrorCode(result));
         return false;
     }
@@ -348,14 +366,18 @@ bool NoxInterface::DisplayGetAdjustmentData(int adapter, int display, unsigned l
     return true;
 }
 
-bool NoxInterface::DisplaySetAdjustmentData(int adapter, int display, unsigned long adjustmentId, int value)
+bool NoxInterface::DisplaySetAdjustmentData(int adapter, int display, unsigned long adjustmentId,
+                                            int value)
 {
-    const uint32_t input[4] = {16, static_cast<uint32_t>(adjustmentId), static_cast<uint32_t>(value), 0};
-    const int result = Escape(adapter, display, NOX_ESC_DISPLAY_ADJUSTMENT_SET, sizeof(input), input, 0, nullptr);
+    const uint32_t input[4] = {16, static_cast<uint32_t>(adjustmentId),
+                               static_cast<uint32_t>(value), 0};
+    const int result =
+        Escape(adapter, display, NOX_ESC_DISPLAY_ADJUSTMENT_SET, sizeof(input), input, 0, nullptr);
     if (result != 0) {
         printLog(AppLogError,
-                 QString::asprintf("DriverCommunicator::DisplaySetAdjustmentData:  CALL FAILED ON DEVICE %d  - ",
-                                   adapter)
+                 QString::asprintf(
+                     "DriverCommunicator::DisplaySetAdjustmentData:  CALL FAILED ON DEVICE %d  - ",
+                     adapter)
                      + TranslateNoxErrorCode(result));
     }
     return result == 0;
@@ -365,20 +387,23 @@ namespace {
 
 // Asks for the description of an adjustment in a record that starts with its size word.
 template <typename Info>
-bool adjustmentInfo(NoxInterface &nox, int adapter, int display, unsigned long adjustmentId, Info *info)
+bool adjustmentInfo(NoxInterface &nox, int adapter, int display, unsigned long adjustmentId,
+                    Info *info)
 {
     if (!info)
         return false;
     std::memset(info, 0, sizeof(*info));
     info->ulSize = sizeof(*info);
     const uint32_t input[4] = {16, static_cast<uint32_t>(adjustmentId), 0, 0};
-    const int result = nox.Escape(adapter, display, NOX_ESC_DISPLAY_ADJUSTMENT_INFO, sizeof(input), input,
-                                  sizeof(*info), info);
+    const int result = nox.Escape(adapter, display, NOX_ESC_DISPLAY_ADJUSTMENT_INFO, sizeof(input),
+                                  input, sizeof(*info), info);
     if (result != 0)
-        nox.printLog(AppLogError,
-                     QString::asprintf("DriverCommunicator::DisplayGetAdjustmentInfoEx:  CALL FAILED ON DEVICE %d  - ",
-                                       adapter)
-                         + NoxInterface::TranslateNoxErrorCode(result));
+        nox.printLog(
+            AppLogError,
+            QString::asprintf(
+                "DriverCommunicator::DisplayGetAdjustmentInfoEx:  CALL FAILED ON DEVICE %d  - ",
+                adapter)
+                + NoxInterface::TranslateNoxErrorCode(result));
     return result == 0;
 }
 
@@ -402,24 +427,29 @@ bool NoxInterface::DisplayAccessNativeAux(int adapter, int display,
                                           const tagDISPLAYACCESSNATIVEAUXCHANNELINPUTDATA *input,
                                           tagDISPLAYACCESSNATIVEAUXCHANNELOUTPUTDATA *output)
 {
-    printLog(AppLogInfo, QString::asprintf("DriverCommunicator::DisplayAccessNativeAux - To Adapter %u, Display %u",
-                                           u(adapter), u(display)));
-    const int result = Escape(adapter, display, NOX_ESC_DISPLAY_NATIVE_AUX,
-                              sizeof(tagDISPLAYACCESSNATIVEAUXCHANNELINPUTDATA), input,
-                              output ? sizeof(tagDISPLAYACCESSNATIVEAUXCHANNELOUTPUTDATA) : 0, output);
+    printLog(
+        AppLogInfo,
+        QString::asprintf("DriverCommunicator::DisplayAccessNativeAux - To Adapter %u, Display %u",
+                          u(adapter), u(display)));
+    const int result =
+        Escape(adapter, display, NOX_ESC_DISPLAY_NATIVE_AUX,
+               sizeof(tagDISPLAYACCESSNATIVEAUXCHANNELINPUTDATA), input,
+               output ? sizeof(tagDISPLAYACCESSNATIVEAUXCHANNELOUTPUTDATA) : 0, output);
     if (result != 0) {
-        printLog(AppLogError,
-                 QString::asprintf("DriverCommunicator::DisplayAccessNativeAux:  CALL FAILED ON ADAPTER %u  DISPLAY %u - ",
-                                   u(adapter), u(display))
-                     + TranslateNoxErrorCode(result));
+        printLog(AppLogError, QString::asprintf("DriverCommunicator::DisplayAccessNativeAux:  CALL "
+                                                "FAILED ON ADAPTER %u  DISPLAY %u - ",
+                                                u(adapter), u(display))
+                                  + TranslateNoxErrorCode(result));
     }
     return result == 0;
 }
 
 bool NoxInterface::DisplayGetMstDeviceInfo(int adapter, int display, tagDI_MST_SINK_INFO *info)
 {
-    printLog(AppLogInfo, QString::asprintf("DriverCommunicator::DisplayGetMstDeviceInfo - To Adapter %u, Display %u",
-                                           u(adapter), u(display)));
+    printLog(
+        AppLogInfo,
+        QString::asprintf("DriverCommunicator::DisplayGetMstDeviceInfo - To Adapter %u, Display %u",
+                          u(adapter), u(display)));
     if (info) {
         std::memset(info, 0, sizeof(*info));
         info->ulSize = sizeof(*info);
@@ -428,14 +458,16 @@ bool NoxInterface::DisplayGetMstDeviceInfo(int adapter, int display, tagDI_MST_S
                               sizeof(tagDI_MST_SINK_INFO), info);
     if (result != 0) {
         printLog(AppLogError,
-                 QString::asprintf("DriverCommunicator::DisplayAccessNativeAux:  CALL FAILED ON DEVICE %d  - ", adapter)
+                 QString::asprintf(
+                     "DriverCommunicator::DisplayAccessNativeAux:  CALL FAILED ON DEVICE %d  - ",
+                     adapter)
                      + TranslateNoxErrorCode(result));
     }
     return result == 0;
 }
 
-bool NoxInterface::DdcBlockAccess(int adapter, int display, const void *input, unsigned long inputSize,
-                                  void *output, unsigned long outputSize)
+bool NoxInterface::DdcBlockAccess(int adapter, int display, const void *input,
+                                  unsigned long inputSize, void *output, unsigned long outputSize)
 {
     tagDDCBLOCKACCESSINPUT request;
     std::memset(&request, 0, sizeof(request));
@@ -455,8 +487,8 @@ bool NoxInterface::DdcBlockAccess(int adapter, int display, const void *input, u
         != 0)
         return false;
     // Copy no more than fits the caller's buffer and the reply's data area.
-    const size_t length = std::min<size_t>({static_cast<size_t>(outputSize), reply.ulReturnedLength,
-                                            sizeof(reply.ucData)});
+    const size_t length = std::min<size_t>(
+        {static_cast<size_t>(outputSize), reply.ulReturnedLength, sizeof(reply.ucData)});
     if (output && length)
         std::memcpy(output, reply.ucData, length);
     return true;
@@ -472,11 +504,13 @@ bool NoxInterface::THDisplayMeasureTimingsDelta(int adapter, unsigned long first
     payload.setWord(4, 24);
     payload.setWord(5, static_cast<uint32_t>(firstValue));
     payload.setWord(6, static_cast<uint32_t>(secondValue));
-    const int result = sendTestHarness(adapter, NOX_ESC_ADAPTER_TEST_HARNESS, adapter, payload.data(),
-                                       payload.size(), output,
-                                       sizeof(tagZOVRETH_MEASURE_TIMINGS_DELTA_OUTPUT));
-    return logResult(*this, result,
-                     QString::asprintf("DriverCommunicator::THDisplayMeasureTimingsDelta:  ADAPTER %u - ", u(adapter)));
+    const int result =
+        sendTestHarness(adapter, NOX_ESC_ADAPTER_TEST_HARNESS, adapter, payload.data(),
+                        payload.size(), output, sizeof(tagZOVRETH_MEASURE_TIMINGS_DELTA_OUTPUT));
+    return logResult(
+        *this, result,
+        QString::asprintf("DriverCommunicator::THDisplayMeasureTimingsDelta:  ADAPTER %u - ",
+                          u(adapter)));
 }
 
 bool NoxInterface::DisplayTestHarnessStereo3DControl(int adapter, int display,
@@ -484,11 +518,13 @@ bool NoxInterface::DisplayTestHarnessStereo3DControl(int adapter, int display,
 {
     Payload payload = harnessPayload(80, ZOVRETH_STEREO3D_CONTROL, display);
     payload.setBytes(16, input, sizeof(tagZOVRETH_STEREO3D_CONTROL_INPUT));
-    const int result = sendTestHarness(adapter, NOX_ESC_ADAPTER_TEST_HARNESS, display, payload.data(),
-                                       payload.size(), nullptr, 0);
-    return logResult(*this, result,
-                     QString::asprintf("DriverCommunicator::DisplayTestHarnessStereo3DControl:  ADAPTER %u DISPLAY %u - ",
-                                       u(adapter), u(display)));
+    const int result = sendTestHarness(adapter, NOX_ESC_ADAPTER_TEST_HARNESS, display,
+                                       payload.data(), payload.size(), nullptr, 0);
+    return logResult(
+        *this, result,
+        QString::asprintf(
+            "DriverCommunicator::DisplayTestHarnessStereo3DControl:  ADAPTER %u DISPLAY %u - ",
+            u(adapter), u(display)));
 }
 
 bool NoxInterface::THDisplaySetupSynchronization(int adapter, int display,
@@ -496,20 +532,25 @@ bool NoxInterface::THDisplaySetupSynchronization(int adapter, int display,
 {
     Payload payload = harnessPayload(88, ZOVRETH_DISPLAY_SETUP_SYNC, display);
     payload.setBytes(16, data, sizeof(tagZOVRETH_DISPLAY_SETUP_SYNC_DATA));
-    const int result = sendTestHarness(adapter, NOX_ESC_DISPLAY_TEST_HARNESS, display, payload.data(),
-                                       payload.size(), nullptr, 0);
-    return logResult(*this, result,
-                     QString::asprintf("DriverCommunicator::THDisplaySetupSynchronization:  ADAPTER %u DISPLAY %u - ",
-                                       u(adapter), u(display)));
+    const int result = sendTestHarness(adapter, NOX_ESC_DISPLAY_TEST_HARNESS, display,
+                                       payload.data(), payload.size(), nullptr, 0);
+    return logResult(
+        *this, result,
+        QString::asprintf(
+            "DriverCommunicator::THDisplaySetupSynchronization:  ADAPTER %u DISPLAY %u - ",
+            u(adapter), u(display)));
 }
 
-bool NoxInterface::THDisplayGetSyncStatus(int adapter, int display, tagZOVRETH_DISPLAY_SYNC_STATUS *status)
+bool NoxInterface::THDisplayGetSyncStatus(int adapter, int display,
+                                          tagZOVRETH_DISPLAY_SYNC_STATUS *status)
 {
     const Payload payload = harnessPayload(16, ZOVRETH_DISPLAY_GET_SYNC_STATUS, display);
-    const int result = sendTestHarness(adapter, NOX_ESC_DISPLAY_TEST_HARNESS, display, payload.data(),
-                                       payload.size(), status, sizeof(tagZOVRETH_DISPLAY_SYNC_STATUS));
+    const int result =
+        sendTestHarness(adapter, NOX_ESC_DISPLAY_TEST_HARNESS, display, payload.data(),
+                        payload.size(), status, sizeof(tagZOVRETH_DISPLAY_SYNC_STATUS));
     return logResult(*this, result,
-                     QString::asprintf("DriverCommunicator::THDisplayGetSyncStatus:  ADAPTER %u - ", u(adapter)));
+                     QString::asprintf("DriverCommunicator::THDisplayGetSyncStatus:  ADAPTER %u - ",
+                                       u(adapter)));
 }
 
 bool NoxInterface::DisplayTestHarnessStereoStatusRefresh(int adapter, int display,
@@ -520,14 +561,17 @@ bool NoxInterface::DisplayTestHarnessStereoStatusRefresh(int adapter, int displa
     const Payload payload = harnessPayload(16, ZOVRETH_DISPLAY_STEREO_STATUS_REFRESH, display);
     // The record says how much the driver may fill; never more than the record.
     const unsigned long size = std::min<unsigned long>(info->ulSize, sizeof(*info));
-    const int result = sendTestHarness(adapter, NOX_ESC_DISPLAY_TEST_HARNESS, display, payload.data(),
-                                       payload.size(), info, size);
-    return logResult(*this, result,
-                     QString::asprintf("DriverCommunicator::DisplayTestHarnessStereoStatusRefresh:  ADAPTER %u DISPLAY %u - ",
-                                       u(adapter), u(display)));
+    const int result = sendTestHarness(adapter, NOX_ESC_DISPLAY_TEST_HARNESS, display,
+                                       payload.data(), payload.size(), info, size);
+    return logResult(
+        *this, result,
+        QString::asprintf(
+            "DriverCommunicator::DisplayTestHarnessStereoStatusRefresh:  ADAPTER %u DISPLAY %u - ",
+            u(adapter), u(display)));
 }
 
-bool NoxInterface::DisplaySendPsrCommand(int adapter, int display, const tagZOVRETH_PSR_INPUT &input,
+bool NoxInterface::DisplaySendPsrCommand(int adapter, int display,
+                                         const tagZOVRETH_PSR_INPUT &input,
                                          tagZOVRETH_PSR_OUTPUT *output)
 {
     if (!output)
@@ -541,11 +585,13 @@ bool NoxInterface::DisplaySendPsrCommand(int adapter, int display, const tagZOVR
                                        static_cast<int>(input.ulDisplayIndex), payload.data(),
                                        payload.size(), output, sizeof(tagZOVRETH_PSR_OUTPUT));
     if (result != 0) {
-        printLog(AppLogError,
-                 QString::asprintf("NoxInterface::DisplaySendPsrCommand: Escape Failed: Device [%d], Display [%d], "
-                                   "THFunctionCode = ZOVRETH_DISPLAY_PSRCOMMAND ",
-                                   adapter, display)
-                     + TranslateNoxErrorCode(result));
+        printLog(
+            AppLogError,
+            QString::asprintf(
+                "NoxInterface::DisplaySendPsrCommand: Escape Failed: Device [%d], Display [%d], "
+                "THFunctionCode = ZOVRETH_DISPLAY_PSRCOMMAND ",
+                adapter, display)
+                + TranslateNoxErrorCode(result));
     }
     return result == 0;
 }
@@ -558,13 +604,14 @@ bool NoxInterface::DisplaySetPanelFormat(int adapter, int display, unsigned long
     payload.setWord(4, 12);
     payload.setWord(5, value == 0 ? 0u : (enable ? 1u : 0u));
     payload.setWord(6, static_cast<uint32_t>(value - 1));
-    const int result = sendTestHarness(adapter, NOX_ESC_DISPLAY_TEST_HARNESS, display, payload.data(),
-                                       payload.size(), nullptr, 0);
+    const int result = sendTestHarness(adapter, NOX_ESC_DISPLAY_TEST_HARNESS, display,
+                                       payload.data(), payload.size(), nullptr, 0);
     if (result != 0) {
         printLog(AppLogError,
-                 QString::asprintf("DriverCommunicator::Escape:  CALL FAILED ON DEVICE %d DISPLAY INDEX %d "
-                                   "THFunctionCode = ZOVRETH_DISPLAY_FORCE_PANELFORMAT",
-                                   adapter, display)
+                 QString::asprintf(
+                     "DriverCommunicator::Escape:  CALL FAILED ON DEVICE %d DISPLAY INDEX %d "
+                     "THFunctionCode = ZOVRETH_DISPLAY_FORCE_PANELFORMAT",
+                     adapter, display)
                      + TranslateNoxErrorCode(result));
     }
     return result == 0;
@@ -575,8 +622,7 @@ bool NoxInterface::DisplaySetPanelFormat(int adapter, int display, unsigned long
 namespace {
 
 // Writes the record size into word 0 of a record that carries one.
-template <typename T>
-bool sizeRecord(T *record)
+template <typename T> bool sizeRecord(T *record)
 {
     if (!record)
         return false;
@@ -586,29 +632,36 @@ bool sizeRecord(T *record)
 
 } // namespace
 
-bool NoxInterface::DisplayGetLinkParams(int adapter, int display, tagZOVRETH_DPGETSETLINKPARAMS *params)
+bool NoxInterface::DisplayGetLinkParams(int adapter, int display,
+                                        tagZOVRETH_DPGETSETLINKPARAMS *params)
 {
     if (!sizeRecord(params))
         return false;
-    if (!DpTestHarnessCall(adapter, display, DP_GET_LINK_PARAMS, nullptr, 0, params, sizeof(*params)))
+    if (!DpTestHarnessCall(adapter, display, DP_GET_LINK_PARAMS, nullptr, 0, params,
+                           sizeof(*params)))
         return false;
-    printLog(AppLogInfo,
-             QString::asprintf("DriverCommunicator::DisplayGetLinkParams - Adapter %u, Display %u; LinkRate = %lu; "
-                               "NumberOfLinks = %lu",
-                               u(adapter), u(display), static_cast<unsigned long>(recordWord(params, 2)),
-                               static_cast<unsigned long>(recordWord(params, 1))));
+    printLog(
+        AppLogInfo,
+        QString::asprintf(
+            "DriverCommunicator::DisplayGetLinkParams - Adapter %u, Display %u; LinkRate = %lu; "
+            "NumberOfLinks = %lu",
+            u(adapter), u(display), static_cast<unsigned long>(recordWord(params, 2)),
+            static_cast<unsigned long>(recordWord(params, 1))));
     return true;
 }
 
-bool NoxInterface::DisplaySetLinkParams(int adapter, int display, tagZOVRETH_DPGETSETLINKPARAMS *params)
+bool NoxInterface::DisplaySetLinkParams(int adapter, int display,
+                                        tagZOVRETH_DPGETSETLINKPARAMS *params)
 {
     if (!sizeRecord(params))
         return false;
-    if (!DpTestHarnessCall(adapter, display, DP_SET_LINK_PARAMS, params, sizeof(*params), nullptr, 0))
+    if (!DpTestHarnessCall(adapter, display, DP_SET_LINK_PARAMS, params, sizeof(*params), nullptr,
+                           0))
         return false;
     LnxForceSetMode(display);
-    printLog(AppLogInfo, QString::asprintf("DriverCommunicator::DisplaySetLinkParams - To Adapter %u, Display %u",
-                                           u(adapter), u(display)));
+    printLog(AppLogInfo, QString::asprintf(
+                             "DriverCommunicator::DisplaySetLinkParams - To Adapter %u, Display %u",
+                             u(adapter), u(display)));
     return true;
 }
 
@@ -626,13 +679,16 @@ bool NoxInterface::DisplayGetDeviceId(int adapter, int display, unsigned long *d
 bool NoxInterface::DisplaySetupLTTest(int adapter, int display, tagZOVRETH_MESSAGES *messages)
 {
     return sizeRecord(messages)
-           && DpTestHarnessCall(adapter, display, DP_SETUP_LT_TEST, messages, sizeof(*messages), nullptr, 0);
+           && DpTestHarnessCall(adapter, display, DP_SETUP_LT_TEST, messages, sizeof(*messages),
+                                nullptr, 0);
 }
 
-bool NoxInterface::DisplaySetTestMode(int adapter, int display, tagZOVRETH_TESTMODESETTINGS *settings)
+bool NoxInterface::DisplaySetTestMode(int adapter, int display,
+                                      tagZOVRETH_TESTMODESETTINGS *settings)
 {
     if (!sizeRecord(settings)
-        || !DpTestHarnessCall(adapter, display, DP_SET_TEST_MODE, settings, sizeof(*settings), nullptr, 0))
+        || !DpTestHarnessCall(adapter, display, DP_SET_TEST_MODE, settings, sizeof(*settings),
+                              nullptr, 0))
         return false;
     LnxForceSetMode(display);
     return true;
@@ -641,27 +697,32 @@ bool NoxInterface::DisplaySetTestMode(int adapter, int display, tagZOVRETH_TESTM
 bool NoxInterface::DisplaySetLaneParams(int adapter, int display, tagZOVRETH_LANE_PARAMS *params)
 {
     return sizeRecord(params)
-           && DpTestHarnessCall(adapter, display, DP_SET_LANE_PARAMS, params, sizeof(*params), nullptr, 0);
+           && DpTestHarnessCall(adapter, display, DP_SET_LANE_PARAMS, params, sizeof(*params),
+                                nullptr, 0);
 }
 
-bool NoxInterface::DisplaySetSpreadSpectrum(int adapter, int display, tagZOVRETH_TESTMODESETTINGS *settings)
+bool NoxInterface::DisplaySetSpreadSpectrum(int adapter, int display,
+                                            tagZOVRETH_TESTMODESETTINGS *settings)
 {
     return sizeRecord(settings)
-           && DpTestHarnessCall(adapter, display, DP_SET_SPREAD_SPECTRUM, settings, sizeof(*settings), nullptr, 0);
+           && DpTestHarnessCall(adapter, display, DP_SET_SPREAD_SPECTRUM, settings,
+                                sizeof(*settings), nullptr, 0);
 }
 
 bool NoxInterface::DisplaySetDithering(int adapter, int display, tagZOVRETH_DITHERING *dithering)
 {
     if (!sizeRecord(dithering))
         return false;
-    const bool ok = DpTestHarnessCall(adapter, display, DP_SET_DITHERING, dithering, sizeof(*dithering),
-                                      nullptr, 0);
-    const char *format = ok ? "DriverCommunicator::DisplaySetDithering:  SET DITHERING ON DEVICE %d DISPLAY %d - "
-                              "ColorDepth=%lu, Mode=%lu, Pattern=%lu"
-                            : "DriverCommunicator::DisplaySetDithering:  FAILED TO SET DITHERING ON DEVICE %d "
-                              "DISPLAY %d - ColorDepth=%lu, Mode=%lu, Pattern=%lu";
+    const bool ok = DpTestHarnessCall(adapter, display, DP_SET_DITHERING, dithering,
+                                      sizeof(*dithering), nullptr, 0);
+    const char *format =
+        ok ? "DriverCommunicator::DisplaySetDithering:  SET DITHERING ON DEVICE %d DISPLAY %d - "
+             "ColorDepth=%lu, Mode=%lu, Pattern=%lu"
+           : "DriverCommunicator::DisplaySetDithering:  FAILED TO SET DITHERING ON DEVICE %d "
+             "DISPLAY %d - ColorDepth=%lu, Mode=%lu, Pattern=%lu";
     printLog(ok ? AppLogInfo : AppLogError,
-             QString::asprintf(format, adapter, display, static_cast<unsigned long>(dithering->ulColorDepth),
+             QString::asprintf(format, adapter, display,
+                               static_cast<unsigned long>(dithering->ulColorDepth),
                                static_cast<unsigned long>(dithering->ulMode),
                                static_cast<unsigned long>(dithering->ulPattern)));
     return ok;
@@ -670,13 +731,14 @@ bool NoxInterface::DisplaySetDithering(int adapter, int display, tagZOVRETH_DITH
 bool NoxInterface::DisplayGetStreamInfo(int adapter, int display, tagZOVRETH_STREAMINFO *info)
 {
     return sizeRecord(info)
-           && DpTestHarnessCall(adapter, display, DP_GET_STREAM_INFO, nullptr, 0, info, sizeof(*info));
+           && DpTestHarnessCall(adapter, display, DP_GET_STREAM_INFO, nullptr, 0, info,
+                                sizeof(*info));
 }
 
 bool NoxInterface::DisplaySetDrrConfigOld(int adapter, int display, tagZOVRETH_DRRCONFIG *config)
 {
-    return DpTestHarnessCall(adapter, display, DP_SET_DRR_CONFIG_OLD, config, sizeof(tagZOVRETH_DRRCONFIG),
-                             nullptr, 0);
+    return DpTestHarnessCall(adapter, display, DP_SET_DRR_CONFIG_OLD, config,
+                             sizeof(tagZOVRETH_DRRCONFIG), nullptr, 0);
 }
 
 bool NoxInterface::DisplayGetDrrStatusOld(int adapter, int display, tagZOVRETH_DRRSTATUS *status)
@@ -688,10 +750,12 @@ bool NoxInterface::DisplayGetDrrStatusOld(int adapter, int display, tagZOVRETH_D
 bool NoxInterface::DisplayGetLinkInfo(int adapter, int display, tagZOVRETH_LINKINFO *info)
 {
     return sizeRecord(info)
-           && DpTestHarnessCall(adapter, display, DP_GET_LINK_INFO, nullptr, 0, info, sizeof(*info));
+           && DpTestHarnessCall(adapter, display, DP_GET_LINK_INFO, nullptr, 0, info,
+                                sizeof(*info));
 }
 
-bool NoxInterface::DisplayGetAudioTestParams(int adapter, int display, tagZOVRETH_AUDIOTESTPARAMS *params)
+bool NoxInterface::DisplayGetAudioTestParams(int adapter, int display,
+                                             tagZOVRETH_AUDIOTESTPARAMS *params)
 {
     return DpTestHarnessCall(adapter, display, DP_GET_AUDIO_TEST_PARAMS, nullptr, 0, params,
                              sizeof(tagZOVRETH_AUDIOTESTPARAMS));
@@ -715,31 +779,36 @@ bool NoxInterface::DisplayProcessAuxDownMessage(int adapter, int display,
 
 // ---- product display commands -----------------------------------------------------------------
 
-bool NoxInterface::GetCurrentDisplaySettings(int adapter, int display, PellGetDisplaySettingsOutput *output)
+bool NoxInterface::GetCurrentDisplaySettings(int adapter, int display,
+                                             PellGetDisplaySettingsOutput *output)
 {
-    return PellDisplayTestHarnessCall(adapter, display, PELL_GET_DISPLAY_SETTINGS, nullptr, 0, output,
-                                      sizeof(PellGetDisplaySettingsOutput));
+    return PellDisplayTestHarnessCall(adapter, display, PELL_GET_DISPLAY_SETTINGS, nullptr, 0,
+                                      output, sizeof(PellGetDisplaySettingsOutput));
 }
 
-bool NoxInterface::GetDisplayPixelEncoding(int adapter, int display, PellGetPixelEncodingOutput *output)
+bool NoxInterface::GetDisplayPixelEncoding(int adapter, int display,
+                                           PellGetPixelEncodingOutput *output)
 {
     return PellDisplayTestHarnessCall(adapter, display, PELL_GET_PIXEL_ENCODING, nullptr, 0, output,
                                       sizeof(PellGetPixelEncodingOutput));
 }
 
-bool NoxInterface::SetDisplayPixelEncoding(int adapter, int display, const PellSetPixelEncodingInput *input)
+bool NoxInterface::SetDisplayPixelEncoding(int adapter, int display,
+                                           const PellSetPixelEncodingInput *input)
 {
     return PellDisplayTestHarnessCall(adapter, display, PELL_SET_PIXEL_ENCODING, input,
                                       sizeof(PellSetPixelEncodingInput), nullptr, 0);
 }
 
-bool NoxInterface::THGetCurrentControllerTiming(int adapter, int display, PellControllerTiming *output)
+bool NoxInterface::THGetCurrentControllerTiming(int adapter, int display,
+                                                PellControllerTiming *output)
 {
-    return PellDisplayTestHarnessCall(adapter, display, PELL_GET_CONTROLLER_TIMING, nullptr, 0, output,
-                                      sizeof(PellControllerTiming));
+    return PellDisplayTestHarnessCall(adapter, display, PELL_GET_CONTROLLER_TIMING, nullptr, 0,
+                                      output, sizeof(PellControllerTiming));
 }
 
-bool NoxInterface::THAdjustCurrentControllerTiming(int adapter, int display, const PellControllerTiming *input)
+bool NoxInterface::THAdjustCurrentControllerTiming(int adapter, int display,
+                                                   const PellControllerTiming *input)
 {
     return PellDisplayTestHarnessCall(adapter, display, PELL_ADJUST_CONTROLLER_TIMING, input,
                                       sizeof(PellControllerTiming), nullptr, 0);
@@ -747,14 +816,14 @@ bool NoxInterface::THAdjustCurrentControllerTiming(int adapter, int display, con
 
 bool NoxInterface::THGetCurrentPixelClock(int adapter, int display, uint32_t *pixelClock)
 {
-    return PellDisplayTestHarnessCall(adapter, display, PELL_GET_PIXEL_CLOCK, nullptr, 0, pixelClock,
-                                      sizeof(uint32_t));
+    return PellDisplayTestHarnessCall(adapter, display, PELL_GET_PIXEL_CLOCK, nullptr, 0,
+                                      pixelClock, sizeof(uint32_t));
 }
 
 bool NoxInterface::THAdjustCurrentPixelClock(int adapter, int display, const uint32_t *pixelClock)
 {
-    return PellDisplayTestHarnessCall(adapter, display, PELL_ADJUST_PIXEL_CLOCK, pixelClock, sizeof(uint32_t),
-                                      nullptr, 0);
+    return PellDisplayTestHarnessCall(adapter, display, PELL_ADJUST_PIXEL_CLOCK, pixelClock,
+                                      sizeof(uint32_t), nullptr, 0);
 }
 
 bool NoxInterface::DisplaySetDrrConfig(int adapter, int display, const PellSetDrrConfigInput *input)
@@ -785,14 +854,16 @@ unsigned int NoxInterface::GetAdapterLogBufferSize(int adapter)
 
 unsigned long NoxInterface::GetAdapterLoggerLog(int adapter, char *buffer, unsigned long length)
 {
-    if (!m_initialized || !buffer || length == 0 || length > static_cast<unsigned long>(INT_MAX) - 4)
+    if (!m_initialized || !buffer || length == 0
+        || length > static_cast<unsigned long>(INT_MAX) - 4)
         return 0;
     const unsigned long size = length + 4;
     QByteArray reply(static_cast<int>(size), '\0');
     setRecordWord(reply.data(), 0, static_cast<uint32_t>(length));
     if (!LoggerTestHarnessCall(adapter, LOGGER_GET_LOG, nullptr, 0, reply.data(), size))
         return 0;
-    const unsigned long returned = std::min<unsigned long>(recordWord(reply.constData(), 0), length);
+    const unsigned long returned =
+        std::min<unsigned long>(recordWord(reply.constData(), 0), length);
     std::memcpy(buffer, reply.constData() + 4, returned);
     return returned;
 }
@@ -803,12 +874,16 @@ bool NoxInterface::AdapterForceUpdateLogger(int adapter)
     return LoggerTestHarnessCall(adapter, LOGGER_FORCE_UPDATE, &param, sizeof(param), nullptr, 0);
 }
 
-bool NoxInterface::AdapterEnumLogMajor(int adapter, const LoggerEnumMajorParam &param, LoggerMajorInfo *info)
+bool NoxInterface::AdapterEnumLogMajor(int adapter, const LoggerEnumMajorParam &param,
+                                       LoggerMajorInfo *info)
 {
-    return LoggerTestHarnessCall(adapter, LOGGER_ENUM_MAJOR, &param, sizeof(param), info, sizeof(LoggerMajorInfo));
+    return LoggerTestHarnessCall(adapter, LOGGER_ENUM_MAJOR, &param, sizeof(param), info,
+                                 sizeof(LoggerMajorInfo));
 }
 
-bool NoxInterface::AdapterEnumLogMinor(int adapter, const LoggerEnumMinorParam &param, LoggerMinorInfo *info)
+bool NoxInterface::AdapterEnumLogMinor(int adapter, const LoggerEnumMinorParam &param,
+                                       LoggerMinorInfo *info)
 {
-    return LoggerTestHarnessCall(adapter, LOGGER_ENUM_MINOR, &param, sizeof(param), info, sizeof(LoggerMinorInfo));
+    return LoggerTestHarnessCall(adapter, LOGGER_ENUM_MINOR, &param, sizeof(param), info,
+                                 sizeof(LoggerMinorInfo));
 }

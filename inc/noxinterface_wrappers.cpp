@@ -2,9 +2,8 @@
 // families that differ only in what they check first, what they log and how they
 // shape their result; each family is one template below and each wrapper one line.
 
-#include "noxinterface.h"
-
 #include "apploggerinfo.h"
+#include "noxinterface.h"
 #include "vyrbaselogger.h"
 
 #include <climits>
@@ -19,8 +18,7 @@ unsigned u(int value)
 }
 
 // Plain: false when unbound or the entry point is missing, else true on result 0.
-template <typename Fn, typename... Args>
-bool plain(const NoxInterface &nox, Fn fn, Args &&...args)
+template <typename Fn, typename... Args> bool plain(const NoxInterface &nox, Fn fn, Args &&...args)
 {
     if (!nox.IsNoxLoaded() || !fn)
         return false;
@@ -125,9 +123,11 @@ bool NoxInterface::DisplayGetNumberOfDisplays(int adapter, int *count)
     return plain(*this, NOX_FN(NOX_Display_NumberOfDisplays_Get), adapter, count);
 }
 
-bool NoxInterface::DisplayGetPreservedAspectRatio(int adapter, int display, int *support, int *current, int *def)
+bool NoxInterface::DisplayGetPreservedAspectRatio(int adapter, int display, int *support,
+                                                  int *current, int *def)
 {
-    return plain(*this, NOX_FN(NOX_Display_PreservedAspectRatio_Get), adapter, display, support, current, def);
+    return plain(*this, NOX_FN(NOX_Display_PreservedAspectRatio_Get), adapter, display, support,
+                 current, def);
 }
 
 bool NoxInterface::DisplaySetPreservedAspectRatio(int adapter, int display, int value)
@@ -135,9 +135,11 @@ bool NoxInterface::DisplaySetPreservedAspectRatio(int adapter, int display, int 
     return plain(*this, NOX_FN(NOX_Display_PreservedAspectRatio_Set), adapter, display, value);
 }
 
-bool NoxInterface::DisplayGetImageExpansion(int adapter, int display, int *support, int *current, int *def)
+bool NoxInterface::DisplayGetImageExpansion(int adapter, int display, int *support, int *current,
+                                            int *def)
 {
-    return plain(*this, NOX_FN(NOX_Display_ImageExpansion_Get), adapter, display, support, current, def);
+    return plain(*this, NOX_FN(NOX_Display_ImageExpansion_Get), adapter, display, support, current,
+                 def);
 }
 
 bool NoxInterface::DisplaySetImageExpansion(int adapter, int display, int value)
@@ -145,11 +147,12 @@ bool NoxInterface::DisplaySetImageExpansion(int adapter, int display, int value)
     return plain(*this, NOX_FN(NOX_Display_ImageExpansion_Set), adapter, display, value);
 }
 
-bool NoxInterface::DisplayGetPosition(int adapter, int display, int *x, int *y, int *xDefault, int *yDefault,
-                                      int *minX, int *minY, int *maxX, int *maxY, int *stepX, int *stepY)
+bool NoxInterface::DisplayGetPosition(int adapter, int display, int *x, int *y, int *xDefault,
+                                      int *yDefault, int *minX, int *minY, int *maxX, int *maxY,
+                                      int *stepX, int *stepY)
 {
-    return plain(*this, NOX_FN(NOX_Display_Position_Get), adapter, display, x, y, xDefault, yDefault, minX,
-                 minY, maxX, maxY, stepX, stepY);
+    return plain(*this, NOX_FN(NOX_Display_Position_Get), adapter, display, x, y, xDefault,
+                 yDefault, minX, minY, maxX, maxY, stepX, stepY);
 }
 
 bool NoxInterface::DisplaySetPosition(int adapter, int display, int x, int y)
@@ -157,9 +160,10 @@ bool NoxInterface::DisplaySetPosition(int adapter, int display, int x, int y)
     return plain(*this, NOX_FN(NOX_Display_Position_Set), adapter, display, x, y);
 }
 
-bool NoxInterface::DisplayGetSize(int adapter, int display, int *width, int *height, int *widthDefault,
-                                  int *heightDefault, int *minWidth, int *minHeight, int *maxWidth,
-                                  int *maxHeight, int *stepWidth, int *stepHeight)
+bool NoxInterface::DisplayGetSize(int adapter, int display, int *width, int *height,
+                                  int *widthDefault, int *heightDefault, int *minWidth,
+                                  int *minHeight, int *maxWidth, int *maxHeight, int *stepWidth,
+                                  int *stepHeight)
 {
     return plain(*this, NOX_FN(NOX_Display_Size_Get), adapter, display, width, height, widthDefault,
                  heightDefault, minWidth, minHeight, maxWidth, maxHeight, stepWidth, stepHeight);
@@ -175,9 +179,11 @@ bool NoxInterface::DisplayGetAdjustCaps(int adapter, int display, int *caps)
     return plain(*this, NOX_FN(NOX_Display_AdjustCaps_Get), adapter, display, caps);
 }
 
-bool NoxInterface::DisplayGetCapabilities(int adapter, int *numberOfControllers, int *numberOfDisplays)
+bool NoxInterface::DisplayGetCapabilities(int adapter, int *numberOfControllers,
+                                          int *numberOfDisplays)
 {
-    return plain(*this, NOX_FN(NOX_Display_Capabilities_Get), adapter, numberOfControllers, numberOfDisplays);
+    return plain(*this, NOX_FN(NOX_Display_Capabilities_Get), adapter, numberOfControllers,
+                 numberOfDisplays);
 }
 
 bool NoxInterface::DisplayGetProperty(int adapter, int display, NOXDisplayProperty *property)
@@ -230,10 +236,11 @@ bool NoxInterface::DisplaySetColor(int adapter, int display, int colorType, int 
     return plain(*this, NOX_FN(NOX_Display_Color_Set), adapter, display, colorType, value);
 }
 
-bool NoxInterface::DisplayGetColor(int adapter, int display, int colorType, int *current, int *def, int *min,
-                                   int *max, int *step)
+bool NoxInterface::DisplayGetColor(int adapter, int display, int colorType, int *current, int *def,
+                                   int *min, int *max, int *step)
 {
-    return plain(*this, NOX_FN(NOX_Display_Color_Get), adapter, display, colorType, current, def, min, max, step);
+    return plain(*this, NOX_FN(NOX_Display_Color_Get), adapter, display, colorType, current, def,
+                 min, max, step);
 }
 
 bool NoxInterface::DisplayGetColorTemperatureSource(int adapter, int display, int *source)
@@ -251,9 +258,11 @@ bool NoxInterface::DisplayGetTVCaps(int adapter, int display, int *caps)
     return plain(*this, NOX_FN(NOX_Display_TVCaps_Get), adapter, display, caps);
 }
 
-bool NoxInterface::DisplayGetFormatsOverride(int adapter, int display, int *supported, int *validBits, int *current)
+bool NoxInterface::DisplayGetFormatsOverride(int adapter, int display, int *supported,
+                                             int *validBits, int *current)
 {
-    return plain(*this, NOX_FN(NOX_Display_FormatsOverride_Get), adapter, display, supported, validBits, current);
+    return plain(*this, NOX_FN(NOX_Display_FormatsOverride_Get), adapter, display, supported,
+                 validBits, current);
 }
 
 bool NoxInterface::DisplaySetFormatsOverride(int adapter, int display, int value)
@@ -261,9 +270,11 @@ bool NoxInterface::DisplaySetFormatsOverride(int adapter, int display, int value
     return plain(*this, NOX_FN(NOX_Display_FormatsOverride_Set), adapter, display, value);
 }
 
-bool NoxInterface::DisplayGetLimits(int adapter, int display, int *maxHRes, int *maxVRes, int *maxRefresh)
+bool NoxInterface::DisplayGetLimits(int adapter, int display, int *maxHRes, int *maxVRes,
+                                    int *maxRefresh)
 {
-    return plain(*this, NOX_FN(NOX_Display_Limits_Get), adapter, display, maxHRes, maxVRes, maxRefresh);
+    return plain(*this, NOX_FN(NOX_Display_Limits_Get), adapter, display, maxHRes, maxVRes,
+                 maxRefresh);
 }
 
 bool NoxInterface::DisplaySetOverscan(int adapter, int display, int value)
@@ -276,14 +287,18 @@ bool NoxInterface::DisplaySetUnderscan(int adapter, int display, int value)
     return plain(*this, NOX_FN(NOX_Display_Underscan_Set), adapter, display, value);
 }
 
-bool NoxInterface::DisplayGetOverscan(int adapter, int display, int *current, int *def, int *min, int *max, int *step)
+bool NoxInterface::DisplayGetOverscan(int adapter, int display, int *current, int *def, int *min,
+                                      int *max, int *step)
 {
-    return plain(*this, NOX_FN(NOX_Display_Overscan_Get), adapter, display, current, def, min, max, step);
+    return plain(*this, NOX_FN(NOX_Display_Overscan_Get), adapter, display, current, def, min, max,
+                 step);
 }
 
-bool NoxInterface::DisplayGetUnderscan(int adapter, int display, int *current, int *def, int *min, int *max, int *step)
+bool NoxInterface::DisplayGetUnderscan(int adapter, int display, int *current, int *def, int *min,
+                                       int *max, int *step)
 {
-    return plain(*this, NOX_FN(NOX_Display_Underscan_Get), adapter, display, current, def, min, max, step);
+    return plain(*this, NOX_FN(NOX_Display_Underscan_Get), adapter, display, current, def, min, max,
+                 step);
 }
 
 bool NoxInterface::DisplayGetCustomizedModeListNum(int adapter, int display, int *count)
@@ -291,9 +306,11 @@ bool NoxInterface::DisplayGetCustomizedModeListNum(int adapter, int display, int
     return plain(*this, NOX_FN(NOX_Display_CustomizedModeListNum_Get), adapter, display, count);
 }
 
-bool NoxInterface::DisplayGetCustomizedModeList(int adapter, int display, NOXCustomMode *modes, int bufferSize)
+bool NoxInterface::DisplayGetCustomizedModeList(int adapter, int display, NOXCustomMode *modes,
+                                                int bufferSize)
 {
-    return plain(*this, NOX_FN(NOX_Display_CustomizedModeList_Get), adapter, display, modes, bufferSize);
+    return plain(*this, NOX_FN(NOX_Display_CustomizedModeList_Get), adapter, display, modes,
+                 bufferSize);
 }
 
 bool NoxInterface::DisplayAddCustomizedMode(int adapter, int display, NOXCustomMode mode)
@@ -306,7 +323,8 @@ bool NoxInterface::DisplayDeleteCustomizedMode(int adapter, int display, int ind
     return plain(*this, NOX_FN(NOX_Display_CustomizedMode_Delete), adapter, display, index);
 }
 
-bool NoxInterface::DisplayValidateCustomizedMode(int adapter, int display, NOXCustomMode mode, int *valid)
+bool NoxInterface::DisplayValidateCustomizedMode(int adapter, int display, NOXCustomMode mode,
+                                                 int *valid)
 {
     return plain(*this, NOX_FN(NOX_Display_CustomizedMode_Validate), adapter, display, mode, valid);
 }
@@ -314,10 +332,12 @@ bool NoxInterface::DisplayValidateCustomizedMode(int adapter, int display, NOXCu
 bool NoxInterface::DisplayGetModeTimingOverride(int adapter, int display, NOXDisplayMode *mode,
                                                 NOXDisplayModeInfo *info)
 {
-    return plain(*this, NOX_FN(NOX_Display_ModeTimingOverrideInfo_Get), adapter, display, mode, info);
+    return plain(*this, NOX_FN(NOX_Display_ModeTimingOverrideInfo_Get), adapter, display, mode,
+                 info);
 }
 
-bool NoxInterface::DisplaySetModeTimingOverride(int adapter, int display, NOXDisplayModeInfo *info, int force)
+bool NoxInterface::DisplaySetModeTimingOverride(int adapter, int display, NOXDisplayModeInfo *info,
+                                                int force)
 {
     return plain(*this, NOX_FN(NOX_Display_ModeTimingOverride_Set), adapter, display, info, force);
 }
@@ -325,7 +345,8 @@ bool NoxInterface::DisplaySetModeTimingOverride(int adapter, int display, NOXDis
 bool NoxInterface::DisplayGetModeTimingOverrideList(int adapter, int display, int maxCount,
                                                     NOXDisplayModeInfo *list, int *count)
 {
-    return plain(*this, NOX_FN(NOX_Display_ModeTimingOverrideList_Get), adapter, display, maxCount, list, count);
+    return plain(*this, NOX_FN(NOX_Display_ModeTimingOverrideList_Get), adapter, display, maxCount,
+                 list, count);
 }
 
 bool NoxInterface::DisplayGetODClockInfo(int adapter, NOXAdapterODClockInfo *info)
@@ -353,18 +374,22 @@ bool NoxInterface::DisplayGetWriteAndReadI2CRev(int adapter, int *major, int *mi
     return plain(*this, NOX_FN(NOX_Display_WriteAndReadI2CRev_Get), adapter, major, minor);
 }
 
-bool NoxInterface::DisplayGetControllerOverlayAdjustmentCaps(int adapter, NOXControllerOverlayInput *input,
+bool NoxInterface::DisplayGetControllerOverlayAdjustmentCaps(int adapter,
+                                                             NOXControllerOverlayInput *input,
                                                              NOXControllerOverlayInfo *info)
 {
-    return plain(*this, NOX_FN(NOX_Display_ControllerOverlayAdjustmentCaps_Get), adapter, input, info);
+    return plain(*this, NOX_FN(NOX_Display_ControllerOverlayAdjustmentCaps_Get), adapter, input,
+                 info);
 }
 
-bool NoxInterface::DisplayGetControllerOverlayAdjustmentData(int adapter, NOXControllerOverlayInput *input)
+bool NoxInterface::DisplayGetControllerOverlayAdjustmentData(int adapter,
+                                                             NOXControllerOverlayInput *input)
 {
     return plain(*this, NOX_FN(NOX_Display_ControllerOverlayAdjustmentData_Get), adapter, input);
 }
 
-bool NoxInterface::DisplaySetControllerOverlayAdjustmentData(int adapter, NOXControllerOverlayInput *input)
+bool NoxInterface::DisplaySetControllerOverlayAdjustmentData(int adapter,
+                                                             NOXControllerOverlayInput *input)
 {
     return plain(*this, NOX_FN(NOX_Display_ControllerOverlayAdjustmentData_Set), adapter, input);
 }
@@ -386,12 +411,14 @@ bool NoxInterface::DisplaySetDuogearActiveGPU(int adapter, int gpu, int *result)
 
 bool NoxInterface::DisplayGetDuogearAutoSwitchConfig(int adapter, int *autoSwitch, int *config)
 {
-    return plain(*this, NOX_FN(NOX_Display_DuogearAutoSwitchConfig_Get), adapter, autoSwitch, config);
+    return plain(*this, NOX_FN(NOX_Display_DuogearAutoSwitchConfig_Get), adapter, autoSwitch,
+                 config);
 }
 
 bool NoxInterface::DisplaySetDuogearAutoSwitchConfig(int adapter, int autoSwitch, int config)
 {
-    return plain(*this, NOX_FN(NOX_Display_DuogearAutoSwitchConfig_Set), adapter, autoSwitch, config);
+    return plain(*this, NOX_FN(NOX_Display_DuogearAutoSwitchConfig_Set), adapter, autoSwitch,
+                 config);
 }
 
 bool NoxInterface::AdapterGetActive(int adapter, int *status)
@@ -422,7 +449,8 @@ bool NoxInterface::ControllerSetColor(int adapter, int controller, NOXGamma gamm
 bool NoxInterface::ControllerGetColor(int adapter, int controller, NOXGamma *current, NOXGamma *def,
                                       NOXGamma *min, NOXGamma *max)
 {
-    return plain(*this, NOX_FN(NOX_Controller_Color_Get), adapter, controller, current, def, min, max);
+    return plain(*this, NOX_FN(NOX_Controller_Color_Get), adapter, controller, current, def, min,
+                 max);
 }
 
 bool NoxInterface::VideoGetColorParameter(int adapter, NOXVideoColorFeature feature, float &value)
@@ -487,7 +515,8 @@ bool NoxInterface::DisplaySetExpansion(int adapter, int display, bool enabled)
 
 bool NoxInterface::DisplaySetAspectRatioEnabled(int adapter, int display, bool enabled)
 {
-    return plain(*this, NOX_FN(NOX_Display_PreservedAspectRatio_Set), adapter, display, enabled ? 1 : 0);
+    return plain(*this, NOX_FN(NOX_Display_PreservedAspectRatio_Set), adapter, display,
+                 enabled ? 1 : 0);
 }
 
 // ---- logged calls -------------------------------------------------------------------------------
@@ -498,16 +527,19 @@ bool NoxInterface::AdapterGetTarvishSupport(int adapter, int *support)
                   NOX_FN(NOX_Adapter_TarvishSupport_Get), adapter, support);
 }
 
-bool NoxInterface::AdapterLoadDefaultAudioChannelTable(int adapter, int first, int second, int third,
-                                                       NOXDisplayChannelMapping **table)
+bool NoxInterface::AdapterLoadDefaultAudioChannelTable(int adapter, int first, int second,
+                                                       int third, NOXDisplayChannelMapping **table)
 {
-    return logged(*this, LogWhen::Always, adapterMessage("AdapterLoadDefaultAudioChannelTable", adapter),
-                  NOX_FN(NOX_Adapter_DefaultAudioChannelTable_Load), adapter, first, second, third, table);
+    return logged(
+        *this, LogWhen::Always, adapterMessage("AdapterLoadDefaultAudioChannelTable", adapter),
+        NOX_FN(NOX_Adapter_DefaultAudioChannelTable_Load), adapter, first, second, third, table);
 }
 
-bool NoxInterface::AdapterGetAudioChannelSplitConfiguration(int adapter, NOXAudioChannelSplitSetting *setting)
+bool NoxInterface::AdapterGetAudioChannelSplitConfiguration(int adapter,
+                                                            NOXAudioChannelSplitSetting *setting)
 {
-    return logged(*this, LogWhen::Always, adapterMessage("AdapterGetAudioChannelSplitConfiguration", adapter),
+    return logged(*this, LogWhen::Always,
+                  adapterMessage("AdapterGetAudioChannelSplitConfiguration", adapter),
                   NOX_FN(NOX_Adapter_AudioChannelSplitConfiguration_Get), adapter, setting);
 }
 
@@ -519,29 +551,36 @@ bool NoxInterface::AdapterEnableAudioChannelSplit(int adapter, NOXAudioChannelSp
 
 bool NoxInterface::AdapterDisableAudioChannelSplit(int adapter)
 {
-    return logged(*this, LogWhen::Always, adapterMessage("AdapterDisableAudioChannelSplit", adapter),
+    return logged(*this, LogWhen::Always,
+                  adapterMessage("AdapterDisableAudioChannelSplit", adapter),
                   NOX_FN(NOX_Adapter_AudioChannelSplit_Disable), adapter);
 }
 
-bool NoxInterface::AdapterGetDisplayAudioInfo(int adapter, NOXDisplayIdentifier display, NOXDisplayAudioInfo *info)
+bool NoxInterface::AdapterGetDisplayAudioInfo(int adapter, NOXDisplayIdentifier display,
+                                              NOXDisplayAudioInfo *info)
 {
     return logged(*this, LogWhen::Always, adapterMessage("AdapterGetDisplayAudioInfo", adapter),
                   NOX_FN(NOX_Adapter_DisplayAudioInfo_Get), adapter, display, info);
 }
 
-bool NoxInterface::AdapterEnableDisplayAudioEndpoint(int adapter, NOXDisplayIdentifier display, int enable)
+bool NoxInterface::AdapterEnableDisplayAudioEndpoint(int adapter, NOXDisplayIdentifier display,
+                                                     int enable)
 {
-    return logged(*this, LogWhen::Always, adapterMessage("AdapterEnableDisplayAudioEndpoint", adapter),
+    return logged(*this, LogWhen::Always,
+                  adapterMessage("AdapterEnableDisplayAudioEndpoint", adapter),
                   NOX_FN(NOX_Adapter_DisplayAudioEndpoint_Enable), adapter, display, enable);
 }
 
-bool NoxInterface::AdapterMuteDisplayAudioEndpoint(int adapter, NOXDisplayIdentifier display, int mute)
+bool NoxInterface::AdapterMuteDisplayAudioEndpoint(int adapter, NOXDisplayIdentifier display,
+                                                   int mute)
 {
-    return logged(*this, LogWhen::Always, adapterMessage("AdapterMuteDisplayAudioEndpoint", adapter),
+    return logged(*this, LogWhen::Always,
+                  adapterMessage("AdapterMuteDisplayAudioEndpoint", adapter),
                   NOX_FN(NOX_Adapter_DisplayAudioEndpoint_Mute), adapter, display, mute);
 }
 
-bool NoxInterface::AdapterGetDisplayGTCCaps(int adapter, NOXDisplayIdentifier display, NOXGtcInfo *info)
+bool NoxInterface::AdapterGetDisplayGTCCaps(int adapter, NOXDisplayIdentifier display,
+                                            NOXGtcInfo *info)
 {
     return logged(*this, LogWhen::Always, adapterMessage("AdapterGetDisplayGTCCaps", adapter),
                   NOX_FN(NOX_Adapter_DisplayGTCCaps_Get), adapter, display, info);
@@ -568,7 +607,8 @@ bool NoxInterface::AdaptersGetInfoEx(AdapterInfo *buffer, unsigned int size)
         || size > static_cast<unsigned int>(INT_MAX))
         return false;
     std::memset(buffer, 0, size);
-    return logged(*this, LogWhen::Always, QStringLiteral("DriverCommunicator::AdaptersGetInfoEx:  "),
+    return logged(*this, LogWhen::Always,
+                  QStringLiteral("DriverCommunicator::AdaptersGetInfoEx:  "),
                   NOX_FN(NOX_Adapter_AdapterInfo_Get), buffer, static_cast<int>(size));
 }
 
@@ -620,39 +660,41 @@ bool NoxInterface::AdapterGetBoardLayout(int adapter, int *validFlags, int *numb
 bool NoxInterface::AdapterGetSupportedConnections(int adapter, const _NOXDevicePort &port,
                                                   _NOXSupportedConnections *connections)
 {
-    return named(*this, "NOX_Adapter_SupportedConnections_Get", NOX_FN(NOX_Adapter_SupportedConnections_Get),
-                 adapter, port, connections);
+    return named(*this, "NOX_Adapter_SupportedConnections_Get",
+                 NOX_FN(NOX_Adapter_SupportedConnections_Get), adapter, port, connections);
 }
 
-bool NoxInterface::AdapterConnectionStateGet(int adapter, const _NOXDevicePort &port, _NOXConnectionState *state)
+bool NoxInterface::AdapterConnectionStateGet(int adapter, const _NOXDevicePort &port,
+                                             _NOXConnectionState *state)
 {
-    return named(*this, "NOX_Adapter_ConnectionState_Get", NOX_FN(NOX_Adapter_ConnectionState_Get), adapter,
-                 port, state);
+    return named(*this, "NOX_Adapter_ConnectionState_Get", NOX_FN(NOX_Adapter_ConnectionState_Get),
+                 adapter, port, state);
 }
 
 bool NoxInterface::AdapterEmulationModeSet(int adapter, const _NOXDevicePort &port, int mode)
 {
-    return named(*this, "NOX_Adapter_EmulationMode_Set", NOX_FN(NOX_Adapter_EmulationMode_Set), adapter, port,
-                 mode);
+    return named(*this, "NOX_Adapter_EmulationMode_Set", NOX_FN(NOX_Adapter_EmulationMode_Set),
+                 adapter, port, mode);
 }
 
-bool NoxInterface::AdapterConnectionDataSet(int adapter, const _NOXDevicePort &port, const _NOXConnectionData &data)
+bool NoxInterface::AdapterConnectionDataSet(int adapter, const _NOXDevicePort &port,
+                                            const _NOXConnectionData &data)
 {
-    return named(*this, "NOX_Adapter_ConnectionData_Set", NOX_FN(NOX_Adapter_ConnectionData_Set), adapter, port,
-                 data);
+    return named(*this, "NOX_Adapter_ConnectionData_Set", NOX_FN(NOX_Adapter_ConnectionData_Set),
+                 adapter, port, data);
 }
 
 bool NoxInterface::AdapterConnectionDataGet(int adapter, const _NOXDevicePort &port, int option,
                                             _NOXConnectionData *data)
 {
-    return named(*this, "NOX_Adapter_ConnectionData_Get", NOX_FN(NOX_Adapter_ConnectionData_Get), adapter, port,
-                 option, data);
+    return named(*this, "NOX_Adapter_ConnectionData_Get", NOX_FN(NOX_Adapter_ConnectionData_Get),
+                 adapter, port, option, data);
 }
 
 bool NoxInterface::AdapterConnectionDataRemove(int adapter, const _NOXDevicePort &port)
 {
-    return named(*this, "NOX_Adapter_ConnectionData_Remove", NOX_FN(NOX_Adapter_ConnectionData_Remove), adapter,
-                 port);
+    return named(*this, "NOX_Adapter_ConnectionData_Remove",
+                 NOX_FN(NOX_Adapter_ConnectionData_Remove), adapter, port);
 }
 
 bool NoxInterface::WorkstationGlobalEdidPersistenceGet(int *current, int *def)
@@ -669,8 +711,8 @@ bool NoxInterface::WorkstationGlobalEdidPersistenceSet(int value)
 
 // ---- calls that report failures with their arguments ---------------------------------------
 
-bool NoxInterface::DisplayGetMapConfig(int adapter, int *mapCount, NOXDisplayMap **maps, int *targetCount,
-                                       NOXDisplayTarget **targets, int options)
+bool NoxInterface::DisplayGetMapConfig(int adapter, int *mapCount, NOXDisplayMap **maps,
+                                       int *targetCount, NOXDisplayTarget **targets, int options)
 {
     return reported(
         *this, true,
@@ -678,11 +720,12 @@ bool NoxInterface::DisplayGetMapConfig(int adapter, int *mapCount, NOXDisplayMap
             return QStringLiteral("DriverCommunicator::DisplayGetMapConfig:  ADAPTER %1 - %2")
                 .arg(QString::number(adapter), text);
         },
-        NOX_FN(NOX_Display_DisplayMapConfig_Get), adapter, mapCount, maps, targetCount, targets, options);
+        NOX_FN(NOX_Display_DisplayMapConfig_Get), adapter, mapCount, maps, targetCount, targets,
+        options);
 }
 
-bool NoxInterface::DisplaySetMapConfig(int adapter, int mapCount, NOXDisplayMap *maps, int targetCount,
-                                       NOXDisplayTarget *targets)
+bool NoxInterface::DisplaySetMapConfig(int adapter, int mapCount, NOXDisplayMap *maps,
+                                       int targetCount, NOXDisplayTarget *targets)
 {
     return reported(
         *this, true,
@@ -693,17 +736,19 @@ bool NoxInterface::DisplaySetMapConfig(int adapter, int mapCount, NOXDisplayMap 
         NOX_FN(NOX_Display_DisplayMapConfig_Set), adapter, mapCount, maps, targetCount, targets);
 }
 
-bool NoxInterface::DisplayDDCBlockAccess(int adapter, int display, int line, int flags, int writeLength,
-                                         char *writeData, int *readLength, char *readData)
+bool NoxInterface::DisplayDDCBlockAccess(int adapter, int display, int line, int flags,
+                                         int writeLength, char *writeData, int *readLength,
+                                         char *readData)
 {
     return reported(
         *this, true,
         [adapter, display](const QString &text) {
-            return QStringLiteral("DriverCommunicator::DisplayDDCBlockAccess: ADAPTER %1 DISPLAY %2 - %3")
+            return QStringLiteral(
+                       "DriverCommunicator::DisplayDDCBlockAccess: ADAPTER %1 DISPLAY %2 - %3")
                 .arg(QString::number(adapter), QString::number(display), text);
         },
-        NOX_FN(NOX_Display_DDCBlockAccess_Get), adapter, display, line, flags, writeLength, writeData,
-        readLength, readData);
+        NOX_FN(NOX_Display_DDCBlockAccess_Get), adapter, display, line, flags, writeLength,
+        writeData, readLength, readData);
 }
 
 bool NoxInterface::AdapterSetActive(int adapter, int status, int *result)
@@ -711,31 +756,37 @@ bool NoxInterface::AdapterSetActive(int adapter, int status, int *result)
     return reported(
         *this, true,
         [adapter, status, result](const QString &text) {
-            return QStringLiteral("DriverCommunicator::AdapterSetActive:  ADAPTER %1 STATUS %2 RESULT %3 - %4 ")
-                .arg(QString::number(adapter), QString::number(status), QString::number(result ? *result : 0), text);
+            return QStringLiteral("DriverCommunicator::AdapterSetActive:  ADAPTER %1 STATUS %2 "
+                                  "RESULT %3 - %4 ")
+                .arg(QString::number(adapter), QString::number(status),
+                     QString::number(result ? *result : 0), text);
         },
         NOX_FN(NOX_Adapter_Active_Set), adapter, status, result);
 }
 
-bool NoxInterface::AdapterSetActivePrefer(int adapter, int status, int targetCount, NOXDisplayTarget *targets,
-                                          int *result)
+bool NoxInterface::AdapterSetActivePrefer(int adapter, int status, int targetCount,
+                                          NOXDisplayTarget *targets, int *result)
 {
     return reported(
         *this, true,
         [adapter, status, result](const QString &text) {
-            return QStringLiteral("DriverCommunicator::AdapterSetActivePrefer:  ADAPTER %1 STATUS %2 RESULT %3 - %4 ")
-                .arg(QString::number(adapter), QString::number(status), QString::number(result ? *result : 0), text);
+            return QStringLiteral("DriverCommunicator::AdapterSetActivePrefer:  ADAPTER %1 STATUS "
+                                  "%2 RESULT %3 - %4 ")
+                .arg(QString::number(adapter), QString::number(status),
+                     QString::number(result ? *result : 0), text);
         },
         NOX_FN(NOX_Adapter_Active_SetPrefer), adapter, status, targetCount, targets, result);
 }
 
-bool NoxInterface::DisplayAccessNativeAux(int adapter, int display, NOXDisplayNativeAUXChannelData *data)
+bool NoxInterface::DisplayAccessNativeAux(int adapter, int display,
+                                          NOXDisplayNativeAUXChannelData *data)
 {
     // The DPCD path: only the entry point is checked.
     return reported(
         *this, false,
         [adapter, display](const QString &text) {
-            return QStringLiteral("DriverCommunicator::DisplayAccessNativeAux:  CALL FAILED ON ADAPTER %1  DISPLAY %2 - %3 ")
+            return QStringLiteral("DriverCommunicator::DisplayAccessNativeAux:  CALL FAILED ON "
+                                  "ADAPTER %1  DISPLAY %2 - %3 ")
                 .arg(QString::number(adapter), QString::number(display), text);
         },
         NOX_FN(NOX_Display_NativeAUXChannel_Access), adapter, display, data);
@@ -743,7 +794,8 @@ bool NoxInterface::DisplayAccessNativeAux(int adapter, int display, NOXDisplayNa
 
 // ---- colour depth ---------------------------------------------------------------------------
 
-bool NoxInterface::GetDisplaySupportedColorDepth(int adapter, int display, PellGetColorDepthOutput *output)
+bool NoxInterface::GetDisplaySupportedColorDepth(int adapter, int display,
+                                                 PellGetColorDepthOutput *output)
 {
     if (!output)
         return false;
@@ -754,8 +806,8 @@ bool NoxInterface::GetDisplaySupportedColorDepth(int adapter, int display, PellG
         output->ulFlags = static_cast<uint32_t>(value >> 1);
         return true;
     }
-    return PellDisplayTestHarnessCall(adapter, display, PELL_GET_SUPPORTED_COLOR_DEPTH, nullptr, 0, output,
-                                      sizeof(PellGetColorDepthOutput));
+    return PellDisplayTestHarnessCall(adapter, display, PELL_GET_SUPPORTED_COLOR_DEPTH, nullptr, 0,
+                                      output, sizeof(PellGetColorDepthOutput));
 }
 
 bool NoxInterface::GetDisplayColorDepth(int adapter, int display, PellGetColorDepthOutput *output)

@@ -15,8 +15,8 @@ const char kStandInLibrary[] = "libvyrpcs.so";
 QString ownLibraryFolder()
 {
     Dl_info info{};
-    if (dladdr(reinterpret_cast<void *>(&ownLibraryFolder), &info) == 0 ||
-        info.dli_fname == nullptr)
+    if (dladdr(reinterpret_cast<void *>(&ownLibraryFolder), &info) == 0
+        || info.dli_fname == nullptr)
         return QString();
     return QFileInfo(QString::fromLocal8Bit(info.dli_fname)).absolutePath();
 }
@@ -76,8 +76,8 @@ template <typename Resolve> bool VyrPcsBinding::bindAll(Resolve resolve)
     m_getRaw = toFunction<GetRawFn>(resolve("vyrPcsGetRaw"));
     m_setU32 = toFunction<SetU32Fn>(resolve("vyrPcsSetU32"));
     m_delete = toFunction<DeleteFn>(resolve("vyrPcsDelete"));
-    if (m_openX11 && m_close && m_getDataType && m_getU32 && m_getStr && m_getRaw && m_setU32 &&
-        m_delete)
+    if (m_openX11 && m_close && m_getDataType && m_getU32 && m_getStr && m_getRaw && m_setU32
+        && m_delete)
         return true;
     clear();
     return false;

@@ -9,7 +9,7 @@ packages=(
     libx11-dev libxrandr-dev
     xvfb xauth x11-xserver-utils fonts-dejavu-core
     edid-decode
-    clang libclang-rt-dev
+    clang clang-format libclang-rt-dev
 )
 
 missing=()

@@ -16,7 +16,8 @@ constexpr unsigned bit(unsigned value, unsigned n)
 constexpr unsigned bits(unsigned value, unsigned high, unsigned low)
 {
     return (high < 32u && low <= high)
-               ? (value >> low) & (high - low >= 31u ? 0xFFFFFFFFu : ((1u << (high - low + 1u)) - 1u))
+               ? (value >> low)
+                     & (high - low >= 31u ? 0xFFFFFFFFu : ((1u << (high - low + 1u)) - 1u))
                : 0u;
 }
 

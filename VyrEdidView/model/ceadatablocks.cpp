@@ -1,9 +1,8 @@
 // Decoders and encoders of the CEA-861 data blocks (CTA-861-G, sections 7.5.1 to 7.5.7):
 // audio, video, speaker allocation, video capability, colorimetry and the raw (generic) view.
 // The HDMI vendor-specific data block is in ceahdmivsdb.cpp.
-#include "ceaextblock.h"
-
 #include "bits.h"
+#include "ceaextblock.h"
 
 #include <cstring>
 
@@ -246,8 +245,8 @@ void CeaExtBlock::SetVideoCaps(unsigned int index, CeaVideoCaps *caps)
 
 static bool isVendorKind(CeaBlockID id)
 {
-    return id == CeaBlockVendorSpecific || id == CeaBlockVendorSpecificVideo ||
-           id == CeaBlockVendorSpecificAudio;
+    return id == CeaBlockVendorSpecific || id == CeaBlockVendorSpecificVideo
+           || id == CeaBlockVendorSpecificAudio;
 }
 
 // The OUI sits in the header when the block is long enough to hold it (tag 3: bytes 1-3;

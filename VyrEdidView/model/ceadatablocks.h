@@ -45,8 +45,8 @@ struct CeaBlockTag
 
     quint32 ouiValue() const
     {
-        return static_cast<quint32>(oui[0]) | (static_cast<quint32>(oui[1]) << 8) |
-               (static_cast<quint32>(oui[2]) << 16);
+        return static_cast<quint32>(oui[0]) | (static_cast<quint32>(oui[1]) << 8)
+               | (static_cast<quint32>(oui[2]) << 16);
     }
     void setOui(quint32 value)
     {

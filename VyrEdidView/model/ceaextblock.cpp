@@ -220,8 +220,8 @@ void CeaExtBlock::rebuildMap()
     if (dtdArea) {
         m_dtdAreaLength = d - CollectionStart;
         unsigned at = d;
-        while (m_dtdCount < MaxDtds && at + DtdSize <= ChecksumByte &&
-               (rawData[at] != 0 || rawData[at + 1] != 0)) {
+        while (m_dtdCount < MaxDtds && at + DtdSize <= ChecksumByte
+               && (rawData[at] != 0 || rawData[at + 1] != 0)) {
             ++m_dtdCount;
             at += DtdSize;
         }
@@ -239,8 +239,8 @@ void CeaExtBlock::moveBytes(unsigned from, unsigned to, unsigned count)
 {
     if (count == 0 || from == to)
         return;
-    if (from < CollectionStart || to < CollectionStart || from + count > ChecksumByte ||
-        to + count > ChecksumByte)
+    if (from < CollectionStart || to < CollectionStart || from + count > ChecksumByte
+        || to + count > ChecksumByte)
         return;
     std::memmove(rawData + to, rawData + from, count);
 }
@@ -323,8 +323,8 @@ CeaBlockID CeaExtBlock::GetDataBlockID(unsigned int index) const
 
 bool CeaExtBlock::AllowNewDataBlocks() const
 {
-    return rawData != nullptr && rawData[1] >= 3 && freeBytes() >= 2 &&
-           dataBlockCount() < MaxNewDataBlocks;
+    return rawData != nullptr && rawData[1] >= 3 && freeBytes() >= 2
+           && dataBlockCount() < MaxNewDataBlocks;
 }
 
 bool CeaExtBlock::AllowNewDTDs() const
@@ -396,8 +396,8 @@ bool CeaExtBlock::resizeDataBlock(unsigned int index, unsigned int newSize)
     const CeaDataBlockEntry entry = m_dataBlocks[static_cast<int>(index)];
     if (newSize == entry.size)
         return true;
-    if (newSize < entry.minSize || newSize < entry.headerLength || newSize < 1 ||
-        newSize > MaxDataBlockSize)
+    if (newSize < entry.minSize || newSize < entry.headerLength || newSize < 1
+        || newSize > MaxDataBlockSize)
         return false;
 
     const unsigned start = CollectionStart + entry.offset;

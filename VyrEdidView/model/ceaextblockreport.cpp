@@ -1,8 +1,7 @@
 // Text report, byte descriptions and mode list of the CEA-861 extension block.
-#include "ceaextblock.h"
-
 #include "bits.h"
 #include "callbackfillcontenttgt.h"
+#include "ceaextblock.h"
 
 #include <QCoreApplication>
 
@@ -94,8 +93,8 @@ int CeaExtBlock::validateDataBlock(CallbackFillContentTgt *, unsigned int)
 void CeaExtBlock::FillCellInfo(unsigned byteIndex, QString *name, QString *description,
                                QString *blockTitle)
 {
-    if (!rawData || !name || !description || byteIndex < startOffset ||
-        byteIndex >= startOffset + BlockSize)
+    if (!rawData || !name || !description || byteIndex < startOffset
+        || byteIndex >= startOffset + BlockSize)
         return;
     if (blockTitle)
         *blockTitle = tr("CEA-v%1").arg(GetVersion());

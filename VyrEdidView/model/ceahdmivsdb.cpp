@@ -1,8 +1,7 @@
 // The HDMI vendor-specific data block (HDMI 1.4b, section 8.3.2): decoder, encoder, latency
 // codec, field locations, byte descriptions and the per-VIC 3D support table it implies.
-#include "ceaextblock.h"
-
 #include "bits.h"
+#include "ceaextblock.h"
 
 #include <QCoreApplication>
 
@@ -177,8 +176,8 @@ unsigned length3D(const CeaHdmiVSDB &v)
     if (multiCode(v) == 2)
         length += 2;
     for (unsigned k = 0; k < v.descriptor3DCount && k < CeaMax3DDescriptors; ++k) {
-        if (v.descriptors3D[k].kind == CeaHdmi3DFramePacking ||
-            v.descriptors3D[k].kind == CeaHdmi3DTopAndBottom)
+        if (v.descriptors3D[k].kind == CeaHdmi3DFramePacking
+            || v.descriptors3D[k].kind == CeaHdmi3DTopAndBottom)
             length += 1;
         else if (v.descriptors3D[k].kind == CeaHdmi3DSideBySideHalf)
             length += 2;
@@ -188,8 +187,8 @@ unsigned length3D(const CeaHdmiVSDB &v)
 
 bool byte8Needed(const CeaHdmiVSDB &v)
 {
-    return v.contentTypePresent || v.latencyPresent || v.interlacedLatencyPresent ||
-           v.hdmiVideoPresent;
+    return v.contentTypePresent || v.latencyPresent || v.interlacedLatencyPresent
+           || v.hdmiVideoPresent;
 }
 
 // Payload bytes (after the OUI) that the present parts of the record occupy.
@@ -243,8 +242,8 @@ void CeaExtBlock::SetHdmiVSDB(unsigned int index, CeaHdmiVSDB *vsdb)
         return;
     // A record whose parts do not fit its payload length, or whose lists overflow their
     // fields, is refused as a whole.
-    if (vsdb->hdmiVicCount > CeaMaxHdmiVics || vsdb->descriptor3DCount > CeaMax3DDescriptors ||
-        (vsdb->interlacedLatencyPresent && !vsdb->latencyPresent))
+    if (vsdb->hdmiVicCount > CeaMaxHdmiVics || vsdb->descriptor3DCount > CeaMax3DDescriptors
+        || (vsdb->interlacedLatencyPresent && !vsdb->latencyPresent))
         return;
     const CeaDataBlockEntry before = m_dataBlocks[static_cast<int>(index)];
     const unsigned need = partsLength(*vsdb);
@@ -334,8 +333,8 @@ void CeaExtBlock::SetHdmiVSDB(unsigned int index, CeaHdmiVSDB *vsdb)
                 b[at++] = static_cast<quint8>(order | 6u);
             } else if (d.kind == CeaHdmi3DSideBySideHalf) {
                 const bool oldSideBySide =
-                    k < oldRecord.descriptor3DCount &&
-                    oldRecord.descriptors3D[k].kind == CeaHdmi3DSideBySideHalf;
+                    k < oldRecord.descriptor3DCount
+                    && oldRecord.descriptors3D[k].kind == CeaHdmi3DSideBySideHalf;
                 unsigned detail = oldSideBySide ? (old[oldLayout.descriptorAt[k] + 1] & 0x0Fu)
                                                 : 0u; // bits 3-0 reserved
                 detail = withBits(detail, 7, 4, d.detail);
@@ -466,8 +465,8 @@ QList<EdidItemLocation> CeaExtBlock::GetHdmiVSDBLocation(unsigned int code, unsi
     decodeVsdb(rawData + blockStart(entry), entry.size, &vsdb, &layout);
     // The HDMI video fields follow the latency fields that are present.
     const unsigned videoAt = layout.hdmiVideoAt ? layout.hdmiVideoAt
-                                                : 9u + (vsdb.latencyPresent ? 2u : 0u) +
-                                                      (vsdb.interlacedLatencyPresent ? 2u : 0u);
+                                                : 9u + (vsdb.latencyPresent ? 2u : 0u)
+                                                      + (vsdb.interlacedLatencyPresent ? 2u : 0u);
     const unsigned shift = videoAt - 9u;
     const unsigned structureAt = layout.structureAt ? layout.structureAt : 11u + shift;
     switch (code) {

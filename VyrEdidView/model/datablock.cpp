@@ -5,9 +5,10 @@
 #include <cstring>
 
 DataBlock::DataBlock(unsigned offset, CallbackContext *context)
-    : borderActive(false), startOffset(offset), callbackContext(context)
-{
-}
+    : borderActive(false)
+    , startOffset(offset)
+    , callbackContext(context)
+{}
 
 DataBlock::~DataBlock() = default;
 
@@ -41,9 +42,11 @@ unsigned DataBlock::GetVersion() const
     return 0;
 }
 
-void DataBlock::FillModeInfo(CallbackFillContentTgt *) {}
+void DataBlock::FillModeInfo(CallbackFillContentTgt *)
+{}
 
-void DataBlock::FillCellInfo(unsigned, QString *, QString *, QString *) {}
+void DataBlock::FillCellInfo(unsigned, QString *, QString *, QString *)
+{}
 
 int DataBlock::Validate(CallbackFillContentTgt *)
 {
@@ -60,14 +63,16 @@ bool DataBlock::GetDetailedTiming(unsigned, DetailedTiming *)
     return false;
 }
 
-void DataBlock::SetDetailedTiming(unsigned, DetailedTiming *) {}
+void DataBlock::SetDetailedTiming(unsigned, DetailedTiming *)
+{}
 
 bool DataBlock::GetCvt3ByteTiming(unsigned, Cvt3ByteTiming *)
 {
     return false;
 }
 
-void DataBlock::SetCvt3ByteTiming(unsigned, const Cvt3ByteTiming *) {}
+void DataBlock::SetCvt3ByteTiming(unsigned, const Cvt3ByteTiming *)
+{}
 
 QList<EdidItemLocation> DataBlock::GetDetailedTimingLocation(unsigned, unsigned)
 {
@@ -94,13 +99,17 @@ bool DataBlock::GetColorManagement(unsigned, ColorManagement *)
     return false;
 }
 
-void DataBlock::SetRangeLimits(unsigned, RangeLimits *) {}
+void DataBlock::SetRangeLimits(unsigned, RangeLimits *)
+{}
 
-void DataBlock::SetEstablishedTimingSupport(unsigned, unsigned, bool) {}
+void DataBlock::SetEstablishedTimingSupport(unsigned, unsigned, bool)
+{}
 
-void DataBlock::SetDescriptorString(unsigned, EdidString *) {}
+void DataBlock::SetDescriptorString(unsigned, EdidString *)
+{}
 
-void DataBlock::RemoveDescriptor(unsigned) {}
+void DataBlock::RemoveDescriptor(unsigned)
+{}
 
 QList<EdidItemLocation> DataBlock::GetStringDescriptorLocation(unsigned, unsigned)
 {
@@ -132,7 +141,8 @@ bool DataBlock::GetStandardTiming(unsigned, unsigned, StandardTiming *)
     return false;
 }
 
-void DataBlock::GetRangeLimits(unsigned, RangeLimits *) {}
+void DataBlock::GetRangeLimits(unsigned, RangeLimits *)
+{}
 
 QString DataBlock::GetEstablishedTimingName(unsigned, unsigned)
 {
@@ -149,7 +159,8 @@ QList<EdidItemLocation> DataBlock::GetDummyDescriptorLocation(unsigned, unsigned
     return {};
 }
 
-void DataBlock::GetDescriptorString(unsigned, EdidString *) {}
+void DataBlock::GetDescriptorString(unsigned, EdidString *)
+{}
 
 QList<EdidItemLocation> DataBlock::GetDescriptorsLocation()
 {
@@ -161,9 +172,11 @@ DescriptorID DataBlock::GetDescriptorID(unsigned)
     return DescriptorUnknown;
 }
 
-void DataBlock::GetColorPoint(unsigned, ColorPoint *) {}
+void DataBlock::GetColorPoint(unsigned, ColorPoint *)
+{}
 
-void DataBlock::AddDescriptor(DescriptorID, unsigned) {}
+void DataBlock::AddDescriptor(DescriptorID, unsigned)
+{}
 
 unsigned DataBlock::DTBCount() const
 {

@@ -63,10 +63,12 @@ void DataBlock::detailedTimingToEdid(const DetailedTiming *timing, EdidDetailedT
     raw->pixelClock[1] = lowByte(timing->pixelClock >> 8);
     raw->hActiveLow = lowByte(timing->hActive);
     raw->hBlankingLow = lowByte(timing->hBlanking);
-    raw->hActiveBlankingHigh = nibbles(bits(timing->hActive, 11, 8), bits(timing->hBlanking, 11, 8));
+    raw->hActiveBlankingHigh =
+        nibbles(bits(timing->hActive, 11, 8), bits(timing->hBlanking, 11, 8));
     raw->vActiveLow = lowByte(timing->vActive);
     raw->vBlankingLow = lowByte(timing->vBlanking);
-    raw->vActiveBlankingHigh = nibbles(bits(timing->vActive, 11, 8), bits(timing->vBlanking, 11, 8));
+    raw->vActiveBlankingHigh =
+        nibbles(bits(timing->vActive, 11, 8), bits(timing->vBlanking, 11, 8));
     raw->hSyncOffsetLow = lowByte(timing->hSyncOffset);
     raw->hSyncWidthLow = lowByte(timing->hSyncWidth);
     raw->vSyncOffsetWidthLow =
@@ -76,8 +78,7 @@ void DataBlock::detailedTimingToEdid(const DetailedTiming *timing, EdidDetailedT
         | (bits(timing->vSyncOffset, 5, 4) << 2) | bits(timing->vSyncWidth, 5, 4));
     raw->hImageSizeLow = lowByte(timing->hImageSize);
     raw->vImageSizeLow = lowByte(timing->vImageSize);
-    raw->imageSizeHigh =
-        nibbles(bits(timing->hImageSize, 11, 8), bits(timing->vImageSize, 11, 8));
+    raw->imageSizeHigh = nibbles(bits(timing->hImageSize, 11, 8), bits(timing->vImageSize, 11, 8));
     raw->hBorder = lowByte(timing->hBorder);
     raw->vBorder = lowByte(timing->vBorder);
 
@@ -265,11 +266,10 @@ const CeaVideoMode *DataBlock::edidToModeInfo(const EdidDetailedTiming *raw, Mod
     mode->vSyncWidth = t.vSyncWidth;
     mode->pixelClock = t.pixelClock * 10u;
     const quint64 pixels = static_cast<quint64>(hTotal) * vTotal;
-    mode->refreshRate = pixels == 0
-                            ? 0u
-                            : static_cast<quint32>(
-                                  (static_cast<quint64>(mode->pixelClock) * 1000u + pixels / 2u)
-                                  / pixels);
+    mode->refreshRate =
+        pixels == 0 ? 0u
+                    : static_cast<quint32>(
+                        (static_cast<quint64>(mode->pixelClock) * 1000u + pixels / 2u) / pixels);
     mode->interlaced = t.interlaced ? 1 : 0;
     if (t.interlaced) {
         // Report the frame: both fields, with the half line of each field.

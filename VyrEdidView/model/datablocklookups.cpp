@@ -131,8 +131,8 @@ void DataBlock::fillCellDetailedT(unsigned byte, unsigned entry, QString *name,
     if (name)
         *name = QCoreApplication::translate("DataBlock", names[byte]);
     if (description)
-        *description = QCoreApplication::translate("DataBlock",
-                                                   "(Detailed Timing). %1th Byte of Entry[%2]")
-                           .arg(byte)
-                           .arg(entry);
+        *description =
+            QCoreApplication::translate("DataBlock", "(Detailed Timing). %1th Byte of Entry[%2]")
+                .arg(byte)
+                .arg(entry);
 }

@@ -415,13 +415,13 @@ void DiExtBlock::SetColorProperties(const DiColorProperties *color)
     rawData[DefaultDecodingByte] = lowByte(color->defaultDecoding);
     rawData[PreferredDecodingByte] = lowByte(color->preferredDecoding);
     rawData[DecodingCapsLowByte] = static_cast<quint8>(
-        flag(color->bgr, 7) | flag(color->ycNtsc, 6) | flag(color->ycPal, 5) |
-        flag(color->ycSecam, 4) | flag(color->ycrcb444, 3) | flag(color->ycrcb422, 2) |
-        flag(color->ycrcb420, 1) | flag(color->ycrcbSmpte260m, 0));
+        flag(color->bgr, 7) | flag(color->ycNtsc, 6) | flag(color->ycPal, 5)
+        | flag(color->ycSecam, 4) | flag(color->ycrcb444, 3) | flag(color->ycrcb422, 2)
+        | flag(color->ycrcb420, 1) | flag(color->ycrcbSmpte260m, 0));
     rawData[DecodingCapsHighByte] = static_cast<quint8>(
-        (rawData[DecodingCapsHighByte] & 0x03u) | flag(color->ypbprSmpte240m, 7) |
-        flag(color->ycrcbSmpte274m, 6) | flag(color->ypbprSmpte274m, 5) |
-        flag(color->ybyrySony, 4) | flag(color->ybyryMatsushita, 3) | flag(color->monochrome, 2));
+        (rawData[DecodingCapsHighByte] & 0x03u) | flag(color->ypbprSmpte240m, 7)
+        | flag(color->ycrcbSmpte274m, 6) | flag(color->ypbprSmpte274m, 5)
+        | flag(color->ybyrySony, 4) | flag(color->ybyryMatsushita, 3) | flag(color->monochrome, 2));
     rawData[DitheringByte] = setBit(rawData[DitheringByte], 7, color->dithering);
     rawData[ColorDepthByte] = lowByte(color->depthBlue);
     rawData[ColorDepthByte + 1] = lowByte(color->depthGreen);

@@ -238,8 +238,7 @@ unsigned DisplayIDBlock::GetDataBlockTag(unsigned index) const
 
 bool DisplayIDBlock::AllowNewDataBlocks() const
 {
-    return m_section != nullptr && m_freeBytes >= kBlockHeaderBytes
-           && m_blockCount < MaxDataBlocks;
+    return m_section != nullptr && m_freeBytes >= kBlockHeaderBytes && m_blockCount < MaxDataBlocks;
 }
 
 void DisplayIDBlock::GetSectionHeader(DisplayID_Section_Header *header) const
@@ -282,7 +281,8 @@ const unsigned char *DisplayIDBlock::payload(unsigned index, unsigned *length) c
 
 unsigned char *DisplayIDBlock::payload(unsigned index, unsigned *length)
 {
-    return const_cast<unsigned char *>(static_cast<const DisplayIDBlock *>(this)->payload(index, length));
+    return const_cast<unsigned char *>(
+        static_cast<const DisplayIDBlock *>(this)->payload(index, length));
 }
 
 bool DisplayIDBlock::IsDataBlockSupported(DisplayBlockID id) const
@@ -391,8 +391,7 @@ bool DisplayIDBlock::moveData(unsigned at, int change)
         if (newLength != length) {
             // The section end (checksum and the extension sections behind a base section)
             // moves up first; the bytes between become data area.
-            const unsigned moved =
-                std::min(trailing, m_size - (newLength + kHeaderBytes + 1));
+            const unsigned moved = std::min(trailing, m_size - (newLength + kHeaderBytes + 1));
             if (moved > 0)
                 std::memmove(data + newLength + 1, data + length + 1, moved);
             std::memset(data + length, 0, newLength - length + 1);
@@ -456,7 +455,8 @@ bool DisplayIDBlock::resizePayload(unsigned index, int change)
     if (newLength < 0 || newLength > 255)
         return false;
     // Bytes are added or removed at the end of the payload.
-    const unsigned at = offset + kBlockHeaderBytes + static_cast<unsigned>(std::min(oldLength, newLength));
+    const unsigned at =
+        offset + kBlockHeaderBytes + static_cast<unsigned>(std::min(oldLength, newLength));
     if (!moveData(at, change))
         return false;
     m_section[kHeaderBytes + offset + 2] = static_cast<unsigned char>(newLength);

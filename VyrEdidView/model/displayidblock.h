@@ -235,13 +235,11 @@ private:
     template <typename Encode>
     void setDescriptors(unsigned index, unsigned count, unsigned size, Encode encode);
     // Product serial number and general-purpose ASCII string: the payload is the text.
-    template <typename TextRecord>
-    void getTextBlock(unsigned index, TextRecord *record) const;
-    template <typename TextRecord>
-    void setTextBlock(unsigned index, const TextRecord *record);
+    template <typename TextRecord> void getTextBlock(unsigned index, TextRecord *record) const;
+    template <typename TextRecord> void setTextBlock(unsigned index, const TextRecord *record);
     unsigned newRevision(unsigned tag) const;
 
-    unsigned char *rawData = nullptr; // first byte of the caller's block
+    unsigned char *rawData = nullptr;   // first byte of the caller's block
     unsigned char *m_section = nullptr; // first byte of the section
     unsigned m_size = 0;
     bool m_base = false;
@@ -251,5 +249,5 @@ private:
     unsigned m_counters[22] = {}; // indexed by DisplayBlockID
     DisplayID_Block_Header m_map[MaxDataBlocks];
     unsigned m_usedBytes = 0; // data-area bytes taken by data blocks, mapped or not
-    bool m_cleanTail = true; // the data area after the data blocks holds only zeros
+    bool m_cleanTail = true;  // the data area after the data blocks holds only zeros
 };

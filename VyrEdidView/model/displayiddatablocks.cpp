@@ -1,6 +1,5 @@
-#include "displayidblock.h"
-
 #include "bits.h"
+#include "displayidblock.h"
 #include "displayidbytes.h"
 
 #include <algorithm>
@@ -166,9 +165,9 @@ void DisplayIDBlock::SetColorCharsDataBlock(unsigned index, const DidColorCharsD
     // The block is not resized here: the record must describe the payload as it is.
     if (points > DidMaxColorPoints || length != 3 * points + 1)
         return;
-    p[0] = static_cast<unsigned char>((record->coordinateType & 1u) << 7
-                                      | (record->primaries & 7u) << 4
-                                      | (record->whitePoints & 15u));
+    p[0] =
+        static_cast<unsigned char>((record->coordinateType & 1u) << 7
+                                   | (record->primaries & 7u) << 4 | (record->whitePoints & 15u));
     for (unsigned i = 0; i < points; ++i) {
         unsigned char *q = p + 1 + 3 * i;
         const unsigned x = record->points[i].x;
@@ -245,7 +244,8 @@ template <typename TextRecord>
 void DisplayIDBlock::setTextBlock(unsigned index, const TextRecord *record)
 {
     unsigned length = 0;
-    if (payload(index, &length) == nullptr || record == nullptr || record->length > DidMaxTextLength)
+    if (payload(index, &length) == nullptr || record == nullptr
+        || record->length > DidMaxTextLength)
         return;
     if (!resizePayload(index, int(record->length) - int(length)))
         return;
@@ -267,12 +267,14 @@ void DisplayIDBlock::SetProductSerialNumberDataBlock(unsigned index,
     setTextBlock(index, record);
 }
 
-void DisplayIDBlock::GetGeneralPurposeAsciiDataBlock(unsigned index, DidAsciiDataBlock *record) const
+void DisplayIDBlock::GetGeneralPurposeAsciiDataBlock(unsigned index,
+                                                     DidAsciiDataBlock *record) const
 {
     getTextBlock(index, record);
 }
 
-void DisplayIDBlock::SetGeneralPurposeAsciiDataBlock(unsigned index, const DidAsciiDataBlock *record,
+void DisplayIDBlock::SetGeneralPurposeAsciiDataBlock(unsigned index,
+                                                     const DidAsciiDataBlock *record,
                                                      int sizeChange)
 {
     Q_UNUSED(sizeChange) // the change follows from the record's length
@@ -396,8 +398,8 @@ void DisplayIDBlock::SetPowerSeqDataBlock(unsigned index, const DidPowerSeqDataB
     if (p == nullptr || record == nullptr || length != 6)
         return;
     unsigned char out[6] = {};
-    out[0] = setBits(setBits(0, 7, 4, scaled(record->t1Min, 10.0)), 3, 0,
-                     nearestStep(record->t1Max, 2));
+    out[0] =
+        setBits(setBits(0, 7, 4, scaled(record->t1Min, 10.0)), 3, 0, nearestStep(record->t1Max, 2));
     out[1] = setBits(0, 5, 0, nearestStep(record->t2, 2));
     out[2] = setBits(0, 5, 0, nearestStep(record->t3, 2));
     out[3] = setBits(0, 6, 0, nearestStep(record->t4Min, 10));
@@ -529,7 +531,9 @@ void DisplayIDBlock::GetStereoInterfaceDataBlock(unsigned index,
     record->method = stereoMethodBytes(p[1]) != 0 ? p[1] : 255u;
     std::memset(record->params, 0, sizeof record->params);
     const unsigned methodEnd = std::min(1u + p[0], length); // payload bytes of the method part
-    const auto at = [&](unsigned i) { return i < methodEnd ? p[i] : static_cast<unsigned char>(0); };
+    const auto at = [&](unsigned i) {
+        return i < methodEnd ? p[i] : static_cast<unsigned char>(0);
+    };
     switch (record->method) {
     case 0:
     case 1:
@@ -625,7 +629,8 @@ void DisplayIDBlock::SetStereoInterfaceDataBlock(unsigned index,
 
 // ---- tiled display topology (tag 0x12) -------------------------------------------------------
 
-void DisplayIDBlock::GetTiledDisplayDataBlock(unsigned index, DidTiledDisplayDataBlock *record) const
+void DisplayIDBlock::GetTiledDisplayDataBlock(unsigned index,
+                                              DidTiledDisplayDataBlock *record) const
 {
     unsigned length = 0;
     const unsigned char *p = payload(index, &length);

@@ -94,18 +94,18 @@ struct DidDisplayParamsDataBlock
     double vImageSize = 0; // mm
     quint32 hPixels = 0;
     quint32 vPixels = 0;
-    bool audioSupport = false; // byte 8 bit 7
+    bool audioSupport = false;        // byte 8 bit 7
     bool separateAudioInputs = false; // bit 6
-    bool audioInputOverride = false; // bit 5
-    bool powerManagement = false; // bit 4
-    bool fixedTiming = false; // bit 3
-    bool fixedPixelFormat = false; // bit 2
-    bool reservedFeature = false; // bit 1
-    bool deinterlacing = false; // bit 0
+    bool audioInputOverride = false;  // bit 5
+    bool powerManagement = false;     // bit 4
+    bool fixedTiming = false;         // bit 3
+    bool fixedPixelFormat = false;    // bit 2
+    bool reservedFeature = false;     // bit 1
+    bool deinterlacing = false;       // bit 0
     double gamma = 0;
     double aspectRatio = 0;
     quint32 overallDynamicRange = 0; // bits per colour
-    quint32 nativeDynamicRange = 0; // bits per colour
+    quint32 nativeDynamicRange = 0;  // bits per colour
 };
 
 struct DidColorPoint
@@ -119,9 +119,9 @@ constexpr unsigned DidMaxColorPoints = 22; // 15 white points + 7 primaries
 // Colour characteristics (tag 0x02).
 struct DidColorCharsDataBlock
 {
-    quint8 revisionFlag = 0; // bit 7 of the data block's revision byte (read only)
-    quint8 whitePoints = 0; // payload byte 0 bits 3..0
-    quint8 primaries = 0; // payload byte 0 bits 6..4
+    quint8 revisionFlag = 0;   // bit 7 of the data block's revision byte (read only)
+    quint8 whitePoints = 0;    // payload byte 0 bits 3..0
+    quint8 primaries = 0;      // payload byte 0 bits 6..4
     quint8 coordinateType = 0; // payload byte 0 bit 7
     DidColorPoint points[DidMaxColorPoints];
 };
@@ -129,17 +129,17 @@ struct DidColorCharsDataBlock
 // Video timing range limits (tag 0x09).
 struct DidRangeLimitsDataBlock
 {
-    double minPixelClock = 0; // MHz
-    double maxPixelClock = 0; // MHz
-    quint32 minHFrequency = 0; // kHz
-    quint32 maxHFrequency = 0; // kHz
-    quint32 minHBlanking = 0; // pixels
-    quint32 minVRate = 0; // Hz
-    quint32 maxVRate = 0; // Hz
-    quint32 minVBlanking = 0; // lines
-    quint8 interlaced = 0; // byte 14 bit 7
-    quint8 reducedBlanking = 0; // bit 5
-    quint8 standardBlanking = 0; // bit 6
+    double minPixelClock = 0;     // MHz
+    double maxPixelClock = 0;     // MHz
+    quint32 minHFrequency = 0;    // kHz
+    quint32 maxHFrequency = 0;    // kHz
+    quint32 minHBlanking = 0;     // pixels
+    quint32 minVRate = 0;         // Hz
+    quint32 maxVRate = 0;         // Hz
+    quint32 minVBlanking = 0;     // lines
+    quint8 interlaced = 0;        // byte 14 bit 7
+    quint8 reducedBlanking = 0;   // bit 5
+    quint8 standardBlanking = 0;  // bit 6
     quint8 discreteFrequency = 0; // bit 4
 };
 
@@ -165,18 +165,18 @@ struct DidDevDataBlock
     quint32 technology = 0; // 0..10, stored values above read as 11
     quint32 subType = 0;
     quint32 operatingMode = 0; // stored values above 14 read as 14
-    quint8 backlight = 0; // byte 1 bit 3: backlight may be switched on and off
-    quint8 intensity = 0; // byte 1 bit 2: backlight intensity can be controlled
+    quint8 backlight = 0;      // byte 1 bit 3: backlight may be switched on and off
+    quint8 intensity = 0;      // byte 1 bit 2: backlight intensity can be controlled
     quint32 hPixels = 0;
     quint32 vPixels = 0;
     double aspectRatio = 0;
-    quint32 scanDirection = 0; // byte 7 bits 1..0
+    quint32 scanDirection = 0;     // byte 7 bits 1..0
     quint32 zeroPixelLocation = 0; // bits 3..2
-    quint32 rotation = 0; // bits 5..4
-    quint32 orientation = 0; // bits 7..6
-    quint32 subPixelLayout = 0; // stored values above 13 read as 13
-    double hPitch = 0; // mm
-    double vPitch = 0; // mm
+    quint32 rotation = 0;          // bits 5..4
+    quint32 orientation = 0;       // bits 7..6
+    quint32 subPixelLayout = 0;    // stored values above 13 read as 13
+    double hPitch = 0;             // mm
+    double vPitch = 0;             // mm
     quint32 colorBitDepth = 0;
     quint32 responseTime = 0; // ms
     quint8 responseTimeFlag = 0;
@@ -185,7 +185,7 @@ struct DidDevDataBlock
 // Interface power sequencing (tag 0x0D).
 struct DidPowerSeqDataBlock
 {
-    double t1Min = 0; // ms
+    double t1Min = 0;  // ms
     quint32 t1Max = 0; // ms
     quint32 reserved1 = 0;
     quint32 t2 = 0;
@@ -199,13 +199,13 @@ struct DidPowerSeqDataBlock
 // Display interface (tag 0x0F).
 struct DidDisplayInterfaceDataBlock
 {
-    quint32 interfaceType = 0; // 0..11, stored values above read as 12
+    quint32 interfaceType = 0;  // 0..11, stored values above read as 12
     quint32 subTypeOrLinks = 0; // analog sub-type (type 0, clipped to 3) or number of links
     quint32 version = 0;
     quint32 revision = 0;
-    bool rgb[6] = {}; // 6, 8, 10, 12, 14, 16 bits per primary
-    bool ycbcr444[6] = {}; // 6, 8, 10, 12, 14, 16 bits
-    bool ycbcr422[5] = {}; // 8, 10, 12, 14, 16 bits
+    bool rgb[6] = {};              // 6, 8, 10, 12, 14, 16 bits per primary
+    bool ycbcr444[6] = {};         // 6, 8, 10, 12, 14, 16 bits
+    bool ycbcr422[5] = {};         // 8, 10, 12, 14, 16 bits
     quint32 contentProtection = 0; // 0 none, 1 HDCP, 2 DTCP, 3 DPCP
     quint32 cpRevision = 0;
     quint32 cpVersion = 0;
@@ -224,7 +224,7 @@ constexpr unsigned DidMaxStereoGroups = 3;
 struct DidStereoCodeGroup
 {
     quint8 codeType = 0; // bits 7..6 of the group byte
-    quint8 count = 0; // bits 4..0, at most 31
+    quint8 count = 0;    // bits 4..0, at most 31
     quint8 codes[32] = {};
 };
 
@@ -232,8 +232,8 @@ struct DidStereoCodeGroup
 struct DidStereoInterfaceDataBlock
 {
     quint32 timingSupport = 0; // bits 7..6 of the data block's revision byte
-    quint32 methodLength = 0; // payload byte 0: bytes of the method code and its parameters
-    quint32 method = 0; // 0..5 or 255
+    quint32 methodLength = 0;  // payload byte 0: bytes of the method code and its parameters
+    quint32 method = 0;        // 0..5 or 255
     // Method parameters: methods 0, 1, 5: params[0] = flag; method 2: params[0..7];
     // method 3: params[0] = flag, params[1] = 2-bit value; method 4: params[0..1].
     quint8 params[8] = {};
@@ -243,10 +243,10 @@ struct DidStereoInterfaceDataBlock
 // Tiled display topology (tag 0x12).
 struct DidTiledDisplayDataBlock
 {
-    quint32 behaviourA = 0; // byte 0 bits 2..0
-    quint32 behaviourB = 0; // byte 0 bits 4..3
+    quint32 behaviourA = 0;  // byte 0 bits 2..0
+    quint32 behaviourB = 0;  // byte 0 bits 4..3
     quint8 bezelPresent = 0; // byte 0 bit 6
-    quint8 flagBit7 = 0; // byte 0 bit 7
+    quint8 flagBit7 = 0;     // byte 0 bit 7
     quint32 hTiles = 0;
     quint32 vTiles = 0;
     quint32 hLocation = 0;
@@ -296,7 +296,7 @@ struct DidType2DetTimingDesc
     quint8 hSyncPolarity = 0;
     quint8 vSyncPolarity = 0;
     quint8 optionCode = 0; // byte 3 bits 1..0, carried unchanged
-    quint32 hActive = 0; // pixels, multiples of 8
+    quint32 hActive = 0;   // pixels, multiples of 8
     quint32 hBlank = 0;
     quint32 hOffset = 0;
     quint32 hSyncWidth = 0;
@@ -311,7 +311,7 @@ struct DidType3ShortTimingDesc
 {
     quint32 preferred = 0;
     quint32 formula = 0; // stored codes above 2 read as 2
-    quint32 aspect = 0; // stored codes above 8 read as 8
+    quint32 aspect = 0;  // stored codes above 8 read as 8
     quint32 hActive = 0; // pixels, multiple of 8
     quint32 interlaced = 0;
     quint32 refresh = 0; // Hz
@@ -327,7 +327,7 @@ struct DidType4DmtTimingDesc
 // Type V short timing descriptor (tag 0x11, 7 bytes).
 struct DidType5ShortTimingDesc
 {
-    quint8 preferred = 0; // byte 0 bit 7
+    quint8 preferred = 0;  // byte 0 bit 7
     quint8 optionFlag = 0; // byte 0 bit 6
     quint8 optionCode = 0; // byte 0 bits 1..0
     quint32 hActive = 0;
@@ -338,14 +338,14 @@ struct DidType5ShortTimingDesc
 // Type VI detailed timing descriptor (tag 0x13, 14 or 17 bytes).
 struct DidType6DetTimingDesc
 {
-    double pixelClock = 0; // MHz
+    double pixelClock = 0;  // MHz
     double aspectRatio = 0; // 17-byte form only
-    quint8 flag1 = 0; // byte 2 bit 7
-    quint8 form17 = 0; // byte 2 bit 6 (set by the writer from the size list)
-    quint8 flag2 = 0; // byte 4 bit 7
-    quint8 flag3 = 0; // byte 6 bit 7
-    quint8 flag4 = 0; // byte 13 bit 7
-    quint32 code = 0; // byte 13 bits 6..5
+    quint8 flag1 = 0;       // byte 2 bit 7
+    quint8 form17 = 0;      // byte 2 bit 6 (set by the writer from the size list)
+    quint8 flag2 = 0;       // byte 4 bit 7
+    quint8 flag3 = 0;       // byte 6 bit 7
+    quint8 flag4 = 0;       // byte 13 bit 7
+    quint32 code = 0;       // byte 13 bits 6..5
     quint32 hActive = 0;
     quint32 hBlank = 0;
     quint32 hOffset = 0;
@@ -354,15 +354,15 @@ struct DidType6DetTimingDesc
     quint32 vBlank = 0;
     quint32 vOffset = 0;
     quint32 vSyncWidth = 0;
-    quint32 vImageSize = 0; // mm, 17-byte form only
+    quint32 vImageSize = 0;      // mm, 17-byte form only
     quint32 vSizeMultiplier = 0; // 17-byte form only
 };
 
 // What a new data block of each kind looks like (row = DisplayBlockID, 0 unused).
 struct DidKindInfo
 {
-    quint32 tag; // on-wire tag
-    quint32 minSize; // bytes of a new block, header included
+    quint32 tag;        // on-wire tag
+    quint32 minSize;    // bytes of a new block, header included
     quint32 newPayload; // payload length of a new block
 };
 

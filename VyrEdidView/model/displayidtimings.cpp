@@ -1,6 +1,5 @@
-#include "displayidblock.h"
-
 #include "bits.h"
+#include "displayidblock.h"
 #include "displayidbytes.h"
 
 #include <algorithm>
@@ -74,9 +73,9 @@ void encodeType1(const DidType1DetTimingDesc *r, const unsigned char *stored, un
     quint8 flags = setBit(0, 7, r->preferred & 1u);
     flags = setBits(flags, 6, 5, r->stereo);
     flags = setBit(flags, 4, r->interlaced & 1u);
-    out[3] = setBits(flags, 3, 0,
-                     stored != nullptr ? keepClipped(r->aspect, bits(stored[3], 3, 0), 8)
-                                       : r->aspect);
+    out[3] =
+        setBits(flags, 3, 0,
+                stored != nullptr ? keepClipped(r->aspect, bits(stored[3], 3, 0), 8) : r->aspect);
     put16(out + 4, minusOne(r->hActive));
     put16(out + 6, minusOne(r->hBlank));
     put16(out + 8, withBit(bits(minusOne(r->hOffset), 14, 0), 15, r->hSyncPolarity & 1u));
@@ -236,7 +235,8 @@ void encodeType6(const DidType6DetTimingDesc *r, bool longForm, const unsigned c
         out[14] = byteOf(std::min(scaled(r->aspectRatio / 3.0, 256.0), 255u));
         const unsigned vImage = minusOne(r->vImageSize);
         out[15] = byteOf(vImage);
-        out[16] = setBits(setBits(0, 3, 0, bits(vImage, 11, 8)), 7, 4, minusOne(r->vSizeMultiplier));
+        out[16] =
+            setBits(setBits(0, 3, 0, bits(vImage, 11, 8)), 7, 4, minusOne(r->vSizeMultiplier));
     }
     std::memcpy(p, out, longForm ? kType6Long : kType6Short);
 }

@@ -1,7 +1,6 @@
-#include "displayidblock.h"
-
 #include "bits.h"
 #include "callbackfillcontenttgt.h"
+#include "displayidblock.h"
 
 #include <QCoreApplication>
 
@@ -36,8 +35,7 @@ public:
     Report(CallbackFillContentTgt *target, const QString &prefix)
         : m_target(target)
         , m_prefix(prefix)
-    {
-    }
+    {}
 
     // A line with the block's prefix.
     void problem(const QString &text) { line(m_prefix + text); }
@@ -71,38 +69,81 @@ int DisplayIDBlock::Validate(CallbackFillContentTgt *target)
         return 0;
     const unsigned version = GetVersion();
     const QString heading =
-        m_base ? tr("\r\nValidating DisplayID %1.%2 Base Block. Data Range: Byte[%3] --> Byte[%4]\r\n")
-               : tr("\r\nValidating DisplayID %1.%2 Extension Block. Data Range: Byte[%3] --> Byte[%4]\r\n");
+        m_base
+            ? tr("\r\nValidating DisplayID %1.%2 Base Block. Data Range: Byte[%3] --> Byte[%4]\r\n")
+            : tr("\r\nValidating DisplayID %1.%2 Extension Block. Data Range: Byte[%3] --> "
+                 "Byte[%4]\r\n");
     // The range ends with the section's last byte, or for an extension with the last byte of
     // its 128-byte block (a wrapped section starts one byte into the block).
-    const unsigned last = m_base ? startOffset + GetBlockSize() - 1
-                                 : startOffset - (m_wrapped ? 1u : 0u) + 127u;
+    const unsigned last =
+        m_base ? startOffset + GetBlockSize() - 1 : startOffset - (m_wrapped ? 1u : 0u) + 127u;
     target->AppendText(heading.arg(version >> 4).arg(version & 15u).arg(startOffset).arg(last));
 
     int problems = validateGeneralInfo(target);
     for (unsigned i = 0; i < m_blockCount; ++i) {
         switch (m_map[i].tag) {
-        case DidTagProductId: problems += validateProductIdentification(target, i); break;
-        case DidTagDisplayParams: problems += validateDisplayParameters(target, i); break;
-        case DidTagColorChars: problems += validateColorCharacteristics(target, i); break;
-        case DidTagType1Timing: problems += validateType1TimingDetailed(target, i); break;
-        case DidTagType2Timing: problems += validateType2TimingDetailed(target, i); break;
-        case DidTagType3Timing: problems += validateType3TimingShort(target, i); break;
-        case DidTagType4Timing: problems += validateType4TimingDmt(target, i); break;
-        case DidTagType5Timing: problems += validateType5TimingShort(target, i); break;
-        case DidTagType6Timing: problems += validateType6TimingDetailed(target, i); break;
-        case DidTagVesaTimings: problems += validateVesaTimings(target, i); break;
-        case DidTagCeaTimings: problems += validateCeaTimings(target, i); break;
-        case DidTagRangeLimits: problems += validateRangeLimits(target, i); break;
-        case DidTagSerialNumber: problems += validateProductSerialNumber(target, i); break;
-        case DidTagAsciiString: problems += validateGeneralPurposeAscii(target, i); break;
-        case DidTagDeviceData: problems += validateDeviceData(target, i); break;
-        case DidTagPowerSequencing: problems += validatePowerSequence(target, i); break;
-        case DidTagDisplayInterface: problems += validateDisplayInterface(target, i); break;
-        case DidTagStereoInterface: problems += validateStereoInterface(target, i); break;
-        case DidTagTiledDisplay: problems += validateTiledDisplay(target, i); break;
-        case DidTagVendorSpecific: problems += validateVendorSpecificData(target, i); break;
-        default: break; // transfer characteristics and unknown tags
+        case DidTagProductId:
+            problems += validateProductIdentification(target, i);
+            break;
+        case DidTagDisplayParams:
+            problems += validateDisplayParameters(target, i);
+            break;
+        case DidTagColorChars:
+            problems += validateColorCharacteristics(target, i);
+            break;
+        case DidTagType1Timing:
+            problems += validateType1TimingDetailed(target, i);
+            break;
+        case DidTagType2Timing:
+            problems += validateType2TimingDetailed(target, i);
+            break;
+        case DidTagType3Timing:
+            problems += validateType3TimingShort(target, i);
+            break;
+        case DidTagType4Timing:
+            problems += validateType4TimingDmt(target, i);
+            break;
+        case DidTagType5Timing:
+            problems += validateType5TimingShort(target, i);
+            break;
+        case DidTagType6Timing:
+            problems += validateType6TimingDetailed(target, i);
+            break;
+        case DidTagVesaTimings:
+            problems += validateVesaTimings(target, i);
+            break;
+        case DidTagCeaTimings:
+            problems += validateCeaTimings(target, i);
+            break;
+        case DidTagRangeLimits:
+            problems += validateRangeLimits(target, i);
+            break;
+        case DidTagSerialNumber:
+            problems += validateProductSerialNumber(target, i);
+            break;
+        case DidTagAsciiString:
+            problems += validateGeneralPurposeAscii(target, i);
+            break;
+        case DidTagDeviceData:
+            problems += validateDeviceData(target, i);
+            break;
+        case DidTagPowerSequencing:
+            problems += validatePowerSequence(target, i);
+            break;
+        case DidTagDisplayInterface:
+            problems += validateDisplayInterface(target, i);
+            break;
+        case DidTagStereoInterface:
+            problems += validateStereoInterface(target, i);
+            break;
+        case DidTagTiledDisplay:
+            problems += validateTiledDisplay(target, i);
+            break;
+        case DidTagVendorSpecific:
+            problems += validateVendorSpecificData(target, i);
+            break;
+        default:
+            break; // transfer characteristics and unknown tags
         }
     }
 
@@ -112,15 +153,28 @@ int DisplayIDBlock::Validate(CallbackFillContentTgt *target)
         const char *text;
     };
     static const Single singles[] = {
-        {DidBlockProductId, QT_TRANSLATE_NOOP("DisplayIDBlock", "There can only be 1 product identification data block.")},
-        {DidBlockDisplayParams, QT_TRANSLATE_NOOP("DisplayIDBlock", "There can only be 1 display parameters data block.")},
-        {DidBlockVesaTimings, QT_TRANSLATE_NOOP("DisplayIDBlock", "There can only be 1 VESA timing standard data block.")},
-        {DidBlockCeaTimings, QT_TRANSLATE_NOOP("DisplayIDBlock", "There can only be 1 CEA timing standard data block.")},
-        {DidBlockSerialNumber, QT_TRANSLATE_NOOP("DisplayIDBlock", "There can only be 1 product serial number data block.")},
-        {DidBlockDeviceData, QT_TRANSLATE_NOOP("DisplayIDBlock", "There can only be 1 display device data block.")},
-        {DidBlockPowerSequencing, QT_TRANSLATE_NOOP("DisplayIDBlock", "There can only be 1 power sequencing data block.")},
-        {DidBlockDisplayInterface, QT_TRANSLATE_NOOP("DisplayIDBlock", "There can only be 1 display interface data block.")},
-        {DidBlockStereoInterface, QT_TRANSLATE_NOOP("DisplayIDBlock", "There can only be 1 stereo interface data block.")},
+        {DidBlockProductId,
+         QT_TRANSLATE_NOOP("DisplayIDBlock",
+                           "There can only be 1 product identification data block.")},
+        {DidBlockDisplayParams,
+         QT_TRANSLATE_NOOP("DisplayIDBlock", "There can only be 1 display parameters data block.")},
+        {DidBlockVesaTimings,
+         QT_TRANSLATE_NOOP("DisplayIDBlock",
+                           "There can only be 1 VESA timing standard data block.")},
+        {DidBlockCeaTimings,
+         QT_TRANSLATE_NOOP("DisplayIDBlock",
+                           "There can only be 1 CEA timing standard data block.")},
+        {DidBlockSerialNumber,
+         QT_TRANSLATE_NOOP("DisplayIDBlock",
+                           "There can only be 1 product serial number data block.")},
+        {DidBlockDeviceData,
+         QT_TRANSLATE_NOOP("DisplayIDBlock", "There can only be 1 display device data block.")},
+        {DidBlockPowerSequencing,
+         QT_TRANSLATE_NOOP("DisplayIDBlock", "There can only be 1 power sequencing data block.")},
+        {DidBlockDisplayInterface,
+         QT_TRANSLATE_NOOP("DisplayIDBlock", "There can only be 1 display interface data block.")},
+        {DidBlockStereoInterface,
+         QT_TRANSLATE_NOOP("DisplayIDBlock", "There can only be 1 stereo interface data block.")},
     };
     Report duplicates(target, QString());
     for (const Single &single : singles) {
@@ -152,7 +206,8 @@ int DisplayIDBlock::validateProductIdentification(CallbackFillContentTgt *target
         return 0;
     Report report(target, tr("[Product identification data block] - "));
     if (length < 12 || length > 248) {
-        report.problem(tr("payload size is beyond the range [%1 bytes, %2 bytes].").arg(12).arg(248));
+        report.problem(
+            tr("payload size is beyond the range [%1 bytes, %2 bytes].").arg(12).arg(248));
         return report.count();
     }
     DidProductIdDataBlock r;
@@ -164,7 +219,8 @@ int DisplayIDBlock::validateProductIdentification(CallbackFillContentTgt *target
     if (r.week > 54)
         report.line(tr("[Product idenfication data block] - manufacturer week can't exceed 54."));
     if (r.year < 2000)
-        report.line(tr("[Product idenfication data block] - manufacturer year can't be smaller than 2000."));
+        report.line(tr(
+            "[Product idenfication data block] - manufacturer year can't be smaller than 2000."));
     return report.count();
 }
 
@@ -180,13 +236,16 @@ int DisplayIDBlock::validateDisplayParameters(CallbackFillContentTgt *target, un
     }
     DidDisplayParamsDataBlock r;
     GetDisplayParametersDataBlock(index, &r);
-    report.range(r.hImageSize, 0.1, 6553.5, tr("horizontal image size should be within [0.1 , 6553.5] mm."));
-    report.range(r.vImageSize, 0.1, 6553.5, tr("vertical image size should be within [0.1 , 6553.5] mm."));
+    report.range(r.hImageSize, 0.1, 6553.5,
+                 tr("horizontal image size should be within [0.1 , 6553.5] mm."));
+    report.range(r.vImageSize, 0.1, 6553.5,
+                 tr("vertical image size should be within [0.1 , 6553.5] mm."));
     report.range(r.hPixels, 1, 65535, tr("horizontal pixel count should be within [1, 65 535]."));
     report.range(r.vPixels, 1, 65535, tr("vertical pixel count should be within [1, 65 535]."));
     report.range(r.gamma, 1.0, 3.54, tr("gamma value should be within [1.00, 3.54]."));
     report.range(r.aspectRatio, 1.0, 3.55, tr("aspect ratio should be within [1.00, 3.55]."));
-    report.range(r.overallDynamicRange, 1, 16, tr("overall dynamic range should be within [1, 16]."));
+    report.range(r.overallDynamicRange, 1, 16,
+                 tr("overall dynamic range should be within [1, 16]."));
     report.range(r.nativeDynamicRange, 1, 16, tr("dynamic range should be within [1, 16]."));
     return report.count();
 }
@@ -224,7 +283,8 @@ int DisplayIDBlock::validateType1TimingDetailed(CallbackFillContentTgt *target, 
     for (unsigned k = 0; k < length / 20; ++k) {
         DidType1DetTimingDesc r;
         GetType1DetTimingDescriptor(index, k, &r);
-        report.range(r.pixelClock, 0.01, 167772.16, tr("pixel clock should be within 0.01->167,772.16 MPixels/sec."));
+        report.range(r.pixelClock, 0.01, 167772.16,
+                     tr("pixel clock should be within 0.01->167,772.16 MPixels/sec."));
         report.range(r.hActive, 1, 65536, tr("HActive should be within 1->65,536 pixels."));
         report.range(r.hBlank, 1, 65536, tr("HBlank should be within 1->65,536."));
         report.range(r.hOffset, 1, 32768, tr("hFront porch should be within 1->32,768."));
@@ -253,11 +313,15 @@ int DisplayIDBlock::validateType2TimingDetailed(CallbackFillContentTgt *target, 
     for (unsigned k = 0; k < length / 11; ++k) {
         DidType2DetTimingDesc r;
         GetType2DetTimingDescriptor(index, k, &r);
-        report.range(r.pixelClock, 0.01, 167772.16, tr("pixel clock should be within 0.01->167,772.16 MPixels/sec."));
-        eighths(r.hActive, 4096, tr("hActive should be within 8->4096 and must be divisible by 8."));
+        report.range(r.pixelClock, 0.01, 167772.16,
+                     tr("pixel clock should be within 0.01->167,772.16 MPixels/sec."));
+        eighths(r.hActive, 4096,
+                tr("hActive should be within 8->4096 and must be divisible by 8."));
         eighths(r.hBlank, 1024, tr("hBlank should be within 8->1024 and must be divisible by 8."));
-        eighths(r.hOffset, 128, tr("hFront porch should be within 8->128 and must be divisible by 8."));
-        eighths(r.hSyncWidth, 128, tr("hSync width should be within 8->128 and must be divisible by 8."));
+        eighths(r.hOffset, 128,
+                tr("hFront porch should be within 8->128 and must be divisible by 8."));
+        eighths(r.hSyncWidth, 128,
+                tr("hSync width should be within 8->128 and must be divisible by 8."));
         report.range(r.vActive, 1, 4096, tr("vActive should be within 1->4096."));
         report.range(r.vBlank, 1, 256, tr("vBlank should be within 1->256."));
         report.range(r.vOffset, 1, 16, tr("vFront porch should be within 1->16."));
@@ -281,7 +345,8 @@ int DisplayIDBlock::validateType3TimingShort(CallbackFillContentTgt *target, uns
         GetType3ShortTimingDescriptor(index, k, &r);
         if (!stepsWithin(r.hActive, 8, 2048))
             report.problem(tr("hActive should be within [8, 2048] and must be divisible by 8."));
-        report.range(r.refresh, 1, 128, tr("the frame/field refresh rate should be within 1->128 ."));
+        report.range(r.refresh, 1, 128,
+                     tr("the frame/field refresh rate should be within 1->128 ."));
     }
     return report.count();
 }
@@ -351,7 +416,8 @@ int DisplayIDBlock::validateType6TimingDetailed(CallbackFillContentTgt *target, 
         offset += size;
         DidType6DetTimingDesc r;
         GetType6DetTimingDescriptor(index, k, sizes.get(), &r);
-        report.range(r.pixelClock, 0.001, 4194.303, tr("pixel clock should be within 0.001->4,194.303 MPixels/sec."));
+        report.range(r.pixelClock, 0.001, 4194.303,
+                     tr("pixel clock should be within 0.001->4,194.303 MPixels/sec."));
         report.range(r.hActive, 1, 16384, tr("hActive should be within 1->16,384 pixels."));
         report.range(r.hBlank, 1, 4096, tr("hBlank should be within 1->4096 pixels."));
         report.range(r.hOffset, 1, 4096, tr("hFront porch should be within 1->4096."));
@@ -388,7 +454,9 @@ int DisplayIDBlock::validateVesaTimings(CallbackFillContentTgt *target, unsigned
     unsigned length = 0;
     if (target == nullptr || payload(index, &length) == nullptr)
         return 0;
-    return sizeCheck(target, length == 10, QT_TRANSLATE_NOOP("DisplayIDBlock", "[VESA Timing Data Block] - the payload size is invalid."));
+    return sizeCheck(target, length == 10,
+                     QT_TRANSLATE_NOOP("DisplayIDBlock",
+                                       "[VESA Timing Data Block] - the payload size is invalid."));
 }
 
 int DisplayIDBlock::validateCeaTimings(CallbackFillContentTgt *target, unsigned index)
@@ -396,7 +464,9 @@ int DisplayIDBlock::validateCeaTimings(CallbackFillContentTgt *target, unsigned 
     unsigned length = 0;
     if (target == nullptr || payload(index, &length) == nullptr)
         return 0;
-    return sizeCheck(target, length == 8, QT_TRANSLATE_NOOP("DisplayIDBlock", "[CEA Timing Data Block] - the payload size is invalid."));
+    return sizeCheck(target, length == 8,
+                     QT_TRANSLATE_NOOP("DisplayIDBlock",
+                                       "[CEA Timing Data Block] - the payload size is invalid."));
 }
 
 int DisplayIDBlock::validateRangeLimits(CallbackFillContentTgt *target, unsigned index)
@@ -405,13 +475,19 @@ int DisplayIDBlock::validateRangeLimits(CallbackFillContentTgt *target, unsigned
     if (target == nullptr || payload(index, &length) == nullptr)
         return 0;
     if (length != 15) {
-        return sizeCheck(target, false, QT_TRANSLATE_NOOP("DisplayIDBlock", "[Video Timing Range Limits Data Block] - the payload size is invalid."));
+        return sizeCheck(
+            target, false,
+            QT_TRANSLATE_NOOP(
+                "DisplayIDBlock",
+                "[Video Timing Range Limits Data Block] - the payload size is invalid."));
     }
     Report report(target, tr("[Range Limits Data Block] - "));
     DidRangeLimitsDataBlock r;
     GetRangeLimitsDataBlock(index, &r);
-    report.range(r.minPixelClock, 0.01, 167772.16, tr("min. pixel clock should be within 0.01->167,772.16 MHz."));
-    report.range(r.maxPixelClock, 0.01, 167772.16, tr("max. pixel clock should be within 0.01->167,772.16 MHz."));
+    report.range(r.minPixelClock, 0.01, 167772.16,
+                 tr("min. pixel clock should be within 0.01->167,772.16 MHz."));
+    report.range(r.maxPixelClock, 0.01, 167772.16,
+                 tr("max. pixel clock should be within 0.01->167,772.16 MHz."));
     report.range(r.minHFrequency, 0, 255, tr("min. HFrequency should be within 0->255 kHz."));
     report.range(r.maxHFrequency, 0, 255, tr("max. HFrequency should be within 0->255 kHz."));
     report.range(r.minHBlanking, 0, 65535, tr("min. HBlanking should be within 0->65,535 pixels."));
@@ -426,7 +502,10 @@ int DisplayIDBlock::validateProductSerialNumber(CallbackFillContentTgt *target, 
     unsigned length = 0;
     if (target == nullptr || payload(index, &length) == nullptr)
         return 0;
-    return sizeCheck(target, length < 249, QT_TRANSLATE_NOOP("DisplayIDBlock", "[Product Serial Number Data Block] - the payload size is invalid."));
+    return sizeCheck(
+        target, length < 249,
+        QT_TRANSLATE_NOOP("DisplayIDBlock",
+                          "[Product Serial Number Data Block] - the payload size is invalid."));
 }
 
 int DisplayIDBlock::validateGeneralPurposeAscii(CallbackFillContentTgt *target, unsigned index)
@@ -434,7 +513,11 @@ int DisplayIDBlock::validateGeneralPurposeAscii(CallbackFillContentTgt *target, 
     unsigned length = 0;
     if (target == nullptr || payload(index, &length) == nullptr)
         return 0;
-    return sizeCheck(target, length < 249, QT_TRANSLATE_NOOP("DisplayIDBlock", "[General Purpose ASCII String Data Block] - the payload size is invalid."));
+    return sizeCheck(
+        target, length < 249,
+        QT_TRANSLATE_NOOP(
+            "DisplayIDBlock",
+            "[General Purpose ASCII String Data Block] - the payload size is invalid."));
 }
 
 int DisplayIDBlock::validateDeviceData(CallbackFillContentTgt *target, unsigned index)
@@ -442,7 +525,10 @@ int DisplayIDBlock::validateDeviceData(CallbackFillContentTgt *target, unsigned 
     unsigned length = 0;
     if (target == nullptr || payload(index, &length) == nullptr)
         return 0;
-    return sizeCheck(target, length == 13, QT_TRANSLATE_NOOP("DisplayIDBlock", "[Display Device Data Block] - the payload size is invalid."));
+    return sizeCheck(
+        target, length == 13,
+        QT_TRANSLATE_NOOP("DisplayIDBlock",
+                          "[Display Device Data Block] - the payload size is invalid."));
 }
 
 int DisplayIDBlock::validatePowerSequence(CallbackFillContentTgt *target, unsigned index)
@@ -450,7 +536,10 @@ int DisplayIDBlock::validatePowerSequence(CallbackFillContentTgt *target, unsign
     unsigned length = 0;
     if (target == nullptr || payload(index, &length) == nullptr)
         return 0;
-    return sizeCheck(target, length == 6, QT_TRANSLATE_NOOP("DisplayIDBlock", "[Power Sequencing Data Block] - the payload size is invalid."));
+    return sizeCheck(
+        target, length == 6,
+        QT_TRANSLATE_NOOP("DisplayIDBlock",
+                          "[Power Sequencing Data Block] - the payload size is invalid."));
 }
 
 int DisplayIDBlock::validateDisplayInterface(CallbackFillContentTgt *target, unsigned index)
@@ -458,7 +547,10 @@ int DisplayIDBlock::validateDisplayInterface(CallbackFillContentTgt *target, uns
     unsigned length = 0;
     if (target == nullptr || payload(index, &length) == nullptr)
         return 0;
-    return sizeCheck(target, length == 10, QT_TRANSLATE_NOOP("DisplayIDBlock", "[Display Interface Data Block] - the payload size is invalid."));
+    return sizeCheck(
+        target, length == 10,
+        QT_TRANSLATE_NOOP("DisplayIDBlock",
+                          "[Display Interface Data Block] - the payload size is invalid."));
 }
 
 int DisplayIDBlock::validateStereoInterface(CallbackFillContentTgt *target, unsigned index)
@@ -470,7 +562,10 @@ int DisplayIDBlock::validateStereoInterface(CallbackFillContentTgt *target, unsi
     // The method-part length byte and the method code, and the method part within the payload
     // (a proprietary method has no parameters, so its payload is 2 bytes).
     const bool valid = length >= 2 && 1u + p[0] <= length;
-    return sizeCheck(target, valid, QT_TRANSLATE_NOOP("DisplayIDBlock", "[Stereo Interface Data Block] - the payload size is invalid."));
+    return sizeCheck(
+        target, valid,
+        QT_TRANSLATE_NOOP("DisplayIDBlock",
+                          "[Stereo Interface Data Block] - the payload size is invalid."));
 }
 
 int DisplayIDBlock::validateTiledDisplay(CallbackFillContentTgt *target, unsigned index)
@@ -479,7 +574,10 @@ int DisplayIDBlock::validateTiledDisplay(CallbackFillContentTgt *target, unsigne
     if (target == nullptr || payload(index, &length) == nullptr)
         return 0;
     if (length != 22)
-        return sizeCheck(target, false, QT_TRANSLATE_NOOP("DisplayIDBlock", "[Tiled Display Block]  - the payload size is invalid."));
+        return sizeCheck(
+            target, false,
+            QT_TRANSLATE_NOOP("DisplayIDBlock",
+                              "[Tiled Display Block]  - the payload size is invalid."));
     Report report(target, tr("[Tiled Display] - "));
     DidTiledDisplayDataBlock r;
     GetTiledDisplayDataBlock(index, &r);
@@ -492,8 +590,10 @@ int DisplayIDBlock::validateTiledDisplay(CallbackFillContentTgt *target, unsigne
     report.range(r.vTiles, 1, 64, tr("Number of vertical tiles should be within [1, 64]."));
     report.range(r.hLocation, 1, 64, tr("Horizontal tile location should be within [1, 64]."));
     report.range(r.vLocation, 1, 64, tr("Vertical tile location should be within [1, 64]."));
-    report.range(r.hTileSize, 1, 65536, tr("Horizontal tile size should be within [1, 65 536] pixels."));
-    report.range(r.vTileSize, 1, 65536, tr("Vertical tile size should be within [1, 65 536] lines."));
+    report.range(r.hTileSize, 1, 65536,
+                 tr("Horizontal tile size should be within [1, 65 536] pixels."));
+    report.range(r.vTileSize, 1, 65536,
+                 tr("Vertical tile size should be within [1, 65 536] lines."));
     return report.count();
 }
 
@@ -502,12 +602,15 @@ int DisplayIDBlock::validateVendorSpecificData(CallbackFillContentTgt *target, u
     unsigned length = 0;
     if (target == nullptr || payload(index, &length) == nullptr)
         return 0;
-    return sizeCheck(target, length >= 3 && length <= 248, QT_TRANSLATE_NOOP("DisplayIDBlock", "[Vendor Specific Data Block] - the payload size is invalid."));
+    return sizeCheck(
+        target, length >= 3 && length <= 248,
+        QT_TRANSLATE_NOOP("DisplayIDBlock",
+                          "[Vendor Specific Data Block] - the payload size is invalid."));
 }
 
 bool DisplayIDBlock::ValidateDisplayIDBaseBlock(CallbackFillContentTgt *target,
-                                                const unsigned char *image, unsigned startOffsetValue,
-                                                unsigned size)
+                                                const unsigned char *image,
+                                                unsigned startOffsetValue, unsigned size)
 {
     if (target == nullptr || image == nullptr)
         return false;
@@ -520,15 +623,17 @@ bool DisplayIDBlock::ValidateDisplayIDBaseBlock(CallbackFillContentTgt *target,
     const unsigned char *section = image + startOffsetValue;
     const unsigned length = section[1];
     if (length > MaxSectionLength) {
-        target->AppendText(tr("  DisplayID: Byte[%1] = %2 specifies size larger than maximum (%3 bytes)\r\n")
-                               .arg(startOffsetValue + 1)
-                               .arg(length)
-                               .arg(MaxSectionLength));
+        target->AppendText(
+            tr("  DisplayID: Byte[%1] = %2 specifies size larger than maximum (%3 bytes)\r\n")
+                .arg(startOffsetValue + 1)
+                .arg(length)
+                .arg(MaxSectionLength));
         return false;
     }
     // The data area, the four header bytes and the checksum must all lie within the size.
     if (length + 5 > size) {
-        target->AppendText(tr("  DisplayID: Byte[%1] = %2 specifies size large than available space (%3 bytes)\r\n")
+        target->AppendText(tr("  DisplayID: Byte[%1] = %2 specifies size large than available "
+                              "space (%3 bytes)\r\n")
                                .arg(startOffsetValue + 1)
                                .arg(length)
                                .arg(size));
@@ -536,7 +641,8 @@ bool DisplayIDBlock::ValidateDisplayIDBaseBlock(CallbackFillContentTgt *target,
     }
     const unsigned version = section[0];
     if (version < 0x11 || version > 0x13) {
-        target->AppendText(tr("  DisplayID: Byte[%1] = 0x%2 defines invalid version. Should be between 0x%3 and 0x%4\r\n")
+        target->AppendText(tr("  DisplayID: Byte[%1] = 0x%2 defines invalid version. Should be "
+                              "between 0x%3 and 0x%4\r\n")
                                .arg(startOffsetValue)
                                .arg(hex2(version), hex2(0x11), hex2(0x13)));
         return false;
@@ -545,8 +651,8 @@ bool DisplayIDBlock::ValidateDisplayIDBaseBlock(CallbackFillContentTgt *target,
 }
 
 bool DisplayIDBlock::ValidateDisplayIDExtBlock(CallbackFillContentTgt *target,
-                                               const unsigned char *image, unsigned startOffsetValue,
-                                               unsigned size)
+                                               const unsigned char *image,
+                                               unsigned startOffsetValue, unsigned size)
 {
     if (target == nullptr || image == nullptr)
         return false;
@@ -558,9 +664,10 @@ bool DisplayIDBlock::ValidateDisplayIDExtBlock(CallbackFillContentTgt *target,
     }
     const unsigned tag = image[startOffsetValue];
     if (tag != EdidExtensionTag) {
-        target->AppendText(tr("  DisplayID Ext: Byte[%1] = 0x%2 does not match DisplayID extension tag (0x%3)\r\n")
-                               .arg(startOffsetValue)
-                               .arg(hex2(tag), hex2(EdidExtensionTag)));
+        target->AppendText(
+            tr("  DisplayID Ext: Byte[%1] = 0x%2 does not match DisplayID extension tag (0x%3)\r\n")
+                .arg(startOffsetValue)
+                .arg(hex2(tag), hex2(EdidExtensionTag)));
         return false;
     }
     // The wrapped section lies in bytes 1..126; byte 127 is the EDID block checksum.

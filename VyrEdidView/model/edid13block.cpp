@@ -70,8 +70,8 @@ Edid13Block::~Edid13Block() = default;
 
 bool Edid13Block::IsEdid13(unsigned char *data, unsigned size)
 {
-    return data && size >= kBlockSize && std::memcmp(data, EdidHeader, sizeof EdidHeader) == 0 &&
-           data[kVersionByte] == 1 && data[kRevisionByte] < 4;
+    return data && size >= kBlockSize && std::memcmp(data, EdidHeader, sizeof EdidHeader) == 0
+           && data[kVersionByte] == 1 && data[kRevisionByte] < 4;
 }
 
 bool Edid13Block::InitBuffer(unsigned char *data, unsigned size)
@@ -248,9 +248,9 @@ void Edid13Block::GetProductIdInfo(ProductIdInfo *info)
     info->letter2 = static_cast<unsigned char>(bits(id, 9, 5));
     info->letter3 = static_cast<unsigned char>(bits(id, 4, 0));
     info->productCode = rawData[10] | (static_cast<unsigned>(rawData[11]) << 8);
-    info->serialNumber = rawData[12] | (static_cast<unsigned>(rawData[13]) << 8) |
-                         (static_cast<unsigned>(rawData[14]) << 16) |
-                         (static_cast<unsigned>(rawData[15]) << 24);
+    info->serialNumber = rawData[12] | (static_cast<unsigned>(rawData[13]) << 8)
+                         | (static_cast<unsigned>(rawData[14]) << 16)
+                         | (static_cast<unsigned>(rawData[15]) << 24);
     info->week = rawData[16];
     info->year = rawData[17] + 1990u;
 }

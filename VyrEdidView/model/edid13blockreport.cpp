@@ -1,10 +1,9 @@
 // EDID 1.3 base block: the text report (Validate, ValidateEdid13), the mode list
 // (FillModeInfo) and the byte descriptions (FillCellInfo) for a report front end.
 
-#include "edid13block.h"
-
 #include "bits.h"
 #include "callbackfillcontenttgt.h"
+#include "edid13block.h"
 
 #include <QCoreApplication>
 
@@ -58,9 +57,10 @@ bool Edid13Block::validateHeader(CallbackFillContentTgt *target, const unsigned 
                                  unsigned offset, unsigned size, const QString &prefix)
 {
     if (size < kBlockSize) {
-        append(target,
-               prefix +
-                   tr13("%1 - unsufficient size. Required %2 bytes\r\n").arg(size).arg(kBlockSize));
+        append(
+            target,
+            prefix
+                + tr13("%1 - unsufficient size. Required %2 bytes\r\n").arg(size).arg(kBlockSize));
         return false;
     }
     if (!image)
@@ -68,21 +68,22 @@ bool Edid13Block::validateHeader(CallbackFillContentTgt *target, const unsigned 
     for (unsigned i = 0; i < 8; ++i) {
         if (image[offset + i] != Edid13Block::EdidHeader[i]) {
             append(target,
-                   prefix +
-                       tr13("Byte[%1] = 0x%2 does not match EDID header pattern (0x00 0xFF 0xFF "
-                            "0xFF 0xFF 0xFF 0xFF 0x00)\r\n")
-                           .arg(offset + i)
-                           .arg(hexByte2(image[offset + i])));
+                   prefix
+                       + tr13("Byte[%1] = 0x%2 does not match EDID header pattern (0x00 0xFF 0xFF "
+                              "0xFF 0xFF 0xFF 0xFF 0x00)\r\n")
+                             .arg(offset + i)
+                             .arg(hexByte2(image[offset + i])));
             return false;
         }
     }
     const unsigned version = image[offset + 18];
     if (version != 1) {
-        append(target, prefix + tr13("Byte[%1] = 0x%2 defines invalid version (%3.XX). Supported "
-                                     "version pattern is 1.XX\r\n")
-                                    .arg(offset + 18)
-                                    .arg(hexByte2(version))
-                                    .arg(version));
+        append(target, prefix
+                           + tr13("Byte[%1] = 0x%2 defines invalid version (%3.XX). Supported "
+                                  "version pattern is 1.XX\r\n")
+                                 .arg(offset + 18)
+                                 .arg(hexByte2(version))
+                                 .arg(version));
         return false;
     }
     return true;
@@ -99,10 +100,11 @@ bool Edid13Block::ValidateEdid13(CallbackFillContentTgt *target, unsigned char *
         return false;
     const unsigned revision = image[offset + 19];
     if (revision >= 4) {
-        append(target, prefix + tr13("Byte[%1] = 0x%2 defines invalid sub-version. Should be 3 or "
-                                     "lower\r\n")
-                                    .arg(offset + 19)
-                                    .arg(hexByte2(revision)));
+        append(target, prefix
+                           + tr13("Byte[%1] = 0x%2 defines invalid sub-version. Should be 3 or "
+                                  "lower\r\n")
+                                 .arg(offset + 19)
+                                 .arg(hexByte2(revision)));
         return false;
     }
     return true;

@@ -140,8 +140,8 @@ bool Edid14Block::IsEdid14(unsigned char *data, unsigned size)
 {
     // Revision 4, and the later revisions real monitors carry (1.5, 1.19), which readers take
     // as EDID 1.4.
-    return data && size >= kBlockSize && std::memcmp(data, EdidHeader, sizeof EdidHeader) == 0 &&
-           data[18] == 1 && data[kRevisionByte] >= 4;
+    return data && size >= kBlockSize && std::memcmp(data, EdidHeader, sizeof EdidHeader) == 0
+           && data[18] == 1 && data[kRevisionByte] >= 4;
 }
 
 bool Edid14Block::InitBuffer(unsigned char *data, unsigned size)
@@ -163,11 +163,11 @@ bool Edid14Block::ValidateEdid14(CallbackFillContentTgt *target, unsigned char *
     if (revision != 4) {
         if (target)
             target->AppendText(
-                prefix +
-                tr14("Byte[%1] = 0x%2 defines invalid sub-version. Should be "
-                     "4\r\n")
-                    .arg(offset + kRevisionByte)
-                    .arg(QStringLiteral("%1").arg(revision, 2, 16, QLatin1Char('0')).toUpper()));
+                prefix
+                + tr14("Byte[%1] = 0x%2 defines invalid sub-version. Should be "
+                       "4\r\n")
+                      .arg(offset + kRevisionByte)
+                      .arg(QStringLiteral("%1").arg(revision, 2, 16, QLatin1Char('0')).toUpper()));
         return false;
     }
     return true;

@@ -63,8 +63,8 @@ void EdidExtVtb::recalcCheckSum()
 
 bool EdidExtVtb::IsChecksumValid() const
 {
-    return rawData != nullptr &&
-           rawData[ChecksumByte] == computeOneByteCheckSum(rawData, BlockSize - 1);
+    return rawData != nullptr
+           && rawData[ChecksumByte] == computeOneByteCheckSum(rawData, BlockSize - 1);
 }
 
 // ---- Counts and free space ----
@@ -94,9 +94,10 @@ unsigned EdidExtVtb::STCount() const
 
 bool EdidExtVtb::countsFit() const
 {
-    return rawData != nullptr && DtbSize * rawData[DtbCountByte] + CvtSize * rawData[CvtCountByte] +
-                                         StSize * rawData[StCountByte] <=
-                                     EntryAreaSize;
+    return rawData != nullptr
+           && DtbSize * rawData[DtbCountByte] + CvtSize * rawData[CvtCountByte]
+                      + StSize * rawData[StCountByte]
+                  <= EntryAreaSize;
 }
 
 bool EdidExtVtb::writable() const

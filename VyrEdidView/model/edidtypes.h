@@ -19,14 +19,14 @@ enum DescriptorID : quint32 {
     DescriptorUnknown = 0,
     DescriptorPlaceholder = 1, // dummy descriptor, tag 0x10
     DescriptorDetailedTiming = 2,
-    DescriptorSerialNumber = 3, // tag 0xFF
-    DescriptorDataString = 4, // alphanumeric data string, tag 0xFE
-    DescriptorRangeLimits = 5, // tag 0xFD
-    DescriptorProductName = 6, // tag 0xFC
-    DescriptorColorPoint = 7, // tag 0xFB
-    DescriptorStandardTimings = 8, // tag 0xFA
-    DescriptorColorManagement = 9, // tag 0xF9
-    DescriptorCvt3ByteCodes = 10, // tag 0xF8
+    DescriptorSerialNumber = 3,          // tag 0xFF
+    DescriptorDataString = 4,            // alphanumeric data string, tag 0xFE
+    DescriptorRangeLimits = 5,           // tag 0xFD
+    DescriptorProductName = 6,           // tag 0xFC
+    DescriptorColorPoint = 7,            // tag 0xFB
+    DescriptorStandardTimings = 8,       // tag 0xFA
+    DescriptorColorManagement = 9,       // tag 0xF9
+    DescriptorCvt3ByteCodes = 10,        // tag 0xF8
     DescriptorEstablishedTimingsIII = 11 // tag 0xF7
 };
 
@@ -126,12 +126,12 @@ struct DetailedTiming
     quint32 vSyncWidth = 0;
     quint32 hBorder = 0;
     quint32 vBorder = 0;
-    quint32 hImageSize = 0; // mm
-    quint32 vImageSize = 0; // mm
+    quint32 hImageSize = 0;  // mm
+    quint32 vImageSize = 0;  // mm
     bool interlaced = false; // byte 17 bit 7
-    bool syncFlag2 = false; // byte 17 bit 2: vertical polarity or serrations, by sync type
-    bool syncFlag1 = false; // byte 17 bit 1: horizontal polarity or sync on all three signals
-    quint32 stereoMode = StereoNone; // DetailedTimingStereo
+    bool syncFlag2 = false;  // byte 17 bit 2: vertical polarity or serrations, by sync type
+    bool syncFlag1 = false;  // byte 17 bit 1: horizontal polarity or sync on all three signals
+    quint32 stereoMode = StereoNone;        // DetailedTimingStereo
     quint32 syncType = SyncAnalogComposite; // DetailedTimingSyncType
     bool borderActive = false; // copy of the decoding block's state: borders are addressable
 };
@@ -139,7 +139,7 @@ struct DetailedTiming
 // 2-byte standard timing as stored (VESA E-EDID 1.4, section 3.9).
 struct EdidStandardTiming
 {
-    quint8 hActive; // horizontal active pixels / 8 - 31
+    quint8 hActive;       // horizontal active pixels / 8 - 31
     quint8 aspectRefresh; // 7-6 aspect ratio, 5-0 refresh rate - 60
 };
 static_assert(sizeof(EdidStandardTiming) == 2, "standard timing is 2 bytes");
@@ -148,7 +148,7 @@ static_assert(sizeof(EdidStandardTiming) == 2, "standard timing is 2 bytes");
 struct StandardTiming
 {
     bool defined = false;
-    quint32 width = 0; // pixels
+    quint32 width = 0;       // pixels
     quint32 refreshRate = 0; // Hz
     AspectRatioCode aspect = AspectRatioUndefined;
 };
@@ -156,7 +156,7 @@ struct StandardTiming
 // 3-byte CVT code as stored (VESA E-EDID 1.4, section 3.10.3.8).
 struct EdidCvt3ByteTiming
 {
-    quint8 linesLow; // low 8 bits of (addressable lines / 2 - 1)
+    quint8 linesLow;        // low 8 bits of (addressable lines / 2 - 1)
     quint8 linesHighAspect; // 7-4 high 4 bits of the line value, 3-2 aspect, 1-0 reserved
     quint8 rates; // 7 reserved, 6-5 preferred rate, 4-1 50/60/75/85 Hz, 0 60 Hz reduced blanking
 };
@@ -180,11 +180,11 @@ struct Cvt3ByteTiming
 struct EstablishedMode
 {
     quint8 reducedBlanking; // bool
-    quint8 interlaced; // bool
+    quint8 interlaced;      // bool
     quint32 width;
     quint32 height;
     quint32 refreshRate; // Hz
-    QString label; // for example " 720 x 400  at 70Hz"
+    QString label;       // for example " 720 x 400  at 70Hz"
 };
 
 // Origin of a listed mode (ModeInfo::sourceKind).
@@ -213,21 +213,21 @@ struct ModeInfo
     quint32 bottomBorder;
     quint32 vSyncOffset;
     quint32 vSyncWidth;
-    quint32 pixelClock; // kHz
+    quint32 pixelClock;    // kHz
     quint32 ceaPixelClock; // kHz, first clock column of the matched VIC
-    quint32 refreshRate; // Hz
-    quint8 interlaced; // bool
+    quint32 refreshRate;   // Hz
+    quint8 interlaced;     // bool
     TimingSection section;
-    quint32 vic; // matched or listed CEA VIC, 0 for none
-    quint8 preferred; // bool: detailed timing of descriptor slot 0
+    quint32 vic;            // matched or listed CEA VIC, 0 for none
+    quint8 preferred;       // bool: detailed timing of descriptor slot 0
     quint8 reducedBlanking; // bool
-    quint8 rateVariant; // bool: the 1000/1001 pixel clock of the VIC applies
+    quint8 rateVariant;     // bool: the 1000/1001 pixel clock of the VIC applies
     // Flag bytes (no reader in the program; kept for a report front end).
     quint8 timingValid; // 0xFF when the sync/porch/total fields are filled from a full timing
-    quint8 sourceKind; // ModeSourceKind
-    quint8 syncFlags; // bit (sync type) set; bit 4 = byte 17 bit 2; bit 5 = byte 17 bit 1
+    quint8 sourceKind;  // ModeSourceKind
+    quint8 syncFlags;   // bit (sync type) set; bit 4 = byte 17 bit 2; bit 5 = byte 17 bit 1
     quint8 stereoFlags; // bit (m - 1) set for detailed-timing stereo mode m (1..6)
-    quint8 stereo; // CEA 3D structure: 0 none, 3 frame packing, 4 side-by-side, 5 top-and-bottom
+    quint8 stereo;   // CEA 3D structure: 0 none, 3 frame packing, 4 side-by-side, 5 top-and-bottom
     quint8 ceaFlags; // bit 0: matched a CEA VIC; bit 1: native SVD
 };
 
@@ -244,8 +244,8 @@ struct DmtVideoMode
     quint32 dmtId;
     quint32 width;
     quint32 height;
-    quint32 refreshRate; // Hz
-    quint8 interlaced; // bool
+    quint32 refreshRate;    // Hz
+    quint8 interlaced;      // bool
     quint8 reducedBlanking; // bool
 };
 
@@ -253,14 +253,14 @@ struct DmtVideoMode
 struct CeaVideoMode
 {
     quint32 vic;
-    quint32 width; // active pixels, repetition included
-    quint32 height; // active lines per frame (1080 for 1080i)
-    quint32 refreshRate; // field rate, Hz
-    quint32 progressive; // 1 progressive, 0 interlaced
-    quint32 aspect; // 0 = 4:3, 1 = 16:9
+    quint32 width;           // active pixels, repetition included
+    quint32 height;          // active lines per frame (1080 for 1080i)
+    quint32 refreshRate;     // field rate, Hz
+    quint32 progressive;     // 1 progressive, 0 interlaced
+    quint32 aspect;          // 0 = 4:3, 1 = 16:9
     quint32 pixelRepetition; // 1, 2 or 4
-    quint32 pixelClock; // kHz
-    quint32 pixelClock1001; // kHz at the 1000/1001 rate (equal to pixelClock for 50 Hz families)
+    quint32 pixelClock;      // kHz
+    quint32 pixelClock1001;  // kHz at the 1000/1001 rate (equal to pixelClock for 50 Hz families)
 };
 
 // Row of the HDMI VIC table (HDMI 1.4b, section 8.2.3.1).
@@ -276,7 +276,7 @@ struct CeaHdmiVideoMode
     quint32 vFrontPorch;
     quint32 hSyncWidth;
     quint32 vSyncWidth;
-    quint32 pixelClock; // kHz
+    quint32 pixelClock;     // kHz
     quint32 pixelClock1001; // kHz at the 1000/1001 rate
 };
 

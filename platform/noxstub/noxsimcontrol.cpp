@@ -57,7 +57,8 @@ NOXSIM_EXPORT int vyrsim_last_frame(void *buffer, int size)
 {
     const QByteArray &frame = NoxSimMachine::instance().lastFrame;
     if (buffer && size > 0)
-        std::memcpy(buffer, frame.constData(), static_cast<size_t>(std::min(size, static_cast<int>(frame.size()))));
+        std::memcpy(buffer, frame.constData(),
+                    static_cast<size_t>(std::min(size, static_cast<int>(frame.size()))));
     return static_cast<int>(frame.size());
 }
 

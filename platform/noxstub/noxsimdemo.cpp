@@ -1,6 +1,5 @@
-#include "noxsimmachine.h"
-
 #include "noxsimedids.h"
+#include "noxsimmachine.h"
 
 // The demo machine a new user sees when no driver library is installed: every name
 // says it is simulated. Two graphics devices: a discrete one with two adapters (an
@@ -85,7 +84,8 @@ NoxSimAdapter demoAdapter(int index, int bus, int device, int xScreen, const cha
     a.present = 1;
     a.xScreen = xScreen;
     a.driverIndex = index;
-    a.udid = QStringLiteral("PCI_VEN_1234&DEV_5678&SUBSYS_00000000&REV_00_%1").arg(QLatin1String(udidSuffix));
+    a.udid = QStringLiteral("PCI_VEN_1234&DEV_5678&SUBSYS_00000000&REV_00_%1")
+                 .arg(QLatin1String(udidSuffix));
     a.name = QLatin1String(name);
     a.displayName = QStringLiteral(":0.%1").arg(xScreen);
     a.xScreenConfigName = QStringLiteral("Simulated Screen %1").arg(xScreen);
@@ -103,9 +103,12 @@ void NoxSimMachine::loadDemo()
     displays.clear();
     globals.clear();
 
-    adapters.push_back(demoAdapter(0, 3, 0, 0, "Simulated Graphics Adapter (demo, not real hardware)", "0"));
-    adapters.push_back(demoAdapter(1, 3, 0, 1, "Simulated Graphics Adapter (demo, not real hardware)", "1"));
-    adapters.push_back(demoAdapter(2, 0, 2, 2, "Simulated Integrated Graphics (demo, not real hardware)", "2"));
+    adapters.push_back(
+        demoAdapter(0, 3, 0, 0, "Simulated Graphics Adapter (demo, not real hardware)", "0"));
+    adapters.push_back(
+        demoAdapter(1, 3, 0, 1, "Simulated Graphics Adapter (demo, not real hardware)", "1"));
+    adapters.push_back(
+        demoAdapter(2, 0, 2, 2, "Simulated Integrated Graphics (demo, not real hardware)", "2"));
 
     NoxSimDisplay tv;
     tv.adapter = 0;
@@ -142,11 +145,12 @@ void NoxSimMachine::loadDemo()
         "(prot(monitor)type(LCD)model(Simulated DP Monitor)cmds(01 02 03 07 0C E3 F3)"
         "vcp(02 04 05 08 10 12 14(05 08 0B) 16 18 1A 52 60(0F 11 12) AC AE B6 C6 C8 C9 "
         "D6(01 04 05) DF)mccs_ver(2.1))");
-    dp.vcp = {{0x02, {2, 0xFF}}, {0x10, {50, 100}}, {0x12, {75, 100}}, {0x14, {5, 11}},
-              {0x16, {50, 100}}, {0x18, {50, 100}}, {0x1A, {50, 100}}, {0x52, {0, 0xFF}},
-              {0x60, {0x0F, 0x12}}, {0xAC, {1000, 0xFFFF}}, {0xAE, {6000, 0xFFFF}},
-              {0xB6, {3, 8}}, {0xC6, {0x0201, 0xFFFF}}, {0xC8, {0x12, 0xFF}},
-              {0xC9, {0x0100, 0xFFFF}}, {0xD6, {1, 5}}, {0xDF, {0x0201, 0xFFFF}}};
+    dp.vcp = {{0x02, {2, 0xFF}},        {0x10, {50, 100}},       {0x12, {75, 100}},
+              {0x14, {5, 11}},          {0x16, {50, 100}},       {0x18, {50, 100}},
+              {0x1A, {50, 100}},        {0x52, {0, 0xFF}},       {0x60, {0x0F, 0x12}},
+              {0xAC, {1000, 0xFFFF}},   {0xAE, {6000, 0xFFFF}},  {0xB6, {3, 8}},
+              {0xC6, {0x0201, 0xFFFF}}, {0xC8, {0x12, 0xFF}},    {0xC9, {0x0100, 0xFFFF}},
+              {0xD6, {1, 5}},           {0xDF, {0x0201, 0xFFFF}}};
     dp.serialNumber = 1002;
     displays.push_back(dp);
 

@@ -217,7 +217,8 @@ NOXSIM_EXPORT int NOX_Adapter_Active_Set(int a, int status, int *result)
     return NOX_OK;
 }
 
-NOXSIM_EXPORT int NOX_Adapter_Active_SetPrefer(int a, int status, int, NOXDisplayTarget *, int *result)
+NOXSIM_EXPORT int NOX_Adapter_Active_SetPrefer(int a, int status, int, NOXDisplayTarget *,
+                                               int *result)
 {
     SIM_ENTER()
     SIM_ADAPTER(a)
@@ -255,7 +256,8 @@ NOXSIM_EXPORT int NOX_Display_DisplayInfo_Get(int a, int *count, NOXDisplayInfo 
     *list = nullptr;
     if (displays.empty())
         return NOX_OK;
-    auto *records = static_cast<NOXDisplayInfo *>(m.allocate(displays.size() * sizeof(NOXDisplayInfo)));
+    auto *records =
+        static_cast<NOXDisplayInfo *>(m.allocate(displays.size() * sizeof(NOXDisplayInfo)));
     if (!records)
         return NOX_ERR_NULL_POINTER;
     for (size_t i = 0; i < displays.size(); ++i) {
@@ -264,13 +266,16 @@ NOXSIM_EXPORT int NOX_Display_DisplayInfo_Get(int a, int *count, NOXDisplayInfo 
         r.displayID = m.identity(d);
         r.iDisplayControllerIndex = d.mapped ? d.controller : -1;
         noxSimCopyText(r.strDisplayName, sizeof(r.strDisplayName), d.name);
-        noxSimCopyText(r.strDisplayManufacturerName, sizeof(r.strDisplayManufacturerName), d.manufacturer);
+        noxSimCopyText(r.strDisplayManufacturerName, sizeof(r.strDisplayManufacturerName),
+                       d.manufacturer);
         r.iDisplayType = d.type;
         r.iDisplayOutputType = d.outputType;
         r.iDisplayConnector = d.connector;
-        r.iDisplayInfoMask = NOX_DISPLAY_DISPLAYINFO_DISPLAYCONNECTED | NOX_DISPLAY_DISPLAYINFO_DISPLAYMAPPED;
-        r.iDisplayInfoValue = (d.connected ? NOX_DISPLAY_DISPLAYINFO_DISPLAYCONNECTED : 0)
-                              | (d.connected && d.mapped ? NOX_DISPLAY_DISPLAYINFO_DISPLAYMAPPED : 0);
+        r.iDisplayInfoMask =
+            NOX_DISPLAY_DISPLAYINFO_DISPLAYCONNECTED | NOX_DISPLAY_DISPLAYINFO_DISPLAYMAPPED;
+        r.iDisplayInfoValue =
+            (d.connected ? NOX_DISPLAY_DISPLAYINFO_DISPLAYCONNECTED : 0)
+            | (d.connected && d.mapped ? NOX_DISPLAY_DISPLAYINFO_DISPLAYMAPPED : 0);
     }
     *list = records;
     return NOX_OK;
@@ -296,7 +301,8 @@ NOXSIM_EXPORT int NOX_Display_EdidData_Get(int a, int d, NOXDisplayEDIDData *dat
         return NOX_ERR;
     // Request k returns the EDID from its 128-byte block k on: one block, or two
     // when the driver reads 256 bytes at a time.
-    const int perRequest = m.edidBytesPerRequest > 0 ? m.edidBytesPerRequest : display->edidBytesPerRequest;
+    const int perRequest =
+        m.edidBytesPerRequest > 0 ? m.edidBytesPerRequest : display->edidBytesPerRequest;
     if (data->iBlockIndex < 0 || data->iBlockIndex > 255)
         return NOX_ERR_INVALID_PARAM;
     const int offset = data->iBlockIndex * 128;
@@ -375,7 +381,8 @@ NOXSIM_EXPORT int NOX_Display_PossibleMode_Get(int a, int *count, NOXMode **mode
 }
 
 NOXSIM_EXPORT int NOX_Display_DisplayMapConfig_Get(int a, int *mapCount, NOXDisplayMap **maps,
-                                                   int *targetCount, NOXDisplayTarget **targets, int)
+                                                   int *targetCount, NOXDisplayTarget **targets,
+                                                   int)
 {
     SIM_ENTER()
     SIM_ADAPTER_VALID(a)
@@ -392,8 +399,10 @@ NOXSIM_EXPORT int NOX_Display_DisplayMapConfig_Get(int a, int *mapCount, NOXDisp
     if (mapped.empty())
         return NOX_OK;
     // One desktop per mapped display (extended desktop).
-    auto *mapRecords = static_cast<NOXDisplayMap *>(m.allocate(mapped.size() * sizeof(NOXDisplayMap)));
-    auto *targetRecords = static_cast<NOXDisplayTarget *>(m.allocate(mapped.size() * sizeof(NOXDisplayTarget)));
+    auto *mapRecords =
+        static_cast<NOXDisplayMap *>(m.allocate(mapped.size() * sizeof(NOXDisplayMap)));
+    auto *targetRecords =
+        static_cast<NOXDisplayTarget *>(m.allocate(mapped.size() * sizeof(NOXDisplayTarget)));
     if (!mapRecords || !targetRecords) {
         std::free(mapRecords);
         std::free(targetRecords);
@@ -450,9 +459,11 @@ NOXSIM_EXPORT int Send(void *callRecord)
     if (call.pInput && call.iInputSize >= static_cast<int>(sizeof(header)))
         std::memcpy(&header, call.pInput, sizeof(header));
     NOXTestHarnessHeader harness{};
-    if ((header.ulEscapeCode == NOX_ESC_ADAPTER_TEST_HARNESS || header.ulEscapeCode == NOX_ESC_DISPLAY_TEST_HARNESS)
+    if ((header.ulEscapeCode == NOX_ESC_ADAPTER_TEST_HARNESS
+         || header.ulEscapeCode == NOX_ESC_DISPLAY_TEST_HARNESS)
         && call.iInputSize >= static_cast<int>(sizeof(header) + sizeof(harness)))
-        std::memcpy(&harness, static_cast<const char *>(call.pInput) + sizeof(header), sizeof(harness));
+        std::memcpy(&harness, static_cast<const char *>(call.pInput) + sizeof(header),
+                    sizeof(harness));
     if (call.pInput && call.iInputSize > 0)
         m.lastFrame = QByteArray(static_cast<const char *>(call.pInput), call.iInputSize);
     else
@@ -477,21 +488,23 @@ NOXSIM_EXPORT int NOX_Display_DDCBlockAccess_Get(int a, int d, int line, int, in
     if (wanted > 0 && !readData)
         return NOX_ERR_NULL_POINTER;
     int returned = 0;
-    const int r = noxSimDdcTransfer(*display, reinterpret_cast<const unsigned char *>(writeData),
-                                    writeLength, reinterpret_cast<unsigned char *>(readData), wanted,
-                                    &returned);
+    const int r =
+        noxSimDdcTransfer(*display, reinterpret_cast<const unsigned char *>(writeData), writeLength,
+                          reinterpret_cast<unsigned char *>(readData), wanted, &returned);
     if (readLength)
         *readLength = returned;
     return r;
 }
 
-NOXSIM_EXPORT int NOX_Display_NativeAUXChannel_Access(int a, int d, NOXDisplayNativeAUXChannelData *data)
+NOXSIM_EXPORT int NOX_Display_NativeAUXChannel_Access(int a, int d,
+                                                      NOXDisplayNativeAUXChannelData *data)
 {
     SIM_ENTER_SIZED(data ? data->iSize : 0, 0)
     SIM_DISPLAY(a, d)
     SIM_NEED(data)
-    if (data->iSize != static_cast<int>(sizeof(NOXDisplayNativeAUXChannelData)) || data->iByteCount < 0
-        || data->iByteCount > static_cast<int>(sizeof(data->ucData)) || data->iAddress < 0)
+    if (data->iSize != static_cast<int>(sizeof(NOXDisplayNativeAUXChannelData))
+        || data->iByteCount < 0 || data->iByteCount > static_cast<int>(sizeof(data->ucData))
+        || data->iAddress < 0)
         return NOX_ERR_INVALID_PARAM_SIZE;
     if (display->dpcd.empty())
         return NOX_ERR_NOT_SUPPORTED; // not a DisplayPort sink
@@ -560,11 +573,11 @@ NOXSIM_EXPORT int NOX_Display_DDCInfo_Get(int a, int d, NOXDDCInfo *info)
 // ---- settings of one display (kept by name; a set is read back by the get) ------------
 
 #define SIM_DISPLAY_INT_GET(entry, key, fallback)                                                  \
-    NOXSIM_EXPORT int entry(int a, int d, int *value)                                             \
+    NOXSIM_EXPORT int entry(int a, int d, int *value)                                              \
     {                                                                                              \
         SIM_ENTER()                                                                                \
         SIM_DISPLAY(a, d)                                                                          \
-        return getSetting(display, key, fallback, value);                                         \
+        return getSetting(display, key, fallback, value);                                          \
     }
 #define SIM_DISPLAY_INT_SET(entry, key)                                                            \
     NOXSIM_EXPORT int entry(int a, int d, int value)                                               \
@@ -574,11 +587,11 @@ NOXSIM_EXPORT int NOX_Display_DDCInfo_Get(int a, int d, NOXDDCInfo *info)
         return setSetting(display, key, value);                                                    \
     }
 #define SIM_DISPLAY_TRIPLE(getEntry, setEntry, key)                                                \
-    NOXSIM_EXPORT int getEntry(int a, int d, int *support, int *current, int *def)                \
+    NOXSIM_EXPORT int getEntry(int a, int d, int *support, int *current, int *def)                 \
     {                                                                                              \
         SIM_ENTER()                                                                                \
         SIM_DISPLAY(a, d)                                                                          \
-        return getTriple(display, key, support, current, def);                                    \
+        return getTriple(display, key, support, current, def);                                     \
     }                                                                                              \
     SIM_DISPLAY_INT_SET(setEntry, key)
 
@@ -588,7 +601,8 @@ SIM_DISPLAY_INT_GET(NOX_Display_SupportedPixelFormat_Get, "supportedPixelFormats
 SIM_DISPLAY_INT_GET(NOX_Display_SupportedColorDepth_Get, "supportedColorDepths", 0x3E)
 SIM_DISPLAY_INT_GET(NOX_Display_ColorDepth_Get, "colorDepth", 4)
 SIM_DISPLAY_INT_SET(NOX_Display_ColorDepth_Set, "colorDepth")
-SIM_DISPLAY_TRIPLE(NOX_Display_PreservedAspectRatio_Get, NOX_Display_PreservedAspectRatio_Set, "aspectRatio")
+SIM_DISPLAY_TRIPLE(NOX_Display_PreservedAspectRatio_Get, NOX_Display_PreservedAspectRatio_Set,
+                   "aspectRatio")
 SIM_DISPLAY_TRIPLE(NOX_Display_ImageExpansion_Get, NOX_Display_ImageExpansion_Set, "imageExpansion")
 SIM_DISPLAY_TRIPLE(NOX_DFP_GPUScalingEnable_Get, NOX_DFP_GPUScalingEnable_Set, "gpuScaling")
 SIM_DISPLAY_INT_GET(NOX_Display_DitherState_Get, "ditherState", 0)
@@ -603,7 +617,8 @@ SIM_DISPLAY_INT_SET(NOX_Display_Underscan_Set, "underscan")
 SIM_DISPLAY_INT_SET(NOX_Display_FormatsOverride_Set, "formatsOverride")
 SIM_DISPLAY_INT_GET(NOX_Display_Vector_Get, "vector", 0)
 
-NOXSIM_EXPORT int NOX_Display_FormatsOverride_Get(int a, int d, int *supported, int *validBits, int *current)
+NOXSIM_EXPORT int NOX_Display_FormatsOverride_Get(int a, int d, int *supported, int *validBits,
+                                                  int *current)
 {
     SIM_ENTER()
     SIM_DISPLAY(a, d)
@@ -614,14 +629,16 @@ NOXSIM_EXPORT int NOX_Display_FormatsOverride_Get(int a, int d, int *supported, 
     return NOX_OK;
 }
 
-NOXSIM_EXPORT int NOX_Display_Overscan_Get(int a, int d, int *current, int *def, int *min, int *max, int *step)
+NOXSIM_EXPORT int NOX_Display_Overscan_Get(int a, int d, int *current, int *def, int *min, int *max,
+                                           int *step)
 {
     SIM_ENTER()
     SIM_DISPLAY(a, d)
     return ranged(current, def, min, max, step, display->setting("overscan", 0), 0, 0, 15, 1);
 }
 
-NOXSIM_EXPORT int NOX_Display_Underscan_Get(int a, int d, int *current, int *def, int *min, int *max, int *step)
+NOXSIM_EXPORT int NOX_Display_Underscan_Get(int a, int d, int *current, int *def, int *min,
+                                            int *max, int *step)
 {
     SIM_ENTER()
     SIM_DISPLAY(a, d)
@@ -630,13 +647,13 @@ NOXSIM_EXPORT int NOX_Display_Underscan_Get(int a, int d, int *current, int *def
 
 // A two-value display setting (position, size): both values share their default
 // (also the value before the first set), range and step 1.
-#define SIM_DISPLAY_PAIR(getEntry, setEntry, keyX, keyY, defValue, minValue, maxValue)              \
+#define SIM_DISPLAY_PAIR(getEntry, setEntry, keyX, keyY, defValue, minValue, maxValue)             \
     NOXSIM_EXPORT int getEntry(int a, int d, int *x, int *y, int *xDefault, int *yDefault,         \
                                int *minX, int *minY, int *maxX, int *maxY, int *stepX, int *stepY) \
     {                                                                                              \
         SIM_ENTER()                                                                                \
         SIM_DISPLAY(a, d)                                                                          \
-        SIM_NEED(x && y && xDefault && yDefault && minX && minY && maxX && maxY && stepX && stepY) \
+        SIM_NEED(x &&y &&xDefault &&yDefault &&minX &&minY &&maxX &&maxY &&stepX &&stepY)          \
         *x = display->setting(keyX, defValue);                                                     \
         *y = display->setting(keyY, defValue);                                                     \
         *xDefault = *yDefault = defValue;                                                          \
@@ -654,8 +671,10 @@ NOXSIM_EXPORT int NOX_Display_Underscan_Get(int a, int d, int *current, int *def
         return NOX_OK;                                                                             \
     }
 
-SIM_DISPLAY_PAIR(NOX_Display_Position_Get, NOX_Display_Position_Set, "positionX", "positionY", 0, -100, 100)
-SIM_DISPLAY_PAIR(NOX_Display_Size_Get, NOX_Display_Size_Set, "sizeWidth", "sizeHeight", 100, 50, 150)
+SIM_DISPLAY_PAIR(NOX_Display_Position_Get, NOX_Display_Position_Set, "positionX", "positionY", 0,
+                 -100, 100)
+SIM_DISPLAY_PAIR(NOX_Display_Size_Get, NOX_Display_Size_Set, "sizeWidth", "sizeHeight", 100, 50,
+                 150)
 
 NOXSIM_EXPORT int NOX_Display_Property_Get(int a, int d, NOXDisplayProperty *property)
 {
@@ -681,8 +700,8 @@ NOXSIM_EXPORT int NOX_Display_Property_Set(int a, int d, NOXDisplayProperty *pro
     return NOX_OK;
 }
 
-NOXSIM_EXPORT int NOX_Display_Color_Get(int a, int d, int colorType, int *current, int *def, int *min,
-                                        int *max, int *step)
+NOXSIM_EXPORT int NOX_Display_Color_Get(int a, int d, int colorType, int *current, int *def,
+                                        int *min, int *max, int *step)
 {
     SIM_ENTER()
     SIM_DISPLAY(a, d)
@@ -725,7 +744,8 @@ NOXSIM_EXPORT int NOX_Display_CustomizedModeListNum_Get(int a, int d, int *count
     return NOX_OK;
 }
 
-NOXSIM_EXPORT int NOX_Display_CustomizedModeList_Get(int a, int d, NOXCustomMode *modes, int bufferSize)
+NOXSIM_EXPORT int NOX_Display_CustomizedModeList_Get(int a, int d, NOXCustomMode *modes,
+                                                     int bufferSize)
 {
     SIM_ENTER_SIZED(0, bufferSize)
     SIM_DISPLAY(a, d)
@@ -774,12 +794,12 @@ NOXSIM_EXPORT int NOX_Display_CustomizedMode_Validate(int a, int d, NOXCustomMod
 // ---- adapter-wide settings ---------------------------------------------------------------
 
 #define SIM_ADAPTER_INT_GET(entry, key, fallback)                                                  \
-    NOXSIM_EXPORT int entry(int a, int *value)                                                    \
+    NOXSIM_EXPORT int entry(int a, int *value)                                                     \
     {                                                                                              \
         SIM_ENTER()                                                                                \
         SIM_ADAPTER_VALID(a)                                                                       \
         SIM_NEED(value)                                                                            \
-        *value = m.global(std::string(key) + std::to_string(a), (fallback));                      \
+        *value = m.global(std::string(key) + std::to_string(a), (fallback));                       \
         return NOX_OK;                                                                             \
     }
 
@@ -869,7 +889,8 @@ NOXSIM_EXPORT int NOX_Display_ModeTimingOverride_Set(int a, int d, NOXDisplayMod
     return NOX_OK;
 }
 
-NOXSIM_EXPORT int NOX_Display_ModeTimingOverrideInfo_Get(int a, int d, NOXDisplayMode *mode, NOXDisplayModeInfo *info)
+NOXSIM_EXPORT int NOX_Display_ModeTimingOverrideInfo_Get(int a, int d, NOXDisplayMode *mode,
+                                                         NOXDisplayModeInfo *info)
 {
     SIM_ENTER()
     SIM_DISPLAY(a, d)
@@ -880,7 +901,8 @@ NOXSIM_EXPORT int NOX_Display_ModeTimingOverrideInfo_Get(int a, int d, NOXDispla
     return NOX_OK;
 }
 
-NOXSIM_EXPORT int NOX_Display_ModeTimingOverrideList_Get(int a, int d, int maxCount, NOXDisplayModeInfo *list, int *count)
+NOXSIM_EXPORT int NOX_Display_ModeTimingOverrideList_Get(int a, int d, int maxCount,
+                                                         NOXDisplayModeInfo *list, int *count)
 {
     SIM_ENTER()
     SIM_DISPLAY(a, d)
@@ -916,12 +938,13 @@ NOXSIM_EXPORT int NOX_Controller_Color_Set(int a, int controller, NOXGamma gamma
 {
     SIM_ENTER()
     SIM_ADAPTER_VALID(a)
-    m.globals["gamma" + std::to_string(a) + "_" + std::to_string(controller)]
-        = static_cast<int>(std::lround(gamma.fRed * 100.0f));
+    m.globals["gamma" + std::to_string(a) + "_" + std::to_string(controller)] =
+        static_cast<int>(std::lround(gamma.fRed * 100.0f));
     return NOX_OK;
 }
 
-NOXSIM_EXPORT int NOX_Display_ControllerOverlayAdjustmentCaps_Get(int a, NOXControllerOverlayInput *input,
+NOXSIM_EXPORT int NOX_Display_ControllerOverlayAdjustmentCaps_Get(int a,
+                                                                  NOXControllerOverlayInput *input,
                                                                   NOXControllerOverlayInfo *info)
 {
     SIM_ENTER()
@@ -931,7 +954,8 @@ NOXSIM_EXPORT int NOX_Display_ControllerOverlayAdjustmentCaps_Get(int a, NOXCont
     return NOX_OK;
 }
 
-NOXSIM_EXPORT int NOX_Display_ControllerOverlayAdjustmentData_Get(int a, NOXControllerOverlayInput *input)
+NOXSIM_EXPORT int NOX_Display_ControllerOverlayAdjustmentData_Get(int a,
+                                                                  NOXControllerOverlayInput *input)
 {
     SIM_ENTER()
     SIM_ADAPTER_VALID(a)
@@ -941,7 +965,8 @@ NOXSIM_EXPORT int NOX_Display_ControllerOverlayAdjustmentData_Get(int a, NOXCont
     return NOX_OK;
 }
 
-NOXSIM_EXPORT int NOX_Display_ControllerOverlayAdjustmentData_Set(int a, NOXControllerOverlayInput *input)
+NOXSIM_EXPORT int NOX_Display_ControllerOverlayAdjustmentData_Set(int a,
+                                                                  NOXControllerOverlayInput *input)
 {
     SIM_ENTER()
     SIM_ADAPTER_VALID(a)
@@ -964,7 +989,8 @@ NOXSIM_EXPORT int NOX_MMD_VideoColor_Set(int a, NOXVideoColorFeature feature, fl
 {
     SIM_ENTER()
     SIM_ADAPTER_VALID(a)
-    m.globals["video" + std::to_string(static_cast<int>(feature))] = static_cast<int>(std::lround(value * 100.0f));
+    m.globals["video" + std::to_string(static_cast<int>(feature))] =
+        static_cast<int>(std::lround(value * 100.0f));
     return NOX_OK;
 }
 
@@ -976,7 +1002,8 @@ NOXSIM_EXPORT int NOX_MMD_VideoAdjustInfo_Get(int, NOXVideoColorFeature, NOXCont
 
 // ---- audio -------------------------------------------------------------------------------
 
-NOXSIM_EXPORT int NOX_Adapter_AudioChannelSplitConfiguration_Get(int a, NOXAudioChannelSplitSetting *setting)
+NOXSIM_EXPORT int
+NOX_Adapter_AudioChannelSplitConfiguration_Get(int a, NOXAudioChannelSplitSetting *setting)
 {
     SIM_ENTER()
     SIM_ADAPTER_VALID(a)
@@ -1011,19 +1038,26 @@ NoxSimDisplay *audioDisplay(NoxSimMachine &m, int a, const NOXDisplayIdentifier 
 }
 } // namespace
 
-NOXSIM_EXPORT int NOX_Adapter_DisplayAudioInfo_Get(int a, NOXDisplayIdentifier id, NOXDisplayAudioInfo *info)
+NOXSIM_EXPORT int NOX_Adapter_DisplayAudioInfo_Get(int a, NOXDisplayIdentifier id,
+                                                   NOXDisplayAudioInfo *info)
 {
     SIM_ENTER()
     SIM_ADAPTER_VALID(a)
     SIM_NEED(info)
     SIM_DISPLAY_AT(audioDisplay(m, a, id))
-    const bool capable = display->signalType == NOX_SIGNAL_HDMI_A || display->signalType == NOX_SIGNAL_DISPLAYPORT;
-    *info = {static_cast<int>(sizeof(*info)), capable ? 1 : 0, display->setting("audioEnabled", capable ? 1 : 0),
-             display->setting("audioMuted", 0), capable ? 8 : 0, capable ? 0x7F : 0};
+    const bool capable =
+        display->signalType == NOX_SIGNAL_HDMI_A || display->signalType == NOX_SIGNAL_DISPLAYPORT;
+    *info = {static_cast<int>(sizeof(*info)),
+             capable ? 1 : 0,
+             display->setting("audioEnabled", capable ? 1 : 0),
+             display->setting("audioMuted", 0),
+             capable ? 8 : 0,
+             capable ? 0x7F : 0};
     return NOX_OK;
 }
 
-NOXSIM_EXPORT int NOX_Adapter_DisplayAudioEndpoint_Enable(int a, NOXDisplayIdentifier id, int enable)
+NOXSIM_EXPORT int NOX_Adapter_DisplayAudioEndpoint_Enable(int a, NOXDisplayIdentifier id,
+                                                          int enable)
 {
     SIM_ENTER()
     SIM_ADAPTER_VALID(a)
@@ -1047,7 +1081,8 @@ NOXSIM_EXPORT int NOX_Adapter_DisplayGTCCaps_Get(int a, NOXDisplayIdentifier id,
     SIM_ADAPTER_VALID(a)
     SIM_NEED(info)
     SIM_DISPLAY_AT(audioDisplay(m, a, id))
-    *info = {static_cast<int>(sizeof(*info)), display->signalType == NOX_SIGNAL_DISPLAYPORT ? 1 : 0, 1};
+    *info = {static_cast<int>(sizeof(*info)), display->signalType == NOX_SIGNAL_DISPLAYPORT ? 1 : 0,
+             1};
     return NOX_OK;
 }
 
@@ -1057,7 +1092,8 @@ NOXSIM_EXPORT int NOX_Adapter_DefaultAudioChannelTable_Load(int a, int, int, int
     SIM_ENTER()
     SIM_ADAPTER_VALID(a)
     SIM_NEED(table)
-    auto *mapping = static_cast<NOXDisplayChannelMapping *>(m.allocate(sizeof(NOXDisplayChannelMapping)));
+    auto *mapping =
+        static_cast<NOXDisplayChannelMapping *>(m.allocate(sizeof(NOXDisplayChannelMapping)));
     if (!mapping)
         return NOX_ERR_NULL_POINTER;
     mapping->iChannelCount = std::max(0, std::min(channels, 8));
@@ -1143,8 +1179,8 @@ NOXSIM_EXPORT int NOX_Adapter_BoardLayout_Get(int a, int *validFlags, int *numbe
     }
     *slotRecords = {0, 120, 20};
     for (size_t i = 0; i < displays.size(); ++i)
-        connectorRecords[i] = {displays[i]->index, displays[i]->connector, 0, displays[i]->connector,
-                               static_cast<int>(i) * 20, 18};
+        connectorRecords[i] = {displays[i]->index,     displays[i]->connector,   0,
+                               displays[i]->connector, static_cast<int>(i) * 20, 18};
     *validFlags = 0x3;
     *numberOfSlots = 1;
     *slots = slotRecords;
@@ -1153,7 +1189,8 @@ NOXSIM_EXPORT int NOX_Adapter_BoardLayout_Get(int a, int *validFlags, int *numbe
     return NOX_OK;
 }
 
-NOXSIM_EXPORT int NOX_Adapter_SupportedConnections_Get(int a, _NOXDevicePort port, _NOXSupportedConnections *connections)
+NOXSIM_EXPORT int NOX_Adapter_SupportedConnections_Get(int a, _NOXDevicePort port,
+                                                       _NOXSupportedConnections *connections)
 {
     SIM_ENTER()
     SIM_ADAPTER_VALID(a)
@@ -1164,7 +1201,8 @@ NOXSIM_EXPORT int NOX_Adapter_SupportedConnections_Get(int a, _NOXDevicePort por
     return NOX_OK;
 }
 
-NOXSIM_EXPORT int NOX_Adapter_ConnectionState_Get(int a, _NOXDevicePort port, _NOXConnectionState *state)
+NOXSIM_EXPORT int NOX_Adapter_ConnectionState_Get(int a, _NOXDevicePort port,
+                                                  _NOXConnectionState *state)
 {
     SIM_ENTER()
     SIM_ADAPTER_VALID(a)
@@ -1183,27 +1221,32 @@ NOXSIM_EXPORT int NOX_Adapter_EmulationMode_Set(int a, _NOXDevicePort port, int 
     return NOX_OK;
 }
 
-NOXSIM_EXPORT int NOX_Adapter_ConnectionData_Set(int a, _NOXDevicePort port, _NOXConnectionData data)
+NOXSIM_EXPORT int NOX_Adapter_ConnectionData_Set(int a, _NOXDevicePort port,
+                                                 _NOXConnectionData data)
 {
     SIM_ENTER()
     SIM_ADAPTER_VALID(a)
     SIM_DISPLAY_AT(portDisplay(m, a, port))
     if (data.iEDIDSize < 0 || data.iEDIDSize > static_cast<int>(sizeof(data.ucEDIDData)))
         return NOX_ERR_INVALID_PARAM_SIZE;
-    display->connectionEdid = QByteArray(reinterpret_cast<const char *>(data.ucEDIDData), data.iEDIDSize);
+    display->connectionEdid =
+        QByteArray(reinterpret_cast<const char *>(data.ucEDIDData), data.iEDIDSize);
     return NOX_OK;
 }
 
-NOXSIM_EXPORT int NOX_Adapter_ConnectionData_Get(int a, _NOXDevicePort port, int, _NOXConnectionData *data)
+NOXSIM_EXPORT int NOX_Adapter_ConnectionData_Get(int a, _NOXDevicePort port, int,
+                                                 _NOXConnectionData *data)
 {
     SIM_ENTER()
     SIM_ADAPTER_VALID(a)
     SIM_NEED(data)
     SIM_DISPLAY_AT(portDisplay(m, a, port))
     std::memset(data, 0, sizeof(*data));
-    const QByteArray &edid = display->connectionEdid.isEmpty() ? display->edid : display->connectionEdid;
+    const QByteArray &edid =
+        display->connectionEdid.isEmpty() ? display->edid : display->connectionEdid;
     data->iConnectionType = display->connector;
-    data->iEDIDSize = std::min(static_cast<int>(sizeof(data->ucEDIDData)), static_cast<int>(edid.size()));
+    data->iEDIDSize =
+        std::min(static_cast<int>(sizeof(data->ucEDIDData)), static_cast<int>(edid.size()));
     std::memcpy(data->ucEDIDData, edid.constData(), static_cast<size_t>(data->iEDIDSize));
     return NOX_OK;
 }

@@ -30,11 +30,7 @@ struct Frame
 
     uint32_t word(size_t index) const { return wordAt(input, inputSize, index); }
     // Copies a reply record into the output, cut to the output size.
-    template <typename T>
-    void reply(const T &record) const
-    {
-        replyBytes(&record, sizeof(T));
-    }
+    template <typename T> void reply(const T &record) const { replyBytes(&record, sizeof(T)); }
     void replyBytes(const void *data, size_t size) const
     {
         if (output && outputSize)
@@ -64,7 +60,8 @@ uint32_t vTotal(const NoxSimMode &mode)
 // Pixel clock in kHz of a mode with reduced blanking.
 uint32_t pixelClockKHz(const NoxSimMode &mode)
 {
-    return static_cast<uint32_t>(std::lround(static_cast<double>(hTotal(mode)) * vTotal(mode) * mode.refresh / 1000.0));
+    return static_cast<uint32_t>(
+        std::lround(static_cast<double>(hTotal(mode)) * vTotal(mode) * mode.refresh / 1000.0));
 }
 
 // Timing of a mode with reduced blanking, in the fields every timing record shares.
@@ -132,8 +129,12 @@ int dpCommand(NoxSimDisplay &d, const Frame &f)
         d.settings["ditherState"] = static_cast<int>(inWord(2));
         return NOX_OK;
     case DP_GET_STREAM_INFO: {
-        tagZOVRETH_STREAMINFO r{24, 8, static_cast<uint32_t>(d.setting("pixelEncoding", 0)),
-                                pixelClockKHz(mode), hTotal(mode), vTotal(mode)};
+        tagZOVRETH_STREAMINFO r{24,
+                                8,
+                                static_cast<uint32_t>(d.setting("pixelEncoding", 0)),
+                                pixelClockKHz(mode),
+                                hTotal(mode),
+                                vTotal(mode)};
         f.reply(r);
         return NOX_OK;
     }
@@ -183,13 +184,15 @@ int pellCommand(NoxSimDisplay &d, const Frame &f)
     const NoxSimMode mode = d.activeMode();
     switch (command) {
     case PELL_GET_DISPLAY_SETTINGS: {
-        PellGetDisplaySettingsOutput r{static_cast<uint32_t>(colorDepthFlag(d.setting("colorDepth", 4))),
-                                       static_cast<uint32_t>(d.setting("pixelEncoding", 0))};
+        PellGetDisplaySettingsOutput r{
+            static_cast<uint32_t>(colorDepthFlag(d.setting("colorDepth", 4))),
+            static_cast<uint32_t>(d.setting("pixelEncoding", 0))};
         f.reply(r);
         return NOX_OK;
     }
     case PELL_GET_SUPPORTED_COLOR_DEPTH: {
-        PellGetColorDepthOutput r{static_cast<uint32_t>(d.setting("supportedColorDepths", 0x3E) >> 1)};
+        PellGetColorDepthOutput r{
+            static_cast<uint32_t>(d.setting("supportedColorDepths", 0x3E) >> 1)};
         f.reply(r);
         return NOX_OK;
     }
@@ -203,7 +206,8 @@ int pellCommand(NoxSimDisplay &d, const Frame &f)
         return NOX_OK;
     case PELL_GET_CONTROLLER_TIMING: {
         PellControllerTiming r{};
-        fillTiming(r, mode, static_cast<uint32_t>(d.setting("vTotal", static_cast<int>(vTotal(mode)))),
+        fillTiming(r, mode,
+                   static_cast<uint32_t>(d.setting("vTotal", static_cast<int>(vTotal(mode)))),
                    pixelClockKHz(mode));
         f.reply(r);
         return NOX_OK;
@@ -212,7 +216,8 @@ int pellCommand(NoxSimDisplay &d, const Frame &f)
         d.settings["vTotal"] = static_cast<int>(inWord(6));
         return NOX_OK;
     case PELL_GET_PIXEL_CLOCK: {
-        const uint32_t clock = static_cast<uint32_t>(d.setting("pixelClock", static_cast<int>(pixelClockKHz(mode))));
+        const uint32_t clock =
+            static_cast<uint32_t>(d.setting("pixelClock", static_cast<int>(pixelClockKHz(mode))));
         f.replyBytes(&clock, sizeof(clock));
         return NOX_OK;
     }
@@ -226,8 +231,14 @@ int pellCommand(NoxSimDisplay &d, const Frame &f)
     case PELL_GET_DRR_STATUS: {
         if (!isDisplayPort(d))
             return NOX_ERR_NOT_SUPPORTED;
-        PellGetDrrStatusOutput r{static_cast<uint32_t>(d.setting("drrEvents", 0x3)), vTotal(mode),
-                                 vTotal(mode) * 3, 1, 0, 144000, 48000, 0};
+        PellGetDrrStatusOutput r{static_cast<uint32_t>(d.setting("drrEvents", 0x3)),
+                                 vTotal(mode),
+                                 vTotal(mode) * 3,
+                                 1,
+                                 0,
+                                 144000,
+                                 48000,
+                                 0};
         f.reply(r);
         return NOX_OK;
     }
@@ -279,7 +290,8 @@ int displayTestHarness(NoxSimMachine &m, const Frame &f)
         DPMstTestSidebandAuxMsgResult result{};
         result.ulReplyLength = std::min<uint32_t>(params.ulRequestLength, 16);
         result.ucReply[0] = 0x10; // ACK
-        std::memcpy(result.ucReply + 1, params.ucRequest, std::min<size_t>(result.ulReplyLength, 15));
+        std::memcpy(result.ucReply + 1, params.ucRequest,
+                    std::min<size_t>(result.ulReplyLength, 15));
         f.reply(result);
         return NOX_OK;
     }
@@ -317,9 +329,10 @@ int loggerCommand(NoxSimMachine &m, const Frame &f)
         uint32_t room = 0;
         std::memcpy(&room, f.output, 4);
         room = static_cast<uint32_t>(std::min<size_t>(room, f.outputSize - 4));
-        const QByteArray text = m.driverLog.isEmpty()
-                                    ? QByteArrayLiteral("Simulated driver log: no real driver is installed.\n")
-                                    : m.driverLog;
+        const QByteArray text =
+            m.driverLog.isEmpty()
+                ? QByteArrayLiteral("Simulated driver log: no real driver is installed.\n")
+                : m.driverLog;
         const uint32_t n = std::min<uint32_t>(room, static_cast<uint32_t>(text.size()));
         std::memcpy(f.output, &n, 4);
         std::memcpy(f.output + 4, text.constData(), n);
@@ -430,7 +443,8 @@ int displayEscape(NoxSimMachine &m, const Frame &f)
         return NOX_OK;
     }
     case NOX_ESC_DISPLAY_ADJUSTMENT_GET: {
-        const uint32_t r[2] = {8, static_cast<uint32_t>(d->setting("adjustment" + std::to_string(f.word(1)), 50))};
+        const uint32_t r[2] = {
+            8, static_cast<uint32_t>(d->setting("adjustment" + std::to_string(f.word(1)), 50))};
         f.replyBytes(r, sizeof(r));
         return NOX_OK;
     }
@@ -456,9 +470,9 @@ int displayEscape(NoxSimMachine &m, const Frame &f)
         tagDDCBLOCKACCESSOUTPUT out{};
         out.ulSize = sizeof(out);
         int returned = 0;
-        const int r = noxSimDdcTransfer(*d, in.ucData, static_cast<int>(std::min<uint32_t>(in.ulWriteSize, 256)),
-                                        out.ucData, static_cast<int>(std::min<uint32_t>(in.ulReadSize, 256)),
-                                        &returned);
+        const int r = noxSimDdcTransfer(
+            *d, in.ucData, static_cast<int>(std::min<uint32_t>(in.ulWriteSize, 256)), out.ucData,
+            static_cast<int>(std::min<uint32_t>(in.ulReadSize, 256)), &returned);
         if (r != NOX_OK)
             return r;
         out.ulReturnedLength = static_cast<uint32_t>(returned);
@@ -494,7 +508,8 @@ int displayEscape(NoxSimMachine &m, const Frame &f)
         if (in.ulSize != sizeof(in) || in.ulDataSize == 0 || in.ulDataSize > 512)
             return NOX_ERR_INVALID_PARAM;
         // From now on the display reports the EDID it was given.
-        d->edid = QByteArray(reinterpret_cast<const char *>(in.ucData), static_cast<int>(in.ulDataSize));
+        d->edid =
+            QByteArray(reinterpret_cast<const char *>(in.ucData), static_cast<int>(in.ulDataSize));
         return NOX_OK;
     }
     case NOX_ESC_DISPLAY_NATIVE_AUX:
@@ -504,9 +519,11 @@ int displayEscape(NoxSimMachine &m, const Frame &f)
             return NOX_ERR_NOT_SUPPORTED;
         tagDI_MST_SINK_INFO r{};
         r.ulSize = sizeof(r);
-        std::memcpy(r.ucGuid, d->mstGuid.constData(), std::min<size_t>(16, static_cast<size_t>(d->mstGuid.size())));
+        std::memcpy(r.ucGuid, d->mstGuid.constData(),
+                    std::min<size_t>(16, static_cast<size_t>(d->mstGuid.size())));
         r.ucLinkCount = static_cast<uint8_t>(d->mstLinkCount);
-        std::memcpy(r.ucRad, d->mstRad.constData(), std::min<size_t>(14, static_cast<size_t>(d->mstRad.size())));
+        std::memcpy(r.ucRad, d->mstRad.constData(),
+                    std::min<size_t>(14, static_cast<size_t>(d->mstRad.size())));
         r.ulPeerDeviceType = 3; // SST sink
         r.ulPortNumber = d->mstRad.isEmpty() ? 0u : static_cast<uint8_t>(d->mstRad.back());
         r.ulMaxLinkBandwidth = 0x14;
@@ -566,9 +583,10 @@ int noxSimEscape(NoxSimMachine &m, const NOXEscapeCall &call)
         return NOX_OK;
     }
     case NOX_ESC_ADAPTER_INFO: {
-        tagADAPTERINFO r{static_cast<uint32_t>(sizeof(tagADAPTERINFO)), static_cast<uint32_t>(adapter->bus),
-                         static_cast<uint32_t>(adapter->device), static_cast<uint32_t>(adapter->function),
-                         adapter->active ? 1u : 0u};
+        tagADAPTERINFO r{static_cast<uint32_t>(sizeof(tagADAPTERINFO)),
+                         static_cast<uint32_t>(adapter->bus),
+                         static_cast<uint32_t>(adapter->device),
+                         static_cast<uint32_t>(adapter->function), adapter->active ? 1u : 0u};
         f.reply(r);
         return NOX_OK;
     }
@@ -576,7 +594,8 @@ int noxSimEscape(NoxSimMachine &m, const NOXEscapeCall &call)
         tagCRTCOWNED r{};
         r.ulSize = sizeof(r);
         for (const NoxSimDisplay &d : m.displays) {
-            if (d.adapter == f.adapter && d.mapped && d.connected && d.controller >= 0 && d.controller < 32) {
+            if (d.adapter == f.adapter && d.mapped && d.connected && d.controller >= 0
+                && d.controller < 32) {
                 r.ulCrtcMask |= 1u << d.controller;
                 ++r.ulNumCrtc;
             }
@@ -632,8 +651,8 @@ int noxSimEscape(NoxSimMachine &m, const NOXEscapeCall &call)
 
 // ---- DPCD -------------------------------------------------------------------------------------
 
-void noxSimDpcdRead(NoxSimDisplay &display, unsigned int address, unsigned char *data, unsigned int count,
-                    bool branch)
+void noxSimDpcdRead(NoxSimDisplay &display, unsigned int address, unsigned char *data,
+                    unsigned int count, bool branch)
 {
     const std::map<unsigned int, unsigned char> &regs = branch ? display.branchDpcd : display.dpcd;
     for (unsigned int i = 0; i < count; ++i) {

@@ -131,7 +131,8 @@ bool NoxSimMachine::loadFile(const QString &path, QString *error)
         a.displayName = o.value(QStringLiteral("displayName")).toString();
         a.xScreenConfigName = o.value(QStringLiteral("xScreenConfigName")).toString();
         a.active = o.value(QStringLiteral("active")).toBool(true);
-        a.biosPartNumber = o.value(QStringLiteral("biosPartNumber")).toString(QStringLiteral("SIM-BIOS"));
+        a.biosPartNumber =
+            o.value(QStringLiteral("biosPartNumber")).toString(QStringLiteral("SIM-BIOS"));
         a.biosVersion = o.value(QStringLiteral("biosVersion")).toString(QStringLiteral("1.0"));
         a.biosDate = o.value(QStringLiteral("biosDate")).toString(QStringLiteral("2026/01/01"));
         newAdapters.push_back(a);
@@ -146,7 +147,8 @@ bool NoxSimMachine::loadFile(const QString &path, QString *error)
         d.index = toInt(o.value(QStringLiteral("index")), i);
         d.controller = toInt(o.value(QStringLiteral("controller")), -1);
         d.name = o.value(QStringLiteral("name")).toString(QStringLiteral("Simulated display"));
-        d.manufacturer = o.value(QStringLiteral("manufacturer")).toString(QStringLiteral("Simulated"));
+        d.manufacturer =
+            o.value(QStringLiteral("manufacturer")).toString(QStringLiteral("Simulated"));
         d.connected = o.value(QStringLiteral("connected")).toBool(true);
         d.mapped = o.value(QStringLiteral("mapped")).toBool(d.controller >= 0);
         d.type = toInt(o.value(QStringLiteral("type")));
@@ -185,14 +187,16 @@ bool NoxSimMachine::loadFile(const QString &path, QString *error)
         const QJsonObject vcp = o.value(QStringLiteral("vcp")).toObject();
         for (auto it = vcp.begin(); it != vcp.end(); ++it) {
             const QJsonArray pair = it.value().toArray();
-            d.vcp[static_cast<int>(it.key().toUInt(nullptr, 0))] = {toInt(pair.at(0)), toInt(pair.at(1))};
+            d.vcp[static_cast<int>(it.key().toUInt(nullptr, 0))] = {toInt(pair.at(0)),
+                                                                    toInt(pair.at(1))};
         }
         if (o.contains(QStringLiteral("mst"))) {
             const QJsonObject mst = o.value(QStringLiteral("mst")).toObject();
             d.mst = true;
             d.mstTreeId = toInt(mst.value(QStringLiteral("treeId")));
             d.mstLinkCount = toInt(mst.value(QStringLiteral("linkCount")));
-            d.mstGuid = QByteArray::fromHex(mst.value(QStringLiteral("guid")).toString().toLatin1());
+            d.mstGuid =
+                QByteArray::fromHex(mst.value(QStringLiteral("guid")).toString().toLatin1());
             for (const QJsonValue &r : mst.value(QStringLiteral("rad")).toArray())
                 d.mstRad.append(static_cast<char>(toInt(r)));
         }
@@ -297,7 +301,8 @@ int NoxSimMachine::deviceIndex(int adapterIndex) const
         if (std::find(devices.begin(), devices.end(), key) == devices.end())
             devices.push_back(key);
         if (a.index == adapterIndex)
-            return static_cast<int>(std::find(devices.begin(), devices.end(), key) - devices.begin());
+            return static_cast<int>(std::find(devices.begin(), devices.end(), key)
+                                    - devices.begin());
     }
     return 0;
 }

@@ -52,9 +52,9 @@ struct NoxSimAdapter
 
 struct NoxSimDisplay
 {
-    int adapter = 0;       // logical adapter index
-    int index = 0;         // logical display index
-    int controller = -1;   // -1 when no controller drives it
+    int adapter = 0;     // logical adapter index
+    int index = 0;       // logical display index
+    int controller = -1; // -1 when no controller drives it
     QString name;
     QString manufacturer;
     bool connected = true;
@@ -73,13 +73,13 @@ struct NoxSimDisplay
     std::map<unsigned int, unsigned char> branchDpcd;
     QByteArray ddcCapabilities;
     std::map<int, std::pair<int, int>> vcp; // code -> {current, maximum}
-    QByteArray ddcReply;                     // reply waiting for the next DDC/CI read
+    QByteArray ddcReply;                    // reply waiting for the next DDC/CI read
     bool mst = false;
     int mstTreeId = -1;
     int mstLinkCount = 0;
     QByteArray mstGuid;
     QByteArray mstRad;
-    std::map<std::string, int> settings;     // plain integer settings by name
+    std::map<std::string, int> settings; // plain integer settings by name
     std::vector<NOXCustomMode> customModes;
     QByteArray connectionEdid;
     int emulationMode = 0;
@@ -103,7 +103,7 @@ struct NoxSimDisplay
 struct NoxSimFailure
 {
     std::string entry;
-    int nth = 0;      // 0: every call
+    int nth = 0; // 0: every call
     int code = 0;
 };
 
@@ -150,10 +150,10 @@ public:
     int sampleRate = 48000;
     int audioDelay = 0;
     int audioSplitEnabled = 0;
-    std::map<std::string, int> globals;   // adapter-wide settings by name
+    std::map<std::string, int> globals; // adapter-wide settings by name
     NOX_MAIN_MALLOC_CALLBACK allocator = nullptr;
     int openContexts = 0;
-    int edidBytesPerRequest = 0;          // option: overrides every display when not 0
+    int edidBytesPerRequest = 0; // option: overrides every display when not 0
     std::vector<VyrSimCall> calls;
     std::vector<NoxSimFailure> failures;
     std::map<std::string, int> callCounts;

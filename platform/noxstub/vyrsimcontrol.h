@@ -8,11 +8,11 @@ extern "C" {
 // One call made into the library.
 struct VyrSimCall
 {
-    char entry[64];       // entry-point name
-    unsigned int code;    // escape code (Send only), else 0
+    char entry[64];        // entry-point name
+    unsigned int code;     // escape code (Send only), else 0
     unsigned int function; // test-harness function code (Send only), else 0
-    int inputSize;        // escape frame size, or the size a call passes
-    int outputSize;       // escape output size, or the size a call passes
+    int inputSize;         // escape frame size, or the size a call passes
+    int outputSize;        // escape output size, or the size a call passes
 };
 
 // Reloads the machine (from the file named in VYRSIM_NOX_MACHINE, else the demo)

@@ -166,8 +166,8 @@ int vyrPcsGetU32(VyrPcsHandle handle, int, const char *location, const char *nam
         const int found = findValue(store, location, name, value);
         if (found != VYRPCS_OK)
             return found;
-        if ((value->type != VYRPCS_TYPE_U32 && value->type != VYRPCS_TYPE_BOOL) ||
-            value->words.empty())
+        if ((value->type != VYRPCS_TYPE_U32 && value->type != VYRPCS_TYPE_BOOL)
+            || value->words.empty())
             return static_cast<int>(VYRPCS_ERR_WRONG_TYPE);
         *result = value->words.front();
         return static_cast<int>(VYRPCS_OK);

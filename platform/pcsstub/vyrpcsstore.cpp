@@ -283,8 +283,8 @@ bool VyrPcsStore::parseLine(const std::string &line, std::string &path, Value &v
         return false;
     // A path is a folder and a name: at least one separator, nothing empty.
     path = fields[0];
-    if (path.empty() || path.find('/') == std::string::npos || path.front() == '/' ||
-        path.back() == '/')
+    if (path.empty() || path.find('/') == std::string::npos || path.front() == '/'
+        || path.back() == '/')
         return false;
     value = Value();
     value.type = typeFromName(fields[1]);

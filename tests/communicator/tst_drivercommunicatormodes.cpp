@@ -4,10 +4,9 @@
 
 #include <QtTest>
 
-#include <dlfcn.h>
-
 #include <cmath>
 #include <cstdlib>
+#include <dlfcn.h>
 
 // Mode list and current mode through the simulated control library. The expected
 // values come from the library's own entry points, called directly.

@@ -5,7 +5,6 @@
 
 #include <X11/Xlib.h>
 #include <X11/extensions/Xrandr.h>
-
 #include <cstring>
 
 struct ScreenState

@@ -31,7 +31,9 @@ inline QString variantLibrary(const QString &variant)
 class CaptureLogger : public VyrBaseLogger
 {
 public:
-    CaptureLogger() : VyrBaseLogger(0xFFFFFFFFu) {}
+    CaptureLogger()
+        : VyrBaseLogger(0xFFFFFFFFu)
+    {}
     void OnLogStringOut(AppLogType type, const QString &line) override
     {
         lines << QString::number(static_cast<unsigned>(type)) + QLatin1Char('|') + line;
@@ -50,7 +52,8 @@ public:
 class SimLibrary
 {
 public:
-    explicit SimLibrary(const QString &path = simulatedLibrary()) : m_library(path)
+    explicit SimLibrary(const QString &path = simulatedLibrary())
+        : m_library(path)
     {
         m_library.setLoadHints(QLibrary::ResolveAllSymbolsHint);
         loaded = m_library.load();
@@ -105,8 +108,7 @@ public:
     VyrSimOpenContextsFn openContexts = nullptr;
 
 private:
-    template <typename Fn>
-    Fn resolve(const char *name)
+    template <typename Fn> Fn resolve(const char *name)
     {
         return reinterpret_cast<Fn>(m_library.resolve(name));
     }
@@ -119,8 +121,7 @@ struct BoundNox
     explicit BoundNox(const QString &path = simulatedLibrary())
         : info(&logger, 2u, 0)
         , nox(std::make_unique<NoxInterface>(&info, QStringList{path}))
-    {
-    }
+    {}
     CaptureLogger logger;
     AppLoggerInfo info;
     std::unique_ptr<NoxInterface> nox;
@@ -130,8 +131,8 @@ struct BoundNox
 class SlotView : public NoxInterface
 {
 public:
-    using NoxInterface::NoxInterface;
     using NoxInterface::entry;
+    using NoxInterface::NoxInterface;
 };
 
 // Little-endian 32-bit word at byte offset of a byte array.

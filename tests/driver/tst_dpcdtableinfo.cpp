@@ -40,8 +40,9 @@ void tst_DpcdTableInfo::defaultTable()
     // Ascending and without duplicates.
     for (unsigned i = 1; i < table.GetSize(); ++i)
         QVERIFY(table.GetAddress(i - 1) < table.GetAddress(i));
-    const QVector<QPair<unsigned, unsigned>> expected = {
-        {0x000, 6}, {0x007, 5}, {0x100, 8}, {0x200, 12}, {0x300, 12}, {0x400, 16}, {0x500, 16}, {0x600, 1}};
+    const QVector<QPair<unsigned, unsigned>> expected = {{0x000, 6},  {0x007, 5},  {0x100, 8},
+                                                         {0x200, 12}, {0x300, 12}, {0x400, 16},
+                                                         {0x500, 16}, {0x600, 1}};
     QCOMPARE(runs(table), expected);
     QCOMPARE(table.GetAddress(76), 0u);
     QVERIFY(!table.loadFromFile(QStringLiteral("anything")));

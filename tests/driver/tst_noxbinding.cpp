@@ -40,27 +40,31 @@ void tst_NoxBinding::binding_data()
     QTest::addColumn<bool>("refreshes");
     QTest::addColumn<QStringList>("log");
 
-    const QString ok = QStringLiteral("1|DRIVER_COMMUNICATOR: NoxInterface::NoxInitialize(): NOX Initialized");
-    QTest::newRow("simulated library") << QStringList{simulatedLibrary()} << true << 1u << true
-                                       << QStringList{ok};
+    const QString ok =
+        QStringLiteral("1|DRIVER_COMMUNICATOR: NoxInterface::NoxInitialize(): NOX Initialized");
+    QTest::newRow("simulated library")
+        << QStringList{simulatedLibrary()} << true << 1u << true << QStringList{ok};
     QTest::newRow("first names missing, later one binds")
         << QStringList{"wexnoxxx.dll", "wexnoxxy.dll", simulatedLibrary()} << true << 1u << true
         << QStringList{ok};
-    QTest::newRow("no library") << QStringList{"wexnoxxx.dll", "wexnoxxy.dll", "/nonexistent/libwexnoxxx.so"}
-                                << false << 0u << false
-                                << QStringList{"4|DRIVER_COMMUNICATOR: NoxInterface::NoxInitialize(): Failed to load dll"};
-    QTest::newRow("without refresh") << QStringList{variantLibrary("norefresh")} << true << 1u << false
-                                     << QStringList{ok};
-    QTest::newRow("one audio entry point missing") << QStringList{variantLibrary("noaudio")} << true << 0u
-                                                   << true << QStringList{ok};
-    QTest::newRow("second adapter-id name") << QStringList{variantLibrary("adapterid2")} << true << 1u
-                                            << true << QStringList{ok};
+    QTest::newRow("no library")
+        << QStringList{"wexnoxxx.dll", "wexnoxxy.dll", "/nonexistent/libwexnoxxx.so"} << false << 0u
+        << false
+        << QStringList{"4|DRIVER_COMMUNICATOR: NoxInterface::NoxInitialize(): Failed to load dll"};
+    QTest::newRow("without refresh")
+        << QStringList{variantLibrary("norefresh")} << true << 1u << false << QStringList{ok};
+    QTest::newRow("one audio entry point missing")
+        << QStringList{variantLibrary("noaudio")} << true << 0u << true << QStringList{ok};
+    QTest::newRow("second adapter-id name")
+        << QStringList{variantLibrary("adapterid2")} << true << 1u << true << QStringList{ok};
     QTest::newRow("required entry point missing")
         << QStringList{variantLibrary("norequired")} << false << 0u << false
-        << QStringList{"4|DRIVER_COMMUNICATOR: NoxInterface::NoxInitialize(): Failed to load NOX dll"};
+        << QStringList{
+               "4|DRIVER_COMMUNICATOR: NoxInterface::NoxInitialize(): Failed to load NOX dll"};
     QTest::newRow("control context not created")
         << QStringList{variantLibrary("createfails")} << false << 0u << false
-        << QStringList{"4|DRIVER_COMMUNICATOR: NoxInterface::NoxInitialize(): NOX MainControlCreate Failed"};
+        << QStringList{"4|DRIVER_COMMUNICATOR: NoxInterface::NoxInitialize(): NOX "
+                       "MainControlCreate Failed"};
 }
 
 void tst_NoxBinding::binding()
@@ -180,13 +184,17 @@ void tst_NoxBinding::adapters_data()
     const QStringList demo{"Simulated Graphics Adapter (demo, not real hardware)",
                            "Simulated Graphics Adapter (demo, not real hardware)",
                            "Simulated Integrated Graphics (demo, not real hardware)"};
-    QTest::newRow("unreadable machine file: demo") << QStringLiteral("/nonexistent/machine.json") << -1 << 3 << demo;
+    QTest::newRow("unreadable machine file: demo")
+        << QStringLiteral("/nonexistent/machine.json") << -1 << 3 << demo;
     QTest::newRow("demo machine") << QString() << 0 << 3
-                                  << QStringList{"Simulated Graphics Adapter (demo, not real hardware)",
-                                                 "Simulated Graphics Adapter (demo, not real hardware)",
-                                                 "Simulated Integrated Graphics (demo, not real hardware)"};
-    QTest::newRow("machine file") << QStringLiteral(VYR_DRIVER_TEST_DATA "/twoadapters.json") << 0 << 2
-                                  << QStringList{"Simulated Test Adapter A", "Simulated Test Adapter B"};
+                                  << QStringList{
+                                         "Simulated Graphics Adapter (demo, not real hardware)",
+                                         "Simulated Graphics Adapter (demo, not real hardware)",
+                                         "Simulated Integrated Graphics (demo, not real hardware)"};
+    QTest::newRow("machine file") << QStringLiteral(VYR_DRIVER_TEST_DATA "/twoadapters.json") << 0
+                                  << 2
+                                  << QStringList{"Simulated Test Adapter A",
+                                                 "Simulated Test Adapter B"};
 }
 
 void tst_NoxBinding::adapters()
@@ -205,7 +213,8 @@ void tst_NoxBinding::adapters()
     QCOMPARE(b.nox->GetNumberOfAdapers(), adapters);
     // The adapter records name the machine.
     std::vector<AdapterInfo> records(static_cast<size_t>(adapters));
-    auto get = SlotView(nullptr, QStringList{simulatedLibrary()}).entry<NoxSlot::NOX_Adapter_AdapterInfo_Get>();
+    auto get = SlotView(nullptr, QStringList{simulatedLibrary()})
+                   .entry<NoxSlot::NOX_Adapter_AdapterInfo_Get>();
     QVERIFY(get);
     QCOMPARE(get(records.data(), static_cast<int>(records.size() * sizeof(AdapterInfo))), 0);
     QStringList got;
@@ -251,7 +260,8 @@ void tst_NoxBinding::errorTexts_data()
     QTest::newRow("1") << 1 << "All OK, but with warning";
     QTest::newRow("0") << 0 << "NOX function completed successfully";
     QTest::newRow("5") << 5 << "NOX function completed successfully";
-    QTest::newRow("-1") << -1 << "Generic Error. Most likely one or more of the Escape calls to the driver failed!";
+    QTest::newRow("-1")
+        << -1 << "Generic Error. Most likely one or more of the Escape calls to the driver failed!";
     QTest::newRow("-2") << -2 << "NOX not initialized";
     QTest::newRow("-3") << -3 << "One of the parameter passed is invalid";
     QTest::newRow("-4") << -4 << "One of the parameter size is invalid";
@@ -279,7 +289,8 @@ void tst_NoxBinding::memoryHelpers()
 {
     unsigned char bytes[8] = {1, 2, 3, 4, 5, 6, 7, 8};
     NOX_ZeroMemory(bytes, 5);
-    QCOMPARE(QByteArray(reinterpret_cast<char *>(bytes), 8), QByteArray::fromHex("0000000000060708"));
+    QCOMPARE(QByteArray(reinterpret_cast<char *>(bytes), 8),
+             QByteArray::fromHex("0000000000060708"));
     void *p = NOX_Main_Memory_Alloc(16);
     QVERIFY(p);
     NoxInterface nox(nullptr, QStringList{});

@@ -60,12 +60,18 @@ void tst_NoxEdid::read_data()
     QTest::newRow("first request fails") << false << 0 << 0 << 128 << 1 << 512 << -1 << two << 1;
     QTest::newRow("second request fails") << false << 0 << 0 << 128 << 2 << 512 << 128 << two << 2;
     QTest::newRow("third request fails") << true << 0 << 1 << 128 << 3 << 512 << 256 << four << 3;
-    QTest::newRow("2 blocks, 256 per request") << true << 1 << 0 << 256 << 0 << 512 << 256 << two << 3;
-    QTest::newRow("3 blocks, 256 per request") << false << 0 << 1 << 256 << 0 << 512 << 384 << three << 4;
-    QTest::newRow("4 blocks, 256 per request") << true << 0 << 1 << 256 << 0 << 512 << 512 << four << 5;
-    QTest::newRow("4 blocks into 256 bytes") << true << 0 << 1 << 128 << 0 << 256 << 256 << four << 3;
-    QTest::newRow("buffer below one block") << false << 0 << 0 << 128 << 0 << 100 << 100 << two << 2;
-    QTest::newRow("256 per request into 200 bytes") << false << 0 << 0 << 256 << 0 << 200 << 200 << two << 3;
+    QTest::newRow("2 blocks, 256 per request")
+        << true << 1 << 0 << 256 << 0 << 512 << 256 << two << 3;
+    QTest::newRow("3 blocks, 256 per request")
+        << false << 0 << 1 << 256 << 0 << 512 << 384 << three << 4;
+    QTest::newRow("4 blocks, 256 per request")
+        << true << 0 << 1 << 256 << 0 << 512 << 512 << four << 5;
+    QTest::newRow("4 blocks into 256 bytes")
+        << true << 0 << 1 << 128 << 0 << 256 << 256 << four << 3;
+    QTest::newRow("buffer below one block")
+        << false << 0 << 0 << 128 << 0 << 100 << 100 << two << 2;
+    QTest::newRow("256 per request into 200 bytes")
+        << false << 0 << 0 << 256 << 0 << 200 << 200 << two << 3;
     QTest::newRow("display not connected") << false << 0 << 6 << 128 << 0 << 512 << -1 << one << 1;
     QTest::newRow("no such display") << false << 0 << 42 << 128 << 0 << 512 << -1 << one << 1;
 }
@@ -178,16 +184,20 @@ void tst_NoxEdid::overrideThenRead()
     QCOMPARE(image.size(), 512);
     QVERIFY(b.nox->DisplayOverrideEDID(0, 0, reinterpret_cast<unsigned char *>(image.data()), 512));
     QByteArray read(512, '\0');
-    QCOMPARE(b.nox->DisplayGetEDIDEx(0, 0, reinterpret_cast<unsigned char *>(read.data()), 512), 512);
+    QCOMPARE(b.nox->DisplayGetEDIDEx(0, 0, reinterpret_cast<unsigned char *>(read.data()), 512),
+             512);
     QCOMPARE(read, image);
     QVERIFY(VyrTest::edidDecodeChecksumsOk(read));
     // Another display keeps its own EDID.
-    QCOMPARE(b.nox->DisplayGetEDIDEx(0, 1, reinterpret_cast<unsigned char *>(read.data()), 512), 384);
+    QCOMPARE(b.nox->DisplayGetEDIDEx(0, 1, reinterpret_cast<unsigned char *>(read.data()), 512),
+             384);
     QCOMPARE(read.left(384), VyrTest::readSample(QStringLiteral("displayid13-dela17f-4.bin")));
     // A failing override leaves the display as it was.
     m_sim.fail("Send", 1, NOX_ERR);
-    QVERIFY(!b.nox->DisplayOverrideEDID(0, 1, reinterpret_cast<unsigned char *>(image.data()), 512));
-    QCOMPARE(b.nox->DisplayGetEDIDEx(0, 1, reinterpret_cast<unsigned char *>(read.data()), 512), 384);
+    QVERIFY(
+        !b.nox->DisplayOverrideEDID(0, 1, reinterpret_cast<unsigned char *>(image.data()), 512));
+    QCOMPARE(b.nox->DisplayGetEDIDEx(0, 1, reinterpret_cast<unsigned char *>(read.data()), 512),
+             384);
 }
 
 void tst_NoxEdid::rawRecord()

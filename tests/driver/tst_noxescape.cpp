@@ -14,14 +14,14 @@ namespace {
 struct FrameCase
 {
     const char *name;
-    quint32 code;                  // escape code
-    quint32 displayField;          // display word of the escape header
-    QVector<quint32> words;        // first words of the caller's part of the frame
-    int frameSize;                 // whole frame (header + payload)
+    quint32 code;           // escape code
+    quint32 displayField;   // display word of the escape header
+    QVector<quint32> words; // first words of the caller's part of the frame
+    int frameSize;          // whole frame (header + payload)
     int outputSize;
     std::function<QString(NoxInterface &)> call; // runs the wrapper, describes the reply
     QString reply;
-    QStringList log;               // lines logged, "<type>|<text>" without the prefix
+    QStringList log; // lines logged, "<type>|<text>" without the prefix
 };
 
 QString ok(bool result)
@@ -35,117 +35,212 @@ QVector<FrameCase> frameCases()
 {
     QVector<FrameCase> cases;
     // ---- direct escapes ----
-    cases.push_back({"AdapterGetInfo", 0x110002, 2, {}, 16, 20,
+    cases.push_back({"AdapterGetInfo",
+                     0x110002,
+                     2,
+                     {},
+                     16,
+                     20,
                      [](NoxInterface &n) {
                          tagADAPTERINFO r{};
                          const bool done = n.AdapterGetInfo(1, &r);
-                         return ok(done) + QString::asprintf(" size %u bus %u device %u", r.ulSize, r.ulBusNumber, r.ulDeviceNumber);
+                         return ok(done)
+                                + QString::asprintf(" size %u bus %u device %u", r.ulSize,
+                                                    r.ulBusNumber, r.ulDeviceNumber);
                      },
                      "ok size 20 bus 3 device 0",
                      {"1|DriverCommunicator::AdapterGetInfo:  ADAPTER 1  - " + kSuccess}});
-    cases.push_back({"AdapterGetCaps", 0x110001, 0, {}, 16, 32,
+    cases.push_back({"AdapterGetCaps",
+                     0x110001,
+                     0,
+                     {},
+                     16,
+                     32,
                      [](NoxInterface &n) {
                          tagADAPTERCAPS r{};
                          const bool done = n.AdapterGetCaps(0, &r);
                          return ok(done) + QString::asprintf(" controllers %u", r.ulNumControllers);
                      },
-                     "ok controllers 4", {"1|DriverCommunicator::AdapterGetCaps:  ADAPTER 0 - " + kSuccess}});
-    cases.push_back({"AdapterGetCrtcOwned", 0x110003, 0, {}, 16, 12,
+                     "ok controllers 4",
+                     {"1|DriverCommunicator::AdapterGetCaps:  ADAPTER 0 - " + kSuccess}});
+    cases.push_back({"AdapterGetCrtcOwned",
+                     0x110003,
+                     0,
+                     {},
+                     16,
+                     12,
                      [](NoxInterface &n) {
                          tagCRTCOWNED r{};
                          const bool done = n.AdapterGetCrtcOwned(1, &r);
                          return ok(done) + QString::asprintf(" mask %x", r.ulCrtcMask);
                      },
-                     "ok mask c", {"1|DriverCommunicator::AdapterGetCrtcOwned:  ADAPTER 1 - " + kSuccess}});
-    cases.push_back({"ControllerGetMode", 0x120011, 1, {}, 16, 112,
-                     [](NoxInterface &n) {
-                         tagCONTROLLERMODE r{};
-                         const bool done = n.ControllerGetMode(0, 1, &r);
-                         return ok(done)
-                                + QString::asprintf(" %ux%u@%u", r.ulPelsWidth, r.ulPelsHeight, r.ulRefreshRate);
-                     },
-                     "ok 2560x1440@60", {"1|DriverCommunicator::ControllerGetMode:  ADAPTER 0 CONTROLLER 1 - " + kSuccess}});
-    cases.push_back({"ControllerGetMode, idle controller", 0x120011, 3, {}, 16, 112,
+                     "ok mask c",
+                     {"1|DriverCommunicator::AdapterGetCrtcOwned:  ADAPTER 1 - " + kSuccess}});
+    cases.push_back(
+        {"ControllerGetMode",
+         0x120011,
+         1,
+         {},
+         16,
+         112,
+         [](NoxInterface &n) {
+             tagCONTROLLERMODE r{};
+             const bool done = n.ControllerGetMode(0, 1, &r);
+             return ok(done)
+                    + QString::asprintf(" %ux%u@%u", r.ulPelsWidth, r.ulPelsHeight,
+                                        r.ulRefreshRate);
+         },
+         "ok 2560x1440@60",
+         {"1|DriverCommunicator::ControllerGetMode:  ADAPTER 0 CONTROLLER 1 - " + kSuccess}});
+    cases.push_back({"ControllerGetMode, idle controller",
+                     0x120011,
+                     3,
+                     {},
+                     16,
+                     112,
                      [](NoxInterface &n) {
                          tagCONTROLLERMODE r{};
                          return ok(n.ControllerGetMode(0, 3, &r));
                      },
                      "failed",
-                     {"4|DriverCommunicator::ControllerGetMode:  ADAPTER 0 CONTROLLER 3 - Invalid controller index passed"}});
-    cases.push_back({"ControllerGetTimingData", 0x12000a, 0, {}, 16, 96,
-                     [](NoxInterface &n) {
-                         tagCONTROLLERTIMINGDATA r{};
-                         const bool done = n.ControllerGetTimingData(0, 0, &r);
-                         return ok(done) + QString::asprintf(" htotal %u", r.ulHTotal);
-                     },
-                     "ok htotal 2080", {"1|DriverCommunicator::ControllerGetTimingData:  ADAPTER 0 CONTROLLER 0 - " + kSuccess}});
-    cases.push_back({"DisplayGetDescriptor of an MST display", 0x130028, 3, {}, 16, 96,
-                     [](NoxInterface &n) {
-                         tagDI_DISPLAYOUTPUTDESCRIPTOR r{};
-                         std::memset(&r, 0xEE, sizeof(r));
-                         const bool done = n.DisplayGetDescriptor(1, 3, &r);
-                         return ok(done)
-                                + QString::asprintf(" signal %u flags %02x tree %d last %u", r.ulSignalType, r.ucFlags,
-                                                    r.iMstTreeId, r.ulReserved5[5]);
-                     },
-                     "ok signal 15 flags 20 tree 1 last 0",
-                     {"1|DriverCommunicator::DisplayGetDescriptor:  ADAPTER 1 CONTROLLER 3 - " + kSuccess}});
-    cases.push_back({"DisplayGetDdcInfoEx", 0x130004, 1, {}, 16, 425,
-                     [](NoxInterface &n) {
-                         tagDISPLAYDDCINFOEX r{};
-                         const bool done = n.DisplayGetDdcInfoEx(0, 1, &r);
-                         return ok(done)
-                                + QString::asprintf(" size %u serial %u", r.ulSize, r.ulSerialNumber);
-                     },
-                     "ok size 425 serial 1002", {"1|DriverCommunicator::DisplayGetDdcInfo:  ADAPTER 0 DISPLAY 1 - " + kSuccess}});
-    cases.push_back({"DisplayGetUnderscanInfo", 0x130025, 0, {}, 16, 64,
-                     [](NoxInterface &n) {
-                         tagUNDERSCANINFO r{};
-                         const bool done = n.DisplayGetUnderscanInfo(0, 0, &r);
-                         return ok(done) + QString::asprintf(" max %u", r.ulMax);
-                     },
-                     "ok max 15", {"1|DriverCommunicator::DisplayGetUnderscanInfo:  ADAPTER 0 DISPLAY 0 - " + kSuccess}});
-    cases.push_back({"AdapterGetAsicId", 0x400103, 0, {}, 16, 64,
+                     {"4|DriverCommunicator::ControllerGetMode:  ADAPTER 0 CONTROLLER 3 - Invalid "
+                      "controller index passed"}});
+    cases.push_back(
+        {"ControllerGetTimingData",
+         0x12000a,
+         0,
+         {},
+         16,
+         96,
+         [](NoxInterface &n) {
+             tagCONTROLLERTIMINGDATA r{};
+             const bool done = n.ControllerGetTimingData(0, 0, &r);
+             return ok(done) + QString::asprintf(" htotal %u", r.ulHTotal);
+         },
+         "ok htotal 2080",
+         {"1|DriverCommunicator::ControllerGetTimingData:  ADAPTER 0 CONTROLLER 0 - " + kSuccess}});
+    cases.push_back(
+        {"DisplayGetDescriptor of an MST display",
+         0x130028,
+         3,
+         {},
+         16,
+         96,
+         [](NoxInterface &n) {
+             tagDI_DISPLAYOUTPUTDESCRIPTOR r{};
+             std::memset(&r, 0xEE, sizeof(r));
+             const bool done = n.DisplayGetDescriptor(1, 3, &r);
+             return ok(done)
+                    + QString::asprintf(" signal %u flags %02x tree %d last %u", r.ulSignalType,
+                                        r.ucFlags, r.iMstTreeId, r.ulReserved5[5]);
+         },
+         "ok signal 15 flags 20 tree 1 last 0",
+         {"1|DriverCommunicator::DisplayGetDescriptor:  ADAPTER 1 CONTROLLER 3 - " + kSuccess}});
+    cases.push_back(
+        {"DisplayGetDdcInfoEx",
+         0x130004,
+         1,
+         {},
+         16,
+         425,
+         [](NoxInterface &n) {
+             tagDISPLAYDDCINFOEX r{};
+             const bool done = n.DisplayGetDdcInfoEx(0, 1, &r);
+             return ok(done) + QString::asprintf(" size %u serial %u", r.ulSize, r.ulSerialNumber);
+         },
+         "ok size 425 serial 1002",
+         {"1|DriverCommunicator::DisplayGetDdcInfo:  ADAPTER 0 DISPLAY 1 - " + kSuccess}});
+    cases.push_back(
+        {"DisplayGetUnderscanInfo",
+         0x130025,
+         0,
+         {},
+         16,
+         64,
+         [](NoxInterface &n) {
+             tagUNDERSCANINFO r{};
+             const bool done = n.DisplayGetUnderscanInfo(0, 0, &r);
+             return ok(done) + QString::asprintf(" max %u", r.ulMax);
+         },
+         "ok max 15",
+         {"1|DriverCommunicator::DisplayGetUnderscanInfo:  ADAPTER 0 DISPLAY 0 - " + kSuccess}});
+    cases.push_back({"AdapterGetAsicId",
+                     0x400103,
+                     0,
+                     {},
+                     16,
+                     64,
                      [](NoxInterface &n) {
                          tagCIASICID r{};
                          const bool done = n.AdapterGetAsicId(2, &r);
                          return ok(done) + QString::asprintf(" vendor %04x", r.usVendorId);
                      },
-                     "ok vendor 1234", {"1|DriverCommunicator::AdapterGetAsicId:  ADAPTER 2 - " + kSuccess}});
-    cases.push_back({"DisplayGetTileConfig logs nothing", 0x130043, 1, {}, 16, 104,
+                     "ok vendor 1234",
+                     {"1|DriverCommunicator::AdapterGetAsicId:  ADAPTER 2 - " + kSuccess}});
+    cases.push_back({"DisplayGetTileConfig logs nothing",
+                     0x130043,
+                     1,
+                     {},
+                     16,
+                     104,
                      [](NoxInterface &n) {
                          tagDI_DISPLAYTILE_CONFIG r{};
                          const bool done = n.DisplayGetTileConfig(0, 1, &r);
-                         return ok(done) + QString::asprintf(" tiles %ux%u", r.ulNumHTiles, r.ulNumVTiles);
+                         return ok(done)
+                                + QString::asprintf(" tiles %ux%u", r.ulNumHTiles, r.ulNumVTiles);
                      },
-                     "ok tiles 1x1", {}});
+                     "ok tiles 1x1",
+                     {}});
     // ---- adjustments ----
-    cases.push_back({"DisplaySetAdjustmentData", 0x13000a, 1, {16, 5, 42, 0}, 32, 0,
+    cases.push_back({"DisplaySetAdjustmentData",
+                     0x13000a,
+                     1,
+                     {16, 5, 42, 0},
+                     32,
+                     0,
                      [](NoxInterface &n) {
                          const bool set = n.DisplaySetAdjustmentData(0, 1, 5, 42);
                          int value = 0;
                          const bool got = n.DisplayGetAdjustmentData(0, 1, 5, &value);
                          return ok(set && got) + QString::asprintf(" %d", value);
                      },
-                     "ok 42", {}});
-    cases.push_back({"DisplayGetAdjustmentInfoEx", 0x130016, 0, {16, 7, 0, 0}, 32, 48,
-                     [](NoxInterface &n) {
-                         tagDI_ADJUSTMENTINFOEX r{};
-                         const bool done = n.DisplayGetAdjustmentInfoEx(0, 0, 7, &r);
-                         return ok(done)
-                                + QString::asprintf(" id %u %d..%d", r.ulAdjustmentId, r.lMin, r.lMax);
-                     },
-                     "ok id 7 0..100", {}});
-    cases.push_back({"DisplayGetAdjustmentData on a missing adapter", 0x130009, 1, {16, 5, 0, 0}, 32, 8,
+                     "ok 42",
+                     {}});
+    cases.push_back(
+        {"DisplayGetAdjustmentInfoEx",
+         0x130016,
+         0,
+         {16, 7, 0, 0},
+         32,
+         48,
+         [](NoxInterface &n) {
+             tagDI_ADJUSTMENTINFOEX r{};
+             const bool done = n.DisplayGetAdjustmentInfoEx(0, 0, 7, &r);
+             return ok(done) + QString::asprintf(" id %u %d..%d", r.ulAdjustmentId, r.lMin, r.lMax);
+         },
+         "ok id 7 0..100",
+         {}});
+    cases.push_back({"DisplayGetAdjustmentData on a missing adapter",
+                     0x130009,
+                     1,
+                     {16, 5, 0, 0},
+                     32,
+                     8,
                      [](NoxInterface &n) {
                          int value = -1;
                          const bool done = n.DisplayGetAdjustmentData(9, 1, 5, &value);
                          return ok(done) + QString::asprintf(" %d", value);
                      },
                      "failed -1",
-                     {"4|DriverCommunicator::DisplayGetAdjustmentData:  CALL FAILED ON DEVICE 9  - Invalid NOX index passed"}});
+                     {"4|DriverCommunicator::DisplayGetAdjustmentData:  CALL FAILED ON DEVICE 9  - "
+                      "Invalid NOX index passed"}});
     // ---- native AUX, MST, DDC ----
-    cases.push_back({"DisplayAccessNativeAux reads DPCD", 0x130037, 1, {48, 1, 0x000, 4}, 64, 48,
+    cases.push_back({"DisplayAccessNativeAux reads DPCD",
+                     0x130037,
+                     1,
+                     {48, 1, 0x000, 4},
+                     64,
+                     48,
                      [](NoxInterface &n) {
                          tagDISPLAYACCESSNATIVEAUXCHANNELINPUTDATA in{};
                          in.ulSize = sizeof(in);
@@ -154,13 +249,18 @@ QVector<FrameCase> frameCases()
                          in.ulByteCount = 4;
                          tagDISPLAYACCESSNATIVEAUXCHANNELOUTPUTDATA out{};
                          const bool done = n.DisplayAccessNativeAux(0, 1, &in, &out);
-                         return ok(done)
-                                + QString::asprintf(" status %u ", out.ulStatus)
-                                + QString::fromLatin1(QByteArray(reinterpret_cast<char *>(out.ucData), 4).toHex());
+                         return ok(done) + QString::asprintf(" status %u ", out.ulStatus)
+                                + QString::fromLatin1(
+                                    QByteArray(reinterpret_cast<char *>(out.ucData), 4).toHex());
                      },
                      "ok status 1 12148401",
                      {"1|DriverCommunicator::DisplayAccessNativeAux - To Adapter 0, Display 1"}});
-    cases.push_back({"DisplayAccessNativeAux on HDMI", 0x130037, 0, {48, 1, 0, 1}, 64, 48,
+    cases.push_back({"DisplayAccessNativeAux on HDMI",
+                     0x130037,
+                     0,
+                     {48, 1, 0, 1},
+                     64,
+                     48,
                      [](NoxInterface &n) {
                          tagDISPLAYACCESSNATIVEAUXCHANNELINPUTDATA in{48, 1, 0, 1, {}};
                          tagDISPLAYACCESSNATIVEAUXCHANNELOUTPUTDATA out{};
@@ -168,154 +268,311 @@ QVector<FrameCase> frameCases()
                      },
                      "failed",
                      {"1|DriverCommunicator::DisplayAccessNativeAux - To Adapter 0, Display 0",
-                      "4|DriverCommunicator::DisplayAccessNativeAux:  CALL FAILED ON ADAPTER 0  DISPLAY 0 - Function  not supported by the driver"}});
-    cases.push_back({"DisplayGetMstDeviceInfo", 0x13003b, 2, {}, 16, 112,
+                      "4|DriverCommunicator::DisplayAccessNativeAux:  CALL FAILED ON ADAPTER 0  "
+                      "DISPLAY 0 - Function  not supported by the driver"}});
+    cases.push_back({"DisplayGetMstDeviceInfo",
+                     0x13003b,
+                     2,
+                     {},
+                     16,
+                     112,
                      [](NoxInterface &n) {
                          tagDI_MST_SINK_INFO r{};
                          const bool done = n.DisplayGetMstDeviceInfo(1, 2, &r);
                          return ok(done)
-                                + QString::asprintf(" links %u rad %u.%u.%u", r.ucLinkCount, r.ucRad[0], r.ucRad[1], r.ucRad[2]);
+                                + QString::asprintf(" links %u rad %u.%u.%u", r.ucLinkCount,
+                                                    r.ucRad[0], r.ucRad[1], r.ucRad[2]);
                      },
                      "ok links 2 rad 1.1.0",
                      {"1|DriverCommunicator::DisplayGetMstDeviceInfo - To Adapter 1, Display 2"}});
-    cases.push_back({"DisplayGetMstDeviceInfo of a single-stream display", 0x13003b, 1, {}, 16, 112,
+    cases.push_back({"DisplayGetMstDeviceInfo of a single-stream display",
+                     0x13003b,
+                     1,
+                     {},
+                     16,
+                     112,
                      [](NoxInterface &n) {
                          tagDI_MST_SINK_INFO r{};
                          return ok(n.DisplayGetMstDeviceInfo(0, 1, &r));
                      },
                      "failed",
                      {"1|DriverCommunicator::DisplayGetMstDeviceInfo - To Adapter 0, Display 1",
-                      "4|DriverCommunicator::DisplayAccessNativeAux:  CALL FAILED ON DEVICE 0  - Function  not supported by the driver"}});
-    cases.push_back({"DdcBlockAccess: capability piece", 0x13000f, 1, {288, 5, 0, 7, 0xF383516E}, 16 + 288, 288,
+                      "4|DriverCommunicator::DisplayAccessNativeAux:  CALL FAILED ON DEVICE 0  - "
+                      "Function  not supported by the driver"}});
+    cases.push_back({"DdcBlockAccess: capability piece",
+                     0x13000f,
+                     1,
+                     {288, 5, 0, 7, 0xF383516E},
+                     16 + 288,
+                     288,
                      [](NoxInterface &n) {
-                         const unsigned char request[7] = {0x6E, 0x51, 0x83, 0xF3, 0x00, 0x00, 0x6E ^ 0x51 ^ 0x83 ^ 0xF3};
+                         const unsigned char request[7] = {
+                             0x6E, 0x51, 0x83, 0xF3, 0x00, 0x00, 0x6E ^ 0x51 ^ 0x83 ^ 0xF3};
                          QByteArray reply(38, '\0');
-                         const bool done = n.DdcBlockAccess(0, 1, request, sizeof(request), reply.data(), 38);
+                         const bool done =
+                             n.DdcBlockAccess(0, 1, request, sizeof(request), reply.data(), 38);
                          return ok(done) + " " + QString::fromLatin1(reply.mid(5, 16));
                      },
-                     "ok (prot(monitor)ty", {}});
+                     "ok (prot(monitor)ty",
+                     {}});
     // ---- test harness: adapter escape ----
-    cases.push_back({"THDisplayMeasureTimingsDelta", 0x110012, 2, {40, 0xd00013, 2, 0, 24, 1000, 400, 0, 0, 0}, 56, 32,
-                     [](NoxInterface &n) {
-                         tagZOVRETH_MEASURE_TIMINGS_DELTA_OUTPUT r{};
-                         const bool done = n.THDisplayMeasureTimingsDelta(2, 1000, 400, &r);
-                         return ok(done) + QString::asprintf(" %d", r.lDeltaPixels);
-                     },
-                     "ok 600", {"1|DriverCommunicator::THDisplayMeasureTimingsDelta:  ADAPTER 2 - " + kSuccess}});
-    cases.push_back({"DisplayTestHarnessStereo3DControl", 0x110012, 1, {80, 0xd00014, 1, 0, 64, 7}, 96, 0,
-                     [](NoxInterface &n) {
-                         tagZOVRETH_STEREO3D_CONTROL_INPUT in{};
-                         in.ulSize = 64;
-                         in.ulCommand = 7;
-                         return ok(n.DisplayTestHarnessStereo3DControl(0, 1, &in));
-                     },
-                     "ok", {"1|DriverCommunicator::DisplayTestHarnessStereo3DControl:  ADAPTER 0 DISPLAY 1 - " + kSuccess}});
-    cases.push_back({"GetAdapterLogBufferSize", 0x110012, 1, {16, 0xd00015, 0, 0, 1}, 36, 28,
-                     [](NoxInterface &n) { return QString::number(n.GetAdapterLogBufferSize(1)); }, "4096", {}});
-    cases.push_back({"GetAdapterLoggerLog", 0x110012, 0, {16, 0xd00015, 0, 0, 2}, 36, 24,
+    cases.push_back(
+        {"THDisplayMeasureTimingsDelta",
+         0x110012,
+         2,
+         {40, 0xd00013, 2, 0, 24, 1000, 400, 0, 0, 0},
+         56,
+         32,
+         [](NoxInterface &n) {
+             tagZOVRETH_MEASURE_TIMINGS_DELTA_OUTPUT r{};
+             const bool done = n.THDisplayMeasureTimingsDelta(2, 1000, 400, &r);
+             return ok(done) + QString::asprintf(" %d", r.lDeltaPixels);
+         },
+         "ok 600",
+         {"1|DriverCommunicator::THDisplayMeasureTimingsDelta:  ADAPTER 2 - " + kSuccess}});
+    cases.push_back(
+        {"DisplayTestHarnessStereo3DControl",
+         0x110012,
+         1,
+         {80, 0xd00014, 1, 0, 64, 7},
+         96,
+         0,
+         [](NoxInterface &n) {
+             tagZOVRETH_STEREO3D_CONTROL_INPUT in{};
+             in.ulSize = 64;
+             in.ulCommand = 7;
+             return ok(n.DisplayTestHarnessStereo3DControl(0, 1, &in));
+         },
+         "ok",
+         {"1|DriverCommunicator::DisplayTestHarnessStereo3DControl:  ADAPTER 0 DISPLAY 1 - "
+          + kSuccess}});
+    cases.push_back({"GetAdapterLogBufferSize",
+                     0x110012,
+                     1,
+                     {16, 0xd00015, 0, 0, 1},
+                     36,
+                     28,
+                     [](NoxInterface &n) { return QString::number(n.GetAdapterLogBufferSize(1)); },
+                     "4096",
+                     {}});
+    cases.push_back({"GetAdapterLoggerLog",
+                     0x110012,
+                     0,
+                     {16, 0xd00015, 0, 0, 2},
+                     36,
+                     24,
                      [](NoxInterface &n) {
                          char text[20] = {};
                          const unsigned long length = n.GetAdapterLoggerLog(0, text, 20);
-                         return QString::number(length) + " " + QString::fromLatin1(text, static_cast<int>(length));
+                         return QString::number(length) + " "
+                                + QString::fromLatin1(text, static_cast<int>(length));
                      },
-                     "20 Simulated driver log", {}});
-    cases.push_back({"AdapterForceUpdateLogger", 0x110012, 0, {16, 0xd00015, 0, 0, 3, 0, 0, 0, 0, 0, 0, 0}, 64, 0,
-                     [](NoxInterface &n) { return ok(n.AdapterForceUpdateLogger(0)); }, "ok", {}});
-    cases.push_back({"AdapterEnumLogMajor", 0x110012, 0, {16, 0xd00015, 0, 0, 4, 1}, 40, 36,
+                     "20 Simulated driver log",
+                     {}});
+    cases.push_back({"AdapterForceUpdateLogger",
+                     0x110012,
+                     0,
+                     {16, 0xd00015, 0, 0, 3, 0, 0, 0, 0, 0, 0, 0},
+                     64,
+                     0,
+                     [](NoxInterface &n) { return ok(n.AdapterForceUpdateLogger(0)); },
+                     "ok",
+                     {}});
+    cases.push_back({"AdapterEnumLogMajor",
+                     0x110012,
+                     0,
+                     {16, 0xd00015, 0, 0, 4, 1},
+                     40,
+                     36,
                      [](NoxInterface &n) {
                          LoggerMajorInfo r{};
                          const bool done = n.AdapterEnumLogMajor(0, LoggerEnumMajorParam{1}, &r);
-                         return ok(done)
-                                + QString::asprintf(" %x %s", r.ulMajor, r.cName);
+                         return ok(done) + QString::asprintf(" %x %s", r.ulMajor, r.cName);
                      },
-                     "ok 101 EDID", {}});
-    cases.push_back({"AdapterEnumLogMinor", 0x110012, 0, {16, 0xd00015, 0, 0, 5, 0x101, 1}, 44, 36,
-                     [](NoxInterface &n) {
-                         LoggerMinorInfo r{};
-                         const bool done = n.AdapterEnumLogMinor(0, LoggerEnumMinorParam{0x101, 1}, &r);
-                         return ok(done)
-                                + QString::asprintf(" %u %s", r.ulMinor, r.cName);
-                     },
-                     "ok 1 TRACE", {}});
-    cases.push_back({"PellAdapterTestHarnessCall", 0x110012, 0, {16, 0xd00016, 9, 0, 3, 4, 0xAB}, 44, 4,
+                     "ok 101 EDID",
+                     {}});
+    cases.push_back(
+        {"AdapterEnumLogMinor",
+         0x110012,
+         0,
+         {16, 0xd00015, 0, 0, 5, 0x101, 1},
+         44,
+         36,
+         [](NoxInterface &n) {
+             LoggerMinorInfo r{};
+             const bool done = n.AdapterEnumLogMinor(0, LoggerEnumMinorParam{0x101, 1}, &r);
+             return ok(done) + QString::asprintf(" %u %s", r.ulMinor, r.cName);
+         },
+         "ok 1 TRACE",
+         {}});
+    cases.push_back({"PellAdapterTestHarnessCall",
+                     0x110012,
+                     0,
+                     {16, 0xd00016, 9, 0, 3, 4, 0xAB},
+                     44,
+                     4,
                      [](NoxInterface &n) {
                          const quint32 in = 0xAB;
                          quint32 out = 0;
-                         return ok(n.PellAdapterTestHarnessCall(0, 9, PELL_GET_PIXEL_ENCODING, &in, 4, &out, 4));
+                         return ok(n.PellAdapterTestHarnessCall(0, 9, PELL_GET_PIXEL_ENCODING, &in,
+                                                                4, &out, 4));
                      },
-                     "failed", {}});
+                     "failed",
+                     {}});
     // ---- test harness: display escape ----
-    cases.push_back({"DisplayGetLinkParams", 0x130007, 1, {16, 0xd00040, 0, 0, 0}, 112, 12,
+    cases.push_back({"DisplayGetLinkParams",
+                     0x130007,
+                     1,
+                     {16, 0xd00040, 0, 0, 0},
+                     112,
+                     12,
                      [](NoxInterface &n) {
                          tagZOVRETH_DPGETSETLINKPARAMS p{};
                          const bool done = n.DisplayGetLinkParams(0, 1, &p);
-                         return ok(done) + QString::asprintf(" links %u rate %u", p.ulNumberOfLinks, p.ulLinkRate);
+                         return ok(done)
+                                + QString::asprintf(" links %u rate %u", p.ulNumberOfLinks,
+                                                    p.ulLinkRate);
                      },
                      "ok links 4 rate 20",
-                     {"1|DriverCommunicator::DisplayGetLinkParams - Adapter 0, Display 1; LinkRate = 20; NumberOfLinks = 4"}});
-    cases.push_back({"DisplaySetLinkParams", 0x130007, 1, {28, 0xd00040, 0, 0, 1, 12, 2, 10}, 112, 0,
+                     {"1|DriverCommunicator::DisplayGetLinkParams - Adapter 0, Display 1; LinkRate "
+                      "= 20; NumberOfLinks = 4"}});
+    cases.push_back({"DisplaySetLinkParams",
+                     0x130007,
+                     1,
+                     {28, 0xd00040, 0, 0, 1, 12, 2, 10},
+                     112,
+                     0,
                      [](NoxInterface &n) {
                          tagZOVRETH_DPGETSETLINKPARAMS p{0, 2, 10};
                          return ok(n.DisplaySetLinkParams(0, 1, &p));
                      },
-                     "ok", {"1|DriverCommunicator::DisplaySetLinkParams - To Adapter 0, Display 1"}});
-    cases.push_back({"DisplayGetLinkParams on HDMI", 0x130007, 0, {16, 0xd00040, 0, 0, 0}, 112, 12,
-                     [](NoxInterface &n) {
-                         tagZOVRETH_DPGETSETLINKPARAMS p{};
-                         return ok(n.DisplayGetLinkParams(0, 0, &p));
-                     },
-                     "failed",
-                     {"4|DriverCommunicator::DpTestHarnessCall:  CALL FAILED ON DEVICE 0 DISPLAY INDEX 0 THFunctionCode = "
-                      "ZOVRETH_DISPLAY_DPCOMMAND, DP FunctionId = 0 - Function  not supported by the driver"}});
-    cases.push_back({"DisplayGetDeviceId", 0x130007, 4, {16, 0xd00040, 0, 0, 4}, 112, 8,
+                     "ok",
+                     {"1|DriverCommunicator::DisplaySetLinkParams - To Adapter 0, Display 1"}});
+    cases.push_back(
+        {"DisplayGetLinkParams on HDMI",
+         0x130007,
+         0,
+         {16, 0xd00040, 0, 0, 0},
+         112,
+         12,
+         [](NoxInterface &n) {
+             tagZOVRETH_DPGETSETLINKPARAMS p{};
+             return ok(n.DisplayGetLinkParams(0, 0, &p));
+         },
+         "failed",
+         {"4|DriverCommunicator::DpTestHarnessCall:  CALL FAILED ON DEVICE 0 DISPLAY INDEX 0 "
+          "THFunctionCode = "
+          "ZOVRETH_DISPLAY_DPCOMMAND, DP FunctionId = 0 - Function  not supported by the driver"}});
+    cases.push_back({"DisplayGetDeviceId",
+                     0x130007,
+                     4,
+                     {16, 0xd00040, 0, 0, 4},
+                     112,
+                     8,
                      [](NoxInterface &n) {
                          unsigned long id = 0;
                          const bool done = n.DisplayGetDeviceId(2, 4, &id);
                          return ok(done) + QString::asprintf(" %lx", id);
                      },
-                     "ok 53490004", {}});
-    cases.push_back({"DisplaySetDithering", 0x130007, 1, {32, 0xd00040, 0, 0, 15, 16, 8, 2, 1}, 112, 0,
+                     "ok 53490004",
+                     {}});
+    cases.push_back({"DisplaySetDithering",
+                     0x130007,
+                     1,
+                     {32, 0xd00040, 0, 0, 15, 16, 8, 2, 1},
+                     112,
+                     0,
                      [](NoxInterface &n) {
                          tagZOVRETH_DITHERING d{0, 8, 2, 1};
                          return ok(n.DisplaySetDithering(0, 1, &d));
                      },
                      "ok",
-                     {"1|DriverCommunicator::DisplaySetDithering:  SET DITHERING ON DEVICE 0 DISPLAY 1 - ColorDepth=8, Mode=2, Pattern=1"}});
-    cases.push_back({"DisplayGetLinkInfo", 0x130007, 1, {16, 0xd00040, 0, 0, 19}, 112, 32,
+                     {"1|DriverCommunicator::DisplaySetDithering:  SET DITHERING ON DEVICE 0 "
+                      "DISPLAY 1 - ColorDepth=8, Mode=2, Pattern=1"}});
+    cases.push_back({"DisplayGetLinkInfo",
+                     0x130007,
+                     1,
+                     {16, 0xd00040, 0, 0, 19},
+                     112,
+                     32,
                      [](NoxInterface &n) {
                          tagZOVRETH_LINKINFO r{};
                          const bool done = n.DisplayGetLinkInfo(0, 1, &r);
-                         return ok(done) + QString::asprintf(" value %u pair %u/%u", r.ulLinkValue, r.ucLinkPairs[4], r.ucLinkPairs[5]);
+                         return ok(done)
+                                + QString::asprintf(" value %u pair %u/%u", r.ulLinkValue,
+                                                    r.ucLinkPairs[4], r.ucLinkPairs[5]);
                      },
-                     "ok value 4 pair 20/20", {}});
-    cases.push_back({"DisplaySetPanelFormat value 0", 0x130007, 4, {28, 0xd00041, 0, 0, 12, 0, 0xFFFFFFFF}, 44, 0,
-                     [](NoxInterface &n) { return ok(n.DisplaySetPanelFormat(2, 4, 0, true)); }, "ok", {}});
-    cases.push_back({"DisplaySetPanelFormat value 6", 0x130007, 4, {28, 0xd00041, 0, 0, 12, 1, 5}, 44, 0,
-                     [](NoxInterface &n) { return ok(n.DisplaySetPanelFormat(2, 4, 6, true)); }, "ok", {}});
-    cases.push_back({"THDisplaySetupSynchronization", 0x130007, 1, {88, 0xd00042, 1, 0, 72, 2}, 104, 0,
+                     "ok value 4 pair 20/20",
+                     {}});
+    cases.push_back({"DisplaySetPanelFormat value 0",
+                     0x130007,
+                     4,
+                     {28, 0xd00041, 0, 0, 12, 0, 0xFFFFFFFF},
+                     44,
+                     0,
+                     [](NoxInterface &n) { return ok(n.DisplaySetPanelFormat(2, 4, 0, true)); },
+                     "ok",
+                     {}});
+    cases.push_back({"DisplaySetPanelFormat value 6",
+                     0x130007,
+                     4,
+                     {28, 0xd00041, 0, 0, 12, 1, 5},
+                     44,
+                     0,
+                     [](NoxInterface &n) { return ok(n.DisplaySetPanelFormat(2, 4, 6, true)); },
+                     "ok",
+                     {}});
+    cases.push_back({"THDisplaySetupSynchronization",
+                     0x130007,
+                     1,
+                     {88, 0xd00042, 1, 0, 72, 2},
+                     104,
+                     0,
                      [](NoxInterface &n) {
                          tagZOVRETH_DISPLAY_SETUP_SYNC_DATA d{};
                          d.ulSize = 72;
                          d.ulSyncMode = 2;
                          return ok(n.THDisplaySetupSynchronization(0, 1, &d));
                      },
-                     "ok", {"1|DriverCommunicator::THDisplaySetupSynchronization:  ADAPTER 0 DISPLAY 1 - " + kSuccess}});
-    cases.push_back({"THDisplayGetSyncStatus", 0x130007, 1, {16, 0xd00043, 1, 0}, 32, 108,
+                     "ok",
+                     {"1|DriverCommunicator::THDisplaySetupSynchronization:  ADAPTER 0 DISPLAY 1 - "
+                      + kSuccess}});
+    cases.push_back({"THDisplayGetSyncStatus",
+                     0x130007,
+                     1,
+                     {16, 0xd00043, 1, 0},
+                     32,
+                     108,
                      [](NoxInterface &n) {
                          tagZOVRETH_DISPLAY_SYNC_STATUS r{};
                          const bool done = n.THDisplayGetSyncStatus(0, 1, &r);
                          return ok(done) + QString::asprintf(" size %u", r.ulSize);
                      },
-                     "ok size 108", {"1|DriverCommunicator::THDisplayGetSyncStatus:  ADAPTER 0 - " + kSuccess}});
-    cases.push_back({"DisplayTestHarnessStereoStatusRefresh", 0x130007, 1, {16, 0xd00044, 1, 0}, 32, 40,
-                     [](NoxInterface &n) {
-                         tagZOVRETH_DISPLAY_STEREO3D_INFO r{};
-                         r.ulSize = 40; // the driver may fill the first 40 bytes only
-                         const bool done = n.DisplayTestHarnessStereoStatusRefresh(0, 1, &r);
-                         return ok(done) + QString::asprintf(" %u %u %u", r.ulValues[0], r.ulValues[8], r.ulValues[9]);
-                     },
-                     "ok 1 9 0", {"1|DriverCommunicator::DisplayTestHarnessStereoStatusRefresh:  ADAPTER 0 DISPLAY 1 - " + kSuccess}});
-    cases.push_back({"DisplayProcessAuxDownMessage", 0x130007, 2, {304, 0xd00045, 0, 0, 0, 0x00000101}, 16 + 304, 260,
+                     "ok size 108",
+                     {"1|DriverCommunicator::THDisplayGetSyncStatus:  ADAPTER 0 - " + kSuccess}});
+    cases.push_back(
+        {"DisplayTestHarnessStereoStatusRefresh",
+         0x130007,
+         1,
+         {16, 0xd00044, 1, 0},
+         32,
+         40,
+         [](NoxInterface &n) {
+             tagZOVRETH_DISPLAY_STEREO3D_INFO r{};
+             r.ulSize = 40; // the driver may fill the first 40 bytes only
+             const bool done = n.DisplayTestHarnessStereoStatusRefresh(0, 1, &r);
+             return ok(done)
+                    + QString::asprintf(" %u %u %u", r.ulValues[0], r.ulValues[8], r.ulValues[9]);
+         },
+         "ok 1 9 0",
+         {"1|DriverCommunicator::DisplayTestHarnessStereoStatusRefresh:  ADAPTER 0 DISPLAY 1 - "
+          + kSuccess}});
+    cases.push_back({"DisplayProcessAuxDownMessage",
+                     0x130007,
+                     2,
+                     {304, 0xd00045, 0, 0, 0, 0x00000101},
+                     16 + 304,
+                     260,
                      [](NoxInterface &n) {
                          DPMstTestSidebandAuxMsgParams p{};
                          p.ucPath[0] = 1;
@@ -326,10 +583,17 @@ QVector<FrameCase> frameCases()
                          DPMstTestSidebandAuxMsgResult r{};
                          const bool done = n.DisplayProcessAuxDownMessage(1, 2, &p, &r);
                          return ok(done)
-                                + QString::asprintf(" %u %02x %02x", r.ulReplyLength, r.ucReply[0], r.ucReply[1]);
+                                + QString::asprintf(" %u %02x %02x", r.ulReplyLength, r.ucReply[0],
+                                                    r.ucReply[1]);
                      },
-                     "ok 3 10 20", {}});
-    cases.push_back({"DisplaySendPsrCommand", 0x130007, 4, {16, 0xd00046, 0, 0, 80, 1, 4}, 112, 84,
+                     "ok 3 10 20",
+                     {}});
+    cases.push_back({"DisplaySendPsrCommand",
+                     0x130007,
+                     4,
+                     {16, 0xd00046, 0, 0, 80, 1, 4},
+                     112,
+                     84,
                      [](NoxInterface &n) {
                          tagZOVRETH_PSR_INPUT in{};
                          in.ulSize = 80;
@@ -337,10 +601,18 @@ QVector<FrameCase> frameCases()
                          in.ulDisplayIndex = 4;
                          tagZOVRETH_PSR_OUTPUT out{};
                          const bool done = n.DisplaySendPsrCommand(2, 4, in, &out);
-                         return ok(done) + QString::asprintf(" version %u status %u", out.ulVersion, out.ulStatus);
+                         return ok(done)
+                                + QString::asprintf(" version %u status %u", out.ulVersion,
+                                                    out.ulStatus);
                      },
-                     "ok version 3 status 1", {}});
-    cases.push_back({"DisplaySendPsrCommand to a monitor", 0x130007, 1, {16, 0xd00046, 0, 0, 80, 1, 1}, 112, 84,
+                     "ok version 3 status 1",
+                     {}});
+    cases.push_back({"DisplaySendPsrCommand to a monitor",
+                     0x130007,
+                     1,
+                     {16, 0xd00046, 0, 0, 80, 1, 1},
+                     112,
+                     84,
                      [](NoxInterface &n) {
                          tagZOVRETH_PSR_INPUT in{};
                          in.ulSize = 80;
@@ -351,16 +623,29 @@ QVector<FrameCase> frameCases()
                          return ok(done) + QString::asprintf(" version %u", out.ulVersion);
                      },
                      "failed version 3",
-                     {"4|NoxInterface::DisplaySendPsrCommand: Escape Failed: Device [0], Display [1], THFunctionCode = "
+                     {"4|NoxInterface::DisplaySendPsrCommand: Escape Failed: Device [0], Display "
+                      "[1], THFunctionCode = "
                       "ZOVRETH_DISPLAY_PSRCOMMAND Function  not supported by the driver"}});
-    cases.push_back({"GetCurrentDisplaySettings", 0x130007, 1, {16, 0xd00047, 1, 0, 0, 0}, 40, 8,
+    cases.push_back({"GetCurrentDisplaySettings",
+                     0x130007,
+                     1,
+                     {16, 0xd00047, 1, 0, 0, 0},
+                     40,
+                     8,
                      [](NoxInterface &n) {
                          PellGetDisplaySettingsOutput r{};
                          const bool done = n.GetCurrentDisplaySettings(0, 1, &r);
-                         return ok(done) + QString::asprintf(" depth flags %u", r.ulColorDepthFlags);
+                         return ok(done)
+                                + QString::asprintf(" depth flags %u", r.ulColorDepthFlags);
                      },
-                     "ok depth flags 8", {}});
-    cases.push_back({"SetDisplayPixelEncoding", 0x130007, 1, {16, 0xd00047, 1, 0, 4, 4, 2}, 44, 0,
+                     "ok depth flags 8",
+                     {}});
+    cases.push_back({"SetDisplayPixelEncoding",
+                     0x130007,
+                     1,
+                     {16, 0xd00047, 1, 0, 4, 4, 2},
+                     44,
+                     0,
                      [](NoxInterface &n) {
                          const PellSetPixelEncodingInput in{2};
                          const bool set = n.SetDisplayPixelEncoding(0, 1, &in);
@@ -368,21 +653,35 @@ QVector<FrameCase> frameCases()
                          const bool got = n.GetDisplayPixelEncoding(0, 1, &out);
                          return ok(set && got) + QString::asprintf(" %u", out.ulEncoding);
                      },
-                     "ok 2", {}});
-    cases.push_back({"THGetCurrentControllerTiming", 0x130007, 0, {16, 0xd00047, 0, 0, 5, 0}, 40, 52,
+                     "ok 2",
+                     {}});
+    cases.push_back({"THGetCurrentControllerTiming",
+                     0x130007,
+                     0,
+                     {16, 0xd00047, 0, 0, 5, 0},
+                     40,
+                     52,
                      [](NoxInterface &n) {
                          PellControllerTiming r{};
                          const bool done = n.THGetCurrentControllerTiming(0, 0, &r);
                          return ok(done) + QString::asprintf(" %u/%u", r.ulHTotal, r.ulVTotal);
                      },
-                     "ok 2080/1125", {}});
-    cases.push_back({"DisplayGetDrrStatus", 0x130007, 1, {16, 0xd00047, 1, 0, 10, 0}, 40, 32,
-                     [](NoxInterface &n) {
-                         PellGetDrrStatusOutput r{};
-                         const bool done = n.DisplayGetDrrStatus(0, 1, &r);
-                         return ok(done) + QString::asprintf(" %u-%u", r.ulMinRefreshRate, r.ulMaxRefreshRate);
-                     },
-                     "ok 48000-144000", {}});
+                     "ok 2080/1125",
+                     {}});
+    cases.push_back(
+        {"DisplayGetDrrStatus",
+         0x130007,
+         1,
+         {16, 0xd00047, 1, 0, 10, 0},
+         40,
+         32,
+         [](NoxInterface &n) {
+             PellGetDrrStatusOutput r{};
+             const bool done = n.DisplayGetDrrStatus(0, 1, &r);
+             return ok(done) + QString::asprintf(" %u-%u", r.ulMinRefreshRate, r.ulMaxRefreshRate);
+         },
+         "ok 48000-144000",
+         {}});
     return cases;
 }
 
@@ -426,14 +725,21 @@ void tst_NoxEscape::escapeArguments_data()
     QTest::addColumn<int>("result");
     QTest::addColumn<bool>("sent");
 
-    QTest::newRow("input size without input") << true << 8 << false << 0 << false << 0x110002u << 0 << -4 << false;
-    QTest::newRow("output size without output") << true << 0 << false << 20 << false << 0x110002u << 0 << -4 << false;
-    QTest::newRow("no output at all") << true << 0 << false << 0 << false << 0x110002u << 0 << 0 << true;
-    QTest::newRow("input and output") << true << 8 << true << 20 << true << 0x110002u << 0 << 0 << true;
+    QTest::newRow("input size without input")
+        << true << 8 << false << 0 << false << 0x110002u << 0 << -4 << false;
+    QTest::newRow("output size without output")
+        << true << 0 << false << 20 << false << 0x110002u << 0 << -4 << false;
+    QTest::newRow("no output at all")
+        << true << 0 << false << 0 << false << 0x110002u << 0 << 0 << true;
+    QTest::newRow("input and output")
+        << true << 8 << true << 20 << true << 0x110002u << 0 << 0 << true;
     QTest::newRow("unbound") << false << 0 << false << 20 << true << 0x110002u << 0 << -2 << false;
-    QTest::newRow("bad pairing before unbound") << false << 8 << false << 0 << false << 0x110002u << 0 << -4 << false;
-    QTest::newRow("library result passes through") << true << 0 << false << 20 << true << 0x110002u << -12 << -12 << true;
-    QTest::newRow("unknown escape") << true << 0 << false << 4 << true << 0x13ABCDu << 0 << -8 << true;
+    QTest::newRow("bad pairing before unbound")
+        << false << 8 << false << 0 << false << 0x110002u << 0 << -4 << false;
+    QTest::newRow("library result passes through")
+        << true << 0 << false << 20 << true << 0x110002u << -12 << -12 << true;
+    QTest::newRow("unknown escape")
+        << true << 0 << false << 4 << true << 0x13ABCDu << 0 << -8 << true;
 }
 
 void tst_NoxEscape::escapeArguments()
@@ -455,8 +761,10 @@ void tst_NoxEscape::escapeArguments()
     m_sim.clearCalls();
     QByteArray input(inputSize, '\x5A');
     QByteArray output(outputSize + 8, '\x77');
-    QCOMPARE(nox.Escape(1, 3, code, static_cast<unsigned long>(inputSize), withInput ? input.constData() : nullptr,
-                        static_cast<unsigned long>(outputSize), withOutput ? output.data() : nullptr),
+    QCOMPARE(nox.Escape(1, 3, code, static_cast<unsigned long>(inputSize),
+                        withInput ? input.constData() : nullptr,
+                        static_cast<unsigned long>(outputSize),
+                        withOutput ? output.data() : nullptr),
              result);
     const QVector<VyrSimCall> calls = m_sim.callRecords();
     QCOMPARE(calls.size(), sent ? 1 : 0);
@@ -553,7 +861,8 @@ void tst_NoxEscape::nullRecords()
     QVERIFY(!b.nox->DisplayGetUnderscanInfo(0, 0, nullptr));
     QCOMPARE(m_sim.callCount(), 0);
     QCOMPARE(b.logger.lines.last(),
-             QStringLiteral("4|DRIVER_COMMUNICATOR: DriverCommunicator::DisplayGetUnderscanInfo:  ADAPTER 0 DISPLAY 0 - "
+             QStringLiteral("4|DRIVER_COMMUNICATOR: DriverCommunicator::DisplayGetUnderscanInfo:  "
+                            "ADAPTER 0 DISPLAY 0 - "
                             "One of the parameter size is invalid"));
     // Unbound: the escape answers -2 and the wrappers false, with that text.
     CaptureLogger logger;
@@ -562,7 +871,8 @@ void tst_NoxEscape::nullRecords()
     logger.take();
     tagADAPTERINFO r{};
     QVERIFY(!unbound.AdapterGetInfo(0, &r));
-    QCOMPARE(logger.lines, QStringList{"4|DRIVER_COMMUNICATOR: DriverCommunicator::AdapterGetInfo:  ADAPTER 0  - NOX not initialized"});
+    QCOMPARE(logger.lines, QStringList{"4|DRIVER_COMMUNICATOR: DriverCommunicator::AdapterGetInfo: "
+                                       " ADAPTER 0  - NOX not initialized"});
     QCOMPARE(unbound.GetAdapterLogBufferSize(0), 0u);
     char text[8];
     QCOMPARE(unbound.GetAdapterLoggerLog(0, text, 8), 0ul);
@@ -588,7 +898,8 @@ void tst_NoxEscape::testModeForcesModeOnlyAfterSuccess()
 void tst_NoxEscape::ddcBlockAccessCopiesWhatFits()
 {
     BoundNox b;
-    const unsigned char request[7] = {0x6E, 0x51, 0x83, 0xF3, 0x00, 0x00, 0x6E ^ 0x51 ^ 0x83 ^ 0xF3};
+    const unsigned char request[7] = {
+        0x6E, 0x51, 0x83, 0xF3, 0x00, 0x00, 0x6E ^ 0x51 ^ 0x83 ^ 0xF3};
     // A 10-byte buffer gets 10 bytes even though the reply is longer.
     QByteArray small(16, '\x77');
     QVERIFY(b.nox->DdcBlockAccess(0, 1, request, sizeof(request), small.data(), 10));

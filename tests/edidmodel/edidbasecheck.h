@@ -53,8 +53,7 @@ public:
 };
 
 // A 128-byte block as Block::InitBuffer makes it.
-template <typename Block>
-QByteArray emptyBlockOf()
+template <typename Block> QByteArray emptyBlockOf()
 {
     QByteArray block(128, '\0');
     Block::InitBuffer(bytes(block), 128);
@@ -98,8 +97,7 @@ inline QList<int> changedBytes(const QByteArray &a, const QByteArray &b)
 }
 
 // An edit of a base block and the bytes it may change besides the checksum.
-template <typename Block>
-struct EditCase
+template <typename Block> struct EditCase
 {
     const char *name;
     std::function<void(Block &)> edit;
@@ -349,9 +347,9 @@ inline QStringList compareWithEdidDecode(Edid13Block &block, const QByteArray &i
            QString::number(lines.contains(
                QStringLiteral("Default (sRGB) color space is primary color space"))));
     const bool preferredLine =
-        lines.contains(QStringLiteral("First detailed timing is the preferred timing")) ||
-        lines.contains(QStringLiteral("First detailed timing includes the native pixel format "
-                                      "and preferred refresh rate"));
+        lines.contains(QStringLiteral("First detailed timing is the preferred timing"))
+        || lines.contains(QStringLiteral("First detailed timing includes the native pixel format "
+                                         "and preferred refresh rate"));
     expect(QStringLiteral("preferred timing"),
            QString::number((p.featureBits & FeaturePreferredTiming) != 0),
            QString::number(preferredLine));
@@ -455,8 +453,8 @@ inline QStringList compareWithEdidDecode(Edid13Block &block, const QByteArray &i
     for (int i = 0; same && i < ourModes.size(); ++i) {
         const ModeLine &a = ourModes.at(i);
         const ModeLine &b = theirModes.at(i);
-        same = a.width == b.width && a.height == b.height &&
-               (a.hz > b.hz ? a.hz - b.hz : b.hz - a.hz) <= 1;
+        same = a.width == b.width && a.height == b.height
+               && (a.hz > b.hz ? a.hz - b.hz : b.hz - a.hz) <= 1;
     }
     if (!same)
         diffs << QStringLiteral("established timings: ours '%1', edid-decode '%2'")
@@ -567,9 +565,10 @@ inline QStringList compareWithEdidDecode(Edid13Block &block, const QByteArray &i
     for (const QString &line : lines) {
         QRegularExpressionMatch m = dtd.match(line);
         if (m.hasMatch()) {
-            theirDescriptors << QStringLiteral("DTD ") + m.captured(1) +
-                                    (m.captured(2).isEmpty() ? QString()
-                                                             : QStringLiteral(" ") + m.captured(2));
+            theirDescriptors << QStringLiteral("DTD ") + m.captured(1)
+                                    + (m.captured(2).isEmpty()
+                                           ? QString()
+                                           : QStringLiteral(" ") + m.captured(2));
             continue;
         }
         m = range.match(line);
@@ -750,13 +749,13 @@ inline QStringList compareEdid14Descriptors(Edid14Block &block, const QByteArray
             expect(QStringLiteral("CVT max active pixels"),
                    r.cvt.maxActivePixels ? QString::number(r.cvt.maxActivePixels * 8) : QString(),
                    valueOf(lines, QStringLiteral("Max active pixels per line:")));
-            expect(QStringLiteral("CVT real max dotclock"),
-                   r.cvt.pixelClockPrecision
-                       ? QString::number(r.maxPixelClock - r.cvt.pixelClockPrecision / 1000.0, 'f',
-                                         2) +
-                             QStringLiteral(" MHz")
-                       : QString(),
-                   valueOf(lines, QStringLiteral("Real max dotclock:")));
+            expect(
+                QStringLiteral("CVT real max dotclock"),
+                r.cvt.pixelClockPrecision
+                    ? QString::number(r.maxPixelClock - r.cvt.pixelClockPrecision / 1000.0, 'f', 2)
+                          + QStringLiteral(" MHz")
+                    : QString(),
+                valueOf(lines, QStringLiteral("Real max dotclock:")));
             QStringList aspects;
             if (r.aspect4x3)
                 aspects << QStringLiteral("4:3");

@@ -10,8 +10,7 @@ enum class PorchLine { None, Horizontal, Vertical };
 // Reads a line "Hfront N Hsync N Hback N ..." (or the same with V) into the hFront, hSync,
 // hBack (vFront, vSync, vBack) fields of timing. None, with nothing read, for another line or a
 // null timing.
-template <typename Timing>
-PorchLine readPorchLine(const QString &line, Timing *timing)
+template <typename Timing> PorchLine readPorchLine(const QString &line, Timing *timing)
 {
     static const QRegularExpression porch(
         QStringLiteral("^\\s+([HV])front\\s+(\\d+) [HV]sync\\s+(\\d+) [HV]back\\s+(\\d+)"));

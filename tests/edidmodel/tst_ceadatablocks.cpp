@@ -455,10 +455,11 @@ void tst_CeaDataBlocks::videoRoundTrip()
 // the free data block bytes do not cover the growth.
 void tst_CeaDataBlocks::videoGrowth()
 {
-    QByteArray image = baseBlock() + makeExt(8, 0,
-                                             QByteArray::fromHex("4101"
-                                                                 "4102"),
-                                             1);
+    QByteArray image = baseBlock()
+                       + makeExt(8, 0,
+                                 QByteArray::fromHex("4101"
+                                                     "4102"),
+                                 1);
     auto *p = reinterpret_cast<unsigned char *>(image.data()) + 128;
     CeaExtBlock block(p, 128, 128, nullptr);
     CeaSVDDataBlock v;
@@ -706,9 +707,10 @@ void tst_CeaDataBlocks::genericDataBlock()
         QStringLiteral("Vendor-Specific Data Block (NVIDIA), OUI 00-04-4B:")));
 
     // A vendor-specific block too short for an OUI: the bytes stay within the block.
-    QByteArray image = baseBlock() + makeExt(0, 0,
-                                             QByteArray::fromHex("62AABB"
-                                                                 "4101"));
+    QByteArray image = baseBlock()
+                       + makeExt(0, 0,
+                                 QByteArray::fromHex("62AABB"
+                                                     "4101"));
     CeaExtBlock small(reinterpret_cast<unsigned char *>(image.data()) + 128, 128, 128, nullptr);
     CeaGenericDataBlock h;
     small.GetGenericDataBlock(0, &h);
@@ -804,8 +806,8 @@ void tst_CeaDataBlocks::threeDFirstSixteen()
     for (int vic = 1; vic <= 18; ++vic)
         svds += static_cast<char>(vic);
     QByteArray image =
-        baseBlock() +
-        makeExt(36, 0, svds + QByteArray::fromHex("6C030C00 1000 00 00 20 20 02 0040"));
+        baseBlock()
+        + makeExt(36, 0, svds + QByteArray::fromHex("6C030C00 1000 00 00 20 20 02 0040"));
     CeaExtBlock block(reinterpret_cast<unsigned char *>(image.data()) + 128, 128, 128, nullptr);
     CeaHdmiVSDB v;
     block.GetHdmiVSDB(1, &v);

@@ -210,8 +210,8 @@ void tst_CeaExtBlock::map_data()
                                             << QVector<int>{CeaBlockVideo} << 1u << 2u << 101u;
     QTest::newRow("block runs past byte 126")
         << makeExt(0, 0,
-                   repeat(QByteArray::fromHex("5F") + QByteArray(31, '\x01'), 3) +
-                       QByteArray::fromHex("5F"))
+                   repeat(QByteArray::fromHex("5F") + QByteArray(31, '\x01'), 3)
+                       + QByteArray::fromHex("5F"))
         << QVector<int>{CeaBlockVideo, CeaBlockVideo, CeaBlockVideo} << 0u << 27u << 0u;
     QTest::newRow("tag 6 ends the scan") << makeExt(0, 0,
                                                     QByteArray::fromHex("4101"
@@ -362,10 +362,11 @@ void tst_CeaExtBlock::addRemoveSequence()
 void tst_CeaExtBlock::growthMovesTimingsOnlyByTheRoomNeeded()
 {
     // Collection of 6 bytes, 4 bytes of padding, two timings from byte 14.
-    QByteArray image = baseBlock() + makeExt(14, 0,
-                                             QByteArray::fromHex("4101"
-                                                                 "83010000"),
-                                             2);
+    QByteArray image = baseBlock()
+                       + makeExt(14, 0,
+                                 QByteArray::fromHex("4101"
+                                                     "83010000"),
+                                 2);
     auto *p = reinterpret_cast<unsigned char *>(image.data()) + 128;
     CeaExtBlock block(p, 128, 128, nullptr);
     QCOMPARE(block.freeDataBlockBytes(), 4u);
@@ -460,11 +461,12 @@ void tst_CeaExtBlock::removeLastTimingMarksCollectionEnd()
 // none of them reads as a data block or a detailed timing.
 void tst_CeaExtBlock::staleBytesAfterCollection()
 {
-    QByteArray image = baseBlock() + makeExt(20, 0,
-                                             QByteArray::fromHex("4101"
-                                                                 "C1FF"
-                                                                 "4101"),
-                                             1);
+    QByteArray image = baseBlock()
+                       + makeExt(20, 0,
+                                 QByteArray::fromHex("4101"
+                                                     "C1FF"
+                                                     "4101"),
+                                 1);
     image.replace(128 + 20 + 18, 18, sampleDtd()); // hidden behind a zero pixel clock word
     image[128 + 20] = 0;
     image[128 + 21] = 0;
@@ -650,9 +652,10 @@ void tst_CeaExtBlock::report()
 void tst_CeaExtBlock::modes()
 {
     // One timing, one SVD (VIC 16, which also has a 1000/1001 clock), one HDMI VIC 1.
-    QByteArray image = baseBlock() + makeExt(0, 0,
-                                             QByteArray::fromHex("4190"
-                                                                 "6B03 0C00 1000 0020 2000 2001"));
+    QByteArray image = baseBlock()
+                       + makeExt(0, 0,
+                                 QByteArray::fromHex("4190"
+                                                     "6B03 0C00 1000 0020 2000 2001"));
     auto *p = reinterpret_cast<unsigned char *>(image.data()) + 128;
     CeaExtBlock block(p, 128, 128, nullptr);
     block.AddDTD();

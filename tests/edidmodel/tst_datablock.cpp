@@ -22,9 +22,9 @@ class PlainBlock : public DataBlock
 {
 public:
     PlainBlock(unsigned char *data, unsigned offset, CallbackContext *context)
-        : DataBlock(offset, context), rawData(data)
-    {
-    }
+        : DataBlock(offset, context)
+        , rawData(data)
+    {}
     int recalcCalls = 0;
     bool borderState() const { return borderActive; }
 
@@ -90,7 +90,7 @@ void tst_DataBlock::checksumHelper_data()
 
     QByteArray summingToZero(127, '\0');
     summingToZero[0] = static_cast<char>(0x80);
-    summingToZero[126] = static_cast<char>(0x80); // 0x100: 0 modulo 256
+    summingToZero[126] = static_cast<char>(0x80);   // 0x100: 0 modulo 256
     QByteArray allFF(127, static_cast<char>(0xFF)); // 127 * 255 = 32385, mod 256 = 129
 
     QTest::newRow("no bytes") << QByteArray() << 0u << 0u;
@@ -159,11 +159,10 @@ void tst_DataBlock::checksumAgreesWithReferenceDecoder()
     QCOMPARE(expected.size(), sample.size() / 128);
     for (int block = 0; block < expected.size(); ++block) {
         const unsigned ours = DataBlock::computeOneByteCheckSum(udata(sample) + block * 128, 127);
-        QVERIFY2(ours == expected.at(block),
-                 qPrintable(QStringLiteral("block %1: %2 instead of %3")
-                                .arg(block)
-                                .arg(ours)
-                                .arg(expected.at(block))));
+        QVERIFY2(ours == expected.at(block), qPrintable(QStringLiteral("block %1: %2 instead of %3")
+                                                            .arg(block)
+                                                            .arg(ours)
+                                                            .arg(expected.at(block))));
     }
 }
 
@@ -314,7 +313,8 @@ void tst_DataBlock::modelNeedsNoGuiLibrary()
     std::ifstream maps("/proc/self/maps");
     if (!maps)
         VYR_SKIP("no /proc/self/maps");
-    const std::string text((std::istreambuf_iterator<char>(maps)), std::istreambuf_iterator<char>());
+    const std::string text((std::istreambuf_iterator<char>(maps)),
+                           std::istreambuf_iterator<char>());
     QVERIFY(text.find("libQt5Core") != std::string::npos);
     QVERIFY(text.find("libQt5Widgets") == std::string::npos);
     QVERIFY(text.find("libQt5Gui") == std::string::npos);

@@ -194,8 +194,8 @@ void tst_DiExtBlock::freshBlockAndInertObject()
     QCOMPARE(info.versionForm, 0u);
     QCOMPARE(unsigned(info.checksum), unsigned(static_cast<unsigned char>(image[255])));
     QVERIFY(std::memcmp(&info.versionNumber, &untouched.versionNumber,
-                        offsetof(DiGeneralInfo, checksum) -
-                            offsetof(DiGeneralInfo, versionNumber)) == 0);
+                        offsetof(DiGeneralInfo, checksum) - offsetof(DiGeneralInfo, versionNumber))
+            == 0);
 
     // An object over bytes that are no DI-EXT block: no data, no writes, empty answers.
     QByteArray other = image;
@@ -414,11 +414,11 @@ void tst_DiExtBlock::versionForms()
     const QString decoded =
         VyrTest::edidDecode(withBase("diext-app9220-1.bin", image.mid(128, 128)));
     if (form == 1)
-        QVERIFY2(decoded.contains(
-                     QStringLiteral("Version: %1\n").arg(decoderVersionText(readVersion))) &&
-                     decoded.contains(
-                         QStringLiteral("Release: %1\n").arg(decoderVersionText(readRevision))),
-                 qPrintable(decoded));
+        QVERIFY2(
+            decoded.contains(QStringLiteral("Version: %1\n").arg(decoderVersionText(readVersion)))
+                && decoded.contains(
+                    QStringLiteral("Release: %1\n").arg(decoderVersionText(readRevision))),
+            qPrintable(decoded));
     else if (form == 3)
         QVERIFY2(decoded.contains(
                      QStringLiteral("Year %1 Week %2 Day %3").arg(readYear).arg(month).arg(day)),
@@ -837,8 +837,8 @@ void tst_DiExtBlock::agreesWithEdidDecode()
     // The first line with the label after the block's own version line.
     const QString body = decoded.mid(decoded.indexOf(QLatin1String("Digital Interface:")));
     auto line = [&](const QString &label) {
-        const QRegularExpression re(QStringLiteral("\n\\s*") + QRegularExpression::escape(label) +
-                                    QStringLiteral(": ([^\n]*)"));
+        const QRegularExpression re(QStringLiteral("\n\\s*") + QRegularExpression::escape(label)
+                                    + QStringLiteral(": ([^\n]*)"));
         return re.match(body).captured(1);
     };
     QCOMPARE(decoded.section(QLatin1Char('\n'), 1, 1).trimmed(),

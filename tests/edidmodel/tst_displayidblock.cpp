@@ -108,19 +108,20 @@ void tst_DisplayIDBlock::recognition_data()
     QTest::newRow("base below 5 bytes") << section(0x12, 0, 2, {}, 4) << 4 << false << false;
 
     QTest::newRow("wrapped 1.3 padded") << wrapped(0x13, 121, 0, t1) << 128 << false << true;
-    QTest::newRow("wrapped 1.2 product type 3") << wrapped(0x12, 121, 3, t1) << 128 << false << true;
+    QTest::newRow("wrapped 1.2 product type 3")
+        << wrapped(0x12, 121, 3, t1) << 128 << false << true;
     QTest::newRow("wrapped length 23") << wrapped(0x12, 23, 0, t1) << 128 << false << true;
     QTest::newRow("wrapped length 122") << wrapped(0x12, 122, 0, t1) << 128 << false << false;
     QTest::newRow("wrapped version 2.0") << wrapped(0x20, 121, 0, t1) << 128 << false << false;
     QTest::newRow("wrapped version 1.0") << wrapped(0x10, 121, 0, t1) << 128 << false << false;
-    QTest::newRow("wrapped short buffer") << wrapped(0x12, 23, 0, t1).left(127) << 127 << false
-                                          << false;
+    QTest::newRow("wrapped short buffer")
+        << wrapped(0x12, 23, 0, t1).left(127) << 127 << false << false;
     QTest::newRow("stand-alone 123") << section(0x12, 123, 0, t1, 128) << 128 << false << true;
     QTest::newRow("stand-alone 124") << section(0x12, 124, 0, t1, 128) << 128 << false << false;
-    QTest::newRow("stand-alone product type") << section(0x12, 23, 3, t1, 128) << 128 << true
-                                              << false;
-    QTest::newRow("EDID base block") << QByteArray::fromHex("00ffffffffffff00") + QByteArray(120, 0)
-                                     << 128 << false << false;
+    QTest::newRow("stand-alone product type")
+        << section(0x12, 23, 3, t1, 128) << 128 << true << false;
+    QTest::newRow("EDID base block")
+        << QByteArray::fromHex("00ffffffffffff00") + QByteArray(120, 0) << 128 << false << false;
 }
 
 void tst_DisplayIDBlock::recognition()
@@ -201,7 +202,8 @@ void tst_DisplayIDBlock::emptySections()
     QVERIFY(!DisplayIDBlock::IsDisplayIDBaseBlock(bytes(ext), 128));
     QVERIFY(sumsToZero(bytes(ext) + 1, 5));
     QVERIFY(sumsToZero(bytes(ext), 128));
-    QVERIFY(VyrTest::edidDecodeChecksumsOk(VyrTest::readSample("displayid13-boe0aba-1.bin").left(128) + ext));
+    QVERIFY(VyrTest::edidDecodeChecksumsOk(
+        VyrTest::readSample("displayid13-boe0aba-1.bin").left(128) + ext));
     DisplayIDBlock e(bytes(ext), 128, 256, nullptr);
     QCOMPARE(e.GetStartOffset(), 257u);
     QCOMPARE(e.GetBlockSize(), 128u);
@@ -222,17 +224,24 @@ void tst_DisplayIDBlock::newBlockHeaders_data()
     QTest::addColumn<int>("version");
     QTest::addColumn<int>("kind");
     QTest::addColumn<QByteArray>("header");
-    QTest::newRow("Type I 1.2") << 0x12 << int(DidBlockType1Timing) << QByteArray::fromHex("030014");
-    QTest::newRow("Type I 1.1") << 0x11 << int(DidBlockType1Timing) << QByteArray::fromHex("030114");
-    QTest::newRow("Type III 1.1") << 0x11 << int(DidBlockType3Timing) << QByteArray::fromHex("050103");
-    QTest::newRow("Type IV 1.2") << 0x12 << int(DidBlockType4Timing) << QByteArray::fromHex("060101");
-    QTest::newRow("Type IV 1.1") << 0x11 << int(DidBlockType4Timing) << QByteArray::fromHex("060001");
+    QTest::newRow("Type I 1.2") << 0x12 << int(DidBlockType1Timing)
+                                << QByteArray::fromHex("030014");
+    QTest::newRow("Type I 1.1") << 0x11 << int(DidBlockType1Timing)
+                                << QByteArray::fromHex("030114");
+    QTest::newRow("Type III 1.1") << 0x11 << int(DidBlockType3Timing)
+                                  << QByteArray::fromHex("050103");
+    QTest::newRow("Type IV 1.2") << 0x12 << int(DidBlockType4Timing)
+                                 << QByteArray::fromHex("060101");
+    QTest::newRow("Type IV 1.1") << 0x11 << int(DidBlockType4Timing)
+                                 << QByteArray::fromHex("060001");
     QTest::newRow("colour") << 0x12 << int(DidBlockColorChars) << QByteArray::fromHex("020104");
     QTest::newRow("serial") << 0x12 << int(DidBlockSerialNumber) << QByteArray::fromHex("0a0000");
     QTest::newRow("vendor") << 0x13 << int(DidBlockVendorSpecific) << QByteArray::fromHex("7f0003");
     QTest::newRow("tiled") << 0x12 << int(DidBlockTiledDisplay) << QByteArray::fromHex("120016");
-    QTest::newRow("stereo 1.2") << 0x12 << int(DidBlockStereoInterface) << QByteArray::fromHex("100103");
-    QTest::newRow("stereo 1.1") << 0x11 << int(DidBlockStereoInterface) << QByteArray::fromHex("100003");
+    QTest::newRow("stereo 1.2") << 0x12 << int(DidBlockStereoInterface)
+                                << QByteArray::fromHex("100103");
+    QTest::newRow("stereo 1.1") << 0x11 << int(DidBlockStereoInterface)
+                                << QByteArray::fromHex("100003");
 }
 
 void tst_DisplayIDBlock::newBlockHeaders()
@@ -448,7 +457,8 @@ void tst_DisplayIDBlock::randomSequences_data()
                            "base alone"};
     for (int layout = 0; layout < 5; ++layout) {
         for (quint32 seed : {1u, 77u, 4242u}) {
-            QTest::newRow(qPrintable(QStringLiteral("%1 seed %2").arg(QLatin1String(names[layout])).arg(seed)))
+            QTest::newRow(qPrintable(
+                QStringLiteral("%1 seed %2").arg(QLatin1String(names[layout])).arg(seed)))
                 << layout << seed;
         }
     }
@@ -508,8 +518,8 @@ void tst_DisplayIDBlock::randomSequences()
         if (op < 4) {
             const auto kind = DisplayBlockID(1 + rng.bounded(21));
             const unsigned min = DisplayIDBlock::getMinDataBlockSize(kind);
-            const bool fits = min <= freeBefore && b.GetNumOfDataBlocks() < 17
-                              && kind != DidBlockTransferChars;
+            const bool fits =
+                min <= freeBefore && b.GetNumOfDataBlocks() < 17 && kind != DidBlockTransferChars;
             b.AddDataBlock(kind);
             what = QStringLiteral("add %1").arg(kind);
             if (fits) {
@@ -632,7 +642,8 @@ void tst_DisplayIDBlock::samplesMatchReferenceDecoder()
             QVERIFY2(from >= 0, qPrintable(name));
             int to = report.indexOf(QStringLiteral("\nBlock "), from + 1);
             const QString part = report.mid(from, to < 0 ? -1 : to - from);
-            QVERIFY(part.contains(QStringLiteral("Version: %1.%2").arg(block[1] >> 4).arg(block[1] & 15)));
+            QVERIFY(part.contains(
+                QStringLiteral("Version: %1.%2").arg(block[1] >> 4).arg(block[1] & 15)));
 
             int pos = 0;
             unsigned dtds = 0;
@@ -640,10 +651,12 @@ void tst_DisplayIDBlock::samplesMatchReferenceDecoder()
             for (unsigned i = 0; i < b.GetNumOfDataBlocks(); ++i) {
                 DisplayID_Block_Header h;
                 b.GetDisplayBlockHeader(i, &h);
-                QVERIFY2(titles.contains(h.tag), qPrintable(QStringLiteral("%1 tag %2").arg(name).arg(h.tag)));
+                QVERIFY2(titles.contains(h.tag),
+                         qPrintable(QStringLiteral("%1 tag %2").arg(name).arg(h.tag)));
                 const QString title = titles.value(h.tag);
-                const int at = h.tag == 0x7f ? part.indexOf(QStringLiteral("Vendor-Specific Data Block"), pos)
-                                             : part.indexOf(title, pos);
+                const int at = h.tag == 0x7f
+                                   ? part.indexOf(QStringLiteral("Vendor-Specific Data Block"), pos)
+                                   : part.indexOf(title, pos);
                 QVERIFY2(at >= 0, qPrintable(QStringLiteral("%1: %2").arg(name, title)));
                 pos = at + 1;
                 if (h.tag == 0x03)

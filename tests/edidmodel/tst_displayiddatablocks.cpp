@@ -103,7 +103,8 @@ QByteArray hex(const char *text)
 // Wrapped section: a vendor block, the block under test, and a trailing vendor block.
 QByteArray sandwich(const QByteArray &block, unsigned length = 0)
 {
-    const QByteArray data = dataBlock(0x7f, 0, hex("aabbcc")) + block + dataBlock(0x7f, 0, hex("ddeeff"));
+    const QByteArray data =
+        dataBlock(0x7f, 0, hex("aabbcc")) + block + dataBlock(0x7f, 0, hex("ddeeff"));
     return wrapped(0x12, length != 0 ? length : unsigned(data.size()), 0, data);
 }
 
@@ -133,7 +134,8 @@ void tst_DisplayIDDataBlocks::readWriteIdentity_data()
 {
     QTest::addColumn<QByteArray>("block");
 
-    QTest::newRow("product id, year 0") << dataBlock(0x00, 0, hex("4c4744 3412 40e20100 05 00 03 414243"));
+    QTest::newRow("product id, year 0")
+        << dataBlock(0x00, 0, hex("4c4744 3412 40e20100 05 00 03 414243"));
     QTest::newRow("product id, 2013") << dataBlock(0x00, 0, hex("4c4744 3412 00000000 36 0d 00"));
     // 29.1 mm and 0.57 would lose a step if truncated.
     QTest::newRow("display params") << dataBlock(0x01, 0, hex("2301 e70d 0018 3804 95 78 39 bb"));
@@ -144,28 +146,39 @@ void tst_DisplayIDDataBlocks::readWriteIdentity_data()
     for (int i = 0; i < 66; ++i)
         full += char(i * 3 + 1);
     QTest::newRow("colour 22 points") << dataBlock(0x02, 1, full);
-    QTest::newRow("range limits") << dataBlock(0x09, 0, hex("e90300 1d5a00 1e 87 5000 30 4b 2600 f0"));
+    QTest::newRow("range limits") << dataBlock(0x09, 0,
+                                               hex("e90300 1d5a00 1e 87 5000 30 4b 2600 f0"));
     QTest::newRow("serial") << dataBlock(0x0a, 0, QByteArray("SN-0042"));
     QTest::newRow("ascii") << dataBlock(0x0b, 0, QByteArray("Hello, panel"));
     QTest::newRow("ascii empty") << dataBlock(0x0b, 0, QByteArray());
     QTest::newRow("device LCD") << dataBlock(0x0c, 0, hex("13 2c 800a a005 4e 9b 05 1d 1d 08 85"));
-    QTest::newRow("device sub-type beyond clip") << dataBlock(0x0c, 0, hex("1c 00 0000 0000 00 00 00 00 00 00 00"));
-    QTest::newRow("device CRT sub-type 7") << dataBlock(0x0c, 0, hex("07 00 0000 0000 00 00 00 00 00 00 00"));
-    QTest::newRow("device technology 13") << dataBlock(0x0c, 0, hex("d5 f4 0000 0000 00 00 20 00 00 0f 7f"));
-    QTest::newRow("device technology 6") << dataBlock(0x0c, 0, hex("6a e8 0000 0000 00 00 0e 00 00 00 00"));
+    QTest::newRow("device sub-type beyond clip")
+        << dataBlock(0x0c, 0, hex("1c 00 0000 0000 00 00 00 00 00 00 00"));
+    QTest::newRow("device CRT sub-type 7")
+        << dataBlock(0x0c, 0, hex("07 00 0000 0000 00 00 00 00 00 00 00"));
+    QTest::newRow("device technology 13")
+        << dataBlock(0x0c, 0, hex("d5 f4 0000 0000 00 00 20 00 00 0f 7f"));
+    QTest::newRow("device technology 6")
+        << dataBlock(0x0c, 0, hex("6a e8 0000 0000 00 00 0e 00 00 00 00"));
     QTest::newRow("power sequencing") << dataBlock(0x0d, 0, hex("5a 3f 21 7f 3f 01"));
     QTest::newRow("interface DP") << dataBlock(0x0f, 0, hex("a4 14 0e 0e 07 01 20 45 00 00"));
     QTest::newRow("interface LVDS") << dataBlock(0x0f, 0, hex("12 00 02 00 00 00 00 00 1f 07"));
-    QTest::newRow("interface proprietary") << dataBlock(0x0f, 0, hex("b1 11 3f 3f 1f 03 13 83 07 a5"));
-    QTest::newRow("interface analog beyond clip") << dataBlock(0x0f, 0, hex("05 00 00 00 00 00 00 00 5a 5b"));
-    QTest::newRow("interface type beyond clip") << dataBlock(0x0f, 0, hex("e2 00 00 00 00 00 00 00 5a 5b"));
+    QTest::newRow("interface proprietary")
+        << dataBlock(0x0f, 0, hex("b1 11 3f 3f 1f 03 13 83 07 a5"));
+    QTest::newRow("interface analog beyond clip")
+        << dataBlock(0x0f, 0, hex("05 00 00 00 00 00 00 00 5a 5b"));
+    QTest::newRow("interface type beyond clip")
+        << dataBlock(0x0f, 0, hex("e2 00 00 00 00 00 00 00 5a 5b"));
     QTest::newRow("stereo method 0") << dataBlock(0x10, 0x40, hex("02 00 01"));
-    QTest::newRow("stereo method 2, groups") << dataBlock(0x10, 0x80, hex("09 02 0102030405060708 02 1011 41 20"));
+    QTest::newRow("stereo method 2, groups")
+        << dataBlock(0x10, 0x80, hex("09 02 0102030405060708 02 1011 41 20"));
     QTest::newRow("stereo method 3") << dataBlock(0x10, 0xc0, hex("02 03 05"));
     QTest::newRow("stereo method 4") << dataBlock(0x10, 0, hex("03 04 ab cd 83 01 02 03"));
     QTest::newRow("stereo method 255") << dataBlock(0x10, 0, hex("01 ff"));
-    QTest::newRow("tiled display") << dataBlock(0x12, 0, hex("82 10 00 00 bf0b 370d 00 00000000 415050 23ae 40e20100"));
-    QTest::newRow("tiled bezels") << dataBlock(0x12, 0, hex("5b 5a e3 b4 ff0e 6f08 78 01020304 414243 0100 01000000"));
+    QTest::newRow("tiled display")
+        << dataBlock(0x12, 0, hex("82 10 00 00 bf0b 370d 00 00000000 415050 23ae 40e20100"));
+    QTest::newRow("tiled bezels") << dataBlock(
+        0x12, 0, hex("5b 5a e3 b4 ff0e 6f08 78 01020304 414243 0100 01000000"));
     QTest::newRow("vendor") << dataBlock(0x7f, 0, hex("0010fa 0401 0000 99"));
 }
 
@@ -256,11 +269,10 @@ void tst_DisplayIDDataBlocks::decodedValues()
 
 void tst_DisplayIDDataBlocks::encodedValues()
 {
-    QByteArray image = wrapped(0x12, 121, 0,
-                               dataBlock(0x00, 0, QByteArray(12, 0))
-                                   + dataBlock(0x01, 0, QByteArray(12, 0))
-                                   + dataBlock(0x0f, 0, QByteArray(10, 0))
-                                   + dataBlock(0x0c, 0, QByteArray(13, 0)));
+    QByteArray image = wrapped(
+        0x12, 121, 0,
+        dataBlock(0x00, 0, QByteArray(12, 0)) + dataBlock(0x01, 0, QByteArray(12, 0))
+            + dataBlock(0x0f, 0, QByteArray(10, 0)) + dataBlock(0x0c, 0, QByteArray(13, 0)));
     DisplayIDBlock b(bytes(image), 128, 128, nullptr);
 
     DidProductIdDataBlock id;
@@ -352,7 +364,8 @@ void tst_DisplayIDDataBlocks::variableLengthMovesNeighbours()
     QFETCH(bool, padded);
     const QByteArray text("ABCD");
     const QByteArray first = tag == 0x00 ? hex("4c4744 3412 40e20100 05 18 04") + text : text;
-    const QByteArray type1 = dataBlock(0x03, 0, hex("3c6c02 08 7f07 5f00 2f80 1f00 3704 3d00 0280 0400"));
+    const QByteArray type1 =
+        dataBlock(0x03, 0, hex("3c6c02 08 7f07 5f00 2f80 1f00 3704 3d00 0280 0400"));
     const QByteArray vendor = dataBlock(0x7f, 0, hex("0010fa 0102"));
     const QByteArray data = dataBlock(unsigned(tag), 0, first) + type1 + vendor;
     const unsigned length = padded ? 121u : unsigned(data.size());
@@ -404,8 +417,9 @@ void tst_DisplayIDDataBlocks::variableLengthMovesNeighbours()
 
 void tst_DisplayIDDataBlocks::growthBeyondFreeBytesRefused()
 {
-    QByteArray image = wrapped(0x12, 121, 0,
-                               dataBlock(0x0a, 0, QByteArray("SN")) + dataBlock(0x7f, 0, QByteArray(100, 'v')));
+    QByteArray image =
+        wrapped(0x12, 121, 0,
+                dataBlock(0x0a, 0, QByteArray("SN")) + dataBlock(0x7f, 0, QByteArray(100, 'v')));
     DisplayIDBlock b(bytes(image), 128, 128, nullptr);
     QCOMPARE(b.GetNumOfAvailableBytes(), 121u - 5u - 103u);
     const QByteArray before = image;
@@ -521,10 +535,11 @@ void tst_DisplayIDDataBlocks::stereoTimingSupportAndGroups()
 
 void tst_DisplayIDDataBlocks::wrongPayloadLengthsAreNotRead()
 {
-    QByteArray image = wrapped(0x12, 121, 0,
-                               dataBlock(0x01, 0, QByteArray(11, 1)) + dataBlock(0x0c, 0, QByteArray(14, 1))
-                                   + dataBlock(0x0f, 0, QByteArray(9, 1)) + dataBlock(0x09, 0, QByteArray(16, 1))
-                                   + dataBlock(0x0d, 0, QByteArray(5, 1)) + dataBlock(0x7f, 0, QByteArray(2, 1)));
+    QByteArray image =
+        wrapped(0x12, 121, 0,
+                dataBlock(0x01, 0, QByteArray(11, 1)) + dataBlock(0x0c, 0, QByteArray(14, 1))
+                    + dataBlock(0x0f, 0, QByteArray(9, 1)) + dataBlock(0x09, 0, QByteArray(16, 1))
+                    + dataBlock(0x0d, 0, QByteArray(5, 1)) + dataBlock(0x7f, 0, QByteArray(2, 1)));
     const QByteArray before = image;
     DisplayIDBlock b(bytes(image), 128, 128, nullptr);
     DidDisplayParamsDataBlock p;
@@ -582,65 +597,90 @@ void tst_DisplayIDDataBlocks::agreesWithReferenceDecoder()
                 QVERIFY(part.contains(QStringLiteral("Image size: %1 mm x %2 mm")
                                           .arg(p.hImageSize, 0, 'f', 1)
                                           .arg(p.vImageSize, 0, 'f', 1)));
-                QVERIFY(part.contains(QStringLiteral("Display native pixel format: %1x%2").arg(p.hPixels).arg(p.vPixels)));
+                QVERIFY(part.contains(QStringLiteral("Display native pixel format: %1x%2")
+                                          .arg(p.hPixels)
+                                          .arg(p.vPixels)));
                 QVERIFY(part.contains(QStringLiteral("Gamma: %1").arg(p.gamma, 0, 'f', 2)));
-                QVERIFY(part.contains(QStringLiteral("Aspect ratio: %1").arg(p.aspectRatio, 0, 'f', 2)));
-                QVERIFY(part.contains(QStringLiteral("Dynamic bpc native: %1").arg(p.nativeDynamicRange)));
-                QVERIFY(part.contains(QStringLiteral("Dynamic bpc overall: %1").arg(p.overallDynamicRange)));
-                QCOMPARE(part.contains(QStringLiteral("Power management (DPM)")), p.powerManagement);
-                QCOMPARE(part.contains(QStringLiteral("Audio support on video interface")), p.audioSupport);
+                QVERIFY(part.contains(
+                    QStringLiteral("Aspect ratio: %1").arg(p.aspectRatio, 0, 'f', 2)));
+                QVERIFY(part.contains(
+                    QStringLiteral("Dynamic bpc native: %1").arg(p.nativeDynamicRange)));
+                QVERIFY(part.contains(
+                    QStringLiteral("Dynamic bpc overall: %1").arg(p.overallDynamicRange)));
+                QCOMPARE(part.contains(QStringLiteral("Power management (DPM)")),
+                         p.powerManagement);
+                QCOMPARE(part.contains(QStringLiteral("Audio support on video interface")),
+                         p.audioSupport);
                 ++checked;
             } else if (tag == 0x02) {
                 DidColorCharsDataBlock c;
                 b.GetColorCharsDataBlock(i, &c);
                 // The reference lists the primaries first, then the white points.
                 for (unsigned k = 0; k < unsigned(c.whitePoints + c.primaries); ++k) {
-                    const QString label = k < c.primaries
-                                              ? QStringLiteral("Primary #%1").arg(k)
-                                              : QStringLiteral("White point #%1").arg(k - c.primaries);
+                    const QString label =
+                        k < c.primaries ? QStringLiteral("Primary #%1").arg(k)
+                                        : QStringLiteral("White point #%1").arg(k - c.primaries);
                     QVERIFY2(part.contains(QStringLiteral("%1: (%2, %3)")
                                                .arg(label)
                                                .arg(c.points[k].x / 4096.0, 0, 'f', 4)
                                                .arg(c.points[k].y / 4096.0, 0, 'f', 4)),
                              qPrintable(name));
                 }
-                QVERIFY(part.contains(c.coordinateType ? QStringLiteral("1976 CIE") : QStringLiteral("1931 CIE")));
+                QVERIFY(part.contains(c.coordinateType ? QStringLiteral("1976 CIE")
+                                                       : QStringLiteral("1931 CIE")));
                 ++checked;
             } else if (tag == 0x0f) {
                 DidDisplayInterfaceDataBlock f;
                 b.GetDisplayInterfaceDataBlock(i, &f);
-                const char *types[] = {"Analog", "LVDS", "TMDS", "RSDS", "DVI-D", "DVI-I, analog",
-                                       "DVI-I, digital", "HDMI-A", "HDMI-B", "MDDI", "DisplayPort",
-                                       "Proprietary Digital Interface"};
+                const char *types[] = {
+                    "Analog", "LVDS",          "TMDS",           "RSDS",
+                    "DVI-D",  "DVI-I, analog", "DVI-I, digital", "HDMI-A",
+                    "HDMI-B", "MDDI",          "DisplayPort",    "Proprietary Digital Interface"};
                 QVERIFY(f.interfaceType < 12);
-                QVERIFY(part.contains(QStringLiteral("Interface Type: %1").arg(QLatin1String(types[f.interfaceType]))));
+                QVERIFY(part.contains(QStringLiteral("Interface Type: %1")
+                                          .arg(QLatin1String(types[f.interfaceType]))));
                 QVERIFY(part.contains(QStringLiteral("Number of Links: %1").arg(f.subTypeOrLinks)));
-                QVERIFY(part.contains(QStringLiteral("Interface Standard Version: %1.%2").arg(f.version).arg(f.revision)));
+                QVERIFY(part.contains(QStringLiteral("Interface Standard Version: %1.%2")
+                                          .arg(f.version)
+                                          .arg(f.revision)));
                 const unsigned rgbBits[] = {6, 8, 10, 12, 14, 16};
                 QStringList rgb;
                 for (unsigned k = 0; k < 6; ++k) {
                     if (f.rgb[k])
                         rgb << QString::number(rgbBits[k]);
                 }
-                QVERIFY(part.contains(QStringLiteral("Supported bpc for RGB encoding: %1").arg(rgb.join(QStringLiteral(", ")))));
+                QVERIFY(part.contains(QStringLiteral("Supported bpc for RGB encoding: %1")
+                                          .arg(rgb.join(QStringLiteral(", ")))));
                 if (f.contentProtection == 1)
-                    QVERIFY(part.contains(QStringLiteral("HDCP %1.%2").arg(f.cpVersion).arg(f.cpRevision)));
+                    QVERIFY(part.contains(
+                        QStringLiteral("HDCP %1.%2").arg(f.cpVersion).arg(f.cpRevision)));
                 if (f.spreadSpectrumType == 1)
-                    QVERIFY(part.contains(QStringLiteral("Down Spread %1%").arg(f.spreadSpectrum, 0, 'f', 1)));
+                    QVERIFY(part.contains(
+                        QStringLiteral("Down Spread %1%").arg(f.spreadSpectrum, 0, 'f', 1)));
                 if (f.spreadSpectrumType == 0)
                     QVERIFY(part.contains(QStringLiteral("Spread Spectrum: None")));
                 ++checked;
             } else if (tag == 0x12) {
                 DidTiledDisplayDataBlock t;
                 b.GetTiledDisplayDataBlock(i, &t);
-                QVERIFY(part.contains(QStringLiteral("Num horizontal tiles: %1 Num vertical tiles: %2").arg(t.hTiles).arg(t.vTiles)));
-                QVERIFY(part.contains(QStringLiteral("Tile location: %1, %2").arg(t.hLocation - 1).arg(t.vLocation - 1)));
-                QVERIFY(part.contains(QStringLiteral("Tile resolution: %1x%2").arg(t.hTileSize).arg(t.vTileSize)));
-                QVERIFY(part.contains(QStringLiteral("Tiled Display Manufacturer/Vendor ID: %1")
-                                          .arg(QLatin1String(reinterpret_cast<char *>(t.vendorId), 3))));
-                QVERIFY(part.contains(QStringLiteral("Tiled Display Product ID Code: %1").arg(t.productCode)));
-                QVERIFY(part.contains(QStringLiteral("Tiled Display Serial Number: %1").arg(t.serialNumber)));
-                QCOMPARE(part.contains(QStringLiteral("single physical display enclosure")), t.flagBit7 != 0);
+                QVERIFY(
+                    part.contains(QStringLiteral("Num horizontal tiles: %1 Num vertical tiles: %2")
+                                      .arg(t.hTiles)
+                                      .arg(t.vTiles)));
+                QVERIFY(part.contains(QStringLiteral("Tile location: %1, %2")
+                                          .arg(t.hLocation - 1)
+                                          .arg(t.vLocation - 1)));
+                QVERIFY(part.contains(
+                    QStringLiteral("Tile resolution: %1x%2").arg(t.hTileSize).arg(t.vTileSize)));
+                QVERIFY(part.contains(
+                    QStringLiteral("Tiled Display Manufacturer/Vendor ID: %1")
+                        .arg(QLatin1String(reinterpret_cast<char *>(t.vendorId), 3))));
+                QVERIFY(part.contains(
+                    QStringLiteral("Tiled Display Product ID Code: %1").arg(t.productCode)));
+                QVERIFY(part.contains(
+                    QStringLiteral("Tiled Display Serial Number: %1").arg(t.serialNumber)));
+                QCOMPARE(part.contains(QStringLiteral("single physical display enclosure")),
+                         t.flagBit7 != 0);
                 ++checked;
             } else if (tag == 0x7f) {
                 DidVendorSpecificDataBlock v;

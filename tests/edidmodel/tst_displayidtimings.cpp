@@ -86,9 +86,15 @@ QVector<Listed> decodedTimings(DisplayIDBlock &b)
             for (unsigned k = 0; k < b.GetNumOfType1DetTimingDescriptors(i); ++k) {
                 DidType1DetTimingDesc r;
                 b.GetType1DetTimingDescriptor(i, k, &r);
-                Listed l{QStringLiteral("DTD"), r.hActive, r.vActive, QString::number(r.pixelClock, 'f', 6),
-                         r.preferred != 0, porches("H", r.hActive, r.hBlank, r.hOffset, r.hSyncWidth, r.hSyncPolarity),
-                         porches("V", r.vActive, r.vBlank, r.vOffset, r.vSyncWidth, r.vSyncPolarity), {}};
+                Listed l{
+                    QStringLiteral("DTD"),
+                    r.hActive,
+                    r.vActive,
+                    QString::number(r.pixelClock, 'f', 6),
+                    r.preferred != 0,
+                    porches("H", r.hActive, r.hBlank, r.hOffset, r.hSyncWidth, r.hSyncPolarity),
+                    porches("V", r.vActive, r.vBlank, r.vOffset, r.vSyncWidth, r.vSyncPolarity),
+                    {}};
                 out.append(l);
             }
             break;
@@ -96,9 +102,16 @@ QVector<Listed> decodedTimings(DisplayIDBlock &b)
             for (unsigned k = 0; k < b.GetNumOfType2DetTimingDescriptors(i); ++k) {
                 DidType2DetTimingDesc r;
                 b.GetType2DetTimingDescriptor(i, k, &r);
-                out.append({QStringLiteral("DTD"), r.hActive, r.vActive, QString::number(r.pixelClock, 'f', 6),
-                            r.preferred != 0, porches("H", r.hActive, r.hBlank, r.hOffset, r.hSyncWidth, r.hSyncPolarity),
-                            porches("V", r.vActive, r.vBlank, r.vOffset, r.vSyncWidth, r.vSyncPolarity), {}, true});
+                out.append(
+                    {QStringLiteral("DTD"),
+                     r.hActive,
+                     r.vActive,
+                     QString::number(r.pixelClock, 'f', 6),
+                     r.preferred != 0,
+                     porches("H", r.hActive, r.hBlank, r.hOffset, r.hSyncWidth, r.hSyncPolarity),
+                     porches("V", r.vActive, r.vBlank, r.vOffset, r.vSyncWidth, r.vSyncPolarity),
+                     {},
+                     true});
             }
             break;
         case 0x05:
@@ -106,9 +119,17 @@ QVector<Listed> decodedTimings(DisplayIDBlock &b)
                 DidType3ShortTimingDesc r;
                 b.GetType3ShortTimingDescriptor(i, k, &r);
                 // edid-decode derives the lines from the aspect ratio.
-                const unsigned ratios[][2] = {{1, 1}, {5, 4}, {4, 3}, {15, 9}, {16, 9}, {16, 10}, {64, 27}, {256, 135}};
-                const unsigned v = r.aspect < 8 ? r.hActive * ratios[r.aspect][1] / ratios[r.aspect][0] : 0;
-                out.append({QStringLiteral("CVT"), r.hActive, v, {}, r.preferred != 0, {}, {},
+                const unsigned ratios[][2] = {{1, 1},  {5, 4},   {4, 3},   {15, 9},
+                                              {16, 9}, {16, 10}, {64, 27}, {256, 135}};
+                const unsigned v =
+                    r.aspect < 8 ? r.hActive * ratios[r.aspect][1] / ratios[r.aspect][0] : 0;
+                out.append({QStringLiteral("CVT"),
+                            r.hActive,
+                            v,
+                            {},
+                            r.preferred != 0,
+                            {},
+                            {},
                             r.formula == 1 ? QStringLiteral("RB") : QString()});
             }
             break;
@@ -123,7 +144,14 @@ QVector<Listed> decodedTimings(DisplayIDBlock &b)
             for (unsigned k = 0; k < b.GetNumOfType5ShortTimingDescriptors(i); ++k) {
                 DidType5ShortTimingDesc r;
                 b.GetType5ShortTimingDescriptor(i, k, &r);
-                out.append({QStringLiteral("CVT"), r.hActive, r.vActive, {}, r.preferred != 0, {}, {}, {}});
+                out.append({QStringLiteral("CVT"),
+                            r.hActive,
+                            r.vActive,
+                            {},
+                            r.preferred != 0,
+                            {},
+                            {},
+                            {}});
             }
             break;
         case 0x13: {
@@ -133,8 +161,9 @@ QVector<Listed> decodedTimings(DisplayIDBlock &b)
             for (unsigned k = 0; k < n; ++k) {
                 DidType6DetTimingDesc r;
                 b.GetType6DetTimingDescriptor(i, k, sizes.get(), &r);
-                out.append({QStringLiteral("DTD"), r.hActive, r.vActive, QString::number(r.pixelClock, 'f', 6),
-                            r.flag1 != 0, porches("H", r.hActive, r.hBlank, r.hOffset, r.hSyncWidth, r.flag2),
+                out.append({QStringLiteral("DTD"), r.hActive, r.vActive,
+                            QString::number(r.pixelClock, 'f', 6), r.flag1 != 0,
+                            porches("H", r.hActive, r.hBlank, r.hOffset, r.hSyncWidth, r.flag2),
                             porches("V", r.vActive, r.vBlank, r.vOffset, r.vSyncWidth, r.flag3),
                             sizes[k] ? QStringLiteral("%1 mm").arg(r.vImageSize) : QString()});
             }
@@ -220,9 +249,10 @@ QByteArray allTimingKinds(bool clipped)
     const QByteArray t3 = hex("84ef3b 15d13b") + (clipped ? hex("7a4fbf") : QByteArray());
     const QByteArray t6 = hex("13 44 02 7f 87 37 84 17 57 01 2b 2c 03 04")
                           + hex("13 44 42 7f 87 37 84 17 57 01 2b 2c 03 04 98 53 01");
-    const QByteArray data = dataBlock(0x04, 0, t2) + dataBlock(0x05, 0, t3) + dataBlock(0x13, 0, t6)
-                            + dataBlock(0x06, 0x41, hex("101f")) + dataBlock(0x11, 0, hex("8050ff0737043b"))
-                            + dataBlock(0x03, 0, hex("3c6c02 8f 7f07 1701 5700 2b00 3704 2c00 0380 0400"));
+    const QByteArray data =
+        dataBlock(0x04, 0, t2) + dataBlock(0x05, 0, t3) + dataBlock(0x13, 0, t6)
+        + dataBlock(0x06, 0x41, hex("101f")) + dataBlock(0x11, 0, hex("8050ff0737043b"))
+        + dataBlock(0x03, 0, hex("3c6c02 8f 7f07 1701 5700 2b00 3704 2c00 0380 0400"));
     return wrapped(0x12, unsigned(data.size()), 0, data);
 }
 
@@ -328,14 +358,16 @@ void tst_DisplayIDTimings::fixtureAgreesWithReferenceDecoder()
             QVERIFY2(theirs[k].rest.contains(ours[k].rest), qPrintable(where));
     }
     // VIC codes 16 and 31.
-    QVERIFY(VyrTest::edidDecode(image, {QStringLiteral("-s")}).contains(QStringLiteral("VIC  31:")));
+    QVERIFY(
+        VyrTest::edidDecode(image, {QStringLiteral("-s")}).contains(QStringLiteral("VIC  31:")));
 }
 
 void tst_DisplayIDTimings::encodedValues()
 {
-    QByteArray image = wrapped(0x12, 121, 0,
-                               dataBlock(0x03, 0, QByteArray(20, 0)) + dataBlock(0x05, 0, QByteArray(3, 0))
-                                   + dataBlock(0x04, 0, QByteArray(11, 0)) + dataBlock(0x13, 0, QByteArray(17, 0)));
+    QByteArray image = wrapped(
+        0x12, 121, 0,
+        dataBlock(0x03, 0, QByteArray(20, 0)) + dataBlock(0x05, 0, QByteArray(3, 0))
+            + dataBlock(0x04, 0, QByteArray(11, 0)) + dataBlock(0x13, 0, QByteArray(17, 0)));
     DisplayIDBlock b(bytes(image), 128, 128, nullptr);
 
     DidType1DetTimingDesc t1;
@@ -426,11 +458,21 @@ void tst_DisplayIDTimings::counts()
     QCOMPARE(b.GetNumOfDataBlocks(), 1u);
     unsigned n = 0;
     switch (tag) {
-    case 0x03: n = b.GetNumOfType1DetTimingDescriptors(0); break;
-    case 0x04: n = b.GetNumOfType2DetTimingDescriptors(0); break;
-    case 0x05: n = b.GetNumOfType3ShortTimingDescriptors(0); break;
-    case 0x06: n = b.GetNumOfType4DmtTimingDescriptors(0); break;
-    default: n = b.GetNumOfType5ShortTimingDescriptors(0); break;
+    case 0x03:
+        n = b.GetNumOfType1DetTimingDescriptors(0);
+        break;
+    case 0x04:
+        n = b.GetNumOfType2DetTimingDescriptors(0);
+        break;
+    case 0x05:
+        n = b.GetNumOfType3ShortTimingDescriptors(0);
+        break;
+    case 0x06:
+        n = b.GetNumOfType4DmtTimingDescriptors(0);
+        break;
+    default:
+        n = b.GetNumOfType5ShortTimingDescriptors(0);
+        break;
     }
     QCOMPARE(int(n), count);
     QCOMPARE(b.GetNumOfType1DetTimingDescriptors(1), 0u); // no such block
@@ -520,7 +562,8 @@ void tst_DisplayIDTimings::wholeBlockWritersKeepNeighbours()
 
 void tst_DisplayIDTimings::typeFourCodeType()
 {
-    QByteArray image = wrapped(0x12, 121, 0, dataBlock(0x06, 0, hex("04")) + dataBlock(0x7f, 0, hex("0010fa")));
+    QByteArray image =
+        wrapped(0x12, 121, 0, dataBlock(0x06, 0, hex("04")) + dataBlock(0x7f, 0, hex("0010fa")));
     DisplayIDBlock b(bytes(image), 128, 128, nullptr);
     DidType4DmtTimingDesc codes[3] = {{1, 16}, {1, 31}, {1, 4}};
     b.SetType4DmtTimingDescriptors(0, 1, 3, codes);
@@ -536,9 +579,10 @@ void tst_DisplayIDTimings::typeFourCodeType()
 
 void tst_DisplayIDTimings::bitmaps()
 {
-    QByteArray image = wrapped(0x12, 121, 0,
-                               dataBlock(0x07, 0, QByteArray(10, 0)) + dataBlock(0x08, 0, QByteArray(8, 0))
-                                   + dataBlock(0x08, 0, QByteArray(9, 0)));
+    QByteArray image =
+        wrapped(0x12, 121, 0,
+                dataBlock(0x07, 0, QByteArray(10, 0)) + dataBlock(0x08, 0, QByteArray(8, 0))
+                    + dataBlock(0x08, 0, QByteArray(9, 0)));
     DisplayIDBlock b(bytes(image), 128, 128, nullptr);
     for (unsigned k : {0u, 7u, 8u, 42u, 79u}) {
         bool flags[80] = {};
@@ -582,8 +626,8 @@ void tst_DisplayIDTimings::descriptorIndexOutsidePayload()
 {
     QFETCH(unsigned, desc);
     // One Type I (20 bytes) and one Type III (3 bytes) descriptor.
-    QByteArray image = wrapped(0x12, 121, 0,
-                               dataBlock(0x03, 0, QByteArray(20, 1)) + dataBlock(0x05, 0, QByteArray(3, 1)));
+    QByteArray image = wrapped(
+        0x12, 121, 0, dataBlock(0x03, 0, QByteArray(20, 1)) + dataBlock(0x05, 0, QByteArray(3, 1)));
     DisplayIDBlock b(bytes(image), 128, 128, nullptr);
 
     DidType1DetTimingDesc t1;

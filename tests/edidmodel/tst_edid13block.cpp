@@ -1,8 +1,7 @@
-#include "edidbasecheck.h"
-
 #include "callbackcontext.h"
 #include "callbackfillcontenttgt.h"
 #include "edid13block.h"
+#include "edidbasecheck.h"
 #include "testskip.h"
 #include "vyrtestutil.h"
 
@@ -832,8 +831,8 @@ void tst_Edid13Block::basicDisplayParams()
     object.GetBasicDisplayParams(&p);
     QVERIFY(!p.digital);
     QCOMPARE(p.signalLevel, 3u);
-    QVERIFY(p.blankToBlackSetup && p.separateSync && p.compositeSyncOnHorizontal && p.syncOnGreen &&
-            p.serration);
+    QVERIFY(p.blankToBlackSetup && p.separateSync && p.compositeSyncOnHorizontal && p.syncOnGreen
+            && p.serration);
     QCOMPARE(p.screenSizeKind, unsigned(ScreenSizeUndefined));
     p.signalLevel = 0;
     object.SetBasicDisplayParams(&p);
@@ -879,8 +878,8 @@ void tst_Edid13Block::basicDisplayParams()
     QCOMPARE(block.mid(21, 2), QByteArray(2, '\0'));
 
     // Feature bits: standby, suspend, active off, sRGB, preferred timing, default GTF.
-    p.featureBits = FeatureStandby | FeatureActiveOff | FeaturePreferredTiming | FeatureDefaultGtf |
-                    FeatureContinuousFrequency;
+    p.featureBits = FeatureStandby | FeatureActiveOff | FeaturePreferredTiming | FeatureDefaultGtf
+                    | FeatureContinuousFrequency;
     p.colorType = 1;
     object.SetBasicDisplayParams(&p);
     QCOMPARE(static_cast<unsigned char>(block.at(24)), 0xAB); // 1010 1011
@@ -889,8 +888,9 @@ void tst_Edid13Block::basicDisplayParams()
     QCOMPARE(static_cast<unsigned char>(block.at(24)), 0xAB);
     q.featureBits = 0x80; // bit 7 is not a feature bit and stays
     object.GetBasicDisplayParams(&q);
-    QCOMPARE(q.featureBits, static_cast<unsigned char>(0x80 | FeatureStandby | FeatureActiveOff |
-                                                       FeaturePreferredTiming | FeatureDefaultGtf));
+    QCOMPARE(q.featureBits,
+             static_cast<unsigned char>(0x80 | FeatureStandby | FeatureActiveOff
+                                        | FeaturePreferredTiming | FeatureDefaultGtf));
     QVERIFY(checksumOk(block));
 }
 

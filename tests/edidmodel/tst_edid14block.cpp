@@ -1,8 +1,7 @@
-#include "edidbasecheck.h"
-
 #include "bits.h"
 #include "callbackfillcontenttgt.h"
 #include "edid14block.h"
+#include "edidbasecheck.h"
 #include "testskip.h"
 #include "vyrtestutil.h"
 
@@ -873,8 +872,8 @@ void tst_Edid14Block::addDescriptor()
     QByteArray old(128, '\0');
     Edid13Block::InitBuffer(bytes(old), 128);
     Edid13Block edid13(bytes(old), 128, 0, nullptr);
-    const bool edid14Only = id == DescriptorColorManagement || id == DescriptorCvt3ByteCodes ||
-                            id == DescriptorEstablishedTimingsIII;
+    const bool edid14Only = id == DescriptorColorManagement || id == DescriptorCvt3ByteCodes
+                            || id == DescriptorEstablishedTimingsIII;
     QCOMPARE(edid13.IsDescriptorSupported(id), !edid14Only);
 }
 

@@ -263,8 +263,8 @@ void tst_EdidExtVtb::addsUntilRefused()
     const QByteArray full = snapshot(image);
     QVERIFY(!add());
     QCOMPARE(image, full);
-    QVERIFY(VyrTest::edidDecodeChecksumsOk(VyrTest::readSample("vtbext-nec6946-1.bin").left(128) +
-                                           image.mid(BlockOffset, 128)));
+    QVERIFY(VyrTest::edidDecodeChecksumsOk(VyrTest::readSample("vtbext-nec6946-1.bin").left(128)
+                                           + image.mid(BlockOffset, 128)));
 }
 
 // The fixed cases: entries move as whole entries, keep their values and leave zeros behind.
@@ -395,8 +395,8 @@ void tst_EdidExtVtb::randomAddRemoveSequences()
         QVERIFY(vtb.IsChecksumValid());
         QCOMPARE(outsideBlock(image), outside);
     }
-    QVERIFY(VyrTest::edidDecodeChecksumsOk(VyrTest::readSample("vtbext-nec6946-1.bin").left(128) +
-                                           image.mid(BlockOffset, 128)));
+    QVERIFY(VyrTest::edidDecodeChecksumsOk(VyrTest::readSample("vtbext-nec6946-1.bin").left(128)
+                                           + image.mid(BlockOffset, 128)));
 }
 
 // The standard timing getter takes its entry from the index argument, the setter from the
@@ -590,18 +590,18 @@ void tst_EdidExtVtb::agreesWithEdidDecode_data()
     // One DTB of a sample, then CVT codes (with an unused one and the reduced-blanking rate)
     // and standard timings (with an unused pair).
     const QByteArray sample = VyrTest::readSample("vtbext-bdsc100-1.bin");
-    const QByteArray entries = sample.mid(128 + 5, 18) +
-                               QByteArray::fromHex("1b287f"
-                                                   "1b2420"
-                                                   "000000"
-                                                   "57280a"
-                                                   "7f1556") +
-                               QByteArray::fromHex("d1c0"
-                                                   "8180"
-                                                   "6140"
-                                                   "0101"
-                                                   "a940"
-                                                   "3b00");
+    const QByteArray entries = sample.mid(128 + 5, 18)
+                               + QByteArray::fromHex("1b287f"
+                                                     "1b2420"
+                                                     "000000"
+                                                     "57280a"
+                                                     "7f1556")
+                               + QByteArray::fromHex("d1c0"
+                                                     "8180"
+                                                     "6140"
+                                                     "0101"
+                                                     "a940"
+                                                     "3b00");
     QByteArray crafted = sample.left(128) + vtbImage(1, 5, 6, entries).mid(BlockOffset, 128);
     QTest::newRow("crafted lists") << crafted;
 }

@@ -16,7 +16,9 @@ namespace {
 class CodecBlock : public DataBlock
 {
 public:
-    CodecBlock() : DataBlock(0, nullptr) {}
+    CodecBlock()
+        : DataBlock(0, nullptr)
+    {}
 
 protected:
     void recalcCheckSum() override {}
@@ -51,9 +53,9 @@ struct ReferenceDtd
 QMap<int, QList<ReferenceDtd>> referenceDtds(const QString &report, QMap<int, QString> *kinds)
 {
     static const QRegularExpression blockRe(QStringLiteral("^Block (\\d+), (.*):$"));
-    static const QRegularExpression dtdRe(QStringLiteral(
-        "^\\s+DTD(?: \\d+)?:\\s+(\\d+)x(\\d+)(i?)\\s+[\\d.]+ Hz.*?([\\d.]+) MHz"
-        "(?: \\((\\d+) mm x (\\d+) mm\\))?"));
+    static const QRegularExpression dtdRe(
+        QStringLiteral("^\\s+DTD(?: \\d+)?:\\s+(\\d+)x(\\d+)(i?)\\s+[\\d.]+ Hz.*?([\\d.]+) MHz"
+                       "(?: \\((\\d+) mm x (\\d+) mm\\))?"));
     QMap<int, QList<ReferenceDtd>> out;
     int block = -1;
     ReferenceDtd *current = nullptr;
@@ -146,20 +148,20 @@ void tst_TimingCodecs::detailedTimingFields_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QList<uint>>("numbers"); // clock, hA, vA, hB, vB, hSO, hSW, vSO, vSW,
                                               // hBorder, vBorder, hMm, vMm, stereo, syncType
-    QTest::addColumn<QList<bool>>("flags"); // interlaced, flag bit 2, flag bit 1
+    QTest::addColumn<QList<bool>>("flags");   // interlaced, flag bit 2, flag bit 1
 
-    QTest::newRow("1920x1080p60")
-        << QByteArray::fromHex("023a801871382d40582c4500c48e2100001e")
-        << QList<uint>{14850, 1920, 1080, 280, 45, 88, 44, 4, 5, 0, 0, 708, 398, 0, 3}
-        << QList<bool>{false, true, true};
+    QTest::newRow("1920x1080p60") << QByteArray::fromHex("023a801871382d40582c4500c48e2100001e")
+                                  << QList<uint>{14850, 1920, 1080, 280, 45,  88, 44, 4,
+                                                 5,     0,    0,    708, 398, 0,  3}
+                                  << QList<bool>{false, true, true};
     QTest::newRow("1920x1080i60, 1218 x 685 mm")
         << QByteArray::fromHex("011d8018711c1620582c2500c2ad4200009e")
         << QList<uint>{7425, 1920, 540, 280, 22, 88, 44, 2, 5, 0, 0, 1218, 685, 0, 3}
         << QList<bool>{true, true, true};
     QTest::newRow("high bits of every split field")
         << QByteArray::fromHex("ffff123456789abcdef5a5b6c7d80102e77f")
-        << QList<uint>{0xFFFF, 0x512, 0xB78, 0x634, 0xC9A, 0x2DE, 0x3F5, 0x1A, 0x25, 2, 0xE7,
-                       0xC7, 0x1D8, 6, 3}
+        << QList<uint>{0xFFFF, 0x512, 0xB78, 0x634, 0xC9A, 0x2DE, 0x3F5, 0x1A,
+                       0x25,   2,     0xE7,  0xC7,  0x1D8, 6,     3}
         << QList<bool>{false, true, true};
 }
 
@@ -171,10 +173,9 @@ void tst_TimingCodecs::detailedTimingFields()
     CodecBlock block;
     DetailedTiming t;
     block.edidToDetailedTiming(asDtd(bytes), &t);
-    const QList<uint> got{t.pixelClock, t.hActive,    t.vActive,    t.hBlanking,
-                          t.vBlanking,  t.hSyncOffset, t.hSyncWidth, t.vSyncOffset,
-                          t.vSyncWidth, t.hBorder,    t.vBorder,    t.hImageSize,
-                          t.vImageSize, t.stereoMode, t.syncType};
+    const QList<uint> got{t.pixelClock,  t.hActive,    t.vActive,     t.hBlanking,  t.vBlanking,
+                          t.hSyncOffset, t.hSyncWidth, t.vSyncOffset, t.vSyncWidth, t.hBorder,
+                          t.vBorder,     t.hImageSize, t.vImageSize,  t.stereoMode, t.syncType};
     QCOMPARE(got, numbers);
     QCOMPARE((QList<bool>{t.interlaced, t.syncFlag2, t.syncFlag1}), flags);
 
@@ -277,8 +278,9 @@ void tst_TimingCodecs::detailedTimingOverSamples()
 
             QByteArray out = dtd;
             DataBlock::detailedTimingToEdid(&t, asDtd(out));
-            QVERIFY2(out == dtd, qPrintable(where + QStringLiteral(": ") + QString::fromLatin1(
-                                                 out.toHex() + " != " + dtd.toHex())));
+            QVERIFY2(out == dtd,
+                     qPrintable(where + QStringLiteral(": ")
+                                + QString::fromLatin1(out.toHex() + " != " + dtd.toHex())));
             ++checked;
         }
     }
@@ -352,20 +354,20 @@ void tst_TimingCodecs::standardTiming_data()
     QTest::addColumn<uint>("aspect");
     QTest::addColumn<QString>("aspectText"); // as edid-decode names it
 
-    QTest::newRow("1920x1080 at 60") << QByteArray::fromHex("d1c0") << 1920u << 60u << 2u
-                                     << QStringLiteral("16:9");
-    QTest::newRow("1280x1024 at 60") << QByteArray::fromHex("8180") << 1280u << 60u << 5u
-                                     << QStringLiteral("5:4");
-    QTest::newRow("1024x768 at 60") << QByteArray::fromHex("6140") << 1024u << 60u << 4u
-                                    << QStringLiteral("4:3");
-    QTest::newRow("640x480 at 85") << QByteArray::fromHex("3159") << 640u << 85u << 4u
-                                   << QStringLiteral("4:3");
-    QTest::newRow("1600x1000 at 60") << QByteArray::fromHex("a900") << 1600u << 60u << 3u
-                                     << QStringLiteral("16:10");
-    QTest::newRow("1440x900 at 75") << QByteArray::fromHex("950f") << 1440u << 75u << 3u
-                                    << QStringLiteral("16:10");
-    QTest::newRow("1280x720 at 60") << QByteArray::fromHex("81c0") << 1280u << 60u << 2u
-                                    << QStringLiteral("16:9");
+    QTest::newRow("1920x1080 at 60")
+        << QByteArray::fromHex("d1c0") << 1920u << 60u << 2u << QStringLiteral("16:9");
+    QTest::newRow("1280x1024 at 60")
+        << QByteArray::fromHex("8180") << 1280u << 60u << 5u << QStringLiteral("5:4");
+    QTest::newRow("1024x768 at 60")
+        << QByteArray::fromHex("6140") << 1024u << 60u << 4u << QStringLiteral("4:3");
+    QTest::newRow("640x480 at 85")
+        << QByteArray::fromHex("3159") << 640u << 85u << 4u << QStringLiteral("4:3");
+    QTest::newRow("1600x1000 at 60")
+        << QByteArray::fromHex("a900") << 1600u << 60u << 3u << QStringLiteral("16:10");
+    QTest::newRow("1440x900 at 75")
+        << QByteArray::fromHex("950f") << 1440u << 75u << 3u << QStringLiteral("16:10");
+    QTest::newRow("1280x720 at 60")
+        << QByteArray::fromHex("81c0") << 1280u << 60u << 2u << QStringLiteral("16:9");
     QTest::newRow("2288 wide at 123 (top of both ranges)")
         << QByteArray::fromHex("ff3f") << 2288u << 123u << 3u << QStringLiteral("16:10");
 }
@@ -396,10 +398,10 @@ void tst_TimingCodecs::standardTiming()
     const QString arg = QStringLiteral("0x%1,0x%2")
                             .arg(byteAt(bytes, 0), 2, 16, QLatin1Char('0'))
                             .arg(byteAt(bytes, 1), 2, 16, QLatin1Char('0'));
-    const QString line = VyrTest::edidDecodeTool({QStringLiteral("--std"), arg})
-                             .split(QLatin1Char('\n'))
-                             .value(0);
-    static const QRegularExpression re(QStringLiteral(":\\s+(\\d+)x\\d+\\s+([\\d.]+) Hz\\s+(\\S+)"));
+    const QString line =
+        VyrTest::edidDecodeTool({QStringLiteral("--std"), arg}).split(QLatin1Char('\n')).value(0);
+    static const QRegularExpression re(
+        QStringLiteral(":\\s+(\\d+)x\\d+\\s+([\\d.]+) Hz\\s+(\\S+)"));
     const auto m = re.match(line);
     QVERIFY2(m.hasMatch(), qPrintable(line));
     QCOMPARE(m.captured(1).toUInt(), width);
@@ -416,8 +418,8 @@ void tst_TimingCodecs::standardTimingUndefinedAndKeptBits()
     t.width = 1234;
     t.refreshRate = 77;
     t.aspect = AspectRatio5x4;
-    DataBlock::edidToStandardTiming(reinterpret_cast<const EdidStandardTiming *>(unused.constData()),
-                                    &t);
+    DataBlock::edidToStandardTiming(
+        reinterpret_cast<const EdidStandardTiming *>(unused.constData()), &t);
     QVERIFY(!t.defined);
     QCOMPARE(t.width, 1234u);
     QCOMPARE(t.refreshRate, 77u);
@@ -463,8 +465,8 @@ void tst_TimingCodecs::cvtCode_data()
         << QByteArray::fromHex("57285f") << 1200u << 3u << 2u << 0x1Fu;
     QTest::newRow("1080 lines 15:9 (aspect bits 11)")
         << QByteArray::fromHex("1b2c28") << 1080u << 10u << 1u << 0x08u;
-    QTest::newRow("2 lines, 50 Hz only") << QByteArray::fromHex("000010") << 2u << 4u << 0u
-                                         << 0x10u;
+    QTest::newRow("2 lines, 50 Hz only")
+        << QByteArray::fromHex("000010") << 2u << 4u << 0u << 0x10u;
     QTest::newRow("8192 lines (largest code)")
         << QByteArray::fromHex("fff408") << 8192u << 2u << 0u << 0x08u;
 }
@@ -500,7 +502,10 @@ void tst_TimingCodecs::cvtCodeAgainstReferenceDecoder()
 {
     if (!VyrTest::haveEdidDecode())
         VYR_SKIP("edid-decode is not installed");
-    const QByteArray codes = QByteArray::fromHex("1b2429" "7f107e" "57285f" "1b2c28");
+    const QByteArray codes = QByteArray::fromHex("1b2429"
+                                                 "7f107e"
+                                                 "57285f"
+                                                 "1b2c28");
 
     QByteArray image(128, '\0');
     image.replace(0, 8, QByteArray::fromHex("00ffffffffffff00"));
@@ -514,9 +519,8 @@ void tst_TimingCodecs::cvtCodeAgainstReferenceDecoder()
     image.replace(60, 12, codes);
     for (int slot : {72, 90, 108})
         image[slot + 3] = 0x10;
-    image[127] = static_cast<char>(
-        DataBlock::computeOneByteCheckSum(reinterpret_cast<const unsigned char *>(image.constData()),
-                                          127));
+    image[127] = static_cast<char>(DataBlock::computeOneByteCheckSum(
+        reinterpret_cast<const unsigned char *>(image.constData()), 127));
 
     struct Expected
     {
@@ -550,9 +554,10 @@ void tst_TimingCodecs::cvtCodeAgainstReferenceDecoder()
     }
 
     const QString out = VyrTest::edidDecode(image, {QStringLiteral("-s")});
-    static const QRegularExpression re(QStringLiteral(
-        "^\\s+CVT:\\s+\\d+x(\\d+)\\s+([\\d.]+) Hz\\s+(\\S+)[^(\\n]*(\\((RB)?.*\\))?$"),
-                                       QRegularExpression::MultilineOption);
+    static const QRegularExpression re(
+        QStringLiteral(
+            "^\\s+CVT:\\s+\\d+x(\\d+)\\s+([\\d.]+) Hz\\s+(\\S+)[^(\\n]*(\\((RB)?.*\\))?$"),
+        QRegularExpression::MultilineOption);
     int i = 0;
     for (auto it = re.globalMatch(out); it.hasNext(); ++i) {
         const auto m = it.next();
@@ -671,9 +676,9 @@ void tst_TimingCodecs::modeInfo()
     CodecBlock block;
     ModeInfo m{};
     const CeaVideoMode *row = block.edidToModeInfo(asDtd(bytes), &m, section);
-    const QList<uint> got{m.hActive,     m.vActive,    m.hTotal,     m.vTotal,
-                          m.hSyncOffset, m.hSyncWidth, m.vSyncOffset, m.vSyncWidth,
-                          m.pixelClock,  m.refreshRate, m.vic,        m.ceaPixelClock};
+    const QList<uint> got{m.hActive,     m.vActive,     m.hTotal,      m.vTotal,
+                          m.hSyncOffset, m.hSyncWidth,  m.vSyncOffset, m.vSyncWidth,
+                          m.pixelClock,  m.refreshRate, m.vic,         m.ceaPixelClock};
     QCOMPARE(got, numbers);
     const QList<uint> gotFlags{m.interlaced, m.preferred, m.rateVariant, m.syncFlags,
                                m.stereoFlags};
@@ -726,7 +731,8 @@ void tst_TimingCodecs::modeInfoBorders()
     QCOMPARE(v14.hSyncOffset, 24u);
     QCOMPARE(v14.vSyncOffset, 7u);
     // 65 MHz over 1360 x 814 lines per field.
-    QCOMPARE(v14.refreshRate, static_cast<quint32>(std::floor(65000000.0 / (1360.0 * 814.0) + 0.5)));
+    QCOMPARE(v14.refreshRate,
+             static_cast<quint32>(std::floor(65000000.0 / (1360.0 * 814.0) + 0.5)));
 }
 
 QTEST_GUILESS_MAIN(tst_TimingCodecs)

@@ -41,8 +41,8 @@ QMap<unsigned, ReferenceMode> parseListing(const QString &text, const QString &k
         const auto m = re.match(line);
         if (m.hasMatch()) {
             const QString id = m.captured(1);
-            const unsigned key = id.startsWith(QLatin1String("0x")) ? id.mid(2).toUInt(nullptr, 16)
-                                                                     : id.toUInt();
+            const unsigned key =
+                id.startsWith(QLatin1String("0x")) ? id.mid(2).toUInt(nullptr, 16) : id.toUInt();
             ReferenceMode r;
             r.width = m.captured(2).toUInt();
             r.height = m.captured(3).toUInt();
@@ -186,8 +186,8 @@ void tst_TimingTables::dmtRows()
 // carry the reduced-blanking flag; only 1024 x 768 at 43 Hz is interlaced.
 void tst_TimingTables::dmtReducedBlankingRule()
 {
-    const QList<QPair<unsigned, unsigned>> rbSizes{{1280, 768},  {1280, 800},  {1400, 1050},
-                                                   {1440, 900},  {1680, 1050}, {1920, 1200},
+    const QList<QPair<unsigned, unsigned>> rbSizes{{1280, 768}, {1280, 800},  {1400, 1050},
+                                                   {1440, 900}, {1680, 1050}, {1920, 1200},
                                                    {2560, 1600}};
     QList<QPair<unsigned, unsigned>> seen60;
     for (unsigned i = 0; i < 80; ++i) {
@@ -230,7 +230,8 @@ void tst_TimingTables::ceaRows()
     QVERIFY2(std::abs(row->refreshRate - r.rate) < 1.0,
              qPrintable(QStringLiteral("%1 Hz vs %2 Hz").arg(row->refreshRate).arg(r.rate)));
     QCOMPARE(r.aspect, row->aspect == 0 ? QStringLiteral("4:3") : QStringLiteral("16:9"));
-    QVERIFY2(std::abs(row->pixelClock - r.khz) <= 1.0 || std::abs(row->pixelClock1001 - r.khz) <= 1.0,
+    QVERIFY2(std::abs(row->pixelClock - r.khz) <= 1.0
+                 || std::abs(row->pixelClock1001 - r.khz) <= 1.0,
              qPrintable(QStringLiteral("%1/%2 kHz vs %3 kHz")
                             .arg(row->pixelClock)
                             .arg(row->pixelClock1001)
@@ -293,9 +294,9 @@ void tst_TimingTables::tellingRows()
 
     auto cea = [](unsigned vic) {
         const CeaVideoMode *r = DataBlock::GetCeaVideoMode(vic - 1);
-        return QList<uint>{r->vic,         r->width,          r->height,
-                           r->refreshRate, r->progressive,    r->aspect,
-                           r->pixelRepetition, r->pixelClock, r->pixelClock1001};
+        return QList<uint>{r->vic,           r->width,  r->height,          r->refreshRate,
+                           r->progressive,   r->aspect, r->pixelRepetition, r->pixelClock,
+                           r->pixelClock1001};
     };
     QCOMPARE(cea(1), (QList<uint>{1, 640, 480, 60, 1, 0, 1, 25200, 25174}));
     QCOMPARE(cea(5), (QList<uint>{5, 1920, 1080, 60, 0, 1, 1, 74250, 74176}));
@@ -443,13 +444,13 @@ void tst_TimingTables::maxResolutionFromTimingsAndTables()
     Resolution res;
     // A display descriptor (clock 0) counts nothing.
     const QByteArray descriptor = QByteArray::fromHex("000000fc0054455354200a2020202020202020");
-    DataBlock::getMaxResFromDetailed(reinterpret_cast<const EdidDetailedTiming *>(descriptor.constData()),
-                                     &res);
+    DataBlock::getMaxResFromDetailed(
+        reinterpret_cast<const EdidDetailedTiming *>(descriptor.constData()), &res);
     QCOMPARE(res.width, 0u);
     // 1080i counts as 1920 x 1080 (field lines doubled).
     const QByteArray interlaced = QByteArray::fromHex("011d8018711c1620582c2500c2ad4200009e");
-    DataBlock::getMaxResFromDetailed(reinterpret_cast<const EdidDetailedTiming *>(interlaced.constData()),
-                                     &res);
+    DataBlock::getMaxResFromDetailed(
+        reinterpret_cast<const EdidDetailedTiming *>(interlaced.constData()), &res);
     QCOMPARE(res.width, 1920u);
     QCOMPARE(res.height, 1080u);
 

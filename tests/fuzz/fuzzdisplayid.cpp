@@ -222,8 +222,8 @@ void fuzzDisplayIDBlock(unsigned char *image, unsigned offset, Ops &ops, bool ba
 
     DisplayID_Section_Header header;
     block.GetSectionHeader(&header);
-    sink.seen += block.GetNumOfAvailableBytes() + block.GetDIDBlockSize() + block.IsBaseBlock() +
-                 block.AllowNewDataBlocks();
+    sink.seen += block.GetNumOfAvailableBytes() + block.GetDIDBlockSize() + block.IsBaseBlock()
+                 + block.AllowNewDataBlocks();
     for (unsigned id = 0; id < 23; ++id)
         sink.seen += block.IsDataBlockSupported(static_cast<DisplayBlockID>(id));
     for (unsigned i = 0; i < block.GetNumOfDataBlocks(); ++i)

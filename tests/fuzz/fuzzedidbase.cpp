@@ -58,9 +58,9 @@ void exercise(Edid13Block &block, unsigned char *image, Ops &ops)
     exerciseDataBlock(block, guard, sink, 0);
     for (unsigned code = 0; code < 64; code += 3) {
         sink.seen +=
-            static_cast<unsigned long long>(block.GetGeneralInfoLocation(code).size() +
-                                            block.GetBasicDisplayParamsLocation(code).size() +
-                                            block.GetColorCharacteristicsLocation(code).size());
+            static_cast<unsigned long long>(block.GetGeneralInfoLocation(code).size()
+                                            + block.GetBasicDisplayParamsLocation(code).size()
+                                            + block.GetColorCharacteristicsLocation(code).size());
         for (unsigned slot = 0; slot < 6; slot += 2)
             sink.seen +=
                 static_cast<unsigned long long>(block.GetColorPointLocation(code, slot).size());
@@ -70,9 +70,9 @@ void exercise(Edid13Block &block, unsigned char *image, Ops &ops)
         for (unsigned slot = 0; slot < 6; ++slot) {
             for (unsigned code = 0; code < 64; code += 7) {
                 sink.seen += static_cast<unsigned long long>(
-                    edid14->GetDCMLocation(code, slot).size() +
-                    edid14->GetCVTLocation(code, slot).size() +
-                    edid14->GetEstablisheIIILocation(code, slot).size());
+                    edid14->GetDCMLocation(code, slot).size()
+                    + edid14->GetCVTLocation(code, slot).size()
+                    + edid14->GetEstablisheIIILocation(code, slot).size());
             }
             for (unsigned index = 0; index < 5; ++index) {
                 Cvt3ByteTiming cvt;

@@ -71,9 +71,10 @@ bool Guard::checksumHolds() const
 
 void Guard::check(const char *what) const
 {
-    if (std::memcmp(m_image, m_before, m_start) != 0 ||
-        std::memcmp(m_image + m_start + m_size, m_before + m_start + m_size,
-                    ImageSize - m_start - m_size) != 0)
+    if (std::memcmp(m_image, m_before, m_start) != 0
+        || std::memcmp(m_image + m_start + m_size, m_before + m_start + m_size,
+                       ImageSize - m_start - m_size)
+               != 0)
         fail(what, "wrote outside its block");
     const bool changed = std::memcmp(m_image + m_start, m_before + m_start, m_size) != 0;
     if (changed && m_readOnly)
@@ -92,9 +93,9 @@ void Guard::checkLocations(const char *what, const QList<EdidItemLocation> &list
 
 void exerciseDataBlock(DataBlock &block, Guard &guard, Sink &sink, unsigned imageStart)
 {
-    sink.seen += block.GetNumOfExtensions() + block.SupportExtensions() + block.GetChecksum() +
-                 block.GetBlockSize() + block.GetStartOffset() + block.GetVersion() +
-                 block.DTBCount() + block.CVTCount() + block.STCount();
+    sink.seen += block.GetNumOfExtensions() + block.SupportExtensions() + block.GetChecksum()
+                 + block.GetBlockSize() + block.GetStartOffset() + block.GetVersion()
+                 + block.DTBCount() + block.CVTCount() + block.STCount();
     guard.run("Validate/FillModeInfo", [&] {
         block.Validate(&sink);
         block.FillModeInfo(&sink);
@@ -111,13 +112,13 @@ void exerciseDataBlock(DataBlock &block, Guard &guard, Sink &sink, unsigned imag
     for (unsigned index : {0u, 3u, 61u, AllIndexes}) {
         for (unsigned code : {0u, 12u, 17u, AllIndexes}) {
             sink.seen += static_cast<unsigned long long>(
-                block.GetDetailedTimingLocation(code, index).size() +
-                block.GetCvt3ByteTimingLocation(index, code).size() +
-                block.GetStandardTimingLocation(index, code).size() +
-                block.GetStringDescriptorLocation(code, index).size() +
-                block.GetRangeLimitsLocation(code, index).size() +
-                block.GetDummyDescriptorLocation(code, index).size() +
-                block.GetEstablishedTimingLocation(index, code).size());
+                block.GetDetailedTimingLocation(code, index).size()
+                + block.GetCvt3ByteTimingLocation(index, code).size()
+                + block.GetStandardTimingLocation(index, code).size()
+                + block.GetStringDescriptorLocation(code, index).size()
+                + block.GetRangeLimitsLocation(code, index).size()
+                + block.GetDummyDescriptorLocation(code, index).size()
+                + block.GetEstablishedTimingLocation(index, code).size());
         }
     }
     sink.seen += static_cast<unsigned long long>(block.GetDescriptorsLocation().size());

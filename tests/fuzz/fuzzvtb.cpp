@@ -67,9 +67,9 @@ void fuzzEdidExtVtb(unsigned char *image, unsigned offset, Ops &ops)
         Guard::checkLocations("VTB ST location", block.GetStandardTimingLocation(index, 0));
     }
     for (unsigned i = 0; i < 64; ++i) {
-        if ((block.GetDTB(i) != nullptr) != (i < block.DTBCount()) ||
-            (block.GetCVT(i) != nullptr) != (i < block.CVTCount()) ||
-            (block.GetST(i) != nullptr) != (i < block.STCount()))
+        if ((block.GetDTB(i) != nullptr) != (i < block.DTBCount())
+            || (block.GetCVT(i) != nullptr) != (i < block.CVTCount())
+            || (block.GetST(i) != nullptr) != (i < block.STCount()))
             fail("GetDTB/GetCVT/GetST", "entry pointer does not follow the count");
         sink.seen +=
             block.GetByteIndexOfDTB(i) + block.GetByteIndexOfCVT(i) + block.GetByteIndexOfST(i);

@@ -23,9 +23,10 @@ public:
     };
 
     RecordingSink(const QString &name, QList<Entry> *entries, unsigned int mask = 0xFFFFFFFFu)
-        : VyrBaseLogger(mask), m_sinkName(name), m_entries(entries)
-    {
-    }
+        : VyrBaseLogger(mask)
+        , m_sinkName(name)
+        , m_entries(entries)
+    {}
 
     void OnLogStringOut(AppLogType type, const QString &line) override
     {
@@ -136,7 +137,8 @@ void tst_Logger::maskFilters()
     // A sink's own mask applies after the application logger's.
     entries.clear();
     logger.setMask(0xFFFFFFFFu);
-    logger.AddLogger("sink", QSharedPointer<VyrBaseLogger>(new RecordingSink("sink", &entries, mask)));
+    logger.AddLogger("sink",
+                     QSharedPointer<VyrBaseLogger>(new RecordingSink("sink", &entries, mask)));
     logger.PrintLog(static_cast<AppLogType>(type), QStringLiteral("text"));
     QCOMPARE(entries.size(), passes ? 1 : 0);
 }
@@ -256,9 +258,9 @@ void tst_Logger::fileSink_data()
 
     QTest::newRow("truncate") << QStringLiteral("vyr.log") << true;
     QTest::newRow("append") << QStringLiteral("vyr.log") << false;
-    QTest::newRow("name beyond Latin-1")
-        << QString::fromUtf8("\xd0\xb6\xd1\x83\xd1\x80\xd0\xbd\xd0\xb0\xd0\xbb-\xe6\x97\xa5\xe5\xbf\x97.log")
-        << false;
+    QTest::newRow("name beyond Latin-1") << QString::fromUtf8(
+        "\xd0\xb6\xd1\x83\xd1\x80\xd0\xbd\xd0\xb0\xd0\xbb-\xe6\x97\xa5\xe5\xbf\x97.log")
+                                         << false;
 }
 
 void tst_Logger::fileSink()
@@ -275,7 +277,8 @@ void tst_Logger::fileSink()
         old.write("old line\n");
     }
 
-    const QString text = QString::fromUtf8("Gr\xc3\xbc\xc3\x9f" "e \xe2\x9c\x93");
+    const QString text = QString::fromUtf8("Gr\xc3\xbc\xc3\x9f"
+                                           "e \xe2\x9c\x93");
     {
         VyrApplicationLogger logger(5);
         logger.AddLogger("file", QSharedPointer<VyrBaseLogger>(new VyrFileLogger(path, truncate)));

@@ -9,13 +9,13 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
-#include <QRegularExpression>
 #include <QDir>
 #include <QDockWidget>
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPixmap>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QSettings>
 #include <QSplashScreen>
@@ -30,7 +30,10 @@
 class FixtureCallSink : public VyrBaseLogger
 {
 public:
-    explicit FixtureCallSink(QStringList *calls) : VyrBaseLogger(0xFFFFFFFFu), m_calls(calls) {}
+    explicit FixtureCallSink(QStringList *calls)
+        : VyrBaseLogger(0xFFFFFFFFu)
+        , m_calls(calls)
+    {}
 
     void OnLogStringOut(AppLogType, const QString &line) override
     {
@@ -47,7 +50,8 @@ private:
 static QStringList s_messages;
 static QtMessageHandler s_previousHandler = nullptr;
 
-static void collectMessages(QtMsgType type, const QMessageLogContext &context, const QString &message)
+static void collectMessages(QtMsgType type, const QMessageLogContext &context,
+                            const QString &message)
 {
     s_messages << QString::number(type) + QLatin1Char(' ') + message;
     if (s_previousHandler)
@@ -124,10 +128,14 @@ void tst_MainWindow::firstRun()
     const QPoint offset = window.frameGeometry().center() - available.center();
     QVERIFY2(qAbs(offset.x()) <= 1 && qAbs(offset.y()) <= 1,
              qPrintable(QStringLiteral("frame %1,%2 %3x%4 in %5,%6 %7x%8")
-                            .arg(window.frameGeometry().x()).arg(window.frameGeometry().y())
-                            .arg(window.frameGeometry().width()).arg(window.frameGeometry().height())
-                            .arg(available.x()).arg(available.y())
-                            .arg(available.width()).arg(available.height())));
+                            .arg(window.frameGeometry().x())
+                            .arg(window.frameGeometry().y())
+                            .arg(window.frameGeometry().width())
+                            .arg(window.frameGeometry().height())
+                            .arg(available.x())
+                            .arg(available.y())
+                            .arg(available.width())
+                            .arg(available.height())));
 
     // Menu bar: "&File" and the four menus handed to the plug-ins.
     QCOMPARE(menuTexts(window.menuBar()->actions()),
@@ -142,7 +150,8 @@ void tst_MainWindow::firstRun()
     QCOMPARE(menuTexts(layout->settingsMenu->actions()), QStringList({"&Application Settings"}));
     QCOMPARE(layout->settingsMenu->actions().at(0)->toolTip(), QStringLiteral("Settings"));
     QCOMPARE(menuTexts(layout->helpMenu->actions()), QStringList({"&About", "About &Plugins"}));
-    QCOMPARE(layout->windowMenu->actions(), QList<QAction *>({window.logDock()->toggleViewAction()}));
+    QCOMPARE(layout->windowMenu->actions(),
+             QList<QAction *>({window.logDock()->toggleViewAction()}));
     QCOMPARE(layout->mainWindow, &window);
     QCOMPARE(layout->menuBar, window.menuBar());
     QCOMPARE(layout->statusBar, window.statusBar());
@@ -204,7 +213,8 @@ void tst_MainWindow::aboutBox()
     window.workSpaceLayout()->helpMenu->actions().at(0)->trigger();
     QCOMPARE(closer.boxes().size(), 1);
     QCOMPARE(closer.last().title, QStringLiteral("About VYRPELL"));
-    QCOMPARE(closer.last().text, QStringLiteral("<b>VYRPELL </b>Version 1.0.00 Build 140602\r\n\r\n"));
+    QCOMPARE(closer.last().text,
+             QStringLiteral("<b>VYRPELL </b>Version 1.0.00 Build 140602\r\n\r\n"));
 }
 
 void tst_MainWindow::pluginBinding()
@@ -227,19 +237,19 @@ void tst_MainWindow::pluginBinding()
     const QString systemManager = calls.at(3).section(QLatin1Char(' '), 2);
     QVERIFY(systemManager.startsWith(QLatin1String("0x")));
     QCOMPARE(calls, QStringList({
-        "exporter: setAppLogger id=0 flags=0",
-        "exporter: SetSettings stores",
-        "exporter: initPlugin complete",
-        "exporter: getSystemManager " + systemManager,
-        "viewer: setAppLogger id=1 flags=0",
-        "viewer: SetSettings stores",
-        "viewer: initPlugin complete",
-        "last: setAppLogger id=2 flags=0",
-        "last: SetSettings stores",
-        "last: initPlugin complete",
-        "viewer: setSystemManager " + systemManager,
-        "last: setSystemManager " + systemManager,
-    }));
+                        "exporter: setAppLogger id=0 flags=0",
+                        "exporter: SetSettings stores",
+                        "exporter: initPlugin complete",
+                        "exporter: getSystemManager " + systemManager,
+                        "viewer: setAppLogger id=1 flags=0",
+                        "viewer: SetSettings stores",
+                        "viewer: initPlugin complete",
+                        "last: setAppLogger id=2 flags=0",
+                        "last: SetSettings stores",
+                        "last: initPlugin complete",
+                        "viewer: setSystemManager " + systemManager,
+                        "last: setSystemManager " + systemManager,
+                    }));
 
     QStringList names;
     for (const PluginInfo *plugin : window.plugins())
@@ -277,11 +287,12 @@ void tst_MainWindow::pluginBinding()
     // The window system may add its own warnings (a missing window manager, say);
     // only the program's debug lines count here, and none may name the text file.
     QVERIFY(s_messages.filter(QStringLiteral("readme")).isEmpty());
-    QCOMPARE(s_messages.filter(QRegularExpression(QStringLiteral("^%1 ").arg(QtDebugMsg))), QStringList({
-        QString::number(QtDebugMsg) + " 0   \"" + names.at(0) + "\"",
-        QString::number(QtDebugMsg) + " 3   \"" + names.at(1) + "\"",
-        QString::number(QtDebugMsg) + " 4294967295   \"" + names.at(2) + "\"",
-    }));
+    QCOMPARE(s_messages.filter(QRegularExpression(QStringLiteral("^%1 ").arg(QtDebugMsg))),
+             QStringList({
+                 QString::number(QtDebugMsg) + " 0   \"" + names.at(0) + "\"",
+                 QString::number(QtDebugMsg) + " 3   \"" + names.at(1) + "\"",
+                 QString::number(QtDebugMsg) + " 4294967295   \"" + names.at(2) + "\"",
+             }));
 }
 
 void tst_MainWindow::deviceEventsReachImporters()
@@ -317,7 +328,8 @@ void tst_MainWindow::closeShutsDownPluginsOnce()
 
     QVERIFY(window.close());
     QVERIFY(!window.isVisible());
-    QCOMPARE(calls, QStringList({"exporter: unInitPlugin", "viewer: unInitPlugin", "last: unInitPlugin"}));
+    QCOMPARE(calls,
+             QStringList({"exporter: unInitPlugin", "viewer: unInitPlugin", "last: unInitPlugin"}));
 
     // A second close event finds the plug-ins shut down already.
     window.close();

@@ -30,9 +30,9 @@ void tst_Startup::closeEndsTheProgram_data()
                                    << QStringList({"exporter", "viewer", "last"}) << true << "1500";
     QTest::newRow("without exporter") << QStringLiteral(VYR_SHELL_NOEXPORT_DIR)
                                       << QStringList({"viewer", "last"}) << false << "1500";
-    QTest::newRow("closed during start-up") << QStringLiteral(VYR_SHELL_HOST_DIR)
-                                            << QStringList({"exporter", "viewer", "last"}) << true
-                                            << "0";
+    QTest::newRow("closed during start-up")
+        << QStringLiteral(VYR_SHELL_HOST_DIR) << QStringList({"exporter", "viewer", "last"}) << true
+        << "0";
 }
 
 void tst_Startup::closeEndsTheProgram()
@@ -67,7 +67,8 @@ void tst_Startup::closeEndsTheProgram()
 
     QFile file(trace);
     QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
-    const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const QStringList lines =
+        QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 
     // Each plug-in shut down once, in priority order, after everything else.
     QStringList shutDown;

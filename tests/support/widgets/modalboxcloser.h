@@ -18,7 +18,7 @@ struct ModalBox
 {
     QString className; // for example "QMessageBox" or the dialog's own class
     QString title;
-    QString text;      // message boxes only
+    QString text; // message boxes only
     QString informativeText;
 };
 
