@@ -3,7 +3,7 @@
 // Helpers shared by the CEA-861 extension tests: building extension blocks and full EDID
 // images, and reading edid-decode's report of the CTA-861 blocks for comparison.
 
-#include "ceaextblock.h"
+#include "model/cea/ceaextblock.h"
 #include "vyrtestutil.h"
 
 #include <QByteArray>

@@ -16,9 +16,9 @@
 // - Range limits: edid-decode adds the EDID 1.4 rate offsets to the rates it prints; the record
 //   holds the stored bytes and the offset kinds, so the offsets are added before comparing.
 
-#include "callbackfillcontenttgt.h"
-#include "edid13block.h"
-#include "edid14block.h"
+#include "model/base/edid13block.h"
+#include "model/base/edid14block.h"
+#include "model/callbackfillcontenttgt.h"
 #include "vyrtestutil.h"
 
 #include <QMap>

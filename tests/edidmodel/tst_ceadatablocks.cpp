@@ -2,8 +2,8 @@
 // capability, colorimetry, generic and HDMI vendor-specific data blocks, the latency codec and
 // the per-VIC 3D support table, checked on real blocks against edid-decode.
 
-#include "ceaextblock.h"
 #include "ceatestsupport.h"
+#include "model/cea/ceaextblock.h"
 #include "vyrtestutil.h"
 
 #include <QtTest>

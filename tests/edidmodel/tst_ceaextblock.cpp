@@ -2,10 +2,10 @@
 // detailed timings, adding and removing data blocks and detailed timings, locations and the
 // report, compared with edid-decode where it has an opinion.
 
-#include "callbackcontext.h"
-#include "callbackfillcontenttgt.h"
-#include "ceaextblock.h"
 #include "ceatestsupport.h"
+#include "model/callbackcontext.h"
+#include "model/callbackfillcontenttgt.h"
+#include "model/cea/ceaextblock.h"
 #include "testskip.h"
 #include "vyrtestutil.h"
 

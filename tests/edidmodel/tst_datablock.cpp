@@ -1,8 +1,8 @@
 // The block base class: checksum helper, the common checksum step with its observer, the
 // base-class answers of every virtual operation, and the border-active state.
 
-#include "callbackcontext.h"
-#include "datablock.h"
+#include "model/callbackcontext.h"
+#include "model/datablock.h"
 #include "testskip.h"
 #include "vyrtestutil.h"
 

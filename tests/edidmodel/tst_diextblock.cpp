@@ -1,7 +1,7 @@
-#include "callbackcontext.h"
-#include "callbackfillcontenttgt.h"
-#include "diextblock.h"
 #include "extblockimage.h"
+#include "model/callbackcontext.h"
+#include "model/callbackfillcontenttgt.h"
+#include "model/diext/diextblock.h"
 #include "testskip.h"
 #include "vyrtestutil.h"
 

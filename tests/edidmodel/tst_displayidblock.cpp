@@ -2,8 +2,8 @@
 // and resizing data blocks with the section length, the blocks behind a base section and both
 // checksums kept right.
 
-#include "callbackcontext.h"
-#include "displayidblock.h"
+#include "model/callbackcontext.h"
+#include "model/displayid/displayidblock.h"
 #include "testskip.h"
 #include "tst_displayidfixtures.h"
 #include "vyrtestutil.h"

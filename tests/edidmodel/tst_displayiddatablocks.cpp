@@ -1,7 +1,7 @@
 // DisplayID identification, display and interface data blocks: read -> write identity per
 // kind, the variable-length writers, the stereo payload sizes and agreement with edid-decode.
 
-#include "displayidblock.h"
+#include "model/displayid/displayidblock.h"
 #include "testskip.h"
 #include "tst_displayidfixtures.h"
 #include "vyrtestutil.h"

@@ -2,8 +2,8 @@
 
 // Small builders of DisplayID test sections shared by the DisplayID tests.
 
-#include "datablock.h"
-#include "displayidblock.h"
+#include "model/datablock.h"
+#include "model/displayid/displayidblock.h"
 #include "vyrtestutil.h"
 
 #include <QByteArray>

@@ -1,7 +1,7 @@
 // DisplayID timing data blocks: descriptors against edid-decode, byte-identical write-back,
 // descriptor counts, whole-block writers and the timing bitmaps.
 
-#include "displayidblock.h"
+#include "model/displayid/displayidblock.h"
 #include "testskip.h"
 #include "tst_displayidfixtures.h"
 #include "vyrtestutil.h"

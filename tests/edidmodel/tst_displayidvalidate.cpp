@@ -1,8 +1,8 @@
 // The text report of a DisplayID section: one fixture per defect, a clean section, the
 // heading, and the checks of a buffer before any object exists.
 
-#include "callbackfillcontenttgt.h"
-#include "displayidblock.h"
+#include "model/callbackfillcontenttgt.h"
+#include "model/displayid/displayidblock.h"
 #include "tst_displayidfixtures.h"
 
 #include <QtTest>

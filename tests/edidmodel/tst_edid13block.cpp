@@ -1,7 +1,7 @@
-#include "callbackcontext.h"
-#include "callbackfillcontenttgt.h"
-#include "edid13block.h"
 #include "edidbasecheck.h"
+#include "model/base/edid13block.h"
+#include "model/callbackcontext.h"
+#include "model/callbackfillcontenttgt.h"
 #include "testskip.h"
 #include "vyrtestutil.h"
 

@@ -1,7 +1,7 @@
-#include "bits.h"
-#include "callbackfillcontenttgt.h"
-#include "edid14block.h"
 #include "edidbasecheck.h"
+#include "model/base/edid14block.h"
+#include "model/bits.h"
+#include "model/callbackfillcontenttgt.h"
 #include "testskip.h"
 #include "vyrtestutil.h"
 

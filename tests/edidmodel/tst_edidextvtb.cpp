@@ -1,5 +1,5 @@
-#include "edidextvtb.h"
 #include "extblockimage.h"
+#include "model/vtb/edidextvtb.h"
 #include "testskip.h"
 #include "vyrtestutil.h"
 

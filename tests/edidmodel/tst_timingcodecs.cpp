@@ -1,7 +1,7 @@
 // The three timing codecs of DataBlock (detailed timing, standard timing, CVT 3-byte code) and
 // the detailed-timing-to-mode conversion, checked against the real samples and edid-decode.
 
-#include "datablock.h"
+#include "model/datablock.h"
 #include "referenceporches.h"
 #include "testskip.h"
 #include "vyrtestutil.h"

@@ -6,13 +6,13 @@
 // The image lives in a buffer of exactly 512 bytes, so the address sanitizer sees any access
 // past it; the guards of fuzzsupport.h check what each edit may change inside it.
 
-#include "ceaextblock.h"
-#include "diextblock.h"
-#include "displayidblock.h"
-#include "edid13block.h"
-#include "edid14block.h"
-#include "edidextvtb.h"
 #include "fuzzsupport.h"
+#include "model/base/edid13block.h"
+#include "model/base/edid14block.h"
+#include "model/cea/ceaextblock.h"
+#include "model/diext/diextblock.h"
+#include "model/displayid/displayidblock.h"
+#include "model/vtb/edidextvtb.h"
 
 #include <cstring>
 #include <memory>

@@ -1,5 +1,5 @@
-#include "ceaextblock.h"
 #include "fuzzsupport.h"
+#include "model/cea/ceaextblock.h"
 
 using namespace VyrFuzz;
 

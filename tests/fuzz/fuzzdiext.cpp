@@ -1,5 +1,5 @@
-#include "diextblock.h"
 #include "fuzzsupport.h"
+#include "model/diext/diextblock.h"
 
 #include <cstring>
 

@@ -1,5 +1,5 @@
-#include "displayidblock.h"
 #include "fuzzsupport.h"
+#include "model/displayid/displayidblock.h"
 
 #include <memory>
 #include <vector>

@@ -1,6 +1,6 @@
-#include "edid13block.h"
-#include "edid14block.h"
 #include "fuzzsupport.h"
+#include "model/base/edid13block.h"
+#include "model/base/edid14block.h"
 
 #include <cstring>
 #include <memory>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "callbackfillcontenttgt.h"
-#include "datablock.h"
+#include "model/callbackfillcontenttgt.h"
+#include "model/datablock.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,5 +1,5 @@
-#include "edidextvtb.h"
 #include "fuzzsupport.h"
+#include "model/vtb/edidextvtb.h"
 
 #include <string>
 #include <vector>

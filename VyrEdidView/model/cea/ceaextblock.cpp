@@ -1,6 +1,6 @@
 #include "ceaextblock.h"
 
-#include "bits.h"
+#include "model/bits.h"
 
 #include <cstring>
 

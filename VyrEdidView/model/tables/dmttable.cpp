@@ -1,4 +1,4 @@
-#include "datablock.h"
+#include "model/datablock.h"
 
 // VESA Display Monitor Timing list, DMT IDs 0x01 to 0x50 in ID order (VESA DMT 1.0 rev 13).
 // Rates are the nominal vertical rates in Hz; the interlaced 1024 x 768 mode is listed at its

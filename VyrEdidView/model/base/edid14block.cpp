@@ -5,8 +5,8 @@
 
 #include "edid14block.h"
 
-#include "bits.h"
-#include "callbackfillcontenttgt.h"
+#include "model/bits.h"
+#include "model/callbackfillcontenttgt.h"
 
 #include <QCoreApplication>
 

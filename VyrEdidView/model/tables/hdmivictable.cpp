@@ -1,4 +1,4 @@
-#include "datablock.h"
+#include "model/datablock.h"
 
 // HDMI VICs of the HDMI vendor-specific data block (HDMI 1.4b, section 8.2.3.1):
 // {HDMI VIC, width, height, rate Hz, H blank, V blank, H front porch, V front porch,

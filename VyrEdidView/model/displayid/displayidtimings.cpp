@@ -1,6 +1,6 @@
-#include "bits.h"
 #include "displayidblock.h"
 #include "displayidbytes.h"
+#include "model/bits.h"
 
 #include <algorithm>
 #include <cstring>

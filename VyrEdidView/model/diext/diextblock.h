@@ -1,7 +1,7 @@
 #pragma once
 
-#include "datablock.h"
 #include "diexttypes.h"
+#include "model/datablock.h"
 
 #include <QList>
 #include <QString>

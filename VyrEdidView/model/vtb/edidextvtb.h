@@ -1,6 +1,6 @@
 #pragma once
 
-#include "datablock.h"
+#include "model/datablock.h"
 
 #include <QList>
 

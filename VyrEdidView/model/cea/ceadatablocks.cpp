@@ -1,8 +1,8 @@
 // Decoders and encoders of the CEA-861 data blocks (CTA-861-G, sections 7.5.1 to 7.5.7):
 // audio, video, speaker allocation, video capability, colorimetry and the raw (generic) view.
 // The HDMI vendor-specific data block is in ceahdmivsdb.cpp.
-#include "bits.h"
 #include "ceaextblock.h"
+#include "model/bits.h"
 
 #include <cstring>
 

@@ -1,4 +1,4 @@
-#include "datablock.h"
+#include "model/datablock.h"
 
 // 3D formats per VIC 1..64 (bit 0 frame packing, bit 1 side-by-side half, bit 2 top-and-bottom).
 // The basic set is what a sink announcing 3D_present must support (HDMI 1.4b, section

@@ -1,6 +1,6 @@
 #include "displayidblock.h"
 
-#include "callbackcontext.h"
+#include "model/callbackcontext.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,7 +1,7 @@
 // Text report, byte descriptions and mode list of the CEA-861 extension block.
-#include "bits.h"
-#include "callbackfillcontenttgt.h"
 #include "ceaextblock.h"
+#include "model/bits.h"
+#include "model/callbackfillcontenttgt.h"
 
 #include <QCoreApplication>
 

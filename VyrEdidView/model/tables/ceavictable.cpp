@@ -1,4 +1,4 @@
-#include "datablock.h"
+#include "model/datablock.h"
 
 // CTA-861 video formats for VIC 1 to 64 (CTA-861-G, table 3):
 // {VIC, width, height per frame, field rate Hz, progressive, aspect (0 4:3, 1 16:9),

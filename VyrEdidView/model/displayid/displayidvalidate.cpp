@@ -1,6 +1,6 @@
-#include "bits.h"
-#include "callbackfillcontenttgt.h"
 #include "displayidblock.h"
+#include "model/bits.h"
+#include "model/callbackfillcontenttgt.h"
 
 #include <QCoreApplication>
 

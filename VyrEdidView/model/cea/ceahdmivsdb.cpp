@@ -1,7 +1,7 @@
 // The HDMI vendor-specific data block (HDMI 1.4b, section 8.3.2): decoder, encoder, latency
 // codec, field locations, byte descriptions and the per-VIC 3D support table it implies.
-#include "bits.h"
 #include "ceaextblock.h"
+#include "model/bits.h"
 
 #include <QCoreApplication>
 

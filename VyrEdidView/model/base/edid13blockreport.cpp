@@ -1,9 +1,9 @@
 // EDID 1.3 base block: the text report (Validate, ValidateEdid13), the mode list
 // (FillModeInfo) and the byte descriptions (FillCellInfo) for a report front end.
 
-#include "bits.h"
-#include "callbackfillcontenttgt.h"
 #include "edid13block.h"
+#include "model/bits.h"
+#include "model/callbackfillcontenttgt.h"
 
 #include <QCoreApplication>
 

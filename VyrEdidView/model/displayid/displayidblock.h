@@ -1,7 +1,7 @@
 #pragma once
 
-#include "datablock.h"
 #include "displayidrecords.h"
+#include "model/datablock.h"
 
 // One DisplayID 1.x section (VESA DisplayID 1.3): a base section at the start of an image, or
 // an extension section, stand-alone or wrapped in a 128-byte EDID extension block (tag 0x70,

@@ -1,7 +1,7 @@
 #include "diextblock.h"
 
-#include "bits.h"
-#include "callbackfillcontenttgt.h"
+#include "model/bits.h"
+#include "model/callbackfillcontenttgt.h"
 
 #include <QCoreApplication>
 

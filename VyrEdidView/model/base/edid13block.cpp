@@ -5,7 +5,7 @@
 
 #include "edid13block.h"
 
-#include "bits.h"
+#include "model/bits.h"
 
 #include <cmath>
 #include <cstdio>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ceadatablocks.h"
-#include "datablock.h"
+#include "model/datablock.h"
 
 #include <QList>
 #include <QString>
