@@ -926,7 +926,7 @@ void tst_DiExtBlock::reportAndCellNames()
     const Cell cells[] = {
         {0, "Extension Tag", ""},
         {1, "Version Number", ""},
-        {2, "Digital Interface Standard", "(Digital Interface Section)"},
+        {2, "Digital Interface Specification", "(Digital Interface Section)"},
         {10, "Maximum Pixel Clock Per Link. Low Order Bits", "(Digital Interface Section)"},
         {19, "Major Display Device Characteristics", "(Display Device Section)"},
         {38, "Aspect Ratio Conversion Modes", "(Display Capabilities Section)"},

@@ -710,7 +710,7 @@ void DiExtBlock::FillCellInfo(unsigned byteIndex, QString *name, QString *descri
 void DiExtBlock::fillCellDI(unsigned int byte, QString *name, QString *)
 {
     static const char *const names[] = {
-        QT_TRANSLATE_NOOP("DiExtBlock", "Digital Interface Standard"),
+        QT_TRANSLATE_NOOP("DiExtBlock", "Digital Interface Specification"),
         QT_TRANSLATE_NOOP("DiExtBlock", "Type Definition/Version Number (Integer)"),
         QT_TRANSLATE_NOOP("DiExtBlock", "Version Number (Decimal)/Letter Designation/Year Code"),
         QT_TRANSLATE_NOOP("DiExtBlock", "Revision Number (Integer)/Month Code"),
