@@ -496,34 +496,6 @@ NOXSIM_EXPORT int NOX_Display_DDCBlockAccess_Get(int a, int d, int line, int, in
     return r;
 }
 
-NOXSIM_EXPORT int NOX_Display_NativeAUXChannel_Access(int a, int d,
-                                                      NOXDisplayNativeAUXChannelData *data)
-{
-    SIM_ENTER_SIZED(data ? data->iSize : 0, 0)
-    SIM_DISPLAY(a, d)
-    SIM_NEED(data)
-    if (data->iSize != static_cast<int>(sizeof(NOXDisplayNativeAUXChannelData))
-        || data->iByteCount < 0 || data->iByteCount > static_cast<int>(sizeof(data->ucData))
-        || data->iAddress < 0)
-        return NOX_ERR_INVALID_PARAM_SIZE;
-    if (display->dpcd.empty())
-        return NOX_ERR_NOT_SUPPORTED; // not a DisplayPort sink
-    const auto address = static_cast<unsigned int>(data->iAddress);
-    const auto count = static_cast<unsigned int>(data->iByteCount);
-    switch (data->iCommand) {
-    case 0:
-    case 2:
-        noxSimDpcdRead(*display, address, data->ucData, count, data->iCommand == 2);
-        return NOX_OK;
-    case 1:
-    case 3:
-        noxSimDpcdWrite(*display, address, data->ucData, count, data->iCommand == 3);
-        return NOX_OK;
-    default:
-        return NOX_ERR_INVALID_PARAM;
-    }
-}
-
 NOXSIM_EXPORT int NOX_Display_WriteAndReadI2C(int a, NOXI2C *i2c)
 {
     SIM_ENTER()

@@ -386,7 +386,7 @@ int adapterTestHarness(NoxSimMachine &m, const Frame &f)
     }
 }
 
-int auxEscape(NoxSimDisplay &d, const Frame &f)
+int auxEscape(NoxSimMachine &m, NoxSimDisplay &d, const Frame &f)
 {
     tagDISPLAYACCESSNATIVEAUXCHANNELINPUTDATA in{};
     if (f.inputSize < sizeof(in))
@@ -396,22 +396,20 @@ int auxEscape(NoxSimDisplay &d, const Frame &f)
         return NOX_ERR_INVALID_PARAM_SIZE;
     if (!isDisplayPort(d))
         return NOX_ERR_NOT_SUPPORTED;
+    if (in.ulCommand < 1 || in.ulCommand > 4)
+        return NOX_ERR_INVALID_PARAM;
+    // Commands: 1 read, 2 write, 3 read and 4 write through the branch.
+    const bool write = in.ulCommand % 2 == 0;
     tagDISPLAYACCESSNATIVEAUXCHANNELOUTPUTDATA out{};
     out.ulSize = sizeof(out);
-    switch (in.ulCommand) {
-    case 1:
-    case 3:
-        noxSimDpcdRead(d, in.ulAddress, out.ucData, in.ulByteCount, in.ulCommand == 3);
-        break;
-    case 2:
-    case 4:
-        noxSimDpcdWrite(d, in.ulAddress, in.ucData, in.ulByteCount, in.ulCommand == 4);
-        break;
-    default:
-        return NOX_ERR_INVALID_PARAM;
-    }
+    unsigned int replied = 0;
+    const int result = noxSimAuxTransfer(m, d, write, in.ulCommand >= 3, in.ulAddress,
+                                         write ? in.ucData : out.ucData, in.ulByteCount,
+                                         sizeof(out.ucData), &replied);
+    if (result != NOX_OK)
+        return result;
     out.ulStatus = 1;
-    out.ulByteCount = in.ulByteCount;
+    out.ulByteCount = replied;
     f.reply(out);
     return NOX_OK;
 }
@@ -513,7 +511,7 @@ int displayEscape(NoxSimMachine &m, const Frame &f)
         return NOX_OK;
     }
     case NOX_ESC_DISPLAY_NATIVE_AUX:
-        return auxEscape(*d, f);
+        return auxEscape(m, *d, f);
     case NOX_ESC_DISPLAY_MST_SINK_INFO: {
         if (!d->mst)
             return NOX_ERR_NOT_SUPPORTED;
@@ -647,26 +645,6 @@ int noxSimEscape(NoxSimMachine &m, const NOXEscapeCall &call)
     if ((f.code >> 16) == 0x13)
         return displayEscape(m, f);
     return NOX_ERR_NOT_SUPPORTED;
-}
-
-// ---- DPCD -------------------------------------------------------------------------------------
-
-void noxSimDpcdRead(NoxSimDisplay &display, unsigned int address, unsigned char *data,
-                    unsigned int count, bool branch)
-{
-    const std::map<unsigned int, unsigned char> &regs = branch ? display.branchDpcd : display.dpcd;
-    for (unsigned int i = 0; i < count; ++i) {
-        const auto it = regs.find(address + i);
-        data[i] = it == regs.end() ? 0 : it->second;
-    }
-}
-
-void noxSimDpcdWrite(NoxSimDisplay &display, unsigned int address, const unsigned char *data,
-                     unsigned int count, bool branch)
-{
-    std::map<unsigned int, unsigned char> &regs = branch ? display.branchDpcd : display.dpcd;
-    for (unsigned int i = 0; i < count; ++i)
-        regs[address + i] = data[i];
 }
 
 // ---- DDC/CI (VESA DDC/CI 1.1; MCCS 2.2 VCP codes) ----------------------------------------------

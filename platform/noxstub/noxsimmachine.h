@@ -154,6 +154,7 @@ public:
     NOX_MAIN_MALLOC_CALLBACK allocator = nullptr;
     int openContexts = 0;
     int edidBytesPerRequest = 0; // option: overrides every display when not 0
+    int auxReplyExtraBytes = 0;  // option: an AUX read reports this many bytes more
     std::vector<VyrSimCall> calls;
     std::vector<NoxSimFailure> failures;
     std::map<std::string, int> callCounts;
@@ -169,10 +170,12 @@ int noxSimEscape(NoxSimMachine &machine, const NOXEscapeCall &call);
 // DDC/CI exchange on a display: a write queues the reply that the next read returns.
 int noxSimDdcTransfer(NoxSimDisplay &display, const unsigned char *write, int writeLength,
                       unsigned char *read, int readLength, int *returned);
-// DPCD access; branch selects the MST branch's registers.
-void noxSimDpcdRead(NoxSimDisplay &display, unsigned int address, unsigned char *data,
-                    unsigned int count, bool branch);
-void noxSimDpcdWrite(NoxSimDisplay &display, unsigned int address, const unsigned char *data,
-                     unsigned int count, bool branch);
+// One AUX transfer on a display's DPCD registers (noxsimaux.cpp); branch selects those
+// of the MST branch in front of it. A read fills data (room for capacity bytes) and
+// answers in replied the byte count the driver reports. NOX_ERR_NOT_SUPPORTED when the
+// display has no such registers.
+int noxSimAuxTransfer(NoxSimMachine &machine, NoxSimDisplay &display, bool write, bool branch,
+                      unsigned int address, unsigned char *data, unsigned int count,
+                      unsigned int capacity, unsigned int *replied);
 // Copies a QString into a fixed char field, always terminated.
 void noxSimCopyText(char *field, size_t size, const QString &text);
