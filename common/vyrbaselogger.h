@@ -2,6 +2,7 @@
 
 #include "applogtype.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <string>
@@ -12,6 +13,8 @@
 // shared by the program and its plug-ins, which call each other's loggers.
 class VyrBaseLogger
 {
+    Q_DECLARE_TR_FUNCTIONS(VyrBaseLogger)
+
 public:
     explicit VyrBaseLogger(unsigned int mask);
     virtual ~VyrBaseLogger();

@@ -275,7 +275,7 @@ public:
     // Calls that name a missing entry point.
     bool AdapterX2Caps(int adapter, _NOXAdapterCapsX2 *caps);
     bool AdapterGetBoardLayout(int adapter, int *validFlags, int *numberOfSlots,
-                               _NOXBracketSlotInfo **slots, int *numberOfConnectors,
+                               _NOXBracketSlotInfo **slotInfo, int *numberOfConnectors,
                                _NOXConnectorInfo **connectors);
     bool AdapterGetSupportedConnections(int adapter, const _NOXDevicePort &port,
                                         _NOXSupportedConnections *connections);
