@@ -40,6 +40,7 @@ static void initResources()
 }
 
 static constexpr int VyrBuildNumber = 140602;
+// Kept as spelled: see ARCHITECTURE.md, "Names kept as spelled".
 static constexpr int WindowStateVersion = 0;
 
 static void showSplashMessage(QSplashScreen *splash, const QString &message)
@@ -128,6 +129,7 @@ void MainWindow::centerOnScreen()
 void MainWindow::createSettings()
 {
     m_appSettings.nativeSettings = new QSettings(tr("VYR"), tr("VyrPellFrameWork"), this);
+    // Kept as spelled: see ARCHITECTURE.md, "Names kept as spelled".
     m_appSettings.iniSettings = new QSettings(QCoreApplication::applicationDirPath()
                                                   + QStringLiteral("/vyredidutility.ini"),
                                               QSettings::IniFormat, this);
@@ -159,6 +161,8 @@ void MainWindow::createMenus()
 void MainWindow::createLogWindow()
 {
     m_logDock = new QDockWidget(tr("Application Log"), this);
+    // The dock's place is stored under its object name.
+    // Kept as spelled: see ARCHITECTURE.md, "Names kept as spelled".
     m_logDock->setObjectName(QStringLiteral("Application Log"));
     m_logWindow = new QTextEdit(m_logDock);
     m_logDock->setWidget(m_logWindow);
@@ -198,6 +202,7 @@ bool MainWindow::InitializeComponents(QSplashScreen *splash)
 void MainWindow::loadPlugins(QSplashScreen *splash)
 {
     m_pluginDirectory = QDir(QCoreApplication::applicationDirPath());
+    // Kept as spelled: see ARCHITECTURE.md, "Names kept as spelled".
     m_pluginDirectory.cd(QStringLiteral("plugins"));
 
     // Every file is tried, whatever its name: a file that is no plug-in of ours is

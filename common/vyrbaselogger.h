@@ -7,6 +7,7 @@
 
 #include <string>
 
+// Binary contract: see ARCHITECTURE.md, "Logger object layout".
 // Base of every logger and log sink. A call is dropped unless its type has a bit in
 // the type mask; otherwise the derived class writes it out. The object layout
 // (virtual-table pointer, mask, name) and the order of the virtual functions are

@@ -18,6 +18,7 @@ const QList<DpcdRegisterInfoElement> &DpcdTableInfo::DefaultDpcdTable()
         {0x009, tr("Receiver Port 0 Cap 1")},
         {0x00A, tr("Receiver Port 1 Cap 0")},
         {0x00B, tr("Receiver Port 1 Cap 1")},
+        // Kept as spelled: see ARCHITECTURE.md, "Names kept as spelled".
         {0x100, tr("Link Bandwith Set")},
         {0x101, tr("Lane Count set")},
         {0x102, tr("Training Pattern Set")},

@@ -5,6 +5,25 @@
 #include <QMessageBox>
 #include <QProgressDialog>
 
+static constexpr bool sameButton(VyrUiService::Button ours, QMessageBox::StandardButton theirs)
+{
+    return static_cast<int>(ours) == static_cast<int>(theirs);
+}
+
+// The seam's buttons are the toolkit's standard buttons, value for value.
+static_assert(sameButton(VyrUiService::Ok, QMessageBox::Ok)
+                  && sameButton(VyrUiService::Save, QMessageBox::Save)
+                  && sameButton(VyrUiService::Open, QMessageBox::Open)
+                  && sameButton(VyrUiService::Yes, QMessageBox::Yes)
+                  && sameButton(VyrUiService::No, QMessageBox::No)
+                  && sameButton(VyrUiService::Abort, QMessageBox::Abort)
+                  && sameButton(VyrUiService::Retry, QMessageBox::Retry)
+                  && sameButton(VyrUiService::Ignore, QMessageBox::Ignore)
+                  && sameButton(VyrUiService::Close, QMessageBox::Close)
+                  && sameButton(VyrUiService::Cancel, QMessageBox::Cancel)
+                  && sameButton(VyrUiService::Discard, QMessageBox::Discard),
+              "VyrUiService::Button must match QMessageBox::StandardButton");
+
 static QMessageBox::Icon messageBoxIcon(VyrUiService::Icon icon)
 {
     switch (icon) {
