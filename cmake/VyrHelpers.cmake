@@ -18,8 +18,16 @@ endfunction()
 # Builds one Qt Test executable and registers it with CTest. Tests run headless on
 # Qt's offscreen platform; XVFB runs the test under a private Xvfb server for code
 # that needs a real X display. Anything else in the call is an error, so a misspelt
-# option never passes unnoticed.
+# option never passes unnoticed: words before the first keyword, a keyword without a
+# value, and any word in capitals that is not a keyword (which would otherwise be taken
+# for one more source, library or label; those are never written in capitals).
 function(vyr_add_qtest)
+    set(keywords XVFB NAME SOURCES LIBS LABELS)
+    foreach(word IN LISTS ARGN)
+        if(word MATCHES "^[A-Z][A-Z0-9_]*$" AND NOT word IN_LIST keywords)
+            message(FATAL_ERROR "vyr_add_qtest: unknown option ${word}")
+        endif()
+    endforeach()
     cmake_parse_arguments(PARSE_ARGV 0 T "XVFB" "NAME" "SOURCES;LIBS;LABELS")
     if(T_UNPARSED_ARGUMENTS)
         message(FATAL_ERROR "vyr_add_qtest: unknown arguments: ${T_UNPARSED_ARGUMENTS}")
