@@ -2,6 +2,7 @@
 
 #include <QString>
 
+// Binary contract: see ARCHITECTURE.md, "Plug-in interfaces".
 // The one way the device library and the plug-ins show something to the user: message
 // boxes, a file to open, and a progress dialog during a long wait. The library itself
 // links Qt Core only; the program installs the widget implementation at start-up, and a
