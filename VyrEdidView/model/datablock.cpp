@@ -214,6 +214,19 @@ unsigned char DataBlock::computeOneByteCheckSum(const unsigned char *data, unsig
     return static_cast<unsigned char>((256u - (sum % 256u)) % 256u);
 }
 
+bool DataBlock::initExtensionBlock(unsigned char *buffer, unsigned size, unsigned char tag,
+                                   unsigned char version)
+{
+    constexpr unsigned blockSize = 128;
+    if (!buffer || size < blockSize)
+        return false;
+    std::memset(buffer, 0, blockSize);
+    buffer[0] = tag;
+    buffer[1] = version;
+    buffer[blockSize - 1] = computeOneByteCheckSum(buffer, blockSize - 1);
+    return true;
+}
+
 void DataBlock::storeBlockChecksum(unsigned char *block, unsigned size)
 {
     if (!block || size == 0)

@@ -2,6 +2,7 @@
 
 #include "edidtypes.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 
@@ -20,6 +21,8 @@ struct ColorPoint;
 // false, 0 or an empty list and writes nothing.
 class DataBlock
 {
+    Q_DECLARE_TR_FUNCTIONS(DataBlock)
+
 public:
     DataBlock(unsigned offset, CallbackContext *context);
     virtual ~DataBlock();
@@ -124,6 +127,12 @@ protected:
     // first size - 1 bytes in the last byte and, when that byte changed and a context is set,
     // tells the context. Does nothing for a null block or a size of 0.
     void storeBlockChecksum(unsigned char *block, unsigned size);
+
+    // The empty 128-byte extension block that the InitBuffer of the CEA-861, DI-EXT and VTB-EXT
+    // classes write: all bytes 0 but the tag (byte 0) and the version (byte 1), then the
+    // checksum. False, with nothing written, for a null buffer or fewer than 128 bytes.
+    static bool initExtensionBlock(unsigned char *buffer, unsigned size, unsigned char tag,
+                                   unsigned char version);
 
     bool borderActive;
     quint32 startOffset;

@@ -4,8 +4,6 @@
 #include "bits.h"
 #include "datablock.h"
 
-#include <QCoreApplication>
-
 namespace {
 
 constexpr unsigned dmtRows = sizeof(DataBlock::DmtVideoModes) / sizeof(DataBlock::DmtVideoModes[0]);
@@ -129,10 +127,7 @@ void DataBlock::fillCellDetailedT(unsigned byte, unsigned entry, QString *name,
     if (byte >= 18u)
         return;
     if (name)
-        *name = QCoreApplication::translate("DataBlock", names[byte]);
+        *name = tr(names[byte]);
     if (description)
-        *description =
-            QCoreApplication::translate("DataBlock", "(Detailed Timing). %1th Byte of Entry[%2]")
-                .arg(byte)
-                .arg(entry);
+        *description = tr("(Detailed Timing). %1th Byte of Entry[%2]").arg(byte).arg(entry);
 }

@@ -19,6 +19,8 @@
 // Established timings: section 0, index 0..16.
 class Edid13Block : public DataBlock
 {
+    Q_DECLARE_TR_FUNCTIONS(Edid13Block)
+
 public:
     Edid13Block(unsigned char *image, unsigned size, unsigned offset, CallbackContext *context);
     ~Edid13Block() override;
@@ -135,6 +137,12 @@ protected:
     static void readSecondaryGtf(const unsigned char *descriptor, RangeLimits *limits);
     // Byte 10 = code, byte 11 = line feed, bytes 12-17 blanks.
     static void writeNoTimingFormula(unsigned char *descriptor, unsigned char code);
+    // The two bytes of standard timing index in section (0: bytes 38-53, 1-4: the standard timings
+    // descriptor in slot section - 1); null when there is no such timing.
+    unsigned char *standardTimingBytes(unsigned section, unsigned index);
+    // Height of a standard timing of n x 8 pixels with aspect bits (byte 2 bits 7-6) in a block
+    // of revision (before EDID 1.3 aspect 00 meant 1:1, since then 16:10).
+    static unsigned standardTimingHeight(unsigned n, unsigned aspectBits, unsigned revision);
     // Tells whether the established-timing bit of row index in the bytes at bits is set.
     static bool establishedBit(const unsigned char *bytes, unsigned index);
     // Sets or clears it; true when the bit changed.

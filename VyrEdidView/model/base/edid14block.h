@@ -13,6 +13,8 @@
 // III as (section 1..4 = descriptor slot number, index 0..43).
 class Edid14Block : public Edid13Block
 {
+    Q_DECLARE_TR_FUNCTIONS(Edid14Block)
+
 public:
     Edid14Block(unsigned char *image, unsigned size, unsigned offset, CallbackContext *context);
     ~Edid14Block() override;

@@ -67,11 +67,6 @@ quint16 scaledWord(double value)
     return static_cast<quint16>(std::fmod(scaled, 65536.0));
 }
 
-quint8 lowByte(unsigned value)
-{
-    return static_cast<quint8>(value & 0xFFu);
-}
-
 unsigned word(const unsigned char *data, unsigned pos)
 {
     return static_cast<unsigned>(data[pos]) | (static_cast<unsigned>(data[pos + 1]) << 8);
