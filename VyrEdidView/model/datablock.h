@@ -118,8 +118,17 @@ public:
     // Name and description of byte (0..17) of detailed timing number entry.
     static void fillCellDetailedT(unsigned byte, unsigned entry, QString *name,
                                   QString *description);
+    // The bytes of one field of the detailed timing that starts at image offset start: 0
+    // horizontal and 1 vertical active, 2 horizontal and 3 vertical blanking, 4 horizontal and 5
+    // vertical sync offset, 6 horizontal and 7 vertical sync width, 8 horizontal and 9 vertical
+    // border, 10 horizontal and 11 vertical image size, 12 pixel clock, 13-17 flags; all 18
+    // bytes for any other field.
+    static QList<EdidItemLocation> detailedTimingLocation(unsigned field, unsigned start);
 
 protected:
+    // A location list of one range.
+    static QList<EdidItemLocation> oneRange(unsigned offset, unsigned length);
+
     // Writes the block checksum; every concrete class implements it.
     virtual void recalcCheckSum() = 0;
 
@@ -127,6 +136,10 @@ protected:
     // first size - 1 bytes in the last byte and, when that byte changed and a context is set,
     // tells the context. Does nothing for a null block or a size of 0.
     void storeBlockChecksum(unsigned char *block, unsigned size);
+
+    // Position of block (a block's first byte) in the image that starts at base: their distance,
+    // or the start offset when no base, or a base behind the block, is given.
+    quint32 imagePosition(const unsigned char *block, const unsigned char *base) const;
 
     // The empty 128-byte extension block that the InitBuffer of the CEA-861, DI-EXT and VTB-EXT
     // classes write: all bytes 0 but the tag (byte 0) and the version (byte 1), then the

@@ -157,14 +157,6 @@ unsigned Edid13Block::descriptorOffset(unsigned slotNumber) const
     return startOffset + DescriptorByte - DescriptorSize + DescriptorSize * slotNumber;
 }
 
-QList<EdidItemLocation> Edid13Block::oneRange(unsigned offset, unsigned length) const
-{
-    EdidItemLocation location;
-    location.offset = offset;
-    location.length = length;
-    return {location};
-}
-
 bool Edid13Block::establishedBit(const unsigned char *bytes, unsigned index)
 {
     return bit(bytes[index / 8], 7 - index % 8) != 0;
@@ -802,69 +794,7 @@ QList<EdidItemLocation> Edid13Block::GetCvt3ByteTimingLocation(unsigned code, un
 
 QList<EdidItemLocation> Edid13Block::GetDetailedTimingLocation(unsigned code, unsigned slot)
 {
-    const unsigned d = descriptorOffset(slot);
-    QList<EdidItemLocation> list;
-    const auto add = [&list, this](unsigned offset, unsigned length) {
-        list += oneRange(offset, length);
-    };
-    switch (code) {
-    case 0: // horizontal active
-        add(d + 2, 1);
-        add(d + 4, 1);
-        break;
-    case 1: // vertical active
-        add(d + 5, 1);
-        add(d + 7, 1);
-        break;
-    case 2: // horizontal blanking
-        add(d + 3, 1);
-        add(d + 4, 1);
-        break;
-    case 3: // vertical blanking
-        add(d + 6, 1);
-        add(d + 7, 1);
-        break;
-    case 4: // horizontal sync offset
-        add(d + 8, 1);
-        add(d + 11, 1);
-        break;
-    case 5: // vertical sync offset
-    case 7: // vertical sync width
-        add(d + 10, 2);
-        break;
-    case 6: // horizontal sync width
-        add(d + 9, 1);
-        add(d + 11, 1);
-        break;
-    case 8:
-        add(d + 15, 1);
-        break;
-    case 9:
-        add(d + 16, 1);
-        break;
-    case 10: // horizontal image size
-        add(d + 12, 1);
-        add(d + 14, 1);
-        break;
-    case 11: // vertical image size
-        add(d + 13, 1);
-        add(d + 14, 1);
-        break;
-    case 12: // pixel clock
-        add(d, 2);
-        break;
-    case 13:
-    case 14:
-    case 15:
-    case 16:
-    case 17: // flags
-        add(d + 17, 1);
-        break;
-    default:
-        add(d, DescriptorSize);
-        break;
-    }
-    return list;
+    return detailedTimingLocation(code, descriptorOffset(slot));
 }
 
 // ---------------------------------------------------------------------------------------------

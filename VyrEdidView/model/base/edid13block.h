@@ -150,7 +150,6 @@ protected:
     // Start of descriptor slot number 1..4 in the image (slot 0 answers 36, the arithmetic of
     // the slot numbering).
     unsigned descriptorOffset(unsigned slotNumber) const;
-    QList<EdidItemLocation> oneRange(unsigned offset, unsigned length) const;
 
     unsigned char *rawData;
 };

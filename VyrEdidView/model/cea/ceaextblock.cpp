@@ -512,12 +512,7 @@ QList<EdidItemLocation> CeaExtBlock::location(unsigned blockByte, unsigned lengt
 {
     if (!rawData)
         return {};
-    EdidItemLocation loc;
-    const quint32 blockPos =
-        (base != nullptr && base <= rawData) ? static_cast<quint32>(rawData - base) : startOffset;
-    loc.offset = blockPos + blockByte;
-    loc.length = length;
-    return {loc};
+    return oneRange(imagePosition(rawData, base) + blockByte, length);
 }
 
 QList<EdidItemLocation> CeaExtBlock::GetGeneralInfoLocation(unsigned int code, unsigned int,
@@ -545,43 +540,7 @@ QList<EdidItemLocation> CeaExtBlock::GetDetiledTimingLocation(unsigned int code,
 {
     if (!rawData || index >= m_dtdCount)
         return {};
-    const unsigned d = dtdOffset() + DtdSize * index;
-    auto pair = [&](unsigned a, unsigned b) {
-        return location(d + a, 1, base) + location(d + b, 1, base);
-    };
-    switch (code) {
-    case 10:
-        return pair(2, 4);
-    case 11:
-        return pair(5, 7);
-    case 12:
-        return pair(3, 4);
-    case 13:
-        return pair(6, 7);
-    case 14:
-        return pair(8, 11);
-    case 16:
-        return pair(9, 11);
-    case 20:
-        return pair(12, 14);
-    case 21:
-        return pair(13, 14);
-    case 15:
-    case 17:
-        return location(d + 10, 2, base);
-    case 22:
-        return location(d, 2, base);
-    case 18:
-        return location(d + 15, 1, base);
-    case 19:
-        return location(d + 16, 1, base);
-    case 23:
-    case 24:
-    case 25:
-    case 26:
-    case 27:
-        return location(d + 17, 1, base);
-    default:
-        return location(d, DtdSize, base);
-    }
+    // The fields are numbered from 10 on, in the order of the base block's codes.
+    const unsigned start = imagePosition(rawData, base) + dtdOffset() + DtdSize * index;
+    return detailedTimingLocation(code - 10u, start);
 }

@@ -18,6 +18,8 @@
 // first byte (base) and count from there.
 class DiExtBlock : public DataBlock
 {
+    Q_DECLARE_TR_FUNCTIONS(DiExtBlock)
+
 public:
     static constexpr unsigned BlockSize = 128;
     static constexpr unsigned char Tag = 0x40;
