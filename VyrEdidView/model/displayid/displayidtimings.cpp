@@ -586,15 +586,26 @@ void DisplayIDBlock::SetCeaTimingsDataBlock(unsigned index, const bool *flags)
 
 // ---- writers of one descriptor in place ------------------------------------------------------
 
+namespace {
+
+// Rewrites the Size bytes at p from record; encode sees the bytes that stood there, so that the
+// bits the record does not carry keep their values.
+template <unsigned Size, typename Record, typename Encode>
+void encodeInPlace(const Record *record, unsigned char *p, Encode encode)
+{
+    unsigned char stored[Size];
+    std::memcpy(stored, p, Size);
+    encode(record, stored, p);
+}
+
+} // namespace
+
 void DisplayIDBlock::SetType1DetTimingDescriptor(unsigned index, unsigned desc,
                                                  const DidType1DetTimingDesc *record)
 {
     if (record == nullptr || desc >= GetNumOfType1DetTimingDescriptors(index))
         return;
-    unsigned char *p = payload(index) + desc * kType1Size;
-    unsigned char stored[kType1Size];
-    std::memcpy(stored, p, sizeof stored);
-    encodeType1(record, stored, p);
+    encodeInPlace<kType1Size>(record, payload(index) + desc * kType1Size, encodeType1);
     recalcCheckSum();
 }
 
@@ -612,9 +623,6 @@ void DisplayIDBlock::SetType3ShortTimingDescriptor(unsigned index, unsigned desc
 {
     if (record == nullptr || desc >= GetNumOfType3ShortTimingDescriptors(index))
         return;
-    unsigned char *p = payload(index) + desc * kType3Size;
-    unsigned char stored[kType3Size];
-    std::memcpy(stored, p, sizeof stored);
-    encodeType3(record, stored, p);
+    encodeInPlace<kType3Size>(record, payload(index) + desc * kType3Size, encodeType3);
     recalcCheckSum();
 }
