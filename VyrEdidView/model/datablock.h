@@ -31,6 +31,8 @@ public:
     DataBlock &operator=(const DataBlock &) = delete;
 
     // Virtual operations, in slot order.
+    // Binary contract (ARCHITECTURE.md): the destructor, these 41 and recalcCheckSum (below) are
+    // slots 1-43 in this order; subclasses append theirs.
     virtual unsigned GetNumOfExtensions() const;
     virtual bool SupportExtensions() const;
     virtual unsigned GetChecksum() const;
@@ -84,7 +86,7 @@ public:
     // Timing tables (row index = identifier - 1).
     static const DmtVideoMode DmtVideoModes[80];
     static const CeaVideoMode Cea861bVICModes[64];
-    static const CeaHdmiVideoMode Cea861bHDIVICModes[4];
+    static const CeaHdmiVideoMode Cea861bHDIVICModes[4]; // name kept as spelled (ARCHITECTURE.md)
     static const unsigned char Cea861Basic3DSupport[64];
     static const unsigned char Cea861Primary3DSupport[64];
 
@@ -129,7 +131,7 @@ protected:
     // A location list of one range.
     static QList<EdidItemLocation> oneRange(unsigned offset, unsigned length);
 
-    // Writes the block checksum; every concrete class implements it.
+    // Writes the block checksum; every concrete class implements it. Slot 43 (ARCHITECTURE.md).
     virtual void recalcCheckSum() = 0;
 
     // The common checksum step for a block of size bytes at block: stores the checksum of the

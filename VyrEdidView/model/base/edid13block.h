@@ -76,6 +76,7 @@ public:
     void AddDescriptor(DescriptorID id, unsigned slot) override;
 
     // Operations of the EDID base blocks, in slot order.
+    // Binary contract (ARCHITECTURE.md): this order, the protected ones below included.
     virtual void GetMonInfo(MonitorInfo *info);
     virtual void GetMaxResolution(Resolution *resolution);
     virtual void GetProductIdInfo(ProductIdInfo *info);

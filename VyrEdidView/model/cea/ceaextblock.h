@@ -67,6 +67,7 @@ public:
     void SetDetailedTiming(unsigned index, DetailedTiming *timing) override;
 
     // Own slots, in order.
+    // Binary contract (ARCHITECTURE.md): this order.
     virtual CeaBlockID GetDataBlockID(unsigned int index) const;
     virtual void AddDTD();
     virtual void RemoveDTD(unsigned int index);
@@ -88,6 +89,7 @@ public:
     virtual void GetHdmiVSDB(unsigned int index, CeaHdmiVSDB *vsdb) const;
     virtual QList<EdidItemLocation> GetGeneralInfoLocation(unsigned int code, unsigned int index,
                                                            const unsigned char *base) const;
+    // Name kept as spelled (ARCHITECTURE.md).
     virtual QList<EdidItemLocation> GetDetiledTimingLocation(unsigned int code, unsigned int index,
                                                              const unsigned char *base) const;
     virtual QList<EdidItemLocation> GetVideoDataBlockLocation(unsigned int code, unsigned int index,

@@ -42,6 +42,7 @@ public:
     int Validate(CallbackFillContentTgt *target) override;
 
     // Own slots, in order.
+    // Binary contract (ARCHITECTURE.md): this order.
     virtual void GetGeneralInfo(DiGeneralInfo *info) const;
     virtual void GetDataFormatDesc(DiDataFormatDesc *format) const;
     virtual void GetDisplayDevice(DiDisplayDevice *device) const;

@@ -52,6 +52,7 @@ public:
     int Validate(CallbackFillContentTgt *target) override;
 
     // Section operations.
+    // Binary contract (ARCHITECTURE.md): these virtual functions keep this order.
     virtual unsigned GetNumOfAvailableBytes() const;
     virtual unsigned GetDIDBlockSize() const;
     virtual void GetSectionHeader(DisplayID_Section_Header *header) const;
