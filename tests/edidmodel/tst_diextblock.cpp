@@ -1,7 +1,8 @@
+#include "checksumcounter.h"
+#include "edidbytes.h"
 #include "extblockimage.h"
-#include "model/callbackcontext.h"
-#include "model/callbackfillcontenttgt.h"
 #include "model/diext/diextblock.h"
+#include "reportsink.h"
 #include "testskip.h"
 #include "vyrtestutil.h"
 
@@ -15,6 +16,7 @@
 #include <limits>
 
 using namespace ExtBlockImage;
+using namespace VyrTest;
 
 namespace {
 
@@ -29,18 +31,10 @@ QByteArray imageWith(const QByteArray &block)
     return image;
 }
 
-bool checksumOk(const QByteArray &image)
-{
-    int sum = 0;
-    for (int i = BlockOffset; i < BlockOffset + 128; ++i)
-        sum += static_cast<unsigned char>(image[i]);
-    return sum % 256 == 0;
-}
-
 QByteArray freshBlock()
 {
     QByteArray block(128, '\0');
-    DiExtBlock::InitBuffer(reinterpret_cast<unsigned char *>(block.data()), 128);
+    DiExtBlock::InitBuffer(bytes(block), 128);
     return block;
 }
 
@@ -86,7 +80,7 @@ QByteArray craftedBlock(quint32 seed)
         if (form == 0)
             block[4] = '\0';
     }
-    DiExtBlock diext(reinterpret_cast<unsigned char *>(block.data()), 128, 0, nullptr);
+    DiExtBlock diext(bytes(block), 128, 0, nullptr);
     diext.RecalcCheckSum();
     return block;
 }
@@ -98,21 +92,6 @@ QString decoderVersionText(double value)
     const auto hundredths = static_cast<unsigned>(std::lround(value * 100.0));
     return QStringLiteral("%1.%2").arg(hundredths / 100).arg(hundredths % 100);
 }
-
-class ChecksumCounter : public CallbackContext
-{
-public:
-    void checksumChanged(DataBlock *) override { ++calls; }
-    int calls = 0;
-};
-
-class ReportSink : public CallbackFillContentTgt
-{
-public:
-    void AppendText(const QString &text) override { lines << text; }
-    void AppendMode(const ModeInfo *) override {}
-    QStringList lines;
-};
 
 } // namespace
 
@@ -173,7 +152,7 @@ void tst_DiExtBlock::recognition()
 void tst_DiExtBlock::freshBlockAndInertObject()
 {
     QByteArray small(127, '\x11');
-    QVERIFY(!DiExtBlock::InitBuffer(reinterpret_cast<unsigned char *>(small.data()), 127));
+    QVERIFY(!DiExtBlock::InitBuffer(bytes(small), 127));
     QCOMPARE(small, QByteArray(127, '\x11'));
     QVERIFY(!DiExtBlock::InitBuffer(nullptr, 128));
 
@@ -181,7 +160,7 @@ void tst_DiExtBlock::freshBlockAndInertObject()
     QByteArray image = imageWith(freshBlock());
     QCOMPARE(image.mid(BlockOffset, 2), QByteArray("\x40\x01", 2));
     QCOMPARE(image.mid(BlockOffset + 2, 125), QByteArray(125, '\0'));
-    QVERIFY(checksumOk(image));
+    QVERIFY(checksumOk(image, BlockOffset));
     QVERIFY(VyrTest::edidDecodeChecksumsOk(withBase("diext-app9219-1.bin", image.mid(128, 128))));
 
     // Form 0 decodes the versions and leaves the number, letter and date fields alone.
@@ -301,7 +280,7 @@ void tst_DiExtBlock::sectionsRoundTrip()
         QCOMPARE(image.mid(BlockOffset, 128).toHex(), original.mid(BlockOffset, 128).toHex());
     }
     QCOMPARE(outsideBlock(image), outsideBlock(original));
-    QVERIFY(checksumOk(image));
+    QVERIFY(checksumOk(image, BlockOffset));
 }
 
 void tst_DiExtBlock::versionForms_data()
@@ -390,7 +369,7 @@ void tst_DiExtBlock::versionForms()
     QCOMPARE(image.mid(BlockOffset + 3, 4).toHex(), bytes3to6.toHex());
     QCOMPARE(image[BlockOffset + 1], '\x01');
     QCOMPARE(image[BlockOffset + 2], '\x03');
-    QVERIFY(checksumOk(image));
+    QVERIFY(checksumOk(image, BlockOffset));
     QCOMPARE(outsideBlock(image), outside);
 
     DiGeneralInfo read;
@@ -446,7 +425,7 @@ void tst_DiExtBlock::analogInterfaceClearsDataFormat()
     QCOMPARE(image.mid(BlockOffset + 3, 4), before.mid(BlockOffset + 3, 4));
     QCOMPARE(image.mid(BlockOffset + 14, 113), before.mid(BlockOffset + 14, 113));
     QCOMPARE(image.mid(BlockOffset + 128), before.mid(BlockOffset + 128));
-    QVERIFY(checksumOk(image));
+    QVERIFY(checksumOk(image, BlockOffset));
 }
 
 // Writing all-zero and all-set records: the bits each setter keeps, the bits it owns, and the
@@ -466,9 +445,9 @@ void tst_DiExtBlock::keptBitsAndFieldWidths()
     const DiColorProperties noColor{};
     const DiGamma noGamma{};
     observed.SetDataFormatDesc(&noFormat);
-    QCOMPARE(counter.calls, 1);
+    QCOMPARE(counter.count, 1);
     observed.SetDataFormatDesc(&noFormat);
-    QCOMPARE(counter.calls, 1); // same bytes, same checksum: no notification
+    QCOMPARE(counter.count, 1); // same bytes, same checksum: no notification
     diext.SetDisplayDevice(&noDevice);
     diext.SetDisplayCaps(&noCaps);
     diext.SetColorProperties(&noColor);
@@ -486,7 +465,7 @@ void tst_DiExtBlock::keptBitsAndFieldWidths()
     expected[38] = '\x0f';
     expected.replace(81, 46, QByteArray(46, '\0'));
     QCOMPARE(image.mid(BlockOffset, 127).toHex(), expected.left(127).toHex());
-    QVERIFY(checksumOk(image));
+    QVERIFY(checksumOk(image, BlockOffset));
 
     DiDataFormatDesc format;
     format.dataEnableUsed = format.dataEnableHigh = true;
@@ -563,7 +542,7 @@ void tst_DiExtBlock::keptBitsAndFieldWidths()
     QCOMPARE(image[BlockOffset + 81], '\x85');
     QCOMPARE(image[BlockOffset + 82], '\x2c');
     QCOMPARE(image[BlockOffset + 126], '\x07');
-    QVERIFY(checksumOk(image));
+    QVERIFY(checksumOk(image, BlockOffset));
     QCOMPARE(image.left(BlockOffset), QByteArray(BlockOffset, Filler));
     QCOMPARE(image.mid(BlockOffset + 128), QByteArray(256, Filler));
 }
@@ -618,7 +597,7 @@ void tst_DiExtBlock::scaledValues()
     QCOMPARE(image.mid(BlockOffset + 18, 1).toHex(), pitchByte.toHex());
     QCOMPARE(image.mid(BlockOffset + 22, 2).toHex(), frequencyBytes.toHex());
     QCOMPARE(image.mid(BlockOffset + 24, 2).toHex(), frequencyBytes.toHex());
-    QVERIFY(checksumOk(image));
+    QVERIFY(checksumOk(image, BlockOffset));
 
     diext.GetDisplayDevice(&device);
     diext.GetDisplayCaps(&caps);
@@ -912,8 +891,7 @@ void tst_DiExtBlock::reportAndCellNames()
     QVERIFY(!DiExtBlock::ValidateDiExt(&sink, blockOf(image), 0, 100));
     QCOMPARE(sink.lines.value(0),
              QStringLiteral("DI Ext Block....: 100 - unsufficient size. Required 128 bytes\r\n"));
-    QVERIFY(
-        !DiExtBlock::ValidateDiExt(&sink, reinterpret_cast<unsigned char *>(image.data()), 0, 512));
+    QVERIFY(!DiExtBlock::ValidateDiExt(&sink, bytes(image), 0, 512));
     QCOMPARE(sink.lines.value(1), QStringLiteral("DI Ext Block....: Byte[0] = 0xA5 does not "
                                                  "match DI extension tag (0x40)\r\n"));
 

@@ -2,10 +2,11 @@
 // and resizing data blocks with the section length, the blocks behind a base section and both
 // checksums kept right.
 
-#include "model/callbackcontext.h"
+#include "checksumcounter.h"
+#include "displayidfixtures.h"
+#include "edidbytes.h"
 #include "model/displayid/displayidblock.h"
 #include "testskip.h"
-#include "tst_displayidfixtures.h"
 #include "vyrtestutil.h"
 
 #include <QRandomGenerator>
@@ -15,6 +16,7 @@
 #include <cstring>
 
 using namespace DidFixture;
+using namespace VyrTest;
 
 namespace {
 
@@ -31,14 +33,6 @@ QByteArray dataBlock(unsigned tag, unsigned revision, unsigned length, char fill
 {
     return DidFixture::dataBlock(tag, revision, QByteArray(int(length), fill));
 }
-
-// Counts checksum notifications.
-class ChecksumCounter : public CallbackContext
-{
-public:
-    void checksumChanged(DataBlock *) override { ++count; }
-    int count = 0;
-};
 
 struct MapEntry
 {
@@ -637,11 +631,8 @@ void tst_DisplayIDBlock::samplesMatchReferenceDecoder()
                 continue;
             ++sections;
             // The part of the report for this block.
-            const QString head = QStringLiteral("Block %1, DisplayID Extension Block:").arg(n);
-            const int from = report.indexOf(head);
-            QVERIFY2(from >= 0, qPrintable(name));
-            int to = report.indexOf(QStringLiteral("\nBlock "), from + 1);
-            const QString part = report.mid(from, to < 0 ? -1 : to - from);
+            const QString part = reportPart(report, n);
+            QVERIFY2(!part.isEmpty(), qPrintable(name));
             QVERIFY(part.contains(
                 QStringLiteral("Version: %1.%2").arg(block[1] >> 4).arg(block[1] & 15)));
 

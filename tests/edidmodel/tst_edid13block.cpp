@@ -1,7 +1,9 @@
 #include "edidbasecheck.h"
+#include "edidbytes.h"
+#include "locationtext.h"
 #include "model/base/edid13block.h"
 #include "model/callbackcontext.h"
-#include "model/callbackfillcontenttgt.h"
+#include "reportsink.h"
 #include "testskip.h"
 #include "vyrtestutil.h"
 
@@ -11,20 +13,13 @@
 #include <functional>
 
 using namespace EdidBaseCheck;
+using namespace VyrTest;
 
 namespace {
 
 QByteArray emptyBlock()
 {
     return emptyBlockOf<Edid13Block>();
-}
-
-QString locationText(const QList<EdidItemLocation> &list)
-{
-    QStringList parts;
-    for (const EdidItemLocation &l : list)
-        parts << QStringLiteral("%1:%2").arg(l.offset).arg(l.length);
-    return parts.join(QLatin1Char(' '));
 }
 
 QStringList edid13Samples()
@@ -116,11 +111,11 @@ void tst_Edid13Block::recognition()
     QFETCH(QString, message);
 
     QCOMPARE(Edid13Block::IsEdid13(bytes(block), size), edid13);
-    Sink sink;
+    ReportSink sink;
     QCOMPARE(Edid13Block::ValidateEdid13(&sink, bytes(block), 0, size), edid13);
-    QCOMPARE(sink.texts.join(QString()), message);
+    QCOMPARE(sink.lines.join(QString()), message);
 
-    const QByteArray before = copyOf(block);
+    const QByteArray before = snapshot(block);
     Edid13Block object(bytes(block), size, 0, nullptr);
     QCOMPARE(object.GetBlockSize(), edid13 ? 128u : 0u);
     QCOMPARE(object.SupportExtensions(), edid13);
@@ -159,7 +154,7 @@ void tst_Edid13Block::inertWithoutBlock()
 {
     QByteArray block = emptyBlock();
     block[19] = 4; // an EDID 1.4 block is not an EDID 1.3 block
-    const QByteArray before = copyOf(block);
+    const QByteArray before = snapshot(block);
     Edid13Block object(bytes(block), 128, 0, nullptr);
 
     ProductIdInfo id{};
@@ -202,7 +197,7 @@ void tst_Edid13Block::getterSetterIdentity()
     QFETCH(QString, sample);
     QByteArray block = block0(VyrTest::readSample(sample));
     fixChecksum(block); // one sample carries a wrong checksum on purpose
-    const QByteArray before = copyOf(block);
+    const QByteArray before = snapshot(block);
     Edid13Block object(bytes(block), 128, 0, nullptr);
     QCOMPARE(object.GetBlockSize(), 128u);
     writeBackEverything(object);
@@ -427,7 +422,7 @@ void tst_Edid13Block::addDescriptor()
     QFETCH(int, kind);
     QFETCH(QByteArray, expected);
     QByteArray block = emptyBlock();
-    const QByteArray before = copyOf(block);
+    const QByteArray before = snapshot(block);
     Edid13Block object(bytes(block), 128, 0, nullptr);
     object.AddDescriptor(static_cast<DescriptorID>(kind), 1);
     QCOMPARE(block.mid(72, 18).toHex(), expected.toHex());
@@ -445,7 +440,7 @@ void tst_Edid13Block::addDescriptor()
         QCOMPARE(t.pixelClock, 5400u);
     }
     // A slot above 3 is ignored.
-    const QByteArray now = copyOf(block);
+    const QByteArray now = snapshot(block);
     object.AddDescriptor(static_cast<DescriptorID>(kind), 4);
     QCOMPARE(block, now);
 }
@@ -481,7 +476,7 @@ void tst_Edid13Block::removeDescriptorAndSupport()
     QCOMPARE(block.mid(72, 18).toHex(), hex("000000100000000000000000000000000000").toHex());
     QCOMPARE(object.GetDescriptorID(1), DescriptorPlaceholder);
     QVERIFY(checksumOk(block));
-    const QByteArray now = copyOf(block);
+    const QByteArray now = snapshot(block);
     object.RemoveDescriptor(4);
     QCOMPARE(block, now);
 }
@@ -655,7 +650,7 @@ void tst_Edid13Block::establishedTimings()
     QCOMPARE(static_cast<unsigned char>(block.at(36)), 0x08);
     QVERIFY(object.IsEstablishedTimingSupported(0, 12));
     QVERIFY(checksumOk(block));
-    const QByteArray now = copyOf(block);
+    const QByteArray now = snapshot(block);
     object.SetEstablishedTimingSupport(0, 17, true);
     object.SetEstablishedTimingSupport(1, 0, true);
     QCOMPARE(block, now);
@@ -698,7 +693,7 @@ void tst_Edid13Block::standardTimingSections()
     untouched.width = 4242;
     QVERIFY(object.GetStandardTiming(3, 0, &untouched));
     QCOMPARE(untouched.width, 4242u);
-    const QByteArray now = copyOf(block);
+    const QByteArray now = snapshot(block);
     QVERIFY(!object.SetStandardTiming(3, 0, &t));
     QVERIFY(!object.SetStandardTiming(2, 6, &t));
     QVERIFY(!object.SetStandardTiming(0, 8, &t));
@@ -716,7 +711,7 @@ void tst_Edid13Block::rangeLimits()
     // Secondary GTF: start 80 kHz, C 40, M 600, K 20, J 20.
     block.replace(54, 18, hex("000000fd00324b1e500e0200285058021428"));
     fixChecksum(block);
-    const QByteArray original = copyOf(block);
+    const QByteArray original = snapshot(block);
     Edid13Block object(bytes(block), 128, 0, nullptr);
     RangeLimits r{};
     r.rateOffsets = true;
@@ -763,7 +758,7 @@ void tst_Edid13Block::rangeLimits()
     QCOMPARE(static_cast<unsigned char>(block.at(64)), 0x02);
 
     // Slot numbers are 1..4.
-    const QByteArray now = copyOf(block);
+    const QByteArray now = snapshot(block);
     object.SetRangeLimits(0, &r);
     object.SetRangeLimits(5, &r);
     QCOMPARE(block, now);
@@ -776,7 +771,7 @@ void tst_Edid13Block::colorPoint()
     // x = 0x51 * 4, y = 0x55 * 4 + 2, no gamma. Low-bit bytes: x in bits 3-2, y in bits 1-0.
     block.replace(90, 18, hex("000000fb00010d50547802025155ff0a2020"));
     fixChecksum(block);
-    const QByteArray original = copyOf(block);
+    const QByteArray original = snapshot(block);
     Edid13Block object(bytes(block), 128, 0, nullptr);
     QCOMPARE(object.GetDescriptorID(2), DescriptorColorPoint);
     ColorPoint p{};
@@ -846,7 +841,7 @@ void tst_Edid13Block::basicDisplayParams()
     // A digital input keeps its DFP 1.x bit and reserved bits.
     block[20] = static_cast<char>(0x81);
     fixChecksum(block);
-    const QByteArray digital = copyOf(block);
+    const QByteArray digital = snapshot(block);
     object.GetBasicDisplayParams(&p);
     object.SetBasicDisplayParams(&p);
     QCOMPARE(block, digital);
@@ -955,23 +950,23 @@ void tst_Edid13Block::reportModesAndCells()
 {
     QByteArray block = emptyBlock();
     Edid13Block object(bytes(block), 128, 0, nullptr);
-    Sink sink;
+    ReportSink sink;
     QCOMPARE(object.Validate(&sink), 0);
-    QCOMPARE(sink.texts,
+    QCOMPARE(sink.lines,
              (QStringList{
                  QStringLiteral(
                      "\r\nValidating EDID1.3 Base Block. Data Range: Byte[0] --> Byte[127]\r\n"),
                  QStringLiteral("  Block is valid\r\n")}));
     block[127] = 0x11;
-    sink.texts.clear();
+    sink.lines.clear();
     QCOMPARE(object.Validate(&sink), 1);
-    QCOMPARE(sink.texts.value(1),
+    QCOMPARE(sink.lines.value(1),
              QStringLiteral("  Error: Invalid checksum. 0x11 (stored checksum) instead 0xB2 "
                             "(calculated checksum).\r\n"));
-    QCOMPARE(sink.texts.size(), 2);
+    QCOMPARE(sink.lines.size(), 2);
 
-    QByteArray nec = block0(VyrTest::readSample(QStringLiteral("edid13-analog-nec61d3-1.bin")));
-    Edid13Block monitor(bytes(nec), 128, 0, nullptr);
+    QByteArray analog = block0(VyrTest::readSample(QStringLiteral("edid13-analog-nec61d3-1.bin")));
+    Edid13Block monitor(bytes(analog), 128, 0, nullptr);
     monitor.FillModeInfo(&sink);
     QCOMPARE(sink.modes.size(), 17 + 8 + 1);
     QCOMPARE(sink.modes.first().hActive, 720u);

@@ -1,3 +1,4 @@
+#include "edidbytes.h"
 #include "extblockimage.h"
 #include "model/vtb/edidextvtb.h"
 #include "testskip.h"
@@ -13,6 +14,7 @@
 #include <tuple>
 
 using namespace ExtBlockImage;
+using namespace VyrTest;
 
 namespace {
 
@@ -23,15 +25,14 @@ constexpr char Filler = '\x5C';
 QByteArray vtbImage(unsigned dtbs, unsigned cvts, unsigned sts, const QByteArray &entries = {})
 {
     QByteArray block(128, '\0');
-    EdidExtVtb::InitBuffer(reinterpret_cast<unsigned char *>(block.data()), 128);
+    EdidExtVtb::InitBuffer(bytes(block), 128);
     block[2] = static_cast<char>(dtbs);
     block[3] = static_cast<char>(cvts);
     block[4] = static_cast<char>(sts);
     block.replace(5, entries.size(), entries);
     QByteArray image(512, Filler);
     image.replace(BlockOffset, 128, block);
-    EdidExtVtb vtb(reinterpret_cast<unsigned char *>(image.data()) + BlockOffset, 384, BlockOffset,
-                   nullptr);
+    EdidExtVtb vtb(bytes(image) + BlockOffset, 384, BlockOffset, nullptr);
     vtb.RecalcCheckSum();
     return image;
 }
@@ -138,7 +139,7 @@ void tst_EdidExtVtb::freshAndInert()
     QVERIFY(!EdidExtVtb::IsEdidExtVtb(128, nullptr));
     QVERIFY(!EdidExtVtb::InitBuffer(nullptr, 128));
     QByteArray small(100, '\x11');
-    QVERIFY(!EdidExtVtb::InitBuffer(reinterpret_cast<unsigned char *>(small.data()), 100));
+    QVERIFY(!EdidExtVtb::InitBuffer(bytes(small), 100));
     QCOMPARE(small, QByteArray(100, '\x11'));
 
     // Bytes that are no VTB-EXT block: every answer empty, nothing written.
