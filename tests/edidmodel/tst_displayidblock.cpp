@@ -2,7 +2,6 @@
 // and resizing data blocks with the section length, the blocks behind a base section and both
 // checksums kept right.
 
-#include "checksumcounter.h"
 #include "displayidfixtures.h"
 #include "edidbytes.h"
 #include "model/displayid/displayidblock.h"
@@ -63,8 +62,6 @@ class tst_DisplayIDBlock : public QObject
 private slots:
     void recognition_data();
     void recognition();
-    void inertObject();
-    void checksumObserver();
     void emptySections();
     void newBlockHeaders_data();
     void newBlockHeaders();
@@ -143,37 +140,6 @@ void tst_DisplayIDBlock::recognition()
         block.SetNumOfExtensions(1);
         QCOMPARE(buffer, before);
     }
-}
-
-void tst_DisplayIDBlock::inertObject()
-{
-    DisplayIDBlock none(nullptr, 512, 0, nullptr);
-    QCOMPARE(none.GetBlockSize(), 0u);
-    QCOMPARE(none.GetNumOfDataBlocks(), 0u);
-    QCOMPARE(none.GetNumOfAvailableBytes(), 0u);
-    QCOMPARE(none.GetDataBlockTag(0), 256u);
-    QVERIFY(!none.AllowNewDataBlocks());
-    QVERIFY(!none.IsDataBlockSupported(DidBlockType1Timing));
-    DisplayID_Section_Header h;
-    h.version = 0x55;
-    none.GetSectionHeader(&h);
-    QCOMPARE(h.version, quint8(0x55));
-}
-
-void tst_DisplayIDBlock::checksumObserver()
-{
-    QByteArray image(256, '\0');
-    DisplayIDBlock::InitExtBlockBuffer(bytes(image) + 128, 128, 0x12, false);
-    ChecksumCounter counter;
-    DisplayIDBlock b(bytes(image) + 128, 128, 128, &counter);
-    b.AddDataBlock(DidBlockVendorSpecific);
-    QCOMPARE(counter.count, 1);
-    b.RecalcCheckSum(); // nothing changed
-    QCOMPARE(counter.count, 1);
-    b.RemoveDataBlock(0);
-    QCOMPARE(counter.count, 2);
-    b.RemoveDataBlock(0); // no such block
-    QCOMPARE(counter.count, 2);
 }
 
 void tst_DisplayIDBlock::emptySections()

@@ -169,7 +169,6 @@ void tst_Edid14Block::recognition()
 
     QCOMPARE(Edid14Block::IsEdid14(bytes(block), size), edid14);
     QCOMPARE(Edid13Block::IsEdid13(bytes(block), size), edid13);
-    QVERIFY(!Edid14Block::IsEdid14(nullptr, 128));
     ReportSink sink;
     QCOMPARE(Edid14Block::ValidateEdid14(&sink, bytes(block), 0, size), message.isEmpty());
     QCOMPARE(sink.lines.join(QString()), message);
@@ -193,10 +192,6 @@ void tst_Edid14Block::initBuffer()
     QCOMPARE(static_cast<unsigned char>(block.at(127)), 0xB1);
     Edid14Block object(bytes(block), 128, 0, nullptr);
     QCOMPARE(object.GetVersion(), 0x0104u);
-    if (VyrTest::haveEdidDecode())
-        QVERIFY(VyrTest::edidDecodeChecksumsOk(block));
-    QVERIFY(!Edid14Block::InitBuffer(bytes(block), 127));
-    QVERIFY(!Edid14Block::InitBuffer(nullptr, 128));
     // Detailed timings of an EDID 1.4 block carry "borders are addressable".
     object.AddDescriptor(DescriptorDetailedTiming, 0);
     DetailedTiming t;

@@ -7,6 +7,8 @@
 #include <QList>
 #include <QString>
 
+#include <cstring>
+
 namespace VyrTest {
 
 // The bytes of array as the block classes take them; writes go straight into the array.
@@ -39,5 +41,19 @@ QList<int> changedBytes(const QByteArray &a, const QByteArray &b);
 
 // "changed bytes: 23 127" for a failure message.
 QString changedText(const QByteArray &before, const QByteArray &after);
+
+// A record filled with a byte pattern, so that a getter that leaves a field alone shows.
+template <typename T> T patterned(unsigned char value = 0x5A)
+{
+    T record;
+    std::memset(&record, value, sizeof record);
+    return record;
+}
+
+// True when two records hold the same bytes.
+template <typename T> bool sameBytes(const T &a, const T &b)
+{
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
 
 } // namespace VyrTest
