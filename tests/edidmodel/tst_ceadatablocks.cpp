@@ -696,8 +696,12 @@ void tst_CeaDataBlocks::genericDataBlock()
     QCOMPARE(s.dataBlockBytes(i).toHex(), QByteArray("654b0400") + original.mid(4, 2).toHex());
     QVERIFY(invariantFault(*s.block, s.bytes()).isEmpty());
     compareWithEdidDecode(*s.block, s.image);
-    QVERIFY(decodeCta(s.image).first().titles.contains(
-        QStringLiteral("Vendor-Specific Data Block (NVIDIA), OUI 00-04-4B:")));
+    // edid-decode names the owner of a known OUI in its title; the OUI number is compared.
+    const QStringList titles = decodeCta(s.image).first().titles;
+    QVERIFY(std::any_of(titles.begin(), titles.end(), [](const QString &title) {
+        return title.startsWith(QLatin1String("Vendor-Specific Data Block"))
+               && title.endsWith(QLatin1String(", OUI 00-04-4B:"));
+    }));
 
     // A vendor-specific block too short for an OUI: the bytes stay within the block.
     QByteArray image = baseBlock()
