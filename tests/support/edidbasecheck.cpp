@@ -40,6 +40,8 @@ static QStringList sectionLines(const QStringList &lines, const QString &section
     return result;
 }
 
+namespace {
+
 // A mode line "....   1024x768i   60.003840 Hz ..." as {width, height, rounded Hz, interlaced}.
 struct ModeLine
 {
@@ -48,6 +50,8 @@ struct ModeLine
     unsigned hz = 0;
     bool interlaced = false;
 };
+
+} // namespace
 
 static bool parseMode(const QString &line, ModeLine *mode)
 {
