@@ -478,6 +478,20 @@ QVector<unsigned> objectSizes(const BlockKind &kind)
     return {kind.objectSize, unsigned(ImageSize - kind.offset), 128u};
 }
 
+// The kind of the running test's data row.
+const BlockKind &currentKind()
+{
+    QFETCH(int, kind);
+    return kinds().at(kind);
+}
+
+// The image with a block made by the kind's InitBuffer at its place; empty when it refused.
+QByteArray freshImage(const BlockKind &kind)
+{
+    QByteArray image(ImageSize, Filler);
+    return kind.init(bytes(image) + kind.offset, kind.initSize) ? image : QByteArray();
+}
+
 // The image with block at the kind's place.
 QByteArray imageWith(const BlockKind &kind, const QByteArray &block)
 {
@@ -545,12 +559,10 @@ void tst_BlockContract::recognition_data()
 // kind or version, one cut short and no block at all are refused, and refusing writes nothing.
 void tst_BlockContract::recognition()
 {
-    QFETCH(int, kind);
-    const BlockKind &k = kinds().at(kind);
-
-    QByteArray image(ImageSize, Filler);
+    const BlockKind &k = currentKind();
+    QByteArray image = freshImage(k);
+    QVERIFY(!image.isEmpty());
     unsigned char *block = bytes(image) + k.offset;
-    QVERIFY(k.init(block, k.initSize));
     for (const unsigned size : objectSizes(k)) {
         QVERIFY2(k.recognises(block, size), qPrintable(QString::number(size)));
         QCOMPARE(k.make(block, size, unsigned(k.offset), nullptr)->GetBlockSize(), k.blockSize);
@@ -584,11 +596,9 @@ void tst_BlockContract::initBuffer_data()
 // it; a buffer too small or none is refused and left alone.
 void tst_BlockContract::initBuffer()
 {
-    QFETCH(int, kind);
-    const BlockKind &k = kinds().at(kind);
-
-    QByteArray image(ImageSize, Filler);
-    QVERIFY(k.init(bytes(image) + k.offset, k.initSize));
+    const BlockKind &k = currentKind();
+    QByteArray image = freshImage(k);
+    QVERIFY(!image.isEmpty());
     QVERIFY(k.checksumsHold(bytes(image) + k.offset));
     QCOMPARE(image.left(k.offset), QByteArray(k.offset, Filler));
     if (k.initSize == 128)
@@ -622,9 +632,8 @@ void tst_BlockContract::inertWithoutBlock_data()
 // answer their defaults, and neither its setters nor the common ones of every block write.
 void tst_BlockContract::inertWithoutBlock()
 {
-    QFETCH(int, kind);
     QFETCH(bool, buffer);
-    const BlockKind &k = kinds().at(kind);
+    const BlockKind &k = currentKind();
 
     QByteArray image = imageWith(k, k.foreign.first());
     const QByteArray before = snapshot(image);
@@ -653,12 +662,10 @@ void tst_BlockContract::checksumCallback_data()
 // of none that left it as it was; the checksums hold after every edit.
 void tst_BlockContract::checksumCallback()
 {
-    QFETCH(int, kind);
-    const BlockKind &k = kinds().at(kind);
-
-    QByteArray image(ImageSize, Filler);
+    const BlockKind &k = currentKind();
+    QByteArray image = freshImage(k);
+    QVERIFY(!image.isEmpty());
     unsigned char *block = bytes(image) + k.offset;
-    QVERIFY(k.init(block, k.initSize));
     ChecksumCounter counter;
     std::unique_ptr<DataBlock> object = k.make(block, k.objectSize, unsigned(k.offset), &counter);
     for (const ChecksumStep &step : k.checksumSteps) {
