@@ -1,9 +1,22 @@
 #pragma once
 
-// Reading the porch lines edid-decode prints under a timing, shared by the timing tests.
+// Reading the report of the reference decoder edid-decode: the part of one block, its lines,
+// and the porch lines printed under a timing.
 
 #include <QRegularExpression>
 #include <QString>
+#include <QStringList>
+
+namespace VyrTest {
+
+// The report from the line heading (e.g. "Block 1, DisplayID Extension Block:") to the next
+// block's heading; empty when the heading is not in the report.
+QString reportPart(const QString &report, const QString &heading);
+
+// The lines of block n (between its "Block n, ..." heading and its "Checksum" line), trimmed.
+QStringList reportBlockLines(const QString &report, int n);
+
+} // namespace VyrTest
 
 enum class PorchLine { None, Horizontal, Vertical };
 

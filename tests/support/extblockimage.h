@@ -9,13 +9,6 @@ namespace ExtBlockImage {
 
 constexpr int BlockOffset = 128;
 
-// A copy with its own bytes. Block objects write through raw pointers, which bypass
-// QByteArray's implicit sharing, so a plain copy would change along with the original.
-inline QByteArray snapshot(const QByteArray &bytes)
-{
-    return QByteArray(bytes.constData(), bytes.size());
-}
-
 inline unsigned char *blockOf(QByteArray &image)
 {
     return reinterpret_cast<unsigned char *>(image.data()) + BlockOffset;

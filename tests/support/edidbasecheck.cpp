@@ -1,133 +1,103 @@
-#pragma once
+#include "edidbasecheck.h"
 
-// Shared by tst_edid13block and tst_edid14block: compares what an EDID base block object decodes
-// with what the reference decoder edid-decode prints for block 0, and a few byte helpers.
-//
-// Deliberate differences from edid-decode (not compared):
-// - Established timing row 16 is 1152 x 872 here (the line count of the original mode);
-//   edid-decode prints 1152x870. Only its width and rate are compared.
-// - Refresh rates are compared as whole Hz (the tables hold whole numbers; edid-decode prints
-//   the exact DMT rate, e.g. 59.94 Hz for 640x480 at 60).
-// - Standard timing codes whose first byte is 0x00 or 0x01 (other than the empty pair 01 01)
-//   decode here as 248 or 256 pixels wide; edid-decode skips them as unused, so only the codes
-//   it lists are compared.
-// - 0xFE strings that edid-decode reads as an SPWG panel layout, and strings with non-ASCII
-//   bytes, are not compared as text.
-// - Range limits: edid-decode adds the EDID 1.4 rate offsets to the rates it prints; the record
-//   holds the stored bytes and the offset kinds, so the offsets are added before comparing.
-
-#include "model/base/edid13block.h"
-#include "model/base/edid14block.h"
-#include "model/callbackfillcontenttgt.h"
-#include "vyrtestutil.h"
+#include "edidreport.h"
 
 #include <QMap>
 #include <QRegularExpression>
-#include <QStringList>
-#include <QtTest>
 
 #include <algorithm>
 #include <cmath>
-#include <functional>
 
 namespace EdidBaseCheck {
 
-inline QByteArray block0(const QByteArray &sample)
+// The lines edid-decode prints for block 0 (between "Block 0" and "Checksum").
+static QStringList decodeBlock0(const QByteArray &image)
 {
-    return sample.left(128);
+    return VyrTest::reportBlockLines(VyrTest::edidDecode(image), 0);
 }
 
-inline unsigned char *bytes(QByteArray &array)
+static QString valueOf(const QStringList &lines, const QString &key)
 {
-    return reinterpret_cast<unsigned char *>(array.data());
+    for (const QString &line : lines) {
+        if (line.startsWith(key))
+            return line.mid(key.size()).trimmed();
+    }
+    return QString();
 }
 
-// Collects what a block writes to its text and mode target.
-class Sink : public CallbackFillContentTgt
+// Lines between the header line starting with section and the next unindented section.
+static QStringList sectionLines(const QStringList &lines, const QString &section)
 {
-public:
-    void AppendText(const QString &text) override { texts << text; }
-    void AppendMode(const ModeInfo *mode) override { modes << *mode; }
-    QStringList texts;
-    QList<ModeInfo> modes;
+    QStringList result;
+    int i = 0;
+    while (i < lines.size() && !lines.at(i).startsWith(section))
+        ++i;
+    for (++i; i < lines.size(); ++i) {
+        if (lines.at(i).endsWith(QLatin1Char(':')) && !lines.at(i).contains(QLatin1String("Hz")))
+            break;
+        result << lines.at(i);
+    }
+    return result;
+}
+
+namespace {
+
+// A mode line "....   1024x768i   60.003840 Hz ..." as {width, height, rounded Hz, interlaced}.
+struct ModeLine
+{
+    unsigned width = 0;
+    unsigned height = 0;
+    unsigned hz = 0;
+    bool interlaced = false;
 };
 
-// A 128-byte block as Block::InitBuffer makes it.
-template <typename Block> QByteArray emptyBlockOf()
+} // namespace
+
+static bool parseMode(const QString &line, ModeLine *mode)
 {
-    QByteArray block(128, '\0');
-    Block::InitBuffer(bytes(block), 128);
-    return block;
+    static const QRegularExpression re(QStringLiteral("(\\d+)x(\\d+)(i?)\\s+([0-9.]+) Hz"));
+    const QRegularExpressionMatch m = re.match(line);
+    if (!m.hasMatch())
+        return false;
+    mode->width = m.captured(1).toUInt();
+    mode->height = m.captured(2).toUInt();
+    mode->interlaced = !m.captured(3).isEmpty();
+    mode->hz = static_cast<unsigned>(std::lround(m.captured(4).toDouble()));
+    return true;
 }
 
-inline void fixChecksum(QByteArray &block)
+static QString chroma(unsigned x, unsigned y)
 {
-    block[127] = static_cast<char>(DataBlock::computeOneByteCheckSum(bytes(block), 127));
+    // edid-decode prints code / 1024 cut to four decimals.
+    const auto cut = [](unsigned v) {
+        return QStringLiteral("0.%1").arg(v * 10000u / 1024u, 4, 10, QLatin1Char('0'));
+    };
+    return cut(x) + QStringLiteral(", ") + cut(y);
 }
 
-inline QByteArray hex(const char *text)
+static QString textOf(const EdidString &s)
 {
-    return QByteArray::fromHex(text);
-}
-
-// A deep copy: a snapshot that does not share its bytes with an array a block object writes
-// through a raw pointer.
-inline QByteArray copyOf(const QByteArray &array)
-{
-    return QByteArray(array.constData(), array.size());
-}
-
-inline bool checksumOk(const QByteArray &block)
-{
-    unsigned sum = 0;
-    for (int i = 0; i < 128; ++i)
-        sum += static_cast<unsigned char>(block.at(i));
-    return sum % 256 == 0;
-}
-
-// Indexes of the bytes in which a and b differ.
-inline QList<int> changedBytes(const QByteArray &a, const QByteArray &b)
-{
-    QList<int> list;
-    for (int i = 0; i < qMin(a.size(), b.size()); ++i) {
-        if (a.at(i) != b.at(i))
-            list << i;
+    QByteArray text;
+    for (unsigned char c : s.text) {
+        if (c == 0x0A)
+            break;
+        text += static_cast<char>(c);
     }
-    return list;
+    return QString::fromLatin1(text);
 }
 
-// An edit of a base block and the bytes it may change besides the checksum.
-template <typename Block> struct EditCase
+static bool printable(const EdidString &s)
 {
-    const char *name;
-    std::function<void(Block &)> edit;
-    QList<int> allowed;
-};
-
-// Runs every edit on its own copy of original: each changes some byte, none but its allowed
-// ones (the checksum aside), and leaves a checksum that holds, for edid-decode as well.
-template <typename Block>
-void checkEdits(const QByteArray &original, const QList<EditCase<Block>> &cases)
-{
-    for (const EditCase<Block> &c : cases) {
-        QByteArray block = copyOf(original);
-        Block object(bytes(block), 128, 0, nullptr);
-        c.edit(object);
-        QList<int> changed = changedBytes(original, block);
-        changed.removeAll(127);
-        QVERIFY2(!changed.isEmpty(), c.name);
-        for (int i : changed)
-            QVERIFY2(
-                c.allowed.contains(i),
-                qPrintable(QStringLiteral("%1 changed byte %2").arg(QLatin1String(c.name)).arg(i)));
-        QVERIFY2(checksumOk(block), c.name);
-        if (VyrTest::haveEdidDecode())
-            QVERIFY2(VyrTest::edidDecodeChecksumsOk(block), c.name);
+    for (unsigned char c : s.text) {
+        if (c == 0x0A)
+            break;
+        if (c < 0x20 || c > 0x7E)
+            return false;
     }
+    return true;
 }
 
-// Writes back every record its getter returned, group by group.
-inline void writeBackEverything(Edid13Block &block)
+void writeBackEverything(Edid13Block &block)
 {
     ProductIdInfo id{};
     block.GetProductIdInfo(&id);
@@ -187,112 +157,7 @@ inline void writeBackEverything(Edid13Block &block)
     }
 }
 
-// "changed bytes: 23 127" for a failure message.
-inline QString changedText(const QByteArray &before, const QByteArray &after)
-{
-    QStringList list;
-    for (int i : changedBytes(before, after))
-        list << QString::number(i);
-    return QStringLiteral("changed bytes: ") + list.join(QLatin1Char(' '));
-}
-
-// The lines edid-decode prints for block 0 (between "Block 0" and "Checksum").
-inline QStringList decodeBlock0(const QByteArray &image)
-{
-    const QString out = VyrTest::edidDecode(image);
-    QStringList lines;
-    bool inside = false;
-    for (const QString &line : out.split(QLatin1Char('\n'))) {
-        if (line.startsWith(QLatin1String("Block 0")))
-            inside = true;
-        else if (inside && line.startsWith(QLatin1String("Checksum")))
-            break;
-        else if (inside)
-            lines << line.trimmed();
-    }
-    return lines;
-}
-
-inline QString valueOf(const QStringList &lines, const QString &key)
-{
-    for (const QString &line : lines) {
-        if (line.startsWith(key))
-            return line.mid(key.size()).trimmed();
-    }
-    return QString();
-}
-
-// Lines between the header line starting with section and the next unindented section.
-inline QStringList sectionLines(const QStringList &lines, const QString &section)
-{
-    QStringList result;
-    int i = 0;
-    while (i < lines.size() && !lines.at(i).startsWith(section))
-        ++i;
-    for (++i; i < lines.size(); ++i) {
-        if (lines.at(i).endsWith(QLatin1Char(':')) && !lines.at(i).contains(QLatin1String("Hz")))
-            break;
-        result << lines.at(i);
-    }
-    return result;
-}
-
-// A mode line "....   1024x768i   60.003840 Hz ..." as {width, height, rounded Hz, interlaced}.
-struct ModeLine
-{
-    unsigned width = 0;
-    unsigned height = 0;
-    unsigned hz = 0;
-    bool interlaced = false;
-};
-
-inline bool parseMode(const QString &line, ModeLine *mode)
-{
-    static const QRegularExpression re(QStringLiteral("(\\d+)x(\\d+)(i?)\\s+([0-9.]+) Hz"));
-    const QRegularExpressionMatch m = re.match(line);
-    if (!m.hasMatch())
-        return false;
-    mode->width = m.captured(1).toUInt();
-    mode->height = m.captured(2).toUInt();
-    mode->interlaced = !m.captured(3).isEmpty();
-    mode->hz = static_cast<unsigned>(std::lround(m.captured(4).toDouble()));
-    return true;
-}
-
-inline QString chroma(unsigned x, unsigned y)
-{
-    // edid-decode prints code / 1024 cut to four decimals.
-    const auto cut = [](unsigned v) {
-        return QStringLiteral("0.%1").arg(v * 10000u / 1024u, 4, 10, QLatin1Char('0'));
-    };
-    return cut(x) + QStringLiteral(", ") + cut(y);
-}
-
-inline QString textOf(const EdidString &s)
-{
-    QByteArray text;
-    for (unsigned char c : s.text) {
-        if (c == 0x0A)
-            break;
-        text += static_cast<char>(c);
-    }
-    return QString::fromLatin1(text);
-}
-
-inline bool printable(const EdidString &s)
-{
-    for (unsigned char c : s.text) {
-        if (c == 0x0A)
-            break;
-        if (c < 0x20 || c > 0x7E)
-            return false;
-    }
-    return true;
-}
-
-// Compares the decoded fields of block (over image, whose block 0 it decodes) with edid-decode;
-// answers the differences found.
-inline QStringList compareWithEdidDecode(Edid13Block &block, const QByteArray &image, bool edid14)
+QStringList compareWithEdidDecode(Edid13Block &block, const QByteArray &image, bool edid14)
 {
     QStringList diffs;
     const QStringList lines = decodeBlock0(image);
@@ -603,9 +468,7 @@ inline QStringList compareWithEdidDecode(Edid13Block &block, const QByteArray &i
     return diffs;
 }
 
-// Writes back the EDID 1.4 descriptor groups: colour management, CVT codes, established
-// timings III.
-inline void writeBackEdid14Descriptors(Edid14Block &block)
+void writeBackEdid14Descriptors(Edid14Block &block)
 {
     for (unsigned slot = 1; slot <= 4; ++slot) {
         switch (block.GetDescriptorID(slot - 1)) {
@@ -633,9 +496,7 @@ inline void writeBackEdid14Descriptors(Edid14Block &block)
     }
 }
 
-// Compares the EDID 1.4 descriptors (colour management, CVT codes, established timings III,
-// CVT range limits) with edid-decode.
-inline QStringList compareEdid14Descriptors(Edid14Block &block, const QByteArray &image)
+QStringList compareEdid14Descriptors(Edid14Block &block, const QByteArray &image)
 {
     QStringList diffs;
     const QStringList lines = decodeBlock0(image);

@@ -1,52 +1,24 @@
-#pragma once
+#include "ceatestsupport.h"
 
-// Helpers shared by the CEA-861 extension tests: building extension blocks and full EDID
-// images, and reading edid-decode's report of the CTA-861 blocks for comparison.
-
-#include "model/cea/ceaextblock.h"
+#include "edidbytes.h"
 #include "vyrtestutil.h"
 
-#include <QByteArray>
 #include <QRegularExpression>
-#include <QStringList>
-#include <QVector>
+#include <QtTest>
 
 namespace CeaTest {
 
-inline bool blockChecksumOk(const unsigned char *block)
+QByteArray baseBlock()
 {
-    unsigned sum = 0;
-    for (int i = 0; i < 128; ++i)
-        sum += block[i];
-    return (sum & 0xFFu) == 0;
+    return VyrTest::sampleBaseBlock(QStringLiteral("cta-basic-dela0a4-1.bin"), 1);
 }
 
-inline void fixChecksum(QByteArray &bytes, int blockStart)
-{
-    unsigned sum = 0;
-    for (int i = 0; i < 127; ++i)
-        sum += static_cast<unsigned char>(bytes[blockStart + i]);
-    bytes[blockStart + 127] = static_cast<char>((256u - (sum & 0xFFu)) & 0xFFu);
-}
-
-// A real base block declaring one extension.
-inline QByteArray baseBlock()
-{
-    QByteArray base = VyrTest::readSample("cta-basic-dela0a4-1.bin").left(128);
-    base[126] = 1;
-    fixChecksum(base, 0);
-    return base;
-}
-
-// An 18-byte detailed timing: 1920x1080 at 60 Hz, 148.5 MHz.
-inline QByteArray sampleDtd()
+QByteArray sampleDtd()
 {
     return QByteArray::fromHex("023a801871382d40582c4500c48e2100001e");
 }
 
-// Extension block: header (byte 2 = d, byte 3 = flags), the collection from byte 4, dtds
-// detailed timings from byte d (when d >= 4), checksum.
-inline QByteArray makeExt(unsigned d, unsigned flags, const QByteArray &collection, int dtds = 0)
+QByteArray makeExt(unsigned d, unsigned flags, const QByteArray &collection, int dtds)
 {
     QByteArray b(128, '\0');
     b[0] = 0x02;
@@ -60,13 +32,11 @@ inline QByteArray makeExt(unsigned d, unsigned flags, const QByteArray &collecti
         if (at + 18 <= 127)
             b.replace(at, 18, sampleDtd());
     }
-    fixChecksum(b, 0);
+    VyrTest::fixChecksum(b);
     return b;
 }
 
-// The CeaBlockID that an edid-decode data block title stands for; -1 for zero-length tag 0
-// blocks (zero padding before the detailed timings, which ends our scan).
-inline int kindOfTitle(const QString &title)
+int kindOfTitle(const QString &title)
 {
     if (title.startsWith(QLatin1String("Unknown CTA-861 Data Block (tag 0x00, length 0)")))
         return -1;
@@ -103,17 +73,7 @@ inline int kindOfTitle(const QString &title)
     return CeaBlockDummy;
 }
 
-// What edid-decode reports for one CTA-861 block.
-struct CtaReport
-{
-    QVector<int> kinds; // CeaBlockID per data block, padding left out
-    QStringList titles;
-    QStringList dtds;  // "WxH[i] clock MHz"
-    QStringList lines; // every line of the block's section
-};
-
-// One report per CTA-861 block of image, in block order.
-inline QVector<CtaReport> decodeCta(const QByteArray &image)
+QVector<CtaReport> decodeCta(const QByteArray &image)
 {
     QVector<CtaReport> reports;
     const QString text = VyrTest::edidDecode(image, {QStringLiteral("-s")});
@@ -158,7 +118,7 @@ inline QVector<CtaReport> decodeCta(const QByteArray &image)
     return reports;
 }
 
-inline QVector<int> ourKinds(CeaExtBlock &block)
+QVector<int> ourKinds(CeaExtBlock &block)
 {
     QVector<int> kinds;
     for (unsigned i = 0; i < block.dataBlockCount(); ++i)
@@ -166,7 +126,7 @@ inline QVector<int> ourKinds(CeaExtBlock &block)
     return kinds;
 }
 
-inline QStringList ourDtds(CeaExtBlock &block)
+QStringList ourDtds(CeaExtBlock &block)
 {
     QStringList dtds;
     for (unsigned i = 0; i < block.dtdCount(); ++i) {
@@ -181,11 +141,18 @@ inline QStringList ourDtds(CeaExtBlock &block)
     return dtds;
 }
 
-// Byte 2 tells where the collection ends; the free bytes, the collection and the detailed
-// timings make up the 123 bytes from byte 4 to byte 126; byte 127 is the checksum.
-inline QString invariantFault(CeaExtBlock &block, const unsigned char *bytes)
+void compareWithEdidDecode(CeaExtBlock &block, const QByteArray &image, int ctaIndex)
 {
-    if (!blockChecksumOk(bytes))
+    const QVector<CtaReport> reports = decodeCta(image);
+    QVERIFY2(reports.size() > ctaIndex, "edid-decode reports no CTA-861 block");
+    const CtaReport &r = reports[ctaIndex];
+    QCOMPARE(ourKinds(block), r.kinds);
+    QCOMPARE(ourDtds(block), r.dtds);
+}
+
+QString invariantFault(CeaExtBlock &block, const unsigned char *bytes)
+{
+    if (!VyrTest::sumsToZero(bytes, 128))
         return QStringLiteral("checksum");
     unsigned end = 0;
     for (unsigned i = 0; i < block.dataBlockCount(); ++i) {
