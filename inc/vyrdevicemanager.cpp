@@ -162,8 +162,9 @@ void VyrDeviceManager::initDevices(bool force)
             printLog(AppLogError,
                      tr("VyrDeviceManager::initDevices(): Failed to initialize Device %1")
                          .arg(device->deviceIndex()));
+        // Queued: the change rebuilds the list, which deletes the device that reports it.
         connect(device, &VyrDevice::deviceStateChanged, this,
-                &VyrDeviceManager::onDeviceStateChanged);
+                &VyrDeviceManager::onDeviceStateChanged, Qt::QueuedConnection);
     }
     emit configurationChangedSignal();
 }
