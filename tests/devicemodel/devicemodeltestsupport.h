@@ -5,7 +5,9 @@
 // device manager bound to the simulated library with a chosen machine.
 
 #include "apploggerinfo.h"
+#include "display.h"
 #include "noxtestsupport.h"
+#include "vyrdevice.h"
 #include "vyrdevicemanager.h"
 #include "vyruiservice.h"
 
@@ -20,6 +22,27 @@ namespace DeviceModelTest {
 // Every component bit of the device library: manager, communicator, display, adapter,
 // device.
 constexpr quint32 kAllComponents = 0x1F;
+
+// The logical indexes of the displays, in list order.
+inline QList<int> indexes(const QList<VyrDisplay *> &displays)
+{
+    QList<int> list;
+    for (const VyrDisplay *display : displays)
+        list << display->index();
+    return list;
+}
+
+// The display with that logical index on any device of the manager; null if none.
+inline VyrDisplay *findDisplay(const VyrDeviceManager &manager, int index)
+{
+    for (const VyrDevice *device : manager.devices()) {
+        for (VyrDisplay *display : device->displays()) {
+            if (display->index() == index)
+                return display;
+        }
+    }
+    return nullptr;
+}
 
 inline QString machineFile(const QString &name)
 {

@@ -150,12 +150,6 @@ void tst_Adapter::displaysOfOtherAdaptersAreNotListed()
     const Adapter *first = device->adapters().at(0);
     const Adapter *second = device->adapters().at(1);
 
-    auto indexes = [](const QList<VyrDisplay *> &displays) {
-        QList<int> list;
-        for (const VyrDisplay *display : displays)
-            list << display->index();
-        return list;
-    };
     QCOMPARE(indexes(first->enabledDisplays()), (QList<int>{0, 1}));
     QCOMPARE(indexes(first->notEnabledDisplays()), (QList<int>{5}));
     QCOMPARE(indexes(second->enabledDisplays()), (QList<int>{2, 3}));

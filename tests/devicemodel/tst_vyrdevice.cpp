@@ -10,18 +10,6 @@
 
 using namespace DeviceModelTest;
 
-namespace {
-
-QList<int> indexes(const QList<VyrDisplay *> &displays)
-{
-    QList<int> list;
-    for (const VyrDisplay *display : displays)
-        list << display->index();
-    return list;
-}
-
-} // namespace
-
 // One graphics device: its displays and adapters, how a display takes part in the
 // desktop, and the display map requests (clone, extend, disable, primary) with what the
 // driver reports after them.

@@ -11,17 +11,6 @@ using namespace DeviceModelTest;
 
 namespace {
 
-VyrDisplay *findDisplay(const VyrDeviceManager &manager, int index)
-{
-    for (VyrDevice *device : manager.devices()) {
-        for (VyrDisplay *display : device->displays()) {
-            if (display->index() == index)
-                return display;
-        }
-    }
-    return nullptr;
-}
-
 NOXDisplayInfo record(int index, int adapter, int value)
 {
     NOXDisplayInfo r{};
