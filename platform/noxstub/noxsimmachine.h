@@ -67,6 +67,7 @@ struct NoxSimDisplay
     int edidBytesPerRequest = 128;
     QVector<NoxSimMode> modes;
     int currentMode = 0;
+    int mapIndex = -1; // desktop shared with the displays of the same index; -1 its own
     int x = 0;
     int y = 0;
     std::map<unsigned int, unsigned char> dpcd;
@@ -177,5 +178,25 @@ int noxSimDdcTransfer(NoxSimDisplay &display, const unsigned char *write, int wr
 int noxSimAuxTransfer(NoxSimMachine &machine, NoxSimDisplay &display, bool write, bool branch,
                       unsigned int address, unsigned char *data, unsigned int count,
                       unsigned int capacity, unsigned int *replied);
+// A mode record of the display in one of its modes, as the entry points answer it.
+void noxSimFillMode(NOXMode &mode, int adapter, const NoxSimDisplay &display, const NoxSimMode &m);
+
+// Desktops (noxsimdesktop.cpp). Puts a connected display on a desktop of the adapter,
+// giving it a free controller when it has none there.
+void noxSimMapDisplay(NoxSimMachine &machine, NoxSimDisplay &display, int adapter);
+// Turns an adapter off (its displays leave their desktops) or on (its connected
+// displays get one each).
+void noxSimSetAdapterActive(NoxSimMachine &machine, NoxSimAdapter &adapter, bool active);
+// Turns an adapter on with the given displays (moved to it) on desktops of their own.
+void noxSimActivateWithTargets(NoxSimMachine &machine, NoxSimAdapter &adapter, int targetCount,
+                               const NOXDisplayTarget *targets);
+// The adapter's display map: one map per desktop, its displays as targets.
+int noxSimGetMapConfig(NoxSimMachine &machine, int adapter, int *mapCount, NOXDisplayMap **maps,
+                       int *targetCount, NOXDisplayTarget **targets);
+// Takes the given map: listed displays on the desktops of their maps, the adapter's
+// other displays off.
+void noxSimSetMapConfig(NoxSimMachine &machine, int adapter, int mapCount,
+                        const NOXDisplayMap *maps, int targetCount,
+                        const NOXDisplayTarget *targets);
 // Copies a QString into a fixed char field, always terminated.
 void noxSimCopyText(char *field, size_t size, const QString &text);
