@@ -1,7 +1,7 @@
 #include "baseblockfixture.h"
 #include "connectwarninghandler.h"
+#include "recordinguiservice.h"
 #include "userinput.h"
-#include "vyruiservice.h"
 #include "widgets/standardtimingwidget.h"
 
 #include <QApplication>
@@ -11,37 +11,6 @@
 #include <QTest>
 
 #include <functional>
-
-// Records the messages instead of showing them; whileShown runs while a message is "up", as
-// the user's events do while a real box is open.
-class RecordingUiService : public VyrUiService
-{
-public:
-    struct Message
-    {
-        Icon icon;
-        QString title;
-        QString text;
-    };
-
-    int message(Icon icon, const QString &title, const QString &text, int) override
-    {
-        messages.append({icon, title, text});
-        if (whileShown)
-            whileShown();
-        return Ok;
-    }
-    QString openFileName(const QString &, const QString &, const QString &) override
-    {
-        return QString();
-    }
-    void beginProgress(const QString &, int, int) override {}
-    void setProgress(int) override {}
-    void endProgress() override {}
-
-    QList<Message> messages;
-    std::function<void()> whileShown;
-};
 
 // The controls of a standard timing widget, by their form rows.
 struct TimingControls
@@ -105,12 +74,10 @@ class tst_StandardTimingWidget : public QObject
 
 private slots:
     void initTestCase() { VyrTest::installConnectWarningHandler(); }
-    void init() { m_previous = VyrUiService::install(&m_ui); }
     void cleanup()
     {
-        VyrUiService::install(m_previous);
-        m_ui.messages.clear();
-        m_ui.whileShown = nullptr;
+        m_ui.clear();
+        m_ui.setWhileShown(nullptr);
     }
 
     void opens_data();
@@ -122,8 +89,7 @@ private slots:
     void emptyWidthNotEmitted();
 
 private:
-    RecordingUiService m_ui;
-    VyrUiService *m_previous = nullptr;
+    VyrTest::RecordingUiService m_ui; // installed for the life of the test object
 };
 
 void tst_StandardTimingWidget::opens_data()
@@ -208,12 +174,12 @@ void tst_StandardTimingWidget::widthNotDivisibleBy8()
     const QList<StandardTiming> &emitted = open.emitted;
     TimingControls &controls = open.controls;
     QWidget box; // the window of the message box while it is up
-    m_ui.whileShown = [&box, &open] {
+    m_ui.setWhileShown([&box, &open] {
         box.show();
         QApplication::setActiveWindow(&box);
         box.hide();
         QApplication::setActiveWindow(&open.widget);
-    };
+    });
 
     controls.width->setFocus();
     QTest::keyClick(controls.width, Qt::Key_A, Qt::ControlModifier);
@@ -223,15 +189,15 @@ void tst_StandardTimingWidget::widthNotDivisibleBy8()
     else
         QTest::keyClick(controls.width, Qt::Key_Return);
 
-    QCOMPARE(m_ui.messages.size(), 1);
-    QCOMPARE(m_ui.messages.first().icon, VyrUiService::Icon::Warning);
-    QCOMPARE(m_ui.messages.first().title, QStringLiteral("Input data is invalid"));
-    QCOMPARE(m_ui.messages.first().text,
+    QCOMPARE(m_ui.messages().size(), 1);
+    QCOMPARE(m_ui.messages().first().icon, VyrUiService::Icon::Warning);
+    QCOMPARE(m_ui.messages().first().title, QStringLiteral("Input data is invalid"));
+    QCOMPARE(m_ui.messages().first().text,
              QStringLiteral("Valid range 256 --> 2288, divisible by 8"));
     QCOMPARE(QApplication::focusWidget(), controls.width);
     QVERIFY(emitted.isEmpty());
 
-    m_ui.whileShown = nullptr;
+    m_ui.setWhileShown(nullptr);
     VyrTest::clickButton(controls.defined);
 
     QCOMPARE(emitted.size(), 1);
@@ -255,7 +221,7 @@ void tst_StandardTimingWidget::undefinedToDefined()
     QVERIFY(controls.editsEnabled());
     VyrTest::typeAndConfirm(controls.width, QStringLiteral("1920"));
     QVERIFY(emitted.isEmpty());
-    QVERIFY(m_ui.messages.isEmpty());
+    QVERIFY(m_ui.messages().isEmpty());
 
     VyrTest::typeAndConfirm(controls.refresh, QStringLiteral("60"));
     QCOMPARE(emitted.size(), 1);
@@ -276,7 +242,7 @@ void tst_StandardTimingWidget::emptyWidthNotEmitted()
     VyrTest::chooseRow(controls.aspect, 1);
 
     QVERIFY(emitted.isEmpty());
-    QVERIFY(m_ui.messages.isEmpty());
+    QVERIFY(m_ui.messages().isEmpty());
 }
 
 QTEST_MAIN(tst_StandardTimingWidget)

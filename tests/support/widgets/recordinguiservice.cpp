@@ -22,6 +22,8 @@ int RecordingUiService::message(Icon icon, const QString &title, const QString &
 {
     const int offered = buttons == NoButton ? Ok : buttons;
     m_messages.append(UiMessage{icon, title, text, offered});
+    if (m_whileShown)
+        m_whileShown();
     if (m_button != NoButton)
         return m_button;
     return (offered & Ok) != 0 ? Ok : NoButton;

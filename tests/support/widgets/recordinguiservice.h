@@ -5,6 +5,8 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+
 namespace VyrTest {
 
 // One message the code under test showed through the UI seam.
@@ -58,6 +60,9 @@ public:
     void setButton(int button) { m_button = button; }
     // The answer of openFileName(); empty (the user cancelled) by default.
     void setFileName(const QString &fileName) { m_fileName = fileName; }
+    // Runs while a message is "up", as the user's events do while a real modal box is
+    // open (to test re-entrancy); none by default.
+    void setWhileShown(std::function<void()> whileShown) { m_whileShown = std::move(whileShown); }
 
     const QList<UiMessage> &messages() const { return m_messages; }
     UiMessage lastMessage() const { return m_messages.isEmpty() ? UiMessage() : m_messages.last(); }
@@ -76,6 +81,7 @@ private:
     VyrUiService *m_previous = nullptr;
     int m_button = NoButton;
     QString m_fileName;
+    std::function<void()> m_whileShown;
     QList<UiMessage> m_messages;
     QList<UiFileRequest> m_fileRequests;
     QList<UiProgress> m_progress;
