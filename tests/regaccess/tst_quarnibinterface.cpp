@@ -5,9 +5,9 @@
 
 #include "apploggerinfo.h"
 #include "quarnibinterface.h"
+#include "recordinguiservice.h"
 #include "regaccesstestsupport.h"
 #include "vyrbaselogger.h"
-#include "vyruiservice.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -42,34 +42,6 @@ public:
                      + line.mid(line.indexOf(QLatin1String("QuarnibInterface")));
     }
     QStringList lines;
-};
-
-// Answers a prepared file name and records what it was asked.
-class RecordingUiService : public VyrUiService
-{
-public:
-    explicit RecordingUiService(const QString &answer)
-        : m_answer(answer)
-        , m_previous(VyrUiService::install(this))
-    {}
-    ~RecordingUiService() override { VyrUiService::install(m_previous); }
-
-    int message(Icon, const QString &, const QString &, int) override { return Ok; }
-    QString openFileName(const QString &caption, const QString &directory,
-                         const QString &filter) override
-    {
-        asked << caption << directory << filter;
-        return m_answer;
-    }
-    void beginProgress(const QString &, int, int) override {}
-    void setProgress(int) override {}
-    void endProgress() override {}
-
-    QStringList asked;
-
-private:
-    QString m_answer;
-    VyrUiService *m_previous;
 };
 
 } // namespace
@@ -217,11 +189,15 @@ void tst_QuarnibInterface::userChoosesTheFile()
     QFETCH(QString, writtenPath);
 
     const auto quarnib = search(false);
-    RecordingUiService ui(answer);
+    VyrTest::RecordingUiService ui;
+    ui.setFileName(answer);
     DebugCapture capture;
     QVERIFY(quarnib->AskUserToLocateQuarnib());
-    QCOMPARE(ui.asked, (QStringList{QStringLiteral("Locate Quarnib.dll"), QDir::currentPath(),
-                                    QStringLiteral("DLL files(*.dll);;All files(*.*);;")}));
+    QCOMPARE(ui.fileRequests().size(), 1);
+    QCOMPARE(ui.fileRequests().first().caption, QStringLiteral("Locate Quarnib.dll"));
+    QCOMPARE(ui.fileRequests().first().directory, QDir::currentPath());
+    QCOMPARE(ui.fileRequests().first().filter,
+             QStringLiteral("DLL files(*.dll);;All files(*.*);;"));
     QCOMPARE(capture.lines().value(0), filenameLine(answer));
     QCOMPARE(iniValue(QStringLiteral("quarnib/quarnibPath")).toString(), writtenPath);
 }
