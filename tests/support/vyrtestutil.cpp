@@ -57,7 +57,7 @@ bool haveEdidDecode()
     return !QStandardPaths::findExecutable(QStringLiteral("edid-decode")).isEmpty();
 }
 
-static QString runTool(const QStringList &args, int *exitCode)
+static QByteArray runToolBytes(const QStringList &args, int *exitCode)
 {
     if (exitCode)
         *exitCode = -1;
@@ -73,7 +73,18 @@ static QString runTool(const QStringList &args, int *exitCode)
     }
     if (exitCode)
         *exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    return QString::fromUtf8(process.readAllStandardOutput());
+    return process.readAllStandardOutput();
+}
+
+static QString runTool(const QStringList &args, int *exitCode)
+{
+    return QString::fromUtf8(runToolBytes(args, exitCode));
+}
+
+// "Checksum: 0xNN (should be 0xMM)" is what edid-decode prints for every wrong block checksum.
+static bool checksumReportOk(int exitCode, const QString &report)
+{
+    return exitCode >= 0 && !report.isEmpty() && !report.contains(QStringLiteral("(should be"));
 }
 
 QString edidDecode(const QByteArray &bytes, const QStringList &args, int *exitCode)
@@ -100,8 +111,28 @@ bool edidDecodeChecksumsOk(const QByteArray &bytes, QString *report)
     const QString out = edidDecode(bytes, {QStringLiteral("-c")}, &code);
     if (report)
         *report = out;
-    // edid-decode prints "Checksum: 0xNN (should be 0xMM)" for every wrong block checksum.
-    return code >= 0 && !out.isEmpty() && !out.contains(QStringLiteral("(should be"));
+    return checksumReportOk(code, out);
+}
+
+bool edidDecodeReadsFile(const QString &path, const QByteArray &expected, QString *why)
+{
+    int code = -1;
+    // "-o raw <file> -" writes the bytes it parsed to standard output.
+    const QByteArray parsed = runToolBytes(
+        {QStringLiteral("-o"), QStringLiteral("raw"), path, QStringLiteral("-")}, &code);
+    if (code != 0 || parsed != expected) {
+        if (why)
+            *why = QStringLiteral("edid-decode read %1 bytes (exit code %2), expected %3: %4")
+                       .arg(parsed.size())
+                       .arg(code)
+                       .arg(expected.size())
+                       .arg(QString::fromLatin1(parsed.toHex(' ')));
+        return false;
+    }
+    const QString report = runTool({QStringLiteral("-c"), path}, &code);
+    if (why)
+        *why = report;
+    return checksumReportOk(code, report);
 }
 
 } // namespace VyrTest

@@ -38,4 +38,8 @@ QString edidDecodeTool(const QStringList &args, int *exitCode = nullptr);
 // True when `edid-decode -c` finds no checksum error in BYTES (full 128-byte blocks).
 bool edidDecodeChecksumsOk(const QByteArray &bytes, QString *report = nullptr);
 
+// True when edid-decode reads the file at PATH (raw binary or hex text) as exactly the bytes
+// EXPECTED and `edid-decode -c` finds no checksum error in it; why receives what went wrong.
+bool edidDecodeReadsFile(const QString &path, const QByteArray &expected, QString *why = nullptr);
+
 } // namespace VyrTest

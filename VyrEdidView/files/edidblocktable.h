@@ -1,0 +1,43 @@
+#pragma once
+
+#include "edidimage.h"
+#include "model/base/edidbaserecords.h"
+#include "model/edidtypes.h"
+
+#include <QStringList>
+
+#include <array>
+
+// The blocks recognised in an EDID image, as the file writers need them: how many, where each
+// starts, their names (the monitor INF file prints them), the monitor summary of the base
+// block and the largest mode listed by the base block and the CEA-861 blocks.
+//
+// Recognition follows the EDID view: the base block is a DisplayID base section, an EDID 1.4
+// or an EDID 1.3 block (in that order); then as many extension blocks as the base block
+// announces, each a DisplayID extension section, a CEA-861, DI-EXT or VTB-EXT block. The first
+// extension that is none of these ends the list.
+class EdidBlockTable
+{
+public:
+    // The base block and up to seven extension blocks. A 512-byte image holds at most four
+    // 128-byte blocks; only short DisplayID sections could make more recognisable.
+    static constexpr quint32 MaxBlocks = 8;
+
+    static EdidBlockTable analyse(const EdidImage &image);
+
+    // Number of image bytes the recognised blocks cover, from byte 0: what a writer writes.
+    quint32 coveredSize() const { return offsets[qMin(blockCount, MaxBlocks)]; }
+
+    quint32 blockCount = 0;
+    // Entry 0 is 0; entry k + 1 is the end of block k.
+    std::array<quint32, MaxBlocks + 1> offsets{};
+    // "EDID1.3 BaseBlock", "EDID1.4 BaseBlock", "DID BaseBlock", "CEA ExtBlock", "DI ExtBlock",
+    // "VTB-EXT" or "DID ExtBlock", one per block in image order.
+    QStringList blockNames;
+    // All zero for a DisplayID base section or when no block is recognised.
+    MonitorInfo monitorInfo{};
+    Resolution maxResolution{};
+
+private:
+    bool append(quint32 size, const char *name);
+};
