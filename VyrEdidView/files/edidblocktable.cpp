@@ -18,22 +18,24 @@ EdidBlockTable EdidBlockTable::analyse(const EdidImage &source)
 
     EdidBlockTable table;
     unsigned extensions = 0;
+    // An EDID base block gives the monitor summary and its modes as well (Edid14Block reads
+    // its own fields through the same virtual operations).
+    const auto edidBase = [&table, &extensions](Edid13Block &block, const char *name) {
+        block.GetMaxResolution(&table.maxResolution);
+        block.GetMonInfo(&table.monitorInfo);
+        extensions = block.GetNumOfExtensions();
+        table.append(block.GetBlockSize(), name);
+    };
     if (DisplayIDBlock::IsDisplayIDBaseBlock(image, EdidImageSize)) {
         const DisplayIDBlock block(image, EdidImageSize, 0, nullptr);
         extensions = block.GetNumOfExtensions();
         table.append(block.GetBlockSize(), "DID BaseBlock");
     } else if (Edid14Block::IsEdid14(image, EdidImageSize)) {
         Edid14Block block(image, EdidImageSize, 0, nullptr);
-        block.GetMaxResolution(&table.maxResolution);
-        block.GetMonInfo(&table.monitorInfo);
-        extensions = block.GetNumOfExtensions();
-        table.append(block.GetBlockSize(), "EDID1.4 BaseBlock");
+        edidBase(block, "EDID1.4 BaseBlock");
     } else if (Edid13Block::IsEdid13(image, EdidImageSize)) {
         Edid13Block block(image, EdidImageSize, 0, nullptr);
-        block.GetMaxResolution(&table.maxResolution);
-        block.GetMonInfo(&table.monitorInfo);
-        extensions = block.GetNumOfExtensions();
-        table.append(block.GetBlockSize(), "EDID1.3 BaseBlock");
+        edidBase(block, "EDID1.3 BaseBlock");
     }
     if (table.blockCount == 0)
         return EdidBlockTable();

@@ -49,6 +49,15 @@ bool EdidFileIo::readLines(const QString &fileName, QStringList *lines)
     return true;
 }
 
+EdidFileResult EdidFileIo::readRecordLines(const QString &fileName, QStringList *lines)
+{
+    if (!readLines(fileName, lines))
+        return failure(tr("Open Edid file"), tr("Failed to open file"));
+    if (lines->isEmpty())
+        return failure(tr("Open Edid file"), tr("Invalid File Format"));
+    return loaded();
+}
+
 unsigned char EdidFileIo::hexByte(const QString &token)
 {
     bool ok = false;

@@ -32,6 +32,10 @@ public:
     // Every line of a text file without its line end (LF or CR LF), as UTF-8 (UTF-16 and UTF-32
     // files with a byte order mark are recognised). False when the file cannot be opened.
     static bool readLines(const QString &fileName, QStringList *lines);
+    // The same for the readers of the INF and registry files, which refuse a file without any
+    // line: answers loaded(), or "Open Edid file" with "Failed to open file" or "Invalid File
+    // Format".
+    static EdidFileResult readRecordLines(const QString &fileName, QStringList *lines);
 
     // A token read as a hexadecimal signed 16-bit number ("0x" or "0X" may lead), of which the
     // low 8 bits are kept; a token that is no such number (or above 7FFF) gives 0.

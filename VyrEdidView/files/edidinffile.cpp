@@ -146,10 +146,9 @@ QByteArray infContent(const EdidImage &image, const EdidBlockTable &table, const
 EdidFileResult EdidInfFile::read(const QString &fileName, EdidImage &image)
 {
     QStringList lines;
-    if (!EdidFileIo::readLines(fileName, &lines))
-        return EdidFileIo::failure(tr("Open Edid file"), tr("Failed to open file"));
-    if (lines.isEmpty())
-        return EdidFileIo::failure(tr("Open Edid file"), tr("Invalid File Format"));
+    const EdidFileResult opened = EdidFileIo::readRecordLines(fileName, &lines);
+    if (!opened.ok)
+        return opened;
 
     const QString overrideKey = QStringLiteral("HKR,EDID_OVERRIDE,");
     const QString hexPrefix = QStringLiteral("0x");

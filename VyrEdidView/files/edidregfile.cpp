@@ -49,10 +49,9 @@ QString EdidRegFile::keyLine(const QString &registryPath)
 EdidFileResult EdidRegFile::read(const QString &fileName, EdidImage &image)
 {
     QStringList lines;
-    if (!EdidFileIo::readLines(fileName, &lines))
-        return EdidFileIo::failure(tr("Open Edid file"), tr("Failed to open file"));
-    if (lines.isEmpty())
-        return EdidFileIo::failure(tr("Open Edid file"), tr("Invalid File Format"));
+    const EdidFileResult opened = EdidFileIo::readRecordLines(fileName, &lines);
+    if (!opened.ok)
+        return opened;
 
     // "<value name>"=hex:<data>, for any signal type and display index.
     static const QRegularExpression dataLine(

@@ -56,6 +56,12 @@ inline bool writeFile(const QString &path, const QByteArray &bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
+// Reads the file at path with read (one of the readers) into an image that holds fill in every
+// byte before, and answers describe() of the result; *bytes receives the 512 image bytes.
+template <typename Reader>
+QString readWith(Reader read, const QString &path, QByteArray *bytes = nullptr,
+                 unsigned char fill = 0);
+
 // "ok", or "critical | <title> | <text>"; a success with a message adds it after "ok".
 inline QString describe(const EdidFileResult &result)
 {
@@ -78,6 +84,17 @@ inline QString describe(const EdidFileResult &result)
     if (!result.title.isEmpty() || !result.text.isEmpty())
         text += QStringLiteral(" | %1 | %2 | %3").arg(icon, result.title, result.text);
     return text;
+}
+
+template <typename Reader>
+QString readWith(Reader read, const QString &path, QByteArray *bytes, unsigned char fill)
+{
+    EdidImage image;
+    setImage(image, {}, fill);
+    const QString result = describe(read(path, image));
+    if (bytes)
+        *bytes = imageBytes(image);
+    return result;
 }
 
 } // namespace EdidFilesTest

@@ -51,10 +51,9 @@ void tst_EdidBinFile::writesTheCoveredBytes()
              "ok | information | Save Edid binary file | Edid saved to " + path);
     QCOMPARE(VyrTest::readFile(path), bytes);
 
-    EdidImage loaded;
-    setImage(loaded, {});
-    QCOMPARE(describe(EdidBinFile::read(path, loaded)), QStringLiteral("ok"));
-    QCOMPARE(imageBytes(loaded), padded(bytes));
+    QByteArray loaded;
+    QCOMPARE(readWith(EdidBinFile::read, path, &loaded), QStringLiteral("ok"));
+    QCOMPARE(loaded, padded(bytes));
 
     EDIDFILES_VERIFY_EDID_DECODE_READS(path, bytes);
 }
@@ -77,23 +76,20 @@ void tst_EdidBinFile::readsAnyLength()
     const QString path = m_dir.filePath(QStringLiteral("length.bin"));
     QVERIFY(writeFile(path, content));
 
-    EdidImage image;
-    setImage(image, {}, 0xEE);
-    QCOMPARE(describe(EdidBinFile::read(path, image)), QStringLiteral("ok"));
-    const int loaded = qMin(length, 512);
-    QCOMPARE(imageBytes(image), padded(content.left(loaded), '\xEE'));
+    QByteArray image;
+    QCOMPARE(readWith(EdidBinFile::read, path, &image, 0xEE), QStringLiteral("ok"));
+    QCOMPARE(image, padded(content.left(512), '\xEE'));
 }
 
 void tst_EdidBinFile::readFailure()
 {
-    EdidImage image;
-    setImage(image, {});
     const QString failure =
         QStringLiteral("failed | critical | Failed to open file | Open Edid file");
-    QCOMPARE(describe(EdidBinFile::read(m_dir.filePath(QStringLiteral("missing.bin")), image)),
+    QByteArray image;
+    QCOMPARE(readWith(EdidBinFile::read, m_dir.filePath(QStringLiteral("missing.bin")), &image),
              failure);
-    QCOMPARE(describe(EdidBinFile::read(m_dir.path(), image)), failure); // a folder
-    QCOMPARE(imageBytes(image), padded({}));
+    QCOMPARE(image, padded({}));
+    QCOMPARE(readWith(EdidBinFile::read, m_dir.path()), failure); // a folder
 }
 
 void tst_EdidBinFile::replacesALongerFile()

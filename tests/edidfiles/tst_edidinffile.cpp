@@ -89,10 +89,9 @@ void tst_EdidInfFile::writesGolden()
         QCOMPARE(a.size(), b.size());
     }
 
-    EdidImage loaded;
-    setImage(loaded, {});
-    QVERIFY(EdidInfFile::read(goldenPath(golden), loaded).ok);
-    QCOMPARE(imageBytes(loaded, 256), imageBytes(image, 256));
+    QByteArray loaded;
+    QCOMPARE(readWith(EdidInfFile::read, goldenPath(golden), &loaded), QStringLiteral("ok"));
+    QCOMPARE(loaded, padded(imageBytes(image, 256)));
 }
 
 void tst_EdidInfFile::monitorLines_data()
@@ -174,10 +173,9 @@ void tst_EdidInfFile::roundTrip()
                                  + overrideLine(k, bytes.mid(128 * k, 128)) + "\r\n"));
     }
 
-    EdidImage loaded;
-    setImage(loaded, {});
-    QCOMPARE(describe(EdidInfFile::read(path, loaded)), QStringLiteral("ok"));
-    QCOMPARE(imageBytes(loaded), padded(bytes));
+    QByteArray loaded;
+    QCOMPARE(readWith(EdidInfFile::read, path, &loaded), QStringLiteral("ok"));
+    QCOMPARE(loaded, padded(bytes));
 }
 
 void tst_EdidInfFile::reader_data()
@@ -224,12 +222,11 @@ void tst_EdidInfFile::reader()
     QFETCH(QByteArray, bytes);
     const QString path = m_dir.filePath(QStringLiteral("read.inf"));
     QVERIFY(writeFile(path, content));
-    EdidImage image;
-    setImage(image, {});
-    QCOMPARE(describe(EdidInfFile::read(path, image)), result);
-    QCOMPARE(imageBytes(image), padded(bytes));
+    QByteArray image;
+    QCOMPARE(readWith(EdidInfFile::read, path, &image), result);
+    QCOMPARE(image, padded(bytes));
 
-    QCOMPARE(describe(EdidInfFile::read(m_dir.filePath(QStringLiteral("missing.inf")), image)),
+    QCOMPARE(readWith(EdidInfFile::read, m_dir.filePath(QStringLiteral("missing.inf"))),
              QStringLiteral("failed | critical | Open Edid file | Failed to open file"));
 }
 

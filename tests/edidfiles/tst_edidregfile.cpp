@@ -91,10 +91,9 @@ void tst_EdidRegFile::roundTrip()
     QVERIFY(EdidRegFile::write(path, image, static_cast<quint32>(bytes.size()), Key,
                                EdidRegFile::valueName(display, analog))
                 .ok);
-    EdidImage loaded;
-    setImage(loaded, {});
-    QCOMPARE(describe(EdidRegFile::read(path, loaded)), QStringLiteral("ok"));
-    QCOMPARE(imageBytes(loaded), padded(bytes));
+    QByteArray loaded;
+    QCOMPARE(readWith(EdidRegFile::read, path, &loaded), QStringLiteral("ok"));
+    QCOMPARE(loaded, padded(bytes));
 }
 
 void tst_EdidRegFile::reader_data()
@@ -149,24 +148,22 @@ void tst_EdidRegFile::reader()
     QFETCH(QByteArray, bytes);
     const QString path = m_dir.filePath(QStringLiteral("read.reg"));
     QVERIFY(writeFile(path, content));
-    EdidImage image;
-    setImage(image, {});
-    QCOMPARE(describe(EdidRegFile::read(path, image)), result);
-    QCOMPARE(imageBytes(image), padded(bytes));
+    QByteArray image;
+    QCOMPARE(readWith(EdidRegFile::read, path, &image), result);
+    QCOMPARE(image, padded(bytes));
 
-    QCOMPARE(describe(EdidRegFile::read(m_dir.filePath(QStringLiteral("missing.reg")), image)),
+    QCOMPARE(readWith(EdidRegFile::read, m_dir.filePath(QStringLiteral("missing.reg"))),
              QStringLiteral("failed | critical | Open Edid file | Failed to open file"));
 }
 
 void tst_EdidRegFile::readsRegistryEditorExport()
 {
     const QByteArray bytes = VyrTest::readSample(QStringLiteral("cta-basic-dela0a4-1.bin"));
-    EdidImage image;
-    setImage(image, {});
+    QByteArray image;
     QCOMPARE(
-        describe(EdidRegFile::read(goldenPath(QStringLiteral("regedit-export-d0-a2.reg")), image)),
+        readWith(EdidRegFile::read, goldenPath(QStringLiteral("regedit-export-d0-a2.reg")), &image),
         QStringLiteral("ok"));
-    QCOMPARE(imageBytes(image), padded(bytes));
+    QCOMPARE(image, padded(bytes));
 }
 
 QTEST_GUILESS_MAIN(tst_EdidRegFile)
