@@ -189,13 +189,25 @@ void MainWindow::createLogWindow()
 
 bool MainWindow::InitializeComponents(QSplashScreen *splash)
 {
+    // Every splash message lets events through, a close of the window among them.
+    // The close only marks the window closed while start-up runs (a plug-in may be in
+    // the middle of its initialisation); loading and initialising stop at their next
+    // step and the plug-ins initialised so far are shut down here.
+    m_startingUp = true;
     loadPlugins(splash);
-    const bool result = initPlugins(splash);
-    showSplashMessage(splash, tr("Plugins loaded..."));
-
-    QSettings *settings = m_appSettings.iniSettings;
-    restoreGeometry(settings->value(QStringLiteral("geometry")).toByteArray());
-    restoreState(settings->value(QStringLiteral("windowState")).toByteArray(), WindowStateVersion);
+    bool result = true;
+    if (!m_windowClosed)
+        result = initPlugins(splash);
+    if (!m_windowClosed) {
+        showSplashMessage(splash, tr("Plugins loaded..."));
+        QSettings *settings = m_appSettings.iniSettings;
+        restoreGeometry(settings->value(QStringLiteral("geometry")).toByteArray());
+        restoreState(settings->value(QStringLiteral("windowState")).toByteArray(),
+                     WindowStateVersion);
+    }
+    m_startingUp = false;
+    if (m_windowClosed)
+        shutDownPlugins();
     return result;
 }
 
@@ -210,6 +222,8 @@ void MainWindow::loadPlugins(QSplashScreen *splash)
     const QStringList files = m_pluginDirectory.entryList(QDir::Files, QDir::NoSort);
     for (const QString &fileName : files) {
         showSplashMessage(splash, tr("Loading plugin %1...").arg(fileName));
+        if (m_windowClosed)
+            break;
         auto plugin =
             std::make_unique<PluginInfo>(m_pluginDirectory.absoluteFilePath(fileName), fileName);
         PluginItem *item = plugin->item.get();
@@ -242,6 +256,10 @@ bool MainWindow::initPlugins(QSplashScreen *splash)
         PluginInfo *plugin = m_plugins.at(i);
         PluginItem *item = plugin->item.get();
         showSplashMessage(splash, tr("Initializing %1 plugin...").arg(item->fileName));
+        if (m_windowClosed)
+            return true;
+        // From its first call on, a plug-in counts as initialised and will be shut down.
+        m_initialisedPlugins = i + 1;
         if (item->fwInterface) {
             item->fwInterface->setAppLogger(AppLoggerInfo(m_appLogger.get(), 0, i));
             item->fwInterface->SetSettings(&m_appSettings);
@@ -256,6 +274,8 @@ bool MainWindow::initPlugins(QSplashScreen *splash)
         }
     }
     for (PluginInfo *plugin : qAsConst(m_plugins)) {
+        if (m_windowClosed)
+            return true;
         if (plugin->item->importInterface)
             plugin->item->importInterface->setSystemManager(m_systemManager);
     }
@@ -282,13 +302,14 @@ bool MainWindow::event(QEvent *event)
 
 void MainWindow::shutDownPlugins()
 {
-    // A window can see more than one close event; the plug-ins are shut down once.
-    if (m_pluginsShutDown)
-        return;
+    // Each initialised plug-in is shut down once, in priority order, even when a
+    // plug-in's unInitPlugin() lets a further close event through.
+    const int count = m_initialisedPlugins;
+    m_initialisedPlugins = 0;
     m_pluginsShutDown = true;
-    for (PluginInfo *plugin : qAsConst(m_plugins)) {
-        if (plugin->item->fwInterface)
-            plugin->item->fwInterface->unInitPlugin();
+    for (int i = 0; i < count; ++i) {
+        if (FwInterface *plugin = m_plugins.at(i)->item->fwInterface)
+            plugin->unInitPlugin();
     }
 }
 
@@ -297,7 +318,9 @@ void MainWindow::closeEvent(QCloseEvent *event)
     QSettings *settings = m_appSettings.iniSettings;
     settings->setValue(QStringLiteral("geometry"), saveGeometry());
     settings->setValue(QStringLiteral("windowState"), saveState(WindowStateVersion));
-    shutDownPlugins();
+    m_windowClosed = true;
+    if (!m_startingUp)
+        shutDownPlugins();
     QWidget::closeEvent(event);
     m_quitAction->trigger();
 }

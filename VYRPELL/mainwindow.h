@@ -41,7 +41,9 @@ public:
     ~MainWindow() override;
 
     // Loads and initialises the plug-ins, then restores the window's geometry and
-    // layout. splash may be null.
+    // layout. splash may be null. The splash screen lets events through: when the
+    // window is closed meanwhile, no further plug-in is loaded or initialised and the
+    // plug-ins initialised so far are shut down before this returns.
     bool InitializeComponents(QSplashScreen *splash);
 
     WorkSpaceLayout *workSpaceLayout() { return &m_layout; }
@@ -104,5 +106,11 @@ private:
     QDir m_pluginDirectory;
     QList<PluginInfo *> m_plugins;
     VyrSystemManager *m_systemManager = nullptr;
+
+    // Start-up and shut-down: plug-ins are initialised in list order, so the first
+    // m_initialisedPlugins of the list are the ones to shut down.
+    bool m_startingUp = false;
+    bool m_windowClosed = false;
+    int m_initialisedPlugins = 0;
     bool m_pluginsShutDown = false;
 };
