@@ -3,6 +3,7 @@
 #include "mainwindow.h"
 #include "modalboxcloser.h"
 #include "plugininfo.h"
+#include "plugininfodlg.h"
 #include "selectionchangeevent.h"
 #include "updatedataevent.h"
 #include "vyrapplicationlogger.h"
@@ -13,6 +14,7 @@
 #include <QDir>
 #include <QDockWidget>
 #include <QFile>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPixmap>
@@ -25,6 +27,7 @@
 #include <QTest>
 #include <QTextEdit>
 #include <QToolBar>
+#include <QTreeWidget>
 
 // Qt messages written while a window loads its plug-ins.
 static QStringList s_messages;
@@ -63,6 +66,9 @@ private slots:
     void logMaskFromSettings_data();
     void logMaskFromSettings();
     void aboutBox();
+    // Before the close tests: once a window was closed outside an event loop, Qt lets
+    // no further modal loop run in this process.
+    void aboutPluginsInPriorityOrder();
     void pluginBinding();
     void deviceEventsReachImporters();
     void closeShutsDownPluginsOnce();
@@ -429,6 +435,38 @@ void tst_MainWindow::geometryAndStateRestored()
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QCOMPARE(window.geometry(), wanted);
     QCOMPARE(window.dockWidgetArea(window.logDock()), Qt::TopDockWidgetArea);
+}
+
+void tst_MainWindow::aboutPluginsInPriorityOrder()
+{
+    MainWindow window({QStringLiteral("vyrpell")});
+    QStringList calls;
+    startWindow(window, calls);
+
+    VyrTest::ModalBoxCloser closer;
+    QStringList rows;
+    QString label;
+    closer.setHandler([&rows, &label](QWidget *box) {
+        const auto *tree = box->findChild<QTreeWidget *>();
+        for (int i = 0; tree && i < tree->topLevelItemCount(); ++i)
+            rows << tree->topLevelItem(i)->text(0);
+        if (const auto *text = box->findChild<QLabel *>())
+            label = text->text();
+    });
+    window.workSpaceLayout()->helpMenu->actions().at(1)->trigger();
+    QCOMPARE(closer.boxes().size(), 1);
+    QCOMPARE(closer.last().className, QStringLiteral("PluginInfoDlg"));
+    QCOMPARE(closer.last().title, QStringLiteral("Plugin Information"));
+
+    QStringList names;
+    for (const PluginInfo *plugin : window.plugins())
+        names << plugin->item->fileName;
+    QCOMPARE(rows, names);
+    QVERIFY(rows.at(0).contains(QLatin1String("exporter")));
+    QVERIFY(rows.at(2).contains(QLatin1String("last")));
+    QVERIFY(label.contains(QDir::toNativeSeparators(window.pluginDirectory().path())));
+    // The dialog is gone once it was closed.
+    QVERIFY(window.findChildren<PluginInfoDlg *>().isEmpty());
 }
 
 int main(int argc, char *argv[])
