@@ -30,12 +30,13 @@ static int runMainWindow()
     splash.raise();
 
     window.InitializeComponents(&splash);
-    // The window can be closed while start-up still runs (the splash screen lets
+    if (!window.isShutDown())
+        showSplashMessage(splash, QCoreApplication::translate("main", "Ready..."));
+    // The window can be closed while start-up still runs (every splash message lets
     // events through); quitting then came before the event loop and would be lost.
     if (window.isShutDown())
         return 0;
 
-    showSplashMessage(splash, QCoreApplication::translate("main", "Ready..."));
     QTimer::singleShot(1000, &splash, &QWidget::close);
     return QApplication::exec();
 }

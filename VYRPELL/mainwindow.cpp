@@ -1,10 +1,12 @@
 #include "mainwindow.h"
 
+#include "appsettingsdialog.h"
 #include "fwdevicemanagerexportinterface.h"
 #include "fwdevicemanagerimportinterface.h"
 #include "fwfileinterface.h"
 #include "fwinterface.h"
 #include "plugininfo.h"
+#include "plugininfodlg.h"
 #include "pointerlessoperator.h"
 #include "selectionchangeevent.h"
 #include "ui_mainwindow.h"
@@ -15,21 +17,29 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDockWidget>
+#include <QGridLayout>
+#include <QGroupBox>
 #include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPluginLoader>
+#include <QRadioButton>
 #include <QScreen>
 #include <QSettings>
 #include <QSplashScreen>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTextEdit>
+#include <QTreeWidget>
 
 #include <algorithm>
 
@@ -42,6 +52,51 @@ static void initResources()
 static constexpr int VyrBuildNumber = 140602;
 // Kept as spelled: see ARCHITECTURE.md, "Names kept as spelled".
 static constexpr int WindowStateVersion = 0;
+
+// The text the settings dialog hands to every plug-in's populateSettings and
+// saveSettings.
+// Kept as spelled: see ARCHITECTURE.md, "Names kept as spelled".
+static const char SettingsOwner[] = "VyrPell";
+
+// The log-type boxes of the "General" settings page: text, type bit, grid place.
+struct LogTypeBox
+{
+    const char *text;
+    AppLogType type;
+    int row;
+    int column;
+};
+
+static const LogTypeBox LogTypeBoxes[] = {
+    {QT_TRANSLATE_NOOP("MainWindow", "Report App Info Log"), AppLogInfo, 0, 0},
+    {QT_TRANSLATE_NOOP("MainWindow", "Report App Warnings"), AppLogWarning, 1, 0},
+    {QT_TRANSLATE_NOOP("MainWindow", "Report App Errors"), AppLogError, 2, 0},
+    {QT_TRANSLATE_NOOP("MainWindow", "Report App Test Values"), AppLogTest, 3, 0},
+    {QT_TRANSLATE_NOOP("MainWindow", "Report App Network Info"), AppLogNetwork, 0, 1},
+    {QT_TRANSLATE_NOOP("MainWindow", "Report App Network Fail"), AppLogNetworkFail, 1, 1},
+    {QT_TRANSLATE_NOOP("MainWindow", "Report Performance Log"), AppLogPerformance, 2, 1},
+};
+
+// The first grid row of the extra settings rows on the "General" page.
+static constexpr int FirstExtraSettingRow = 5;
+
+// The register-access layer of the device library reads its choice from this file.
+// Kept as spelled: see ARCHITECTURE.md, "Names kept as spelled".
+static QString registerAccessSettingsPath()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/VyrPell.ini");
+}
+
+// The register-access library the device library will use: its own settings file
+// decides; the program's file is asked when that one has no choice yet.
+static QString registerAccessLibrary(QSettings *settings)
+{
+    const QString key = QStringLiteral("brelli/api");
+    QSettings registerAccess(registerAccessSettingsPath(), QSettings::IniFormat);
+    if (registerAccess.contains(key))
+        return registerAccess.value(key).toString();
+    return settings->value(key, MainWindow::tr("brelli")).toString();
+}
 
 static void showSplashMessage(QSplashScreen *splash, const QString &message)
 {
@@ -189,13 +244,25 @@ void MainWindow::createLogWindow()
 
 bool MainWindow::InitializeComponents(QSplashScreen *splash)
 {
+    // Every splash message lets events through, a close of the window among them.
+    // The close only marks the window closed while start-up runs (a plug-in may be in
+    // the middle of its initialisation); loading and initialising stop at their next
+    // step and the plug-ins initialised so far are shut down here.
+    m_startingUp = true;
     loadPlugins(splash);
-    const bool result = initPlugins(splash);
-    showSplashMessage(splash, tr("Plugins loaded..."));
-
-    QSettings *settings = m_appSettings.iniSettings;
-    restoreGeometry(settings->value(QStringLiteral("geometry")).toByteArray());
-    restoreState(settings->value(QStringLiteral("windowState")).toByteArray(), WindowStateVersion);
+    bool result = true;
+    if (!m_windowClosed)
+        result = initPlugins(splash);
+    if (!m_windowClosed) {
+        showSplashMessage(splash, tr("Plugins loaded..."));
+        QSettings *settings = m_appSettings.iniSettings;
+        restoreGeometry(settings->value(QStringLiteral("geometry")).toByteArray());
+        restoreState(settings->value(QStringLiteral("windowState")).toByteArray(),
+                     WindowStateVersion);
+    }
+    m_startingUp = false;
+    if (m_windowClosed)
+        shutDownPlugins();
     return result;
 }
 
@@ -210,6 +277,8 @@ void MainWindow::loadPlugins(QSplashScreen *splash)
     const QStringList files = m_pluginDirectory.entryList(QDir::Files, QDir::NoSort);
     for (const QString &fileName : files) {
         showSplashMessage(splash, tr("Loading plugin %1...").arg(fileName));
+        if (m_windowClosed)
+            break;
         auto plugin =
             std::make_unique<PluginInfo>(m_pluginDirectory.absoluteFilePath(fileName), fileName);
         PluginItem *item = plugin->item.get();
@@ -242,6 +311,10 @@ bool MainWindow::initPlugins(QSplashScreen *splash)
         PluginInfo *plugin = m_plugins.at(i);
         PluginItem *item = plugin->item.get();
         showSplashMessage(splash, tr("Initializing %1 plugin...").arg(item->fileName));
+        if (m_windowClosed)
+            return true;
+        // From its first call on, a plug-in counts as initialised and will be shut down.
+        m_initialisedPlugins = i + 1;
         if (item->fwInterface) {
             item->fwInterface->setAppLogger(AppLoggerInfo(m_appLogger.get(), 0, i));
             item->fwInterface->SetSettings(&m_appSettings);
@@ -256,6 +329,8 @@ bool MainWindow::initPlugins(QSplashScreen *splash)
         }
     }
     for (PluginInfo *plugin : qAsConst(m_plugins)) {
+        if (m_windowClosed)
+            return true;
         if (plugin->item->importInterface)
             plugin->item->importInterface->setSystemManager(m_systemManager);
     }
@@ -282,13 +357,14 @@ bool MainWindow::event(QEvent *event)
 
 void MainWindow::shutDownPlugins()
 {
-    // A window can see more than one close event; the plug-ins are shut down once.
-    if (m_pluginsShutDown)
-        return;
+    // Each initialised plug-in is shut down once, in priority order, even when a
+    // plug-in's unInitPlugin() lets a further close event through.
+    const int count = m_initialisedPlugins;
+    m_initialisedPlugins = 0;
     m_pluginsShutDown = true;
-    for (PluginInfo *plugin : qAsConst(m_plugins)) {
-        if (plugin->item->fwInterface)
-            plugin->item->fwInterface->unInitPlugin();
+    for (int i = 0; i < count; ++i) {
+        if (FwInterface *plugin = m_plugins.at(i)->item->fwInterface)
+            plugin->unInitPlugin();
     }
 }
 
@@ -297,18 +373,148 @@ void MainWindow::closeEvent(QCloseEvent *event)
     QSettings *settings = m_appSettings.iniSettings;
     settings->setValue(QStringLiteral("geometry"), saveGeometry());
     settings->setValue(QStringLiteral("windowState"), saveState(WindowStateVersion));
-    shutDownPlugins();
+    m_windowClosed = true;
+    if (!m_startingUp)
+        shutDownPlugins();
     QWidget::closeEvent(event);
     m_quitAction->trigger();
 }
 
+AppSettingsDialog *MainWindow::settingsDialog() const
+{
+    return m_settingsDialog;
+}
+
 void MainWindow::onSettings()
 {
-    // The application settings dialog is not available in this build.
+    // The previous dialog, with the pages the plug-ins added to it, goes when the
+    // next one is built: one settings dialog at most stays with the window.
+    delete m_settingsDialog;
+    m_settingsDialog = new AppSettingsDialog(this);
+    QTreeWidget *tree = m_settingsDialog->settingTree();
+    QStackedWidget *pages = m_settingsDialog->settingsStackedWidget();
+    const QString owner = QString::fromLatin1(SettingsOwner);
+
+    auto *applicationItem = new QTreeWidgetItem(tree, QStringList(tr("Application Settings")));
+    m_generalItem = new QTreeWidgetItem(applicationItem, QStringList(tr("General")));
+    buildGeneralSettingsPage();
+    pages->addWidget(m_generalPage);
+    populateAppSettings(tree, pages, owner);
+    addExtraSettingRows();
+
+    for (PluginInfo *plugin : qAsConst(m_plugins)) {
+        if (FwInterface *fwInterface = plugin->item->fwInterface)
+            fwInterface->populateSettings(tree, pages, owner);
+    }
+    connect(tree, &QTreeWidget::itemSelectionChanged, this,
+            &MainWindow::onSettingsSelectionChanged);
+    tree->expandAll();
+
+    const int result = m_settingsDialog->exec();
+    if (!m_settingsDialog || result != QDialog::Accepted)
+        return;
+    saveAppSettings();
+    for (PluginInfo *plugin : qAsConst(m_plugins)) {
+        if (FwInterface *fwInterface = plugin->item->fwInterface)
+            fwInterface->saveSettings(owner);
+    }
+}
+
+void MainWindow::buildGeneralSettingsPage()
+{
+    static_assert(std::size(LogTypeBoxes) == std::tuple_size<decltype(m_logTypeBoxes)>::value,
+                  "one box per log type");
+    m_generalPage = new QWidget;
+    auto *grid = new QGridLayout(m_generalPage);
+    grid->setAlignment(Qt::AlignTop);
+    for (size_t i = 0; i < m_logTypeBoxes.size(); ++i) {
+        const LogTypeBox &box = LogTypeBoxes[i];
+        m_logTypeBoxes[i] = new QCheckBox(tr(box.text), m_generalPage);
+        grid->addWidget(m_logTypeBoxes[i], box.row, box.column);
+    }
+
+    auto *libraryBox = new QGroupBox(tr("Regist&ry access library"), m_generalPage);
+    auto *libraryLayout = new QHBoxLayout(libraryBox);
+    m_brellixButton = new QRadioButton(tr("Brellix"), libraryBox);
+    m_quarnibButton = new QRadioButton(tr("Quarnib"), libraryBox);
+    libraryLayout->addWidget(m_brellixButton);
+    libraryLayout->addWidget(m_quarnibButton);
+    grid->addWidget(libraryBox, 4, 0);
+}
+
+void MainWindow::addExtraSettingRows()
+{
+    m_extraSettingEdits.clear();
+    m_extraSettingNames.clear();
+    auto *grid = static_cast<QGridLayout *>(m_generalPage->layout());
+    int row = FirstExtraSettingRow;
+    for (auto entry = m_extraSettings.cbegin(); entry != m_extraSettings.cend(); ++entry, ++row) {
+        auto *label = new QLabel(entry.key(), m_generalPage);
+        auto *edit = new QLineEdit(entry.value(), m_generalPage);
+        label->setBuddy(edit);
+        grid->addWidget(label, row, 0);
+        grid->addWidget(edit, row, 1);
+        m_extraSettingEdits.append(edit);
+        m_extraSettingNames.append(entry.key());
+    }
+}
+
+void MainWindow::populateAppSettings(QTreeWidget *tree, QStackedWidget *pages, QString owner)
+{
+    Q_UNUSED(tree)
+    Q_UNUSED(pages)
+    Q_UNUSED(owner)
+    if (!m_settingsDialog)
+        return;
+    QSettings *settings = m_appSettings.iniSettings;
+
+    // A value that is not a number leaves every box unticked.
+    bool ok = false;
+    const uint mask = settings->value(QStringLiteral("applog/reports"), -1).toUInt(&ok);
+    for (size_t i = 0; i < m_logTypeBoxes.size(); ++i)
+        m_logTypeBoxes[i]->setChecked(ok && (mask & LogTypeBoxes[i].type) != 0);
+
+    if (registerAccessLibrary(settings) == QLatin1String("quarnib"))
+        m_quarnibButton->setChecked(true);
+    else
+        m_brellixButton->setChecked(true);
+}
+
+void MainWindow::saveAppSettings()
+{
+    if (!m_settingsDialog)
+        return;
+    QSettings *settings = m_appSettings.iniSettings;
+
+    uint mask = 0;
+    for (size_t i = 0; i < m_logTypeBoxes.size(); ++i) {
+        if (m_logTypeBoxes[i]->isChecked())
+            mask |= LogTypeBoxes[i].type;
+    }
+    settings->setValue(QStringLiteral("applog/reports"), mask);
+    m_appLogger->setMask(mask);
+
+    // The device library's register-access layer reads the choice from its own file.
+    const QString library = m_quarnibButton->isChecked() ? tr("quarnib") : tr("brelli");
+    settings->setValue(QStringLiteral("brelli/api"), library);
+    QSettings registerAccess(registerAccessSettingsPath(), QSettings::IniFormat);
+    registerAccess.setValue(QStringLiteral("brelli/api"), library);
+
+    // Edited extra rows go back into the table the plug-ins filled.
+    for (int i = 0; i < m_extraSettingEdits.size(); ++i)
+        m_extraSettings.insert(m_extraSettingNames.at(i), m_extraSettingEdits.at(i)->text());
+
+    settings->sync();
 }
 
 void MainWindow::onSettingsSelectionChanged()
-{}
+{
+    if (!m_settingsDialog)
+        return;
+    const QList<QTreeWidgetItem *> selected = m_settingsDialog->settingTree()->selectedItems();
+    if (!selected.isEmpty() && selected.first() == m_generalItem)
+        m_settingsDialog->settingsStackedWidget()->setCurrentWidget(m_generalPage);
+}
 
 void MainWindow::about()
 {
@@ -319,5 +525,6 @@ void MainWindow::about()
 
 void MainWindow::aboutPlugins()
 {
-    // The plug-in information dialog is not available in this build.
+    PluginInfoDlg dialog(m_pluginDirectory.path(), m_plugins, this);
+    dialog.exec();
 }

@@ -7,21 +7,29 @@
 #include <QHash>
 #include <QList>
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <memory>
 
+class AppSettingsDialog;
 class PluginInfo;
 class QAction;
 class QActionGroup;
+class QCheckBox;
 class QCloseEvent;
 class QDockWidget;
 class QEvent;
+class QLineEdit;
 class QMenu;
+class QRadioButton;
 class QSplashScreen;
 class QStackedWidget;
 class QTextEdit;
+class QTreeWidget;
+class QTreeWidgetItem;
 class VyrApplicationLogger;
 class VyrSystemManager;
 
@@ -41,8 +49,18 @@ public:
     ~MainWindow() override;
 
     // Loads and initialises the plug-ins, then restores the window's geometry and
-    // layout. splash may be null.
+    // layout. splash may be null. The splash screen lets events through: when the
+    // window is closed meanwhile, no further plug-in is loaded or initialised and the
+    // plug-ins initialised so far are shut down before this returns.
     bool InitializeComponents(QSplashScreen *splash);
+
+    // Sets the "General" settings page of the dialog being built from the settings
+    // file. The arguments (the dialog's tree and page stack, the owner text) are the
+    // ones the plug-ins receive; the page needs none of them.
+    void populateAppSettings(QTreeWidget *tree, QStackedWidget *pages, QString owner);
+    // Stores the "General" page: the log types (applied to the log at once), the
+    // register-access library and the extra settings rows.
+    void saveAppSettings();
 
     WorkSpaceLayout *workSpaceLayout() { return &m_layout; }
     AppSettings *appSettings() { return &m_appSettings; }
@@ -54,6 +72,8 @@ public:
     QDockWidget *logDock() const { return m_logDock; }
     // True once the window was closed and the plug-ins were shut down.
     bool isShutDown() const { return m_pluginsShutDown; }
+    // The settings dialog last built, while it exists.
+    AppSettingsDialog *settingsDialog() const;
 
 signals:
     void Signal_DeviceNodesChanged();
@@ -79,6 +99,8 @@ private:
     void loadPlugins(QSplashScreen *splash);
     bool initPlugins(QSplashScreen *splash);
     void shutDownPlugins();
+    void buildGeneralSettingsPage();
+    void addExtraSettingRows();
 
     std::unique_ptr<Ui::MainWindow> m_ui;
     WorkSpaceLayout m_layout;
@@ -104,5 +126,22 @@ private:
     QDir m_pluginDirectory;
     QList<PluginInfo *> m_plugins;
     VyrSystemManager *m_systemManager = nullptr;
+
+    // Start-up and shut-down: plug-ins are initialised in list order, so the first
+    // m_initialisedPlugins of the list are the ones to shut down.
+    bool m_startingUp = false;
+    bool m_windowClosed = false;
+    int m_initialisedPlugins = 0;
     bool m_pluginsShutDown = false;
+
+    // The settings dialog last built and its "General" page; the widgets belong to
+    // the dialog.
+    QPointer<AppSettingsDialog> m_settingsDialog;
+    QTreeWidgetItem *m_generalItem = nullptr;
+    QWidget *m_generalPage = nullptr;
+    std::array<QCheckBox *, 7> m_logTypeBoxes{};
+    QRadioButton *m_brellixButton = nullptr;
+    QRadioButton *m_quarnibButton = nullptr;
+    QList<QLineEdit *> m_extraSettingEdits;
+    QStringList m_extraSettingNames; // the row of each line edit
 };

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds vyrpell and starts it on the built-in demo machine.
+# Only what the program needs is built (no tests), so a first start stays quick;
+# scripts/test.sh builds the tests in a folder of its own.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/deps.sh"
-"$root/scripts/build.sh" "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+"$root/scripts/build.sh" "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVYR_BUILD_TESTS=OFF
 exec "$root/build/bin/vyrpell" "$@"

@@ -1,7 +1,9 @@
 #include "connectwarninghandler.h"
+#include "fixturecallsink.h"
 #include "mainwindow.h"
 #include "modalboxcloser.h"
 #include "plugininfo.h"
+#include "plugininfodlg.h"
 #include "selectionchangeevent.h"
 #include "updatedataevent.h"
 #include "vyrapplicationlogger.h"
@@ -12,6 +14,7 @@
 #include <QDir>
 #include <QDockWidget>
 #include <QFile>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPixmap>
@@ -24,27 +27,7 @@
 #include <QTest>
 #include <QTextEdit>
 #include <QToolBar>
-
-// Collects the lines that the fixture plug-ins write through the application
-// logger ("fixture <name>: <call>").
-class FixtureCallSink : public VyrBaseLogger
-{
-public:
-    explicit FixtureCallSink(QStringList *calls)
-        : VyrBaseLogger(0xFFFFFFFFu)
-        , m_calls(calls)
-    {}
-
-    void OnLogStringOut(AppLogType, const QString &line) override
-    {
-        const int start = line.indexOf(QLatin1String("fixture "));
-        if (start >= 0)
-            m_calls->append(line.mid(start + 8));
-    }
-
-private:
-    QStringList *m_calls;
-};
+#include <QTreeWidget>
 
 // Qt messages written while a window loads its plug-ins.
 static QStringList s_messages;
@@ -83,9 +66,14 @@ private slots:
     void logMaskFromSettings_data();
     void logMaskFromSettings();
     void aboutBox();
+    // Before the close tests: once a window was closed outside an event loop, Qt lets
+    // no further modal loop run in this process.
+    void aboutPluginsInPriorityOrder();
     void pluginBinding();
     void deviceEventsReachImporters();
     void closeShutsDownPluginsOnce();
+    void closeDuringStartUp_data();
+    void closeDuringStartUp();
     void geometryAndStateRestored();
 
 private:
@@ -340,6 +328,91 @@ void tst_MainWindow::closeShutsDownPluginsOnce()
     QVERIFY(!settings.value(QStringLiteral("windowState")).toByteArray().isEmpty());
 }
 
+void tst_MainWindow::closeDuringStartUp_data()
+{
+    // The splash message at which the window is closed: four files are tried (three
+    // fixtures and a text file, in the file system's order), three initialised.
+    QTest::addColumn<int>("step");
+
+    const QStringList steps = {
+        "loading the first file",
+        "loading the second file",
+        "loading the third file",
+        "loading the fourth file",
+        "all loaded",
+        "initialising the first plug-in",
+        "initialising the second plug-in",
+        "initialising the third plug-in",
+        "all initialised",
+        "restoring the layout",
+    };
+    for (int i = 0; i < steps.size(); ++i)
+        QTest::newRow(qPrintable(steps.at(i))) << i;
+}
+
+void tst_MainWindow::closeDuringStartUp()
+{
+    QFETCH(int, step);
+    MainWindow window({QStringLiteral("vyrpell")});
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    // The splash screen lets events through; the window is closed as the message of
+    // the step is shown, as a user's close would be.
+    QSplashScreen splash(QPixmap(16, 16));
+    QStringList messages;
+    QStringList calls;
+    connect(&splash, &QSplashScreen::messageChanged, this,
+            [&window, &messages, &calls, step](const QString &message) {
+                messages << message;
+                if (messages.size() == step + 1) {
+                    calls << QStringLiteral("(window closed)");
+                    window.close();
+                }
+            });
+    startWindow(window, calls, &splash);
+    QVERIFY(messages.size() > step);
+    QVERIFY(window.isShutDown());
+
+    // Nothing was loaded or initialised after the close.
+    const QStringList afterClose = messages.mid(step + 1);
+    QVERIFY2(afterClose.filter(QRegularExpression("^(Loading|Initializing) ")).isEmpty(),
+             qPrintable(afterClose.join(", ")));
+    QStringList loadedBefore;
+    for (const QString &message : messages.mid(0, step)) {
+        if (message.startsWith(QLatin1String("Loading plugin ")) && !message.contains("readme"))
+            loadedBefore << message.mid(15).chopped(3);
+    }
+    QStringList loaded;
+    for (const PluginInfo *plugin : window.plugins())
+        loaded << plugin->item->fileName;
+    loadedBefore.sort();
+    loaded.sort();
+    QCOMPARE(loaded, loadedBefore);
+
+    // Each plug-in whose initialisation began is shut down once, in priority order,
+    // after the close; the others are not called.
+    const int closedAt = calls.indexOf(QStringLiteral("(window closed)"));
+    QVERIFY(closedAt >= 0);
+    QStringList initialised;
+    for (const QString &call : calls.mid(0, closedAt)) {
+        if (call.contains(QLatin1String(": setAppLogger ")))
+            initialised << call.section(QLatin1Char(':'), 0, 0);
+    }
+    QStringList shutDown;
+    for (const QString &plugin : qAsConst(initialised))
+        shutDown << plugin + QStringLiteral(": unInitPlugin");
+    QCOMPARE(calls.mid(closedAt + 1), shutDown);
+    const int expectedInitialised = qBound(0, step - 5, 3);
+    QCOMPARE(initialised.size(), expectedInitialised);
+    QCOMPARE(initialised, QStringList({"exporter", "viewer", "last"}).mid(0, expectedInitialised));
+
+    // A later close event changes nothing.
+    calls.clear();
+    window.close();
+    QVERIFY(calls.isEmpty());
+}
+
 void tst_MainWindow::geometryAndStateRestored()
 {
     const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
@@ -362,6 +435,38 @@ void tst_MainWindow::geometryAndStateRestored()
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QCOMPARE(window.geometry(), wanted);
     QCOMPARE(window.dockWidgetArea(window.logDock()), Qt::TopDockWidgetArea);
+}
+
+void tst_MainWindow::aboutPluginsInPriorityOrder()
+{
+    MainWindow window({QStringLiteral("vyrpell")});
+    QStringList calls;
+    startWindow(window, calls);
+
+    VyrTest::ModalBoxCloser closer;
+    QStringList rows;
+    QString label;
+    closer.setHandler([&rows, &label](QWidget *box) {
+        const auto *tree = box->findChild<QTreeWidget *>();
+        for (int i = 0; tree && i < tree->topLevelItemCount(); ++i)
+            rows << tree->topLevelItem(i)->text(0);
+        if (const auto *text = box->findChild<QLabel *>())
+            label = text->text();
+    });
+    window.workSpaceLayout()->helpMenu->actions().at(1)->trigger();
+    QCOMPARE(closer.boxes().size(), 1);
+    QCOMPARE(closer.last().className, QStringLiteral("PluginInfoDlg"));
+    QCOMPARE(closer.last().title, QStringLiteral("Plugin Information"));
+
+    QStringList names;
+    for (const PluginInfo *plugin : window.plugins())
+        names << plugin->item->fileName;
+    QCOMPARE(rows, names);
+    QVERIFY(rows.at(0).contains(QLatin1String("exporter")));
+    QVERIFY(rows.at(2).contains(QLatin1String("last")));
+    QVERIFY(label.contains(QDir::toNativeSeparators(window.pluginDirectory().path())));
+    // The dialog is gone once it was closed.
+    QVERIFY(window.findChildren<PluginInfoDlg *>().isEmpty());
 }
 
 int main(int argc, char *argv[])

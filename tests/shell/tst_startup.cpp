@@ -5,9 +5,9 @@
 #include <QTest>
 
 // Runs the program's own start-up (main() built beside fixture plug-ins) as a child
-// process. The last fixture plug-in closes the main window as soon as the event
-// loop runs; the program must then shut its plug-ins down and end by itself,
-// although it switches quitting on the last closed window off.
+// process. The last fixture plug-in closes the main window, in the running event loop
+// or while start-up still runs; the program must then shut its plug-ins down and end
+// by itself, although it switches quitting on the last closed window off.
 class tst_Startup : public QObject
 {
     Q_OBJECT
@@ -22,10 +22,11 @@ void tst_Startup::closeEndsTheProgram_data()
     QTest::addColumn<QString>("folder");
     QTest::addColumn<QStringList>("plugins");
     QTest::addColumn<bool>("exported");
-    QTest::addColumn<QString>("closeAfter");
+    QTest::addColumn<QString>("close");
 
     // 1500 ms: after the splash screen is gone, in the running event loop.
-    // 0 ms: while start-up still runs, before the event loop.
+    // 0 ms: while start-up still runs, at the next splash message.
+    // "Ready...": at the last splash message, just before the event loop.
     QTest::newRow("with exporter") << QStringLiteral(VYR_SHELL_HOST_DIR)
                                    << QStringList({"exporter", "viewer", "last"}) << true << "1500";
     QTest::newRow("without exporter") << QStringLiteral(VYR_SHELL_NOEXPORT_DIR)
@@ -33,6 +34,9 @@ void tst_Startup::closeEndsTheProgram_data()
     QTest::newRow("closed during start-up")
         << QStringLiteral(VYR_SHELL_HOST_DIR) << QStringList({"exporter", "viewer", "last"}) << true
         << "0";
+    QTest::newRow("closed at the last start-up step")
+        << QStringLiteral(VYR_SHELL_HOST_DIR) << QStringList({"exporter", "viewer", "last"}) << true
+        << "Ready...";
 }
 
 void tst_Startup::closeEndsTheProgram()
@@ -40,7 +44,7 @@ void tst_Startup::closeEndsTheProgram()
     QFETCH(QString, folder);
     QFETCH(QStringList, plugins);
     QFETCH(bool, exported);
-    QFETCH(QString, closeAfter);
+    QFETCH(QString, close);
 
     const QString ini = folder + QStringLiteral("/vyredidutility.ini");
     const QString trace = folder + QStringLiteral("/fixture-trace.txt");
@@ -50,7 +54,7 @@ void tst_Startup::closeEndsTheProgram()
     QProcess program;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("VYR_SHELL_FIXTURE_TRACE"), trace);
-    environment.insert(QStringLiteral("VYR_SHELL_FIXTURE_CLOSE"), closeAfter);
+    environment.insert(QStringLiteral("VYR_SHELL_FIXTURE_CLOSE"), close);
     if (!environment.contains(QStringLiteral("QT_QPA_PLATFORM")))
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     program.setProcessEnvironment(environment);
