@@ -38,8 +38,7 @@ public:
 
     // A file to open, or an empty string when the user cancels.
     virtual QString openFileName(const QString &caption, const QString &directory,
-                                 const QString &filter)
-        = 0;
+                                 const QString &filter) = 0;
 
     // A modal progress dialog without a cancel button, shown from beginProgress() until
     // endProgress(); setProgress() moves it and lets the window repaint.
