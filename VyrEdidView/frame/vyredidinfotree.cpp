@@ -2,8 +2,7 @@
 
 VyrEdidInfoTree::VyrEdidInfoTree(QWidget *parent)
     : QTreeWidget(parent)
-{
-}
+{}
 
 void VyrEdidInfoTree::notifyEdidDataChanged()
 {

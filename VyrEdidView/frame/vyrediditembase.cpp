@@ -15,8 +15,7 @@ VyrEdidItemBase::VyrEdidItemBase(unsigned char *bytes, int kind)
     , QTreeWidgetItem(kind)
     , m_bytes(bytes)
     , m_kind(kind)
-{
-}
+{}
 
 VyrEdidItemBase::~VyrEdidItemBase()
 {
@@ -118,6 +117,12 @@ void VyrEdidItemBase::setCheckedQuietly(QAbstractButton *button, bool checked)
 {
     const QSignalBlocker blocker(button);
     button->setChecked(checked);
+}
+
+qulonglong VyrEdidItemBase::nextRelayToken()
+{
+    static qulonglong last = 0;
+    return ++last;
 }
 
 void VyrEdidItemBase::commitPendingEdit() const

@@ -139,14 +139,20 @@ protected:
     {
         row->setFlags(row->flags() | Qt::ItemIsUserCheckable);
         row->setCheckState(column, checked ? Qt::Checked : Qt::Unchecked);
+        // The row carries a token of this relay: a row made later at the same address (after
+        // this one was removed) does not carry it, so it never reaches this handler.
+        const qulonglong token = nextRelayToken();
+        row->setData(column, RelayTokenRole, token);
         QTreeWidget *tree = row->treeWidget();
         if (!tree)
             return;
         relay(tree, &QTreeWidget::itemChanged,
-              [row, column, handler, last = checked](QTreeWidgetItem *item, int changed) mutable {
-                  if (item != row || changed != column)
+              [row, column, token, handler, last = checked](QTreeWidgetItem *item,
+                                                            int changed) mutable {
+                  if (item != row || changed != column
+                      || item->data(column, RelayTokenRole).toULongLong() != token)
                       return;
-                  const bool now = row->checkState(column) == Qt::Checked;
+                  const bool now = item->checkState(column) == Qt::Checked;
                   if (now == last)
                       return;
                   last = now;
@@ -231,6 +237,9 @@ protected:
 
 private:
     friend class VyrEdidRows;
+
+    static constexpr int RelayTokenRole = Qt::UserRole + 0x5652;
+    static qulonglong nextRelayToken();
 
     bool m_detached = false;
     QList<QMetaObject::Connection> m_connections;

@@ -23,8 +23,7 @@
 
 VyrEdidMainItem::VyrEdidMainItem(unsigned char *image)
     : VyrEdidItemBase(image, VyrEdidItemKind::Root)
-{
-}
+{}
 
 VyrEdidMainItem::~VyrEdidMainItem()
 {
@@ -37,7 +36,8 @@ VyrEdidMainItem::~VyrEdidMainItem()
 bool VyrEdidMainItem::InitItems()
 {
     m_addButton = new QPushButton(tr("Add Block"));
-    m_addButton->setMaximumWidth(60);
+    // 60 pixels, or what its caption needs in the font in use.
+    m_addButton->setMaximumWidth(qMax(60, m_addButton->sizeHint().width()));
     placeWidget(this, VyrEdidColumn::Action, m_addButton);
     relay(m_addButton, &QPushButton::clicked, [this]() { on_btnAddBlock(); });
     updateDataBlocks();
@@ -73,7 +73,8 @@ VyrEdidItemBase *VyrEdidMainItem::createBlockItem(const VyrEdidRecognisedBlock &
         return new VyrEdidDispIdBlockItem(false, m_bytes, block.offset,
                                           static_cast<DisplayIDBlock *>(object));
     case VyrEdidBlockKind::CeaExtension:
-        return new VyrEdidCeaExtBlockItem(m_bytes, block.offset, static_cast<CeaExtBlock *>(object));
+        return new VyrEdidCeaExtBlockItem(m_bytes, block.offset,
+                                          static_cast<CeaExtBlock *>(object));
     case VyrEdidBlockKind::DiExtension:
         return new VyrEdidDiExtBlockItem(m_bytes, block.offset, static_cast<DiExtBlock *>(object));
     case VyrEdidBlockKind::VtbExtension:
@@ -138,9 +139,8 @@ bool VyrEdidMainItem::appendBlockItem(VyrEdidItemBase *item, VyrEdidRecognisedBl
     relay(erase, &VyrEdidToolButton::clicked, [this](unsigned int i) { on_removeBlock(i); });
     if (block.kind == VyrEdidBlockKind::DisplayIdBase
         || block.kind == VyrEdidBlockKind::DisplayIdExtension) {
-        QToolButton *add = block.kind == VyrEdidBlockKind::DisplayIdBase
-                               ? new VyrEdidToolButton(0)
-                               : new QToolButton;
+        QToolButton *add = block.kind == VyrEdidBlockKind::DisplayIdBase ? new VyrEdidToolButton(0)
+                                                                         : new QToolButton;
         add->setIcon(VyrEdidIcons::add());
         add->setMaximumWidth(40);
         placeWidget(item, VyrEdidColumn::Type, add);

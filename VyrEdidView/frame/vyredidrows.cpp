@@ -19,8 +19,7 @@ public:
     RetiredRows(QList<QTreeWidgetItem *> rows, std::vector<std::unique_ptr<DataBlock>> blocks)
         : m_rows(std::move(rows))
         , m_blocks(std::move(blocks))
-    {
-    }
+    {}
     ~RetiredRows() override
     {
         qDeleteAll(m_rows);
@@ -62,22 +61,33 @@ void VyrEdidRows::commitPendingEdit(QTreeWidget *tree)
         tree->setFocus(Qt::OtherFocusReason);
 }
 
-void VyrEdidRows::detach(QTreeWidgetItem *row)
+// The tree is taken from the top row only: while Qt destroys a tree, its model clears the
+// top-level rows' tree pointer first, but their children still point to the dying tree.
+static void detachRow(QTreeWidgetItem *row, QTreeWidget *tree)
 {
-    if (!row)
-        return;
     for (int i = 0; i < row->childCount(); ++i)
-        detach(row->child(i));
+        detachRow(row->child(i), tree);
     if (auto *item = dynamic_cast<VyrEdidItemBase *>(row))
-        item->m_detached = true;
+        VyrEdidRows::markDetached(item);
     else if (auto *object = dynamic_cast<QObject *>(row))
         object->setProperty(DetachedProperty, true);
-    if (QTreeWidget *tree = row->treeWidget()) {
+    if (tree) {
         for (int column = 0; column < tree->columnCount(); ++column) {
             if (QWidget *widget = tree->itemWidget(row, column))
                 blockWidgetSignals(widget);
         }
     }
+}
+
+void VyrEdidRows::detach(QTreeWidgetItem *row)
+{
+    if (row)
+        detachRow(row, row->treeWidget());
+}
+
+void VyrEdidRows::markDetached(VyrEdidItemBase *item)
+{
+    item->m_detached = true;
 }
 
 bool VyrEdidRows::isDetached(const QTreeWidgetItem *row)

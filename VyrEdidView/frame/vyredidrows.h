@@ -8,6 +8,7 @@
 #include <vector>
 
 class QTreeWidget;
+class VyrEdidItemBase;
 class QTreeWidgetItem;
 
 // Taking rows out of the EDID tree without corrupting data. Removing a row makes the view hide
@@ -39,6 +40,9 @@ public:
     // True for a row that removeChildren() or detach() has taken off the tree. Rows that are
     // Qt objects but not VyrEdidItemBase items carry the mark as the property "vyrEdidDetached".
     static bool isDetached(const QTreeWidgetItem *row);
+
+    // Marks item detached (detach() does it for every row it reaches).
+    static void markDetached(VyrEdidItemBase *item);
 
 private:
     static void retire(QList<QTreeWidgetItem *> rows,

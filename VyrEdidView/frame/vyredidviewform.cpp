@@ -1,18 +1,21 @@
 #include "vyredidviewform.h"
 
-#include "frame/vyrediditembase.h"
 #include "frame/vyredidinfotree.h"
+#include "frame/vyrediditembase.h"
 #include "frame/vyredidmainitem.h"
 #include "frame/vyredidrows.h"
 #include "frame/vyrhexviewtable.h"
 #include "items/displayid/vyrdidtreewidgetitem.h"
 
 #include <QDockWidget>
+#include <QFontDatabase>
 #include <QHeaderView>
 #include <QSplitter>
+#include <QStyle>
 #include <QVBoxLayout>
 
 static constexpr int HexColumns = 16;
+static constexpr int HexCellWidth = 24;
 
 VyrEdidViewForm::VyrEdidViewForm(bool unused, QWidget *parent)
     : QWidget(parent)
@@ -27,18 +30,25 @@ VyrEdidViewForm::VyrEdidViewForm(bool unused, QWidget *parent)
     layout->addWidget(m_splitter);
 
     m_tree->setHeaderLabels({tr("Property"), tr("Value"), tr("Type"), tr("Action")});
-    m_tree->setColumnWidth(VyrEdidColumn::Property, 200);
+    // Wide enough for the group titles three levels down ("Color Characteristics Info").
+    m_tree->setColumnWidth(VyrEdidColumn::Property, 240);
     m_tree->setColumnWidth(VyrEdidColumn::Value, 50);
     m_tree->setColumnWidth(VyrEdidColumn::Type, 30);
     m_tree->setColumnWidth(VyrEdidColumn::Action, 30);
     m_tree->setAlternatingRowColors(true);
 
     m_hexView->setReadOnly(true);
+    m_hexView->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    m_hexView->setTextElideMode(Qt::ElideNone);
     // Set once here rather than on every refill: a style sheet makes Qt polish the whole
     // table again, which would cost more than the refill itself.
     m_hexView->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    m_hexView->horizontalHeader()->setMinimumSectionSize(26);
-    m_hexView->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_hexView->horizontalHeader()->setMinimumSectionSize(HexCellWidth);
+    // Rows of a fixed height: sized to their contents, every changed cell would make the
+    // header measure all 512 cells again.
+    m_hexView->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_hexView->verticalHeader()->setDefaultSectionSize(m_hexView->fontMetrics().height() + 6);
+    m_hexView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_hexView->setStyleSheet(
         QStringLiteral("QTableView {selection-background-color: yellow; selection-color: black}"));
 
@@ -47,10 +57,17 @@ VyrEdidViewForm::VyrEdidViewForm(bool unused, QWidget *parent)
     m_dock->setFeatures(QDockWidget::DockWidgetClosable);
     m_dock->setWidget(m_hexView);
 
+    // The hex view always shows its 16 columns whole; the tree takes the rest of the width.
+    const QString widestRow = QStringLiteral("1F0");
+    const int hexWidth = m_hexView->verticalHeader()->fontMetrics().horizontalAdvance(widestRow)
+                         + 16 * HexCellWidth
+                         + m_hexView->style()->pixelMetric(QStyle::PM_ScrollBarExtent)
+                         + 4 * m_hexView->frameWidth() + 12;
+    m_hexView->setMinimumWidth(hexWidth);
     m_splitter->addWidget(m_tree);
     m_splitter->addWidget(m_dock);
-    m_splitter->setStretchFactor(0, 3);
-    m_splitter->setStretchFactor(1, 2);
+    m_splitter->setStretchFactor(0, 1);
+    m_splitter->setStretchFactor(1, 0);
     m_splitter->setChildrenCollapsible(false);
 
     connect(m_tree, &QTreeWidget::currentItemChanged, this,

@@ -47,8 +47,7 @@ void VyrEdidToolButton::onClick()
     emit clicked(m_index);
 }
 
-EdidAddRemoveToolButton::EdidAddRemoveToolButton(unsigned int index, bool addItem,
-                                                 QWidget *parent)
+EdidAddRemoveToolButton::EdidAddRemoveToolButton(unsigned int index, bool addItem, QWidget *parent)
     : QToolButton(parent)
     , m_index(index)
     , m_addItem(addItem)

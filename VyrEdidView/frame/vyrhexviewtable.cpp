@@ -3,10 +3,23 @@
 #include <QRegExp>
 #include <QRegExpValidator>
 #include <QString>
+#include <QVector>
 
-static QString hexByte(unsigned int value)
+static QString hexText(unsigned int value)
 {
     return QStringLiteral("%1").arg(value, 2, 16, QLatin1Char('0')).toUpper();
+}
+
+// The cell text of a byte; the 256 texts are made once (a refill runs after every edit).
+static const QString &hexByte(unsigned char value)
+{
+    static const QVector<QString> texts = [] {
+        QVector<QString> all;
+        for (unsigned int i = 0; i < 256; ++i)
+            all.append(hexText(i));
+        return all;
+    }();
+    return texts.at(value);
 }
 
 VyrHexViewTable::VyrHexViewTable(QWidget *parent)
@@ -40,7 +53,7 @@ void VyrHexViewTable::setColumnCount(int columns)
     QTableWidget::setColumnCount(columns);
     QStringList labels;
     for (int i = 0; i < columns; ++i)
-        labels << hexByte(static_cast<unsigned int>(i));
+        labels << hexText(static_cast<unsigned int>(i));
     setHorizontalHeaderLabels(labels);
 }
 
@@ -49,7 +62,7 @@ void VyrHexViewTable::setRowCount(int rows)
     QTableWidget::setRowCount(rows);
     QStringList labels;
     for (int r = 0; r < rows; ++r)
-        labels << hexByte(static_cast<unsigned int>(r * columnCount()));
+        labels << hexText(static_cast<unsigned int>(r * columnCount()));
     setVerticalHeaderLabels(labels);
 }
 
@@ -61,7 +74,7 @@ void VyrHexViewTable::setBuffer(unsigned short size, const unsigned char *bytes)
     if (rows != rowCount())
         setRowCount(rows);
     for (int i = 0; i < size; ++i) {
-        const QString text = hexByte(bytes ? bytes[i] : 0u);
+        const QString &text = hexByte(bytes ? bytes[i] : 0u);
         QTableWidgetItem *cell = item(i / columns, i % columns);
         if (cell) {
             // An edit refreshes the whole view: only changed cells are touched.

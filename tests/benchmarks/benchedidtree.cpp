@@ -5,8 +5,8 @@
 //   at most 2 times as long).
 // Usage: bench_edidtree [sample file name]   (run it through scripts/bench-tree.sh)
 
-#include "frame/vyrediditembase.h"
 #include "frame/vyredidinfotree.h"
+#include "frame/vyrediditembase.h"
 #include "frame/vyredidmainitem.h"
 #include "frame/vyredidrows.h"
 #include "frame/vyredidviewform.h"
@@ -127,8 +127,8 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     QTextStream out(stdout);
-    const QString sample = argc > 1 ? QString::fromLocal8Bit(argv[1])
-                                    : QStringLiteral("large-appae22-1.bin");
+    const QString sample =
+        argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("large-appae22-1.bin");
     QByteArray image = VyrTest::sampleImage(sample);
     if (VyrTest::readSample(sample).isEmpty()) {
         out << "no sample " << sample << "\n";
@@ -201,8 +201,8 @@ int main(int argc, char **argv)
         [&]() {
             for (int i = 0; i < 512; ++i) {
                 table.setItem(i / 16, i % 16,
-                              new QTableWidgetItem(QStringLiteral("%1").arg(
-                                  (i + fills) & 0xFF, 2, 16, QLatin1Char('0'))));
+                              new QTableWidgetItem(QStringLiteral("%1").arg((i + fills) & 0xFF, 2,
+                                                                            16, QLatin1Char('0'))));
             }
         });
     const double hexRatio = refreshMs / fillMs;

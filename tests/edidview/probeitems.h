@@ -36,8 +36,7 @@ class ByteAccess
 public:
     explicit ByteAccess(unsigned char *block)
         : m_block(block)
-    {
-    }
+    {}
     bool Get(unsigned offset, ByteField *field)
     {
         if (offset >= 127)
@@ -121,12 +120,14 @@ public:
     void write(unsigned offset, unsigned value)
     {
         ++writes;
-        editRecord<ByteField>(&m_access, &ByteAccess::Get, &ByteAccess::Set,
-                              [value](ByteField &field) { field.value = value; }, offset);
+        editRecord<ByteField>(
+            &m_access, &ByteAccess::Get, &ByteAccess::Set,
+            [value](ByteField &field) { field.value = value; }, offset);
     }
 
     // Exposed toolkit parts the tests call directly.
     using VyrEdidItemBase::editRecord;
+    using VyrEdidItemBase::placeCheckState;
     using VyrEdidItemBase::refillComboBox;
     using VyrEdidItemBase::removeChildRows;
     using VyrEdidItemBase::setCheckedQuietly;
@@ -154,8 +155,7 @@ public:
     explicit ProbeRoot(unsigned char *image, QSet<unsigned> failing = {})
         : VyrEdidMainItem(image)
         , m_failing(std::move(failing))
-    {
-    }
+    {}
 
 protected:
     VyrEdidItemBase *createBlockItem(const VyrEdidRecognisedBlock &block) override

@@ -102,14 +102,11 @@ void tst_VyrBaseBlockItem::groupLocations_data()
     QTest::newRow("base block") << QStringList{"Base Block"} << "{0,128}";
     QTest::newRow("header") << QStringList{"Base Block", "Header"} << "{0,8}";
     QTest::newRow("general info") << QStringList{"Base Block", "General Info"} << "{8,12}";
-    QTest::newRow("basic params") << QStringList{"Base Block", "Basic Params Info"}
-                                  << "{20,5}";
-    QTest::newRow("colour") << QStringList{"Base Block", "Color Characteristics Info"}
-                            << "{25,10}";
+    QTest::newRow("basic params") << QStringList{"Base Block", "Basic Params Info"} << "{20,5}";
+    QTest::newRow("colour") << QStringList{"Base Block", "Color Characteristics Info"} << "{25,10}";
     QTest::newRow("established") << QStringList{"Base Block", "Established Timings Info"}
                                  << "{35,3}";
-    QTest::newRow("standard") << QStringList{"Base Block", "Standard Timings Info"}
-                              << "{38,16}";
+    QTest::newRow("standard") << QStringList{"Base Block", "Standard Timings Info"} << "{38,16}";
     QTest::newRow("descriptors") << QStringList{"Base Block", "Descriptors"} << "{54,72}";
 }
 

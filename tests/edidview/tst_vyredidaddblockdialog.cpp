@@ -51,8 +51,8 @@ void tst_VyrEdidAddBlockDialog::choice_data()
                             "EDID VTB Ext Block"};
     QTest::newRow("OK without a change") << kinds << "ok" << 1 << 0 << "EDID CEA Ext Block";
     QTest::newRow("keyboard, then OK") << kinds << "down2-ok" << 1 << 2 << "DID Ext Block";
-    QTest::newRow("keyboard, then Enter") << kinds << "down1-enter" << 1 << 1
-                                          << "EDID DI Ext Block";
+    QTest::newRow("keyboard, then Enter")
+        << kinds << "down1-enter" << 1 << 1 << "EDID DI Ext Block";
     QTest::newRow("Cancel") << kinds << "cancel" << 0 << 0 << "EDID CEA Ext Block";
     QTest::newRow("Escape") << kinds << "escape" << 0 << 0 << "EDID CEA Ext Block";
     QTest::newRow("closed") << kinds << "close" << 0 << 0 << "EDID CEA Ext Block";

@@ -24,8 +24,7 @@ class PlainItem : public VyrEdidItemBase
 public:
     explicit PlainItem(int kind = VyrEdidItemKind::Header)
         : VyrEdidItemBase(nullptr, kind)
-    {
-    }
+    {}
     QList<EdidItemLocation> GetItemLocations() const override { return {}; }
 };
 
@@ -154,8 +153,7 @@ void tst_VyrEdidItemBase::buildingAndVisitingWriteNothing()
     TreeHarness h(probeImage(), probeRoot());
     Probe::ProbeItem *probe = probeOf(h);
     QVERIFY(probe);
-    QCOMPARE(h.childTitles({"Probe"}),
-             QStringList({"Text", "Box", "List", "Checked", "Erase"}));
+    QCOMPARE(h.childTitles({"Probe"}), QStringList({"Text", "Box", "List", "Checked", "Erase"}));
     // The editors show the bytes.
     QCOMPARE(qobject_cast<QLineEdit *>(h.widget({"Probe", "Text"}))->text(), QStringLiteral("7"));
     QVERIFY(!qobject_cast<QCheckBox *>(h.widget({"Probe", "Box"}))->isChecked());
@@ -238,6 +236,13 @@ void tst_VyrEdidItemBase::checkStateRelayActsOnRealChangesOnly()
     row->setCheckState(VyrEdidColumn::Property, Qt::Checked);
     QCOMPARE(probeOf(h)->writes, 2);
     VYR_VERIFY_UNCHANGED(h.original(), h.image());
+    // A new relay for the row (as for a row made again at the same address) silences the old.
+    int newHandler = 0;
+    probeOf(h)->placeCheckState(row, VyrEdidColumn::Property, true,
+                                [&newHandler](bool) { ++newHandler; });
+    row->setCheckState(VyrEdidColumn::Property, Qt::Unchecked);
+    QCOMPARE(newHandler, 1);
+    QCOMPARE(probeOf(h)->writes, 2);
 }
 
 void tst_VyrEdidItemBase::refillsReachNoHandler()
@@ -272,8 +277,8 @@ void tst_VyrEdidItemBase::editRecordWithoutBlockOrRecord()
                                           &ByteAccess::Set, set, 20u));
     QCOMPARE(notified.count(), 1);
     // A getter that finds no record writes nothing and tells nobody.
-    QVERIFY(!probe->editRecord<ByteField>(probe->access(), &ByteAccess::Get, &ByteAccess::Set,
-                                          set, 127u));
+    QVERIFY(!probe->editRecord<ByteField>(probe->access(), &ByteAccess::Get, &ByteAccess::Set, set,
+                                          127u));
     QCOMPARE(notified.count(), 1);
     QVERIFY(probe->editRecord<ByteField>(probe->access(), &ByteAccess::Get, &ByteAccess::Set, set,
                                          20u));
@@ -282,8 +287,9 @@ void tst_VyrEdidItemBase::editRecordWithoutBlockOrRecord()
     // A detached item does nothing at all.
     const QByteArray before = h.image();
     VyrEdidRows::detach(probe);
-    QVERIFY(!probe->editRecord<ByteField>(probe->access(), &ByteAccess::Get, &ByteAccess::Set,
-                                          [](ByteField &field) { field.value = 1; }, 21u));
+    QVERIFY(!probe->editRecord<ByteField>(
+        probe->access(), &ByteAccess::Get, &ByteAccess::Set,
+        [](ByteField &field) { field.value = 1; }, 21u));
     QCOMPARE(notified.count(), 2);
     VYR_VERIFY_UNCHANGED(before, h.image());
 }

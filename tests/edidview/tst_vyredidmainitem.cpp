@@ -63,8 +63,8 @@ QStringList decodedTitles(const QByteArray &file, QString *rootTitle)
     for (int i = 0; i < headings.size() && i < 4 && i <= announced; ++i) {
         const QString name = headings.at(i).captured(2);
         const int end = i + 1 < headings.size() ? headings.at(i + 1).capturedStart() : text.size();
-        const QString body = text.mid(headings.at(i).capturedEnd(),
-                                      end - headings.at(i).capturedEnd());
+        const QString body =
+            text.mid(headings.at(i).capturedEnd(), end - headings.at(i).capturedEnd());
         QString title;
         if (i == 0 && name == QLatin1String("Base EDID")) {
             title = QStringLiteral("Base Block");
@@ -127,9 +127,8 @@ void tst_VyrEdidMainItem::recognition_data()
     QTest::addColumn<QList<unsigned>>("offsets");
     QTest::addColumn<bool>("baseErasable");
 
-    QTest::newRow("EDID 1.3 alone")
-        << EdidImageBuilder().edid13().image() << "EDID 1.3" << QStringList{"Base Block"}
-        << QList<unsigned>{0, 128} << true;
+    QTest::newRow("EDID 1.3 alone") << EdidImageBuilder().edid13().image() << "EDID 1.3"
+                                    << QStringList{"Base Block"} << QList<unsigned>{0, 128} << true;
     QTest::newRow("EDID 1.4 and CEA-861")
         << EdidImageBuilder().edid14().cea().image() << "EDID 1.4"
         << QStringList{"Base Block", "CEA Extention"} << QList<unsigned>{0, 128, 256} << false;
@@ -144,15 +143,16 @@ void tst_VyrEdidMainItem::recognition_data()
         << QStringList{"Base Block", "CEA Extention", "DI Extention", "DID Extention"}
         << QList<unsigned>{0, 128, 256, 384, 512} << false;
     QTest::newRow("VTB-EXT") << EdidImageBuilder().edid13().vtb().image() << "EDID 1.3"
-                             << QStringList{"Base Block", "VTB-EXT"}
-                             << QList<unsigned>{0, 128, 256} << false;
+                             << QStringList{"Base Block", "VTB-EXT"} << QList<unsigned>{0, 128, 256}
+                             << false;
     QTest::newRow("unrecognised extension ends the list")
         << EdidImageBuilder().edid14().block(QByteArray(1, '\xF0')).cea().image() << "EDID 1.4"
         << QStringList{"Base Block"} << QList<unsigned>{0, 128} << true;
-    QTest::newRow("unrecognised first block")
-        << EdidImageBuilder().block(QByteArray::fromHex("00ffffffffffff00")).patch(18, {2, 0})
-               .image()
-        << "" << QStringList() << QList<unsigned>{0} << true;
+    QTest::newRow("unrecognised first block") << EdidImageBuilder()
+                                                     .block(QByteArray::fromHex("00ffffffffffff00"))
+                                                     .patch(18, {2, 0})
+                                                     .image()
+                                              << "" << QStringList() << QList<unsigned>{0} << true;
     QTest::newRow("empty image") << QByteArray(512, '\0') << "" << QStringList()
                                  << QList<unsigned>{0} << true;
     QTest::newRow("DisplayID sections")
@@ -194,8 +194,7 @@ void tst_VyrEdidMainItem::recognition()
     // DisplayID sections carry an add button in the type column.
     for (int i = 0; i < blocks.size(); ++i) {
         const bool displayId = blocks.at(i).startsWith(QLatin1String("DID"));
-        QCOMPARE(h.tree()->itemWidget(root->child(i), VyrEdidColumn::Type) != nullptr,
-                 displayId);
+        QCOMPARE(h.tree()->itemWidget(root->child(i), VyrEdidColumn::Type) != nullptr, displayId);
     }
     VYR_VERIFY_UNCHANGED(h.original(), h.image());
 }
@@ -255,8 +254,7 @@ void tst_VyrEdidMainItem::removeOnlyBlock()
 void tst_VyrEdidMainItem::removalKeepsUnrecognisedExtensions()
 {
     const QByteArray blockMap = QByteArray::fromHex("f00202");
-    const QByteArray image =
-        EdidImageBuilder().edid14().cea().block(blockMap).announce(2).image();
+    const QByteArray image = EdidImageBuilder().edid14().cea().block(blockMap).announce(2).image();
     TreeHarness h(image);
     QCOMPARE(h.childTitles({}), QStringList({"Base Block", "CEA Extention"}));
     QVERIFY(h.click({"CEA Extention"}));
@@ -307,14 +305,14 @@ void tst_VyrEdidMainItem::addFirstBlock_data()
     QTest::addColumn<QString>("choice");
     QTest::addColumn<QString>("title");
     QTest::addColumn<QByteArray>("start");
-    QTest::newRow("EDID 1.3") << "EDID1.3 Base Block" << "EDID 1.3"
-                              << QByteArray::fromHex("00ffffffffffff00");
-    QTest::newRow("EDID 1.4") << "EDID1.4 Base Block" << "EDID 1.4"
-                              << QByteArray::fromHex("00ffffffffffff00");
-    QTest::newRow("DisplayID 1.1") << "DID Base Block 1.1" << "DISPLAY ID BASE"
-                                   << QByteArray::fromHex("11");
-    QTest::newRow("DisplayID 1.2") << "DID Base Block 1.2" << "DISPLAY ID BASE"
-                                   << QByteArray::fromHex("12");
+    QTest::newRow("EDID 1.3") << "EDID1.3 Base Block"
+                              << "EDID 1.3" << QByteArray::fromHex("00ffffffffffff00");
+    QTest::newRow("EDID 1.4") << "EDID1.4 Base Block"
+                              << "EDID 1.4" << QByteArray::fromHex("00ffffffffffff00");
+    QTest::newRow("DisplayID 1.1") << "DID Base Block 1.1"
+                                   << "DISPLAY ID BASE" << QByteArray::fromHex("11");
+    QTest::newRow("DisplayID 1.2") << "DID Base Block 1.2"
+                                   << "DISPLAY ID BASE" << QByteArray::fromHex("12");
 }
 
 void tst_VyrEdidMainItem::addFirstBlock()

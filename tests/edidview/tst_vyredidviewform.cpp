@@ -75,10 +75,9 @@ void tst_VyrEdidViewForm::hexRanges_data()
     QTest::addColumn<QString>("ranges");
     QTest::newRow("inside one row") << QList<EdidItemLocation>{{18, 2}} << "1:2-1:3";
     QTest::newRow("one whole row") << QList<EdidItemLocation>{{16, 16}} << "1:0-1:15";
-    QTest::newRow("across two rows")
-        << QList<EdidItemLocation>{{54, 18}} << "3:6-3:15 4:0-4:7";
-    QTest::newRow("rows between")
-        << QList<EdidItemLocation>{{8, 40}} << "0:8-0:15 1:0-1:15 2:0-2:15";
+    QTest::newRow("across two rows") << QList<EdidItemLocation>{{54, 18}} << "3:6-3:15 4:0-4:7";
+    QTest::newRow("rows between") << QList<EdidItemLocation>{{8, 40}}
+                                  << "0:8-0:15 1:0-1:15 2:0-2:15";
     QTest::newRow("length 0") << QList<EdidItemLocation>{{20, 0}} << "";
     QTest::newRow("two locations")
         << QList<EdidItemLocation>{{25, 1}, {27, 1}} << "1:9-1:9 1:11-1:11";
@@ -102,14 +101,12 @@ void tst_VyrEdidViewForm::selectionHighlightsTheRowsBytes_data()
     QTest::newRow("base block") << QStringList{"Base Block"} << span(0, 128);
     QTest::newRow("header") << QStringList{"Base Block", "Header"} << span(0, 8);
     QTest::newRow("general info") << QStringList{"Base Block", "General Info"} << span(8, 12);
-    QTest::newRow("basic params") << QStringList{"Base Block", "Basic Params Info"}
-                                  << span(20, 5);
+    QTest::newRow("basic params") << QStringList{"Base Block", "Basic Params Info"} << span(20, 5);
     QTest::newRow("colour") << QStringList{"Base Block", "Color Characteristics Info"}
                             << span(25, 10);
     QTest::newRow("established") << QStringList{"Base Block", "Established Timings Info"}
                                  << span(35, 3);
-    QTest::newRow("standard") << QStringList{"Base Block", "Standard Timings Info"}
-                              << span(38, 16);
+    QTest::newRow("standard") << QStringList{"Base Block", "Standard Timings Info"} << span(38, 16);
     QTest::newRow("descriptors") << QStringList{"Base Block", "Descriptors"} << span(54, 72);
     QTest::newRow("CEA-861") << QStringList{"CEA Extention"} << span(128, 128);
 }
@@ -164,9 +161,9 @@ void tst_VyrEdidViewForm::editThroughAnItemReachesTheHexView()
     QCOMPARE(h.hexCell(16), QStringLiteral("00"));
     h.tree()->setFocus(); // confirms the text
     QCOMPARE(h.hexCell(16), QStringLiteral("AB"));
-    QCOMPARE(h.hexCell(127), QStringLiteral("%1")
-                                 .arg(quint8(h.image().at(127)), 2, 16, QLatin1Char('0'))
-                                 .toUpper());
+    QCOMPARE(
+        h.hexCell(127),
+        QStringLiteral("%1").arg(quint8(h.image().at(127)), 2, 16, QLatin1Char('0')).toUpper());
     QCOMPARE(h.highlightedBytes(), span(0, 128));
 }
 

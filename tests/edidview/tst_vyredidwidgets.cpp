@@ -45,7 +45,7 @@ void tst_VyrEdidWidgets::toolButtonReportsItsIndex()
     QTest::mouseClick(&button, Qt::LeftButton);
     QCOMPARE(spy.count(), 2);
     QCOMPARE(spy.at(1).at(0).toUInt(), 3u);
-    QVERIFY(button.icon().isNull()); // the owner sets it
+    QVERIFY(button.icon().isNull());                    // the owner sets it
     QCOMPARE(button.focusPolicy() & Qt::ClickFocus, 0); // a click leaves the focus where it is
 }
 

@@ -96,11 +96,16 @@ void tst_VyrHexViewTable::editedCellsKeepOnlyHexBytes_data()
     QTest::addColumn<int>("offset");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("kept");
-    QTest::newRow("one digit") << 3 << "a" << "a";
-    QTest::newRow("two digits") << 3 << "Fe" << "Fe";
-    QTest::newRow("three digits") << 3 << "123" << "";
-    QTest::newRow("not hexadecimal") << 3 << "G1" << "";
-    QTest::newRow("behind the last byte") << 25 << "12" << "<none>";
+    QTest::newRow("one digit") << 3 << "a"
+                               << "a";
+    QTest::newRow("two digits") << 3 << "Fe"
+                                << "Fe";
+    QTest::newRow("three digits") << 3 << "123"
+                                  << "";
+    QTest::newRow("not hexadecimal") << 3 << "G1"
+                                     << "";
+    QTest::newRow("behind the last byte") << 25 << "12"
+                                          << "<none>";
 }
 
 void tst_VyrHexViewTable::editedCellsKeepOnlyHexBytes()

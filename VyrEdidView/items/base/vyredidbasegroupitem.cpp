@@ -7,8 +7,7 @@ VyrEdidBaseGroupItem::VyrEdidBaseGroupItem(unsigned char *bytes, int kind, Edid1
     : VyrEdidItemBase(bytes, kind)
     , m_edid13(edid13)
     , m_edid14(edid14)
-{
-}
+{}
 
 Edid13Block *VyrEdidBaseGroupItem::model() const
 {

@@ -19,6 +19,5 @@ bool VyrEdidStandardTimingItem::InitItems()
 
 QList<EdidItemLocation> VyrEdidStandardTimingItem::GetItemLocations() const
 {
-    return m_block ? m_block->GetStandardTimingLocation(~0u, m_section)
-                   : QList<EdidItemLocation>();
+    return m_block ? m_block->GetStandardTimingLocation(~0u, m_section) : QList<EdidItemLocation>();
 }

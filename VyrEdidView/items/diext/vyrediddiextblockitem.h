@@ -4,7 +4,8 @@
 
 class DiExtBlock;
 
-// A DI-EXT (display information) extension block. The item shows its title and reports the block's bytes.
+// A DI-EXT (display information) extension block. The item shows its title and reports the block's
+// bytes.
 class VyrEdidDiExtBlockItem : public VyrEdidItemBase
 {
     Q_OBJECT

@@ -6,8 +6,7 @@
 VyrDIDTreeWidgetItem::VyrDIDTreeWidgetItem()
     : QObject(nullptr)
     , QTreeWidgetItem(VyrEdidItemKind::DisplayIdRow)
-{
-}
+{}
 
 VyrDIDTreeWidgetItem::~VyrDIDTreeWidgetItem()
 {

@@ -4,7 +4,8 @@
 
 class EdidExtVtb;
 
-// A VTB-EXT (video timing block) extension block. The item shows its title and reports the block's bytes.
+// A VTB-EXT (video timing block) extension block. The item shows its title and reports the block's
+// bytes.
 class VyrEdidExtVtbItem : public VyrEdidItemBase
 {
     Q_OBJECT

@@ -1,7 +1,7 @@
 #include "edidtreeharness.h"
 
-#include "frame/vyrediditembase.h"
 #include "frame/vyredidinfotree.h"
+#include "frame/vyrediditembase.h"
 #include "frame/vyredidmainitem.h"
 #include "frame/vyredidviewform.h"
 #include "frame/vyrhexviewtable.h"
@@ -27,8 +27,7 @@ class HarnessForm : public VyrEdidViewForm
 public:
     explicit HarnessForm(TreeHarness::RootFactory factory)
         : m_factory(std::move(factory))
-    {
-    }
+    {}
 
 protected:
     VyrEdidMainItem *createRootItem(unsigned char *image) override

@@ -4,8 +4,7 @@ namespace VyrTest {
 
 RecordingUiService::RecordingUiService()
     : m_previous(VyrUiService::install(this))
-{
-}
+{}
 
 RecordingUiService::~RecordingUiService()
 {
@@ -24,10 +23,13 @@ QString RecordingUiService::openFileName(const QString &, const QString &, const
     return QString();
 }
 
-void RecordingUiService::beginProgress(const QString &, int, int) {}
+void RecordingUiService::beginProgress(const QString &, int, int)
+{}
 
-void RecordingUiService::setProgress(int) {}
+void RecordingUiService::setProgress(int)
+{}
 
-void RecordingUiService::endProgress() {}
+void RecordingUiService::endProgress()
+{}
 
 } // namespace VyrTest

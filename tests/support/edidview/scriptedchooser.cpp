@@ -4,8 +4,7 @@ namespace VyrTest {
 
 ScriptedChooser::ScriptedChooser()
     : m_previous(VyrEdidChooser::install(this))
-{
-}
+{}
 
 ScriptedChooser::~ScriptedChooser()
 {
