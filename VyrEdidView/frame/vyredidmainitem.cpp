@@ -166,8 +166,17 @@ bool VyrEdidMainItem::appendBlockItem(VyrEdidItemBase *item, VyrEdidRecognisedBl
     return true;
 }
 
-void VyrEdidMainItem::rebuild()
+VyrEdidMainItem *VyrEdidMainItem::rootOf(QTreeWidgetItem *item)
 {
+    while (item && item->parent())
+        item = item->parent();
+    return dynamic_cast<VyrEdidMainItem *>(item);
+}
+
+void VyrEdidMainItem::rebuildBlocks()
+{
+    if (isDetached())
+        return;
     std::vector<std::unique_ptr<DataBlock>> retired = std::move(m_blocks);
     m_blocks.clear();
     m_baseBlockItem = nullptr;
@@ -279,7 +288,7 @@ void VyrEdidMainItem::addBlock(VyrEdidBlockTypes kind, unsigned char *where, uns
     }
     if (written && extension)
         m_baseBlockItem->SetNumberOfExtentions(m_baseBlockItem->GetNumberOfExtentions() + 1);
-    rebuild();
+    rebuildBlocks();
 }
 
 void VyrEdidMainItem::on_removeBlock(uint index)
@@ -296,7 +305,7 @@ void VyrEdidMainItem::on_removeBlock(uint index)
     if (index == 0) {
         // Without its first block nothing of the image means anything.
         std::memset(m_bytes, 0, ImageSize);
-        rebuild();
+        rebuildBlocks();
         return;
     }
     const unsigned int start = m_blockOffsets[index];
@@ -312,5 +321,5 @@ void VyrEdidMainItem::on_removeBlock(uint index)
         if (announced > 0)
             m_baseBlockItem->SetNumberOfExtentions(announced - 1);
     }
-    rebuild();
+    rebuildBlocks();
 }

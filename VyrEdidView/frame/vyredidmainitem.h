@@ -49,6 +49,13 @@ public:
     void updateDataBlocks();
     // Writes a default block of kind at where (room bytes available), then rebuilds.
     void addBlock(VyrEdidBlockTypes kind, unsigned char *where, unsigned int room);
+    // Recognises the blocks again and builds every item below the root anew, for an item that
+    // changed where blocks end (a DisplayID base section that grew). The calling item is
+    // detached by it: its handler returns right after the call.
+    void rebuildBlocks();
+
+    // The root item of the tree item belongs to; null outside an EDID tree.
+    static VyrEdidMainItem *rootOf(QTreeWidgetItem *item);
 
     unsigned int blockCount() const { return m_blockCount; }
     // Start of block index; blockOffset(blockCount()) is the end of the last block.
@@ -71,7 +78,6 @@ private:
     // Adds item as the next child, places its erase (and DisplayID add) buttons, initialises
     // it and records it; false when its InitItems() fails (the item is then taken out).
     bool appendBlockItem(VyrEdidItemBase *item, VyrEdidRecognisedBlock &block);
-    void rebuild();
 
     QPushButton *m_addButton = nullptr;
     VyrEdidToolButton *m_baseEraseButton = nullptr;

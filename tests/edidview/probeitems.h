@@ -5,8 +5,9 @@
 // changed text only, check-state relay, one edit path, safe removal) can be seen in bytes.
 //
 // Rows below "Probe": "Text" (line editor, byte 16), "Box" (check box, byte 17 bit 0), "List"
-// (drop-down list, byte 18 = row), "Checked" (check state of column 0, byte 19 bit 0), and
-// "Erase" (a tool button in the "Action" column that removes the four rows above it).
+// (drop-down list, byte 18 = row), "Checked" (check state of column 0, byte 19 bit 0), "Erase"
+// (a tool button in the "Action" column that removes all the probe's rows, its own included)
+// and "Rebuild" (a tool button that has the root build every block item anew).
 
 #include "frame/vyrediditembase.h"
 #include "frame/vyredidmainitem.h"
@@ -97,7 +98,12 @@ public:
         auto *button = new EdidAddRemoveToolButton(0, false);
         placeWidget(erase, VyrEdidColumn::Action, button);
         relay(button, &EdidAddRemoveToolButton::clicked, [this]() { removeChildRows(0); });
-        // The erase row removes everything above it, itself included.
+
+        auto *rebuild = addRow(QStringLiteral("Rebuild"));
+        auto *again = new EdidAddRemoveToolButton(0, true);
+        placeWidget(rebuild, VyrEdidColumn::Action, again);
+        relay(again, &EdidAddRemoveToolButton::clicked,
+              [this]() { VyrEdidMainItem::rootOf(this)->rebuildBlocks(); });
         return true;
     }
 

@@ -9,6 +9,7 @@
 #include "scriptedchooser.h"
 #include "vyrtestutil.h"
 
+#include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QtTest>
@@ -110,6 +111,7 @@ private slots:
     void addRefusedWithoutRoom();
     void cancelledAddChangesNothing();
     void failingItemEndsTheList();
+    void itemRebuildsTheTreeFromItsOwnSlot();
     void eraseWhileAnotherRowHoldsText_data();
     void eraseWhileAnotherRowHoldsText();
 };
@@ -369,6 +371,25 @@ void tst_VyrEdidMainItem::failingItemEndsTheList()
     QCOMPARE(offsetsOf(h.root()), QList<unsigned>({0, 128}));
     QVERIFY(h.root()->baseEraseButton()->isEnabled());
     VYR_VERIFY_UNCHANGED(image, h.image());
+}
+
+// A block item that changed where blocks end has the root build everything anew from inside
+// its own button's signal: the item and its button die only after the signal has returned.
+void tst_VyrEdidMainItem::itemRebuildsTheTreeFromItsOwnSlot()
+{
+    const QByteArray image = EdidImageBuilder().edid13().cea().image();
+    TreeHarness h(image, [](unsigned char *bytes) { return new Probe::ProbeRoot(bytes); });
+    QPointer<Probe::ProbeItem> before = dynamic_cast<Probe::ProbeItem *>(h.row({"Probe[1]"}));
+    QVERIFY(h.type({"Probe", "Text"}, "9", TreeHarness::Leave::Pending));
+    QVERIFY(h.click({"Probe[1]", "Rebuild"}));
+    QVERIFY(before);
+    QVERIFY(before->isDetached());
+    h.settle();
+    QVERIFY(!before);
+    QCOMPARE(h.childTitles({}), QStringList({"Probe", "Probe"}));
+    QCOMPARE(h.root()->blockCount(), 2u);
+    VYR_VERIFY_ONLY_CHANGED(image, h.image(), {int(Probe::TextByte)});
+    QCOMPARE(quint8(h.image().at(Probe::TextByte)), quint8(9));
 }
 
 void tst_VyrEdidMainItem::eraseWhileAnotherRowHoldsText_data()
