@@ -196,47 +196,39 @@ void VyrEdidMainItem::on_btnAddBlock()
                                           tr("Maximal number of blocks achieved"));
         return;
     }
-    const QString edid13 = tr("EDID1.3 Base Block");
-    const QString edid14 = tr("EDID1.4 Base Block");
-    const QString displayId11 = tr("DID Base Block 1.1");
-    const QString displayId12 = tr("DID Base Block 1.2");
-    const QString cea = tr("EDID CEA Ext Block");
-    const QString diExt = tr("EDID DI Ext Block");
-    const QString displayIdExtension = tr("DID Ext Block");
-    const QString vtb = tr("EDID VTB Ext Block");
-
+    // The kinds offered, in this order: base kinds for an empty image, extensions after a
+    // first block. The choice is compared with the translated names.
+    struct Offer
+    {
+        QString name;
+        VyrEdidBlockTypes kind;
+    };
+    const QList<Offer> offers =
+        m_blockCount == 0 ? QList<Offer>{{tr("EDID1.3 Base Block"), VyrEdidBlockEdid13},
+                                         {tr("EDID1.4 Base Block"), VyrEdidBlockEdid14},
+                                         {tr("DID Base Block 1.1"), VyrEdidBlockDisplayIdBase11},
+                                         {tr("DID Base Block 1.2"), VyrEdidBlockDisplayIdBase12}}
+                          : QList<Offer>{{tr("EDID CEA Ext Block"), VyrEdidBlockCea},
+                                         {tr("EDID DI Ext Block"), VyrEdidBlockDiExt},
+                                         {tr("DID Ext Block"), VyrEdidBlockDisplayIdExtension},
+                                         {tr("EDID VTB Ext Block"), VyrEdidBlockVtb}};
     QStringList names;
-    unsigned char *where = m_bytes;
-    unsigned int room = ImageSize;
-    if (m_blockCount == 0) {
-        names = QStringList{edid13, edid14, displayId11, displayId12};
-    } else {
-        names = QStringList{cea, diExt, displayIdExtension, vtb};
-        const unsigned int end = blockOffset(m_blockCount);
-        where = m_bytes ? m_bytes + end : nullptr;
-        room = ImageSize - end;
-    }
+    for (const Offer &offer : offers)
+        names << offer.name;
+    // A new block goes to the image start, or where the last block ends.
+    const unsigned int end = blockOffset(m_blockCount);
+    unsigned char *where = m_bytes ? m_bytes + end : nullptr;
+    const unsigned int room = ImageSize - end;
+
     int row = 0;
     QString name;
     if (!VyrEdidChooser::instance()->choose(names, &row, &name))
         return;
     VyrEdidBlockTypes kind = VyrEdidBlockNone;
-    if (name == edid13)
-        kind = VyrEdidBlockEdid13;
-    else if (name == edid14)
-        kind = VyrEdidBlockEdid14;
-    else if (name == displayId11)
-        kind = VyrEdidBlockDisplayIdBase11;
-    else if (name == displayId12)
-        kind = VyrEdidBlockDisplayIdBase12;
-    else if (name == cea)
-        kind = VyrEdidBlockCea;
-    else if (name == diExt)
-        kind = VyrEdidBlockDiExt;
-    else if (name == displayIdExtension)
-        kind = VyrEdidBlockDisplayIdExtension;
-    else if (name == vtb)
-        kind = VyrEdidBlockVtb;
+    for (const Offer &offer : offers) {
+        if (offer.name == name)
+            kind = offer.kind;
+    }
     addBlock(kind, where, room);
 }
 

@@ -116,9 +116,18 @@ double medianMs(int runs, const std::function<void()> &prepare, const std::funct
     return times[times.size() / 2];
 }
 
-QString verdict(double ratio, double target)
+void report(QTextStream &out, const QString &what, const QString &ours, double oursMs,
+            const QString &theirs, double theirsMs, double target)
 {
-    return ratio <= target ? QStringLiteral("met") : QStringLiteral("MISSED");
+    const double ratio = oursMs / theirsMs;
+    out << QStringLiteral("%1: %2 %3 ms, %4 %5 ms, ratio %6 (target at most %7: %8)\n")
+               .arg(what, ours)
+               .arg(oursMs, 0, 'f', 3)
+               .arg(theirs)
+               .arg(theirsMs, 0, 'f', 3)
+               .arg(ratio, 0, 'f', 2)
+               .arg(target)
+               .arg(ratio <= target ? QStringLiteral("met") : QStringLiteral("MISSED"));
 }
 
 } // namespace
@@ -172,14 +181,9 @@ int main(int argc, char **argv)
             plainTree.expandAll();
             QCoreApplication::processEvents();
         });
-    const double treeRatio = edidMs / plainMs;
     out << QStringLiteral("sample %1: %2 rows\n").arg(sample).arg(rowCount(shape));
-    out << QStringLiteral("tree build: EDID tree %1 ms, plain QTreeWidget %2 ms, ratio %3 "
-                          "(target at most 1.3: %4)\n")
-               .arg(edidMs, 0, 'f', 3)
-               .arg(plainMs, 0, 'f', 3)
-               .arg(treeRatio, 0, 'f', 2)
-               .arg(verdict(treeRatio, 1.3));
+    report(out, QStringLiteral("tree build"), QStringLiteral("EDID tree"), edidMs,
+           QStringLiteral("plain QTreeWidget"), plainMs, 1.3);
 
     // One edit's hex view refresh, and filling 512 cells of a table.
     VyrEdidViewForm form;
@@ -205,13 +209,8 @@ int main(int argc, char **argv)
                                                                             16, QLatin1Char('0'))));
             }
         });
-    const double hexRatio = refreshMs / fillMs;
-    out << QStringLiteral("hex view refresh after one edit: %1 ms, filling 512 table cells %2 "
-                          "ms, ratio %3 (target at most 2: %4)\n")
-               .arg(refreshMs, 0, 'f', 3)
-               .arg(fillMs, 0, 'f', 3)
-               .arg(hexRatio, 0, 'f', 2)
-               .arg(verdict(hexRatio, 2.0));
+    report(out, QStringLiteral("hex view refresh after one edit"), QStringLiteral("refresh"),
+           refreshMs, QStringLiteral("filling 512 table cells"), fillMs, 2.0);
     clearEdid();
     return 0;
 }

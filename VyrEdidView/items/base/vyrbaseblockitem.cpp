@@ -62,11 +62,6 @@ VyrEdidHeaderInfoItem::VyrEdidHeaderInfoItem(unsigned char *block, Edid13Block *
     setText(VyrEdidColumn::Property, tr("Header"));
 }
 
-bool VyrEdidHeaderInfoItem::InitItems()
-{
-    return true;
-}
-
 QList<EdidItemLocation> VyrEdidHeaderInfoItem::GetItemLocations() const
 {
     return {{0, 8}};

@@ -39,6 +39,5 @@ class VyrEdidHeaderInfoItem : public VyrEdidBaseGroupItem
 public:
     VyrEdidHeaderInfoItem(unsigned char *block, Edid13Block *edid13, Edid14Block *edid14);
 
-    bool InitItems() override;
     QList<EdidItemLocation> GetItemLocations() const override;
 };

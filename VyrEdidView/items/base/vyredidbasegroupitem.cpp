@@ -9,6 +9,11 @@ VyrEdidBaseGroupItem::VyrEdidBaseGroupItem(unsigned char *bytes, int kind, Edid1
     , m_edid14(edid14)
 {}
 
+bool VyrEdidBaseGroupItem::InitItems()
+{
+    return true;
+}
+
 Edid13Block *VyrEdidBaseGroupItem::model() const
 {
     return m_edid13 ? m_edid13 : m_edid14;

@@ -15,6 +15,9 @@ class VyrEdidBaseGroupItem : public VyrEdidItemBase
 public:
     VyrEdidBaseGroupItem(unsigned char *bytes, int kind, Edid13Block *edid13, Edid14Block *edid14);
 
+    // Builds nothing until a group has rows of its own.
+    bool InitItems() override;
+
     Edid13Block *edid13() const { return m_edid13; }
     Edid14Block *edid14() const { return m_edid14; }
 

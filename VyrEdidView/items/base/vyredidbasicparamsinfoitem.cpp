@@ -9,11 +9,6 @@ VyrEdidBasicParamsInfoItem::VyrEdidBasicParamsInfoItem(unsigned char *block, Edi
     setText(VyrEdidColumn::Property, tr("Basic Params Info"));
 }
 
-bool VyrEdidBasicParamsInfoItem::InitItems()
-{
-    return true;
-}
-
 QList<EdidItemLocation> VyrEdidBasicParamsInfoItem::GetItemLocations() const
 {
     return model() ? model()->GetBasicDisplayParamsLocation(~0u) : QList<EdidItemLocation>();

@@ -11,6 +11,5 @@ class VyrEdidBasicParamsInfoItem : public VyrEdidBaseGroupItem
 public:
     VyrEdidBasicParamsInfoItem(unsigned char *block, Edid13Block *edid13, Edid14Block *edid14);
 
-    bool InitItems() override;
     QList<EdidItemLocation> GetItemLocations() const override;
 };

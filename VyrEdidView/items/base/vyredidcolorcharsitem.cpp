@@ -9,11 +9,6 @@ VyrEdidColorCharsItem::VyrEdidColorCharsItem(unsigned char *block, Edid13Block *
     setText(VyrEdidColumn::Property, tr("Color Characteristics Info"));
 }
 
-bool VyrEdidColorCharsItem::InitItems()
-{
-    return true;
-}
-
 QList<EdidItemLocation> VyrEdidColorCharsItem::GetItemLocations() const
 {
     return model() ? model()->GetColorCharacteristicsLocation(~0u) : QList<EdidItemLocation>();

@@ -9,11 +9,6 @@ VyrEdidGeneralInfoItem::VyrEdidGeneralInfoItem(unsigned char *block, Edid13Block
     setText(VyrEdidColumn::Property, tr("General Info"));
 }
 
-bool VyrEdidGeneralInfoItem::InitItems()
-{
-    return true;
-}
-
 QList<EdidItemLocation> VyrEdidGeneralInfoItem::GetItemLocations() const
 {
     return model() ? model()->GetGeneralInfoLocation(~0u) : QList<EdidItemLocation>();

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "frame/vyrediditembase.h"
+#include "frame/vyredidblockitem.h"
 
 class DisplayIDBlock;
 
 // A DisplayID section: the base section at the image start or an extension section. Its kind
 // code is -1, so the view highlights nothing for it. The item shows its title and reports the
 // section's bytes.
-class VyrEdidDispIdBlockItem : public VyrEdidItemBase
+class VyrEdidDispIdBlockItem : public VyrEdidBlockItem
 {
     Q_OBJECT
 
@@ -17,19 +17,14 @@ public:
     VyrEdidDispIdBlockItem(bool isBase, unsigned char *image, unsigned int startOffset,
                            DisplayIDBlock *model);
 
-    bool InitItems() override;
     // The extensions a base section announces; 0 for an extension section.
     unsigned int GetNumberOfExtentions() override;
     void SetNumberOfExtentions(unsigned int count) override;
-    unsigned int GetBlockSize() const override;
-    QList<EdidItemLocation> GetItemLocations() const override;
 
     bool isBase() const { return m_isBase; }
-    unsigned int startOffset() const { return m_startOffset; }
     DisplayIDBlock *model() const { return m_model; }
 
 private:
     bool m_isBase;
     DisplayIDBlock *m_model;
-    unsigned int m_startOffset;
 };
