@@ -1,4 +1,5 @@
 #include "mainwindow.h"
+#include "vyrwidgetuiservice.h"
 
 #include <QApplication>
 #include <QPixmap>
@@ -11,9 +12,9 @@ static void showSplashMessage(QSplashScreen &splash, const QString &message)
     splash.showMessage(message, Qt::AlignRight | Qt::AlignTop, Qt::white);
 }
 
-int main(int argc, char *argv[])
+// Runs the main window from start-up to the end of the event loop.
+static int runMainWindow()
 {
-    QApplication application(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();
     // The program ends through the window's close handling only.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -37,4 +38,17 @@ int main(int argc, char *argv[])
     showSplashMessage(splash, QCoreApplication::translate("main", "Ready..."));
     QTimer::singleShot(1000, &splash, &QWidget::close);
     return QApplication::exec();
+}
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    // Message boxes, file choice and progress of the device library and the plug-ins
+    // are shown with widgets from before the first plug-in loads until the window is
+    // gone.
+    VyrWidgetUiService uiService;
+    VyrUiService *const previous = VyrUiService::install(&uiService);
+    const int result = runMainWindow();
+    VyrUiService::install(previous);
+    return result;
 }

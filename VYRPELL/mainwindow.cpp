@@ -40,6 +40,7 @@ static void initResources()
 }
 
 static constexpr int VyrBuildNumber = 140602;
+// Kept as spelled: see ARCHITECTURE.md, "Names kept as spelled".
 static constexpr int WindowStateVersion = 0;
 
 static void showSplashMessage(QSplashScreen *splash, const QString &message)
@@ -54,7 +55,7 @@ MainWindow::MainWindow(QStringList arguments, QWidget *parent)
 {
     initResources();
     m_ui->setupUi(this);
-    setWindowTitle(windowTitle() + tr(" ver.") + tr(qUtf8Printable(vyrVersionText())));
+    setWindowTitle(tr("%1 ver.%2").arg(windowTitle(), vyrVersionText()));
     m_layout.arguments = arguments;
 
     createActions();
@@ -92,9 +93,6 @@ MainWindow::~MainWindow()
     }
     m_plugins.clear();
     m_layout.logger = nullptr;
-    delete m_appLogger;
-    m_appLogger = nullptr;
-    delete m_ui;
 }
 
 void MainWindow::createActions()
@@ -123,17 +121,15 @@ void MainWindow::centerOnScreen()
     const QScreen *screen = QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    const QRect available = screen->availableGeometry();
-    const QRect frame = frameGeometry();
-    const int left =
-        (available.left() + available.right()) / 2 - (frame.right() - frame.left()) / 2;
-    const int top = (available.top() + available.bottom()) / 2 - (frame.bottom() - frame.top()) / 2;
-    move(left, top);
+    QRect frame = frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    move(frame.topLeft());
 }
 
 void MainWindow::createSettings()
 {
     m_appSettings.nativeSettings = new QSettings(tr("VYR"), tr("VyrPellFrameWork"), this);
+    // Kept as spelled: see ARCHITECTURE.md, "Names kept as spelled".
     m_appSettings.iniSettings = new QSettings(QCoreApplication::applicationDirPath()
                                                   + QStringLiteral("/vyredidutility.ini"),
                                               QSettings::IniFormat, this);
@@ -165,15 +161,16 @@ void MainWindow::createMenus()
 void MainWindow::createLogWindow()
 {
     m_logDock = new QDockWidget(tr("Application Log"), this);
+    // The dock's place is stored under its object name.
+    // Kept as spelled: see ARCHITECTURE.md, "Names kept as spelled".
     m_logDock->setObjectName(QStringLiteral("Application Log"));
     m_logWindow = new QTextEdit(m_logDock);
     m_logDock->setWidget(m_logWindow);
 
-    delete m_appLogger;
-    m_appLogger = new VyrApplicationLogger(0xFFFFFFFFu);
+    m_appLogger = std::make_unique<VyrApplicationLogger>(0xFFFFFFFFu);
     m_appLogger->AddLogger("widgetLogger",
                            QSharedPointer<VyrBaseLogger>(new VyrTextWindowLog(m_logWindow)));
-    m_layout.logger = m_appLogger;
+    m_layout.logger = m_appLogger.get();
 
     addDockWidget(Qt::BottomDockWidgetArea, m_logDock);
     m_logDock->show();
@@ -205,15 +202,17 @@ bool MainWindow::InitializeComponents(QSplashScreen *splash)
 void MainWindow::loadPlugins(QSplashScreen *splash)
 {
     m_pluginDirectory = QDir(QCoreApplication::applicationDirPath());
+    // Kept as spelled: see ARCHITECTURE.md, "Names kept as spelled".
     m_pluginDirectory.cd(QStringLiteral("plugins"));
 
     // Every file is tried, whatever its name: a file that is no plug-in of ours is
     // skipped silently.
     const QStringList files = m_pluginDirectory.entryList(QDir::Files, QDir::NoSort);
     for (const QString &fileName : files) {
-        showSplashMessage(splash, tr("Loading plugin ") + fileName + tr("..."));
-        auto *plugin = new PluginInfo(m_pluginDirectory.absoluteFilePath(fileName), fileName);
-        PluginItem *item = plugin->item.data();
+        showSplashMessage(splash, tr("Loading plugin %1...").arg(fileName));
+        auto plugin =
+            std::make_unique<PluginInfo>(m_pluginDirectory.absoluteFilePath(fileName), fileName);
+        PluginItem *item = plugin->item.get();
         item->rootObject = item->loader->instance();
         if (item->rootObject) {
             item->fwInterface = qobject_cast<FwInterface *>(item->rootObject);
@@ -224,9 +223,7 @@ void MainWindow::loadPlugins(QSplashScreen *splash)
                 qobject_cast<FwDeviceManagerImportInterface *>(item->rootObject);
         }
         if (item->fwInterface)
-            m_plugins.append(plugin);
-        else
-            delete plugin;
+            m_plugins.append(plugin.release());
     }
     showSplashMessage(splash, tr("Plugins loaded..."));
 
@@ -234,19 +231,19 @@ void MainWindow::loadPlugins(QSplashScreen *splash)
     std::stable_sort(m_plugins.begin(), m_plugins.end(), PointerLessOperator<PluginInfo>());
 
     for (const PluginInfo *plugin : qAsConst(m_plugins))
-        qDebug().noquote() << QString::number(plugin->item->fwInterface->getPriority())
-                                  + QStringLiteral("   \"") + plugin->item->fileName
-                                  + QStringLiteral("\"");
+        qDebug().noquote() << QStringLiteral("%1   \"%2\"")
+                                  .arg(QString::number(plugin->item->fwInterface->getPriority()),
+                                       plugin->item->fileName);
 }
 
 bool MainWindow::initPlugins(QSplashScreen *splash)
 {
     for (int i = 0; i < m_plugins.size(); ++i) {
         PluginInfo *plugin = m_plugins.at(i);
-        PluginItem *item = plugin->item.data();
-        showSplashMessage(splash, tr("Initializing ") + item->fileName + tr(" plugin..."));
+        PluginItem *item = plugin->item.get();
+        showSplashMessage(splash, tr("Initializing %1 plugin...").arg(item->fileName));
         if (item->fwInterface) {
-            item->fwInterface->setAppLogger(AppLoggerInfo(m_appLogger, 0, i));
+            item->fwInterface->setAppLogger(AppLoggerInfo(m_appLogger.get(), 0, i));
             item->fwInterface->SetSettings(&m_appSettings);
             item->fwInterface->initPlugin(&m_layout);
         }
@@ -315,9 +312,8 @@ void MainWindow::onSettingsSelectionChanged()
 
 void MainWindow::about()
 {
-    const QString text = tr("<b>VYRPELL </b>") + tr("Version ")
-                         + tr(qUtf8Printable(vyrVersionText())) + tr(" Build ")
-                         + QString::number(VyrBuildNumber) + tr("\r\n\r\n");
+    const QString text = tr("<b>VYRPELL </b>Version %1 Build %2\r\n\r\n")
+                             .arg(vyrVersionText(), QString::number(VyrBuildNumber));
     QMessageBox::about(this, tr("About VYRPELL"), text);
 }
 

@@ -10,6 +10,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
 class PluginInfo;
 class QAction;
 class QActionGroup;
@@ -44,7 +46,7 @@ public:
 
     WorkSpaceLayout *workSpaceLayout() { return &m_layout; }
     AppSettings *appSettings() { return &m_appSettings; }
-    VyrApplicationLogger *appLogger() const { return m_appLogger; }
+    VyrApplicationLogger *appLogger() const { return m_appLogger.get(); }
     const QList<PluginInfo *> &plugins() const { return m_plugins; }
     const QDir &pluginDirectory() const { return m_pluginDirectory; }
     VyrSystemManager *systemManager() const { return m_systemManager; }
@@ -78,10 +80,10 @@ private:
     bool initPlugins(QSplashScreen *splash);
     void shutDownPlugins();
 
-    Ui::MainWindow *m_ui = nullptr;
+    std::unique_ptr<Ui::MainWindow> m_ui;
     WorkSpaceLayout m_layout;
     AppSettings m_appSettings;
-    VyrApplicationLogger *m_appLogger = nullptr;
+    std::unique_ptr<VyrApplicationLogger> m_appLogger;
     QTextEdit *m_logWindow = nullptr;
     QDockWidget *m_logDock = nullptr;
     QStackedWidget *m_workspaceStack = nullptr;

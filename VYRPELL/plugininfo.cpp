@@ -3,7 +3,7 @@
 #include "fwinterface.h"
 
 PluginInfo::PluginInfo(const QString &path, const QString &name)
-    : item(new PluginItem(path, name))
+    : item(std::make_unique<PluginItem>(path, name))
 {}
 
 bool PluginInfo::operator<(const PluginInfo &other) const

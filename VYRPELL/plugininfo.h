@@ -4,8 +4,9 @@
 #include "pluginitem.h"
 
 #include <QList>
-#include <QScopedPointer>
 #include <QStringList>
+
+#include <memory>
 
 // An element of the main window's plug-in list: the loaded plug-in and the file
 // types it reported.
@@ -17,7 +18,7 @@ public:
     // Orders by ascending priority; a record without a plug-in interface is never less.
     bool operator<(const PluginInfo &other) const;
 
-    QScopedPointer<PluginItem> item;
+    std::unique_ptr<PluginItem> item;
     QStringList fileTypeNames;
     QList<FileOpenSaveOption> fileTypeOptions;
 };

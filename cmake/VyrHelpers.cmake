@@ -14,12 +14,30 @@ function(vyr_set_warnings target)
 endfunction()
 
 # vyr_add_qtest(NAME <name> SOURCES <files...> [LIBS <targets...>] [LABELS <labels...>]
-#               [XVFB] [GUI])
+#               [XVFB])
 # Builds one Qt Test executable and registers it with CTest. Tests run headless on
 # Qt's offscreen platform; XVFB runs the test under a private Xvfb server for code
-# that needs a real X display.
+# that needs a real X display. Anything else in the call is an error, so a misspelt
+# option never passes unnoticed: words before the first keyword, a keyword without a
+# value, and any word in capitals that is not a keyword (which would otherwise be taken
+# for one more source, library or label; those are never written in capitals).
 function(vyr_add_qtest)
-    cmake_parse_arguments(T "XVFB;GUI" "NAME" "SOURCES;LIBS;LABELS" ${ARGN})
+    set(keywords XVFB NAME SOURCES LIBS LABELS)
+    foreach(word IN LISTS ARGN)
+        if(word MATCHES "^[A-Z][A-Z0-9_]*$" AND NOT word IN_LIST keywords)
+            message(FATAL_ERROR "vyr_add_qtest: unknown option ${word}")
+        endif()
+    endforeach()
+    cmake_parse_arguments(PARSE_ARGV 0 T "XVFB" "NAME" "SOURCES;LIBS;LABELS")
+    if(T_UNPARSED_ARGUMENTS)
+        message(FATAL_ERROR "vyr_add_qtest: unknown arguments: ${T_UNPARSED_ARGUMENTS}")
+    endif()
+    if(T_KEYWORDS_MISSING_VALUES)
+        message(FATAL_ERROR "vyr_add_qtest: no value given for: ${T_KEYWORDS_MISSING_VALUES}")
+    endif()
+    if(NOT T_NAME OR NOT T_SOURCES)
+        message(FATAL_ERROR "vyr_add_qtest: NAME and SOURCES are required")
+    endif()
     add_executable(${T_NAME} ${T_SOURCES})
     set_target_properties(${T_NAME} PROPERTIES
         RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests/bin)

@@ -2,6 +2,7 @@
 
 #include <QtGlobal>
 
+// Binary contract: see ARCHITECTURE.md, "Logger object layout".
 // Type of one log call: a single bit each. The value is also tested against a
 // logger's type mask, so combinations and 0xFFFFFFFF are valid values too (they
 // have no line prefix and no colour of their own).

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+// Binary contract: see ARCHITECTURE.md, "Records that cross plug-in boundaries".
 // One file type a file plug-in offers: its filter text and what it can do with it.
 struct FileOpenSaveOption
 {

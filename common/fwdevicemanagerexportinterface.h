@@ -5,6 +5,7 @@
 
 #include <QtPlugin>
 
+// Binary contract: see ARCHITECTURE.md, "Plug-in interfaces".
 // Offered by the plug-in that creates and owns the device model.
 class FwDeviceManagerExportInterface
 {

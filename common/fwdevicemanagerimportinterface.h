@@ -5,6 +5,7 @@
 
 #include <QtPlugin>
 
+// Binary contract: see ARCHITECTURE.md, "Plug-in interfaces".
 // Offered by plug-ins that use the device model of the exporting plug-in. The
 // system manager they are given may be null (no plug-in exports one); they never
 // free it.

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QtPlugin>
 
+// Binary contract: see ARCHITECTURE.md, "Plug-in interfaces".
 // Offered by plug-ins that open and save files of their own types.
 class FwFileInterface
 {

@@ -13,6 +13,7 @@
 class QStackedWidget;
 class QTreeWidget;
 
+// Binary contract: see ARCHITECTURE.md, "Plug-in interfaces".
 // Version number every plug-in interface answers.
 constexpr qint32 VyrPluginInterfaceVersion = 10282012;
 

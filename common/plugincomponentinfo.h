@@ -2,6 +2,7 @@
 
 #include <QString>
 
+// Binary contract: see ARCHITECTURE.md, "Records that cross plug-in boundaries".
 // One component of a plug-in, as listed by getComponentInfoList().
 struct PluginComponentInfo
 {

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QStringList>
 
+// Binary contract: see ARCHITECTURE.md, "Records that cross plug-in boundaries".
 // The file types a file plug-in offers.
 struct SupportedFileTypes
 {

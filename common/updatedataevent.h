@@ -2,6 +2,7 @@
 
 #include <QEvent>
 
+// Binary contract: see ARCHITECTURE.md, "Records that cross plug-in boundaries".
 // Sent to the main window after the device model was refreshed; the main window
 // calls onUpdateDeviceData() of every importing plug-in.
 class UpdateDataEvent : public QEvent

@@ -7,6 +7,7 @@
 #include <map>
 #include <string>
 
+// Binary contract: see ARCHITECTURE.md, "Logger object layout".
 // The application logger: composes each line once and hands it to its sinks in
 // ascending name order; every sink applies its own mask as well.
 class VyrApplicationLogger : public VyrBaseLogger

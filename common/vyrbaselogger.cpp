@@ -1,6 +1,5 @@
 #include "vyrbaselogger.h"
 
-#include <QCoreApplication>
 #include <QTime>
 
 VyrBaseLogger::VyrBaseLogger(unsigned int mask)
@@ -13,19 +12,19 @@ QString VyrBaseLogger::typePrefix(AppLogType type)
 {
     switch (type) {
     case AppLogInfo:
-        return QCoreApplication::translate("VyrBaseLogger", "INFO: ");
+        return tr("INFO: ");
     case AppLogWarning:
-        return QCoreApplication::translate("VyrBaseLogger", "WARNING: ");
+        return tr("WARNING: ");
     case AppLogError:
-        return QCoreApplication::translate("VyrBaseLogger", "ERROR: ");
+        return tr("ERROR: ");
     case AppLogTest:
-        return QCoreApplication::translate("VyrBaseLogger", "TEST: ");
+        return tr("TEST: ");
     case AppLogNetwork:
-        return QCoreApplication::translate("VyrBaseLogger", "NETWORK: ");
+        return tr("NETWORK: ");
     case AppLogNetworkFail:
-        return QCoreApplication::translate("VyrBaseLogger", "NETWORK FAIL: ");
+        return tr("NETWORK FAIL: ");
     case AppLogPerformance:
-        return QCoreApplication::translate("VyrBaseLogger", "PERFORMANCE: ");
+        return tr("PERFORMANCE: ");
     default:
         return QString();
     }
@@ -34,8 +33,7 @@ QString VyrBaseLogger::typePrefix(AppLogType type)
 void VyrBaseLogger::ComposeString(AppLogType type, const QString &text, QString &line)
 {
     const QString time = QTime::currentTime().toString(QStringLiteral("HH:mm:ss:zzz"));
-    line = QCoreApplication::translate("VyrBaseLogger", "[") + time
-           + QCoreApplication::translate("VyrBaseLogger", "]") + typePrefix(type) + text;
+    line = tr("[%1]%2%3").arg(time, typePrefix(type), text);
 }
 
 void VyrBaseLogger::PrintLog(AppLogType type, const QString &text)

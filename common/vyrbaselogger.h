@@ -2,16 +2,20 @@
 
 #include "applogtype.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <string>
 
+// Binary contract: see ARCHITECTURE.md, "Logger object layout".
 // Base of every logger and log sink. A call is dropped unless its type has a bit in
 // the type mask; otherwise the derived class writes it out. The object layout
 // (virtual-table pointer, mask, name) and the order of the virtual functions are
 // shared by the program and its plug-ins, which call each other's loggers.
 class VyrBaseLogger
 {
+    Q_DECLARE_TR_FUNCTIONS(VyrBaseLogger)
+
 public:
     explicit VyrBaseLogger(unsigned int mask);
     virtual ~VyrBaseLogger();

@@ -13,6 +13,7 @@ class QStatusBar;
 class QToolBar;
 class VyrApplicationLogger;
 
+// Binary contract: see ARCHITECTURE.md, "Records that cross plug-in boundaries".
 // The parts of the main window handed to every plug-in's initPlugin(). All of it
 // belongs to the main window; plug-ins may keep the pointers while it lives.
 struct WorkSpaceLayout

@@ -4,6 +4,7 @@
 
 struct NOXMode;
 
+// Binary contract: see ARCHITECTURE.md, "Records that cross plug-in boundaries".
 // A display mode as the device model keeps it: twelve ints. The conversions to and
 // from the control library's NOXMode use the fields from x position to mode flag;
 // adapterIndex and reserved belong to the holder.

@@ -1,7 +1,5 @@
 #include "dpcdtableinfo.h"
 
-#include <QCoreApplication>
-
 #include <algorithm>
 
 DpcdTableInfo::DpcdTableInfo()
@@ -53,7 +51,7 @@ QString DpcdTableInfo::GetDpcdDescription(unsigned int address) const
 {
     const int index = indexOf(address);
     if (index < 0)
-        return QCoreApplication::translate("DpcdTableInfo", "");
+        return QStringLiteral("");
     return m_rows[static_cast<size_t>(index)]->name;
 }
 

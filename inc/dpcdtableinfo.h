@@ -2,6 +2,7 @@
 
 #include "dpcdregisterinfo.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 
@@ -13,6 +14,8 @@
 // table run by run: a run is a stretch of consecutive addresses.
 class DpcdTableInfo
 {
+    Q_DECLARE_TR_FUNCTIONS(DpcdTableInfo)
+
 public:
     DpcdTableInfo();
     virtual ~DpcdTableInfo();

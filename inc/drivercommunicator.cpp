@@ -3,7 +3,6 @@
 #include "vyrpcsbinding.h"
 
 #include <QByteArray>
-#include <QCoreApplication>
 
 #include <X11/Xlib.h>
 #include <X11/extensions/Xrandr.h>
@@ -127,8 +126,7 @@ DriverCommunicator::~DriverCommunicator() = default;
 
 void DriverCommunicator::GetLocationAndName(const QString &key, QString &location, QString &name)
 {
-    const QString root = QCoreApplication::translate("DriverCommunicator", "VYRPCSROOT")
-                         + QCoreApplication::translate("DriverCommunicator", "/SYSTEM/");
+    const QString root = tr("VYRPCSROOT/SYSTEM/");
     const int rootAt = key.lastIndexOf(root);
     if (rootAt < 0)
         return;
@@ -154,13 +152,11 @@ QVariant DriverCommunicator::GetKeyValueLinux(QString key)
     QVariant result;
     const XConnection x;
     if (x.display() == nullptr)
-        printLog(AppLogError,
-                 QCoreApplication::translate("DriverCommunicator", "Error opening X Display"));
+        printLog(AppLogError, tr("Error opening X Display"));
 
     const PcsSession session(x.display());
     if (!session.isOpen()) {
-        printLog(AppLogError,
-                 QCoreApplication::translate("DriverCommunicator", "Error opening PCS"));
+        printLog(AppLogError, tr("Error opening PCS"));
         return result;
     }
 
@@ -177,9 +173,7 @@ QVariant DriverCommunicator::GetKeyValueLinux(QString key)
     if (pcs.getDataType()(session.handle(), 0, locationBytes.constData(), nameBytes.constData(),
                           &type)
         != 0)
-        printLog(
-            AppLogError,
-            QCoreApplication::translate("DriverCommunicator", "Error reading value %1").arg(key));
+        printLog(AppLogError, tr("Error reading value %1").arg(key));
 
     switch (type) {
     case 1: {
@@ -191,8 +185,7 @@ QVariant DriverCommunicator::GetKeyValueLinux(QString key)
         break;
     }
     case 2:
-        printLog(AppLogInfo,
-                 QCoreApplication::translate("DriverCommunicator", "%1 is U32Array").arg(key));
+        printLog(AppLogInfo, tr("%1 is U32Array").arg(key));
         break;
     case 3: {
         char buffer[kValueBufferSize] = {};
@@ -222,12 +215,10 @@ QVariant DriverCommunicator::GetKeyValueLinux(QString key)
         break;
     }
     case 5:
-        printLog(AppLogInfo,
-                 QCoreApplication::translate("DriverCommunicator", "%1 is BOOL").arg(key));
+        printLog(AppLogInfo, tr("%1 is BOOL").arg(key));
         break;
     default:
-        printLog(AppLogInfo,
-                 QCoreApplication::translate("DriverCommunicator", "%1 is NONE").arg(key));
+        printLog(AppLogInfo, tr("%1 is NONE").arg(key));
         break;
     }
     return result;

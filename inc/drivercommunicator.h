@@ -3,6 +3,7 @@
 #include "devicemodeinfo.h"
 #include "noxinterface.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -16,6 +17,8 @@ struct AppLoggerInfo;
 // Store handles and X connections are opened and closed within each call.
 class DriverCommunicator : public NoxInterface
 {
+    Q_DECLARE_TR_FUNCTIONS(DriverCommunicator)
+
 public:
     explicit DriverCommunicator(AppLoggerInfo *loggerInfo);
     // Binds the control library from the given files instead of the default names

@@ -1,5 +1,6 @@
 #pragma once
 
+// Binary contract: see ARCHITECTURE.md, "Driver record layouts".
 // Interface of the display driver's control library ("NOX"): the records it reads
 // and fills, the driver escape frames and payloads sent through its Send entry
 // point, and the entry points looked up by name, with their argument lists.
@@ -27,6 +28,7 @@ enum NoxResult : int {
     NOX_ERR_INVALID_PARAM_SIZE = -4,
     NOX_ERR_INVALID_NOX_INDEX = -5,
     NOX_ERR_INVALID_CONTROLLER_IDX = -6,
+    // Kept as spelled: see ARCHITECTURE.md, "Names kept as spelled".
     NOX_ERR_INVALID_DIPLAY_IDX = -7,
     NOX_ERR_NOT_SUPPORTED = -8,
     NOX_ERR_NULL_POINTER = -9,

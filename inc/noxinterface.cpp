@@ -69,6 +69,7 @@ const NoxSlot kAudioSlots[] = {
     NoxSlot::NOX_APO_AudioDelay_Set,
 };
 
+// Kept as spelled: see ARCHITECTURE.md, "Names kept as spelled".
 const char *const kLibraryNames[] = {"wexnoxxx.dll", "wexnoxxy.dll", "libwexnoxxx.so"};
 
 } // namespace

@@ -9,6 +9,7 @@
 
 struct AppLoggerInfo;
 
+// Binary contract: see ARCHITECTURE.md, "Driver record layouts".
 // Allocation callbacks handed to the driver control library, and a zero-fill helper.
 extern "C" void *NOX_Main_Memory_Alloc(int size);
 extern "C" void NOX_Main_Memory_Free(void *pointer);
@@ -44,6 +45,7 @@ public:
     // File name of the bound library; empty when unbound.
     QString boundLibraryFile() const { return m_libraryFile; }
     bool Refresh();
+    // Kept as spelled: see ARCHITECTURE.md, "Names kept as spelled".
     int GetNumberOfAdapers();
     void NoxMemmoryFree(void *pointer);
     static QString TranslateNoxErrorCode(int code);
@@ -275,7 +277,7 @@ public:
     // Calls that name a missing entry point.
     bool AdapterX2Caps(int adapter, _NOXAdapterCapsX2 *caps);
     bool AdapterGetBoardLayout(int adapter, int *validFlags, int *numberOfSlots,
-                               _NOXBracketSlotInfo **slots, int *numberOfConnectors,
+                               _NOXBracketSlotInfo **slotInfo, int *numberOfConnectors,
                                _NOXConnectorInfo **connectors);
     bool AdapterGetSupportedConnections(int adapter, const _NOXDevicePort &port,
                                         _NOXSupportedConnections *connections);

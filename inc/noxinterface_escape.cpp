@@ -4,6 +4,7 @@
 #include "noxinterface.h"
 
 #include <QVector>
+#include <QtEndian>
 
 #include <algorithm>
 #include <climits>
@@ -21,7 +22,7 @@ public:
     {}
     void setWord(size_t index, uint32_t value)
     {
-        std::memcpy(m_bytes.data() + index * 4, &value, 4);
+        qToLittleEndian<quint32>(value, m_bytes.data() + index * 4);
     }
     void setBytes(size_t offset, const void *data, size_t size)
     {
@@ -35,16 +36,15 @@ private:
     QByteArray m_bytes;
 };
 
+// Word index of a record of little-endian 32-bit words.
 uint32_t recordWord(const void *record, size_t index)
 {
-    uint32_t value = 0;
-    std::memcpy(&value, static_cast<const char *>(record) + index * 4, 4);
-    return value;
+    return qFromLittleEndian<quint32>(static_cast<const char *>(record) + index * 4);
 }
 
 void setRecordWord(void *record, size_t index, uint32_t value)
 {
-    std::memcpy(static_cast<char *>(record) + index * 4, &value, 4);
+    qToLittleEndian<quint32>(value, static_cast<char *>(record) + index * 4);
 }
 
 unsigned u(int value)

@@ -650,11 +650,11 @@ bool NoxInterface::AdapterX2Caps(int adapter, _NOXAdapterCapsX2 *caps)
 }
 
 bool NoxInterface::AdapterGetBoardLayout(int adapter, int *validFlags, int *numberOfSlots,
-                                         _NOXBracketSlotInfo **slots, int *numberOfConnectors,
+                                         _NOXBracketSlotInfo **slotInfo, int *numberOfConnectors,
                                          _NOXConnectorInfo **connectors)
 {
     return named(*this, "NOX_Adapter_BoardLayout_Get", NOX_FN(NOX_Adapter_BoardLayout_Get), adapter,
-                 validFlags, numberOfSlots, slots, numberOfConnectors, connectors);
+                 validFlags, numberOfSlots, slotInfo, numberOfConnectors, connectors);
 }
 
 bool NoxInterface::AdapterGetSupportedConnections(int adapter, const _NOXDevicePort &port,

@@ -9,6 +9,7 @@
 
 namespace {
 
+// Kept as spelled: see ARCHITECTURE.md, "Names kept as spelled".
 const char kStandInLibrary[] = "libvyrpcs.so";
 
 // The folder of the shared library this code is part of.

@@ -7,6 +7,7 @@
 
 struct _XDisplay;
 
+// Binary contract: see ARCHITECTURE.md, "Driver record layouts".
 // The driver's configuration store, bound once per process. The store's functions are
 // taken from the process itself when the driver has brought them in; otherwise the
 // stand-in library "libvyrpcs.so" is loaded from the program's folder (or from the

@@ -7,8 +7,7 @@ VyrEdidBlockItem::VyrEdidBlockItem(unsigned char *image, int kind, unsigned int 
     : VyrEdidItemBase(image, kind)
     , m_startOffset(startOffset)
     , m_dataBlock(block)
-{
-}
+{}
 
 bool VyrEdidBlockItem::InitItems()
 {

@@ -36,6 +36,12 @@ constexpr unsigned withBits(unsigned value, unsigned high, unsigned low, unsigne
     return (value & ~(mask << low)) | ((field & mask) << low);
 }
 
+// The low eight bits of value, for writing a field into a byte.
+constexpr quint8 lowByte(unsigned value)
+{
+    return static_cast<quint8>(value & 0xFFu);
+}
+
 // Byte variants for writing back into an EDID buffer without sign or narrowing surprises.
 constexpr quint8 setBit(quint8 byte, unsigned n, bool on)
 {

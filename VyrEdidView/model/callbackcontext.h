@@ -5,6 +5,7 @@ class DataBlock;
 // Observer of a block object. The blocks call only checksumChanged, after a checksum
 // re-computation changed the stored checksum byte; every block in the program is built with a
 // null context, so the other notifications exist for an observer that wants them.
+// Binary contract (ARCHITECTURE.md): checksumChanged stays the fourth virtual function.
 class CallbackContext
 {
 public:

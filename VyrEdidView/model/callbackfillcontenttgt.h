@@ -6,6 +6,7 @@ struct ModeInfo;
 
 // Sink of the text report (DataBlock::Validate) and of the mode list (DataBlock::FillModeInfo),
 // implemented by a report front end.
+// Binary contract (ARCHITECTURE.md): the virtual functions keep this order.
 class CallbackFillContentTgt
 {
 public:

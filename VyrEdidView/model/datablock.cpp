@@ -2,6 +2,7 @@
 
 #include "callbackcontext.h"
 
+#include <cstdint>
 #include <cstring>
 
 DataBlock::DataBlock(unsigned offset, CallbackContext *context)
@@ -212,6 +213,30 @@ unsigned char DataBlock::computeOneByteCheckSum(const unsigned char *data, unsig
     for (unsigned i = 0; i < count; ++i)
         sum += data[i];
     return static_cast<unsigned char>((256u - (sum % 256u)) % 256u);
+}
+
+quint32 DataBlock::imagePosition(const unsigned char *block, const unsigned char *base) const
+{
+    if (base != nullptr) {
+        const auto from = reinterpret_cast<std::uintptr_t>(base);
+        const auto to = reinterpret_cast<std::uintptr_t>(block);
+        if (from <= to)
+            return static_cast<quint32>(to - from);
+    }
+    return startOffset;
+}
+
+bool DataBlock::initExtensionBlock(unsigned char *buffer, unsigned size, unsigned char tag,
+                                   unsigned char version)
+{
+    constexpr unsigned blockSize = 128;
+    if (!buffer || size < blockSize)
+        return false;
+    std::memset(buffer, 0, blockSize);
+    buffer[0] = tag;
+    buffer[1] = version;
+    buffer[blockSize - 1] = computeOneByteCheckSum(buffer, blockSize - 1);
+    return true;
 }
 
 void DataBlock::storeBlockChecksum(unsigned char *block, unsigned size)

@@ -2,6 +2,7 @@
 
 #include "edidtypes.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 
@@ -20,6 +21,8 @@ struct ColorPoint;
 // false, 0 or an empty list and writes nothing.
 class DataBlock
 {
+    Q_DECLARE_TR_FUNCTIONS(DataBlock)
+
 public:
     DataBlock(unsigned offset, CallbackContext *context);
     virtual ~DataBlock();
@@ -28,6 +31,8 @@ public:
     DataBlock &operator=(const DataBlock &) = delete;
 
     // Virtual operations, in slot order.
+    // Binary contract (ARCHITECTURE.md): the destructor, these 41 and recalcCheckSum (below) are
+    // slots 1-43 in this order; subclasses append theirs.
     virtual unsigned GetNumOfExtensions() const;
     virtual bool SupportExtensions() const;
     virtual unsigned GetChecksum() const;
@@ -81,7 +86,7 @@ public:
     // Timing tables (row index = identifier - 1).
     static const DmtVideoMode DmtVideoModes[80];
     static const CeaVideoMode Cea861bVICModes[64];
-    static const CeaHdmiVideoMode Cea861bHDIVICModes[4];
+    static const CeaHdmiVideoMode Cea861bHDIVICModes[4]; // name kept as spelled (ARCHITECTURE.md)
     static const unsigned char Cea861Basic3DSupport[64];
     static const unsigned char Cea861Primary3DSupport[64];
 
@@ -115,15 +120,34 @@ public:
     // Name and description of byte (0..17) of detailed timing number entry.
     static void fillCellDetailedT(unsigned byte, unsigned entry, QString *name,
                                   QString *description);
+    // The bytes of one field of the detailed timing that starts at image offset start: 0
+    // horizontal and 1 vertical active, 2 horizontal and 3 vertical blanking, 4 horizontal and 5
+    // vertical sync offset, 6 horizontal and 7 vertical sync width, 8 horizontal and 9 vertical
+    // border, 10 horizontal and 11 vertical image size, 12 pixel clock, 13-17 flags; all 18
+    // bytes for any other field.
+    static QList<EdidItemLocation> detailedTimingLocation(unsigned field, unsigned start);
 
 protected:
-    // Writes the block checksum; every concrete class implements it.
+    // A location list of one range.
+    static QList<EdidItemLocation> oneRange(unsigned offset, unsigned length);
+
+    // Writes the block checksum; every concrete class implements it. Slot 43 (ARCHITECTURE.md).
     virtual void recalcCheckSum() = 0;
 
     // The common checksum step for a block of size bytes at block: stores the checksum of the
     // first size - 1 bytes in the last byte and, when that byte changed and a context is set,
     // tells the context. Does nothing for a null block or a size of 0.
     void storeBlockChecksum(unsigned char *block, unsigned size);
+
+    // Position of block (a block's first byte) in the image that starts at base: their distance,
+    // or the start offset when no base, or a base behind the block, is given.
+    quint32 imagePosition(const unsigned char *block, const unsigned char *base) const;
+
+    // The empty 128-byte extension block that the InitBuffer of the CEA-861, DI-EXT and VTB-EXT
+    // classes write: all bytes 0 but the tag (byte 0) and the version (byte 1), then the
+    // checksum. False, with nothing written, for a null buffer or fewer than 128 bytes.
+    static bool initExtensionBlock(unsigned char *buffer, unsigned size, unsigned char tag,
+                                   unsigned char version);
 
     bool borderActive;
     quint32 startOffset;

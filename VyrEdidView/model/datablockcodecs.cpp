@@ -5,12 +5,14 @@
 #include "bits.h"
 #include "datablock.h"
 
+#include <QtEndian>
+
 namespace {
 
 // Decodes everything but the block-dependent border-active state.
 void decodeDetailedTiming(const EdidDetailedTiming *raw, DetailedTiming *timing)
 {
-    timing->pixelClock = raw->pixelClock[0] | (static_cast<unsigned>(raw->pixelClock[1]) << 8);
+    timing->pixelClock = qFromLittleEndian<quint16>(raw->pixelClock);
     timing->hActive = bits(raw->hActiveBlankingHigh, 7, 4) * 256u + raw->hActiveLow;
     timing->hBlanking = bits(raw->hActiveBlankingHigh, 3, 0) * 256u + raw->hBlankingLow;
     timing->vActive = bits(raw->vActiveBlankingHigh, 7, 4) * 256u + raw->vActiveLow;
@@ -35,11 +37,6 @@ void decodeDetailedTiming(const EdidDetailedTiming *raw, DetailedTiming *timing)
     timing->stereoMode = v != 0 ? v - 1u : 0u;
 }
 
-quint8 lowByte(unsigned value)
-{
-    return static_cast<quint8>(value & 0xFFu);
-}
-
 quint8 nibbles(unsigned high, unsigned low)
 {
     return static_cast<quint8>(((high & 0xFu) << 4) | (low & 0xFu));
@@ -59,8 +56,7 @@ void DataBlock::detailedTimingToEdid(const DetailedTiming *timing, EdidDetailedT
 {
     if (!timing || !raw)
         return;
-    raw->pixelClock[0] = lowByte(timing->pixelClock);
-    raw->pixelClock[1] = lowByte(timing->pixelClock >> 8);
+    qToLittleEndian(static_cast<quint16>(timing->pixelClock), raw->pixelClock);
     raw->hActiveLow = lowByte(timing->hActive);
     raw->hBlankingLow = lowByte(timing->hBlanking);
     raw->hActiveBlankingHigh =

@@ -4,7 +4,7 @@
 #include "bits.h"
 #include "datablock.h"
 
-#include <QCoreApplication>
+#include <cstddef>
 
 namespace {
 
@@ -129,10 +129,62 @@ void DataBlock::fillCellDetailedT(unsigned byte, unsigned entry, QString *name,
     if (byte >= 18u)
         return;
     if (name)
-        *name = QCoreApplication::translate("DataBlock", names[byte]);
+        *name = tr(names[byte]);
     if (description)
-        *description =
-            QCoreApplication::translate("DataBlock", "(Detailed Timing). %1th Byte of Entry[%2]")
-                .arg(byte)
-                .arg(entry);
+        *description = tr("(Detailed Timing). %1th Byte of Entry[%2]").arg(byte).arg(entry);
+}
+
+QList<EdidItemLocation> DataBlock::oneRange(unsigned offset, unsigned length)
+{
+    EdidItemLocation location;
+    location.offset = offset;
+    location.length = length;
+    return {location};
+}
+
+QList<EdidItemLocation> DataBlock::detailedTimingLocation(unsigned field, unsigned start)
+{
+    using Raw = EdidDetailedTiming;
+    const auto bytes = [start](std::size_t offset, unsigned length) {
+        return oneRange(start + static_cast<unsigned>(offset), length);
+    };
+    // A value split into low-order bits and a byte of high-order bits covers both bytes.
+    const auto split = [&bytes](std::size_t low, std::size_t high) {
+        return bytes(low, 1) + bytes(high, 1);
+    };
+    switch (field) {
+    case 0:
+        return split(offsetof(Raw, hActiveLow), offsetof(Raw, hActiveBlankingHigh));
+    case 1:
+        return split(offsetof(Raw, vActiveLow), offsetof(Raw, vActiveBlankingHigh));
+    case 2:
+        return split(offsetof(Raw, hBlankingLow), offsetof(Raw, hActiveBlankingHigh));
+    case 3:
+        return split(offsetof(Raw, vBlankingLow), offsetof(Raw, vActiveBlankingHigh));
+    case 4:
+        return split(offsetof(Raw, hSyncOffsetLow), offsetof(Raw, syncHigh));
+    case 5:
+    case 7:
+        return bytes(offsetof(Raw, vSyncOffsetWidthLow), 2); // with the high-order bits
+    case 6:
+        return split(offsetof(Raw, hSyncWidthLow), offsetof(Raw, syncHigh));
+    case 8:
+        return bytes(offsetof(Raw, hBorder), 1);
+    case 9:
+        return bytes(offsetof(Raw, vBorder), 1);
+    case 10:
+        return split(offsetof(Raw, hImageSizeLow), offsetof(Raw, imageSizeHigh));
+    case 11:
+        return split(offsetof(Raw, vImageSizeLow), offsetof(Raw, imageSizeHigh));
+    case 12:
+        return bytes(offsetof(Raw, pixelClock), 2);
+    case 13:
+    case 14:
+    case 15:
+    case 16:
+    case 17:
+        return bytes(offsetof(Raw, flags), 1);
+    default:
+        return bytes(0, sizeof(Raw));
+    }
 }

@@ -30,8 +30,12 @@ NOXSIM_EXPORT void vyrsim_fail(const char *entry, int nth, int code)
 
 NOXSIM_EXPORT void vyrsim_set_option(const char *key, int value)
 {
-    if (key && std::strcmp(key, "edidBytesPerRequest") == 0)
+    if (!key)
+        return;
+    if (std::strcmp(key, "edidBytesPerRequest") == 0)
         NoxSimMachine::instance().edidBytesPerRequest = value;
+    else if (std::strcmp(key, "auxReplyExtraBytes") == 0)
+        NoxSimMachine::instance().auxReplyExtraBytes = value;
 }
 
 NOXSIM_EXPORT int vyrsim_call_count()

@@ -76,20 +76,6 @@ int getTriple(NoxSimDisplay *display, const char *key, int *support, int *curren
     return NOX_OK;
 }
 
-void fillMode(NOXMode &mode, int adapter, const NoxSimDisplay &display, const NoxSimMode &m)
-{
-    mode.iAdapterIndex = adapter;
-    mode.displayID = NoxSimMachine::instance().identity(display);
-    mode.iXPos = display.x;
-    mode.iYPos = display.y;
-    mode.iXRes = m.width;
-    mode.iYRes = m.height;
-    mode.iColourDepth = m.depth;
-    mode.fRefreshRate = m.refresh;
-    mode.iOrientation = 0;
-    mode.iModeFlag = 0;
-}
-
 int ranged(int *current, int *def, int *min, int *max, int *step, int value, int defValue,
            int minValue, int maxValue, int stepValue)
 {
@@ -104,6 +90,20 @@ int ranged(int *current, int *def, int *min, int *max, int *step, int value, int
 }
 
 } // namespace
+
+void noxSimFillMode(NOXMode &mode, int adapter, const NoxSimDisplay &display, const NoxSimMode &m)
+{
+    mode.iAdapterIndex = adapter;
+    mode.displayID = NoxSimMachine::instance().identity(display);
+    mode.iXPos = display.x;
+    mode.iYPos = display.y;
+    mode.iXRes = m.width;
+    mode.iYRes = m.height;
+    mode.iColourDepth = m.depth;
+    mode.fRefreshRate = m.refresh;
+    mode.iOrientation = 0;
+    mode.iModeFlag = 0;
+}
 
 // ---- control context --------------------------------------------------------------
 
@@ -212,18 +212,21 @@ NOXSIM_EXPORT int NOX_Adapter_Active_Set(int a, int status, int *result)
     SIM_ENTER()
     SIM_ADAPTER(a)
     SIM_NEED(result)
-    adapter->active = status != 0;
+    noxSimSetAdapterActive(m, *adapter, status != 0);
     *result = 1; // the change takes effect without a restart
     return NOX_OK;
 }
 
-NOXSIM_EXPORT int NOX_Adapter_Active_SetPrefer(int a, int status, int, NOXDisplayTarget *,
-                                               int *result)
+NOXSIM_EXPORT int NOX_Adapter_Active_SetPrefer(int a, int status, int targetCount,
+                                               NOXDisplayTarget *targets, int *result)
 {
     SIM_ENTER()
     SIM_ADAPTER(a)
     SIM_NEED(result)
-    adapter->active = status != 0;
+    if (status != 0)
+        noxSimActivateWithTargets(m, *adapter, targetCount, targets);
+    else
+        noxSimSetAdapterActive(m, *adapter, false);
     *result = 1;
     return NOX_OK;
 }
@@ -328,7 +331,7 @@ NOXSIM_EXPORT int NOX_Display_Modes_Get(int a, int d, int *count, NOXMode **mode
     auto *record = static_cast<NOXMode *>(m.allocate(sizeof(NOXMode)));
     if (!record)
         return NOX_ERR_NULL_POINTER;
-    fillMode(*record, a, *display, display->activeMode());
+    noxSimFillMode(*record, a, *display, display->activeMode());
     *count = 1;
     *modes = record;
     return NOX_OK;
@@ -374,7 +377,7 @@ NOXSIM_EXPORT int NOX_Display_PossibleMode_Get(int a, int *count, NOXMode **mode
     if (!records)
         return NOX_ERR_NULL_POINTER;
     for (size_t i = 0; i < list.size(); ++i)
-        fillMode(records[i], a, *list[i].first, list[i].second);
+        noxSimFillMode(records[i], a, *list[i].first, list[i].second);
     *count = static_cast<int>(list.size());
     *modes = records;
     return NOX_OK;
@@ -391,40 +394,7 @@ NOXSIM_EXPORT int NOX_Display_DisplayMapConfig_Get(int a, int *mapCount, NOXDisp
     *targetCount = 0;
     *maps = nullptr;
     *targets = nullptr;
-    std::vector<const NoxSimDisplay *> mapped;
-    for (const NoxSimDisplay *d : m.displaysOfDevice(a)) {
-        if (d->adapter == a && d->connected && d->mapped)
-            mapped.push_back(d);
-    }
-    if (mapped.empty())
-        return NOX_OK;
-    // One desktop per mapped display (extended desktop).
-    auto *mapRecords =
-        static_cast<NOXDisplayMap *>(m.allocate(mapped.size() * sizeof(NOXDisplayMap)));
-    auto *targetRecords =
-        static_cast<NOXDisplayTarget *>(m.allocate(mapped.size() * sizeof(NOXDisplayTarget)));
-    if (!mapRecords || !targetRecords) {
-        std::free(mapRecords);
-        std::free(targetRecords);
-        return NOX_ERR_NULL_POINTER;
-    }
-    for (size_t i = 0; i < mapped.size(); ++i) {
-        const NoxSimDisplay &d = *mapped[i];
-        NOXDisplayMap &map = mapRecords[i];
-        map.iDisplayMapIndex = static_cast<int>(i);
-        if (!d.modes.isEmpty())
-            fillMode(map.displayMode, a, d, d.activeMode());
-        map.iNumDisplayTarget = 1;
-        map.iFirstDisplayTargetArrayIndex = static_cast<int>(i);
-        NOXDisplayTarget &target = targetRecords[i];
-        target.displayID = m.identity(d);
-        target.iDisplayMapIndex = static_cast<int>(i);
-    }
-    *mapCount = static_cast<int>(mapped.size());
-    *targetCount = static_cast<int>(mapped.size());
-    *maps = mapRecords;
-    *targets = targetRecords;
-    return NOX_OK;
+    return noxSimGetMapConfig(m, a, mapCount, maps, targetCount, targets);
 }
 
 NOXSIM_EXPORT int NOX_Display_DisplayMapConfig_Set(int a, int mapCount, NOXDisplayMap *maps,
@@ -434,15 +404,7 @@ NOXSIM_EXPORT int NOX_Display_DisplayMapConfig_Set(int a, int mapCount, NOXDispl
     SIM_ADAPTER_VALID(a)
     if (mapCount < 0 || targetCount < 0 || (mapCount && !maps) || (targetCount && !targets))
         return NOX_ERR_INVALID_PARAM;
-    // The targets name the displays that stay mapped; the others are taken off.
-    for (NoxSimDisplay *d : m.displaysOfDevice(a)) {
-        if (d->adapter != a)
-            continue;
-        bool listed = false;
-        for (int i = 0; i < targetCount; ++i)
-            listed = listed || targets[i].displayID.iDisplayLogicalIndex == d->index;
-        d->mapped = listed && d->connected;
-    }
+    noxSimSetMapConfig(m, a, mapCount, maps, targetCount, targets);
     return NOX_OK;
 }
 
@@ -494,34 +456,6 @@ NOXSIM_EXPORT int NOX_Display_DDCBlockAccess_Get(int a, int d, int line, int, in
     if (readLength)
         *readLength = returned;
     return r;
-}
-
-NOXSIM_EXPORT int NOX_Display_NativeAUXChannel_Access(int a, int d,
-                                                      NOXDisplayNativeAUXChannelData *data)
-{
-    SIM_ENTER_SIZED(data ? data->iSize : 0, 0)
-    SIM_DISPLAY(a, d)
-    SIM_NEED(data)
-    if (data->iSize != static_cast<int>(sizeof(NOXDisplayNativeAUXChannelData))
-        || data->iByteCount < 0 || data->iByteCount > static_cast<int>(sizeof(data->ucData))
-        || data->iAddress < 0)
-        return NOX_ERR_INVALID_PARAM_SIZE;
-    if (display->dpcd.empty())
-        return NOX_ERR_NOT_SUPPORTED; // not a DisplayPort sink
-    const auto address = static_cast<unsigned int>(data->iAddress);
-    const auto count = static_cast<unsigned int>(data->iByteCount);
-    switch (data->iCommand) {
-    case 0:
-    case 2:
-        noxSimDpcdRead(*display, address, data->ucData, count, data->iCommand == 2);
-        return NOX_OK;
-    case 1:
-    case 3:
-        noxSimDpcdWrite(*display, address, data->ucData, count, data->iCommand == 3);
-        return NOX_OK;
-    default:
-        return NOX_ERR_INVALID_PARAM;
-    }
 }
 
 NOXSIM_EXPORT int NOX_Display_WriteAndReadI2C(int a, NOXI2C *i2c)

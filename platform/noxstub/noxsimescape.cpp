@@ -3,6 +3,8 @@
 
 #include "noxsimmachine.h"
 
+#include <QtEndian>
+
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -12,10 +14,7 @@ namespace {
 // Word index of a little-endian word array of size bytes; 0 past its end.
 uint32_t wordAt(const unsigned char *data, size_t size, size_t index)
 {
-    uint32_t value = 0;
-    if ((index + 1) * 4 <= size)
-        std::memcpy(&value, data + index * 4, 4);
-    return value;
+    return (index + 1) * 4 <= size ? qFromLittleEndian<quint32>(data + index * 4) : 0u;
 }
 
 struct Frame
@@ -326,15 +325,14 @@ int loggerCommand(NoxSimMachine &m, const Frame &f)
     case LOGGER_GET_LOG: {
         if (f.outputSize < 4)
             return NOX_ERR_INVALID_PARAM_SIZE;
-        uint32_t room = 0;
-        std::memcpy(&room, f.output, 4);
-        room = static_cast<uint32_t>(std::min<size_t>(room, f.outputSize - 4));
+        const auto room = static_cast<uint32_t>(
+            std::min<size_t>(qFromLittleEndian<quint32>(f.output), f.outputSize - 4));
         const QByteArray text =
             m.driverLog.isEmpty()
                 ? QByteArrayLiteral("Simulated driver log: no real driver is installed.\n")
                 : m.driverLog;
         const uint32_t n = std::min<uint32_t>(room, static_cast<uint32_t>(text.size()));
-        std::memcpy(f.output, &n, 4);
+        qToLittleEndian<quint32>(n, f.output);
         std::memcpy(f.output + 4, text.constData(), n);
         return NOX_OK;
     }
@@ -386,7 +384,7 @@ int adapterTestHarness(NoxSimMachine &m, const Frame &f)
     }
 }
 
-int auxEscape(NoxSimDisplay &d, const Frame &f)
+int auxEscape(NoxSimMachine &m, NoxSimDisplay &d, const Frame &f)
 {
     tagDISPLAYACCESSNATIVEAUXCHANNELINPUTDATA in{};
     if (f.inputSize < sizeof(in))
@@ -396,22 +394,20 @@ int auxEscape(NoxSimDisplay &d, const Frame &f)
         return NOX_ERR_INVALID_PARAM_SIZE;
     if (!isDisplayPort(d))
         return NOX_ERR_NOT_SUPPORTED;
+    if (in.ulCommand < 1 || in.ulCommand > 4)
+        return NOX_ERR_INVALID_PARAM;
+    // Commands: 1 read, 2 write, 3 read and 4 write through the branch.
+    const bool write = in.ulCommand % 2 == 0;
     tagDISPLAYACCESSNATIVEAUXCHANNELOUTPUTDATA out{};
     out.ulSize = sizeof(out);
-    switch (in.ulCommand) {
-    case 1:
-    case 3:
-        noxSimDpcdRead(d, in.ulAddress, out.ucData, in.ulByteCount, in.ulCommand == 3);
-        break;
-    case 2:
-    case 4:
-        noxSimDpcdWrite(d, in.ulAddress, in.ucData, in.ulByteCount, in.ulCommand == 4);
-        break;
-    default:
-        return NOX_ERR_INVALID_PARAM;
-    }
+    unsigned int replied = 0;
+    const int result = noxSimAuxTransfer(m, d, write, in.ulCommand >= 3, in.ulAddress,
+                                         write ? in.ucData : out.ucData, in.ulByteCount,
+                                         sizeof(out.ucData), &replied);
+    if (result != NOX_OK)
+        return result;
     out.ulStatus = 1;
-    out.ulByteCount = in.ulByteCount;
+    out.ulByteCount = replied;
     f.reply(out);
     return NOX_OK;
 }
@@ -430,10 +426,10 @@ int displayEscape(NoxSimMachine &m, const Frame &f)
         r.ulSize = sizeof(r);
         r.ulSupportsDDC = d->edid.isEmpty() ? 0 : 1;
         if (d->edid.size() >= 12) {
-            r.ulManufacturerID = static_cast<uint32_t>(static_cast<unsigned char>(d->edid[8]) << 8
-                                                       | static_cast<unsigned char>(d->edid[9]));
-            r.ulProductID = static_cast<uint32_t>(static_cast<unsigned char>(d->edid[11]) << 8
-                                                  | static_cast<unsigned char>(d->edid[10]));
+            // EDID bytes 8-9: manufacturer name, big-endian; 10-11: product code,
+            // little-endian (VESA E-EDID 3.4).
+            r.ulManufacturerID = qFromBigEndian<quint16>(d->edid.constData() + 8);
+            r.ulProductID = qFromLittleEndian<quint16>(d->edid.constData() + 10);
         }
         r.ulMaxHResolution = static_cast<uint32_t>(mode.width);
         r.ulMaxVResolution = static_cast<uint32_t>(mode.height);
@@ -513,7 +509,7 @@ int displayEscape(NoxSimMachine &m, const Frame &f)
         return NOX_OK;
     }
     case NOX_ESC_DISPLAY_NATIVE_AUX:
-        return auxEscape(*d, f);
+        return auxEscape(m, *d, f);
     case NOX_ESC_DISPLAY_MST_SINK_INFO: {
         if (!d->mst)
             return NOX_ERR_NOT_SUPPORTED;
@@ -649,26 +645,6 @@ int noxSimEscape(NoxSimMachine &m, const NOXEscapeCall &call)
     return NOX_ERR_NOT_SUPPORTED;
 }
 
-// ---- DPCD -------------------------------------------------------------------------------------
-
-void noxSimDpcdRead(NoxSimDisplay &display, unsigned int address, unsigned char *data,
-                    unsigned int count, bool branch)
-{
-    const std::map<unsigned int, unsigned char> &regs = branch ? display.branchDpcd : display.dpcd;
-    for (unsigned int i = 0; i < count; ++i) {
-        const auto it = regs.find(address + i);
-        data[i] = it == regs.end() ? 0 : it->second;
-    }
-}
-
-void noxSimDpcdWrite(NoxSimDisplay &display, unsigned int address, const unsigned char *data,
-                     unsigned int count, bool branch)
-{
-    std::map<unsigned int, unsigned char> &regs = branch ? display.branchDpcd : display.dpcd;
-    for (unsigned int i = 0; i < count; ++i)
-        regs[address + i] = data[i];
-}
-
 // ---- DDC/CI (VESA DDC/CI 1.1; MCCS 2.2 VCP codes) ----------------------------------------------
 
 namespace {
@@ -708,18 +684,19 @@ int noxSimDdcTransfer(NoxSimDisplay &display, const unsigned char *write, int wr
             body.append(static_cast<char>(0x00)); // set parameter
             const int maximum = it == display.vcp.end() ? 0 : it->second.second;
             const int current = it == display.vcp.end() ? 0 : it->second.first;
-            body.append(static_cast<char>((maximum >> 8) & 0xFF));
-            body.append(static_cast<char>(maximum & 0xFF));
-            body.append(static_cast<char>((current >> 8) & 0xFF));
-            body.append(static_cast<char>(current & 0xFF));
+            // Maximum and present value, big-endian 16-bit words (MCCS VCP reply).
+            char values[4];
+            qToBigEndian<quint16>(static_cast<quint16>(maximum), values);
+            qToBigEndian<quint16>(static_cast<quint16>(current), values + 2);
+            body.append(values, sizeof(values));
             display.ddcReply = ddcReply(body);
         } else if (opcode == 0x03 && writeLength >= 7) { // Set VCP Feature
             const auto it = display.vcp.find(write[4]);
             if (it != display.vcp.end())
-                it->second.first = write[5] << 8 | write[6];
+                it->second.first = qFromBigEndian<quint16>(write + 5);
             display.ddcReply.clear();
         } else if (opcode == 0xF3 && writeLength >= 6) { // Capabilities Request
-            const int offset = write[4] << 8 | write[5];
+            const int offset = qFromBigEndian<quint16>(write + 4);
             const int left = std::max(0, static_cast<int>(display.ddcCapabilities.size()) - offset);
             const int n = std::min(32, left);
             QByteArray body;

@@ -254,6 +254,7 @@ void NoxSimMachine::resetTestState()
     callCounts.clear();
     lastFrame.clear();
     edidBytesPerRequest = 0;
+    auxReplyExtraBytes = 0;
 }
 
 NoxSimAdapter *NoxSimMachine::adapter(int index)

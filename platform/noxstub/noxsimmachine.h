@@ -67,6 +67,7 @@ struct NoxSimDisplay
     int edidBytesPerRequest = 128;
     QVector<NoxSimMode> modes;
     int currentMode = 0;
+    int mapIndex = -1; // desktop shared with the displays of the same index; -1 its own
     int x = 0;
     int y = 0;
     std::map<unsigned int, unsigned char> dpcd;
@@ -154,6 +155,7 @@ public:
     NOX_MAIN_MALLOC_CALLBACK allocator = nullptr;
     int openContexts = 0;
     int edidBytesPerRequest = 0; // option: overrides every display when not 0
+    int auxReplyExtraBytes = 0;  // option: an AUX read reports this many bytes more
     std::vector<VyrSimCall> calls;
     std::vector<NoxSimFailure> failures;
     std::map<std::string, int> callCounts;
@@ -169,10 +171,32 @@ int noxSimEscape(NoxSimMachine &machine, const NOXEscapeCall &call);
 // DDC/CI exchange on a display: a write queues the reply that the next read returns.
 int noxSimDdcTransfer(NoxSimDisplay &display, const unsigned char *write, int writeLength,
                       unsigned char *read, int readLength, int *returned);
-// DPCD access; branch selects the MST branch's registers.
-void noxSimDpcdRead(NoxSimDisplay &display, unsigned int address, unsigned char *data,
-                    unsigned int count, bool branch);
-void noxSimDpcdWrite(NoxSimDisplay &display, unsigned int address, const unsigned char *data,
-                     unsigned int count, bool branch);
+// One AUX transfer on a display's DPCD registers (noxsimaux.cpp); branch selects those
+// of the MST branch in front of it. A read fills data (room for capacity bytes) and
+// answers in replied the byte count the driver reports. NOX_ERR_NOT_SUPPORTED when the
+// display has no such registers.
+int noxSimAuxTransfer(NoxSimMachine &machine, NoxSimDisplay &display, bool write, bool branch,
+                      unsigned int address, unsigned char *data, unsigned int count,
+                      unsigned int capacity, unsigned int *replied);
+// A mode record of the display in one of its modes, as the entry points answer it.
+void noxSimFillMode(NOXMode &mode, int adapter, const NoxSimDisplay &display, const NoxSimMode &m);
+
+// Desktops (noxsimdesktop.cpp). Puts a connected display on a desktop of the adapter,
+// giving it a free controller when it has none there.
+void noxSimMapDisplay(NoxSimMachine &machine, NoxSimDisplay &display, int adapter);
+// Turns an adapter off (its displays leave their desktops) or on (its connected
+// displays get one each).
+void noxSimSetAdapterActive(NoxSimMachine &machine, NoxSimAdapter &adapter, bool active);
+// Turns an adapter on with the given displays (moved to it) on desktops of their own.
+void noxSimActivateWithTargets(NoxSimMachine &machine, NoxSimAdapter &adapter, int targetCount,
+                               const NOXDisplayTarget *targets);
+// The adapter's display map: one map per desktop, its displays as targets.
+int noxSimGetMapConfig(NoxSimMachine &machine, int adapter, int *mapCount, NOXDisplayMap **maps,
+                       int *targetCount, NOXDisplayTarget **targets);
+// Takes the given map: listed displays on the desktops of their maps, the adapter's
+// other displays off.
+void noxSimSetMapConfig(NoxSimMachine &machine, int adapter, int mapCount,
+                        const NOXDisplayMap *maps, int targetCount,
+                        const NOXDisplayTarget *targets);
 // Copies a QString into a fixed char field, always terminated.
 void noxSimCopyText(char *field, size_t size, const QString &text);

@@ -10,8 +10,9 @@ struct VyrSimCall
 {
     char entry[64];        // entry-point name
     unsigned int code;     // escape code (Send only), else 0
-    unsigned int function; // test-harness function code (Send only), else 0
-    int inputSize;         // escape frame size, or the size a call passes
+    unsigned int function; // test-harness function code (Send), AUX command (native AUX
+                           // entry point), else 0
+    int inputSize;         // escape frame size, AUX byte count, or the size a call passes
     int outputSize;        // escape output size, or the size a call passes
 };
 
@@ -24,7 +25,8 @@ typedef int (*VyrSimLoadMachineFn)(const char *path);
 // Makes the nth call (1 = the next one) of the named entry point answer code;
 // nth 0 fails every call. Several entry points may be armed at once.
 typedef void (*VyrSimFailFn)(const char *entry, int nth, int code);
-// Sets an option: "edidBytesPerRequest" (128 or 256).
+// Sets an option: "edidBytesPerRequest" (128 or 256); "auxReplyExtraBytes" (an AUX
+// read reports that many bytes more than were asked for, as a misbehaving driver may).
 typedef void (*VyrSimSetOptionFn)(const char *key, int value);
 typedef int (*VyrSimCallCountFn)();
 typedef int (*VyrSimCallGetFn)(int index, VyrSimCall *call);

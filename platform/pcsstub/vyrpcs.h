@@ -1,5 +1,6 @@
 #pragma once
 
+// Binary contract: see ARCHITECTURE.md, "Driver record layouts".
 // The driver's persistent configuration store as the system calls it: a store of
 // values addressed by a location (a folder path such as "LDC/") and a name, opened
 // over an X display connection. Every function returns 0 on success. The second

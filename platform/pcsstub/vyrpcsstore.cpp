@@ -2,6 +2,11 @@
 
 #include "vyrpcs.h"
 
+#include <QByteArray>
+#include <QFile>
+#include <QSaveFile>
+
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -52,34 +57,32 @@ bool parseWord(const std::string &text, uint32_t &word)
     return true;
 }
 
-int hexDigit(char c)
+bool isHexDigit(char c)
 {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
+    return std::isxdigit(static_cast<unsigned char>(c)) != 0;
 }
 
+// Hex digits in pairs, blanks allowed anywhere; anything else, or an odd digit count,
+// makes the text malformed.
 bool parseHexBytes(const std::string &text, std::string &bytes)
 {
-    int high = -1;
+    QByteArray digits;
     for (char c : text) {
         if (c == ' ')
             continue;
-        const int digit = hexDigit(c);
-        if (digit < 0)
+        if (!isHexDigit(c))
             return false;
-        if (high < 0) {
-            high = digit;
-        } else {
-            bytes.push_back(static_cast<char>(high * 16 + digit));
-            high = -1;
-        }
+        digits.append(c);
     }
-    return high < 0;
+    if (digits.size() % 2 != 0)
+        return false;
+    bytes += QByteArray::fromHex(digits).toStdString();
+    return true;
+}
+
+std::string toHex(const std::string &bytes)
+{
+    return QByteArray::fromStdString(bytes).toHex().toStdString();
 }
 
 bool unescape(const std::string &text, std::string &bytes)
@@ -105,13 +108,9 @@ bool unescape(const std::string &text, std::string &bytes)
             bytes.push_back('\n');
             break;
         case 'x': {
-            if (i + 2 >= text.size())
+            if (i + 2 >= text.size() || !isHexDigit(text[i + 1]) || !isHexDigit(text[i + 2]))
                 return false;
-            const int high = hexDigit(text[i + 1]);
-            const int low = hexDigit(text[i + 2]);
-            if (high < 0 || low < 0)
-                return false;
-            bytes.push_back(static_cast<char>(high * 16 + low));
+            bytes += QByteArray::fromHex(QByteArray(text.data() + i + 1, 2)).toStdString();
             i += 2;
             break;
         }
@@ -124,7 +123,6 @@ bool unescape(const std::string &text, std::string &bytes)
 
 std::string escape(const std::string &bytes)
 {
-    static const char digits[] = "0123456789abcdef";
     std::string text;
     for (char c : bytes) {
         const auto byte = static_cast<unsigned char>(c);
@@ -137,9 +135,7 @@ std::string escape(const std::string &bytes)
         } else if (c == '\n') {
             text += "\\n";
         } else if (byte < 0x20 || byte >= 0x7f) {
-            text += "\\x";
-            text.push_back(digits[byte >> 4]);
-            text.push_back(digits[byte & 0x0f]);
+            text += "\\x" + toHex(std::string(1, c));
         } else {
             text.push_back(c);
         }
@@ -243,19 +239,15 @@ bool VyrPcsStore::load(const std::string &fileName)
 
 bool VyrPcsStore::save(const std::string &fileName) const
 {
-    const std::string temporary = fileName + ".tmp";
-    {
-        std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-        if (!file.is_open())
-            return false;
-        file << "# configuration store (path, type, value)\n";
-        for (const auto &entry : m_values)
-            file << formatLine(entry.first, entry.second) << '\n';
-        file.flush();
-        if (!file.good())
-            return false;
-    }
-    return std::rename(temporary.c_str(), fileName.c_str()) == 0;
+    // The file is replaced only once the whole store is written, so a failed write
+    // leaves the old store in place.
+    QSaveFile file(QFile::decodeName(QByteArray::fromStdString(fileName)));
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    QByteArray text("# configuration store (path, type, value)\n");
+    for (const auto &entry : m_values)
+        text += QByteArray::fromStdString(formatLine(entry.first, entry.second)) + '\n';
+    return file.write(text) == text.size() && file.commit();
 }
 
 const VyrPcsStore::Value *VyrPcsStore::find(const std::string &path) const
@@ -320,7 +312,6 @@ bool VyrPcsStore::parseLine(const std::string &line, std::string &path, Value &v
 
 std::string VyrPcsStore::formatLine(const std::string &path, const Value &value)
 {
-    static const char digits[] = "0123456789abcdef";
     std::string text;
     switch (value.type) {
     case VYRPCS_TYPE_U32:
@@ -336,11 +327,7 @@ std::string VyrPcsStore::formatLine(const std::string &path, const Value &value)
         text = escape(value.bytes);
         break;
     case VYRPCS_TYPE_RAW:
-        for (char c : value.bytes) {
-            const auto byte = static_cast<unsigned char>(c);
-            text.push_back(digits[byte >> 4]);
-            text.push_back(digits[byte & 0x0f]);
-        }
+        text = toHex(value.bytes);
         break;
     default:
         break;

@@ -1,3 +1,4 @@
+#include "edidbytes.h"
 #include "model/base/edid13block.h"
 #include "model/base/edid14block.h"
 #include "model/cea/ceaextblock.h"
@@ -71,7 +72,7 @@ const QList<Recogniser> &extensionRecognisers()
 // The kind of each 128-byte block of the image as the classes see it ("" for none).
 QStringList recognise(QByteArray &image)
 {
-    auto *data = reinterpret_cast<unsigned char *>(image.data());
+    auto *data = VyrTest::bytes(image);
     const auto size = static_cast<unsigned>(image.size());
     QStringList kinds;
     for (unsigned offset = 0; offset + 128 <= size; offset += 128) {
@@ -177,7 +178,7 @@ void tst_BlockRecognition::emptyBlocksOfEveryKind()
     QFETCH(QString, kind);
     for (int position = 1; position < 4; ++position) {
         QByteArray image(512, '\0');
-        auto *data = reinterpret_cast<unsigned char *>(image.data());
+        auto *data = VyrTest::bytes(image);
         QVERIFY(Edid13Block::InitBuffer(data, 128));
         unsigned char *block = data + 128 * position;
         if (kind == QLatin1String("CTA-861"))

@@ -3,6 +3,7 @@
 // the per-VIC 3D support table, checked on real blocks against edid-decode.
 
 #include "ceatestsupport.h"
+#include "edidbytes.h"
 #include "model/cea/ceaextblock.h"
 #include "vyrtestutil.h"
 
@@ -26,7 +27,7 @@ struct Sample
             at += 128;
         block.reset(new CeaExtBlock(bytes(), 128, static_cast<unsigned>(at), nullptr));
     }
-    unsigned char *bytes() { return reinterpret_cast<unsigned char *>(image.data()) + at; }
+    unsigned char *bytes() { return VyrTest::bytes(image) + at; }
     // Index of the n-th data block of kind id, -1 when there is none.
     int find(CeaBlockID id, int n = 0) const
     {
@@ -137,14 +138,6 @@ const QString hdmiFactPattern = QStringLiteral(
     "^(Source physical address|Supports_AI|DC_|DVI_Dual|Maximum TMDS clock|Graphics$|Photo$|"
     "Cinema$|Game$|3D present|3D: |HDMI VIC \\d+:)");
 
-void expectSameMap(CeaExtBlock &block, const QByteArray &image)
-{
-    const QVector<CtaReport> reports = decodeCta(image);
-    QVERIFY(!reports.isEmpty());
-    QCOMPARE(ourKinds(block), reports.first().kinds);
-    QCOMPARE(ourDtds(block), reports.first().dtds);
-}
-
 } // namespace
 
 class tst_CeaDataBlocks : public QObject
@@ -242,7 +235,7 @@ void tst_CeaDataBlocks::latency()
     QFETCH(unsigned, state);
     QFETCH(unsigned, ms);
     QByteArray b = makeExt(0, 0, {});
-    CeaExtBlock block(reinterpret_cast<unsigned char *>(b.data()), 128, 128, nullptr);
+    CeaExtBlock block(VyrTest::bytes(b), 128, 128, nullptr);
     for (unsigned k = 0; k < 4; ++k) {
         CeaHdmiVSDB v;
         block.setHdmiLatencyField(&v, k, static_cast<unsigned char>(byte));
@@ -266,7 +259,7 @@ void tst_CeaDataBlocks::latency()
 void tst_CeaDataBlocks::hdmiVsdbMinimal()
 {
     QByteArray image = baseBlock() + makeExt(0, 0, {});
-    auto *p = reinterpret_cast<unsigned char *>(image.data()) + 128;
+    auto *p = VyrTest::bytes(image) + 128;
     CeaExtBlock block(p, 128, 128, nullptr);
     block.AddDataBlock(CeaBlockHdmiVsdb); // total size 6: header, OUI, physical address
     CeaHdmiVSDB v;
@@ -331,7 +324,7 @@ void tst_CeaDataBlocks::hdmiVsdbLayoutChanges()
     const QStringList lines = s.section(QStringLiteral("Vendor-Specific Data Block (HDMI)"));
     QVERIFY(lines.contains(QStringLiteral("Video latency: 103 ms"))); // this edid-decode: 2b + 1
     QVERIFY(!matching(lines, QStringLiteral("^HDMI VIC 3:")).isEmpty());
-    expectSameMap(*s.block, s.image);
+    compareWithEdidDecode(*s.block, s.image);
 
     // Shrink again to the flags byte: everything after it goes.
     CeaHdmiVSDB small;
@@ -343,7 +336,7 @@ void tst_CeaDataBlocks::hdmiVsdbLayoutChanges()
     s.block->SetHdmiVSDB(i, &small);
     QCOMPARE(s.dataBlockBytes(static_cast<int>(i)).toHex(), QByteArray("67030c001100802d"));
     QVERIFY(invariantFault(*s.block, s.bytes()).isEmpty());
-    expectSameMap(*s.block, s.image);
+    compareWithEdidDecode(*s.block, s.image);
 }
 
 void tst_CeaDataBlocks::hdmiVsdbRefused()
@@ -400,12 +393,12 @@ void tst_CeaDataBlocks::audioRoundTrip()
     QCOMPARE(back.count, 3u);
     QCOMPARE(s.dataBlockBytes(static_cast<int>(i)).mid(1), original.mid(1, 9));
     QVERIFY(invariantFault(*s.block, s.bytes()).isEmpty());
-    expectSameMap(*s.block, s.image);
+    compareWithEdidDecode(*s.block, s.image);
 
     s.block->SetAudioDataBlock(i, &a);
     QCOMPARE(s.dataBlockBytes(static_cast<int>(i)), original);
-    QVERIFY(blockChecksumOk(s.bytes()));
-    expectSameMap(*s.block, s.image);
+    QVERIFY(VyrTest::sumsToZero(s.bytes(), 128));
+    compareWithEdidDecode(*s.block, s.image);
 
     // Format 2 with 640 kHz stores 80; more than ten descriptors are refused.
     CeaSADDataBlock ac3;
@@ -439,11 +432,11 @@ void tst_CeaDataBlocks::videoRoundTrip()
     s.block->SetVideoDataBlock(i, &five);
     QCOMPARE(s.dataBlockBytes(static_cast<int>(i)), QByteArray(1, '\x45') + original.mid(1, 5));
     QVERIFY(invariantFault(*s.block, s.bytes()).isEmpty());
-    expectSameMap(*s.block, s.image);
+    compareWithEdidDecode(*s.block, s.image);
     s.block->SetVideoDataBlock(i, &v);
     QCOMPARE(s.dataBlockBytes(static_cast<int>(i)), original);
-    QVERIFY(blockChecksumOk(s.bytes()));
-    expectSameMap(*s.block, s.image);
+    QVERIFY(VyrTest::sumsToZero(s.bytes(), 128));
+    compareWithEdidDecode(*s.block, s.image);
 
     CeaSVDDataBlock all;
     s.block->GetAllSVDs(&all);
@@ -460,7 +453,7 @@ void tst_CeaDataBlocks::videoGrowth()
                                  QByteArray::fromHex("4101"
                                                      "4102"),
                                  1);
-    auto *p = reinterpret_cast<unsigned char *>(image.data()) + 128;
+    auto *p = VyrTest::bytes(image) + 128;
     CeaExtBlock block(p, 128, 128, nullptr);
     CeaSVDDataBlock v;
     v.count = 3;
@@ -472,7 +465,7 @@ void tst_CeaDataBlocks::videoGrowth()
     QCOMPARE(image.mid(132, 6).toHex(), QByteArray("4390041f4102"));
     QCOMPARE(static_cast<int>(p[2]), 10); // no free byte: moved by exactly 2
     QVERIFY(invariantFault(block, p).isEmpty());
-    expectSameMap(block, image);
+    compareWithEdidDecode(block, image);
     v.count = 1;
     block.SetVideoDataBlock(1, &v);
     QCOMPARE(static_cast<int>(p[2]), 10);
@@ -623,7 +616,7 @@ void tst_CeaDataBlocks::reservedBitsSurvive()
     QFETCH(QByteArray, block);
     QFETCH(QByteArray, expected);
     QByteArray image = baseBlock() + makeExt(0, 0, block + QByteArray::fromHex("4101"));
-    auto *p = reinterpret_cast<unsigned char *>(image.data()) + 128;
+    auto *p = VyrTest::bytes(image) + 128;
     CeaExtBlock cea(p, 128, 128, nullptr);
     QCOMPARE(cea.dataBlockCount(), 2u);
     const QByteArray stored = image;
@@ -675,7 +668,7 @@ void tst_CeaDataBlocks::reservedBitsSurvive()
         QFAIL("unexpected kind");
     }
     QCOMPARE(image.mid(132, expected.size()).toHex(), expected.toHex());
-    QVERIFY(blockChecksumOk(p));
+    QVERIFY(VyrTest::sumsToZero(p, 128));
 }
 
 void tst_CeaDataBlocks::genericDataBlock()
@@ -702,16 +695,20 @@ void tst_CeaDataBlocks::genericDataBlock()
     s.block->SetGenericDataBlock(static_cast<unsigned>(i), &g);
     QCOMPARE(s.dataBlockBytes(i).toHex(), QByteArray("654b0400") + original.mid(4, 2).toHex());
     QVERIFY(invariantFault(*s.block, s.bytes()).isEmpty());
-    expectSameMap(*s.block, s.image);
-    QVERIFY(decodeCta(s.image).first().titles.contains(
-        QStringLiteral("Vendor-Specific Data Block (NVIDIA), OUI 00-04-4B:")));
+    compareWithEdidDecode(*s.block, s.image);
+    // edid-decode names the owner of a known OUI in its title; the OUI number is compared.
+    const QStringList titles = decodeCta(s.image).first().titles;
+    QVERIFY(std::any_of(titles.begin(), titles.end(), [](const QString &title) {
+        return title.startsWith(QLatin1String("Vendor-Specific Data Block"))
+               && title.endsWith(QLatin1String(", OUI 00-04-4B:"));
+    }));
 
     // A vendor-specific block too short for an OUI: the bytes stay within the block.
     QByteArray image = baseBlock()
                        + makeExt(0, 0,
                                  QByteArray::fromHex("62AABB"
                                                      "4101"));
-    CeaExtBlock small(reinterpret_cast<unsigned char *>(image.data()) + 128, 128, 128, nullptr);
+    CeaExtBlock small(VyrTest::bytes(image) + 128, 128, 128, nullptr);
     CeaGenericDataBlock h;
     small.GetGenericDataBlock(0, &h);
     QCOMPARE(h.payloadLength, 2u);
@@ -793,7 +790,7 @@ void tst_CeaDataBlocks::threeDSupport()
     std::reverse(v.svd, v.svd + v.count);
     s.block->SetVideoDataBlock(video, &v);
     QByteArray copy = s.image;
-    CeaExtBlock again(reinterpret_cast<unsigned char *>(copy.data()) + s.at, 128, 128, nullptr);
+    CeaExtBlock again(VyrTest::bytes(copy) + s.at, 128, 128, nullptr);
     for (unsigned vic = 1; vic <= 64; ++vic)
         QCOMPARE(static_cast<int>(s.block->Get3DSupport(vic)),
                  static_cast<int>(again.Get3DSupport(vic)));
@@ -808,7 +805,7 @@ void tst_CeaDataBlocks::threeDFirstSixteen()
     QByteArray image =
         baseBlock()
         + makeExt(36, 0, svds + QByteArray::fromHex("6C030C00 1000 00 00 20 20 02 0040"));
-    CeaExtBlock block(reinterpret_cast<unsigned char *>(image.data()) + 128, 128, 128, nullptr);
+    CeaExtBlock block(VyrTest::bytes(image) + 128, 128, 128, nullptr);
     CeaHdmiVSDB v;
     block.GetHdmiVSDB(1, &v);
     QCOMPARE(v.multi3D, 1u);

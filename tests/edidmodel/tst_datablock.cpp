@@ -1,7 +1,8 @@
 // The block base class: checksum helper, the common checksum step with its observer, the
 // base-class answers of every virtual operation, and the border-active state.
 
-#include "model/callbackcontext.h"
+#include "checksumcounter.h"
+#include "edidbytes.h"
 #include "model/datablock.h"
 #include "testskip.h"
 #include "vyrtestutil.h"
@@ -37,18 +38,6 @@ protected:
 
 private:
     unsigned char *rawData;
-};
-
-class CountingContext : public CallbackContext
-{
-public:
-    void checksumChanged(DataBlock *block) override
-    {
-        ++calls;
-        last = block;
-    }
-    int calls = 0;
-    DataBlock *last = nullptr;
 };
 
 QByteArray bytesOf(std::initializer_list<int> values)
@@ -175,26 +164,26 @@ void tst_DataBlock::checksumStepNotifiesOnlyOnChange()
     unsigned char *data = image.data();
     const unsigned char good = data[127];
 
-    CountingContext context;
+    VyrTest::ChecksumCounter context;
     PlainBlock block(data, 0, &context);
 
     // The checksum is already right: nothing is notified.
     block.RecalcCheckSum();
     QCOMPARE(block.recalcCalls, 1);
     QCOMPARE(data[127], good);
-    QCOMPARE(context.calls, 0);
+    QCOMPARE(context.count, 0);
 
     // An edit changes the checksum: one notification with the block itself.
     data[20] = static_cast<unsigned char>(data[20] ^ 0x01);
     block.RecalcCheckSum();
-    QCOMPARE(context.calls, 1);
+    QCOMPARE(context.count, 1);
     QCOMPARE(context.last, static_cast<DataBlock *>(&block));
     QCOMPARE(DataBlock::computeOneByteCheckSum(data, 128), static_cast<unsigned char>(0));
 
     // A wrong stored byte is repaired and reported.
     data[127] = static_cast<unsigned char>(data[127] + 1);
     block.RecalcCheckSum();
-    QCOMPARE(context.calls, 2);
+    QCOMPARE(context.count, 2);
     QCOMPARE(DataBlock::computeOneByteCheckSum(data, 128), static_cast<unsigned char>(0));
 
     // Without a context the step still writes, and nothing is called.
@@ -202,13 +191,13 @@ void tst_DataBlock::checksumStepNotifiesOnlyOnChange()
     data[20] = static_cast<unsigned char>(data[20] ^ 0x01);
     quiet.RecalcCheckSum();
     QCOMPARE(data[127], good);
-    QCOMPARE(context.calls, 2);
+    QCOMPARE(context.count, 2);
 }
 
 void tst_DataBlock::baseOperationsAnswerNothing()
 {
     QByteArray image(128, '\x5A');
-    auto *data = reinterpret_cast<unsigned char *>(image.data());
+    auto *data = VyrTest::bytes(image);
     const QByteArray before = image;
     PlainBlock block(data, 384, nullptr);
     DataBlock &base = block;
@@ -292,7 +281,7 @@ void tst_DataBlock::zeroMem()
 void tst_DataBlock::borderActiveState()
 {
     QByteArray image(128, '\0');
-    PlainBlock block(reinterpret_cast<unsigned char *>(image.data()), 0, nullptr);
+    PlainBlock block(VyrTest::bytes(image), 0, nullptr);
     QCOMPARE(block.borderState(), false);
 
     const QByteArray dtd = QByteArray::fromHex("023a801871382d40582c4500c48e2100001e");

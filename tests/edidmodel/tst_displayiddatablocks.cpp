@@ -1,9 +1,10 @@
 // DisplayID identification, display and interface data blocks: read -> write identity per
 // kind, the variable-length writers, the stereo payload sizes and agreement with edid-decode.
 
+#include "displayidfixtures.h"
+#include "edidbytes.h"
 #include "model/displayid/displayidblock.h"
 #include "testskip.h"
-#include "tst_displayidfixtures.h"
 #include "vyrtestutil.h"
 
 #include <QtTest>
@@ -11,6 +12,7 @@
 #include <cstring>
 
 using namespace DidFixture;
+using namespace VyrTest;
 
 namespace {
 
@@ -93,11 +95,6 @@ void readWrite(DisplayIDBlock &b, unsigned index)
     default:
         QFAIL("no reader for this tag");
     }
-}
-
-QByteArray hex(const char *text)
-{
-    return QByteArray::fromHex(text);
 }
 
 // Wrapped section: a vendor block, the block under test, and a trailing vendor block.

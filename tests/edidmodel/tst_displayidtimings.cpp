@@ -1,9 +1,10 @@
 // DisplayID timing data blocks: descriptors against edid-decode, byte-identical write-back,
 // descriptor counts, whole-block writers and the timing bitmaps.
 
+#include "displayidfixtures.h"
+#include "edidbytes.h"
 #include "model/displayid/displayidblock.h"
 #include "testskip.h"
-#include "tst_displayidfixtures.h"
 #include "vyrtestutil.h"
 
 #include <QRegularExpression>
@@ -13,13 +14,9 @@
 #include <vector>
 
 using namespace DidFixture;
+using namespace VyrTest;
 
 namespace {
-
-QByteArray hex(const char *text)
-{
-    return QByteArray::fromHex(text);
-}
 
 // One timing entry as edid-decode lists it.
 struct Listed

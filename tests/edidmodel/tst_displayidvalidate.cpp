@@ -1,28 +1,17 @@
 // The text report of a DisplayID section: one fixture per defect, a clean section, the
 // heading, and the checks of a buffer before any object exists.
 
-#include "model/callbackfillcontenttgt.h"
+#include "displayidfixtures.h"
+#include "edidbytes.h"
 #include "model/displayid/displayidblock.h"
-#include "tst_displayidfixtures.h"
+#include "reportsink.h"
 
 #include <QtTest>
 
 using namespace DidFixture;
+using namespace VyrTest;
 
 namespace {
-
-class Lines : public CallbackFillContentTgt
-{
-public:
-    void AppendText(const QString &text) override { lines << text; }
-    void AppendMode(const ModeInfo *) override {}
-    QStringList lines;
-};
-
-QByteArray hex(const char *text)
-{
-    return QByteArray::fromHex(text);
-}
 
 QString framed(const QString &text)
 {
@@ -251,7 +240,7 @@ void tst_DisplayIDValidate::report()
     DisplayIDBlock b(bytes(image), size, 0, nullptr);
     QVERIFY(b.GetBlockSize() != 0);
     const QByteArray before = image;
-    Lines sink;
+    ReportSink sink;
     QCOMPARE(b.Validate(&sink), problems);
     QVERIFY(!sink.lines.isEmpty());
     QVERIFY(sink.lines.first().startsWith(QStringLiteral("\r\nValidating DisplayID 1.2 ")));
@@ -263,7 +252,7 @@ void tst_DisplayIDValidate::heading()
 {
     QByteArray base = section(0x13, 23, 2, kType1, 512);
     DisplayIDBlock b(bytes(base), 512, 0, nullptr);
-    Lines sink;
+    ReportSink sink;
     b.Validate(&sink);
     QCOMPARE(sink.lines.first(),
              QStringLiteral(
@@ -272,7 +261,7 @@ void tst_DisplayIDValidate::heading()
     QByteArray image(256, '\0');
     image.replace(128, 128, wrapped(0x11, 23, 0, kType1));
     DisplayIDBlock e(bytes(image) + 128, 128, 128, nullptr);
-    Lines ext;
+    ReportSink ext;
     QCOMPARE(e.Validate(&ext), 0);
     QCOMPARE(ext.lines, (QStringList{QStringLiteral("\r\nValidating DisplayID 1.1 Extension Block. "
                                                     "Data Range: Byte[129] --> Byte[255]\r\n"),
@@ -283,7 +272,7 @@ void tst_DisplayIDValidate::inert()
 {
     QByteArray junk(128, '\x33');
     DisplayIDBlock b(bytes(junk), 128, 0, nullptr);
-    Lines sink;
+    ReportSink sink;
     QCOMPARE(b.Validate(&sink), 0);
     QVERIFY(sink.lines.isEmpty());
 }
@@ -344,7 +333,7 @@ void tst_DisplayIDValidate::bufferChecks()
     QFETCH(int, start);
     QFETCH(int, size);
     QFETCH(QString, line);
-    Lines sink;
+    ReportSink sink;
     const auto *p = reinterpret_cast<const unsigned char *>(image.constData());
     const bool ok =
         extension

@@ -1,8 +1,8 @@
 // The three timing codecs of DataBlock (detailed timing, standard timing, CVT 3-byte code) and
 // the detailed-timing-to-mode conversion, checked against the real samples and edid-decode.
 
+#include "edidreport.h"
 #include "model/datablock.h"
-#include "referenceporches.h"
 #include "testskip.h"
 #include "vyrtestutil.h"
 

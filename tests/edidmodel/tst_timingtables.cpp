@@ -2,8 +2,8 @@
 // the look-ups built on them: the CEA match, the largest-resolution search and the byte names of
 // a detailed timing.
 
+#include "edidreport.h"
 #include "model/datablock.h"
-#include "referenceporches.h"
 #include "testskip.h"
 #include "vyrtestutil.h"
 

@@ -7,6 +7,7 @@
 #include "items/base/vyrediddescriptorsitem.h"
 #include "items/base/vyredidestablishtimingitem.h"
 #include "items/base/vyredidstandardtimingitem.h"
+#include "locationtext.h"
 #include "model/base/edid14block.h"
 
 #include <QtTest>
@@ -23,11 +24,6 @@ const QStringList GroupTitles{"Header",
                               "Established Timings Info",
                               "Standard Timings Info",
                               "Descriptors"};
-
-unsigned char *bytesOf(QByteArray &array)
-{
-    return reinterpret_cast<unsigned char *>(array.data());
-}
 
 } // namespace
 
@@ -64,10 +60,10 @@ void tst_VyrBaseBlockItem::groupsAndTheirModels()
     QFETCH(bool, edid14);
     QByteArray image = edid14 ? EdidImageBuilder().edid14().cea().image()
                               : EdidImageBuilder().edid13().cea().image();
-    Edid13Block block13(bytesOf(image), 512, 0, nullptr);
-    Edid14Block block14(bytesOf(image), 512, 0, nullptr);
+    Edid13Block block13(VyrTest::bytes(image), 512, 0, nullptr);
+    Edid14Block block14(VyrTest::bytes(image), 512, 0, nullptr);
     Edid13Block *model = edid14 ? &block14 : &block13;
-    VyrEdidBaseBlockItem item(bytesOf(image), edid14 ? nullptr : &block13,
+    VyrEdidBaseBlockItem item(VyrTest::bytes(image), edid14 ? nullptr : &block13,
                               edid14 ? &block14 : nullptr);
     QCOMPARE(item.text(0), QStringLiteral("Base Block"));
     QCOMPARE(item.type(), 1101);
@@ -99,15 +95,14 @@ void tst_VyrBaseBlockItem::groupLocations_data()
 {
     QTest::addColumn<QStringList>("path");
     QTest::addColumn<QString>("locations");
-    QTest::newRow("base block") << QStringList{"Base Block"} << "{0,128}";
-    QTest::newRow("header") << QStringList{"Base Block", "Header"} << "{0,8}";
-    QTest::newRow("general info") << QStringList{"Base Block", "General Info"} << "{8,12}";
-    QTest::newRow("basic params") << QStringList{"Base Block", "Basic Params Info"} << "{20,5}";
-    QTest::newRow("colour") << QStringList{"Base Block", "Color Characteristics Info"} << "{25,10}";
-    QTest::newRow("established") << QStringList{"Base Block", "Established Timings Info"}
-                                 << "{35,3}";
-    QTest::newRow("standard") << QStringList{"Base Block", "Standard Timings Info"} << "{38,16}";
-    QTest::newRow("descriptors") << QStringList{"Base Block", "Descriptors"} << "{54,72}";
+    QTest::newRow("base block") << QStringList{"Base Block"} << "0:128";
+    QTest::newRow("header") << QStringList{"Base Block", "Header"} << "0:8";
+    QTest::newRow("general info") << QStringList{"Base Block", "General Info"} << "8:12";
+    QTest::newRow("basic params") << QStringList{"Base Block", "Basic Params Info"} << "20:5";
+    QTest::newRow("colour") << QStringList{"Base Block", "Color Characteristics Info"} << "25:10";
+    QTest::newRow("established") << QStringList{"Base Block", "Established Timings Info"} << "35:3";
+    QTest::newRow("standard") << QStringList{"Base Block", "Standard Timings Info"} << "38:16";
+    QTest::newRow("descriptors") << QStringList{"Base Block", "Descriptors"} << "54:72";
 }
 
 void tst_VyrBaseBlockItem::groupLocations()
@@ -116,7 +111,7 @@ void tst_VyrBaseBlockItem::groupLocations()
     QFETCH(QString, locations);
     TreeHarness h(EdidImageBuilder().edid14().image());
     QCOMPARE(h.childTitles({"Base Block"}), GroupTitles);
-    QCOMPARE(VyrTest::locationsText(h.locations(path)), locations);
+    QCOMPARE(VyrTest::locationText(h.locations(path)), locations);
     VYR_VERIFY_UNCHANGED(h.original(), h.image());
 }
 
@@ -128,7 +123,7 @@ void tst_VyrBaseBlockItem::withoutModel()
     QVERIFY(item->InitItems());
     QCOMPARE(item->childCount(), 7);
     QCOMPARE(item->child(6)->text(0), QStringLiteral("Descriptors"));
-    QCOMPARE(VyrTest::locationsText(item->GetItemLocations()), QStringLiteral("{0,0}"));
+    QCOMPARE(VyrTest::locationText(item->GetItemLocations()), QStringLiteral("0:0"));
     QCOMPARE(item->GetBlockSize(), 0u);
     QCOMPARE(item->GetNumberOfExtentions(), 0u);
     item->SetNumberOfExtentions(2);
@@ -141,8 +136,8 @@ void tst_VyrBaseBlockItem::extensionCountWritesByte126()
 {
     QByteArray image = EdidImageBuilder().edid13().image();
     const QByteArray before = VyrTest::EdidImageBuilder().edid13().image();
-    Edid13Block block(bytesOf(image), 512, 0, nullptr);
-    VyrEdidBaseBlockItem item(bytesOf(image), &block, nullptr);
+    Edid13Block block(VyrTest::bytes(image), 512, 0, nullptr);
+    VyrEdidBaseBlockItem item(VyrTest::bytes(image), &block, nullptr);
     item.SetNumberOfExtentions(1);
     QCOMPARE(quint8(image.at(126)), quint8(1));
     QCOMPARE(item.GetNumberOfExtentions(), 1u);

@@ -427,7 +427,7 @@ void tst_VyrEdidMainItem::eraseWhileAnotherRowHoldsText()
     QByteArray expectedBlock = bytes(image, 256, 128);
     if (landsOnMovedBlock) {
         expectedBlock[Probe::TextByte] = 77;
-        VyrTest::fixBlockChecksum(reinterpret_cast<unsigned char *>(expectedBlock.data()));
+        VyrTest::fixChecksum(expectedBlock);
     }
     QCOMPARE(bytes(after, 128, 128), expectedBlock);
     QCOMPARE(bytes(after, 256, 256), QByteArray(256, '\0'));

@@ -214,7 +214,7 @@ void fuzzDisplayIDBlock(unsigned char *image, unsigned offset, Ops &ops, bool ba
     Guard guard(image, offset, base ? ImageSize : 128,
                 wrapped ? Checksum::WrappedEdid : Checksum::Section);
     Sink sink;
-    exerciseDataBlock(block, guard, sink, block.GetStartOffset());
+    exerciseDataBlock("DisplayIDBlock", block, guard, sink, block.GetStartOffset());
     if (base)
         DisplayIDBlock::ValidateDisplayIDBaseBlock(&sink, image, offset, ImageSize - offset);
     else

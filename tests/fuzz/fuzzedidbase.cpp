@@ -55,7 +55,7 @@ void exercise(Edid13Block &block, unsigned char *image, Ops &ops)
 {
     Guard guard(image, 0, 128, Checksum::Edid);
     Sink sink;
-    exerciseDataBlock(block, guard, sink, 0);
+    exerciseDataBlock("Edid13Block/Edid14Block", block, guard, sink, 0);
     for (unsigned code = 0; code < 64; code += 3) {
         sink.seen +=
             static_cast<unsigned long long>(block.GetGeneralInfoLocation(code).size()

@@ -1,5 +1,7 @@
 #include "fuzzsupport.h"
 
+#include "edidbytes.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -39,18 +41,10 @@ Guard::Guard(unsigned char *image, unsigned start, unsigned size, Checksum check
         m_size = ImageSize - m_start;
 }
 
-static unsigned sum(const unsigned char *bytes, unsigned count)
-{
-    unsigned total = 0;
-    for (unsigned i = 0; i < count; ++i)
-        total += bytes[i];
-    return total % 256u;
-}
-
 static bool sectionHolds(const unsigned char *section, unsigned available)
 {
     const unsigned length = section[1] + 5u;
-    return length > available || sum(section, length) == 0;
+    return length > available || VyrTest::sumsToZero(section, length);
 }
 
 bool Guard::checksumHolds() const
@@ -60,11 +54,11 @@ bool Guard::checksumHolds() const
     case Checksum::None:
         return true;
     case Checksum::Edid:
-        return m_size < 128 || sum(block, 128) == 0;
+        return m_size < 128 || VyrTest::sumsToZero(block, 128);
     case Checksum::Section:
         return m_size < 5 || sectionHolds(block, m_size);
     case Checksum::WrappedEdid:
-        return m_size < 128 || (sum(block, 128) == 0 && sectionHolds(block + 1, 127));
+        return m_size < 128 || (VyrTest::sumsToZero(block, 128) && sectionHolds(block + 1, 127));
     }
     return true;
 }
@@ -91,8 +85,11 @@ void Guard::checkLocations(const char *what, const QList<EdidItemLocation> &list
     }
 }
 
-void exerciseDataBlock(DataBlock &block, Guard &guard, Sink &sink, unsigned imageStart)
+void exerciseDataBlock(const char *what, DataBlock &block, Guard &guard, Sink &sink,
+                       unsigned imageStart)
 {
+    if (block.GetBlockSize() == 0)
+        fail(what, "a recognised block holds no data");
     sink.seen += block.GetNumOfExtensions() + block.SupportExtensions() + block.GetChecksum()
                  + block.GetBlockSize() + block.GetStartOffset() + block.GetVersion()
                  + block.DTBCount() + block.CVTCount() + block.STCount();

@@ -85,8 +85,10 @@ private:
 };
 
 // Every read-only DataBlock slot, over a generous range of indexes and codes, and the timing
-// slots written back with what they read.
-void exerciseDataBlock(DataBlock &block, Guard &guard, Sink &sink, unsigned imageStart);
+// slots written back with what they read. A block that holds no data stops the run: the callers
+// build objects only over blocks their class recognised. what names the class in a failure.
+void exerciseDataBlock(const char *what, DataBlock &block, Guard &guard, Sink &sink,
+                       unsigned imageStart);
 
 } // namespace VyrFuzz
 

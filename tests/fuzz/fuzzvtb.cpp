@@ -43,7 +43,7 @@ void fuzzEdidExtVtb(unsigned char *image, unsigned offset, Ops &ops)
     const bool fits = 18u * raw[2] + 3u * raw[3] + 2u * raw[4] <= 122u;
     Guard guard(image, offset, 128, Checksum::Edid, !fits);
     Sink sink;
-    exerciseDataBlock(block, guard, sink, offset);
+    exerciseDataBlock("EdidExtVtb", block, guard, sink, offset);
 
     auto checkShape = [&](const char *what) {
         const unsigned used = 18 * block.DTBCount() + 3 * block.CVTCount() + 2 * block.STCount();

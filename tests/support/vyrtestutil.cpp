@@ -1,5 +1,7 @@
 #include "vyrtestutil.h"
 
+#include "edidbytes.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -38,6 +40,16 @@ QByteArray sampleImage(const QString &name)
     QByteArray image = readSample(name).left(512);
     image.append(QByteArray(512 - image.size(), '\0'));
     return image;
+}
+
+QByteArray sampleBaseBlock(const QString &name, int extensions)
+{
+    QByteArray base = readSample(name).left(128);
+    if (base.size() < 128)
+        return base;
+    base[126] = static_cast<char>(extensions);
+    fixChecksum(base);
+    return base;
 }
 
 bool haveEdidDecode()

@@ -21,6 +21,10 @@ QByteArray readSample(const QString &name);
 // The sample padded with zeros (or cut) to a 512-byte EDID image.
 QByteArray sampleImage(const QString &name);
 
+// The base block (first 128 bytes) of a sample declaring extensions blocks after it (byte 126),
+// its checksum made right again.
+QByteArray sampleBaseBlock(const QString &name, int extensions);
+
 // True when the reference decoder edid-decode is on the PATH.
 bool haveEdidDecode();
 

@@ -5,35 +5,18 @@
 
 #include "edid13block.h"
 
+#include "edidbaselayout.h"
 #include "model/bits.h"
+
+#include <QtEndian>
 
 #include <cmath>
 #include <cstdio>
 #include <cstring>
 
+using namespace EdidBaseLayout;
+
 namespace {
-
-// Base block layout.
-constexpr unsigned kBlockSize = 128;
-constexpr unsigned kVersionByte = 18;
-constexpr unsigned kRevisionByte = 19;
-constexpr unsigned kInputByte = 20;
-constexpr unsigned kHSizeByte = 21;
-constexpr unsigned kVSizeByte = 22;
-constexpr unsigned kGammaByte = 23;
-constexpr unsigned kFeatureByte = 24;
-constexpr unsigned kEstablishedByte = 35;
-constexpr unsigned kStandardByte = 38;
-constexpr unsigned kDescriptorByte = 54;
-constexpr unsigned kDescriptorSize = 18;
-constexpr unsigned kExtensionByte = 126;
-constexpr unsigned kChecksumByte = 127;
-constexpr unsigned kEstablishedCount = 17;
-
-quint8 lowByte(unsigned value)
-{
-    return static_cast<quint8>(value & 0xFFu);
-}
 
 // Gamma byte: gamma x 100 - 100, kept within 0..254 (255 means "not defined").
 quint8 gammaByte(double gamma)
@@ -70,22 +53,23 @@ Edid13Block::~Edid13Block() = default;
 
 bool Edid13Block::IsEdid13(unsigned char *data, unsigned size)
 {
-    return data && size >= kBlockSize && std::memcmp(data, EdidHeader, sizeof EdidHeader) == 0
-           && data[kVersionByte] == 1 && data[kRevisionByte] < 4;
+    return data && size >= BlockSize
+           && std::memcmp(data + HeaderByte, EdidHeader, sizeof EdidHeader) == 0
+           && data[VersionByte] == 1 && data[RevisionByte] < 4;
 }
 
 bool Edid13Block::InitBuffer(unsigned char *data, unsigned size)
 {
-    if (!data || size < kBlockSize)
+    if (!data || size < BlockSize)
         return false;
-    std::memset(data, 0, kBlockSize);
-    std::memcpy(data, EdidHeader, sizeof EdidHeader);
-    data[kVersionByte] = 1;
-    data[kRevisionByte] = 3;
-    std::memset(data + kStandardByte, 0x01, 16); // eight empty standard timings
-    for (unsigned slot = 0; slot < 4; ++slot)
-        data[kDescriptorByte + kDescriptorSize * slot + 3] = EdidTagDummy;
-    data[kChecksumByte] = computeOneByteCheckSum(data, kBlockSize - 1);
+    std::memset(data, 0, BlockSize);
+    std::memcpy(data + HeaderByte, EdidHeader, sizeof EdidHeader);
+    data[VersionByte] = 1;
+    data[RevisionByte] = 3;
+    std::memset(data + StandardByte, 0x01, StandardCount * StandardSize); // all unused
+    for (unsigned slot = 0; slot < DescriptorCount; ++slot)
+        data[descriptorByte(slot) + DescriptorTagByte] = EdidTagDummy;
+    data[ChecksumByte] = computeOneByteCheckSum(data, ChecksumByte);
     return true;
 }
 
@@ -145,7 +129,7 @@ bool Edid13Block::isDisplayDescriptor(const unsigned char *descriptor)
 
 unsigned char *Edid13Block::getDescriptor(EdidDescriptorTag tag)
 {
-    for (unsigned slot = 0; slot < 4; ++slot) {
+    for (unsigned slot = 0; slot < DescriptorCount; ++slot) {
         if (unsigned char *d = getDescriptor(tag, slot))
             return d;
     }
@@ -154,31 +138,23 @@ unsigned char *Edid13Block::getDescriptor(EdidDescriptorTag tag)
 
 unsigned char *Edid13Block::getDescriptor(EdidDescriptorTag tag, unsigned slot)
 {
-    if (!rawData || slot > 3)
+    if (!rawData || slot >= DescriptorCount)
         return nullptr;
-    unsigned char *d = rawData + kDescriptorByte + kDescriptorSize * slot;
-    return isDisplayDescriptor(d) && d[3] == tag ? d : nullptr;
+    unsigned char *d = rawData + descriptorByte(slot);
+    return isDisplayDescriptor(d) && d[DescriptorTagByte] == tag ? d : nullptr;
 }
 
 unsigned char *Edid13Block::descriptorBytes(unsigned slotNumber) const
 {
-    if (!rawData || slotNumber < 1 || slotNumber > 4)
+    if (!rawData || slotNumber < 1 || slotNumber > DescriptorCount)
         return nullptr;
-    return rawData + kDescriptorByte + kDescriptorSize * (slotNumber - 1);
+    return rawData + descriptorByte(slotNumber - 1);
 }
 
 unsigned Edid13Block::descriptorOffset(unsigned slotNumber) const
 {
     // 54 + 18 x (slot - 1), written so that slot 0 gives 36 without an unsigned wrap.
-    return startOffset + kDescriptorByte - kDescriptorSize + kDescriptorSize * slotNumber;
-}
-
-QList<EdidItemLocation> Edid13Block::oneRange(unsigned offset, unsigned length) const
-{
-    EdidItemLocation location;
-    location.offset = offset;
-    location.length = length;
-    return {location};
+    return startOffset + DescriptorByte - DescriptorSize + DescriptorSize * slotNumber;
 }
 
 bool Edid13Block::establishedBit(const unsigned char *bytes, unsigned index)
@@ -196,7 +172,7 @@ bool Edid13Block::setEstablishedBit(unsigned char *bytes, unsigned index, bool o
 
 void Edid13Block::recalcCheckSum()
 {
-    storeBlockChecksum(rawData, kBlockSize);
+    storeBlockChecksum(rawData, BlockSize);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -204,7 +180,7 @@ void Edid13Block::recalcCheckSum()
 
 unsigned Edid13Block::GetNumOfExtensions() const
 {
-    return rawData ? rawData[kExtensionByte] : 0u;
+    return rawData ? rawData[ExtensionCountByte] : 0u;
 }
 
 bool Edid13Block::SupportExtensions() const
@@ -214,17 +190,17 @@ bool Edid13Block::SupportExtensions() const
 
 unsigned Edid13Block::GetChecksum() const
 {
-    return rawData ? rawData[kChecksumByte] : 0u;
+    return rawData ? rawData[ChecksumByte] : 0u;
 }
 
 unsigned Edid13Block::GetBlockSize() const
 {
-    return rawData ? kBlockSize : 0u;
+    return rawData ? BlockSize : 0u;
 }
 
 unsigned Edid13Block::GetVersion() const
 {
-    return rawData ? (static_cast<unsigned>(rawData[kVersionByte]) << 8) | rawData[kRevisionByte]
+    return rawData ? (static_cast<unsigned>(rawData[VersionByte]) << 8) | rawData[RevisionByte]
                    : 0u;
 }
 
@@ -232,7 +208,7 @@ void Edid13Block::SetNumOfExtensions(unsigned count)
 {
     if (!rawData)
         return;
-    rawData[kExtensionByte] = lowByte(count);
+    rawData[ExtensionCountByte] = lowByte(count);
     recalcCheckSum();
 }
 
@@ -243,16 +219,14 @@ void Edid13Block::GetProductIdInfo(ProductIdInfo *info)
 {
     if (!rawData || !info)
         return;
-    const unsigned id = (static_cast<unsigned>(rawData[8]) << 8) | rawData[9];
+    const unsigned id = qFromBigEndian<quint16>(rawData + VendorByte);
     info->letter1 = static_cast<unsigned char>(bits(id, 14, 10));
     info->letter2 = static_cast<unsigned char>(bits(id, 9, 5));
     info->letter3 = static_cast<unsigned char>(bits(id, 4, 0));
-    info->productCode = rawData[10] | (static_cast<unsigned>(rawData[11]) << 8);
-    info->serialNumber = rawData[12] | (static_cast<unsigned>(rawData[13]) << 8)
-                         | (static_cast<unsigned>(rawData[14]) << 16)
-                         | (static_cast<unsigned>(rawData[15]) << 24);
-    info->week = rawData[16];
-    info->year = rawData[17] + 1990u;
+    info->productCode = qFromLittleEndian<quint16>(rawData + ProductByte);
+    info->serialNumber = qFromLittleEndian<quint32>(rawData + SerialByte);
+    info->week = rawData[WeekByte];
+    info->year = rawData[YearByte] + 1990u;
 }
 
 void Edid13Block::SetProductIdInfo(ProductIdInfo *info)
@@ -262,14 +236,12 @@ void Edid13Block::SetProductIdInfo(ProductIdInfo *info)
     const unsigned l1 = info->letter1 & 0x1Fu;
     const unsigned l2 = info->letter2 & 0x1Fu;
     const unsigned l3 = info->letter3 & 0x1Fu;
-    rawData[8] = lowByte((l1 << 2) | (l2 >> 3)); // bit 7 stays 0
-    rawData[9] = lowByte(((l2 & 7u) << 5) | l3);
-    rawData[10] = lowByte(info->productCode);
-    rawData[11] = lowByte(info->productCode >> 8);
-    for (unsigned i = 0; i < 4; ++i)
-        rawData[12 + i] = lowByte(info->serialNumber >> (8 * i));
-    rawData[16] = lowByte(info->week);
-    rawData[17] = lowByte(info->year - 1990u);
+    // Bit 15 of the big-endian vendor word stays 0.
+    qToBigEndian(static_cast<quint16>((l1 << 10) | (l2 << 5) | l3), rawData + VendorByte);
+    qToLittleEndian(static_cast<quint16>(info->productCode), rawData + ProductByte);
+    qToLittleEndian(static_cast<quint32>(info->serialNumber), rawData + SerialByte);
+    rawData[WeekByte] = lowByte(info->week);
+    rawData[YearByte] = lowByte(info->year - 1990u);
     recalcCheckSum();
 }
 
@@ -277,23 +249,23 @@ QList<EdidItemLocation> Edid13Block::GetGeneralInfoLocation(unsigned code)
 {
     switch (code) {
     case 0:
-        return oneRange(startOffset + kVersionByte, 2);
+        return oneRange(startOffset + VersionByte, 2);
     case 1:
-        return oneRange(startOffset + 8, 2);
+        return oneRange(startOffset + VendorByte, 2);
     case 2:
-        return oneRange(startOffset + 10, 2);
+        return oneRange(startOffset + ProductByte, 2);
     case 3:
-        return oneRange(startOffset + 12, 4);
+        return oneRange(startOffset + SerialByte, 4);
     case 4:
-        return oneRange(startOffset + 16, 1);
+        return oneRange(startOffset + WeekByte, 1);
     case 5:
-        return oneRange(startOffset + 17, 1);
+        return oneRange(startOffset + YearByte, 1);
     case 6:
-        return oneRange(startOffset + kExtensionByte, 1);
+        return oneRange(startOffset + ExtensionCountByte, 1);
     case 7:
-        return oneRange(startOffset + kChecksumByte, 1);
+        return oneRange(startOffset + ChecksumByte, 1);
     default:
-        return oneRange(startOffset + 8, 12);
+        return oneRange(startOffset + VendorByte, IdentificationLength);
     }
 }
 
@@ -302,17 +274,17 @@ QList<EdidItemLocation> Edid13Block::GetGeneralInfoLocation(unsigned code)
 
 void Edid13Block::readBasicDisplayParams(BasicDisplayParams *params) const
 {
-    const unsigned input = rawData[kInputByte];
-    const unsigned features = rawData[kFeatureByte];
+    const unsigned input = rawData[InputByte];
+    const unsigned features = rawData[FeatureByte];
     params->digital = bit(input, 7) != 0;
-    if (rawData[kGammaByte] != 0xFF) {
+    if (rawData[GammaByte] != 0xFF) {
         params->gammaDefined = true;
-        params->gamma = gammaValue(rawData[kGammaByte]);
+        params->gamma = gammaValue(rawData[GammaByte]);
     } else {
         params->gammaDefined = false;
     }
-    params->horizontalSize = rawData[kHSizeByte];
-    params->verticalSize = rawData[kVSizeByte];
+    params->horizontalSize = rawData[HSizeByte];
+    params->verticalSize = rawData[VSizeByte];
     params->screenSizeKind = (params->horizontalSize == 0 && params->verticalSize == 0)
                                  ? ScreenSizeUndefined
                                  : ScreenSizeCm;
@@ -337,8 +309,8 @@ void Edid13Block::readBasicDisplayParams(BasicDisplayParams *params) const
 
 void Edid13Block::writeBasicDisplayParams(const BasicDisplayParams *params)
 {
-    const bool wasDigital = bit(rawData[kInputByte], 7) != 0;
-    quint8 input = setBit(rawData[kInputByte], 7, params->digital);
+    const bool wasDigital = bit(rawData[InputByte], 7) != 0;
+    quint8 input = setBit(rawData[InputByte], 7, params->digital);
     if (!params->digital) {
         input = setBits(input, 6, 5, params->signalLevel);
         input = setBit(input, 4, params->blankToBlackSetup);
@@ -352,19 +324,19 @@ void Edid13Block::writeBasicDisplayParams(const BasicDisplayParams *params)
     }
     // A digital input that stays digital keeps bits 6-0 as stored (the DFP 1.x compatibility
     // bit and the reserved bits have no field in the record).
-    rawData[kInputByte] = input;
+    rawData[InputByte] = input;
 
-    rawData[kGammaByte] = params->gammaDefined ? gammaByte(params->gamma) : quint8(0xFF);
+    rawData[GammaByte] = params->gammaDefined ? gammaByte(params->gamma) : quint8(0xFF);
 
     if (params->screenSizeKind == ScreenSizeUndefined) {
-        rawData[kHSizeByte] = 0;
-        rawData[kVSizeByte] = 0;
+        rawData[HSizeByte] = 0;
+        rawData[VSizeByte] = 0;
     } else {
-        rawData[kHSizeByte] = lowByte(params->horizontalSize);
-        rawData[kVSizeByte] = lowByte(params->verticalSize);
+        rawData[HSizeByte] = lowByte(params->horizontalSize);
+        rawData[VSizeByte] = lowByte(params->verticalSize);
     }
 
-    quint8 features = static_cast<quint8>(rawData[kFeatureByte] & 0x18u); // colour type kept
+    quint8 features = static_cast<quint8>(rawData[FeatureByte] & 0x18u); // colour type kept
     if (params->colorType < 4)
         features = setBits(features, 4, 3, params->colorType);
     const unsigned flags = params->featureBits;
@@ -374,7 +346,7 @@ void Edid13Block::writeBasicDisplayParams(const BasicDisplayParams *params)
     features = setBit(features, 2, bit(flags, 3) != 0);
     features = setBit(features, 1, bit(flags, 4) != 0);
     features = setBit(features, 0, bit(flags, 6) != 0);
-    rawData[kFeatureByte] = features;
+    rawData[FeatureByte] = features;
 }
 
 void Edid13Block::GetBasicDisplayParams(BasicDisplayParams *params)
@@ -394,9 +366,9 @@ void Edid13Block::SetBasicDisplayParams(BasicDisplayParams *params)
 
 QList<EdidItemLocation> Edid13Block::GetBasicDisplayParamsLocation(unsigned code)
 {
-    if (code <= 4)
-        return oneRange(startOffset + kInputByte + code, 1);
-    return oneRange(startOffset + kInputByte, 5);
+    if (code < BasicParamsLength)
+        return oneRange(startOffset + InputByte + code, 1);
+    return oneRange(startOffset + InputByte, BasicParamsLength);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -406,16 +378,17 @@ void Edid13Block::GetColorCharacteristics(ColorCharacteristics *colors)
 {
     if (!rawData || !colors)
         return;
-    const unsigned rg = rawData[25];
-    const unsigned bw = rawData[26];
-    colors->redX = rawData[27] * 4u + bits(rg, 7, 6);
-    colors->redY = rawData[28] * 4u + bits(rg, 5, 4);
-    colors->greenX = rawData[29] * 4u + bits(rg, 3, 2);
-    colors->greenY = rawData[30] * 4u + bits(rg, 1, 0);
-    colors->blueX = rawData[31] * 4u + bits(bw, 7, 6);
-    colors->blueY = rawData[32] * 4u + bits(bw, 5, 4);
-    colors->whiteX = rawData[33] * 4u + bits(bw, 3, 2);
-    colors->whiteY = rawData[34] * 4u + bits(bw, 1, 0);
+    const unsigned rg = rawData[ColorByte];
+    const unsigned bw = rawData[ColorByte + 1];
+    const unsigned char *high = rawData + ColorHighByte;
+    colors->redX = high[0] * 4u + bits(rg, 7, 6);
+    colors->redY = high[1] * 4u + bits(rg, 5, 4);
+    colors->greenX = high[2] * 4u + bits(rg, 3, 2);
+    colors->greenY = high[3] * 4u + bits(rg, 1, 0);
+    colors->blueX = high[4] * 4u + bits(bw, 7, 6);
+    colors->blueY = high[5] * 4u + bits(bw, 5, 4);
+    colors->whiteX = high[6] * 4u + bits(bw, 3, 2);
+    colors->whiteY = high[7] * 4u + bits(bw, 1, 0);
 }
 
 void Edid13Block::SetColorCharacteristics(ColorCharacteristics *colors)
@@ -428,22 +401,23 @@ void Edid13Block::SetColorCharacteristics(ColorCharacteristics *colors)
     for (unsigned i = 0; i < 8; ++i) {
         const unsigned high = 7 - (i % 4) * 2; // bits 7-6, 5-4, 3-2, 1-0
         low[i / 4] = setBits(low[i / 4], high, high - 1, bits(values[i], 1, 0));
-        rawData[27 + i] = lowByte(values[i] >> 2);
+        rawData[ColorHighByte + i] = lowByte(values[i] >> 2);
     }
-    rawData[25] = low[0];
-    rawData[26] = low[1];
+    rawData[ColorByte] = low[0];
+    rawData[ColorByte + 1] = low[1];
     recalcCheckSum();
 }
 
 QList<EdidItemLocation> Edid13Block::GetColorCharacteristicsLocation(unsigned code)
 {
     // Codes: 0..3 red, green, blue, white x; 4..7 their y.
-    static const unsigned lowBytes[8] = {25, 25, 26, 26, 25, 25, 26, 26};
-    static const unsigned highBytes[8] = {27, 29, 31, 33, 28, 30, 32, 34};
+    // Red and green keep their low bits in byte 25, blue and white in byte 26.
+    static const unsigned lowBytes[8] = {0, 0, 1, 1, 0, 0, 1, 1};
+    static const unsigned highBytes[8] = {0, 2, 4, 6, 1, 3, 5, 7};
     if (code >= 8)
-        return oneRange(startOffset + 25, 10);
-    QList<EdidItemLocation> list = oneRange(startOffset + lowBytes[code], 1);
-    list += oneRange(startOffset + highBytes[code], 1);
+        return oneRange(startOffset + ColorByte, ColorLength);
+    QList<EdidItemLocation> list = oneRange(startOffset + ColorByte + lowBytes[code], 1);
+    list += oneRange(startOffset + ColorHighByte + highBytes[code], 1);
     return list;
 }
 
@@ -452,22 +426,22 @@ QList<EdidItemLocation> Edid13Block::GetColorCharacteristicsLocation(unsigned co
 
 bool Edid13Block::IsEstablishedTimingSupported(unsigned section, unsigned index)
 {
-    if (!rawData || section != 0 || index >= kEstablishedCount)
+    if (!rawData || section != 0 || index >= EstablishedCount)
         return false;
-    return establishedBit(rawData + kEstablishedByte, index);
+    return establishedBit(rawData + EstablishedByte, index);
 }
 
 void Edid13Block::SetEstablishedTimingSupport(unsigned section, unsigned index, bool supported)
 {
-    if (!rawData || section != 0 || index >= kEstablishedCount)
+    if (!rawData || section != 0 || index >= EstablishedCount)
         return;
-    if (setEstablishedBit(rawData + kEstablishedByte, index, supported))
+    if (setEstablishedBit(rawData + EstablishedByte, index, supported))
         recalcCheckSum();
 }
 
 QString Edid13Block::GetEstablishedTimingName(unsigned section, unsigned index)
 {
-    if (!rawData || section != 0 || index >= kEstablishedCount)
+    if (!rawData || section != 0 || index >= EstablishedCount)
         return QString();
     return EstablishedTimings[index].label;
 }
@@ -475,25 +449,29 @@ QString Edid13Block::GetEstablishedTimingName(unsigned section, unsigned index)
 QList<EdidItemLocation> Edid13Block::GetEstablishedTimingLocation(unsigned index, unsigned)
 {
     if (index == ~0u)
-        return oneRange(startOffset + kEstablishedByte, 3);
-    return oneRange(startOffset + kEstablishedByte + index / 8, 1);
+        return oneRange(startOffset + EstablishedByte, EstablishedLength);
+    return oneRange(startOffset + EstablishedByte + index / 8, 1);
 }
 
 // ---------------------------------------------------------------------------------------------
 // Standard timings (bytes 38-53 and standard timing descriptors)
 
+unsigned char *Edid13Block::standardTimingBytes(unsigned section, unsigned index)
+{
+    if (section == 0 && index < StandardCount)
+        return rawData + StandardByte + StandardSize * index;
+    if (section >= 1 && section <= DescriptorCount && index < DescriptorStandardCount) {
+        if (unsigned char *d = getDescriptor(EdidTagStandardTimings, section - 1))
+            return d + DescriptorDataByte + StandardSize * index;
+    }
+    return nullptr;
+}
+
 bool Edid13Block::GetStandardTiming(unsigned section, unsigned index, StandardTiming *timing)
 {
     if (!rawData)
         return false;
-    const unsigned char *codes = nullptr;
-    if (section == 0 && index < 8) {
-        codes = rawData + kStandardByte + 2 * index;
-    } else if (section >= 1 && section <= 4 && index < 6) {
-        if (const unsigned char *d = getDescriptor(EdidTagStandardTimings, section - 1))
-            codes = d + 5 + 2 * index;
-    }
-    if (codes)
+    if (const unsigned char *codes = standardTimingBytes(section, index))
         edidToStandardTiming(reinterpret_cast<const EdidStandardTiming *>(codes), timing);
     return true;
 }
@@ -502,13 +480,7 @@ bool Edid13Block::SetStandardTiming(unsigned section, unsigned index, StandardTi
 {
     if (!rawData)
         return false;
-    unsigned char *codes = nullptr;
-    if (section == 0 && index < 8) {
-        codes = rawData + kStandardByte + 2 * index;
-    } else if (section >= 1 && section <= 4 && index < 6) {
-        if (unsigned char *d = getDescriptor(EdidTagStandardTimings, section - 1))
-            codes = d + 5 + 2 * index;
-    }
+    unsigned char *codes = standardTimingBytes(section, index);
     if (!codes || !timing)
         return false;
     standardTimingToEdid(timing, reinterpret_cast<EdidStandardTiming *>(codes));
@@ -519,8 +491,8 @@ bool Edid13Block::SetStandardTiming(unsigned section, unsigned index, StandardTi
 QList<EdidItemLocation> Edid13Block::GetStandardTimingLocation(unsigned index, unsigned)
 {
     if (index == ~0u)
-        return oneRange(startOffset + kStandardByte, 16);
-    return oneRange(startOffset + kStandardByte + 2 * index, 2);
+        return oneRange(startOffset + StandardByte, StandardCount * StandardSize);
+    return oneRange(startOffset + StandardByte + StandardSize * index, StandardSize);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -528,12 +500,12 @@ QList<EdidItemLocation> Edid13Block::GetStandardTimingLocation(unsigned index, u
 
 DescriptorID Edid13Block::GetDescriptorID(unsigned slot)
 {
-    if (!rawData || slot > 3)
+    if (!rawData || slot >= DescriptorCount)
         return DescriptorUnknown;
-    const unsigned char *d = rawData + kDescriptorByte + kDescriptorSize * slot;
+    const unsigned char *d = rawData + descriptorByte(slot);
     if (!isDisplayDescriptor(d))
         return DescriptorDetailedTiming;
-    return descriptorTagToID(static_cast<EdidDescriptorTag>(d[3]));
+    return descriptorTagToID(static_cast<EdidDescriptorTag>(d[DescriptorTagByte]));
 }
 
 bool Edid13Block::IsDescriptorSupported(DescriptorID id)
@@ -556,23 +528,23 @@ bool Edid13Block::IsDescriptorSupported(DescriptorID id)
 
 void Edid13Block::AddDescriptor(DescriptorID id, unsigned slot)
 {
-    if (!rawData || slot > 3)
+    if (!rawData || slot >= DescriptorCount)
         return;
-    unsigned char *d = rawData + kDescriptorByte + kDescriptorSize * slot;
-    std::memset(d, 0, kDescriptorSize);
+    unsigned char *d = rawData + descriptorByte(slot);
+    std::memset(d, 0, DescriptorSize);
     if (id == DescriptorDetailedTiming) {
-        d[0] = lowByte(5400); // 54.00 MHz
-        d[1] = lowByte(5400 >> 8);
+        qToLittleEndian<quint16>(5400, d); // pixel clock 54.00 MHz
         recalcCheckSum();
         return;
     }
-    d[3] = descriptorIDToTag(id);
+    d[DescriptorTagByte] = descriptorIDToTag(id);
     switch (id) {
     case DescriptorSerialNumber:
     case DescriptorDataString:
     case DescriptorProductName:
-        d[5] = 0x0A;
-        std::memset(d + 6, 0x20, 12);
+        // An empty string: line feed, then spaces.
+        d[DescriptorDataByte] = 0x0A;
+        std::memset(d + DescriptorDataByte + 1, 0x20, DescriptorDataLength - 1);
         break;
     case DescriptorRangeLimits: {
         // 1-255 Hz, 1-255 kHz, 10 MHz, default GTF.
@@ -600,11 +572,11 @@ void Edid13Block::AddDescriptor(DescriptorID id, unsigned slot)
 
 void Edid13Block::RemoveDescriptor(unsigned slot)
 {
-    if (!rawData || slot > 3)
+    if (!rawData || slot >= DescriptorCount)
         return;
-    unsigned char *d = rawData + kDescriptorByte + kDescriptorSize * slot;
-    std::memset(d, 0, kDescriptorSize);
-    d[3] = EdidTagDummy;
+    unsigned char *d = rawData + descriptorByte(slot);
+    std::memset(d, 0, DescriptorSize);
+    d[DescriptorTagByte] = EdidTagDummy;
     recalcCheckSum();
 }
 
@@ -634,7 +606,7 @@ void Edid13Block::GetDescriptorString(unsigned slot, EdidString *text)
     const unsigned char *d = descriptorBytes(slot);
     if (!d || !text)
         return;
-    std::memcpy(text->text, d + 5, sizeof text->text);
+    std::memcpy(text->text, d + DescriptorDataByte, sizeof text->text);
 }
 
 void Edid13Block::SetDescriptorString(unsigned slot, EdidString *text)
@@ -642,7 +614,7 @@ void Edid13Block::SetDescriptorString(unsigned slot, EdidString *text)
     unsigned char *d = descriptorBytes(slot);
     if (!d || !text)
         return;
-    std::memcpy(d + 5, text->text, sizeof text->text);
+    std::memcpy(d + DescriptorDataByte, text->text, sizeof text->text);
     recalcCheckSum();
 }
 
@@ -717,7 +689,7 @@ void Edid13Block::readSecondaryGtf(const unsigned char *descriptor, RangeLimits 
     limits->timingSupport = RangeSecondaryGtf;
     limits->gtf.startFrequency = descriptor[12] * 2u;
     limits->gtf.c = descriptor[13] / 2u;
-    limits->gtf.m = descriptor[14] | (static_cast<unsigned>(descriptor[15]) << 8);
+    limits->gtf.m = qFromLittleEndian<quint16>(descriptor + 14);
     limits->gtf.k = descriptor[16];
     limits->gtf.j = descriptor[17] / 2u;
 }
@@ -728,8 +700,7 @@ void Edid13Block::writeSecondaryGtf(unsigned char *descriptor, const RangeLimits
     descriptor[10] = 0x02;
     descriptor[12] = lowByte(limits->gtf.startFrequency / 2u);
     descriptor[13] = lowByte(limits->gtf.c * 2u);
-    descriptor[14] = lowByte(limits->gtf.m);
-    descriptor[15] = lowByte(limits->gtf.m >> 8);
+    qToLittleEndian(static_cast<quint16>(limits->gtf.m), descriptor + 14);
     descriptor[16] = lowByte(limits->gtf.k);
     descriptor[17] = lowByte(limits->gtf.j * 2u);
 }
@@ -798,22 +769,22 @@ QList<EdidItemLocation> Edid13Block::GetRangeLimitsLocation(unsigned code, unsig
 
 QList<EdidItemLocation> Edid13Block::GetDescriptorsLocation()
 {
-    return oneRange(startOffset + kDescriptorByte, 4 * kDescriptorSize);
+    return oneRange(startOffset + DescriptorByte, DescriptorCount * DescriptorSize);
 }
 
 QList<EdidItemLocation> Edid13Block::GetStringDescriptorLocation(unsigned, unsigned slot)
 {
-    return oneRange(descriptorOffset(slot), kDescriptorSize);
+    return oneRange(descriptorOffset(slot), DescriptorSize);
 }
 
 QList<EdidItemLocation> Edid13Block::GetDummyDescriptorLocation(unsigned, unsigned slot)
 {
-    return oneRange(descriptorOffset(slot), kDescriptorSize);
+    return oneRange(descriptorOffset(slot), DescriptorSize);
 }
 
 QList<EdidItemLocation> Edid13Block::GetColorPointLocation(unsigned, unsigned slot)
 {
-    return oneRange(descriptorOffset(slot), kDescriptorSize);
+    return oneRange(descriptorOffset(slot), DescriptorSize);
 }
 
 QList<EdidItemLocation> Edid13Block::GetCvt3ByteTimingLocation(unsigned code, unsigned slot)
@@ -823,69 +794,7 @@ QList<EdidItemLocation> Edid13Block::GetCvt3ByteTimingLocation(unsigned code, un
 
 QList<EdidItemLocation> Edid13Block::GetDetailedTimingLocation(unsigned code, unsigned slot)
 {
-    const unsigned d = descriptorOffset(slot);
-    QList<EdidItemLocation> list;
-    const auto add = [&list, this](unsigned offset, unsigned length) {
-        list += oneRange(offset, length);
-    };
-    switch (code) {
-    case 0: // horizontal active
-        add(d + 2, 1);
-        add(d + 4, 1);
-        break;
-    case 1: // vertical active
-        add(d + 5, 1);
-        add(d + 7, 1);
-        break;
-    case 2: // horizontal blanking
-        add(d + 3, 1);
-        add(d + 4, 1);
-        break;
-    case 3: // vertical blanking
-        add(d + 6, 1);
-        add(d + 7, 1);
-        break;
-    case 4: // horizontal sync offset
-        add(d + 8, 1);
-        add(d + 11, 1);
-        break;
-    case 5: // vertical sync offset
-    case 7: // vertical sync width
-        add(d + 10, 2);
-        break;
-    case 6: // horizontal sync width
-        add(d + 9, 1);
-        add(d + 11, 1);
-        break;
-    case 8:
-        add(d + 15, 1);
-        break;
-    case 9:
-        add(d + 16, 1);
-        break;
-    case 10: // horizontal image size
-        add(d + 12, 1);
-        add(d + 14, 1);
-        break;
-    case 11: // vertical image size
-        add(d + 13, 1);
-        add(d + 14, 1);
-        break;
-    case 12: // pixel clock
-        add(d, 2);
-        break;
-    case 13:
-    case 14:
-    case 15:
-    case 16:
-    case 17: // flags
-        add(d + 17, 1);
-        break;
-    default:
-        add(d, kDescriptorSize);
-        break;
-    }
-    return list;
+    return detailedTimingLocation(code, descriptorOffset(slot));
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -895,7 +804,7 @@ void Edid13Block::GetMonInfo(MonitorInfo *info)
 {
     if (!rawData || !info)
         return;
-    const unsigned id = (static_cast<unsigned>(rawData[8]) << 8) | rawData[9];
+    const unsigned id = qFromBigEndian<quint16>(rawData + VendorByte);
     const unsigned letters[3] = {bits(id, 14, 10), bits(id, 9, 5), bits(id, 4, 0)};
     unsigned written = 0;
     for (unsigned i = 0; i < 3; ++i) {
@@ -910,13 +819,13 @@ void Edid13Block::GetMonInfo(MonitorInfo *info)
         std::memcpy(info->manufacturer, "XXX", 3);
         written = 3;
     }
-    const unsigned product = rawData[10] | (static_cast<unsigned>(rawData[11]) << 8);
+    const unsigned product = qFromLittleEndian<quint16>(rawData + ProductByte);
     std::snprintf(info->pnpId + written, sizeof info->pnpId - written, "%X", product);
 
     if (const unsigned char *name = getDescriptor(EdidTagProductName)) {
         unsigned length = 0;
-        while (length < 13 && name[5 + length] != 0x0A) {
-            info->monitorName[length] = static_cast<char>(name[5 + length]);
+        while (length < DescriptorDataLength && name[DescriptorDataByte + length] != 0x0A) {
+            info->monitorName[length] = static_cast<char>(name[DescriptorDataByte + length]);
             ++length;
         }
         info->monitorName[length] = '\0';
@@ -924,14 +833,14 @@ void Edid13Block::GetMonInfo(MonitorInfo *info)
         std::snprintf(info->monitorName, sizeof info->monitorName, "%s", "Default Monitor");
     }
 
-    info->powerManagement = rawData[kFeatureByte] > 31; // standby, suspend or active off
+    info->powerManagement = rawData[FeatureByte] > 31; // standby, suspend or active off
 
     if (const unsigned char *range = getDescriptor(EdidTagRangeLimits)) {
         info->minVerticalRate = range[5];
         info->maxVerticalRate = range[6];
         info->minHorizontalRate = range[7];
         info->maxHorizontalRate = range[8];
-        if (rawData[kRevisionByte] >= 4) {
+        if (rawData[RevisionByte] >= 4) {
             // EDID 1.4 rate offsets (byte 4): 10 = maximum + 255, 11 = both + 255.
             const unsigned offsets = range[4];
             if (bits(offsets, 3, 2) == 3)
@@ -951,45 +860,43 @@ void Edid13Block::getMaxResFromStandard(const EdidStandardTiming *raw, Resolutio
     if (!raw || !resolution || (raw->hActive == 0x01 && raw->aspectRefresh == 0x01))
         return;
     const unsigned n = raw->hActive + 31u;
-    unsigned height = 0;
-    switch (bits(raw->aspectRefresh, 7, 6)) {
+    const unsigned revision = rawData ? rawData[RevisionByte] : 0u;
+    updateMaxResolution(n * 8u, standardTimingHeight(n, bits(raw->aspectRefresh, 7, 6), revision),
+                        resolution);
+}
+
+unsigned Edid13Block::standardTimingHeight(unsigned n, unsigned aspectBits, unsigned revision)
+{
+    switch (aspectBits) {
     case 0: // 16:10 since EDID 1.3, 1:1 before
-        height = rawData && rawData[kRevisionByte] > 2 ? n * 5u : n * 8u;
-        break;
+        return revision > 2 ? n * 5u : n * 8u;
     case 1: // 4:3
-        height = n * 6u;
-        break;
+        return n * 6u;
     case 2: // 5:4
-        height = n * 32u / 5u;
-        break;
+        return n * 32u / 5u;
     default: // 16:9
-        height = n * 72u / 16u;
-        break;
+        return n * 72u / 16u;
     }
-    updateMaxResolution(n * 8u, height, resolution);
 }
 
 void Edid13Block::GetMaxResolution(Resolution *resolution)
 {
     if (!rawData || !resolution)
         return;
-    for (unsigned slot = 0; slot < 4; ++slot)
-        getMaxResFromDetailed(reinterpret_cast<const EdidDetailedTiming *>(
-                                  rawData + kDescriptorByte + kDescriptorSize * slot),
-                              resolution);
-    for (unsigned i = 0; i < kEstablishedCount; ++i) {
-        if (establishedBit(rawData + kEstablishedByte, i))
+    for (unsigned slot = 0; slot < DescriptorCount; ++slot)
+        getMaxResFromDetailed(
+            reinterpret_cast<const EdidDetailedTiming *>(rawData + descriptorByte(slot)),
+            resolution);
+    for (unsigned i = 0; i < EstablishedCount; ++i) {
+        if (establishedBit(rawData + EstablishedByte, i))
             updateMaxResolution(EstablishedTimings[i].width, EstablishedTimings[i].height,
                                 resolution);
     }
-    for (unsigned i = 0; i < 8; ++i)
-        getMaxResFromStandard(
-            reinterpret_cast<const EdidStandardTiming *>(rawData + kStandardByte + 2 * i),
-            resolution);
-    for (unsigned slot = 0; slot < 4; ++slot) {
-        if (const unsigned char *d = getDescriptor(EdidTagStandardTimings, slot)) {
-            for (unsigned i = 0; i < 6; ++i)
-                getMaxResFromStandard(reinterpret_cast<const EdidStandardTiming *>(d + 5 + 2 * i),
+    // Section 0: bytes 38-53; sections 1-4: a standard timings descriptor in slot section - 1.
+    for (unsigned section = 0; section <= DescriptorCount; ++section) {
+        for (unsigned i = 0; i < StandardCount; ++i) {
+            if (const unsigned char *codes = standardTimingBytes(section, i))
+                getMaxResFromStandard(reinterpret_cast<const EdidStandardTiming *>(codes),
                                       resolution);
         }
     }

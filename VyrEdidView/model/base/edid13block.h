@@ -19,6 +19,8 @@
 // Established timings: section 0, index 0..16.
 class Edid13Block : public DataBlock
 {
+    Q_DECLARE_TR_FUNCTIONS(Edid13Block)
+
 public:
     Edid13Block(unsigned char *image, unsigned size, unsigned offset, CallbackContext *context);
     ~Edid13Block() override;
@@ -74,6 +76,7 @@ public:
     void AddDescriptor(DescriptorID id, unsigned slot) override;
 
     // Operations of the EDID base blocks, in slot order.
+    // Binary contract (ARCHITECTURE.md): this order, the protected ones below included.
     virtual void GetMonInfo(MonitorInfo *info);
     virtual void GetMaxResolution(Resolution *resolution);
     virtual void GetProductIdInfo(ProductIdInfo *info);
@@ -135,6 +138,12 @@ protected:
     static void readSecondaryGtf(const unsigned char *descriptor, RangeLimits *limits);
     // Byte 10 = code, byte 11 = line feed, bytes 12-17 blanks.
     static void writeNoTimingFormula(unsigned char *descriptor, unsigned char code);
+    // The two bytes of standard timing index in section (0: bytes 38-53, 1-4: the standard timings
+    // descriptor in slot section - 1); null when there is no such timing.
+    unsigned char *standardTimingBytes(unsigned section, unsigned index);
+    // Height of a standard timing of n x 8 pixels with aspect bits (byte 2 bits 7-6) in a block
+    // of revision (before EDID 1.3 aspect 00 meant 1:1, since then 16:10).
+    static unsigned standardTimingHeight(unsigned n, unsigned aspectBits, unsigned revision);
     // Tells whether the established-timing bit of row index in the bytes at bits is set.
     static bool establishedBit(const unsigned char *bytes, unsigned index);
     // Sets or clears it; true when the bit changed.
@@ -142,7 +151,6 @@ protected:
     // Start of descriptor slot number 1..4 in the image (slot 0 answers 36, the arithmetic of
     // the slot numbering).
     unsigned descriptorOffset(unsigned slotNumber) const;
-    QList<EdidItemLocation> oneRange(unsigned offset, unsigned length) const;
 
     unsigned char *rawData;
 };

@@ -2,88 +2,44 @@
 // (FillModeInfo) and the byte descriptions (FillCellInfo) for a report front end.
 
 #include "edid13block.h"
+#include "edidbaselayout.h"
 #include "model/bits.h"
 #include "model/callbackfillcontenttgt.h"
+#include "model/reporttext.h"
 
-#include <QCoreApplication>
-
-namespace {
-
-constexpr unsigned kBlockSize = 128;
-constexpr unsigned kStandardByte = 38;
-constexpr unsigned kDescriptorByte = 54;
-constexpr unsigned kDescriptorSize = 18;
-
-QString tr13(const char *text)
-{
-    return QCoreApplication::translate("Edid13Block", text);
-}
-
-QString hexByte(unsigned value)
-{
-    return QString::number(value & 0xFFu, 16).toUpper();
-}
-
-QString hexByte2(unsigned value)
-{
-    return QStringLiteral("%1").arg(value & 0xFFu, 2, 16, QLatin1Char('0')).toUpper();
-}
-
-void append(CallbackFillContentTgt *target, const QString &text)
-{
-    if (target)
-        target->AppendText(text);
-}
-
-// Height of a standard timing with first byte value n + 31 and aspect bits; before EDID 1.3
-// (revision below 3) aspect 00 meant 1:1.
-unsigned standardHeight(unsigned n, unsigned aspectBits, unsigned revision)
-{
-    switch (aspectBits) {
-    case 0:
-        return revision > 2 ? n * 5u : n * 8u;
-    case 1:
-        return n * 6u;
-    case 2:
-        return n * 32u / 5u;
-    default:
-        return n * 72u / 16u;
-    }
-}
-
-} // namespace
+using namespace EdidBaseLayout;
 
 bool Edid13Block::validateHeader(CallbackFillContentTgt *target, const unsigned char *image,
                                  unsigned offset, unsigned size, const QString &prefix)
 {
-    if (size < kBlockSize) {
-        append(
-            target,
-            prefix
-                + tr13("%1 - unsufficient size. Required %2 bytes\r\n").arg(size).arg(kBlockSize));
+    if (size < BlockSize) {
+        ReportText::append(target, tr("%1%2 - unsufficient size. Required %3 bytes\r\n")
+                                       .arg(prefix)
+                                       .arg(size)
+                                       .arg(BlockSize));
         return false;
     }
     if (!image)
         return false;
-    for (unsigned i = 0; i < 8; ++i) {
-        if (image[offset + i] != Edid13Block::EdidHeader[i]) {
-            append(target,
-                   prefix
-                       + tr13("Byte[%1] = 0x%2 does not match EDID header pattern (0x00 0xFF 0xFF "
-                              "0xFF 0xFF 0xFF 0xFF 0x00)\r\n")
-                             .arg(offset + i)
-                             .arg(hexByte2(image[offset + i])));
+    for (unsigned i = 0; i < HeaderLength; ++i) {
+        if (image[offset + HeaderByte + i] != Edid13Block::EdidHeader[i]) {
+            ReportText::append(
+                target, tr("%1Byte[%2] = 0x%3 does not match EDID header pattern (0x00 0xFF 0xFF "
+                           "0xFF 0xFF 0xFF 0xFF 0x00)\r\n")
+                            .arg(prefix)
+                            .arg(offset + HeaderByte + i)
+                            .arg(ReportText::hex(image[offset + HeaderByte + i], 2)));
             return false;
         }
     }
-    const unsigned version = image[offset + 18];
+    const unsigned version = image[offset + VersionByte];
     if (version != 1) {
-        append(target, prefix
-                           + tr13("Byte[%1] = 0x%2 defines invalid version (%3.XX). Supported "
-                                  "version pattern is 1.XX\r\n")
-                                 .arg(offset + 18)
-                                 .arg(hexByte2(version))
-                                 .arg(version));
+        ReportText::append(target, tr("%1Byte[%2] = 0x%3 defines invalid version (%4.XX). "
+                                      "Supported version pattern is 1.XX\r\n")
+                                       .arg(prefix)
+                                       .arg(offset + VersionByte)
+                                       .arg(ReportText::hex(version, 2))
+                                       .arg(version));
         return false;
     }
     return true;
@@ -98,13 +54,13 @@ bool Edid13Block::ValidateEdid13(CallbackFillContentTgt *target, unsigned char *
     const QString prefix = QStringLiteral("  EDID1.3.........: ");
     if (!validateHeader(target, image, offset, size, prefix))
         return false;
-    const unsigned revision = image[offset + 19];
+    const unsigned revision = image[offset + RevisionByte];
     if (revision >= 4) {
-        append(target, prefix
-                           + tr13("Byte[%1] = 0x%2 defines invalid sub-version. Should be 3 or "
-                                  "lower\r\n")
-                                 .arg(offset + 19)
-                                 .arg(hexByte2(revision)));
+        ReportText::append(target, tr("%1Byte[%2] = 0x%3 defines invalid sub-version. Should be "
+                                      "3 or lower\r\n")
+                                       .arg(prefix)
+                                       .arg(offset + RevisionByte)
+                                       .arg(ReportText::hex(revision, 2)));
         return false;
     }
     return true;
@@ -114,30 +70,21 @@ int Edid13Block::Validate(CallbackFillContentTgt *target)
 {
     if (!rawData)
         return 0;
-    append(target, tr13("\r\nValidating EDID%1.%2 Base Block. Data Range: Byte[%3] --> "
-                        "Byte[%4]\r\n")
-                       .arg(rawData[18])
-                       .arg(rawData[19])
-                       .arg(startOffset)
-                       .arg(startOffset + GetBlockSize() - 1));
-    int errors = 0;
-    const unsigned computed = computeOneByteCheckSum(rawData, kBlockSize - 1);
-    if (rawData[kBlockSize - 1] != computed) {
-        append(target, tr13("  Error: Invalid checksum. 0x%1 (stored checksum) instead 0x%2 "
-                            "(calculated checksum).\r\n")
-                           .arg(hexByte(rawData[kBlockSize - 1]))
-                           .arg(hexByte(computed)));
-        ++errors;
-    }
+    ReportText::append(target, tr("\r\nValidating EDID%1.%2 Base Block. Data Range: Byte[%3] --> "
+                                  "Byte[%4]\r\n")
+                                   .arg(rawData[VersionByte])
+                                   .arg(rawData[RevisionByte])
+                                   .arg(startOffset)
+                                   .arg(startOffset + GetBlockSize() - 1));
+    int errors = ReportText::checkChecksum(target, rawData, BlockSize);
     errors += validateGeneralInfo(target);
     errors += validateBasicParams(target);
     errors += validateColorChars(target);
     errors += validateEstablishedT(target);
     errors += validateStandardT(target);
-    for (unsigned slot = 0; slot < 4; ++slot)
+    for (unsigned slot = 0; slot < DescriptorCount; ++slot)
         errors += validateDescriptor(target, slot);
-    if (errors == 0)
-        append(target, tr13("  Block is valid\r\n"));
+    ReportText::appendValid(target, errors);
     return errors;
 }
 
@@ -187,8 +134,8 @@ void Edid13Block::fillEstablishedTimings(CallbackFillContentTgt *target)
 {
     if (!rawData)
         return;
-    for (unsigned i = 0; i < 17; ++i) {
-        if (establishedBit(rawData + 35, i))
+    for (unsigned i = 0; i < EstablishedCount; ++i) {
+        if (establishedBit(rawData + EstablishedByte, i))
             fillEstablishedTiming(target, &EstablishedTimings[i], TimingSectionBaseTimings);
     }
 }
@@ -213,16 +160,14 @@ void Edid13Block::fillStandardTimings(CallbackFillContentTgt *target)
 {
     if (!rawData)
         return;
-    for (unsigned i = 0; i < 8; ++i)
-        fillStandardTiming(
-            target, reinterpret_cast<const EdidStandardTiming *>(rawData + kStandardByte + 2 * i),
-            TimingSectionBaseTimings);
-    for (unsigned slot = 0; slot < 4; ++slot) {
-        if (const unsigned char *d = getDescriptor(EdidTagStandardTimings, slot)) {
-            for (unsigned i = 0; i < 6; ++i)
-                fillStandardTiming(target,
-                                   reinterpret_cast<const EdidStandardTiming *>(d + 5 + 2 * i),
-                                   TimingSectionDescriptor0 + slot);
+    // Section 0 lists as the base timings, section s as the content of descriptor slot s - 1.
+    for (unsigned section = 0; section <= DescriptorCount; ++section) {
+        const TimingSection listed =
+            section == 0 ? TimingSectionBaseTimings : TimingSectionDescriptor0 + section - 1;
+        for (unsigned i = 0; i < StandardCount; ++i) {
+            if (const unsigned char *codes = standardTimingBytes(section, i))
+                fillStandardTiming(target, reinterpret_cast<const EdidStandardTiming *>(codes),
+                                   listed);
         }
     }
 }
@@ -235,7 +180,7 @@ void Edid13Block::fillStandardTiming(CallbackFillContentTgt *target, const EdidS
     const unsigned n = raw->hActive + 31u;
     ModeInfo info{};
     info.hActive = n * 8u;
-    info.vActive = standardHeight(n, bits(raw->aspectRefresh, 7, 6), rawData[19]);
+    info.vActive = standardTimingHeight(n, bits(raw->aspectRefresh, 7, 6), rawData[RevisionByte]);
     info.refreshRate = bits(raw->aspectRefresh, 5, 0) + 60u;
     info.section = section;
     info.sourceKind = ModeSourceStandard;
@@ -246,8 +191,8 @@ void Edid13Block::fillDetailedTimings(CallbackFillContentTgt *target)
 {
     if (!rawData || !target)
         return;
-    for (unsigned slot = 0; slot < 4; ++slot) {
-        const unsigned char *d = rawData + kDescriptorByte + kDescriptorSize * slot;
+    for (unsigned slot = 0; slot < DescriptorCount; ++slot) {
+        const unsigned char *d = rawData + descriptorByte(slot);
         if (d[0] == 0 && d[1] == 0)
             continue;
         ModeInfo info{};
@@ -263,46 +208,47 @@ void Edid13Block::fillDetailedTimings(CallbackFillContentTgt *target)
 void Edid13Block::FillCellInfo(unsigned byteIndex, QString *name, QString *description,
                                QString *blockTitle)
 {
-    if (!rawData || byteIndex < startOffset || byteIndex >= startOffset + kBlockSize)
+    if (!rawData || byteIndex < startOffset || byteIndex >= startOffset + BlockSize)
         return;
     if (blockTitle)
-        *blockTitle = tr13("EDID-v%1.%2").arg(rawData[18]).arg(rawData[19]);
+        *blockTitle = tr("EDID-v%1.%2").arg(rawData[VersionByte]).arg(rawData[RevisionByte]);
     const unsigned r = byteIndex - startOffset;
     QString n;
     QString desc;
-    if (r < 8) {
-        n = tr13("%1th Byte of the Header").arg(r);
-    } else if (r < 18) {
-        fillCellProductID(r - 8, &n, &desc);
-    } else if (r < 20) {
-        n = r == 18 ? tr13("Version Number") : tr13("Revision Number");
-        desc = tr13("(EDID Structure Version)");
-    } else if (r < 25) {
-        fillCellBasicParams(r - 20, &n, &desc);
-    } else if (r < 35) {
-        fillCellColorChars(r - 25, &n, &desc);
-    } else if (r < 38) {
+    if (r < VendorByte) {
+        n = tr("%1th Byte of the Header").arg(r);
+    } else if (r < VersionByte) {
+        fillCellProductID(r - VendorByte, &n, &desc);
+    } else if (r < InputByte) {
+        n = r == VersionByte ? tr("Version Number") : tr("Revision Number");
+        desc = tr("(EDID Structure Version)");
+    } else if (r < ColorByte) {
+        fillCellBasicParams(r - InputByte, &n, &desc);
+    } else if (r < EstablishedByte) {
+        fillCellColorChars(r - ColorByte, &n, &desc);
+    } else if (r < StandardByte) {
         static const char *const names[3] = {
             QT_TRANSLATE_NOOP("Edid13Block", "Established Timings I"),
             QT_TRANSLATE_NOOP("Edid13Block", "Established Timings II"),
             QT_TRANSLATE_NOOP("Edid13Block", "Manufacturer's Reserved Timings"),
         };
-        n = tr13(names[r - 35]);
-        desc = tr13("(Established Timings)");
-    } else if (r < 54) {
-        n = (r - 38) % 2 == 0 ? tr13("Pixel Width") : tr13("Aspect Ratio/Field Refresh Rate");
-        desc = tr13("(Standard Timings). Timing[%1]").arg((r - 38) / 2);
-    } else if (r < 126) {
-        const unsigned slot = (r - 54) / 18;
-        const unsigned j = (r - 54) % 18;
-        if (isDisplayDescriptor(rawData + kDescriptorByte + kDescriptorSize * slot))
+        n = tr(names[r - EstablishedByte]);
+        desc = tr("(Established Timings)");
+    } else if (r < DescriptorByte) {
+        const unsigned j = r - StandardByte;
+        n = j % StandardSize == 0 ? tr("Pixel Width") : tr("Aspect Ratio/Field Refresh Rate");
+        desc = tr("(Standard Timings). Timing[%1]").arg(j / StandardSize);
+    } else if (r < ExtensionCountByte) {
+        const unsigned slot = (r - DescriptorByte) / DescriptorSize;
+        const unsigned j = (r - DescriptorByte) % DescriptorSize;
+        if (isDisplayDescriptor(rawData + descriptorByte(slot)))
             fillCellDescriptor(j, slot, &n, &desc);
         else
             fillCellDetailedT(j, slot, &n, &desc);
-    } else if (r == 126) {
-        n = tr13("Number Of Extensions");
+    } else if (r == ExtensionCountByte) {
+        n = tr("Number Of Extensions");
     } else {
-        n = tr13("Checksum");
+        n = tr("Checksum");
     }
     if (name)
         *name = n;
@@ -327,9 +273,9 @@ void Edid13Block::fillCellProductID(unsigned byte, QString *name, QString *descr
     if (byte >= 10)
         return;
     if (name)
-        *name = tr13(names[byte]);
+        *name = tr(names[byte]);
     if (description)
-        *description = tr13("(Vendor/Product Identification)");
+        *description = tr("(Vendor/Product Identification)");
 }
 
 void Edid13Block::fillCellBasicParams(unsigned byte, QString *name, QString *description)
@@ -344,9 +290,9 @@ void Edid13Block::fillCellBasicParams(unsigned byte, QString *name, QString *des
     if (byte >= 5)
         return;
     if (name)
-        *name = tr13(names[byte]);
+        *name = tr(names[byte]);
     if (description)
-        *description = tr13("(Basic Display Parameters)");
+        *description = tr("(Basic Display Parameters)");
 }
 
 void Edid13Block::fillCellColorChars(unsigned byte, QString *name, QString *description)
@@ -366,18 +312,18 @@ void Edid13Block::fillCellColorChars(unsigned byte, QString *name, QString *desc
     if (byte >= 10)
         return;
     if (name)
-        *name = tr13(names[byte]);
+        *name = tr(names[byte]);
     if (description)
-        *description = tr13("(Color Characteristics)");
+        *description = tr("(Color Characteristics)");
 }
 
 void Edid13Block::fillCellDescriptor(unsigned byte, unsigned slot, QString *name,
                                      QString *description)
 {
-    if (!rawData || slot > 3 || byte >= 18)
+    if (!rawData || slot >= DescriptorCount || byte >= DescriptorSize)
         return;
-    const unsigned char *d = rawData + kDescriptorByte + kDescriptorSize * slot;
-    const unsigned tag = d[3];
+    const unsigned char *d = rawData + descriptorByte(slot);
+    const unsigned tag = d[DescriptorTagByte];
     QString n;
     QString desc;
     if (byte < 4) {
@@ -387,44 +333,44 @@ void Edid13Block::fillCellDescriptor(unsigned byte, unsigned slot, QString *name
             QT_TRANSLATE_NOOP("Edid13Block", "Reserved Byte of Display Descriptor"),
             QT_TRANSLATE_NOOP("Edid13Block", "Display Descriptor Tag"),
         };
-        n = tr13(names[byte]);
+        n = tr(names[byte]);
     } else if (byte == 4) {
-        n = rawData[19] >= 4 && tag == EdidTagRangeLimits
-                ? tr13("Vertical/Horizontal Rate Offsets")
-                : tr13("Reserved Byte of Display Descriptor");
+        n = rawData[RevisionByte] >= 4 && tag == EdidTagRangeLimits
+                ? tr("Vertical/Horizontal Rate Offsets")
+                : tr("Reserved Byte of Display Descriptor");
     }
     switch (tag) {
     case EdidTagSerialNumber:
         if (byte > 4)
-            n = tr13("%1th Byte Of Display Product Serial Number").arg(byte - 5);
-        desc = tr13("(Display Product Serial Number Descriptor). Entry[%1]").arg(slot);
+            n = tr("%1th Byte Of Display Product Serial Number").arg(byte - 5);
+        desc = tr("(Display Product Serial Number Descriptor). Entry[%1]").arg(slot);
         break;
     case EdidTagDataString:
         if (byte > 4)
-            n = tr13("%1th Byte Of  Alphanumeric Data String").arg(byte - 5);
-        desc = tr13("(Alphanumeric Data String Descriptor). Entry[%1]").arg(slot);
+            n = tr("%1th Byte Of  Alphanumeric Data String").arg(byte - 5);
+        desc = tr("(Alphanumeric Data String Descriptor). Entry[%1]").arg(slot);
         break;
     case EdidTagProductName:
         if (byte > 4)
-            n = tr13("%1th Byte Of Display Product Name").arg(byte - 5);
-        desc = tr13("(Display Product Name Descriptor). Entry[%1]").arg(slot);
+            n = tr("%1th Byte Of Display Product Name").arg(byte - 5);
+        desc = tr("(Display Product Name Descriptor). Entry[%1]").arg(slot);
         break;
     case EdidTagStandardTimings:
         if (byte >= 5 && byte <= 16) {
-            n = byte % 2 == 1 ? tr13("Pixel Width") : tr13("Aspect Ratio/Field Refresh Rate");
-            desc = tr13("(Standard Timings Descriptor). Timing[%1]. Entry[%2]")
+            n = byte % 2 == 1 ? tr("Pixel Width") : tr("Aspect Ratio/Field Refresh Rate");
+            desc = tr("(Standard Timings Descriptor). Timing[%1]. Entry[%2]")
                        .arg((byte - 5) / 2)
                        .arg(slot);
         } else {
             if (byte == 17)
-                n = tr13("Line Feed");
-            desc = tr13("(Standard Timings Descriptor). Entry[%1]").arg(slot);
+                n = tr("Line Feed");
+            desc = tr("(Standard Timings Descriptor). Entry[%1]").arg(slot);
         }
         break;
     case EdidTagDummy:
         if (byte > 4)
-            n = tr13("%1th Byte Of Dummy (unused) Descriptor").arg(byte - 5);
-        desc = tr13("(Dummy/Unused Descriptor). Entry[%1]").arg(slot);
+            n = tr("%1th Byte Of Dummy (unused) Descriptor").arg(byte - 5);
+        desc = tr("(Dummy/Unused Descriptor). Entry[%1]").arg(slot);
         break;
     case EdidTagRangeLimits:
         fillCellRangeLimitsDesc(byte, slot, &n, &desc, d[10]);
@@ -472,21 +418,21 @@ void Edid13Block::fillCellRangeLimitsDesc(unsigned byte, unsigned slot, QString 
     };
     if (byte >= 5 && byte <= 10) {
         if (name)
-            *name = tr13(rates[byte - 5]);
+            *name = tr(rates[byte - 5]);
     } else if (byte >= 11 && byte <= 17) {
         if (name) {
             if (timingSupportByte == 2)
-                *name = tr13(gtf[byte - 11]);
+                *name = tr(gtf[byte - 11]);
             else if (timingSupportByte == 4)
-                *name = tr13(cvt[byte - 11]);
+                *name = tr(cvt[byte - 11]);
             else
-                *name = tr13("%1 - %2th Byte of Range Limits (Unused)")
-                            .arg(byte == 11 ? tr13("Line Feed") : tr13("Space"))
+                *name = (byte == 11 ? tr("Line Feed - %1th Byte of Range Limits (Unused)")
+                                    : tr("Space - %1th Byte of Range Limits (Unused)"))
                             .arg(byte - 5);
         }
     }
     if (description)
-        *description = tr13("(Display Range Limits Descriptor). Entry[%1]").arg(slot);
+        *description = tr("(Display Range Limits Descriptor). Entry[%1]").arg(slot);
 }
 
 void Edid13Block::fillCellColorPointDesc(unsigned byte, unsigned slot, QString *name,
@@ -499,19 +445,19 @@ void Edid13Block::fillCellColorPointDesc(unsigned byte, unsigned slot, QString *
         QT_TRANSLATE_NOOP("Edid13Block", "White-y. High Order Bits"),
         QT_TRANSLATE_NOOP("Edid13Block", "Gamma"),
     };
-    QString desc = tr13("(Color Point Data Descriptor). Entry[%1]").arg(slot);
+    QString desc = tr("(Color Point Data Descriptor). Entry[%1]").arg(slot);
     if (byte >= 5 && byte <= 14) {
         if (name)
-            *name = tr13(names[(byte - 5) % 5]);
-        desc = (byte <= 9 ? tr13("(Color Point Data Descriptor). First Set. Entry[%1]")
-                          : tr13("(Color Point Data Descriptor). Second Set. Entry[%1]"))
+            *name = tr(names[(byte - 5) % 5]);
+        desc = (byte <= 9 ? tr("(Color Point Data Descriptor). First Set. Entry[%1]")
+                          : tr("(Color Point Data Descriptor). Second Set. Entry[%1]"))
                    .arg(slot);
     } else if (byte == 15) {
         if (name)
-            *name = tr13("Line Feed");
+            *name = tr("Line Feed");
     } else if (byte == 16 || byte == 17) {
         if (name)
-            *name = tr13("Space - %1th Byte").arg(byte - 5);
+            *name = tr("Space - %1th Byte").arg(byte - 5);
     }
     if (description)
         *description = desc;

@@ -5,35 +5,19 @@
 
 #include "edid14block.h"
 
+#include "edidbaselayout.h"
 #include "model/bits.h"
 #include "model/callbackfillcontenttgt.h"
+#include "model/reporttext.h"
 
-#include <QCoreApplication>
+#include <QtEndian>
 
 #include <cmath>
 #include <cstring>
 
+using namespace EdidBaseLayout;
+
 namespace {
-
-constexpr unsigned kBlockSize = 128;
-constexpr unsigned kRevisionByte = 19;
-constexpr unsigned kInputByte = 20;
-constexpr unsigned kHSizeByte = 21;
-constexpr unsigned kVSizeByte = 22;
-constexpr unsigned kFeatureByte = 24;
-constexpr unsigned kDescriptorByte = 54;
-constexpr unsigned kDescriptorSize = 18;
-constexpr unsigned kEstablishedIIICount = 44;
-
-quint8 lowByte(unsigned value)
-{
-    return static_cast<quint8>(value & 0xFFu);
-}
-
-QString tr14(const char *text)
-{
-    return QCoreApplication::translate("Edid14Block", text);
-}
 
 // Aspect-ratio bytes of an EDID 1.4 screen size (landscape in byte 21, portrait in byte 22):
 // 16:9, 16:10, 4:3, 5:4.
@@ -104,9 +88,7 @@ bool cvtEmpty(const EdidCvt3ByteTiming *raw)
 // Colour management coefficient: signed 16-bit little-endian in hundredths.
 double coefficient(const unsigned char *bytes)
 {
-    const unsigned raw = bytes[0] | (static_cast<unsigned>(bytes[1]) << 8);
-    const int value = raw >= 0x8000u ? static_cast<int>(raw) - 0x10000 : static_cast<int>(raw);
-    return value / 100.0;
+    return qFromLittleEndian<qint16>(bytes) / 100.0;
 }
 
 void storeCoefficient(unsigned char *bytes, double value)
@@ -116,9 +98,7 @@ void storeCoefficient(unsigned char *bytes, double value)
         scaled = scaled > 0 ? 32767.0 : -32768.0;
     if (scaled > 32767.0)
         scaled = 32767.0;
-    const unsigned stored = static_cast<unsigned>(static_cast<int>(scaled)) & 0xFFFFu;
-    bytes[0] = lowByte(stored);
-    bytes[1] = lowByte(stored >> 8);
+    qToLittleEndian(static_cast<qint16>(scaled), bytes);
 }
 
 } // namespace
@@ -140,16 +120,17 @@ bool Edid14Block::IsEdid14(unsigned char *data, unsigned size)
 {
     // Revision 4, and the later revisions real monitors carry (1.5, 1.19), which readers take
     // as EDID 1.4.
-    return data && size >= kBlockSize && std::memcmp(data, EdidHeader, sizeof EdidHeader) == 0
-           && data[18] == 1 && data[kRevisionByte] >= 4;
+    return data && size >= BlockSize
+           && std::memcmp(data + HeaderByte, EdidHeader, sizeof EdidHeader) == 0
+           && data[VersionByte] == 1 && data[RevisionByte] >= 4;
 }
 
 bool Edid14Block::InitBuffer(unsigned char *data, unsigned size)
 {
     if (!Edid13Block::InitBuffer(data, size))
         return false;
-    data[kRevisionByte] = 4;
-    data[kBlockSize - 1] = computeOneByteCheckSum(data, kBlockSize - 1);
+    data[RevisionByte] = 4;
+    data[ChecksumByte] = computeOneByteCheckSum(data, ChecksumByte);
     return true;
 }
 
@@ -159,15 +140,13 @@ bool Edid14Block::ValidateEdid14(CallbackFillContentTgt *target, unsigned char *
     const QString prefix = QStringLiteral("  EDID1.4.........: ");
     if (!validateHeader(target, image, offset, size, prefix))
         return false;
-    const unsigned revision = image[offset + kRevisionByte];
+    const unsigned revision = image[offset + RevisionByte];
     if (revision != 4) {
-        if (target)
-            target->AppendText(
-                prefix
-                + tr14("Byte[%1] = 0x%2 defines invalid sub-version. Should be "
-                       "4\r\n")
-                      .arg(offset + kRevisionByte)
-                      .arg(QStringLiteral("%1").arg(revision, 2, 16, QLatin1Char('0')).toUpper()));
+        ReportText::append(target, tr("%1Byte[%2] = 0x%3 defines invalid sub-version. Should be "
+                                      "4\r\n")
+                                       .arg(prefix)
+                                       .arg(offset + RevisionByte)
+                                       .arg(ReportText::hex(revision, 2)));
         return false;
     }
     return true;
@@ -181,8 +160,8 @@ void Edid14Block::GetBasicDisplayParams(BasicDisplayParams *params)
     if (!rawData || !params)
         return;
     readBasicDisplayParams(params);
-    const unsigned h = rawData[kHSizeByte];
-    const unsigned v = rawData[kVSizeByte];
+    const unsigned h = rawData[HSizeByte];
+    const unsigned v = rawData[VSizeByte];
     // One size byte alone is an aspect ratio. A value outside the four ratios this program
     // offers stays a size pair (kind 0), so that writing the record back keeps it.
     if (h != 0 && v == 0 && aspectIndex(h) >= 0) {
@@ -194,12 +173,12 @@ void Edid14Block::GetBasicDisplayParams(BasicDisplayParams *params)
         params->horizontalSize = 0;
         params->verticalSize = 0;
     }
-    const unsigned features = rawData[kFeatureByte];
+    const unsigned features = rawData[FeatureByte];
     unsigned flags = withBit(params->featureBits, 6, false);
     flags = withBit(flags, 5, bit(features, 0) != 0); // continuous frequency
     params->featureBits = lowByte(flags);
     if (params->digital) {
-        const unsigned input = rawData[kInputByte];
+        const unsigned input = rawData[InputByte];
         params->colorType = 4 + bits(features, 4, 3);
         params->colorBitDepth = bits(input, 6, 4);
         params->digitalInterface = bits(input, 3, 0);
@@ -213,18 +192,18 @@ void Edid14Block::SetBasicDisplayParams(BasicDisplayParams *params)
     writeBasicDisplayParams(params);
     const unsigned kind = params->screenSizeKind;
     if (kind >= ScreenLandscape16x9 && kind <= ScreenLandscape5x4) {
-        rawData[kHSizeByte] = lowByte(kAspectBytes[kind - ScreenLandscape16x9]);
-        rawData[kVSizeByte] = 0;
+        rawData[HSizeByte] = lowByte(kAspectBytes[kind - ScreenLandscape16x9]);
+        rawData[VSizeByte] = 0;
     } else if (kind >= ScreenPortrait9x16 && kind <= ScreenPortrait4x5) {
-        rawData[kHSizeByte] = 0;
-        rawData[kVSizeByte] = lowByte(kAspectBytes[kind - ScreenPortrait9x16]);
+        rawData[HSizeByte] = 0;
+        rawData[VSizeByte] = lowByte(kAspectBytes[kind - ScreenPortrait9x16]);
     }
-    rawData[kFeatureByte] = setBit(rawData[kFeatureByte], 0, bit(params->featureBits, 5) != 0);
+    rawData[FeatureByte] = setBit(rawData[FeatureByte], 0, bit(params->featureBits, 5) != 0);
     if (params->digital) {
         if (params->colorType > 3)
-            rawData[kFeatureByte] = setBits(rawData[kFeatureByte], 4, 3, params->colorType - 4);
-        quint8 input = setBits(rawData[kInputByte], 6, 4, params->colorBitDepth);
-        rawData[kInputByte] = setBits(input, 3, 0, params->digitalInterface);
+            rawData[FeatureByte] = setBits(rawData[FeatureByte], 4, 3, params->colorType - 4);
+        quint8 input = setBits(rawData[InputByte], 6, 4, params->colorBitDepth);
+        rawData[InputByte] = setBits(input, 3, 0, params->digitalInterface);
     }
     recalcCheckSum();
 }
@@ -234,7 +213,7 @@ void Edid14Block::SetBasicDisplayParams(BasicDisplayParams *params)
 
 unsigned char *Edid14Block::taggedDescriptor(EdidDescriptorTag tag, unsigned slotNumber)
 {
-    if (slotNumber < 1 || slotNumber > 4)
+    if (slotNumber < 1 || slotNumber > DescriptorCount)
         return nullptr;
     return getDescriptor(tag, slotNumber - 1);
 }
@@ -253,19 +232,19 @@ bool Edid14Block::IsDescriptorSupported(DescriptorID id)
 
 void Edid14Block::AddDescriptor(DescriptorID id, unsigned slot)
 {
-    if (!rawData || slot > 3)
+    if (!rawData || slot >= DescriptorCount)
         return;
     Edid13Block::AddDescriptor(id, slot);
-    unsigned char *d = rawData + kDescriptorByte + kDescriptorSize * slot;
+    unsigned char *version = rawData + descriptorByte(slot) + DescriptorVersionByte;
     switch (id) {
     case DescriptorColorManagement:
-        d[5] = 3; // version
+        *version = 3;
         break;
     case DescriptorCvt3ByteCodes:
-        d[5] = 1;
+        *version = 1;
         break;
     case DescriptorEstablishedTimingsIII:
-        d[5] = 10;
+        *version = 10;
         break;
     default:
         return;
@@ -275,17 +254,17 @@ void Edid14Block::AddDescriptor(DescriptorID id, unsigned slot)
 
 QList<EdidItemLocation> Edid14Block::GetDCMLocation(unsigned, unsigned slot)
 {
-    return oneRange(descriptorOffset(slot), kDescriptorSize);
+    return oneRange(descriptorOffset(slot), DescriptorSize);
 }
 
 QList<EdidItemLocation> Edid14Block::GetCVTLocation(unsigned, unsigned slot)
 {
-    return oneRange(descriptorOffset(slot), kDescriptorSize);
+    return oneRange(descriptorOffset(slot), DescriptorSize);
 }
 
 QList<EdidItemLocation> Edid14Block::GetEstablisheIIILocation(unsigned, unsigned slot)
 {
-    return oneRange(descriptorOffset(slot), kDescriptorSize);
+    return oneRange(descriptorOffset(slot), DescriptorSize);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -296,7 +275,7 @@ bool Edid14Block::GetColorManagement(unsigned slot, ColorManagement *colorManage
     const unsigned char *d = descriptorBytes(slot);
     if (!d || !colorManagement)
         return false;
-    colorManagement->version = d[5];
+    colorManagement->version = d[DescriptorVersionByte];
     colorManagement->redA3 = coefficient(d + 6);
     colorManagement->redA2 = coefficient(d + 8);
     colorManagement->greenA3 = coefficient(d + 10);
@@ -328,18 +307,21 @@ bool Edid14Block::SetColorManagement(unsigned slot, ColorManagement *colorManage
 bool Edid14Block::GetCvt3ByteTiming(unsigned slot, unsigned index, Cvt3ByteTiming *timing)
 {
     const unsigned char *d = taggedDescriptor(EdidTagCvt3ByteCodes, slot);
-    if (!d || index > 3 || !timing)
+    if (!d || index >= CvtCodeCount || !timing)
         return false;
-    edidToCvt3ByteTiming(reinterpret_cast<const EdidCvt3ByteTiming *>(d + 6 + 3 * index), timing);
+    edidToCvt3ByteTiming(
+        reinterpret_cast<const EdidCvt3ByteTiming *>(d + CvtCodesByte + CvtCodeSize * index),
+        timing);
     return true;
 }
 
 void Edid14Block::SetCvt3ByteTiming(unsigned slot, unsigned index, Cvt3ByteTiming *timing)
 {
     unsigned char *d = taggedDescriptor(EdidTagCvt3ByteCodes, slot);
-    if (!d || index > 3 || !timing)
+    if (!d || index >= CvtCodeCount || !timing)
         return;
-    cvt3ByteTimingToEdid(timing, reinterpret_cast<EdidCvt3ByteTiming *>(d + 6 + 3 * index));
+    cvt3ByteTimingToEdid(
+        timing, reinterpret_cast<EdidCvt3ByteTiming *>(d + CvtCodesByte + CvtCodeSize * index));
     recalcCheckSum();
 }
 
@@ -476,9 +458,9 @@ bool Edid14Block::IsEstablishedTimingSupported(unsigned section, unsigned index)
     if (section == 0)
         return Edid13Block::IsEstablishedTimingSupported(section, index);
     const unsigned char *d = taggedDescriptor(EdidTagEstablishedTimingsIII, section);
-    if (!d || index >= kEstablishedIIICount)
+    if (!d || index >= EstablishedIIICount)
         return false;
-    return establishedBit(d + 6, index);
+    return establishedBit(d + EstablishedIIIByte, index);
 }
 
 void Edid14Block::SetEstablishedTimingSupport(unsigned section, unsigned index, bool supported)
@@ -488,9 +470,9 @@ void Edid14Block::SetEstablishedTimingSupport(unsigned section, unsigned index, 
         return;
     }
     unsigned char *d = taggedDescriptor(EdidTagEstablishedTimingsIII, section);
-    if (!d || index >= kEstablishedIIICount)
+    if (!d || index >= EstablishedIIICount)
         return;
-    if (setEstablishedBit(d + 6, index, supported))
+    if (setEstablishedBit(d + EstablishedIIIByte, index, supported))
         recalcCheckSum();
 }
 
@@ -498,7 +480,7 @@ QString Edid14Block::GetEstablishedTimingName(unsigned section, unsigned index)
 {
     if (section == 0)
         return Edid13Block::GetEstablishedTimingName(section, index);
-    if (!rawData || index >= kEstablishedIIICount)
+    if (!rawData || index >= EstablishedIIICount)
         return QString();
     return EstablishedTimingsIII[index].label;
 }
@@ -519,17 +501,18 @@ void Edid14Block::GetMaxResolution(Resolution *resolution)
     if (!rawData || !resolution)
         return;
     Edid13Block::GetMaxResolution(resolution);
-    for (unsigned slot = 0; slot < 4; ++slot) {
+    for (unsigned slot = 0; slot < DescriptorCount; ++slot) {
         if (const unsigned char *d = getDescriptor(EdidTagEstablishedTimingsIII, slot)) {
-            for (unsigned i = 0; i < kEstablishedIIICount; ++i) {
-                if (establishedBit(d + 6, i))
+            for (unsigned i = 0; i < EstablishedIIICount; ++i) {
+                if (establishedBit(d + EstablishedIIIByte, i))
                     updateMaxResolution(EstablishedTimingsIII[i].width,
                                         EstablishedTimingsIII[i].height, resolution);
             }
         }
         if (const unsigned char *d = getDescriptor(EdidTagCvt3ByteCodes, slot)) {
-            for (unsigned i = 0; i < 4; ++i)
-                getMaxResFromCVT(reinterpret_cast<const EdidCvt3ByteTiming *>(d + 6 + 3 * i),
+            for (unsigned i = 0; i < CvtCodeCount; ++i)
+                getMaxResFromCVT(reinterpret_cast<const EdidCvt3ByteTiming *>(d + CvtCodesByte
+                                                                              + CvtCodeSize * i),
                                  resolution);
         }
     }
@@ -548,10 +531,10 @@ void Edid14Block::fillEstablishedTimings(CallbackFillContentTgt *target)
     Edid13Block::fillEstablishedTimings(target);
     if (!rawData)
         return;
-    for (unsigned slot = 0; slot < 4; ++slot) {
+    for (unsigned slot = 0; slot < DescriptorCount; ++slot) {
         if (const unsigned char *d = getDescriptor(EdidTagEstablishedTimingsIII, slot)) {
-            for (unsigned i = 0; i < kEstablishedIIICount; ++i) {
-                if (establishedBit(d + 6, i))
+            for (unsigned i = 0; i < EstablishedIIICount; ++i) {
+                if (establishedBit(d + EstablishedIIIByte, i))
                     fillEstablishedTiming(target, &EstablishedTimingsIII[i],
                                           TimingSectionDescriptor0 + slot);
             }
@@ -563,12 +546,13 @@ void Edid14Block::fillCvt3ByteTimings(CallbackFillContentTgt *target)
 {
     if (!rawData || !target)
         return;
-    for (unsigned slot = 0; slot < 4; ++slot) {
+    for (unsigned slot = 0; slot < DescriptorCount; ++slot) {
         const unsigned char *d = getDescriptor(EdidTagCvt3ByteCodes, slot);
         if (!d)
             continue;
-        for (unsigned i = 0; i < 4; ++i) {
-            const auto *raw = reinterpret_cast<const EdidCvt3ByteTiming *>(d + 6 + 3 * i);
+        for (unsigned i = 0; i < CvtCodeCount; ++i) {
+            const auto *raw =
+                reinterpret_cast<const EdidCvt3ByteTiming *>(d + CvtCodesByte + CvtCodeSize * i);
             if (cvtEmpty(raw))
                 continue;
             const unsigned lines = cvtLines(raw);
@@ -603,9 +587,9 @@ void Edid14Block::fillCellDescriptor(unsigned byte, unsigned slot, QString *name
                                      QString *description)
 {
     Edid13Block::fillCellDescriptor(byte, slot, name, description);
-    if (!rawData || slot > 3 || byte >= kDescriptorSize)
+    if (!rawData || slot >= DescriptorCount || byte >= DescriptorSize)
         return;
-    switch (rawData[kDescriptorByte + kDescriptorSize * slot + 3]) {
+    switch (rawData[descriptorByte(slot) + DescriptorTagByte]) {
     case EdidTagCvt3ByteCodes:
         fillCellCVTDesc(byte, slot, name, description);
         break;
@@ -639,9 +623,9 @@ void Edid14Block::fillCellColorMgmtDesc(unsigned byte, unsigned slot, QString *n
         QT_TRANSLATE_NOOP("Edid14Block", "Blue a2. High Order Bits"),
     };
     if (name && byte >= 5 && byte <= 17)
-        *name = tr14(names[byte - 5]);
+        *name = tr(names[byte - 5]);
     if (description)
-        *description = tr14("(Color Management Data Descriptor). Entry[%1]").arg(slot);
+        *description = tr("(Color Management Data Descriptor). Entry[%1]").arg(slot);
 }
 
 void Edid14Block::fillCellCVTDesc(unsigned byte, unsigned slot, QString *name, QString *description)
@@ -654,17 +638,17 @@ void Edid14Block::fillCellCVTDesc(unsigned byte, unsigned slot, QString *name, Q
     };
     if (byte > 5) {
         if (name)
-            *name = tr14(names[(byte - 6) % 3]);
+            *name = tr(names[(byte - 6) % 3]);
         if (description)
-            *description = tr14("(CVT 3 Byte Code Descriptor). Timing[%1]. Entry[%2]")
+            *description = tr("(CVT 3 Byte Code Descriptor). Timing[%1]. Entry[%2]")
                                .arg((byte - 6) / 3)
                                .arg(slot);
         return;
     }
     if (name && byte == 5)
-        *name = tr14("Version Number");
+        *name = tr("Version Number");
     if (description)
-        *description = tr14("(CVT 3 Byte Code Descriptor). Entry[%1]").arg(slot);
+        *description = tr("(CVT 3 Byte Code Descriptor). Entry[%1]").arg(slot);
 }
 
 void Edid14Block::fillCellEstIIIDesc(unsigned byte, unsigned slot, QString *name,
@@ -680,17 +664,17 @@ void Edid14Block::fillCellEstIIIDesc(unsigned byte, unsigned slot, QString *name
     };
     if (name) {
         if (byte == 5)
-            *name = tr14("Version Number");
+            *name = tr("Version Number");
         else if (byte >= 6 && byte <= 11)
-            *name = tr14(names[byte - 6]);
+            *name = tr(names[byte - 6]);
         else if (byte >= 12 && byte <= 17)
-            *name = tr14("Reserved Byte");
+            *name = tr("Reserved Byte");
     }
     if (description) {
-        *description =
-            byte > 5 ? tr14("(Established Timings III Descriptor). Timing Byte[%1]. Entry[%2]")
-                           .arg(byte - 6)
-                           .arg(slot)
-                     : tr14("(Established Timings III Descriptor). Entry[%1]").arg(slot);
+        *description = byte > 5
+                           ? tr("(Established Timings III Descriptor). Timing Byte[%1]. Entry[%2]")
+                                 .arg(byte - 6)
+                                 .arg(slot)
+                           : tr("(Established Timings III Descriptor). Entry[%1]").arg(slot);
     }
 }

@@ -13,6 +13,8 @@
 // III as (section 1..4 = descriptor slot number, index 0..43).
 class Edid14Block : public Edid13Block
 {
+    Q_DECLARE_TR_FUNCTIONS(Edid14Block)
+
 public:
     Edid14Block(unsigned char *image, unsigned size, unsigned offset, CallbackContext *context);
     ~Edid14Block() override;
@@ -47,8 +49,10 @@ public:
     using DataBlock::SetCvt3ByteTiming;
 
     // Operations of the EDID 1.4 base block, in slot order.
+    // Binary contract (ARCHITECTURE.md): this order, across the access sections below.
     virtual QList<EdidItemLocation> GetDCMLocation(unsigned code, unsigned slot);
     virtual QList<EdidItemLocation> GetCVTLocation(unsigned code, unsigned slot);
+    // Name kept as spelled (ARCHITECTURE.md).
     virtual QList<EdidItemLocation> GetEstablisheIIILocation(unsigned code, unsigned slot);
     virtual void SetCvt3ByteTiming(unsigned slot, unsigned index, Cvt3ByteTiming *timing);
 

@@ -153,7 +153,8 @@ struct CeaSpeakerAllocation
     bool topCenter = false;            // byte 1 bit 1
 };
 
-// Colorimetry data block (tag 7, extended tag 5), payload bytes 0 and 1.
+// Colorimetry data block (tag 7, extended tag 5), payload bytes 0 and 1. Name kept as spelled
+// (ARCHITECTURE.md).
 struct CeaColometry
 {
     bool xvYCC601 = false;    // byte 0 bit 0

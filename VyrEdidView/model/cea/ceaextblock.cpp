@@ -1,19 +1,13 @@
 #include "ceaextblock.h"
 
+#include "cealayout.h"
 #include "model/bits.h"
+
+#include <QtEndian>
 
 #include <cstring>
 
-// Block layout (CTA-861-G, section 7.5): byte 0 tag, 1 revision, 2 offset d of the first
-// detailed timing, 3 flags and native DTD count, 4 .. d-1 data block collection, d .. 126
-// detailed timings (18 bytes each) and padding, 127 checksum.
-namespace {
-constexpr unsigned CeaExtTag = 0x02;
-constexpr unsigned NewRevision = 3;
-constexpr unsigned CollectionStart = 4;
-constexpr unsigned ChecksumByte = 127;
-constexpr unsigned AreaLength = ChecksumByte - CollectionStart; // bytes 4..126
-} // namespace
+using namespace CeaLayout;
 
 CeaExtBlock::CeaExtBlock(unsigned char *buffer, unsigned int size, unsigned int offset,
                          CallbackContext *context)
@@ -30,18 +24,12 @@ CeaExtBlock::~CeaExtBlock() = default;
 
 bool CeaExtBlock::IsCeaExt(const unsigned char *buffer, unsigned int size)
 {
-    return buffer != nullptr && size >= BlockSize && buffer[0] == CeaExtTag;
+    return buffer != nullptr && size >= BlockSize && buffer[TagByte] == Tag;
 }
 
 bool CeaExtBlock::InitBuffer(unsigned char *buffer, unsigned int size)
 {
-    if (buffer == nullptr || size < BlockSize)
-        return false;
-    std::memset(buffer, 0, BlockSize);
-    buffer[0] = CeaExtTag;
-    buffer[1] = NewRevision;
-    buffer[ChecksumByte] = computeOneByteCheckSum(buffer, BlockSize - 1);
-    return true;
+    return initExtensionBlock(buffer, size, Tag, NewRevision);
 }
 
 CeaBlockTag CeaExtBlock::dataBlockIDToTag(CeaBlockID id)
@@ -116,7 +104,7 @@ unsigned CeaExtBlock::GetBlockSize() const
 
 unsigned CeaExtBlock::GetVersion() const
 {
-    return rawData ? rawData[1] : 0;
+    return rawData ? rawData[RevisionByte] : 0;
 }
 
 void CeaExtBlock::recalcCheckSum()
@@ -126,7 +114,7 @@ void CeaExtBlock::recalcCheckSum()
 
 unsigned CeaExtBlock::dtdOffset() const
 {
-    return rawData ? rawData[2] : 0;
+    return rawData ? rawData[DtdOffsetByte] : 0;
 }
 
 unsigned CeaExtBlock::collectionEnd() const
@@ -142,6 +130,16 @@ bool CeaExtBlock::validIndex(unsigned int index) const
 const CeaDataBlockEntry *CeaExtBlock::dataBlockEntry(unsigned int index) const
 {
     return validIndex(index) ? &m_dataBlocks[static_cast<int>(index)] : nullptr;
+}
+
+unsigned CeaExtBlock::blockStart(const CeaDataBlockEntry &entry) const
+{
+    return CollectionStart + entry.offset;
+}
+
+unsigned CeaExtBlock::payloadStart(const CeaDataBlockEntry &entry) const
+{
+    return CollectionStart + entry.payloadOffset;
 }
 
 unsigned CeaExtBlock::payloadLength(const CeaDataBlockEntry &entry) const
@@ -192,20 +190,16 @@ void CeaExtBlock::rebuildMap()
         entry.headerLength = 1;
         const unsigned lengthField = size - 1;
         const unsigned at = CollectionStart + p;
-        if (tagCode == 7 && lengthField >= 1) {
+        if (tagCode == ExtendedTagCode && lengthField >= 1) {
             entry.tag.extendedTag = rawData[at + 1];
             entry.headerLength = 2;
             if ((entry.tag.extendedTag == 1 || entry.tag.extendedTag == 17) && lengthField > 3) {
-                entry.tag.oui[0] = rawData[at + 2];
-                entry.tag.oui[1] = rawData[at + 3];
-                entry.tag.oui[2] = rawData[at + 4];
-                entry.headerLength = 5;
+                std::memcpy(entry.tag.oui, rawData + at + 2, OuiLength);
+                entry.headerLength = 2 + OuiLength;
             }
-        } else if (tagCode == 3 && lengthField > 2) {
-            entry.tag.oui[0] = rawData[at + 1];
-            entry.tag.oui[1] = rawData[at + 2];
-            entry.tag.oui[2] = rawData[at + 3];
-            entry.headerLength = 4;
+        } else if (tagCode == VendorTagCode && lengthField > 2) {
+            std::memcpy(entry.tag.oui, rawData + at + 1, OuiLength);
+            entry.headerLength = 1 + OuiLength;
         }
         entry.offset = p;
         entry.payloadOffset = p + entry.headerLength;
@@ -266,7 +260,7 @@ void CeaExtBlock::moveDtds(unsigned newOffset)
         zeroBytes(d, qMin(newOffset - d, length));
     else
         zeroBytes(qMax(newOffset + length, d), d + length - qMax(newOffset + length, d));
-    rawData[2] = static_cast<unsigned char>(newOffset);
+    rawData[DtdOffsetByte] = static_cast<unsigned char>(newOffset);
 }
 
 void CeaExtBlock::collectionChanged(unsigned newEnd)
@@ -274,7 +268,8 @@ void CeaExtBlock::collectionChanged(unsigned newEnd)
     if (m_dtdCount == 0) {
         // Byte 2 marks the end of the collection so that every reader finds the data blocks;
         // what follows is padding.
-        rawData[2] = static_cast<unsigned char>(newEnd > 0 ? CollectionStart + newEnd : 0);
+        rawData[DtdOffsetByte] =
+            static_cast<unsigned char>(newEnd > 0 ? CollectionStart + newEnd : 0);
         zeroBytes(CollectionStart + newEnd, AreaLength - newEnd);
     } else if (dtdOffset() > CollectionStart + newEnd) {
         // The free bytes before the detailed timings are padding: no stale byte may read as a
@@ -289,28 +284,29 @@ void CeaExtBlock::GetGeneralInfo(CeaGeneralInfo *info) const
 {
     if (!rawData || !info)
         return;
-    info->dtdOffset = rawData[2];
-    info->nativeDtdCount = bits(rawData[3], 3, 0);
+    const unsigned flags = rawData[FlagsByte];
+    info->dtdOffset = rawData[DtdOffsetByte];
+    info->nativeDtdCount = bits(flags, 3, 0);
     info->dtdCount = m_dtdCount;
     info->dataBlockCount = dataBlockCount();
     info->freeDataBlockBytes = m_freeDataBlockBytes;
     info->freeDtdBytes = m_freeDtdBytes;
-    info->ycbcr422 = bit(rawData[3], 4) != 0;
-    info->ycbcr444 = bit(rawData[3], 5) != 0;
-    info->basicAudio = bit(rawData[3], 6) != 0;
-    info->underscan = bit(rawData[3], 7) != 0;
+    info->ycbcr422 = bit(flags, 4) != 0;
+    info->ycbcr444 = bit(flags, 5) != 0;
+    info->basicAudio = bit(flags, 6) != 0;
+    info->underscan = bit(flags, 7) != 0;
 }
 
 void CeaExtBlock::SetGeneralInfo(CeaGeneralInfo *info)
 {
     if (!rawData || !info)
         return;
-    quint8 flags = rawData[3];
+    quint8 flags = rawData[FlagsByte];
     flags = setBit(flags, 4, info->ycbcr422);
     flags = setBit(flags, 5, info->ycbcr444);
     flags = setBit(flags, 6, info->basicAudio);
     flags = setBit(flags, 7, info->underscan);
-    rawData[3] = flags;
+    rawData[FlagsByte] = flags;
     recalcCheckSum();
 }
 
@@ -323,7 +319,7 @@ CeaBlockID CeaExtBlock::GetDataBlockID(unsigned int index) const
 
 bool CeaExtBlock::AllowNewDataBlocks() const
 {
-    return rawData != nullptr && rawData[1] >= 3 && freeBytes() >= 2
+    return rawData != nullptr && rawData[RevisionByte] >= 3 && freeBytes() >= 2
            && dataBlockCount() < MaxNewDataBlocks;
 }
 
@@ -335,7 +331,8 @@ bool CeaExtBlock::AllowNewDTDs() const
 bool CeaExtBlock::IsDataBlockSupported(CeaBlockID id) const
 {
     const unsigned minSize = getMinDataBlockSize(id);
-    return rawData != nullptr && rawData[1] >= 3 && minSize != 0 && minSize <= freeBytes();
+    return rawData != nullptr && rawData[RevisionByte] >= 3 && minSize != 0
+           && minSize <= freeBytes();
 }
 
 void CeaExtBlock::AddDataBlock(CeaBlockID id)
@@ -354,16 +351,16 @@ void CeaExtBlock::AddDataBlock(CeaBlockID id)
     const CeaBlockTag tag = dataBlockIDToTag(id);
     rawData[at] = static_cast<unsigned char>((static_cast<unsigned>(tag.tagCode) << 5) | (m - 1));
     unsigned headerLength = 1;
-    if (tag.tagCode == 7) {
+    if (tag.tagCode == ExtendedTagCode) {
         rawData[at + 1] = static_cast<unsigned char>(tag.extendedTag);
         headerLength = 2;
         if (tag.extendedTag == 1 || tag.extendedTag == 17) {
-            std::memcpy(rawData + at + 2, tag.oui, 3);
-            headerLength = 5;
+            std::memcpy(rawData + at + 2, tag.oui, OuiLength);
+            headerLength = 2 + OuiLength;
         }
-    } else if (tag.tagCode == 3) {
-        std::memcpy(rawData + at + 1, tag.oui, 3);
-        headerLength = 4;
+    } else if (tag.tagCode == VendorTagCode) {
+        std::memcpy(rawData + at + 1, tag.oui, OuiLength);
+        headerLength = 1 + OuiLength;
     }
     const unsigned payload = at + headerLength;
     if (id == CeaBlockAudio) // one short audio descriptor: LPCM, one channel
@@ -432,18 +429,17 @@ void CeaExtBlock::AddDTD()
         const unsigned t = DtdSize * (m_freeDataBlockBytes / DtdSize);
         const unsigned end = CollectionStart + collectionEnd();
         zeroBytes(end, ChecksumByte - end);
-        rawData[2] = static_cast<unsigned char>(ChecksumByte - t);
+        rawData[DtdOffsetByte] = static_cast<unsigned char>(ChecksumByte - t);
     } else if (m_freeDtdBytes < DtdSize) {
         // Move the timings towards the collection so that n + 1 of them end at byte 126.
         moveDtds(ChecksumByte - DtdSize * (n + 1));
     }
     const unsigned at = dtdOffset() + DtdSize * n;
     zeroBytes(at, ChecksumByte - at); // the new timing and the free bytes after it
-    rawData[at] = static_cast<unsigned char>(NewDtdPixelClock & 0xFFu);
-    rawData[at + 1] = static_cast<unsigned char>(NewDtdPixelClock >> 8);
+    qToLittleEndian<quint16>(NewDtdPixelClock, rawData + at);
     rebuildMap();
     // The native DTD count follows the number of detailed timings.
-    rawData[3] = setBits(rawData[3], 3, 0, m_dtdCount);
+    rawData[FlagsByte] = setBits(rawData[FlagsByte], 3, 0, m_dtdCount);
     recalcCheckSum();
 }
 
@@ -463,7 +459,7 @@ void CeaExtBlock::RemoveDTD(unsigned int index)
     } else {
         rebuildMap();
     }
-    rawData[3] = setBits(rawData[3], 3, 0, m_dtdCount);
+    rawData[FlagsByte] = setBits(rawData[FlagsByte], 3, 0, m_dtdCount);
     recalcCheckSum();
 }
 
@@ -516,12 +512,7 @@ QList<EdidItemLocation> CeaExtBlock::location(unsigned blockByte, unsigned lengt
 {
     if (!rawData)
         return {};
-    EdidItemLocation loc;
-    const quint32 blockPos =
-        (base != nullptr && base <= rawData) ? static_cast<quint32>(rawData - base) : startOffset;
-    loc.offset = blockPos + blockByte;
-    loc.length = length;
-    return {loc};
+    return oneRange(imagePosition(rawData, base) + blockByte, length);
 }
 
 QList<EdidItemLocation> CeaExtBlock::GetGeneralInfoLocation(unsigned int code, unsigned int,
@@ -529,18 +520,18 @@ QList<EdidItemLocation> CeaExtBlock::GetGeneralInfoLocation(unsigned int code, u
 {
     switch (code) {
     case 2:
-        return location(1, 1, base);
+        return location(RevisionByte, 1, base);
     case 3:
-        return location(2, 1, base);
+        return location(DtdOffsetByte, 1, base);
     case 4:
         return location(ChecksumByte, 1, base);
     case 5:
     case 6:
     case 7:
     case 8:
-        return location(3, 1, base);
+        return location(FlagsByte, 1, base);
     default:
-        return location(0, GetBlockSize(), base);
+        return location(TagByte, GetBlockSize(), base);
     }
 }
 
@@ -549,43 +540,7 @@ QList<EdidItemLocation> CeaExtBlock::GetDetiledTimingLocation(unsigned int code,
 {
     if (!rawData || index >= m_dtdCount)
         return {};
-    const unsigned d = dtdOffset() + DtdSize * index;
-    auto pair = [&](unsigned a, unsigned b) {
-        return location(d + a, 1, base) + location(d + b, 1, base);
-    };
-    switch (code) {
-    case 10:
-        return pair(2, 4);
-    case 11:
-        return pair(5, 7);
-    case 12:
-        return pair(3, 4);
-    case 13:
-        return pair(6, 7);
-    case 14:
-        return pair(8, 11);
-    case 16:
-        return pair(9, 11);
-    case 20:
-        return pair(12, 14);
-    case 21:
-        return pair(13, 14);
-    case 15:
-    case 17:
-        return location(d + 10, 2, base);
-    case 22:
-        return location(d, 2, base);
-    case 18:
-        return location(d + 15, 1, base);
-    case 19:
-        return location(d + 16, 1, base);
-    case 23:
-    case 24:
-    case 25:
-    case 26:
-    case 27:
-        return location(d + 17, 1, base);
-    default:
-        return location(d, DtdSize, base);
-    }
+    // The fields are numbered from 10 on, in the order of the base block's codes.
+    const unsigned start = imagePosition(rawData, base) + dtdOffset() + DtdSize * index;
+    return detailedTimingLocation(code - 10u, start);
 }

@@ -18,6 +18,8 @@
 // neither data blocks nor detailed timings.
 class CeaExtBlock : public DataBlock
 {
+    Q_DECLARE_TR_FUNCTIONS(CeaExtBlock)
+
 public:
     static constexpr unsigned BlockSize = 128;
     static constexpr unsigned MaxNewDataBlocks = 9; // no data block is added beyond nine
@@ -65,6 +67,7 @@ public:
     void SetDetailedTiming(unsigned index, DetailedTiming *timing) override;
 
     // Own slots, in order.
+    // Binary contract (ARCHITECTURE.md): this order.
     virtual CeaBlockID GetDataBlockID(unsigned int index) const;
     virtual void AddDTD();
     virtual void RemoveDTD(unsigned int index);
@@ -86,6 +89,7 @@ public:
     virtual void GetHdmiVSDB(unsigned int index, CeaHdmiVSDB *vsdb) const;
     virtual QList<EdidItemLocation> GetGeneralInfoLocation(unsigned int code, unsigned int index,
                                                            const unsigned char *base) const;
+    // Name kept as spelled (ARCHITECTURE.md).
     virtual QList<EdidItemLocation> GetDetiledTimingLocation(unsigned int code, unsigned int index,
                                                              const unsigned char *base) const;
     virtual QList<EdidItemLocation> GetVideoDataBlockLocation(unsigned int code, unsigned int index,
@@ -169,8 +173,8 @@ private:
     unsigned collectionEnd() const;
     bool validIndex(unsigned int index) const;
     // Block byte of data block index's header byte and first payload byte.
-    unsigned blockStart(const CeaDataBlockEntry &entry) const { return 4u + entry.offset; }
-    unsigned payloadStart(const CeaDataBlockEntry &entry) const { return 4u + entry.payloadOffset; }
+    unsigned blockStart(const CeaDataBlockEntry &entry) const;
+    unsigned payloadStart(const CeaDataBlockEntry &entry) const;
     unsigned payloadLength(const CeaDataBlockEntry &entry) const;
     // Payload byte k of the entry, 0 when the block is shorter.
     quint8 payloadByte(const CeaDataBlockEntry &entry, unsigned k) const;

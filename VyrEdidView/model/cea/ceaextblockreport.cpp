@@ -1,46 +1,33 @@
 // Text report, byte descriptions and mode list of the CEA-861 extension block.
 #include "ceaextblock.h"
+#include "cealayout.h"
 #include "model/bits.h"
 #include "model/callbackfillcontenttgt.h"
-
-#include <QCoreApplication>
+#include "model/reporttext.h"
 
 #include <cstring>
 
-namespace {
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("CeaExtBlock", text);
-}
-
-QString hexByte(unsigned value, int width)
-{
-    return QStringLiteral("%1").arg(value, width, 16, QLatin1Char('0')).toUpper();
-}
-
-} // namespace
+using namespace CeaLayout;
 
 bool CeaExtBlock::ValidateCeaExt(CallbackFillContentTgt *target, const unsigned char *buffer,
                                  unsigned int offset, unsigned int size)
 {
     if (size < BlockSize) {
-        if (target)
-            target->AppendText(
-                tr("  CEA Ext Block...: %1 - unsufficient size. Required %2 bytes\r\n")
-                    .arg(size)
-                    .arg(BlockSize));
+        ReportText::append(target,
+                           tr("  CEA Ext Block...: %1 - unsufficient size. Required %2 bytes\r\n")
+                               .arg(size)
+                               .arg(BlockSize));
         return false;
     }
     if (buffer == nullptr)
         return false;
-    if (buffer[offset] != 0x02) {
-        if (target)
-            target->AppendText(tr("  CEA Ext Block...: Byte[%1] = 0x%2 does not match CEA "
-                                  "extension tag (0x%3)\r\n")
-                                   .arg(offset)
-                                   .arg(hexByte(buffer[offset], 2))
-                                   .arg(hexByte(2, 2)));
+    const unsigned tag = buffer[offset + TagByte];
+    if (tag != Tag) {
+        ReportText::append(target, tr("  CEA Ext Block...: Byte[%1] = 0x%2 does not match CEA "
+                                      "extension tag (0x%3)\r\n")
+                                       .arg(offset + TagByte)
+                                       .arg(ReportText::hex(tag, 2))
+                                       .arg(ReportText::hex(Tag, 2)));
         return false;
     }
     return true;
@@ -55,23 +42,13 @@ int CeaExtBlock::Validate(CallbackFillContentTgt *target)
             .arg(GetVersion())
             .arg(startOffset)
             .arg(startOffset + GetBlockSize() - 1));
-    int errors = 0;
-    const unsigned stored = rawData[BlockSize - 1];
-    const unsigned computed = computeOneByteCheckSum(rawData, BlockSize - 1);
-    if (stored != computed) {
-        target->AppendText(tr("  Error: Invalid checksum. 0x%1 (stored checksum) instead 0x%2 "
-                              "(calculated checksum).\r\n")
-                               .arg(hexByte(stored, 1))
-                               .arg(hexByte(computed, 1)));
-        ++errors;
-    }
+    int errors = ReportText::checkChecksum(target, rawData, BlockSize);
     errors += validateGeneralInfo(target);
     for (unsigned i = 0; i < m_dtdCount; ++i)
         errors += validateDTD(target, i);
     for (unsigned i = 0; i < dataBlockCount(); ++i)
         errors += validateDataBlock(target, i);
-    if (errors == 0)
-        target->AppendText(tr("  Block is valid\r\n"));
+    ReportText::appendValid(target, errors);
     return errors;
 }
 
@@ -105,16 +82,16 @@ void CeaExtBlock::FillCellInfo(unsigned byteIndex, QString *name, QString *descr
         QT_TRANSLATE_NOOP("CeaExtBlock", "Revision Number"),
         QT_TRANSLATE_NOOP("CeaExtBlock", "DTD Offset inside Extension Block"),
         QT_TRANSLATE_NOOP("CeaExtBlock", "Number of DTDs/Basic Features")};
-    if (r < 4) {
+    if (r < CollectionStart) {
         *name = tr(headerNames[r]);
         *description = byteText;
         return;
     }
-    if (r == BlockSize - 1) {
+    if (r == ChecksumByte) {
         *name = tr("Checksum");
         return;
     }
-    const unsigned dtdStart = m_dtdCount > 0 ? rawData[2] : BlockSize - 1;
+    const unsigned dtdStart = m_dtdCount > 0 ? dtdOffset() : ChecksumByte;
     if (r >= dtdStart && r < dtdStart + DtdSize * m_dtdCount) {
         fillCellDetailedT((r - dtdStart) % DtdSize, (r - dtdStart) / DtdSize, name, description);
         return;
@@ -139,11 +116,13 @@ void CeaExtBlock::fillCellDataBlock(unsigned int byte, unsigned int index, QStri
     const CeaDataBlockEntry &entry = m_dataBlocks[static_cast<int>(index)];
     if (byte == 0)
         *name = tr("Data Block Tag/Data Block Length");
-    else if (entry.tag.tagCode == 7 && byte == 1)
+    else if (entry.tag.tagCode == ExtendedTagCode && byte == 1)
         *name = tr("Data Block Extended Tag");
-    else if (entry.tag.tagCode == 3 && entry.headerLength == 4 && byte <= 3)
+    else if (entry.tag.tagCode == VendorTagCode && entry.headerLength == 1 + OuiLength
+             && byte <= OuiLength)
         *name = tr("Byte[%1] of IEEE Registration Identifier").arg(byte - 1);
-    else if (entry.tag.tagCode == 7 && entry.headerLength == 5 && byte >= 2 && byte <= 4)
+    else if (entry.tag.tagCode == ExtendedTagCode && entry.headerLength == 2 + OuiLength
+             && byte >= 2 && byte < 2 + OuiLength)
         *name = tr("Byte[%1] of IEEE Registration Identifier").arg(byte - 2);
 
     const CeaBlockID id = dataBlockTagToID(entry.tag);
@@ -264,8 +243,8 @@ void CeaExtBlock::fillDetailedTimings(CallbackFillContentTgt *target)
         ModeInfo mode;
         std::memset(&mode, 0, sizeof(mode));
         edidToModeInfo(
-            reinterpret_cast<const EdidDetailedTiming *>(rawData + rawData[2] + DtdSize * i), &mode,
-            CeaTimingSection);
+            reinterpret_cast<const EdidDetailedTiming *>(rawData + dtdOffset() + DtdSize * i),
+            &mode, CeaTimingSection);
         mode.sourceKind = ModeSourceDetailedTiming;
         target->AppendMode(&mode);
     }

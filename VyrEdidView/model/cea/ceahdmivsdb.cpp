@@ -1,11 +1,14 @@
 // The HDMI vendor-specific data block (HDMI 1.4b, section 8.3.2): decoder, encoder, latency
 // codec, field locations, byte descriptions and the per-VIC 3D support table it implies.
 #include "ceaextblock.h"
+#include "cealayout.h"
 #include "model/bits.h"
 
-#include <QCoreApplication>
+#include <QtEndian>
 
 #include <cstring>
+
+using namespace CeaLayout;
 
 namespace {
 
@@ -21,13 +24,11 @@ struct VsdbLayout
     unsigned partsEnd = 0; // first byte after the decoded parts
 };
 
-constexpr unsigned PayloadStart = 4; // header byte and OUI
-
 // Decodes the block bytes b[0 .. size-1] (b[0] = header). Reads nothing past size. Latency
 // bytes are left in latencyAt for the caller to convert.
 void decodeVsdb(const quint8 *b, unsigned size, CeaHdmiVSDB *v, VsdbLayout *l)
 {
-    const unsigned n = size > PayloadStart ? size - PayloadStart : 0;
+    const unsigned n = size > VsdbPayloadStart ? size - VsdbPayloadStart : 0;
     v->payloadLength = n;
     v->physicalAddressSize = 2;
     v->flagsSize = 1;
@@ -38,41 +39,42 @@ void decodeVsdb(const quint8 *b, unsigned size, CeaHdmiVSDB *v, VsdbLayout *l)
     v->hdmiVideoSize = 2;
     v->structure3DSize = 2;
     v->mask3DSize = 2;
-    l->partsEnd = PayloadStart + qMin(n, 2u);
+    l->partsEnd = VsdbPayloadStart + qMin(n, 2u);
     if (n >= 1) {
-        v->physicalA = bits(b[4], 7, 4);
-        v->physicalB = bits(b[4], 3, 0);
+        v->physicalA = bits(b[VsdbAddressByte], 7, 4);
+        v->physicalB = bits(b[VsdbAddressByte], 3, 0);
     }
     if (n >= 2) {
-        v->physicalC = bits(b[5], 7, 4);
-        v->physicalD = bits(b[5], 3, 0);
+        v->physicalC = bits(b[VsdbAddressByte + 1], 7, 4);
+        v->physicalD = bits(b[VsdbAddressByte + 1], 3, 0);
     }
     if (n > 2) {
+        const unsigned flags = b[VsdbFlagsByte];
         v->flagsPresent = true;
-        v->dviDualLink = bit(b[6], 0) != 0;
-        v->deepColorY444 = bit(b[6], 3) != 0;
-        v->deepColor30 = bit(b[6], 4) != 0;
-        v->deepColor36 = bit(b[6], 5) != 0;
-        v->deepColor48 = bit(b[6], 6) != 0;
-        v->supportsAI = bit(b[6], 7) != 0;
-        l->partsEnd = 7;
+        v->dviDualLink = bit(flags, 0) != 0;
+        v->deepColorY444 = bit(flags, 3) != 0;
+        v->deepColor30 = bit(flags, 4) != 0;
+        v->deepColor36 = bit(flags, 5) != 0;
+        v->deepColor48 = bit(flags, 6) != 0;
+        v->supportsAI = bit(flags, 7) != 0;
+        l->partsEnd = VsdbFlagsByte + 1;
     }
     if (n > 3) {
         v->maxTmdsClockPresent = true;
-        v->maxTmdsClock = b[7] * 5u;
-        l->partsEnd = 8;
+        v->maxTmdsClock = b[VsdbMaxTmdsByte] * 5u;
+        l->partsEnd = VsdbMaxTmdsByte + 1;
     }
     if (n <= 4)
         return;
     v->contentTypePresent = true;
-    const unsigned flags = b[8];
+    const unsigned flags = b[VsdbContentByte];
     v->cnc0 = bit(flags, 0) != 0;
     v->cnc1 = bit(flags, 1) != 0;
     v->cnc2 = bit(flags, 2) != 0;
     v->cnc3 = bit(flags, 3) != 0;
-    l->partsEnd = 9;
+    l->partsEnd = VsdbLatencyByte;
     unsigned r = n - 5;
-    unsigned pos = 9;
+    unsigned pos = VsdbLatencyByte;
     if (r < 2)
         return;
     if (bit(flags, 7)) {
@@ -119,7 +121,7 @@ void decodeVsdb(const quint8 *b, unsigned size, CeaHdmiVSDB *v, VsdbLayout *l)
         if (available < 2)
             return;
         l->structureAt = at3D;
-        const unsigned structure = (static_cast<unsigned>(b[at3D]) << 8) | b[at3D + 1];
+        const unsigned structure = qFromBigEndian<quint16>(b + at3D);
         quint8 flags3D = 0;
         flags3D = setBit(flags3D, 0, bit(structure, 0) != 0); // frame packing
         flags3D = setBit(flags3D, 1, bit(structure, 8) != 0); // side-by-side (half)
@@ -130,7 +132,7 @@ void decodeVsdb(const quint8 *b, unsigned size, CeaHdmiVSDB *v, VsdbLayout *l)
             if (available < 4)
                 return;
             l->maskAt = at3D + 2;
-            v->mask3D = (static_cast<unsigned>(b[at3D + 2]) << 8) | b[at3D + 3];
+            v->mask3D = qFromBigEndian<quint16>(b + at3D + 2);
             used = 4;
         }
     }
@@ -213,11 +215,6 @@ unsigned partsLength(const CeaHdmiVSDB &v)
     return end;
 }
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("CeaExtBlock", text);
-}
-
 } // namespace
 
 void CeaExtBlock::GetHdmiVSDB(unsigned int index, CeaHdmiVSDB *vsdb) const
@@ -258,28 +255,32 @@ void CeaExtBlock::SetHdmiVSDB(unsigned int index, CeaHdmiVSDB *vsdb)
     VsdbLayout oldLayout;
     decodeVsdb(old, before.size, &oldRecord, &oldLayout);
 
-    if (!resizeDataBlock(index, PayloadStart + vsdb->payloadLength))
+    if (!resizeDataBlock(index, VsdbPayloadStart + vsdb->payloadLength))
         return;
     const CeaDataBlockEntry &entry = m_dataBlocks[static_cast<int>(index)];
     quint8 *b = rawData + blockStart(entry);
 
-    b[4] = static_cast<quint8>(((vsdb->physicalA & 15u) << 4) | (vsdb->physicalB & 15u));
-    b[5] = static_cast<quint8>(((vsdb->physicalC & 15u) << 4) | (vsdb->physicalD & 15u));
+    b[VsdbAddressByte] =
+        static_cast<quint8>(((vsdb->physicalA & 15u) << 4) | (vsdb->physicalB & 15u));
+    b[VsdbAddressByte + 1] =
+        static_cast<quint8>(((vsdb->physicalC & 15u) << 4) | (vsdb->physicalD & 15u));
     if (vsdb->flagsPresent) {
-        unsigned flags = oldRecord.flagsPresent ? (old[6] & 0x06u) : 0u; // bits 2-1 reserved
+        // Bits 2-1 are reserved.
+        unsigned flags = oldRecord.flagsPresent ? (old[VsdbFlagsByte] & 0x06u) : 0u;
         flags = withBit(flags, 0, vsdb->dviDualLink);
         flags = withBit(flags, 3, vsdb->deepColorY444);
         flags = withBit(flags, 4, vsdb->deepColor30);
         flags = withBit(flags, 5, vsdb->deepColor36);
         flags = withBit(flags, 6, vsdb->deepColor48);
         flags = withBit(flags, 7, vsdb->supportsAI);
-        b[6] = static_cast<quint8>(flags);
+        b[VsdbFlagsByte] = static_cast<quint8>(flags);
     }
     if (vsdb->maxTmdsClockPresent)
-        b[7] = static_cast<quint8>(((vsdb->maxTmdsClock + 2u) / 5u) & 0xFFu); // nearest 5 MHz
-    unsigned pos = 9;
+        b[VsdbMaxTmdsByte] = lowByte((vsdb->maxTmdsClock + 2u) / 5u); // nearest 5 MHz
+    unsigned pos = VsdbLatencyByte;
     if (byte8Needed(*vsdb)) {
-        unsigned flags = oldRecord.contentTypePresent ? (old[8] & 0x10u) : 0u; // bit 4 reserved
+        // Bit 4 is reserved.
+        unsigned flags = oldRecord.contentTypePresent ? (old[VsdbContentByte] & 0x10u) : 0u;
         flags = withBit(flags, 0, vsdb->cnc0);
         flags = withBit(flags, 1, vsdb->cnc1);
         flags = withBit(flags, 2, vsdb->cnc2);
@@ -287,7 +288,7 @@ void CeaExtBlock::SetHdmiVSDB(unsigned int index, CeaHdmiVSDB *vsdb)
         flags = withBit(flags, 7, vsdb->latencyPresent);
         flags = withBit(flags, 6, vsdb->interlacedLatencyPresent);
         flags = withBit(flags, 5, vsdb->hdmiVideoPresent);
-        b[8] = static_cast<quint8>(flags);
+        b[VsdbContentByte] = static_cast<quint8>(flags);
     }
     if (vsdb->latencyPresent) {
         b[pos] = getHdmiLatencyField(vsdb, CeaLatencyVideo);
@@ -321,8 +322,8 @@ void CeaExtBlock::SetHdmiVSDB(unsigned int index, CeaHdmiVSDB *vsdb)
             b[at++] = static_cast<quint8>(low);
         }
         if (multi == 2) {
-            b[at++] = static_cast<quint8>((vsdb->mask3D >> 8) & 0xFFu);
-            b[at++] = static_cast<quint8>(vsdb->mask3D & 0xFFu);
+            qToBigEndian(static_cast<quint16>(vsdb->mask3D), b + at);
+            at += 2;
         }
         for (unsigned k = 0; k < vsdb->descriptor3DCount; ++k) {
             const CeaHdmi3DDescriptor &d = vsdb->descriptors3D[k];
@@ -346,7 +347,7 @@ void CeaExtBlock::SetHdmiVSDB(unsigned int index, CeaHdmiVSDB *vsdb)
     // Bytes that belonged to parts of the stored block and lie past the parts written now are
     // cleared, so no part switched off leaves bytes behind; bytes the stored block carried
     // after its parts stay.
-    const unsigned written = PayloadStart + need;
+    const unsigned written = VsdbPayloadStart + need;
     const unsigned clearEnd = qMin(oldLayout.partsEnd, entry.size);
     for (unsigned k = written; k < clearEnd; ++k)
         b[k] = 0;
@@ -465,19 +466,24 @@ QList<EdidItemLocation> CeaExtBlock::GetHdmiVSDBLocation(unsigned int code, unsi
     decodeVsdb(rawData + blockStart(entry), entry.size, &vsdb, &layout);
     // The HDMI video fields follow the latency fields that are present.
     const unsigned videoAt = layout.hdmiVideoAt ? layout.hdmiVideoAt
-                                                : 9u + (vsdb.latencyPresent ? 2u : 0u)
+                                                : VsdbLatencyByte + (vsdb.latencyPresent ? 2u : 0u)
                                                       + (vsdb.interlacedLatencyPresent ? 2u : 0u);
-    const unsigned shift = videoAt - 9u;
-    const unsigned structureAt = layout.structureAt ? layout.structureAt : 11u + shift;
+    const unsigned shift = videoAt - VsdbLatencyByte;
+    // Without 3D data the structure would follow the HDMI video byte and the count byte.
+    const unsigned structureAt =
+        layout.structureAt ? layout.structureAt : VsdbLatencyByte + 2u + shift;
+    // Latency bytes as they stand when both pairs are present: video, audio, then interlaced.
+    const unsigned latency = VsdbLatencyByte;
+    const unsigned interlacedLatency = VsdbLatencyByte + 2u;
     switch (code) {
     case 45:
-        return dataBlockLocation(entry, 4, 2, base);
+        return dataBlockLocation(entry, VsdbAddressByte, 2, base);
     case 46:
     case 47:
-        return dataBlockLocation(entry, 4, 1, base);
+        return dataBlockLocation(entry, VsdbAddressByte, 1, base);
     case 48:
     case 49:
-        return dataBlockLocation(entry, 5, 1, base);
+        return dataBlockLocation(entry, VsdbAddressByte + 1, 1, base);
     case 50:
     case 51:
     case 52:
@@ -485,28 +491,28 @@ QList<EdidItemLocation> CeaExtBlock::GetHdmiVSDBLocation(unsigned int code, unsi
     case 54:
     case 55:
     case 56:
-        return dataBlockLocation(entry, 6, 1, base);
+        return dataBlockLocation(entry, VsdbFlagsByte, 1, base);
     case 57:
     case 58:
-        return dataBlockLocation(entry, 7, 1, base);
+        return dataBlockLocation(entry, VsdbMaxTmdsByte, 1, base);
     case 59:
     case 60:
     case 61:
     case 62:
     case 63:
-        return dataBlockLocation(entry, 8, 1, base);
+        return dataBlockLocation(entry, VsdbContentByte, 1, base);
     case 64:
-        return dataBlockLocation(entry, 9, 2, base);
+        return dataBlockLocation(entry, latency, 2, base);
     case 65:
-        return dataBlockLocation(entry, 10, 1, base);
+        return dataBlockLocation(entry, latency + 1, 1, base);
     case 66:
-        return dataBlockLocation(entry, 9, 1, base);
+        return dataBlockLocation(entry, latency, 1, base);
     case 67:
-        return dataBlockLocation(entry, 11, 2, base);
+        return dataBlockLocation(entry, interlacedLatency, 2, base);
     case 68:
-        return dataBlockLocation(entry, 12, 1, base);
+        return dataBlockLocation(entry, interlacedLatency + 1, 1, base);
     case 69:
-        return dataBlockLocation(entry, 11, 1, base);
+        return dataBlockLocation(entry, interlacedLatency, 1, base);
     case 70:
     case 71:
     case 72:
@@ -524,7 +530,7 @@ QList<EdidItemLocation> CeaExtBlock::GetHdmiVSDBLocation(unsigned int code, unsi
     case 81:
     case 82:
     case 83:
-        return dataBlockLocation(entry, 11u + shift + sub, 2, base);
+        return dataBlockLocation(entry, VsdbLatencyByte + 2u + shift + sub, 2, base);
     default:
         return dataBlockLocation(entry, 0, entry.size, base);
     }
@@ -544,15 +550,15 @@ void CeaExtBlock::fillCellHdmiVSDB(unsigned int byte, unsigned int index, QStrin
         QT_TRANSLATE_NOOP("CeaExtBlock", "Audio Latency"),
         QT_TRANSLATE_NOOP("CeaExtBlock", "Interlaced Video Latency"),
         QT_TRANSLATE_NOOP("CeaExtBlock", "Interlaced Audio Latency")};
-    if (byte == 4)
+    if (byte == VsdbAddressByte)
         *name = tr("Source Physical Address A/B");
-    else if (byte == 5)
+    else if (byte == VsdbAddressByte + 1)
         *name = tr("Source Physical Address C/D");
-    else if (byte == 6 && vsdb.flagsPresent)
+    else if (byte == VsdbFlagsByte && vsdb.flagsPresent)
         *name = tr("Deep Color Support/Other Flags");
-    else if (byte == 7 && vsdb.maxTmdsClockPresent)
+    else if (byte == VsdbMaxTmdsByte && vsdb.maxTmdsClockPresent)
         *name = tr("Maximum TMDS Clock Rate");
-    else if (byte == 8 && vsdb.contentTypePresent)
+    else if (byte == VsdbContentByte && vsdb.contentTypePresent)
         *name = tr("Latency Presence/Video Bytes Presence/Content Type");
     for (unsigned k = 0; k < 4; ++k)
         if (l.latencyAt[k] != 0 && byte == l.latencyAt[k])

@@ -1,47 +1,17 @@
 #include "diextblock.h"
 
+#include "diextlayout.h"
 #include "model/bits.h"
-#include "model/callbackfillcontenttgt.h"
+#include "model/reporttext.h"
 
-#include <QCoreApplication>
+#include <QtEndian>
 
 #include <cmath>
-#include <cstdint>
 #include <cstring>
 
-// Byte positions of the DI-EXT block (VESA DI-EXT, section 2).
-namespace {
-constexpr unsigned VersionByte = 1;
-constexpr unsigned InterfaceByte = 2;
-constexpr unsigned VersionFormByte = 3; // bits 7-6 form, bits 5-0 version integer part
-constexpr unsigned DataFormatFlagsByte = 7;
-constexpr unsigned DataFormatCodeByte = 8;
-constexpr unsigned MinClockByte = 9;
-constexpr unsigned MaxClockByte = 10;  // 16 bits, low byte first
-constexpr unsigned CrossoverByte = 12; // 16 bits, low byte first
-constexpr unsigned SubPixelLayoutByte = 14;
-constexpr unsigned HPitchByte = 17;
-constexpr unsigned VPitchByte = 18;
-constexpr unsigned DeviceFlagsByte = 19;
-constexpr unsigned MiscCapsByte = 20;
-constexpr unsigned FrameRateConversionByte = 21;
-constexpr unsigned VFrequencyByte = 22; // 16 bits, low byte first
-constexpr unsigned HFrequencyByte = 24; // 16 bits, low byte first
-constexpr unsigned OrientationByte = 26;
-constexpr unsigned DefaultDecodingByte = 27;
-constexpr unsigned PreferredDecodingByte = 28;
-constexpr unsigned DecodingCapsLowByte = 29;
-constexpr unsigned DecodingCapsHighByte = 30;
-constexpr unsigned DitheringByte = 31;
-constexpr unsigned ColorDepthByte = 32; // six bytes
-constexpr unsigned AspectConversionByte = 38;
-constexpr unsigned PacketizedVideoByte = 39;
-constexpr unsigned UnusedSectionByte = 55;
-constexpr unsigned AudioSectionByte = 72;
-constexpr unsigned GammaByte = 81;
-constexpr unsigned GammaPointsByte = 82;
-constexpr unsigned ChecksumByte = 127;
+using namespace DiExtLayout;
 
+namespace {
 constexpr unsigned YearBase = 1990;
 // Colour depth format codes of byte 8, by record value 0..4.
 constexpr quint8 DataFormatCodes[5] = {0x15, 0x19, 0x24, 0x48, 0x49};
@@ -67,32 +37,11 @@ quint16 scaledWord(double value)
     return static_cast<quint16>(std::fmod(scaled, 65536.0));
 }
 
-quint8 lowByte(unsigned value)
-{
-    return static_cast<quint8>(value & 0xFFu);
-}
-
-unsigned word(const unsigned char *data, unsigned pos)
-{
-    return static_cast<unsigned>(data[pos]) | (static_cast<unsigned>(data[pos + 1]) << 8);
-}
-
-void setWord(unsigned char *data, unsigned pos, unsigned value)
-{
-    data[pos] = lowByte(value);
-    data[pos + 1] = lowByte(value >> 8);
-}
-
 quint8 flag(bool on, unsigned n)
 {
     return static_cast<quint8>(on ? (1u << n) : 0u);
 }
 
-// A byte name marked with QT_TRANSLATE_NOOP in the DiExtBlock context.
-QString translatedName(const char *text)
-{
-    return QCoreApplication::translate("DiExtBlock", text);
-}
 } // namespace
 
 DiExtBlock::DiExtBlock(unsigned char *buffer, unsigned int size, unsigned int offset,
@@ -105,36 +54,31 @@ DiExtBlock::~DiExtBlock() = default;
 
 bool DiExtBlock::IsDiExt(const unsigned char *buffer, unsigned int size)
 {
-    return buffer != nullptr && size >= BlockSize && buffer[0] == Tag;
+    return buffer != nullptr && size >= BlockSize && buffer[TagByte] == Tag;
 }
 
 bool DiExtBlock::InitBuffer(unsigned char *buffer, unsigned int size)
 {
-    if (buffer == nullptr || size < BlockSize)
-        return false;
-    std::memset(buffer, 0, BlockSize);
-    buffer[0] = Tag;
-    buffer[VersionByte] = 1;
-    buffer[ChecksumByte] = computeOneByteCheckSum(buffer, BlockSize - 1);
-    return true;
+    return initExtensionBlock(buffer, size, Tag, 1);
 }
 
 bool DiExtBlock::ValidateDiExt(CallbackFillContentTgt *target, const unsigned char *buffer,
                                unsigned int offset, unsigned int size)
 {
     if (size < BlockSize || buffer == nullptr) {
-        if (target)
-            target->AppendText(
-                QString::asprintf("DI Ext Block....: %u - unsufficient size. Required %u bytes\r\n",
-                                  size, BlockSize));
+        ReportText::append(target,
+                           tr("DI Ext Block....: %1 - unsufficient size. Required %2 bytes\r\n")
+                               .arg(size)
+                               .arg(BlockSize));
         return false;
     }
-    const unsigned value = buffer[offset];
+    const unsigned value = buffer[offset + TagByte];
     if (value != Tag) {
-        if (target)
-            target->AppendText(QString::asprintf(
-                "DI Ext Block....: Byte[%u] = 0x%02X does not match DI extension tag (0x%02X)\r\n",
-                offset, value, static_cast<unsigned>(Tag)));
+        ReportText::append(target, tr("DI Ext Block....: Byte[%1] = 0x%2 does not match DI "
+                                      "extension tag (0x%3)\r\n")
+                                       .arg(offset + TagByte)
+                                       .arg(ReportText::hex(value, 2))
+                                       .arg(ReportText::hex(Tag, 2)));
         return false;
     }
     return true;
@@ -166,18 +110,19 @@ void DiExtBlock::GetGeneralInfo(DiGeneralInfo *info) const
     info->interfaceStandard = rawData[InterfaceByte];
     info->versionForm = bits(formByte, 7, 6);
     info->checksum = rawData[ChecksumByte];
+    const unsigned char *fields = rawData + VersionFieldsByte;
     switch (info->versionForm) {
     case 1:
-        info->versionNumber = bits(formByte, 5, 0) + rawData[4] / 100.0;
-        info->revisionNumber = rawData[5] + rawData[6] / 100.0;
+        info->versionNumber = bits(formByte, 5, 0) + fields[0] / 100.0;
+        info->revisionNumber = fields[1] + fields[2] / 100.0;
         break;
     case 2:
-        info->letter = rawData[4];
+        info->letter = fields[0];
         break;
     case 3:
-        info->year = rawData[4] + YearBase;
-        info->month = rawData[5];
-        info->day = rawData[6];
+        info->year = fields[0] + YearBase;
+        info->month = fields[1];
+        info->day = fields[2];
         break;
     default:
         break;
@@ -188,9 +133,10 @@ void DiExtBlock::SetGeneralInfo(const DiGeneralInfo *info)
 {
     if (!rawData || !info)
         return;
-    std::memset(rawData + VersionFormByte, 0, 4);
+    std::memset(rawData + VersionFormByte, 0, 4); // the form and its three fields
     rawData[InterfaceByte] = lowByte(info->interfaceStandard);
     const unsigned form = info->versionForm <= 3 ? info->versionForm : 0u; // no such form: none
+    unsigned char *fields = rawData + VersionFieldsByte;
     rawData[VersionFormByte] = static_cast<quint8>(form << 6);
     switch (form) {
     case 1: {
@@ -199,18 +145,18 @@ void DiExtBlock::SetGeneralInfo(const DiGeneralInfo *info)
         const unsigned version = hundredths(info->versionNumber, 63 * 100 + 99);
         const unsigned revision = hundredths(info->revisionNumber, 255 * 100 + 99);
         rawData[VersionFormByte] = setBits(rawData[VersionFormByte], 5, 0, version / 100);
-        rawData[4] = lowByte(version % 100);
-        rawData[5] = lowByte(revision / 100);
-        rawData[6] = lowByte(revision % 100);
+        fields[0] = lowByte(version % 100);
+        fields[1] = lowByte(revision / 100);
+        fields[2] = lowByte(revision % 100);
         break;
     }
     case 2:
-        rawData[4] = info->letter;
+        fields[0] = info->letter;
         break;
     case 3:
-        rawData[4] = lowByte(info->year - YearBase); // modulo 256
-        rawData[5] = lowByte(info->month);
-        rawData[6] = lowByte(info->day);
+        fields[0] = lowByte(info->year - YearBase); // modulo 256
+        fields[1] = lowByte(info->month);
+        fields[2] = lowByte(info->day);
         break;
     default:
         break;
@@ -242,8 +188,8 @@ void DiExtBlock::GetDataFormatDesc(DiDataFormatDesc *format) const
             format->dataFormat = i;
     }
     format->minPixelClock = rawData[MinClockByte];
-    format->maxPixelClock = word(rawData, MaxClockByte);
-    format->crossoverFrequency = word(rawData, CrossoverByte);
+    format->maxPixelClock = qFromLittleEndian<quint16>(rawData + MaxClockByte);
+    format->crossoverFrequency = qFromLittleEndian<quint16>(rawData + CrossoverByte);
 }
 
 void DiExtBlock::SetDataFormatDesc(const DiDataFormatDesc *format)
@@ -261,8 +207,8 @@ void DiExtBlock::SetDataFormatDesc(const DiDataFormatDesc *format)
     if (format->dataFormat < 5)
         rawData[DataFormatCodeByte] = DataFormatCodes[format->dataFormat];
     rawData[MinClockByte] = lowByte(format->minPixelClock);
-    setWord(rawData, MaxClockByte, format->maxPixelClock);
-    setWord(rawData, CrossoverByte, format->crossoverFrequency);
+    qToLittleEndian(static_cast<quint16>(format->maxPixelClock), rawData + MaxClockByte);
+    qToLittleEndian(static_cast<quint16>(format->crossoverFrequency), rawData + CrossoverByte);
     recalcCheckSum();
 }
 
@@ -322,8 +268,8 @@ void DiExtBlock::GetDisplayCaps(DiDisplayCaps *caps) const
     const unsigned conversion = rawData[FrameRateConversionByte];
     caps->frameLock = bit(conversion, 7);
     caps->frequencyConversion = bits(conversion, 6, 5);
-    caps->frameRate = word(rawData, VFrequencyByte) / 100.0;
-    caps->lineRate = word(rawData, HFrequencyByte) / 100.0;
+    caps->frameRate = qFromLittleEndian<quint16>(rawData + VFrequencyByte) / 100.0;
+    caps->lineRate = qFromLittleEndian<quint16>(rawData + HFrequencyByte) / 100.0;
     const unsigned orientation = rawData[OrientationByte];
     caps->orientationType = bits(orientation, 7, 6);
     caps->portrait = bit(orientation, 5);
@@ -355,8 +301,8 @@ void DiExtBlock::SetDisplayCaps(const DiDisplayCaps *caps)
     conversion = setBits(conversion, 6, 5, caps->frequencyConversion);
     rawData[FrameRateConversionByte] = conversion;
 
-    setWord(rawData, VFrequencyByte, scaledWord(caps->frameRate));
-    setWord(rawData, HFrequencyByte, scaledWord(caps->lineRate));
+    qToLittleEndian(scaledWord(caps->frameRate), rawData + VFrequencyByte);
+    qToLittleEndian(scaledWord(caps->lineRate), rawData + HFrequencyByte);
 
     quint8 orientation = 0;
     orientation = setBits(orientation, 7, 6, caps->orientationType);
@@ -459,17 +405,8 @@ void DiExtBlock::SetGamma(const DiGamma *gamma)
 EdidItemLocation DiExtBlock::location(unsigned blockByte, unsigned length,
                                       const unsigned char *base) const
 {
-    // The block's position in the image: its distance from base, or the start offset when no
-    // base (or a base behind the block) is given.
-    quint32 blockPos = startOffset;
-    if (base != nullptr) {
-        const auto from = reinterpret_cast<std::uintptr_t>(base);
-        const auto to = reinterpret_cast<std::uintptr_t>(rawData);
-        if (from <= to)
-            blockPos = static_cast<quint32>(to - from);
-    }
     EdidItemLocation loc;
-    loc.offset = blockPos + blockByte;
+    loc.offset = imagePosition(rawData, base) + blockByte;
     loc.length = length;
     return loc;
 }
@@ -606,29 +543,19 @@ int DiExtBlock::Validate(CallbackFillContentTgt *target)
     if (!rawData)
         return 0;
     const unsigned size = GetBlockSize();
-    if (target)
-        target->AppendText(QString::asprintf(
-            "\r\nValidating DI%u Extension Block. Data Range: Byte[%u] --> Byte[%u]\r\n",
-            static_cast<unsigned>(rawData[VersionByte]), startOffset, startOffset + size - 1));
-    int errors = 0;
-    const unsigned char stored = rawData[ChecksumByte];
-    const unsigned char computed = computeOneByteCheckSum(rawData, size - 1);
-    if (stored != computed) {
-        if (target)
-            target->AppendText(QString::asprintf("  Error: Invalid checksum. 0x%hhX (stored "
-                                                 "checksum) instead 0x%hhX (calculated "
-                                                 "checksum).\r\n",
-                                                 stored, computed));
-        ++errors;
-    }
+    ReportText::append(
+        target, tr("\r\nValidating DI%1 Extension Block. Data Range: Byte[%2] --> Byte[%3]\r\n")
+                    .arg(rawData[VersionByte])
+                    .arg(startOffset)
+                    .arg(startOffset + size - 1));
+    int errors = ReportText::checkChecksum(target, rawData, size);
     errors += validateGeneralInfo(target);
     errors += validateDataFormatDesc(target);
     errors += validateDisplayDevice(target);
     errors += validateDisplayCaps(target);
     errors += validateColorProperties(target);
     errors += validateGamma(target);
-    if (errors == 0 && target)
-        target->AppendText(QStringLiteral("  Block is valid\r\n"));
+    ReportText::appendValid(target, errors);
     return errors;
 }
 
@@ -669,37 +596,33 @@ void DiExtBlock::FillCellInfo(unsigned byteIndex, QString *name, QString *descri
         return;
     const unsigned r = byteIndex - startOffset;
     if (blockTitle)
-        *blockTitle = QStringLiteral("DI-v%1").arg(rawData[VersionByte]);
+        *blockTitle = tr("DI-v%1").arg(rawData[VersionByte]);
     QString localName;
     QString localDescription;
-    if (r == 0) {
-        localName = QCoreApplication::translate("DiExtBlock", "Extension Tag");
+    if (r == TagByte) {
+        localName = tr("Extension Tag");
     } else if (r == VersionByte) {
-        localName = QCoreApplication::translate("DiExtBlock", "Version Number");
+        localName = tr("Version Number");
     } else if (r < SubPixelLayoutByte) {
         fillCellDI(r - InterfaceByte, &localName, &localDescription);
-        localDescription = QCoreApplication::translate("DiExtBlock", "(Digital Interface Section)");
+        localDescription = tr("(Digital Interface Section)");
     } else if (r < MiscCapsByte) {
         fillCellDisplayDevice(r - SubPixelLayoutByte, &localName, &localDescription);
-        localDescription = QCoreApplication::translate("DiExtBlock", "(Display Device Section)");
+        localDescription = tr("(Display Device Section)");
     } else if (r < UnusedSectionByte) {
         fillCellDisplayCaps(r - MiscCapsByte, &localName, &localDescription);
-        localDescription =
-            QCoreApplication::translate("DiExtBlock", "(Display Capabilities Section)");
+        localDescription = tr("(Display Capabilities Section)");
     } else if (r < AudioSectionByte) {
-        localName = QCoreApplication::translate("DiExtBlock", "Reserved (Unused)");
-        localDescription = QCoreApplication::translate("DiExtBlock", "Byte[%1] of Unused Section")
-                               .arg(r - UnusedSectionByte);
+        localName = tr("Reserved (Unused)");
+        localDescription = tr("Byte[%1] of Unused Section").arg(r - UnusedSectionByte);
     } else if (r < GammaByte) {
-        localName = QCoreApplication::translate("DiExtBlock", "Reserved (Unused)");
-        localDescription =
-            QCoreApplication::translate("DiExtBlock", "Byte[%1] of Audio Support Section")
-                .arg(r - AudioSectionByte);
+        localName = tr("Reserved (Unused)");
+        localDescription = tr("Byte[%1] of Audio Support Section").arg(r - AudioSectionByte);
     } else if (r < ChecksumByte) {
         fillCellGamma(r - GammaByte, &localName, &localDescription);
-        localDescription = QCoreApplication::translate("DiExtBlock", "(Gamma Section)");
+        localDescription = tr("(Gamma Section)");
     } else {
-        localName = QCoreApplication::translate("DiExtBlock", "Checksum");
+        localName = tr("Checksum");
     }
     if (name)
         *name = localName;
@@ -724,7 +647,7 @@ void DiExtBlock::fillCellDI(unsigned int byte, QString *name, QString *)
         QT_TRANSLATE_NOOP("DiExtBlock", "Crossover Frequency. High Order Bits"),
     };
     if (name && byte < sizeof names / sizeof names[0])
-        *name = translatedName(names[byte]);
+        *name = tr(names[byte]);
 }
 
 void DiExtBlock::fillCellDisplayDevice(unsigned int byte, QString *name, QString *)
@@ -738,7 +661,7 @@ void DiExtBlock::fillCellDisplayDevice(unsigned int byte, QString *name, QString
         QT_TRANSLATE_NOOP("DiExtBlock", "Major Display Device Characteristics"),
     };
     if (name && byte < sizeof names / sizeof names[0])
-        *name = translatedName(names[byte]);
+        *name = tr(names[byte]);
 }
 
 void DiExtBlock::fillCellDisplayCaps(unsigned int byte, QString *name, QString *)
@@ -768,10 +691,9 @@ void DiExtBlock::fillCellDisplayCaps(unsigned int byte, QString *name, QString *
     if (!name)
         return;
     if (byte < count)
-        *name = translatedName(names[byte]);
+        *name = tr(names[byte]);
     else if (byte + MiscCapsByte < UnusedSectionByte)
-        *name = QCoreApplication::translate("DiExtBlock",
-                                            "Byte[%1] of Packetized Digital Video Information")
+        *name = tr("Byte[%1] of Packetized Digital Video Information")
                     .arg(byte + MiscCapsByte - PacketizedVideoByte);
 }
 
@@ -780,28 +702,30 @@ void DiExtBlock::fillCellGamma(unsigned int byte, QString *name, QString *)
     if (!name || !rawData || byte >= ChecksumByte - GammaByte)
         return;
     if (byte == 0) {
-        *name = QCoreApplication::translate("DiExtBlock", "Gamma Control");
+        *name = tr("Gamma Control");
         return;
     }
     const unsigned j = byte - 1;
     const unsigned mode = bits(rawData[GammaByte], 7, 6);
     const unsigned points = bits(rawData[GammaByte], 5, 0);
     if (mode == 1) {
-        *name = j < points
-                    ? QCoreApplication::translate("DiExtBlock", "White Data Point[%1]").arg(j)
-                    : QCoreApplication::translate("DiExtBlock", "Unused/Empty White Data Point[%1]")
-                          .arg(j);
+        *name = j < points ? tr("White Data Point[%1]").arg(j)
+                           : tr("Unused/Empty White Data Point[%1]").arg(j);
     } else if (mode == 2) {
+        // Fifteen points per colour (j is at most 44): blue, green, then red.
+        static const char *const used[3] = {
+            QT_TRANSLATE_NOOP("DiExtBlock", "Blue Data Point[%1]"),
+            QT_TRANSLATE_NOOP("DiExtBlock", "Green Data Point[%1]"),
+            QT_TRANSLATE_NOOP("DiExtBlock", "Red Data Point[%1]"),
+        };
+        static const char *const unused[3] = {
+            QT_TRANSLATE_NOOP("DiExtBlock", "Unused/Empty Blue Data Point[%1]"),
+            QT_TRANSLATE_NOOP("DiExtBlock", "Unused/Empty Green Data Point[%1]"),
+            QT_TRANSLATE_NOOP("DiExtBlock", "Unused/Empty Red Data Point[%1]"),
+        };
         const unsigned i = j % 15;
-        const QString color = j < 15 ? QCoreApplication::translate("DiExtBlock", "Blue")
-                                     : (j < 30 ? QCoreApplication::translate("DiExtBlock", "Green")
-                                               : QCoreApplication::translate("DiExtBlock", "Red"));
-        const QString prefix =
-            i >= points ? QCoreApplication::translate("DiExtBlock", "Unused/Empty ") : QString();
-        *name = QCoreApplication::translate("DiExtBlock", "%1%2 Data Point[%3]")
-                    .arg(prefix, color)
-                    .arg(i);
+        *name = tr(i < points ? used[j / 15] : unused[j / 15]).arg(i);
     } else {
-        *name = QCoreApplication::translate("DiExtBlock", "Unused/Empty Data Point[%1]").arg(j);
+        *name = tr("Unused/Empty Data Point[%1]").arg(j);
     }
 }

@@ -18,6 +18,8 @@
 // first byte (base) and count from there.
 class DiExtBlock : public DataBlock
 {
+    Q_DECLARE_TR_FUNCTIONS(DiExtBlock)
+
 public:
     static constexpr unsigned BlockSize = 128;
     static constexpr unsigned char Tag = 0x40;
@@ -40,6 +42,7 @@ public:
     int Validate(CallbackFillContentTgt *target) override;
 
     // Own slots, in order.
+    // Binary contract (ARCHITECTURE.md): this order.
     virtual void GetGeneralInfo(DiGeneralInfo *info) const;
     virtual void GetDataFormatDesc(DiDataFormatDesc *format) const;
     virtual void GetDisplayDevice(DiDisplayDevice *device) const;

@@ -1,18 +1,15 @@
 #include "displayidblock.h"
 
+#include "displayidlayout.h"
+#include "model/bits.h"
 #include "model/callbackcontext.h"
 
 #include <algorithm>
 #include <cstring>
 
-// Section layout (DisplayID 1.3, section 3): byte 0 version, 1 length of the data-block area,
-// 2 product type, 3 extension count, then the data blocks, then the section checksum.
+using namespace DisplayIDLayout;
 
 namespace {
-
-constexpr unsigned kHeaderBytes = 4;
-constexpr unsigned kBlockHeaderBytes = 3;
-constexpr unsigned kExtensionBlockBytes = 128;
 
 bool isZero(const unsigned char *data, unsigned count)
 {
@@ -37,13 +34,13 @@ DisplayIDBlock::DisplayIDBlock(unsigned char *buffer, unsigned size, unsigned st
     } else if (IsDisplayIDExtBlock(buffer, size)) {
         rawData = buffer;
         if (buffer[0] == EdidExtensionTag) {
-            m_section = buffer + 1;
+            m_section = buffer + WrappedSectionByte;
             m_wrapped = true;
-            startOffset += 1;
+            startOffset += WrappedSectionByte;
         } else {
             m_section = buffer;
         }
-        m_size = std::min(size, kExtensionBlockBytes);
+        m_size = std::min(size, ExtensionBlockBytes);
     }
     rebuildMap();
 }
@@ -54,18 +51,18 @@ DisplayIDBlock::~DisplayIDBlock() = default;
 
 bool DisplayIDBlock::sectionTest(const unsigned char *section, unsigned size, unsigned maxLength)
 {
-    if (section == nullptr || size < kHeaderBytes + 1)
+    if (section == nullptr || size < SectionOverhead)
         return false;
-    const unsigned version = section[0];
-    const unsigned length = section[1];
+    const unsigned version = section[VersionByte];
+    const unsigned length = section[LengthByte];
     if (version < 0x11 || version > 0x13)
         return false;
-    return length <= maxLength && length + kHeaderBytes + 1 <= size;
+    return length <= maxLength && length + SectionOverhead <= size;
 }
 
 bool DisplayIDBlock::IsDisplayIDBaseBlock(const unsigned char *buffer, unsigned size)
 {
-    if (buffer == nullptr || size < kHeaderBytes + 1 || buffer[2] == 0)
+    if (buffer == nullptr || size < SectionOverhead || buffer[ProductTypeByte] == 0)
         return false;
     return sectionTest(buffer, size, MaxSectionLength);
 }
@@ -73,48 +70,50 @@ bool DisplayIDBlock::IsDisplayIDBaseBlock(const unsigned char *buffer, unsigned 
 bool DisplayIDBlock::IsDisplayIDExtBlock(const unsigned char *buffer, unsigned size)
 {
     // An extension section always comes as a whole 128-byte block.
-    if (buffer == nullptr || size < kExtensionBlockBytes)
+    if (buffer == nullptr || size < ExtensionBlockBytes)
         return false;
     if (buffer[0] != EdidExtensionTag) {
         // Stand-alone: the section fills the block, checksum at byte 127 at the latest.
-        return buffer[2] == 0 && sectionTest(buffer, kExtensionBlockBytes, 123);
+        return buffer[ProductTypeByte] == 0
+               && sectionTest(buffer, ExtensionBlockBytes, ExtensionBlockBytes - SectionOverhead);
     }
     // Wrapped in an EDID extension block: section in bytes 1..126, block checksum at 127.
     // Monitors put their own product type in byte 2 of the section, so it is not tested.
-    return sectionTest(buffer + 1, kExtensionBlockBytes - 2, PaddedExtensionLength);
+    return sectionTest(buffer + WrappedSectionByte, WrappedChecksumByte - WrappedSectionByte,
+                       PaddedExtensionLength);
 }
 
 bool DisplayIDBlock::InitBaseBlockBuffer(unsigned char *buffer, unsigned size, unsigned version)
 {
-    if (buffer == nullptr || size < kHeaderBytes + 1)
+    if (buffer == nullptr || size < SectionOverhead)
         return false;
-    buffer[0] = static_cast<unsigned char>(version & 0xFFu);
-    buffer[1] = 0;
-    buffer[2] = 2; // product type: stand-alone display
-    buffer[3] = 0;
-    buffer[4] = computeOneByteCheckSum(buffer, kHeaderBytes);
+    buffer[VersionByte] = lowByte(version);
+    buffer[LengthByte] = 0;
+    buffer[ProductTypeByte] = 2; // stand-alone display
+    buffer[ExtensionCountByte] = 0;
+    buffer[HeaderBytes] = computeOneByteCheckSum(buffer, HeaderBytes);
     return true;
 }
 
 bool DisplayIDBlock::InitExtBlockBuffer(unsigned char *buffer, unsigned size, unsigned version,
                                         bool standAlone)
 {
-    if (buffer == nullptr || size < kExtensionBlockBytes)
+    if (buffer == nullptr || size < ExtensionBlockBytes)
         return false;
-    const auto versionByte = static_cast<unsigned char>(version & 0xFFu);
     if (standAlone) {
-        buffer[0] = versionByte;
-        buffer[1] = 0;
-        buffer[2] = 0;
-        buffer[3] = 0;
-        buffer[4] = computeOneByteCheckSum(buffer, kHeaderBytes);
+        buffer[VersionByte] = lowByte(version);
+        buffer[LengthByte] = 0;
+        buffer[ProductTypeByte] = 0;
+        buffer[ExtensionCountByte] = 0;
+        buffer[HeaderBytes] = computeOneByteCheckSum(buffer, HeaderBytes);
         return true;
     }
-    std::memset(buffer, 0, kExtensionBlockBytes);
+    std::memset(buffer, 0, ExtensionBlockBytes);
     buffer[0] = EdidExtensionTag;
-    buffer[1] = versionByte;
-    buffer[5] = computeOneByteCheckSum(buffer + 1, kHeaderBytes);
-    buffer[127] = computeOneByteCheckSum(buffer, 127);
+    unsigned char *section = buffer + WrappedSectionByte;
+    section[VersionByte] = lowByte(version);
+    section[HeaderBytes] = computeOneByteCheckSum(section, HeaderBytes);
+    buffer[WrappedChecksumByte] = computeOneByteCheckSum(buffer, WrappedChecksumByte);
     return true;
 }
 
@@ -144,7 +143,7 @@ DisplayBlockID DisplayIDBlock::kindOfTag(unsigned tag)
 
 unsigned DisplayIDBlock::sectionLength() const
 {
-    return m_section != nullptr ? m_section[1] : 0u;
+    return m_section != nullptr ? m_section[LengthByte] : 0u;
 }
 
 bool DisplayIDBlock::isPadded() const
@@ -160,10 +159,10 @@ unsigned DisplayIDBlock::maxSectionLength() const
     if (m_wrapped)
         return PaddedExtensionLength;
     if (!m_base)
-        return m_size - kHeaderBytes - 1;
+        return m_size - SectionOverhead;
     // A base section leaves room for the extension sections stored behind it.
-    const unsigned extensions = kExtensionBlockBytes * m_section[3];
-    const unsigned reserved = kHeaderBytes + 1 + extensions;
+    const unsigned extensions = ExtensionBlockBytes * m_section[ExtensionCountByte];
+    const unsigned reserved = SectionOverhead + extensions;
     if (m_size <= reserved)
         return 0;
     return std::min(MaxSectionLength, m_size - reserved);
@@ -173,10 +172,10 @@ unsigned DisplayIDBlock::trailingBytes(unsigned length) const
 {
     if (!m_base)
         return 0;
-    const unsigned end = length + kHeaderBytes + 1;
+    const unsigned end = length + SectionOverhead;
     if (m_size <= end)
         return 0;
-    return std::min(kExtensionBlockBytes * m_section[3], m_size - end);
+    return std::min(ExtensionBlockBytes * m_section[ExtensionCountByte], m_size - end);
 }
 
 unsigned DisplayIDBlock::counter(DisplayBlockID id) const
@@ -186,12 +185,12 @@ unsigned DisplayIDBlock::counter(DisplayBlockID id) const
 
 unsigned DisplayIDBlock::GetVersion() const
 {
-    return m_section != nullptr ? m_section[0] : 0u;
+    return m_section != nullptr ? m_section[VersionByte] : 0u;
 }
 
 unsigned DisplayIDBlock::GetNumOfExtensions() const
 {
-    return m_base ? m_section[3] : 0u;
+    return m_base ? m_section[ExtensionCountByte] : 0u;
 }
 
 bool DisplayIDBlock::SupportExtensions() const
@@ -201,19 +200,19 @@ bool DisplayIDBlock::SupportExtensions() const
 
 unsigned DisplayIDBlock::GetChecksum() const
 {
-    return m_section != nullptr ? m_section[kHeaderBytes + sectionLength()] : 0u;
+    return m_section != nullptr ? m_section[HeaderBytes + sectionLength()] : 0u;
 }
 
 unsigned DisplayIDBlock::GetDIDBlockSize() const
 {
-    return m_section != nullptr ? sectionLength() + kHeaderBytes + 1 : 0u;
+    return m_section != nullptr ? sectionLength() + SectionOverhead : 0u;
 }
 
 unsigned DisplayIDBlock::GetBlockSize() const
 {
     if (m_section == nullptr)
         return 0;
-    return m_base ? GetDIDBlockSize() : kExtensionBlockBytes;
+    return m_base ? GetDIDBlockSize() : ExtensionBlockBytes;
 }
 
 unsigned DisplayIDBlock::GetNumOfAvailableBytes() const
@@ -238,17 +237,17 @@ unsigned DisplayIDBlock::GetDataBlockTag(unsigned index) const
 
 bool DisplayIDBlock::AllowNewDataBlocks() const
 {
-    return m_section != nullptr && m_freeBytes >= kBlockHeaderBytes && m_blockCount < MaxDataBlocks;
+    return m_section != nullptr && m_freeBytes >= BlockHeaderBytes && m_blockCount < MaxDataBlocks;
 }
 
 void DisplayIDBlock::GetSectionHeader(DisplayID_Section_Header *header) const
 {
     if (header == nullptr || m_section == nullptr)
         return;
-    header->version = m_section[0];
-    header->sectionLength = m_section[1];
-    header->productType = m_section[2];
-    header->extensionCount = m_section[3];
+    header->version = m_section[VersionByte];
+    header->sectionLength = m_section[LengthByte];
+    header->productType = m_section[ProductTypeByte];
+    header->extensionCount = m_section[ExtensionCountByte];
 }
 
 void DisplayIDBlock::GetDisplayBlockHeader(unsigned index, DisplayID_Block_Header *header) const
@@ -264,7 +263,7 @@ bool DisplayIDBlock::calculateOffset(unsigned index, unsigned &offset) const
         return false;
     unsigned sum = 0;
     for (unsigned i = 0; i < index; ++i)
-        sum += kBlockHeaderBytes + m_map[i].payloadLength;
+        sum += BlockHeaderBytes + m_map[i].payloadLength;
     offset = sum;
     return true;
 }
@@ -276,7 +275,7 @@ const unsigned char *DisplayIDBlock::payload(unsigned index, unsigned *length) c
         return nullptr;
     if (length != nullptr)
         *length = m_map[index].payloadLength;
-    return m_section + kHeaderBytes + offset + kBlockHeaderBytes;
+    return m_section + HeaderBytes + offset + BlockHeaderBytes;
 }
 
 unsigned char *DisplayIDBlock::payload(unsigned index, unsigned *length)
@@ -335,25 +334,27 @@ void DisplayIDBlock::rebuildMap()
         return;
 
     const unsigned length = sectionLength();
-    const unsigned char *data = m_section + kHeaderBytes;
+    const unsigned char *data = m_section + HeaderBytes;
     unsigned pos = 0;
     bool overrun = false;
-    while (pos + kBlockHeaderBytes <= length) {
+    while (pos + BlockHeaderBytes <= length) {
         const unsigned char *header = data + pos;
-        if (header[0] == 0 && header[1] == 0 && header[2] == 0)
+        const unsigned payloadLength = header[BlockLengthByte];
+        if (header[BlockTagByte] == 0 && header[BlockRevisionByte] == 0 && payloadLength == 0)
             break; // zero padding
-        if (pos + kBlockHeaderBytes + header[2] > length) {
+        if (pos + BlockHeaderBytes + payloadLength > length) {
             overrun = true; // the payload runs past the data area
             break;
         }
         if (m_blockCount < MaxDataBlocks) {
-            m_map[m_blockCount] = {header[0], header[1], header[2]};
+            m_map[m_blockCount] = {header[BlockTagByte], header[BlockRevisionByte],
+                                   header[BlockLengthByte]};
             ++m_blockCount;
-            const DisplayBlockID kind = kindOfTag(header[0]);
+            const DisplayBlockID kind = kindOfTag(header[BlockTagByte]);
             if (kind != DidBlockNone && kind != DidBlockTransferChars)
                 ++m_counters[kind];
         }
-        pos += kBlockHeaderBytes + header[2];
+        pos += BlockHeaderBytes + payloadLength;
     }
     m_usedBytes = pos;
     m_cleanTail = !overrun && isZero(data + pos, length - pos);
@@ -376,7 +377,7 @@ bool DisplayIDBlock::moveData(unsigned at, int change)
     const unsigned dataEnd = m_cleanTail ? m_usedBytes : length;
     if (at > dataEnd)
         return false;
-    unsigned char *data = m_section + kHeaderBytes;
+    unsigned char *data = m_section + HeaderBytes;
     const unsigned trailing = trailingBytes(length);
     unsigned newLength = length;
 
@@ -386,12 +387,12 @@ bool DisplayIDBlock::moveData(unsigned at, int change)
             return false;
         if (!isPadded())
             newLength = std::max(length, dataEnd + count);
-        if (newLength + kHeaderBytes + 1 > m_size)
+        if (newLength + SectionOverhead > m_size)
             return false;
         if (newLength != length) {
             // The section end (checksum and the extension sections behind a base section)
             // moves up first; the bytes between become data area.
-            const unsigned moved = std::min(trailing, m_size - (newLength + kHeaderBytes + 1));
+            const unsigned moved = std::min(trailing, m_size - (newLength + SectionOverhead));
             if (moved > 0)
                 std::memmove(data + newLength + 1, data + length + 1, moved);
             std::memset(data + length, 0, newLength - length + 1);
@@ -414,16 +415,25 @@ bool DisplayIDBlock::moveData(unsigned at, int change)
             }
         }
     }
-    m_section[1] = static_cast<unsigned char>(newLength);
+    m_section[LengthByte] = static_cast<unsigned char>(newLength);
     return true;
 }
 
 void DisplayIDBlock::writeHeader(unsigned offset, const DisplayID_Block_Header &header)
 {
-    unsigned char *p = m_section + kHeaderBytes + offset;
-    p[0] = header.tag;
-    p[1] = header.revision;
-    p[2] = header.payloadLength;
+    unsigned char *p = m_section + HeaderBytes + offset;
+    p[BlockTagByte] = header.tag;
+    p[BlockRevisionByte] = header.revision;
+    p[BlockLengthByte] = header.payloadLength;
+}
+
+void DisplayIDBlock::writeRevision(unsigned index, quint8 revision)
+{
+    unsigned offset = 0;
+    if (m_section == nullptr || !calculateOffset(index, offset))
+        return;
+    m_section[HeaderBytes + offset + BlockRevisionByte] = revision;
+    m_map[index].revision = revision;
 }
 
 unsigned DisplayIDBlock::newRevision(unsigned tag) const
@@ -456,10 +466,10 @@ bool DisplayIDBlock::resizePayload(unsigned index, int change)
         return false;
     // Bytes are added or removed at the end of the payload.
     const unsigned at =
-        offset + kBlockHeaderBytes + static_cast<unsigned>(std::min(oldLength, newLength));
+        offset + BlockHeaderBytes + static_cast<unsigned>(std::min(oldLength, newLength));
     if (!moveData(at, change))
         return false;
-    m_section[kHeaderBytes + offset + 2] = static_cast<unsigned char>(newLength);
+    m_section[HeaderBytes + offset + BlockLengthByte] = static_cast<unsigned char>(newLength);
     rebuildMap();
     return true;
 }
@@ -534,7 +544,7 @@ void DisplayIDBlock::RemoveDataBlock(unsigned index)
     unsigned offset = 0;
     if (m_section == nullptr || !calculateOffset(index, offset))
         return;
-    const int size = static_cast<int>(kBlockHeaderBytes + m_map[index].payloadLength);
+    const int size = static_cast<int>(BlockHeaderBytes + m_map[index].payloadLength);
     if (!moveData(offset, -size))
         return;
     rebuildMap();
@@ -545,7 +555,7 @@ void DisplayIDBlock::SetNumOfExtensions(unsigned count)
 {
     if (!m_base)
         return;
-    m_section[3] = static_cast<unsigned char>(std::min(count, 255u));
+    m_section[ExtensionCountByte] = static_cast<unsigned char>(std::min(count, 255u));
     rebuildMap(); // the room behind the section changed
     recalcCheckSum();
 }
@@ -560,7 +570,7 @@ void DisplayIDBlock::SetProductTypeIdentifier(const DisplayID_Section_Header *he
         return;
     if (!m_base && !m_wrapped && header->productType != 0)
         return;
-    m_section[2] = header->productType;
+    m_section[ProductTypeByte] = header->productType;
     recalcCheckSum();
 }
 
@@ -591,11 +601,11 @@ void DisplayIDBlock::recalcCheckSum()
 {
     if (m_section == nullptr)
         return;
-    const unsigned end = kHeaderBytes + sectionLength();
+    const unsigned end = HeaderBytes + sectionLength();
     const unsigned char old = m_section[end];
     m_section[end] = computeOneByteCheckSum(m_section, end);
     if (m_wrapped)
-        rawData[127] = computeOneByteCheckSum(rawData, 127);
+        rawData[WrappedChecksumByte] = computeOneByteCheckSum(rawData, WrappedChecksumByte);
     if (old != m_section[end] && callbackContext != nullptr)
         callbackContext->checksumChanged(this);
 }

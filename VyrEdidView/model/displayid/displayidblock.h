@@ -3,6 +3,8 @@
 #include "displayidrecords.h"
 #include "model/datablock.h"
 
+#include <memory>
+
 // One DisplayID 1.x section (VESA DisplayID 1.3): a base section at the start of an image, or
 // an extension section, stand-alone or wrapped in a 128-byte EDID extension block (tag 0x70,
 // section from byte 1). The object points into the caller's buffer, keeps a map of the data
@@ -15,6 +17,8 @@
 // object always agrees with a fresh one built over the same buffer.
 class DisplayIDBlock : public DataBlock
 {
+    Q_DECLARE_TR_FUNCTIONS(DisplayIDBlock)
+
 public:
     static constexpr unsigned MaxDataBlocks = 17; // entries of the block map
     static constexpr unsigned MaxSectionLength = 251;
@@ -48,6 +52,7 @@ public:
     int Validate(CallbackFillContentTgt *target) override;
 
     // Section operations.
+    // Binary contract (ARCHITECTURE.md): these virtual functions keep this order.
     virtual unsigned GetNumOfAvailableBytes() const;
     virtual unsigned GetDIDBlockSize() const;
     virtual void GetSectionHeader(DisplayID_Section_Header *header) const;
@@ -127,11 +132,11 @@ public:
     unsigned GetNumOfType3ShortTimingDescriptors(unsigned index) const;
     unsigned GetNumOfType4DmtTimingDescriptors(unsigned index) const;
     unsigned GetNumOfType5ShortTimingDescriptors(unsigned index) const;
-    // New array {17-byte descriptors, 14-byte descriptors}, owned by the caller (delete[]).
-    unsigned *GetNumOfType6DetTimingDescriptors(unsigned index) const;
-    // New array of count flags (true: 17-byte form), owned by the caller (delete[]); null when
-    // there is no such block.
-    bool *GetType6DetDescriptorInfo(unsigned index, unsigned count) const;
+    // New array {17-byte descriptors, 14-byte descriptors}, owned by the caller.
+    std::unique_ptr<unsigned[]> GetNumOfType6DetTimingDescriptors(unsigned index) const;
+    // New array of count flags (true: 17-byte form), owned by the caller; null when there is no
+    // such block.
+    std::unique_ptr<bool[]> GetType6DetDescriptorInfo(unsigned index, unsigned count) const;
 
     // Timing data blocks: readers.
     void GetType1DetTimingDescriptor(unsigned index, unsigned desc,
@@ -229,6 +234,8 @@ private:
     // -change bytes (change < 0) at data offset at. No checksum; the map is re-read.
     bool moveData(unsigned at, int change);
     void writeHeader(unsigned offset, const DisplayID_Block_Header &header);
+    // Writes the revision byte of data block index, in the section and in the map.
+    void writeRevision(unsigned index, quint8 revision);
     // Rewrites the payload of data block index as count descriptors of size bytes each:
     // encode(k, stored, out) writes descriptor k to out, stored being the bytes that stood there
     // before or null for a new descriptor. Nothing changes when the payload cannot take them.

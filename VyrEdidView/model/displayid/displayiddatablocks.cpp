@@ -1,5 +1,5 @@
 #include "displayidblock.h"
-#include "displayidbytes.h"
+#include "displayidlayout.h"
 #include "model/bits.h"
 
 #include <algorithm>
@@ -11,16 +11,9 @@
 // the same bytes. Enumerations that the reader clips keep a stored value beyond the clip when
 // the record still holds the clip value.
 
-using namespace DidBytes;
+using namespace DisplayIDLayout;
 
 namespace {
-
-// Stored enumeration to write: the record's value, or the stored one when the record holds the
-// value the reader clipped it to.
-unsigned keepClipped(unsigned recordValue, unsigned stored, unsigned clip)
-{
-    return (recordValue == clip && stored > clip) ? stored : recordValue;
-}
 
 constexpr unsigned kStereoMethodBytes[6] = {2, 2, 9, 2, 3, 2}; // method code + parameters
 
@@ -43,8 +36,8 @@ void DisplayIDBlock::GetProductIdentificationDataBlock(unsigned index,
     if (p == nullptr || record == nullptr || length < 12 || length > 248)
         return;
     std::memcpy(record->vendorId, p, 3);
-    record->productCode = static_cast<quint16>(le16(p + 3));
-    record->serialNumber = le32(p + 5);
+    record->productCode = qFromLittleEndian<quint16>(p + 3);
+    record->serialNumber = qFromLittleEndian<quint32>(p + 5);
     record->week = p[9];
     record->year = p[10] == 0 ? 0u : 2000u + p[10];
     record->nameLength = p[11];
@@ -67,8 +60,8 @@ void DisplayIDBlock::SetProductIdentificationDataBlock(unsigned index,
         return;
     unsigned char *p = payload(index);
     std::memcpy(p, record->vendorId, 3);
-    put16(p + 3, record->productCode);
-    put32(p + 5, record->serialNumber);
+    qToLittleEndian(static_cast<quint16>(record->productCode), p + 3);
+    qToLittleEndian(static_cast<quint32>(record->serialNumber), p + 5);
     p[9] = static_cast<unsigned char>(record->week & 0xFFu);
     p[10] = record->year == 0 ? 0 : static_cast<unsigned char>((record->year - 2000u) & 0xFFu);
     p[11] = static_cast<unsigned char>(record->nameLength);
@@ -85,10 +78,10 @@ void DisplayIDBlock::GetDisplayParametersDataBlock(unsigned index,
     const unsigned char *p = payload(index, &length);
     if (p == nullptr || record == nullptr || length != 12)
         return;
-    record->hImageSize = le16(p) / 10.0;
-    record->vImageSize = le16(p + 2) / 10.0;
-    record->hPixels = le16(p + 4);
-    record->vPixels = le16(p + 6);
+    record->hImageSize = qFromLittleEndian<quint16>(p) / 10.0;
+    record->vImageSize = qFromLittleEndian<quint16>(p + 2) / 10.0;
+    record->hPixels = qFromLittleEndian<quint16>(p + 4);
+    record->vPixels = qFromLittleEndian<quint16>(p + 6);
     record->audioSupport = bit(p[8], 7);
     record->separateAudioInputs = bit(p[8], 6);
     record->audioInputOverride = bit(p[8], 5);
@@ -111,10 +104,10 @@ void DisplayIDBlock::SetDisplayParametersDataBlock(unsigned index,
     if (p == nullptr || record == nullptr || length != 12)
         return;
     unsigned char out[12] = {};
-    put16(out, scaled(record->hImageSize, 10.0));
-    put16(out + 2, scaled(record->vImageSize, 10.0));
-    put16(out + 4, record->hPixels);
-    put16(out + 6, record->vPixels);
+    qToLittleEndian(static_cast<quint16>(scaled(record->hImageSize, 10.0)), out);
+    qToLittleEndian(static_cast<quint16>(scaled(record->vImageSize, 10.0)), out + 2);
+    qToLittleEndian(static_cast<quint16>(record->hPixels), out + 4);
+    qToLittleEndian(static_cast<quint16>(record->vPixels), out + 6);
     quint8 features = 0;
     features = setBit(features, 7, record->audioSupport);
     features = setBit(features, 6, record->separateAudioInputs);
@@ -125,8 +118,8 @@ void DisplayIDBlock::SetDisplayParametersDataBlock(unsigned index,
     features = setBit(features, 1, record->reservedFeature);
     features = setBit(features, 0, record->deinterlacing);
     out[8] = features;
-    out[9] = byteOf(scaled(record->gamma - 1.0, 100.0));
-    out[10] = byteOf(scaled(record->aspectRatio - 1.0, 100.0));
+    out[9] = lowByte(scaled(record->gamma - 1.0, 100.0));
+    out[10] = lowByte(scaled(record->aspectRatio - 1.0, 100.0));
     out[11] = setBits(setBits(0, 7, 4, record->overallDynamicRange - 1), 3, 0,
                       record->nativeDynamicRange - 1);
     std::memcpy(p, out, sizeof out);
@@ -172,9 +165,9 @@ void DisplayIDBlock::SetColorCharsDataBlock(unsigned index, const DidColorCharsD
         unsigned char *q = p + 1 + 3 * i;
         const unsigned x = record->points[i].x;
         const unsigned y = record->points[i].y;
-        q[0] = byteOf(bits(x, 7, 0));
-        q[1] = byteOf(bits(y, 3, 0) << 4 | bits(x, 11, 8));
-        q[2] = byteOf(bits(y, 11, 4));
+        q[0] = lowByte(bits(x, 7, 0));
+        q[1] = lowByte(bits(y, 3, 0) << 4 | bits(x, 11, 8));
+        q[2] = lowByte(bits(y, 11, 4));
     }
     recalcCheckSum();
 }
@@ -191,10 +184,10 @@ void DisplayIDBlock::GetRangeLimitsDataBlock(unsigned index, DidRangeLimitsDataB
     record->maxPixelClock = le24(p + 3) / 100.0;
     record->minHFrequency = p[6];
     record->maxHFrequency = p[7];
-    record->minHBlanking = le16(p + 8);
+    record->minHBlanking = qFromLittleEndian<quint16>(p + 8);
     record->minVRate = p[10];
     record->maxVRate = p[11];
-    record->minVBlanking = le16(p + 12);
+    record->minVBlanking = qFromLittleEndian<quint16>(p + 12);
     record->interlaced = static_cast<quint8>(bit(p[14], 7));
     record->reducedBlanking = static_cast<quint8>(bit(p[14], 5));
     record->standardBlanking = static_cast<quint8>(bit(p[14], 6));
@@ -210,12 +203,12 @@ void DisplayIDBlock::SetRangeLimitsDataBlock(unsigned index, const DidRangeLimit
     unsigned char out[15] = {};
     put24(out, scaled(record->minPixelClock, 100.0));
     put24(out + 3, scaled(record->maxPixelClock, 100.0));
-    out[6] = byteOf(record->minHFrequency);
-    out[7] = byteOf(record->maxHFrequency);
-    put16(out + 8, record->minHBlanking);
-    out[10] = byteOf(record->minVRate);
-    out[11] = byteOf(record->maxVRate);
-    put16(out + 12, record->minVBlanking);
+    out[6] = lowByte(record->minHFrequency);
+    out[7] = lowByte(record->maxHFrequency);
+    qToLittleEndian(static_cast<quint16>(record->minHBlanking), out + 8);
+    out[10] = lowByte(record->minVRate);
+    out[11] = lowByte(record->maxVRate);
+    qToLittleEndian(static_cast<quint16>(record->minVBlanking), out + 12);
     quint8 flags = 0;
     flags = setBit(flags, 7, record->interlaced & 1u);
     flags = setBit(flags, 6, record->standardBlanking & 1u);
@@ -309,8 +302,8 @@ void DisplayIDBlock::GetDisplayDeviceDataBlock(unsigned index, DidDevDataBlock *
     record->operatingMode = std::min(bits(p[1], 7, 4), 14u);
     record->backlight = static_cast<quint8>(bit(p[1], 3));
     record->intensity = static_cast<quint8>(bit(p[1], 2));
-    record->hPixels = le16(p + 2);
-    record->vPixels = le16(p + 4);
+    record->hPixels = qFromLittleEndian<quint16>(p + 2);
+    record->vPixels = qFromLittleEndian<quint16>(p + 4);
     record->aspectRatio = p[6] / 100.0 + 1.0;
     record->scanDirection = bits(p[7], 1, 0);
     record->zeroPixelLocation = bits(p[7], 3, 2);
@@ -355,17 +348,17 @@ void DisplayIDBlock::SetDisplayDeviceDataBlock(unsigned index, const DidDevDataB
     mode = setBit(mode, 3, record->backlight & 1u);
     mode = setBit(mode, 2, record->intensity & 1u);
     out[1] = mode;
-    put16(out + 2, record->hPixels);
-    put16(out + 4, record->vPixels);
-    out[6] = byteOf(scaled(record->aspectRatio - 1.0, 100.0));
+    qToLittleEndian(static_cast<quint16>(record->hPixels), out + 2);
+    qToLittleEndian(static_cast<quint16>(record->vPixels), out + 4);
+    out[6] = lowByte(scaled(record->aspectRatio - 1.0, 100.0));
     quint8 orientation = setBits(0, 1, 0, record->scanDirection);
     orientation = setBits(orientation, 3, 2, record->zeroPixelLocation);
     orientation = setBits(orientation, 5, 4, record->rotation);
     orientation = setBits(orientation, 7, 6, record->orientation);
     out[7] = orientation;
-    out[8] = byteOf(keepClipped(record->subPixelLayout, p[8], 13));
-    out[9] = byteOf(scaled(record->hPitch, 100.0));
-    out[10] = byteOf(scaled(record->vPitch, 100.0));
+    out[8] = lowByte(keepClipped(record->subPixelLayout, p[8], 13));
+    out[9] = lowByte(scaled(record->hPitch, 100.0));
+    out[10] = lowByte(scaled(record->vPitch, 100.0));
     out[11] = setBits(0, 3, 0, record->colorBitDepth);
     out[12] = setBit(setBits(0, 6, 0, record->responseTime), 7, record->responseTimeFlag & 1u);
     std::memcpy(p, out, sizeof out);
@@ -587,10 +580,7 @@ void DisplayIDBlock::SetStereoInterfaceDataBlock(unsigned index,
     const quint8 revision = m_map[index].revision; // may carry a new stereo timing support
     if (!resizePayload(index, int(size) - int(length)))
         return;
-    unsigned offset = 0;
-    calculateOffset(index, offset);
-    m_section[4 + offset + 1] = revision;
-    m_map[index].revision = revision;
+    writeRevision(index, revision);
 
     unsigned char *p = payload(index);
     const unsigned method = stereoMethodBytes(record->method);
@@ -645,14 +635,14 @@ void DisplayIDBlock::GetTiledDisplayDataBlock(unsigned index,
     record->vTiles = (bits(p[3], 5, 4) << 4 | bits(p[1], 3, 0)) + 1;
     record->hLocation = (bits(p[3], 3, 2) << 4 | bits(p[2], 7, 4)) + 1;
     record->vLocation = (bits(p[3], 1, 0) << 4 | bits(p[2], 3, 0)) + 1;
-    record->hTileSize = le16(p + 4) + 1;
-    record->vTileSize = le16(p + 6) + 1;
+    record->hTileSize = qFromLittleEndian<quint16>(p + 4) + 1u;
+    record->vTileSize = qFromLittleEndian<quint16>(p + 6) + 1u;
     record->pixelDensity = p[8];
     for (unsigned i = 0; i < 4; ++i)
         record->bezel[i] = p[9 + i];
     std::memcpy(record->vendorId, p + 13, 3);
-    record->productCode = static_cast<quint16>(le16(p + 16));
-    record->serialNumber = le32(p + 18);
+    record->productCode = qFromLittleEndian<quint16>(p + 16);
+    record->serialNumber = qFromLittleEndian<quint32>(p + 18);
 }
 
 void DisplayIDBlock::SetTiledDisplayDataBlock(unsigned index,
@@ -677,14 +667,14 @@ void DisplayIDBlock::SetTiledDisplayDataBlock(unsigned index,
     high = setBits(high, 5, 4, bits(vt, 5, 4));
     high = setBits(high, 3, 2, bits(hl, 5, 4));
     out[3] = setBits(high, 1, 0, bits(vl, 5, 4));
-    put16(out + 4, record->hTileSize - 1);
-    put16(out + 6, record->vTileSize - 1);
-    out[8] = byteOf(record->pixelDensity);
+    qToLittleEndian(static_cast<quint16>(record->hTileSize - 1), out + 4);
+    qToLittleEndian(static_cast<quint16>(record->vTileSize - 1), out + 6);
+    out[8] = lowByte(record->pixelDensity);
     for (unsigned i = 0; i < 4; ++i)
-        out[9 + i] = byteOf(record->bezel[i]);
+        out[9 + i] = lowByte(record->bezel[i]);
     std::memcpy(out + 13, record->vendorId, 3);
-    put16(out + 16, record->productCode);
-    put32(out + 18, record->serialNumber);
+    qToLittleEndian(static_cast<quint16>(record->productCode), out + 16);
+    qToLittleEndian(static_cast<quint32>(record->serialNumber), out + 18);
     std::memcpy(p, out, sizeof out);
     recalcCheckSum();
 }

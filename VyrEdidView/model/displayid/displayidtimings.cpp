@@ -1,5 +1,5 @@
 #include "displayidblock.h"
-#include "displayidbytes.h"
+#include "displayidlayout.h"
 #include "model/bits.h"
 
 #include <algorithm>
@@ -12,7 +12,7 @@
 // bits the records do not carry keep their stored value where a descriptor is rewritten in
 // place, so that a descriptor read and written back keeps its bytes.
 
-using namespace DidBytes;
+using namespace DisplayIDLayout;
 
 namespace {
 
@@ -22,11 +22,6 @@ constexpr unsigned kType3Size = 3;
 constexpr unsigned kType5Size = 7;
 constexpr unsigned kType6Short = 14;
 constexpr unsigned kType6Long = 17;
-
-unsigned keepClipped(unsigned recordValue, unsigned stored, unsigned clip)
-{
-    return (recordValue == clip && stored > clip) ? stored : recordValue;
-}
 
 // Stored "minus 1" value of a count: 0 stays 0.
 unsigned minusOne(unsigned value)
@@ -53,16 +48,16 @@ void decodeType1(const unsigned char *p, DidType1DetTimingDesc *r)
     r->stereo = bits(p[3], 6, 5);
     r->interlaced = bit(p[3], 4);
     r->aspect = std::min(bits(p[3], 3, 0), 8u);
-    r->hActive = le16(p + 4) + 1;
-    r->hBlank = le16(p + 6) + 1;
-    r->hOffset = bits(le16(p + 8), 14, 0) + 1;
-    r->hSyncPolarity = bit(le16(p + 8), 15);
-    r->hSyncWidth = le16(p + 10) + 1;
-    r->vActive = le16(p + 12) + 1;
-    r->vBlank = le16(p + 14) + 1;
-    r->vOffset = bits(le16(p + 16), 14, 0) + 1;
-    r->vSyncPolarity = bit(le16(p + 16), 15);
-    r->vSyncWidth = le16(p + 18) + 1;
+    r->hActive = qFromLittleEndian<quint16>(p + 4) + 1u;
+    r->hBlank = qFromLittleEndian<quint16>(p + 6) + 1u;
+    r->hOffset = bits(qFromLittleEndian<quint16>(p + 8), 14, 0) + 1;
+    r->hSyncPolarity = bit(qFromLittleEndian<quint16>(p + 8), 15);
+    r->hSyncWidth = qFromLittleEndian<quint16>(p + 10) + 1u;
+    r->vActive = qFromLittleEndian<quint16>(p + 12) + 1u;
+    r->vBlank = qFromLittleEndian<quint16>(p + 14) + 1u;
+    r->vOffset = bits(qFromLittleEndian<quint16>(p + 16), 14, 0) + 1;
+    r->vSyncPolarity = bit(qFromLittleEndian<quint16>(p + 16), 15);
+    r->vSyncWidth = qFromLittleEndian<quint16>(p + 18) + 1u;
 }
 
 // stored: the descriptor's bytes before the write, or null for a new descriptor.
@@ -76,14 +71,18 @@ void encodeType1(const DidType1DetTimingDesc *r, const unsigned char *stored, un
     out[3] =
         setBits(flags, 3, 0,
                 stored != nullptr ? keepClipped(r->aspect, bits(stored[3], 3, 0), 8) : r->aspect);
-    put16(out + 4, minusOne(r->hActive));
-    put16(out + 6, minusOne(r->hBlank));
-    put16(out + 8, withBit(bits(minusOne(r->hOffset), 14, 0), 15, r->hSyncPolarity & 1u));
-    put16(out + 10, minusOne(r->hSyncWidth));
-    put16(out + 12, minusOne(r->vActive));
-    put16(out + 14, minusOne(r->vBlank));
-    put16(out + 16, withBit(bits(minusOne(r->vOffset), 14, 0), 15, r->vSyncPolarity & 1u));
-    put16(out + 18, minusOne(r->vSyncWidth));
+    qToLittleEndian(static_cast<quint16>(minusOne(r->hActive)), out + 4);
+    qToLittleEndian(static_cast<quint16>(minusOne(r->hBlank)), out + 6);
+    qToLittleEndian(
+        static_cast<quint16>(withBit(bits(minusOne(r->hOffset), 14, 0), 15, r->hSyncPolarity & 1u)),
+        out + 8);
+    qToLittleEndian(static_cast<quint16>(minusOne(r->hSyncWidth)), out + 10);
+    qToLittleEndian(static_cast<quint16>(minusOne(r->vActive)), out + 12);
+    qToLittleEndian(static_cast<quint16>(minusOne(r->vBlank)), out + 14);
+    qToLittleEndian(
+        static_cast<quint16>(withBit(bits(minusOne(r->vOffset), 14, 0), 15, r->vSyncPolarity & 1u)),
+        out + 16);
+    qToLittleEndian(static_cast<quint16>(minusOne(r->vSyncWidth)), out + 18);
     std::memcpy(p, out, sizeof out);
 }
 
@@ -117,14 +116,14 @@ void encodeType2(const DidType2DetTimingDesc *r, unsigned char *p)
     flags = setBit(flags, 2, r->vSyncPolarity & 1u);
     out[3] = setBits(flags, 1, 0, r->optionCode);
     const unsigned hActive = eighthsMinusOne(r->hActive);
-    out[4] = byteOf(hActive);
+    out[4] = lowByte(hActive);
     out[5] = setBit(setBits(0, 7, 1, eighthsMinusOne(r->hBlank)), 0, bit(hActive, 8));
     out[6] = setBits(setBits(0, 7, 4, eighthsMinusOne(r->hOffset)), 3, 0,
                      eighthsMinusOne(r->hSyncWidth));
     const unsigned vActive = minusOne(r->vActive);
-    out[7] = byteOf(vActive);
+    out[7] = lowByte(vActive);
     out[8] = setBits(0, 3, 0, bits(vActive, 11, 8));
-    out[9] = byteOf(minusOne(r->vBlank));
+    out[9] = lowByte(minusOne(r->vBlank));
     out[10] = setBits(setBits(0, 7, 4, minusOne(r->vOffset)), 3, 0, minusOne(r->vSyncWidth));
     std::memcpy(p, out, sizeof out);
 }
@@ -148,7 +147,7 @@ void encodeType3(const DidType3ShortTimingDesc *r, const unsigned char *stored, 
     quint8 b0 = setBit(0, 7, r->preferred & 1u);
     b0 = setBits(b0, 6, 4, formula);
     p[0] = setBits(b0, 3, 0, aspect);
-    p[1] = byteOf(eighthsMinusOne(r->hActive));
+    p[1] = lowByte(eighthsMinusOne(r->hActive));
     p[2] = setBits(setBit(0, 7, r->interlaced & 1u), 6, 0, minusOne(r->refresh));
 }
 
@@ -157,8 +156,8 @@ void decodeType5(const unsigned char *p, DidType5ShortTimingDesc *r)
     r->preferred = static_cast<quint8>(bit(p[0], 7));
     r->optionFlag = static_cast<quint8>(bit(p[0], 6));
     r->optionCode = static_cast<quint8>(bits(p[0], 1, 0));
-    r->hActive = le16(p + 2) + 1;
-    r->vActive = le16(p + 4) + 1;
+    r->hActive = qFromLittleEndian<quint16>(p + 2) + 1u;
+    r->vActive = qFromLittleEndian<quint16>(p + 4) + 1u;
     r->refresh = p[6] + 1u;
 }
 
@@ -170,14 +169,14 @@ void encodeType5(const DidType5ShortTimingDesc *r, const unsigned char *stored, 
     b0 = setBit(b0, 6, r->optionFlag & 1u);
     p[0] = setBits(b0, 1, 0, r->optionCode);
     p[1] = stored != nullptr ? stored[1] : 0;
-    put16(p + 2, minusOne(r->hActive));
-    put16(p + 4, minusOne(r->vActive));
-    p[6] = byteOf(minusOne(r->refresh));
+    qToLittleEndian(static_cast<quint16>(minusOne(r->hActive)), p + 2);
+    qToLittleEndian(static_cast<quint16>(minusOne(r->vActive)), p + 4);
+    p[6] = lowByte(minusOne(r->refresh));
 }
 
 void decodeType6(const unsigned char *p, bool longForm, DidType6DetTimingDesc *r)
 {
-    r->pixelClock = ((le16(p) | bits(p[2], 5, 0) << 16) + 1) / 1000.0;
+    r->pixelClock = ((qFromLittleEndian<quint16>(p) | bits(p[2], 5, 0) << 16) + 1) / 1000.0;
     r->flag1 = static_cast<quint8>(bit(p[2], 7));
     r->form17 = static_cast<quint8>(bit(p[2], 6));
     r->hActive = (p[3] | bits(p[4], 5, 0) << 8) + 1;
@@ -210,31 +209,31 @@ void encodeType6(const DidType6DetTimingDesc *r, bool longForm, const unsigned c
         out[13] = setBit(0, 4, bit(stored[13], 4));
     }
     const unsigned clock = clockMinusOne(r->pixelClock, 1000.0);
-    put16(out, clock);
+    qToLittleEndian(static_cast<quint16>(clock), out);
     quint8 b2 = setBits(0, 5, 0, bits(clock, 21, 16));
     b2 = setBit(b2, 7, r->flag1 & 1u);
     out[2] = setBit(b2, 6, longForm);
     const unsigned hActive = minusOne(r->hActive);
-    out[3] = byteOf(hActive);
+    out[3] = lowByte(hActive);
     out[4] = setBit(setBits(out[4], 5, 0, bits(hActive, 13, 8)), 7, r->flag2 & 1u);
     const unsigned vActive = minusOne(r->vActive);
-    out[5] = byteOf(vActive);
+    out[5] = lowByte(vActive);
     out[6] = setBit(setBits(out[6], 5, 0, bits(vActive, 13, 8)), 7, r->flag3 & 1u);
     const unsigned hBlank = minusOne(r->hBlank);
     const unsigned hOffset = minusOne(r->hOffset);
-    out[7] = byteOf(hBlank);
-    out[8] = byteOf(hOffset);
+    out[7] = lowByte(hBlank);
+    out[8] = lowByte(hOffset);
     out[9] = setBits(setBits(0, 3, 0, bits(hBlank, 11, 8)), 7, 4, bits(hOffset, 11, 8));
-    out[10] = byteOf(minusOne(r->hSyncWidth));
-    out[11] = byteOf(minusOne(r->vBlank));
-    out[12] = byteOf(minusOne(r->vOffset));
+    out[10] = lowByte(minusOne(r->hSyncWidth));
+    out[11] = lowByte(minusOne(r->vBlank));
+    out[12] = lowByte(minusOne(r->vOffset));
     quint8 b13 = setBits(out[13], 3, 0, minusOne(r->vSyncWidth));
     b13 = setBits(b13, 6, 5, r->code);
     out[13] = setBit(b13, 7, r->flag4 & 1u);
     if (longForm) {
-        out[14] = byteOf(std::min(scaled(r->aspectRatio / 3.0, 256.0), 255u));
+        out[14] = lowByte(std::min(scaled(r->aspectRatio / 3.0, 256.0), 255u));
         const unsigned vImage = minusOne(r->vImageSize);
-        out[15] = byteOf(vImage);
+        out[15] = lowByte(vImage);
         out[16] =
             setBits(setBits(0, 3, 0, bits(vImage, 11, 8)), 7, 4, minusOne(r->vSizeMultiplier));
     }
@@ -288,9 +287,9 @@ unsigned DisplayIDBlock::GetNumOfType5ShortTimingDescriptors(unsigned index) con
     return count >= 1 && count <= 53 ? count : 0u;
 }
 
-unsigned *DisplayIDBlock::GetNumOfType6DetTimingDescriptors(unsigned index) const
+std::unique_ptr<unsigned[]> DisplayIDBlock::GetNumOfType6DetTimingDescriptors(unsigned index) const
 {
-    auto *result = new unsigned[2]{0, 0};
+    std::unique_ptr<unsigned[]> result(new unsigned[2]{0, 0});
     unsigned length = 0;
     if (payload(index, &length) == nullptr || length == 0)
         return result;
@@ -317,13 +316,14 @@ unsigned *DisplayIDBlock::GetNumOfType6DetTimingDescriptors(unsigned index) cons
     return result;
 }
 
-bool *DisplayIDBlock::GetType6DetDescriptorInfo(unsigned index, unsigned count) const
+std::unique_ptr<bool[]> DisplayIDBlock::GetType6DetDescriptorInfo(unsigned index,
+                                                                  unsigned count) const
 {
     unsigned length = 0;
     const unsigned char *p = payload(index, &length);
     if (p == nullptr)
         return nullptr;
-    auto *sizes = new bool[count == 0 ? 1 : count]();
+    std::unique_ptr<bool[]> sizes(new bool[count == 0 ? 1 : count]());
     unsigned pos = 0;
     for (unsigned k = 0; k < count && pos + 3 <= length; ++k) {
         sizes[k] = bit(p[pos + 2], 6) != 0;
@@ -511,13 +511,10 @@ void DisplayIDBlock::SetType4DmtTimingDescriptors(unsigned index, unsigned oldCo
     if (newCount > 0) {
         // The code type is block-wide: bits 7..6 of the revision byte.
         const auto revision = static_cast<quint8>(bits(records[0].codeType, 1, 0) * 64 + 1);
-        unsigned offset = 0;
-        calculateOffset(index, offset);
-        m_section[4 + offset + 1] = revision;
-        m_map[index].revision = revision;
+        writeRevision(index, revision);
     }
     for (unsigned k = 0; k < newCount; ++k)
-        p[k] = byteOf(records[k].code);
+        p[k] = lowByte(records[k].code);
     recalcCheckSum();
 }
 
@@ -589,15 +586,26 @@ void DisplayIDBlock::SetCeaTimingsDataBlock(unsigned index, const bool *flags)
 
 // ---- writers of one descriptor in place ------------------------------------------------------
 
+namespace {
+
+// Rewrites the Size bytes at p from record; encode sees the bytes that stood there, so that the
+// bits the record does not carry keep their values.
+template <unsigned Size, typename Record, typename Encode>
+void encodeInPlace(const Record *record, unsigned char *p, Encode encode)
+{
+    unsigned char stored[Size];
+    std::memcpy(stored, p, Size);
+    encode(record, stored, p);
+}
+
+} // namespace
+
 void DisplayIDBlock::SetType1DetTimingDescriptor(unsigned index, unsigned desc,
                                                  const DidType1DetTimingDesc *record)
 {
     if (record == nullptr || desc >= GetNumOfType1DetTimingDescriptors(index))
         return;
-    unsigned char *p = payload(index) + desc * kType1Size;
-    unsigned char stored[kType1Size];
-    std::memcpy(stored, p, sizeof stored);
-    encodeType1(record, stored, p);
+    encodeInPlace<kType1Size>(record, payload(index) + desc * kType1Size, encodeType1);
     recalcCheckSum();
 }
 
@@ -615,9 +623,6 @@ void DisplayIDBlock::SetType3ShortTimingDescriptor(unsigned index, unsigned desc
 {
     if (record == nullptr || desc >= GetNumOfType3ShortTimingDescriptors(index))
         return;
-    unsigned char *p = payload(index) + desc * kType3Size;
-    unsigned char stored[kType3Size];
-    std::memcpy(stored, p, sizeof stored);
-    encodeType3(record, stored, p);
+    encodeInPlace<kType3Size>(record, payload(index) + desc * kType3Size, encodeType3);
     recalcCheckSum();
 }

@@ -1,25 +1,15 @@
 #include "displayidblock.h"
+#include "displayidlayout.h"
 #include "model/bits.h"
 #include "model/callbackfillcontenttgt.h"
+#include "model/reporttext.h"
 
-#include <QCoreApplication>
-
-#include <memory>
+using namespace DisplayIDLayout;
 
 // Text report of a DisplayID section: one line per problem found. Data-block lines are framed
 // as two spaces, the text, a space and CR LF.
 
 namespace {
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("DisplayIDBlock", text);
-}
-
-QString hex2(unsigned value)
-{
-    return QString::number(value, 16).toUpper().rightJustified(2, QLatin1Char('0'));
-}
 
 // A whole multiple of step within [step, high]: a payload of whole descriptors of step bytes,
 // or a horizontal value in 8-pixel units.
@@ -76,7 +66,8 @@ int DisplayIDBlock::Validate(CallbackFillContentTgt *target)
     // The range ends with the section's last byte, or for an extension with the last byte of
     // its 128-byte block (a wrapped section starts one byte into the block).
     const unsigned last =
-        m_base ? startOffset + GetBlockSize() - 1 : startOffset - (m_wrapped ? 1u : 0u) + 127u;
+        m_base ? startOffset + GetBlockSize() - 1
+               : startOffset - (m_wrapped ? WrappedSectionByte : 0u) + ExtensionBlockBytes - 1;
     target->AppendText(heading.arg(version >> 4).arg(version & 15u).arg(startOffset).arg(last));
 
     int problems = validateGeneralInfo(target);
@@ -183,8 +174,7 @@ int DisplayIDBlock::Validate(CallbackFillContentTgt *target)
     }
     problems += duplicates.count();
 
-    if (problems == 0)
-        target->AppendText(tr("  Block is valid\r\n"));
+    ReportText::appendValid(target, problems);
     return problems;
 }
 
@@ -403,9 +393,9 @@ int DisplayIDBlock::validateType6TimingDetailed(CallbackFillContentTgt *target, 
         report.silent();
         return report.count();
     }
-    const std::unique_ptr<unsigned[]> counts(GetNumOfType6DetTimingDescriptors(index));
+    const std::unique_ptr<unsigned[]> counts = GetNumOfType6DetTimingDescriptors(index);
     const unsigned count = counts[0] + counts[1];
-    const std::unique_ptr<bool[]> sizes(GetType6DetDescriptorInfo(index, count));
+    const std::unique_ptr<bool[]> sizes = GetType6DetDescriptorInfo(index, count);
     if (sizes == nullptr)
         return report.count();
     unsigned offset = 0;
@@ -443,7 +433,7 @@ int sizeCheck(CallbackFillContentTgt *target, bool valid, const char *text)
     if (valid)
         return 0;
     Report report(target, QString());
-    report.line(tr(text));
+    report.line(DisplayIDBlock::tr(text));
     return report.count();
 }
 
@@ -614,37 +604,38 @@ bool DisplayIDBlock::ValidateDisplayIDBaseBlock(CallbackFillContentTgt *target,
 {
     if (target == nullptr || image == nullptr)
         return false;
-    if (size < 5) {
+    if (size < SectionOverhead) {
         target->AppendText(tr("  DisplayID: %1 - unsufficient size. Required at least %2 bytes\r\n")
                                .arg(size)
-                               .arg(5));
+                               .arg(SectionOverhead));
         return false;
     }
     const unsigned char *section = image + startOffsetValue;
-    const unsigned length = section[1];
+    const unsigned length = section[LengthByte];
     if (length > MaxSectionLength) {
         target->AppendText(
             tr("  DisplayID: Byte[%1] = %2 specifies size larger than maximum (%3 bytes)\r\n")
-                .arg(startOffsetValue + 1)
+                .arg(startOffsetValue + LengthByte)
                 .arg(length)
                 .arg(MaxSectionLength));
         return false;
     }
     // The data area, the four header bytes and the checksum must all lie within the size.
-    if (length + 5 > size) {
+    if (length + SectionOverhead > size) {
         target->AppendText(tr("  DisplayID: Byte[%1] = %2 specifies size large than available "
                               "space (%3 bytes)\r\n")
-                               .arg(startOffsetValue + 1)
+                               .arg(startOffsetValue + LengthByte)
                                .arg(length)
                                .arg(size));
         return false;
     }
-    const unsigned version = section[0];
+    const unsigned version = section[VersionByte];
     if (version < 0x11 || version > 0x13) {
         target->AppendText(tr("  DisplayID: Byte[%1] = 0x%2 defines invalid version. Should be "
                               "between 0x%3 and 0x%4\r\n")
-                               .arg(startOffsetValue)
-                               .arg(hex2(version), hex2(0x11), hex2(0x13)));
+                               .arg(startOffsetValue + VersionByte)
+                               .arg(ReportText::hex(version, 2), ReportText::hex(0x11, 2),
+                                    ReportText::hex(0x13, 2)));
         return false;
     }
     return true;
@@ -656,10 +647,10 @@ bool DisplayIDBlock::ValidateDisplayIDExtBlock(CallbackFillContentTgt *target,
 {
     if (target == nullptr || image == nullptr)
         return false;
-    if (size < 128) {
+    if (size < ExtensionBlockBytes) {
         target->AppendText(tr("  DisplayID Ext: %1 - unsufficient size. Required %2 bytes\r\n")
                                .arg(size)
-                               .arg(128));
+                               .arg(ExtensionBlockBytes));
         return false;
     }
     const unsigned tag = image[startOffsetValue];
@@ -667,9 +658,10 @@ bool DisplayIDBlock::ValidateDisplayIDExtBlock(CallbackFillContentTgt *target,
         target->AppendText(
             tr("  DisplayID Ext: Byte[%1] = 0x%2 does not match DisplayID extension tag (0x%3)\r\n")
                 .arg(startOffsetValue)
-                .arg(hex2(tag), hex2(EdidExtensionTag)));
+                .arg(ReportText::hex(tag, 2), ReportText::hex(EdidExtensionTag, 2)));
         return false;
     }
     // The wrapped section lies in bytes 1..126; byte 127 is the EDID block checksum.
-    return ValidateDisplayIDBaseBlock(target, image, startOffsetValue + 1, 126);
+    return ValidateDisplayIDBaseBlock(target, image, startOffsetValue + WrappedSectionByte,
+                                      WrappedChecksumByte - WrappedSectionByte);
 }

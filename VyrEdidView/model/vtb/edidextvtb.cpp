@@ -1,14 +1,12 @@
 #include "edidextvtb.h"
 
+#include "vtblayout.h"
+
 #include <cstring>
 
-// Byte positions of the VTB-EXT block (VESA VTB-EXT, section 2).
+using namespace VtbLayout;
+
 namespace {
-constexpr unsigned VersionByte = 1;
-constexpr unsigned DtbCountByte = 2;
-constexpr unsigned CvtCountByte = 3;
-constexpr unsigned StCountByte = 4;
-constexpr unsigned ChecksumByte = 127;
 constexpr unsigned WholeList = 0xFFFFFFFFu; // index -1: the whole list
 } // namespace
 
@@ -22,18 +20,12 @@ EdidExtVtb::~EdidExtVtb() = default;
 
 bool EdidExtVtb::IsEdidExtVtb(unsigned int size, const unsigned char *buffer)
 {
-    return buffer != nullptr && size >= BlockSize && buffer[0] == Tag;
+    return buffer != nullptr && size >= BlockSize && buffer[TagByte] == Tag;
 }
 
 bool EdidExtVtb::InitBuffer(unsigned char *buffer, unsigned int size)
 {
-    if (buffer == nullptr || size < BlockSize)
-        return false;
-    std::memset(buffer, 0, BlockSize);
-    buffer[0] = Tag;
-    buffer[VersionByte] = 1;
-    buffer[ChecksumByte] = computeOneByteCheckSum(buffer, BlockSize - 1);
-    return true;
+    return initExtensionBlock(buffer, size, Tag, 1);
 }
 
 unsigned EdidExtVtb::GetChecksum() const
@@ -64,7 +56,7 @@ void EdidExtVtb::recalcCheckSum()
 bool EdidExtVtb::IsChecksumValid() const
 {
     return rawData != nullptr
-           && rawData[ChecksumByte] == computeOneByteCheckSum(rawData, BlockSize - 1);
+           && rawData[ChecksumByte] == computeOneByteCheckSum(rawData, ChecksumByte);
 }
 
 // ---- Counts and free space ----
@@ -329,10 +321,7 @@ void EdidExtVtb::ClearTail()
 
 QList<EdidItemLocation> EdidExtVtb::entryLocation(unsigned blockPos, unsigned length) const
 {
-    EdidItemLocation loc;
-    loc.offset = GetStartOffset() + blockPos;
-    loc.length = length;
-    return {loc};
+    return oneRange(GetStartOffset() + blockPos, length);
 }
 
 QList<EdidItemLocation> EdidExtVtb::GetDetailedTimingLocation(unsigned code, unsigned index)
@@ -343,45 +332,8 @@ QList<EdidItemLocation> EdidExtVtb::GetDetailedTimingLocation(unsigned code, uns
         return entryLocation(EntryAreaStart, DtbSize * DTBCount());
     if (index >= DTBCount())
         return {};
-    const unsigned d = EntryAreaStart + GetByteIndexOfDTB(index);
-    auto pair = [&](unsigned a, unsigned b) {
-        return entryLocation(d + a, 1) + entryLocation(d + b, 1);
-    };
-    switch (code) {
-    case 0: // horizontal active
-        return pair(2, 4);
-    case 1: // vertical active
-        return pair(5, 7);
-    case 2: // horizontal blanking
-        return pair(3, 4);
-    case 3: // vertical blanking
-        return pair(6, 7);
-    case 4: // horizontal sync offset
-        return pair(8, 11);
-    case 6: // horizontal sync width
-        return pair(9, 11);
-    case 10: // horizontal image size
-        return pair(12, 14);
-    case 11: // vertical image size
-        return pair(13, 14);
-    case 5: // vertical sync offset
-    case 7: // vertical sync width
-        return entryLocation(d + 10, 2);
-    case 12: // pixel clock
-        return entryLocation(d, 2);
-    case 8: // horizontal border
-        return entryLocation(d + 15, 1);
-    case 9: // vertical border
-        return entryLocation(d + 16, 1);
-    case 13:
-    case 14:
-    case 15:
-    case 16:
-    case 17: // flags
-        return entryLocation(d + 17, 1);
-    default:
-        return entryLocation(d, DtbSize);
-    }
+    return detailedTimingLocation(code,
+                                  GetStartOffset() + EntryAreaStart + GetByteIndexOfDTB(index));
 }
 
 QList<EdidItemLocation> EdidExtVtb::GetCvt3ByteTimingLocation(unsigned index, unsigned)

@@ -59,7 +59,7 @@ public:
     unsigned CVTCount() const override;
     unsigned STCount() const override;
 
-    // Own slot.
+    // Own slot. Binary contract (ARCHITECTURE.md): it follows the DataBlock slots.
     virtual unsigned char *GetRawData() const;
 
     bool IsChecksumValid() const;

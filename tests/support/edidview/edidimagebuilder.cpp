@@ -1,5 +1,8 @@
 #include "edidimagebuilder.h"
 
+#include "displayidfixtures.h"
+#include "edidbasecheck.h"
+#include "edidbytes.h"
 #include "model/base/edid13block.h"
 #include "model/base/edid14block.h"
 #include "model/cea/ceaextblock.h"
@@ -9,30 +12,13 @@
 
 namespace VyrTest {
 
-static unsigned char *bytesOf(QByteArray &array)
-{
-    return reinterpret_cast<unsigned char *>(array.data());
-}
-
-template <typename Init> static QByteArray made(int size, Init init)
-{
-    QByteArray bytes(size, '\0');
-    init(bytesOf(bytes), static_cast<unsigned>(size));
-    return bytes;
-}
-
-void fixBlockChecksum(unsigned char *block)
-{
-    block[127] = DataBlock::computeOneByteCheckSum(block, 127);
-}
-
 void fixDisplayIdChecksums(unsigned char *section, bool wrapped)
 {
     unsigned char *start = wrapped ? section + 1 : section;
     const unsigned end = 4u + start[1];
     start[end] = DataBlock::computeOneByteCheckSum(start, end);
     if (wrapped)
-        fixBlockChecksum(section);
+        section[127] = DataBlock::computeOneByteCheckSum(section, 127);
 }
 
 EdidImageBuilder &EdidImageBuilder::add(Kind kind, QByteArray bytes)
@@ -43,50 +29,43 @@ EdidImageBuilder &EdidImageBuilder::add(Kind kind, QByteArray bytes)
 
 EdidImageBuilder &EdidImageBuilder::edid13()
 {
-    return add(Kind::EdidBase, made(128, Edid13Block::InitBuffer));
+    return add(Kind::EdidBase, EdidBaseCheck::emptyBlockOf<Edid13Block>());
 }
 
 EdidImageBuilder &EdidImageBuilder::edid14()
 {
-    return add(Kind::EdidBase, made(128, Edid14Block::InitBuffer));
+    return add(Kind::EdidBase, EdidBaseCheck::emptyBlockOf<Edid14Block>());
 }
 
 EdidImageBuilder &EdidImageBuilder::cea()
 {
-    return add(Kind::Edid, made(128, CeaExtBlock::InitBuffer));
+    return add(Kind::Edid, EdidBaseCheck::emptyBlockOf<CeaExtBlock>());
 }
 
 EdidImageBuilder &EdidImageBuilder::diExt()
 {
-    return add(Kind::Edid, made(128, DiExtBlock::InitBuffer));
+    return add(Kind::Edid, EdidBaseCheck::emptyBlockOf<DiExtBlock>());
 }
 
 EdidImageBuilder &EdidImageBuilder::vtb()
 {
-    return add(Kind::Edid, made(128, EdidExtVtb::InitBuffer));
+    return add(Kind::Edid, EdidBaseCheck::emptyBlockOf<EdidExtVtb>());
 }
 
 EdidImageBuilder &EdidImageBuilder::displayIdExtension(int version)
 {
-    return add(Kind::DisplayIdWrapped, made(128, [version](unsigned char *b, unsigned size) {
-                   DisplayIDBlock::InitExtBlockBuffer(b, size, unsigned(version), false);
-               }));
+    return add(Kind::DisplayIdWrapped, DidFixture::wrapped(unsigned(version), 0, 0, {}));
 }
 
 EdidImageBuilder &EdidImageBuilder::displayIdBase(int version)
 {
-    QByteArray bytes = made(128, [version](unsigned char *b, unsigned size) {
-        DisplayIDBlock::InitBaseBlockBuffer(b, size, unsigned(version));
-    });
-    return add(Kind::DisplayIdBase, bytes.left(5));
+    // Product type 2, a stand-alone display, as a new base section has it.
+    return add(Kind::DisplayIdBase, DidFixture::section(unsigned(version), 0, 2, {}, 5));
 }
 
 EdidImageBuilder &EdidImageBuilder::displayIdSection(int version)
 {
-    QByteArray bytes = made(128, [version](unsigned char *b, unsigned size) {
-        DisplayIDBlock::InitExtBlockBuffer(b, size, unsigned(version), true);
-    });
-    return add(Kind::DisplayIdSection, bytes.left(5));
+    return add(Kind::DisplayIdSection, DidFixture::section(unsigned(version), 0, 0, {}, 5));
 }
 
 EdidImageBuilder &EdidImageBuilder::block(const QByteArray &bytes)
@@ -141,26 +120,26 @@ QByteArray EdidImageBuilder::image() const
         image.replace(start, qMin(part.bytes.size(), 512 - start), part.bytes.left(512 - start));
         if (start + part.bytes.size() > 512)
             continue; // cut: its checksum cannot be fixed
-        unsigned char *bytes = bytesOf(image) + start;
+        unsigned char *block = VyrTest::bytes(image) + start;
         switch (part.kind) {
         case Kind::EdidBase:
             if (i == 0)
-                bytes[126] = static_cast<unsigned char>(announced);
-            fixBlockChecksum(bytes);
+                block[126] = static_cast<unsigned char>(announced);
+            VyrTest::fixChecksum(image, start);
             break;
         case Kind::Edid:
-            fixBlockChecksum(bytes);
+            VyrTest::fixChecksum(image, start);
             break;
         case Kind::DisplayIdWrapped:
-            fixDisplayIdChecksums(bytes, true);
+            fixDisplayIdChecksums(block, true);
             break;
         case Kind::DisplayIdBase:
             if (i == 0)
-                bytes[3] = static_cast<unsigned char>(announced);
-            fixDisplayIdChecksums(bytes, false);
+                block[3] = static_cast<unsigned char>(announced);
+            fixDisplayIdChecksums(block, false);
             break;
         case Kind::DisplayIdSection:
-            fixDisplayIdChecksums(bytes, false);
+            fixDisplayIdChecksums(block, false);
             break;
         case Kind::Raw:
             break;

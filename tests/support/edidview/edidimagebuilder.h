@@ -54,7 +54,5 @@ private:
 // A DisplayID section's checksum (after its header and data blocks) and, for a section
 // wrapped in a 128-byte EDID extension block, the block's byte 127.
 void fixDisplayIdChecksums(unsigned char *section, bool wrapped);
-// Byte 127 of the 128-byte block at block.
-void fixBlockChecksum(unsigned char *block);
 
 } // namespace VyrTest

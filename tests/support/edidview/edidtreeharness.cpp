@@ -5,6 +5,7 @@
 #include "frame/vyredidmainitem.h"
 #include "frame/vyredidviewform.h"
 #include "frame/vyrhexviewtable.h"
+#include "userinput.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -12,8 +13,6 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QRegularExpression>
-#include <QStyle>
-#include <QStyleOptionButton>
 #include <QTest>
 
 #include <algorithm>
@@ -181,12 +180,14 @@ bool TreeHarness::type(const QStringList &path, const QString &text, Leave leave
     edit->setFocus(Qt::MouseFocusReason);
     if (!edit->hasFocus())
         return fail(path, "the line editor does not take the focus");
+    if (leave == Leave::Enter) {
+        typeAndConfirm(edit, text);
+        return true;
+    }
     QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(edit, Qt::Key_Delete);
     QTest::keyClicks(edit, text);
-    if (leave == Leave::Enter)
-        QTest::keyClick(edit, Qt::Key_Return);
-    else if (leave == Leave::FocusOut)
+    if (leave == Leave::FocusOut)
         tree()->setFocus(Qt::MouseFocusReason);
     return true;
 }
@@ -201,13 +202,8 @@ bool TreeHarness::tick(const QStringList &path, bool checked)
         item->setCheckState(VyrEdidColumn::Property, checked ? Qt::Checked : Qt::Unchecked);
         return true;
     }
-    if (box->isChecked() != checked) {
-        QStyleOptionButton option;
-        option.initFrom(box);
-        const QRect indicator =
-            box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box);
-        QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, indicator.center());
-    }
+    if (box->isChecked() != checked)
+        clickButton(box);
     return box->isChecked() == checked || fail(path, "the check box did not change");
 }
 
@@ -219,8 +215,7 @@ bool TreeHarness::choose(const QStringList &path, const QString &entry)
     const int wanted = combo->findText(entry);
     if (wanted < 0)
         return fail(path, "no such entry");
-    for (int steps = combo->count(); combo->currentIndex() != wanted && steps > 0; --steps)
-        QTest::keyClick(combo, combo->currentIndex() < wanted ? Qt::Key_Down : Qt::Key_Up);
+    chooseRow(combo, wanted);
     return combo->currentIndex() == wanted || fail(path, "the entry cannot be chosen");
 }
 

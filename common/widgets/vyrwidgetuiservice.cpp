@@ -1,0 +1,96 @@
+#include "vyrwidgetuiservice.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QProgressDialog>
+
+static constexpr bool sameButton(VyrUiService::Button ours, QMessageBox::StandardButton theirs)
+{
+    return static_cast<int>(ours) == static_cast<int>(theirs);
+}
+
+// The seam's buttons are the toolkit's standard buttons, value for value.
+static_assert(sameButton(VyrUiService::Ok, QMessageBox::Ok)
+                  && sameButton(VyrUiService::Save, QMessageBox::Save)
+                  && sameButton(VyrUiService::Open, QMessageBox::Open)
+                  && sameButton(VyrUiService::Yes, QMessageBox::Yes)
+                  && sameButton(VyrUiService::No, QMessageBox::No)
+                  && sameButton(VyrUiService::Abort, QMessageBox::Abort)
+                  && sameButton(VyrUiService::Retry, QMessageBox::Retry)
+                  && sameButton(VyrUiService::Ignore, QMessageBox::Ignore)
+                  && sameButton(VyrUiService::Close, QMessageBox::Close)
+                  && sameButton(VyrUiService::Cancel, QMessageBox::Cancel)
+                  && sameButton(VyrUiService::Discard, QMessageBox::Discard),
+              "VyrUiService::Button must match QMessageBox::StandardButton");
+
+static QMessageBox::Icon messageBoxIcon(VyrUiService::Icon icon)
+{
+    switch (icon) {
+    case VyrUiService::Icon::Information:
+        return QMessageBox::Information;
+    case VyrUiService::Icon::Warning:
+        return QMessageBox::Warning;
+    case VyrUiService::Icon::Critical:
+        return QMessageBox::Critical;
+    case VyrUiService::Icon::Question:
+        return QMessageBox::Question;
+    }
+    return QMessageBox::NoIcon;
+}
+
+VyrWidgetUiService::VyrWidgetUiService() = default;
+
+VyrWidgetUiService::~VyrWidgetUiService()
+{
+    endProgress();
+}
+
+int VyrWidgetUiService::message(Icon icon, const QString &title, const QString &text, int buttons)
+{
+    // The button values are the toolkit's own, so they pass straight through.
+    const QMessageBox::StandardButtons standardButtons(buttons == NoButton ? Ok : buttons);
+    QMessageBox box(messageBoxIcon(icon), title, text, standardButtons);
+    return box.exec();
+}
+
+QString VyrWidgetUiService::openFileName(const QString &caption, const QString &directory,
+                                         const QString &filter)
+{
+    return QFileDialog::getOpenFileName(QApplication::activeWindow(), caption, directory, filter);
+}
+
+void VyrWidgetUiService::beginProgress(const QString &label, int minimum, int maximum)
+{
+    endProgress();
+    // No cancel button: the wait it shows cannot be broken off.
+    m_progress =
+        new QProgressDialog(label, QString(), minimum, maximum, QApplication::activeWindow());
+    m_progress->setWindowModality(Qt::WindowModal);
+    m_progress->setMinimumDuration(0);
+    m_progress->setAutoClose(false);
+    m_progress->setAutoReset(false);
+    m_progress->setValue(minimum);
+    m_progress->show();
+    QCoreApplication::processEvents();
+}
+
+void VyrWidgetUiService::setProgress(int value)
+{
+    if (!m_progress)
+        return;
+    m_progress->setValue(value);
+    // Let the dialog and the window behind it repaint during the wait.
+    QCoreApplication::processEvents();
+}
+
+QProgressDialog *VyrWidgetUiService::progressDialog() const
+{
+    return m_progress.data();
+}
+
+void VyrWidgetUiService::endProgress()
+{
+    delete m_progress.data();
+    m_progress = nullptr;
+}

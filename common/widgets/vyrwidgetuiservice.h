@@ -1,0 +1,35 @@
+#pragma once
+
+#include "vyruiservice.h"
+
+#include <QPointer>
+
+class QProgressDialog;
+
+// The device library's UI seam shown with widgets: a parentless modal message box, the
+// toolkit's open-file dialog, and a window-modal progress dialog without a cancel
+// button. The program installs one at start-up (VyrUiService::install) and takes it
+// out again before it ends.
+class VyrWidgetUiService : public VyrUiService
+{
+public:
+    VyrWidgetUiService();
+    ~VyrWidgetUiService() override;
+
+    VyrWidgetUiService(const VyrWidgetUiService &) = delete;
+    VyrWidgetUiService &operator=(const VyrWidgetUiService &) = delete;
+
+    int message(Icon icon, const QString &title, const QString &text, int buttons) override;
+    QString openFileName(const QString &caption, const QString &directory,
+                         const QString &filter) override;
+    void beginProgress(const QString &label, int minimum, int maximum) override;
+    void setProgress(int value) override;
+    void endProgress() override;
+
+    // The progress dialog while one is shown; null otherwise.
+    QProgressDialog *progressDialog() const;
+
+private:
+    // Belongs to the window it is modal to, which may close first.
+    QPointer<QProgressDialog> m_progress;
+};

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QList>
+
+class DpcdTableData;
+class VyrDisplay;
+
+// One DisplayPort MST branch: the root display of a topology and the displays of the
+// same tree. The branch owns its copy of the root display's DPCD snapshot (null while
+// the root display has none).
+struct VyrBranch
+{
+    // A branch rooted at an MST display takes the display's tree id; without a display
+    // the tree id is -1.
+    explicit VyrBranch(VyrDisplay *rootDisplay = nullptr);
+
+    DpcdTableData *dpcd = nullptr;
+    qint32 treeId = -1;
+    VyrDisplay *display = nullptr;
+    quint32 reserved = 0;
+    QList<VyrDisplay *> children;
+};

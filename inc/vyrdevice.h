@@ -1,0 +1,178 @@
+#pragma once
+
+#include "applogtype.h"
+#include "logmajorinfo.h"
+#include "noxapi.h"
+#include "vyrdeviceinfo.h"
+#include "vyrdisplaymapconfig.h"
+
+#include <QList>
+#include <QObject>
+#include <QString>
+
+class Adapter;
+class DriverCommunicator;
+class QProcess;
+class QSettings;
+class VyrDisplay;
+class VyrHwDevice;
+struct AppLoggerInfo;
+struct VyrAsicId;
+struct VyrBranch;
+struct VyrVBiosInfo;
+
+// What the device console is asked to do with a device.
+enum DeviceStartStopOption : int { DeviceStart = 0, DeviceStop = 1, DeviceRestart = 2 };
+
+// How a display takes part in the desktop (GetDesktopMode).
+enum EDesktopMode : int {
+    DesktopModeNone = 0,     // no such display, or its adapter has no enabled display
+    DesktopModeDisabled = 1, // no parent adapter, or the display is not enabled
+    DesktopModeSingle = 2,   // the only enabled display of the device
+    DesktopModeClone = 3,    // its adapter drives more than one display
+    DesktopModeExtended = 4  // one of several desktops of the device
+};
+
+// One graphics device (one PCI bus and device number) as the driver sees it: the
+// adapters the driver reports for it, every connected display listed for its first
+// adapter, the current display map, and its hardware register access. The device
+// manager creates one per distinct bus and device number, adds the further adapters of
+// the same device, and deletes all devices on every rebuild of its list.
+//
+// The whole model is rebuilt by every refresh of the device manager: a pointer to a
+// device is valid until the manager's next configurationChangedSignal().
+class VyrDevice : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(unsigned int deviceIndex READ deviceIndex)
+    Q_PROPERTY(int numberOfDisplays READ GetNumOfDisplays)
+
+public:
+    VyrDevice(AppLoggerInfo *logger, int deviceIndex, AdapterInfo *record, VyrHwDevice *hwDevice,
+              DriverCommunicator *communicator, QObject *parent = nullptr);
+    ~VyrDevice() override;
+
+    VyrDevice(const VyrDevice &) = delete;
+    VyrDevice &operator=(const VyrDevice &) = delete;
+
+    // ---- adapters and refresh --------------------------------------------------------------
+    Adapter *AddAdapter(AdapterInfo *record);
+    bool Init(bool force);
+    // Updates every adapter (controllers, modes, displays); false without adapters.
+    bool Refresh(bool force);
+    // Reads the display map again and updates every adapter.
+    bool Update();
+    Q_INVOKABLE void getCurrentMapConfig(int adapterIndex);
+
+    // ---- adapter and display queries --------------------------------------------------------
+    Adapter *GetAdapter(int adapterIndex) const;
+    // The adapters with at least one enabled display, in adapter order.
+    QList<Adapter *> GetActiveAdapterList() const;
+    Q_INVOKABLE QList<VyrDisplay *> GetEnabledDisplaysList() const;
+    Q_INVOKABLE QList<VyrDisplay *> GetNotEnabledDisplaysList() const;
+    Q_INVOKABLE QList<VyrDisplay *> GetAllDisplays() const { return m_displays; }
+    Q_INVOKABLE int GetNumOfDisplays() const { return m_displays.size(); }
+    // The display at that position of the device's display list; null outside it.
+    Q_INVOKABLE VyrDisplay *getDisplay(int index) const;
+    void UpdateDisplayList(QList<VyrDisplay *> &list);
+    bool IsSingleDesktopMode() const;
+    Q_INVOKABLE EDesktopMode GetDesktopMode(int displayIndex) const;
+    bool GetVBiosInfo(VyrVBiosInfo *out) const;
+    bool GetAsicId(VyrAsicId *out) const;
+
+    // Writes size, colour depth and refresh rate into the display's current mode, which
+    // its ForceSetMode() applies.
+    Q_INVOKABLE void SetCurrentMode(int displayIndex, int width, int height, float refreshRate,
+                                    int colourDepth);
+
+    // ---- display map ---------------------------------------------------------------------------
+    // Puts every display of the device on the desktop of the enabled display with that
+    // index; answers the driver's result.
+    Q_INVOKABLE bool CloneDisplay(int primaryDisplayIndex);
+    // Moves the display to the first adapter without enabled displays; with byPosition
+    // index is a position in the display list, else a display index.
+    Q_INVOKABLE bool ExtendDisplay(int index, bool byPosition);
+    Q_INVOKABLE bool DisableDisplay(int displayIndex);
+    Q_INVOKABLE bool SetPrimaryDisplay(int index, bool byPosition);
+
+    // ---- adapter-level driver calls ------------------------------------------------------------
+    bool X2Caps(_NOXAdapterCapsX2 *caps);
+    bool GetBoardLayout(int *validFlags, int *numberOfSlots, _NOXBracketSlotInfo **slotInfo,
+                        int *numberOfConnectors, _NOXConnectorInfo **connectors);
+    bool GetSupportedConnections(const _NOXDevicePort &port, _NOXSupportedConnections *connections);
+    bool ConnectionStateGet(const _NOXDevicePort &port, _NOXConnectionState *state);
+    bool EmulationModeSet(const _NOXDevicePort &port, int mode);
+    bool ConnectionDataSet(const _NOXDevicePort &port, const _NOXConnectionData &data);
+    bool ConnectionDataGet(const _NOXDevicePort &port, int option, _NOXConnectionData *data);
+    bool ConnectionDataRemove(const _NOXDevicePort &port);
+    bool SetupDisplaySynchronization(int displayIndex,
+                                     const tagZOVRETH_DISPLAY_SETUP_SYNC_DATA *data);
+    bool GetDisplaySyncStatus(int displayIndex, tagZOVRETH_DISPLAY_SYNC_STATUS *status);
+    bool MeasureDisplayTimingsDelta(int first, int second,
+                                    tagZOVRETH_MEASURE_TIMINGS_DELTA_OUTPUT *output);
+
+    // ---- hardware registers ---------------------------------------------------------------------
+    bool IsHwRegAccessEnabled() const { return m_hwDevice != nullptr; }
+
+    // ---- device console -----------------------------------------------------------------------
+    bool CanStartStopDevice() const { return !m_toolPath.isEmpty(); }
+    // Starts, stops or restarts the device through the device console; without one it
+    // says "DevCon not found" and does nothing.
+    bool StartStopDevice(DeviceStartStopOption option);
+
+    Q_INVOKABLE void printLog(AppLogType type, const QString &text) const;
+
+    // ---- state read by the model and its views --------------------------------------------------
+    const VyrDeviceInfo &info() const { return m_info; }
+    unsigned int deviceIndex() const { return m_info.deviceIndex; }
+    const QString &summary() const { return m_summary; }
+    const VyrDisplayMapConfig &mapConfig() const { return m_mapConfig; }
+    const QList<Adapter *> &adapters() const { return m_adapters; }
+    const QList<VyrBranch *> &branches() const { return m_branches; }
+    const QList<VyrDisplay *> &displays() const { return m_displays; }
+    const QList<VyrDisplay *> &mstDisplays() const { return m_mstDisplays; }
+    const QList<LogMajorInfo> &loggerSettings() const { return m_loggerSettings; }
+    // Set at creation; the device console's replies change it.
+    bool enabled() const { return m_enabled; }
+    void setEnabled(bool enabled) { m_enabled = enabled; }
+    // Nothing in this system sets it; the device manager reports it.
+    bool startStopEnabled() const { return m_startStopEnabled; }
+    bool loggerFeatureEnabled() const { return m_loggerFeature; }
+    void setLoggerFeatureEnabled(bool enabled) { m_loggerFeature = enabled; }
+    const QString &driverLog() const { return m_driverLog; }
+    // Empties a log that was read (a log never read stays null).
+    void clearDriverLog();
+    DriverCommunicator *communicator() const { return m_communicator; }
+    VyrHwDevice *hwDevice() const { return m_hwDevice; }
+
+signals:
+    void deviceStateChanged(bool enabled, QString hardwareId);
+    void hwRegListChanged();
+
+private:
+    VyrDisplay *displayByIndex(int displayIndex) const;
+    int firstAdapterIndex() const { return static_cast<int>(m_info.adapterIndex); }
+    int activeAdapterCount() const;
+
+    VyrDeviceInfo m_info;
+    QString m_summary;
+    VyrDisplayMapConfig m_mapConfig;
+    QList<Adapter *> m_adapters;
+    QList<VyrBranch *> m_branches;
+    QList<VyrDisplay *> m_displays;
+    QList<VyrDisplay *> m_displayList;
+    QList<VyrDisplay *> m_mstDisplays;
+    AppLoggerInfo *m_logger = nullptr;
+    QList<LogMajorInfo> m_loggerSettings;
+    QString m_driverLog;
+    bool m_enabled = true;
+    QString m_toolPath;
+    QProcess *m_process = nullptr;
+    QString m_toolStdout;
+    QString m_toolStderr;
+    DriverCommunicator *m_communicator = nullptr;
+    QSettings *m_settings = nullptr;
+    VyrHwDevice *m_hwDevice = nullptr;
+    bool m_loggerFeature = false;
+    bool m_startStopEnabled = false;
+};

@@ -1,0 +1,55 @@
+#pragma once
+
+// Helpers shared by the CEA-861 extension tests: building extension blocks and full EDID
+// images, and reading edid-decode's report of the CTA-861 blocks for comparison.
+
+#include "model/cea/ceaextblock.h"
+
+#include <QByteArray>
+#include <QStringList>
+#include <QVector>
+
+namespace CeaTest {
+
+// A real base block declaring one extension.
+QByteArray baseBlock();
+
+// An 18-byte detailed timing: 1920x1080 at 60 Hz, 148.5 MHz.
+QByteArray sampleDtd();
+
+// Extension block: header (byte 2 = d, byte 3 = flags), the collection from byte 4, dtds
+// detailed timings from byte d (when d >= 4), checksum.
+QByteArray makeExt(unsigned d, unsigned flags, const QByteArray &collection, int dtds = 0);
+
+// The CeaBlockID that an edid-decode data block title stands for; -1 for zero-length tag 0
+// blocks (zero padding before the detailed timings, which ends our scan).
+int kindOfTitle(const QString &title);
+
+// What edid-decode reports for one CTA-861 block.
+struct CtaReport
+{
+    QVector<int> kinds; // CeaBlockID per data block, padding left out
+    QStringList titles;
+    QStringList dtds;  // "WxH[i] clock MHz"
+    QStringList lines; // every line of the block's section
+};
+
+// One report per CTA-861 block of image, in block order.
+QVector<CtaReport> decodeCta(const QByteArray &image);
+
+// The kind of every data block of block, in map order.
+QVector<int> ourKinds(CeaExtBlock &block);
+
+// The detailed timings of block as "WxH[i] clock MHz".
+QStringList ourDtds(CeaExtBlock &block);
+
+// Compares the data blocks and detailed timings of block with edid-decode's report of the
+// ctaIndex-th CTA-861 block of image (a failure is recorded with the Qt Test macros).
+void compareWithEdidDecode(CeaExtBlock &block, const QByteArray &image, int ctaIndex = 0);
+
+// Byte 2 tells where the collection ends; the free bytes, the collection and the detailed
+// timings make up the 123 bytes from byte 4 to byte 126; byte 127 is the checksum. Empty when
+// all of this holds, else what does not.
+QString invariantFault(CeaExtBlock &block, const unsigned char *bytes);
+
+} // namespace CeaTest
