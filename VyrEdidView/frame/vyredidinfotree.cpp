@@ -1,0 +1,10 @@
+#include "vyredidinfotree.h"
+
+VyrEdidInfoTree::VyrEdidInfoTree(QWidget *parent)
+    : QTreeWidget(parent)
+{}
+
+void VyrEdidInfoTree::notifyEdidDataChanged()
+{
+    emit edidDataChanged();
+}

@@ -1,0 +1,246 @@
+#pragma once
+
+#include "frame/vyredidkinds.h"
+#include "model/edidtypes.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QList>
+#include <QMetaObject>
+#include <QObject>
+#include <QSignalBlocker>
+#include <QStringList>
+#include <QTreeWidget>
+#include <QTreeWidgetItem>
+#include <QValidator>
+
+#include <type_traits>
+#include <utility>
+
+class QLabel;
+
+// Every row of the EDID tree that stands for a block, a section or a field group: a Qt object
+// and a tree item whose type is its kind code. The protocol: the parent creates the item, adds
+// it to the tree and only then calls InitItems(), which builds the item's rows and editors; an
+// edit writes through the block object and calls NotifyAtDataChanged(); the view asks the
+// current item for GetItemLocations() to highlight its bytes.
+//
+// The protected part is the toolkit every item builds on. It keeps four rules that stop the
+// tree from writing what the user did not ask for, or into an item that is going away:
+// - Editors are filled first and connected last, so building a tree writes nothing; a line
+//   editor reports only text the user changed; refills happen with signals blocked.
+// - Every edit runs through editRecord(): read the whole record, change one field, write it,
+//   notify.
+// - Every connection to an item goes through relay() (or a place*() helper): a handler does
+//   nothing once its item is detached, and the destructor cuts the connections before the tree
+//   item part is destroyed.
+// - Rows leave the tree only through removeChildRows() (VyrEdidRows): the pending edit is
+//   committed first, then the rows are detached (their widgets' signals blocked), taken out last
+//   first and deleted later, never inside their own signal.
+class VyrEdidItemBase : public QObject, public QTreeWidgetItem
+{
+    Q_OBJECT
+
+public:
+    // bytes: the EDID image (or block bytes) the item works on; not owned.
+    VyrEdidItemBase(unsigned char *bytes, int kind);
+    ~VyrEdidItemBase() override;
+
+    VyrEdidItemBase(const VyrEdidItemBase &) = delete;
+    VyrEdidItemBase &operator=(const VyrEdidItemBase &) = delete;
+
+    // The item protocol, in slot order.
+    // Builds the item's rows and editors (the item must be in its tree); false when the item
+    // built nothing usable.
+    virtual bool InitItems();
+    virtual unsigned int GetNumberOfExtentions();
+    virtual void SetNumberOfExtentions(unsigned int count);
+    virtual int GetSubItemType() const;
+    // Image bytes the block of a block item takes.
+    virtual unsigned int GetBlockSize() const;
+    // The image bytes the item shows.
+    virtual QList<EdidItemLocation> GetItemLocations() const = 0;
+    // Tells the tree that the image changed (the tree's edidDataChanged()); nothing when the item
+    // is not in a VyrEdidInfoTree.
+    virtual void NotifyAtDataChanged();
+
+    // True once the item has left its tree or is being destroyed: its handlers do nothing.
+    bool isDetached() const { return m_detached; }
+
+    // The parent row (QObject::parent() is a different thing).
+    QTreeWidgetItem *parentRow() const { return QTreeWidgetItem::parent(); }
+
+protected:
+    // ---- Rows and editors (the item and the row must already be in the tree) ----
+
+    // Puts widget, made without parent, into column of row; the tree owns it from now on.
+    static void placeWidget(QTreeWidgetItem *row, int column, QWidget *widget);
+    // A read-only value: a label in the value column, typeTag as the text of the type column.
+    static QLabel *placeLabel(QTreeWidgetItem *row, const QString &text,
+                              const QString &typeTag = QString());
+
+    // A line editor holding text in the value column and typeTag in the type column. The
+    // handler, handler(const QString &text) or handler(), runs on editingFinished() only when
+    // the user changed the text since it was filled (Qt emits editingFinished() only for text
+    // that the validator or input mask accepts), so visiting an editor writes nothing. Give the
+    // returned editor its validator (see intValidator(), doubleValidator()), mask and tooltip.
+    template <typename Handler>
+    QLineEdit *placeLineEdit(QTreeWidgetItem *row, const QString &text, const QString &typeTag,
+                             Handler handler)
+    {
+        auto *edit = new QLineEdit(text);
+        edit->setModified(false);
+        placeWidget(row, VyrEdidColumn::Value, edit);
+        row->setText(VyrEdidColumn::Type, typeTag);
+        relay(edit, &QLineEdit::editingFinished, [edit, handler]() {
+            if (!edit->isModified())
+                return;
+            edit->setModified(false);
+            if constexpr (std::is_invocable_v<Handler, const QString &>)
+                handler(edit->text());
+            else
+                handler();
+        });
+        return edit;
+    }
+
+    // A check box without text in the value column, set to checked, then connected:
+    // handler(bool) runs on each change the user makes.
+    template <typename Handler>
+    QCheckBox *placeCheckBox(QTreeWidgetItem *row, bool checked, Handler handler)
+    {
+        auto *box = new QCheckBox;
+        box->setChecked(checked);
+        placeWidget(row, VyrEdidColumn::Value, box);
+        relay(box, &QCheckBox::toggled, handler);
+        return box;
+    }
+
+    // A drop-down list in the value column holding entries with row current selected (-1 for
+    // none), then connected: handler(int row) runs on each change of the current row.
+    template <typename Handler>
+    QComboBox *placeComboBox(QTreeWidgetItem *row, const QStringList &entries, int current,
+                             Handler handler)
+    {
+        auto *combo = new QComboBox;
+        refillComboBox(combo, entries, current);
+        placeWidget(row, VyrEdidColumn::Value, combo);
+        relay(combo, QOverload<int>::of(&QComboBox::currentIndexChanged), handler);
+        return combo;
+    }
+
+    // Makes column of row a check box with the state given, then relays changes of that
+    // state to handler(bool). Qt reports every data change of a row (its text, its flags) as
+    // itemChanged(row, column); only a change of this column's check state to a new value
+    // reaches the handler.
+    template <typename Handler>
+    void placeCheckState(QTreeWidgetItem *row, int column, bool checked, Handler handler)
+    {
+        row->setFlags(row->flags() | Qt::ItemIsUserCheckable);
+        row->setCheckState(column, checked ? Qt::Checked : Qt::Unchecked);
+        // The row carries a token of this relay: a row made later at the same address (after
+        // this one was removed) does not carry it, so it never reaches this handler.
+        const qulonglong token = nextRelayToken();
+        row->setData(column, RelayTokenRole, token);
+        QTreeWidget *tree = row->treeWidget();
+        if (!tree)
+            return;
+        relay(tree, &QTreeWidget::itemChanged,
+              [row, column, token, handler, last = checked](QTreeWidgetItem *item,
+                                                            int changed) mutable {
+                  if (item != row || changed != column
+                      || item->data(column, RelayTokenRole).toULongLong() != token)
+                      return;
+                  const bool now = item->checkState(column) == Qt::Checked;
+                  if (now == last)
+                      return;
+                  last = now;
+                  handler(now);
+              });
+    }
+
+    // Connects signal of sender to handler with this item as context; the handler takes the
+    // signal's arguments or none. It does nothing once the item is detached, and the connection
+    // is cut before the tree item part goes.
+    template <typename Sender, typename Signal, typename Handler>
+    void relay(Sender *sender, Signal signal, Handler handler)
+    {
+        m_connections.append(
+            connect(sender, signal, this, [this, handler](auto &&...arguments) mutable {
+                if (m_detached)
+                    return;
+                if constexpr (std::is_invocable_v<Handler &, decltype(arguments)...>)
+                    handler(std::forward<decltype(arguments)>(arguments)...);
+                else
+                    handler();
+            }));
+    }
+
+    // Validators that read numbers in the C locale ("2.20", never "2,20"), children of parent.
+    static QValidator *intValidator(int minimum, int maximum, QObject *parent);
+    static QValidator *doubleValidator(double minimum, double maximum, int decimals,
+                                       QObject *parent);
+
+    // Refills without reporting a change to the handlers.
+    static void setEditorText(QLineEdit *edit, const QString &text);
+    static void refillComboBox(QComboBox *combo, const QStringList &entries, int current);
+    static void setCheckedQuietly(QAbstractButton *button, bool checked);
+
+    // ---- Edits ----
+
+    // The one edit path of every handler: reads the whole record with (block->*get)(address...,
+    // &record), lets change(Record &) set its own field, writes the record with
+    // (block->*set)(address..., &record) and notifies. A getter that answers false writes
+    // nothing. Without a block only the notification is sent; a detached item does nothing.
+    // Answers whether the record was written.
+    //     editRecord<ProductIdInfo>(model, &Edid13Block::GetProductIdInfo,
+    //                               &Edid13Block::SetProductIdInfo,
+    //                               [&](ProductIdInfo &info) { info.week = week; });
+    //     editRecord<DetailedTiming>(block, &DataBlock::GetDetailedTiming,
+    //                                &DataBlock::SetDetailedTiming, change, slot);
+    template <typename Record, typename Block, typename Get, typename Set, typename Change,
+              typename... Address>
+    bool editRecord(Block *block, Get get, Set set, Change change, Address... address)
+    {
+        if (m_detached)
+            return false;
+        bool written = false;
+        if (block) {
+            Record record{};
+            using ReadResult = decltype((block->*get)(address..., &record));
+            if constexpr (std::is_same_v<ReadResult, bool>) {
+                if (!(block->*get)(address..., &record))
+                    return false;
+            } else {
+                (block->*get)(address..., &record);
+            }
+            change(record);
+            (block->*set)(address..., &record);
+            written = true;
+        }
+        NotifyAtDataChanged();
+        return written;
+    }
+
+    // ---- Rebuilds ----
+
+    // Lets a line editor of the tree that holds unconfirmed text report it now.
+    void commitPendingEdit() const;
+    // Commits the pending edit, then takes the child rows from first on out of the tree, last
+    // first; they are deleted later (see VyrEdidRows::removeChildren).
+    void removeChildRows(int first = 0);
+
+    unsigned char *m_bytes;
+    int m_kind;
+    unsigned int m_extensionCount = 0;
+
+private:
+    friend class VyrEdidRows;
+
+    static constexpr int RelayTokenRole = Qt::UserRole + 0x5652;
+    static qulonglong nextRelayToken();
+
+    bool m_detached = false;
+    QList<QMetaObject::Connection> m_connections;
+};

@@ -1,0 +1,269 @@
+#include "edidtreeharness.h"
+
+#include "frame/vyredidinfotree.h"
+#include "frame/vyrediditembase.h"
+#include "frame/vyredidmainitem.h"
+#include "frame/vyredidviewform.h"
+#include "frame/vyrhexviewtable.h"
+#include "userinput.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <QTest>
+
+#include <algorithm>
+
+namespace VyrTest {
+
+namespace {
+
+class HarnessForm : public VyrEdidViewForm
+{
+public:
+    explicit HarnessForm(TreeHarness::RootFactory factory)
+        : m_factory(std::move(factory))
+    {}
+
+protected:
+    VyrEdidMainItem *createRootItem(unsigned char *image) override
+    {
+        return m_factory ? m_factory(image) : VyrEdidViewForm::createRootItem(image);
+    }
+
+private:
+    TreeHarness::RootFactory m_factory;
+};
+
+template <typename W> W *widgetOfType(QWidget *widget)
+{
+    if (!widget)
+        return nullptr;
+    if (auto *direct = qobject_cast<W *>(widget))
+        return direct;
+    return widget->findChild<W *>();
+}
+
+bool fail(const QStringList &path, const char *what)
+{
+    qWarning("TreeHarness: %s at {%s}", what, qPrintable(path.join(QStringLiteral(", "))));
+    return false;
+}
+
+} // namespace
+
+TreeHarness::TreeHarness(const QByteArray &image, RootFactory rootFactory)
+    : m_image(image.left(512))
+    , m_form(std::make_unique<HarnessForm>(std::move(rootFactory)))
+{
+    m_image.append(QByteArray(512 - m_image.size(), '\0'));
+    m_original = QByteArray(m_image.constData(), m_image.size());
+    // Shown and active, so that editors take the focus as they do for a user, but never drawn:
+    // painting every row and hex cell would be most of what a harness costs.
+    m_form->setUpdatesEnabled(false);
+    m_form->resize(1200, 900);
+    m_form->show();
+    QApplication::setActiveWindow(m_form.get());
+    if (!QTest::qWaitForWindowActive(m_form.get()))
+        qWarning("TreeHarness: the form's window did not become active");
+    rebuild();
+}
+
+TreeHarness::~TreeHarness()
+{
+    m_form.reset();
+    settle();
+}
+
+VyrEdidViewForm *TreeHarness::form() const
+{
+    return m_form.get();
+}
+
+VyrEdidInfoTree *TreeHarness::tree() const
+{
+    return m_form->tree();
+}
+
+VyrEdidMainItem *TreeHarness::root() const
+{
+    return m_form->rootItem();
+}
+
+VyrHexViewTable *TreeHarness::hexView() const
+{
+    return m_form->hexView();
+}
+
+QByteArray TreeHarness::image() const
+{
+    return QByteArray(m_image.constData(), m_image.size());
+}
+
+unsigned char *TreeHarness::data()
+{
+    return reinterpret_cast<unsigned char *>(m_image.data());
+}
+
+void TreeHarness::rebuild()
+{
+    m_form->SetEdid(data());
+    tree()->expandAll();
+    settle();
+}
+
+QTreeWidgetItem *TreeHarness::row(const QStringList &path) const
+{
+    static const QRegularExpression indexed(QStringLiteral("^(.*)\\[(\\d+)\\]$"));
+    QTreeWidgetItem *current = root();
+    for (const QString &step : path) {
+        if (!current)
+            return nullptr;
+        QString title = step;
+        int wanted = 0;
+        const QRegularExpressionMatch match = indexed.match(step);
+        if (match.hasMatch()) {
+            title = match.captured(1);
+            wanted = match.captured(2).toInt();
+        }
+        QTreeWidgetItem *found = nullptr;
+        for (int i = 0, seen = 0; i < current->childCount() && !found; ++i) {
+            if (current->child(i)->text(VyrEdidColumn::Property) == title && seen++ == wanted)
+                found = current->child(i);
+        }
+        current = found;
+    }
+    return current;
+}
+
+QWidget *TreeHarness::widget(const QStringList &path, int column) const
+{
+    QTreeWidgetItem *item = row(path);
+    return item ? tree()->itemWidget(item, column) : nullptr;
+}
+
+QStringList TreeHarness::childTitles(const QStringList &path) const
+{
+    QStringList titles;
+    if (QTreeWidgetItem *item = row(path)) {
+        for (int i = 0; i < item->childCount(); ++i)
+            titles << item->child(i)->text(VyrEdidColumn::Property);
+    }
+    return titles;
+}
+
+QList<EdidItemLocation> TreeHarness::locations(const QStringList &path) const
+{
+    auto *item = dynamic_cast<VyrEdidItemBase *>(row(path));
+    return item ? item->GetItemLocations() : QList<EdidItemLocation>();
+}
+
+QWidget *TreeHarness::visibleWidget(const QStringList &path, int column) const
+{
+    QTreeWidgetItem *item = row(path);
+    if (!item)
+        return nullptr;
+    tree()->scrollToItem(item);
+    // Item widgets are shown or hidden with the layout that follows a scroll.
+    QApplication::processEvents();
+    return tree()->itemWidget(item, column);
+}
+
+bool TreeHarness::type(const QStringList &path, const QString &text, Leave leave)
+{
+    auto *edit = widgetOfType<QLineEdit>(visibleWidget(path, VyrEdidColumn::Value));
+    if (!edit)
+        return fail(path, "no line editor");
+    edit->setFocus(Qt::MouseFocusReason);
+    if (!edit->hasFocus())
+        return fail(path, "the line editor does not take the focus");
+    if (leave == Leave::Enter) {
+        typeAndConfirm(edit, text);
+        return true;
+    }
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(edit, Qt::Key_Delete);
+    QTest::keyClicks(edit, text);
+    if (leave == Leave::FocusOut)
+        tree()->setFocus(Qt::MouseFocusReason);
+    return true;
+}
+
+bool TreeHarness::tick(const QStringList &path, bool checked)
+{
+    QTreeWidgetItem *item = row(path);
+    if (!item)
+        return fail(path, "no row");
+    auto *box = widgetOfType<QCheckBox>(visibleWidget(path, VyrEdidColumn::Value));
+    if (!box) {
+        item->setCheckState(VyrEdidColumn::Property, checked ? Qt::Checked : Qt::Unchecked);
+        return true;
+    }
+    if (box->isChecked() != checked)
+        clickButton(box);
+    return box->isChecked() == checked || fail(path, "the check box did not change");
+}
+
+bool TreeHarness::choose(const QStringList &path, const QString &entry)
+{
+    auto *combo = widgetOfType<QComboBox>(visibleWidget(path, VyrEdidColumn::Value));
+    if (!combo)
+        return fail(path, "no drop-down list");
+    const int wanted = combo->findText(entry);
+    if (wanted < 0)
+        return fail(path, "no such entry");
+    chooseRow(combo, wanted);
+    return combo->currentIndex() == wanted || fail(path, "the entry cannot be chosen");
+}
+
+bool TreeHarness::click(const QStringList &path, int column)
+{
+    auto *button = widgetOfType<QAbstractButton>(visibleWidget(path, column));
+    if (!button)
+        return fail(path, "no button");
+    QTest::mouseClick(button, Qt::LeftButton);
+    return true;
+}
+
+bool TreeHarness::select(const QStringList &path)
+{
+    QTreeWidgetItem *item = row(path);
+    if (!item)
+        return fail(path, "no row");
+    tree()->setCurrentItem(item);
+    return true;
+}
+
+void TreeHarness::settle()
+{
+    for (int i = 0; i < 3; ++i) {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
+    }
+}
+
+QList<int> TreeHarness::highlightedBytes() const
+{
+    QList<int> bytes;
+    const QList<QTableWidgetSelectionRange> ranges = hexView()->selectedRanges();
+    for (const QTableWidgetSelectionRange &range : ranges) {
+        for (int r = range.topRow(); r <= range.bottomRow(); ++r) {
+            for (int c = range.leftColumn(); c <= range.rightColumn(); ++c)
+                bytes << r * hexView()->columnCount() + c;
+        }
+    }
+    std::sort(bytes.begin(), bytes.end());
+    return bytes;
+}
+
+QString TreeHarness::hexCell(int offset) const
+{
+    const int columns = hexView()->columnCount();
+    const QTableWidgetItem *cell = hexView()->item(offset / columns, offset % columns);
+    return cell ? cell->text() : QString();
+}
+
+} // namespace VyrTest
