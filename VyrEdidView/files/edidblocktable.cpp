@@ -1,13 +1,38 @@
 #include "edidblocktable.h"
 
 #include "model/base/edid13block.h"
-#include "model/base/edid14block.h"
 #include "model/cea/ceaextblock.h"
-#include "model/diext/diextblock.h"
-#include "model/displayid/displayidblock.h"
-#include "model/vtb/edidextvtb.h"
+#include "model/vyredidblockrecogniser.h"
 
 #include <cstring>
+
+namespace {
+
+// The names the monitor INF file prints for the blocks.
+const char *blockName(VyrEdidBlockKind kind)
+{
+    switch (kind) {
+    case VyrEdidBlockKind::DisplayIdBase:
+        return "DID BaseBlock";
+    case VyrEdidBlockKind::Edid14:
+        return "EDID1.4 BaseBlock";
+    case VyrEdidBlockKind::Edid13:
+        return "EDID1.3 BaseBlock";
+    case VyrEdidBlockKind::DisplayIdExtension:
+        return "DID ExtBlock";
+    case VyrEdidBlockKind::CeaExtension:
+        return "CEA ExtBlock";
+    case VyrEdidBlockKind::DiExtension:
+        return "DI ExtBlock";
+    case VyrEdidBlockKind::VtbExtension:
+        return "VTB-EXT";
+    case VyrEdidBlockKind::None:
+        break;
+    }
+    return "";
+}
+
+} // namespace
 
 EdidBlockTable EdidBlockTable::analyse(const EdidImage &source)
 {
@@ -17,53 +42,25 @@ EdidBlockTable EdidBlockTable::analyse(const EdidImage &source)
     std::memcpy(image, source, EdidImageSize);
 
     EdidBlockTable table;
-    unsigned extensions = 0;
-    // An EDID base block gives the monitor summary and its modes as well (Edid14Block reads
-    // its own fields through the same virtual operations).
-    const auto edidBase = [&table, &extensions](Edid13Block &block, const char *name) {
-        block.GetMaxResolution(&table.maxResolution);
-        block.GetMonInfo(&table.monitorInfo);
-        extensions = block.GetNumOfExtensions();
-        table.append(block.GetBlockSize(), name);
-    };
-    if (DisplayIDBlock::IsDisplayIDBaseBlock(image, EdidImageSize)) {
-        const DisplayIDBlock block(image, EdidImageSize, 0, nullptr);
-        extensions = block.GetNumOfExtensions();
-        table.append(block.GetBlockSize(), "DID BaseBlock");
-    } else if (Edid14Block::IsEdid14(image, EdidImageSize)) {
-        Edid14Block block(image, EdidImageSize, 0, nullptr);
-        edidBase(block, "EDID1.4 BaseBlock");
-    } else if (Edid13Block::IsEdid13(image, EdidImageSize)) {
-        Edid13Block block(image, EdidImageSize, 0, nullptr);
-        edidBase(block, "EDID1.3 BaseBlock");
-    }
-    if (table.blockCount == 0)
-        return EdidBlockTable();
-
-    for (unsigned pass = 0; pass < extensions; ++pass) {
-        const quint32 start = table.coveredSize();
-        if (start >= EdidImageSize || table.blockCount == MaxBlocks)
+    for (const VyrEdidRecognisedBlock &found : VyrEdidBlockRecogniser::recognise(image)) {
+        switch (found.kind) {
+        case VyrEdidBlockKind::Edid14:
+        case VyrEdidBlockKind::Edid13: {
+            // An EDID base block gives the monitor summary and its modes (Edid14Block reads
+            // its own fields through the same virtual operations).
+            auto *base = static_cast<Edid13Block *>(found.block.get());
+            base->GetMaxResolution(&table.maxResolution);
+            base->GetMonInfo(&table.monitorInfo);
             break;
-        unsigned char *p = image + start;
-        const unsigned rest = EdidImageSize - start;
-        bool added = false;
-        if (DisplayIDBlock::IsDisplayIDExtBlock(p, rest)) {
-            const DisplayIDBlock block(p, rest, 0, nullptr);
-            added = table.append(block.GetBlockSize(), "DID ExtBlock");
-        } else if (CeaExtBlock::IsCeaExt(p, rest)) {
-            const CeaExtBlock block(p, rest, 0, nullptr);
-            block.GetMaxResolution(&table.maxResolution);
-            added = table.append(block.GetBlockSize(), "CEA ExtBlock");
-        } else if (DiExtBlock::IsDiExt(p, rest)) {
-            const DiExtBlock block(p, rest, 0, nullptr);
-            added = table.append(block.GetBlockSize(), "DI ExtBlock");
-        } else if (EdidExtVtb::IsEdidExtVtb(rest, p)) {
-            const EdidExtVtb block(p, rest, 0, nullptr);
-            added = table.append(block.GetBlockSize(), "VTB-EXT");
         }
-        // An unrecognised block would be tested again in every further pass: it ends the list.
-        if (!added)
+        case VyrEdidBlockKind::CeaExtension:
+            // The largest mode over the base block and every CEA-861 block.
+            static_cast<CeaExtBlock *>(found.block.get())->GetMaxResolution(&table.maxResolution);
             break;
+        default:
+            break;
+        }
+        table.append(found.size(), blockName(found.kind));
     }
     return table;
 }

@@ -3,6 +3,7 @@
 #include "edidimage.h"
 #include "model/base/edidbaserecords.h"
 #include "model/edidtypes.h"
+#include "model/vyredidblockrecogniser.h"
 
 #include <QStringList>
 
@@ -12,16 +13,14 @@
 // starts, their names (the monitor INF file prints them), the monitor summary of the base
 // block and the largest mode listed by the base block and the CEA-861 blocks.
 //
-// Recognition follows the EDID view: the base block is a DisplayID base section, an EDID 1.4
-// or an EDID 1.3 block (in that order); then as many extension blocks as the base block
-// announces, each a DisplayID extension section, a CEA-861, DI-EXT or VTB-EXT block. The first
-// extension that is none of these ends the list.
+// The blocks are those the EDID tree shows: VyrEdidBlockRecogniser finds them for both.
 class EdidBlockTable
 {
 public:
-    // The base block and up to seven extension blocks. A 512-byte image holds at most four
-    // 128-byte blocks; only short DisplayID sections could make more recognisable.
-    static constexpr quint32 MaxBlocks = 8;
+    // The base block and up to six extension blocks: the offset table has eight entries. A
+    // 512-byte image holds at most four 128-byte blocks; only short DisplayID sections could
+    // make more recognisable.
+    static constexpr quint32 MaxBlocks = VyrEdidBlockRecogniser::MaxBlocks;
 
     static EdidBlockTable analyse(const EdidImage &image);
 

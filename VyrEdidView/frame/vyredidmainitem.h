@@ -1,7 +1,7 @@
 #pragma once
 
-#include "frame/vyredidblockrecogniser.h"
 #include "frame/vyrediditembase.h"
+#include "model/vyredidblockrecogniser.h"
 
 #include <array>
 #include <memory>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/datablock.h"
+#include "datablock.h"
 
 #include <memory>
 #include <vector>
@@ -29,7 +29,7 @@ struct VyrEdidRecognisedBlock
     unsigned int size() const { return block ? block->GetBlockSize() : 0; }
 };
 
-// Finds the blocks of a 512-byte EDID image. The EDID tree and the load/save form both use it,
+// Finds the blocks of a 512-byte EDID image. The EDID tree and the file writers both use it,
 // so the two always agree on where the blocks are.
 //
 // The first block is tested as a DisplayID base section, then EDID 1.4, then EDID 1.3. As many
