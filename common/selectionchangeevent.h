@@ -3,8 +3,9 @@
 #include <QEvent>
 
 // Binary contract: see ARCHITECTURE.md, "Records that cross plug-in boundaries".
-// Sent to the main window when the device selection changes; the main window calls
-// onDeviceSelected() of every importing plug-in.
+// Sent (never posted) to the main window when the device selection changes; the main
+// window calls onDeviceSelected() of every importing plug-in. It carries nothing: the
+// selection itself is in the device manager's selection record.
 class SelectionChangeEvent : public QEvent
 {
 public:
@@ -13,4 +14,5 @@ public:
     SelectionChangeEvent()
         : QEvent(EventType)
     {}
+    ~SelectionChangeEvent() override;
 };

@@ -3,8 +3,9 @@
 #include <QEvent>
 
 // Binary contract: see ARCHITECTURE.md, "Records that cross plug-in boundaries".
-// Sent to the main window after the device model was refreshed; the main window
-// calls onUpdateDeviceData() of every importing plug-in.
+// Sent (never posted) to the main window after the device model was refreshed; the main
+// window calls onUpdateDeviceData() of every importing plug-in. It carries nothing: the
+// receivers read the refreshed device model.
 class UpdateDataEvent : public QEvent
 {
 public:
@@ -13,4 +14,5 @@ public:
     UpdateDataEvent()
         : QEvent(EventType)
     {}
+    ~UpdateDataEvent() override;
 };

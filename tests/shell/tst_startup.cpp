@@ -1,6 +1,7 @@
+#include "programrun.h"
+
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QSettings>
 #include <QTest>
 
@@ -51,23 +52,13 @@ void tst_Startup::closeEndsTheProgram()
     QFile::remove(ini);
     QFile::remove(trace);
 
-    QProcess program;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("VYR_SHELL_FIXTURE_TRACE"), trace);
-    environment.insert(QStringLiteral("VYR_SHELL_FIXTURE_CLOSE"), close);
-    if (!environment.contains(QStringLiteral("QT_QPA_PLATFORM")))
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    program.setProcessEnvironment(environment);
-    program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    program.start(folder + QStringLiteral("/vyrpell"), {QStringLiteral("--fixture")});
-    QVERIFY2(program.waitForStarted(), qPrintable(program.errorString()));
-    if (!program.waitForFinished(60000)) {
-        program.kill();
-        program.waitForFinished();
-        QFAIL("the program did not end after its window was closed");
-    }
-    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(program.exitCode(), 0);
+    const VyrTest::ProgramRun run =
+        VyrTest::runProgram(folder + QStringLiteral("/vyrpell"), {QStringLiteral("--fixture")},
+                            {{QStringLiteral("VYR_SHELL_FIXTURE_TRACE"), trace},
+                             {QStringLiteral("VYR_SHELL_FIXTURE_CLOSE"), close}});
+    QVERIFY2(run.finished, qPrintable(run.error));
+    QCOMPARE(run.exitStatus, QProcess::NormalExit);
+    QCOMPARE(run.exitCode, 0);
 
     QFile file(trace);
     QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
