@@ -76,8 +76,7 @@ QByteArray frame(const QByteArray &body)
 // XOR of every byte before it, from the display's address on) is right.
 bool validRequest(const unsigned char *write, int length)
 {
-    if (length < 4 || write[0] != kDisplayAddress || write[1] != kHostAddress
-        || !(write[2] & 0x80))
+    if (length < 4 || write[0] != kDisplayAddress || write[1] != kHostAddress || !(write[2] & 0x80))
         return false;
     const int payload = write[2] & 0x7F;
     if (length < 4 + payload)
