@@ -1,9 +1,8 @@
 // VyrDisplay: DDC/CI with the monitor (VESA DDC/CI 1.1) for its MCCS capability string and
 // VCP values, and raw I2C.
 
-#include "display.h"
-
 #include "adapter.h"
+#include "display.h"
 #include "drivercommunicator.h"
 #include "sleeper.h"
 
@@ -79,8 +78,8 @@ bool VyrDisplay::DdcBlockAccessGet(int line, int writeLength, char *writeData, i
     if (!haveDriver())
         return false;
     int length = readLength;
-    return m_communicator->DisplayDDCBlockAccess(adapterIndex(), index(), line, flags,
-                                                 writeLength, writeData, &length, readData);
+    return m_communicator->DisplayDDCBlockAccess(adapterIndex(), index(), line, flags, writeLength,
+                                                 writeData, &length, readData);
 }
 
 bool VyrDisplay::ddcExchange(int line, QByteArray request, int replyLength, char *reply)
@@ -149,9 +148,8 @@ unsigned long VyrDisplay::mccsCapGet(int line, char *out, unsigned long size)
         if (!(length & kLengthFlag) || length < kCapLengthMinimum)
             break;
         // The reply record holds at most 32 data bytes, whatever its length byte says.
-        const unsigned long piece =
-            std::min({static_cast<unsigned long>(length - kCapLengthBase), kCapPieceMaximum,
-                      size - 1 - offset});
+        const unsigned long piece = std::min({static_cast<unsigned long>(length - kCapLengthBase),
+                                              kCapPieceMaximum, size - 1 - offset});
         std::memcpy(out + offset, reply + kCapDataByte, piece);
         offset += piece;
     }

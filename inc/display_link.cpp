@@ -1,9 +1,8 @@
 // VyrDisplay: DisplayPort link and lane settings, the driver's test harness (link, dynamic
 // refresh rate, timing, stereo), the DPCD snapshot and the MST sideband message.
 
-#include "display.h"
-
 #include "adapter.h"
+#include "display.h"
 #include "dpcdtabledata.h"
 #include "drivercommunicator.h"
 #include "drrconfig.h"
@@ -29,9 +28,9 @@ constexpr quint32 kLinkRateCodeStep = 27;
 
 // Static-screen event bits the older driver interface numbers differently: {old bit,
 // new bit}. Old bit 4 has no counterpart.
-constexpr int kEventBits[][2] = {{0, 11}, {1, 12}, {2, 1},   {3, 2},   {5, 7},
-                                 {6, 8},  {7, 9},  {8, 13},  {9, 0},   {10, 3},
-                                 {11, 4}, {12, 5}, {13, 6},  {14, 10}, {15, 14}};
+constexpr int kEventBits[][2] = {{0, 11}, {1, 12}, {2, 1},  {3, 2},   {5, 7},
+                                 {6, 8},  {7, 9},  {8, 13}, {9, 0},   {10, 3},
+                                 {11, 4}, {12, 5}, {13, 6}, {14, 10}, {15, 14}};
 constexpr quint32 kEscapeEventMask = 0x7FFF;
 
 quint32 moveBits(quint32 value, int from, int to)
@@ -48,7 +47,8 @@ quint32 moveBits(quint32 value, int from, int to)
 quint32 refreshAt(quint32 pixelClock, quint32 vTotal, quint32 hTotal)
 {
     const quint64 pixels = static_cast<quint64>(vTotal) * hTotal;
-    return pixels == 0 ? 0 : static_cast<quint32>(static_cast<quint64>(pixelClock) * 1000u / pixels);
+    return pixels == 0 ? 0
+                       : static_cast<quint32>(static_cast<quint64>(pixelClock) * 1000u / pixels);
 }
 
 } // namespace
@@ -98,8 +98,7 @@ bool VyrDisplay::SetupLTTest(LinkSettings *settings)
 {
     if (settings == nullptr)
         return false;
-    tagZOVRETH_MESSAGES message{0, settings->laneCount, settings->linkRate / kLinkRateCodeStep,
-                                0};
+    tagZOVRETH_MESSAGES message{0, settings->laneCount, settings->linkRate / kLinkRateCodeStep, 0};
     return displayCall(&NoxInterface::DisplaySetupLTTest, &message);
 }
 
@@ -148,7 +147,8 @@ bool VyrDisplay::THAdjustCurrentPixelClock(const uint32_t *pixelClock)
     return displayCall(&NoxInterface::THAdjustCurrentPixelClock, pixelClock);
 }
 
-// ---- DPCD, DDC information, device id, sideband ---------------------------------------------------
+// ---- DPCD, DDC information, device id, sideband
+// ---------------------------------------------------
 
 bool VyrDisplay::UpdateDpcd()
 {
@@ -183,7 +183,7 @@ quint32 VyrDisplay::getDeviceId()
 {
     unsigned long id = 0;
     m_deviceId = displayCall(&NoxInterface::DisplayGetDeviceId, &id) ? static_cast<quint32>(id)
-                                                                      : 0xFFFFFFFFu;
+                                                                     : 0xFFFFFFFFu;
     return m_deviceId;
 }
 

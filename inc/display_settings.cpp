@@ -2,9 +2,8 @@
 // and pixel encoding, dithering, position and size, overscan and underscan, colour,
 // custom modes, mode timing overrides) and a few queries of its adapter.
 
-#include "display.h"
-
 #include "adapter.h"
+#include "display.h"
 #include "drivercommunicator.h"
 
 #include <vector>
@@ -30,8 +29,8 @@ bool VyrDisplay::SetAdjustmentData(unsigned int type, int value)
 
 bool VyrDisplay::GetAdjustmentInfoEx(unsigned int type, tagDI_ADJUSTMENTINFOEX &info)
 {
-    return displayCall(&NoxInterface::DisplayGetAdjustmentInfoEx,
-                       static_cast<unsigned long>(type), &info);
+    return displayCall(&NoxInterface::DisplayGetAdjustmentInfoEx, static_cast<unsigned long>(type),
+                       &info);
 }
 
 bool VyrDisplay::GetAdjustmentInfo(unsigned int type, tagDISPLAYADJUSTMENTINFO &info)

@@ -1,8 +1,7 @@
 // VyrDevice: the colour and scaling operations of its displays, by display index.
 
-#include "vyrdevice.h"
-
 #include "display.h"
+#include "vyrdevice.h"
 
 bool VyrDevice::SetColorTemperatureSource(int displayIndex, DisplayColorTemperatureSource source)
 {

@@ -1,12 +1,11 @@
 // VyrDevice: the DisplayPort MST displays of all adapters of the device and the branches
 // (one per topology) they hang under.
 
-#include "vyrdevice.h"
-
 #include "adapter.h"
 #include "display.h"
 #include "mstdevicedata.h"
 #include "vyrbranch.h"
+#include "vyrdevice.h"
 
 #include <algorithm>
 #include <cstring>
@@ -79,15 +78,13 @@ bool VyrDevice::isChildMstDevice(const VyrBranch *parent, VyrDisplay *display) c
     if (parent == nullptr || parent->display == nullptr || display == nullptr || !display->isMst())
         return false;
     const VyrDisplay *root = parent->display;
-    return display->treeId() == root->treeId()
-           && sameRadPrefix(root, display, root->radLength());
+    return display->treeId() == root->treeId() && sameRadPrefix(root, display, root->radLength());
 }
 
 bool VyrDevice::isBranchAlreadyAdded(const VyrBranch *branch) const
 {
-    return std::any_of(m_branches.begin(), m_branches.end(), [this, branch](const VyrBranch *b) {
-        return isSameMstBranch(branch, b);
-    });
+    return std::any_of(m_branches.begin(), m_branches.end(),
+                       [this, branch](const VyrBranch *b) { return isSameMstBranch(branch, b); });
 }
 
 bool VyrDevice::isMstDisplayAddedToBranch(const VyrBranch *branch, VyrDisplay *display) const

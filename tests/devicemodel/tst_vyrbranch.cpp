@@ -114,10 +114,10 @@ void tst_VyrBranch::addressTexts_data()
     QTest::addColumn<QString>("rad");
     QTest::addColumn<QString>("guid");
     const QString mst = QStringLiteral("mst.json");
-    QTest::newRow("three address bytes") << mst << 0 << QStringLiteral("1.2.3")
-                                         << QStringLiteral("1a0ff102030405060708090a0b0c0");
-    QTest::newRow("one address byte") << mst << 3 << QStringLiteral("1")
-                                      << QStringLiteral("0000000000000003");
+    QTest::newRow("three address bytes")
+        << mst << 0 << QStringLiteral("1.2.3") << QStringLiteral("1a0ff102030405060708090a0b0c0");
+    QTest::newRow("one address byte")
+        << mst << 3 << QStringLiteral("1") << QStringLiteral("0000000000000003");
     QTest::newRow("demo monitor 2") << QString() << 3 << QStringLiteral("1.2")
                                     << QStringLiteral("53494d554c415445444252414e43481");
     QTest::newRow("not MST") << QString() << 1 << QString() << QString();

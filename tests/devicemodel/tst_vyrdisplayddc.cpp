@@ -246,9 +246,9 @@ void tst_VyrDisplayDdc::forcedRefreshReadsMccsAndTestHarness()
         QList<unsigned int> codes;
         for (const VcpFeature *feature : display->mccs().GetVcp())
             codes << feature->code;
-        QCOMPARE(codes, (QList<unsigned int>{0x02, 0x04, 0x05, 0x08, 0x10, 0x12, 0x14, 0x16, 0x18,
-                                             0x1A, 0x52, 0x60, 0xAC, 0xAE, 0xB6, 0xC6, 0xC8, 0xC9,
-                                             0xD6, 0xDF}));
+        QCOMPARE(codes,
+                 (QList<unsigned int>{0x02, 0x04, 0x05, 0x08, 0x10, 0x12, 0x14, 0x16, 0x18, 0x1A,
+                                      0x52, 0x60, 0xAC, 0xAE, 0xB6, 0xC6, 0xC8, 0xC9, 0xD6, 0xDF}));
         const VcpFeature *luminance = display->mccs().GetVcp().at(4);
         QCOMPARE(luminance->current, 50u);
         QCOMPARE(luminance->max, 100u);

@@ -49,16 +49,16 @@ void tst_VyrDisplaySettings::setIsReadBack_data()
     }) << 31;
     QTest::newRow("position y") << SetGet([](VyrDisplay *d, int &read) {
         int v[10] = {};
-        const bool done = d->SetPosition(-4, 9)
-                          && d->GetPosition(&v[0], &read, &v[1], &v[2], &v[3], &v[4], &v[5],
-                                            &v[6], &v[7], &v[8]);
+        const bool done =
+            d->SetPosition(-4, 9)
+            && d->GetPosition(&v[0], &read, &v[1], &v[2], &v[3], &v[4], &v[5], &v[6], &v[7], &v[8]);
         return done && v[0] == -4;
     }) << 9;
     QTest::newRow("size height") << SetGet([](VyrDisplay *d, int &read) {
         int v[10] = {};
-        const bool done = d->SetSize(90, 110)
-                          && d->GetSize(&v[0], &read, &v[1], &v[2], &v[3], &v[4], &v[5], &v[6],
-                                        &v[7], &v[8]);
+        const bool done =
+            d->SetSize(90, 110)
+            && d->GetSize(&v[0], &read, &v[1], &v[2], &v[3], &v[4], &v[5], &v[6], &v[7], &v[8]);
         return done && v[0] == 90;
     }) << 110;
     QTest::newRow("underscan") << SetGet([](VyrDisplay *d, int &read) {

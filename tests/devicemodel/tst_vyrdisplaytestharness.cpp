@@ -45,6 +45,7 @@ private slots:
     void stereoState();
     void dpcdSnapshotAndIdentity();
     void sidebandPath();
+    void i2cTransfers();
 };
 
 void tst_VyrDisplayTestHarness::translateColorDepth_data()
@@ -73,7 +74,7 @@ void tst_VyrDisplayTestHarness::staticScreenEvents_data()
     // Each bit of the older interface and where the current one has it.
     QTest::addColumn<int>("oldBit");
     QTest::addColumn<int>("newBit");
-    const int moves[][2] = {{0, 11}, {1, 12}, {2, 1}, {3, 2},  {5, 7},   {6, 8},   {7, 9}, {8, 13},
+    const int moves[][2] = {{0, 11}, {1, 12}, {2, 1},  {3, 2},  {5, 7},  {6, 8},   {7, 9},  {8, 13},
                             {9, 0},  {10, 3}, {11, 4}, {12, 5}, {13, 6}, {14, 10}, {15, 14}};
     for (const auto &move : moves)
         QTest::addRow("old bit %d", move[0]) << move[0] << move[1];
@@ -135,8 +136,8 @@ void tst_VyrDisplayTestHarness::dynamicRefresh_data()
     QTest::newRow("vertical totals reversed")
         << 1 << false << QList<quint32>{2000, 1500, 0, 0, 48000, 144000, 0x3, 140400};
     // Older record: rates in Hz, event bits 0 and 1 are bits 11 and 12 now.
-    QTest::newRow("older status")
-        << 2 << true << QList<quint32>{1125, 3375, 20000, 60000, 48000, 144000, 0x1800, 140400};
+    QTest::newRow("older status") << 2 << true << QList<quint32>{1125,  3375,   20000,  60000,
+                                                                 48000, 144000, 0x1800, 140400};
     QTest::newRow("no status") << 3 << false << QList<quint32>{0, 0, 0, 0, 0, 0, 0, 0};
 }
 
@@ -196,33 +197,31 @@ void tst_VyrDisplayTestHarness::linkRequests_data()
         return bytes;
     };
     QTest::newRow("link training test on")
-        << LinkRequest([](VyrDisplay *d) { return d->EnableLTTest(true); })
-        << 4 << words({1, 0, 0});
+        << LinkRequest([](VyrDisplay *d) { return d->EnableLTTest(true); }) << 4
+        << words({1, 0, 0});
     QTest::newRow("link training test off")
-        << LinkRequest([](VyrDisplay *d) { return d->EnableLTTest(false); })
-        << 4 << words({3, 0, 0});
+        << LinkRequest([](VyrDisplay *d) { return d->EnableLTTest(false); }) << 4
+        << words({3, 0, 0});
     QTest::newRow("link training test with 4 lanes at 5.4 Gbit/s")
         << LinkRequest([](VyrDisplay *d) {
                LinkSettings settings{4, 540};
                return d->SetupLTTest(&settings);
            })
         << 4 << words({4, 20, 0});
-    QTest::newRow("link parameters")
-        << LinkRequest([](VyrDisplay *d) {
-               LinkSettings settings{2, 0x0A};
-               return d->SetLinkParams(&settings);
-           })
-        << 0 << words({12, 2, 0x0A});
+    QTest::newRow("link parameters") << LinkRequest([](VyrDisplay *d) {
+        LinkSettings settings{2, 0x0A};
+        return d->SetLinkParams(&settings);
+    }) << 0 << words({12, 2, 0x0A});
     QTest::newRow("spread spectrum")
-        << LinkRequest(
-               [](VyrDisplay *d) { return d->SetSpreadSpectrum(true); })
-        << 4 << words({0, 1, 0});
-    QTest::newRow("lanes")
-        << LinkRequest([](VyrDisplay *d) {
-               LinkAdjust lanes[4] = {{0, 1, 2}, {1, 2, 3}, {2, 3, 0}, {3, 0, 1}};
-               return d->SetLineParams(lanes);
-           })
-        << 8 << QByteArray::fromHex("00010203" "01020300" "02030001");
+        << LinkRequest([](VyrDisplay *d) { return d->SetSpreadSpectrum(true); }) << 4
+        << words({0, 1, 0});
+    QTest::newRow("lanes") << LinkRequest([](VyrDisplay *d) {
+        LinkAdjust lanes[4] = {{0, 1, 2}, {1, 2, 3}, {2, 3, 0}, {3, 0, 1}};
+        return d->SetLineParams(lanes);
+    }) << 8
+                           << QByteArray::fromHex("00010203"
+                                                  "01020300"
+                                                  "02030001");
 }
 
 void tst_VyrDisplayTestHarness::linkRequests()
@@ -298,6 +297,32 @@ void tst_VyrDisplayTestHarness::sidebandPath()
     m.machine.sim.clearCalls();
     QVERIFY(!m.display(1)->ProcessAuxDownMessage(&params, &result, false));
     QVERIFY(m.machine.sim.calls().isEmpty());
+}
+
+void tst_VyrDisplayTestHarness::i2cTransfers()
+{
+    BuiltMachine m;
+    QVERIFY(m.ready());
+    VyrDisplay *display = m.display(1);
+    // The EDID EEPROM (I2C address 0xA0) on the display's line.
+    char bytes[8] = {};
+    NOXI2C i2c{sizeof(NOXI2C), 1, 0xA0, 0, 1, 0, sizeof(bytes), bytes};
+    QVERIFY(display->I2cBlockAccess(&i2c));
+    QCOMPARE(QByteArray(bytes, 8), QByteArray::fromHex("00ffffffffffff00"));
+
+    // The escape form takes each record's size from its first word.
+    quint32 input[4] = {sizeof(input), 1, 2, 3};
+    quint32 output[6] = {sizeof(output)};
+    m.machine.sim.clearCalls();
+    display->I2cBlockAccess(input, output);
+    const QVector<VyrSimCall> calls = m.machine.sim.callRecords();
+    QCOMPARE(calls.size(), 1);
+    QCOMPARE(calls.first().code, 0x11002Bu);
+    QCOMPARE(calls.first().inputSize, 16 + 16);
+    QCOMPARE(calls.first().outputSize, 24);
+    QVERIFY(!display->I2cBlockAccess(nullptr, output));
+    QVERIFY(!display->I2cBlockAccess(input, nullptr));
+    QCOMPARE(m.machine.sim.callCount(), 1);
 }
 
 QTEST_GUILESS_MAIN(tst_VyrDisplayTestHarness)
