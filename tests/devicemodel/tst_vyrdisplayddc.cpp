@@ -47,6 +47,7 @@ private slots:
     void capabilityStringFirstFailure();
     void capabilityPieceTakesAtMost32Bytes();
     void capabilityStringOfTheDemoMonitor();
+    void updateMccsAsksOnlyForByteCodes();
     void forcedRefreshReadsMccsAndTestHarness();
 };
 
@@ -226,6 +227,23 @@ void tst_VyrDisplayDdc::capabilityStringOfTheDemoMonitor()
     out.truncate(static_cast<int>(length));
     QVERIFY(out.startsWith("(prot(monitor)type(LCD)model(Simulated DP Monitor)cmds("));
     QVERIFY(out.endsWith("mccs_ver(2.1))"));
+}
+
+void tst_VyrDisplayDdc::updateMccsAsksOnlyForByteCodes()
+{
+    // A code past 0xFF is no VCP code: cut to a byte it would read 0xFF's value.
+    BuiltMachine monitor(QStringLiteral("monitors.json"));
+    QVERIFY(monitor.ready());
+    VyrDisplay *display = monitor.display(4);
+    monitor.machine.sim.clearCalls();
+    QVERIFY(display->UpdateMccs(0));
+    const QList<VcpFeature *> &features = display->mccs().GetVcp();
+    QCOMPARE(features.size(), 2);
+    QCOMPARE(features.at(0)->current, 40u);
+    QCOMPARE(features.at(1)->code, 0x1FFu);
+    QCOMPARE(features.at(1)->current, 0u);
+    QCOMPARE(features.at(1)->max, 0u);
+    QCOMPARE(requestsOfLength(monitor.machine.sim, 6), 1); // one Get VCP Feature
 }
 
 void tst_VyrDisplayDdc::forcedRefreshReadsMccsAndTestHarness()

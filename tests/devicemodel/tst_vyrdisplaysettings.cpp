@@ -33,7 +33,7 @@ class tst_VyrDisplaySettings : public QObject
 private slots:
     void setIsReadBack_data();
     void setIsReadBack();
-    void withoutAdapterNothingIsAsked();
+    void withoutAdapterOrDriverNothingIsAsked();
     void scalingOption_data();
     void scalingOption();
     void deleteCustomModeByValue();
@@ -117,7 +117,7 @@ void tst_VyrDisplaySettings::setIsReadBack()
     QCOMPARE(read, expected);
 }
 
-void tst_VyrDisplaySettings::withoutAdapterNothingIsAsked()
+void tst_VyrDisplaySettings::withoutAdapterOrDriverNothingIsAsked()
 {
     BuiltMachine demo;
     QVERIFY(demo.ready());
@@ -140,6 +140,17 @@ void tst_VyrDisplaySettings::withoutAdapterNothingIsAsked()
     QVERIFY(!display.DisplayGetTileConfig(&tile));
     QVERIFY(!display.MccsVcpSet(0, MccsVcpLuminance, 1));
     QVERIFY(display.UpdateDrr()); // nothing to read without an adapter
+    QVERIFY(demo.machine.sim.calls().isEmpty());
+
+    // Attached to an adapter but without a driver: false, nothing asked.
+    VyrDisplay driverless(&demo.machine.info, nullptr, &record);
+    driverless.SetParent(demo.display(1)->parentAdapter());
+    QVERIFY(!driverless.SetAdjustmentData(1, 2));
+    QVERIFY(!driverless.GetGPUScaling(flag));
+    QVERIFY(!driverless.GetScalingOption(option));
+    QVERIFY(!driverless.MccsVcpGet(0, MccsVcpLuminance, nullptr, nullptr));
+    QVERIFY(!driverless.GetAudioTestParams(nullptr));
+    QCOMPARE(driverless.mccsCapGet(0, reinterpret_cast<char *>(&value), sizeof(value)), 0ul);
     QVERIFY(demo.machine.sim.calls().isEmpty());
 
     // Refused without asking the driver, parent or not.
