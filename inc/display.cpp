@@ -2,10 +2,13 @@
 
 #include "adapter.h"
 #include "apploggerinfo.h"
+#include "dpcdtabledata.h"
 #include "drivercommunicator.h"
 #include "mstdevicedata.h"
+#include "testharnessdata.h"
 #include "vyrbaselogger.h"
 #include "vyrdevice.h"
+#include "vyrdisplaystereoinfo.h"
 
 #include <QDebug>
 #include <QRegularExpression>
@@ -34,6 +37,7 @@ VyrDisplay::VyrDisplay(AppLoggerInfo *logger, DriverCommunicator *communicator,
     : m_logger(logger)
     , m_info(record)
     , m_communicator(communicator)
+    , m_testHarness(new TestHarnessData)
     , m_mst(new MSTDeviceData)
 {
     printLog(AppLogInfo, tr("VyrDisplay::VyrDisplay:") + m_info.toString());
@@ -41,6 +45,9 @@ VyrDisplay::VyrDisplay(AppLoggerInfo *logger, DriverCommunicator *communicator,
 
 VyrDisplay::~VyrDisplay()
 {
+    delete m_stereoInfo;
+    delete m_dpcd;
+    delete m_testHarness;
     delete m_mst;
     delete[] m_edid;
 }
@@ -144,6 +151,12 @@ bool VyrDisplay::updateData(bool enabled)
     if (m_communicator->DisplayGetDdcInfoEx(adapter, index(), &ddc))
         m_ddcInfo = ddc;
 
+    // A new, empty DPCD snapshot; UpdateDpcd() reads it.
+    auto *dpcd = new DpcdTableData(m_communicator, static_cast<unsigned int>(adapter),
+                                   static_cast<unsigned int>(index()), false);
+    delete m_dpcd;
+    m_dpcd = dpcd;
+
     // The descriptor record is the whole 96 bytes the driver writes.
     tagDI_DISPLAYOUTPUTDESCRIPTOR descriptor;
     std::memset(&descriptor, 0, sizeof(descriptor));
@@ -183,6 +196,32 @@ void VyrDisplay::readMstData(const tagDI_DISPLAYOUTPUTDESCRIPTOR &descriptor)
     // The position of the last RAD byte; a single byte (position 0) keeps -1.
     if (copied - 1 != 0)
         m_radLength = copied - 1;
+}
+
+QString VyrDisplay::GetFormatedRAD() const
+{
+    if (!m_isMst)
+        return QString();
+    QString text = QString::number(m_mst->rad[0]);
+    const int last = std::min(m_radLength, static_cast<qint32>(sizeof(m_mst->rad)) - 1);
+    for (int i = 1; i <= last; ++i)
+        text += QLatin1Char('.') + QString::number(m_mst->rad[i]);
+    return text;
+}
+
+QString VyrDisplay::GetFormatedGUID() const
+{
+    if (!m_isMst)
+        return QString();
+    QString text;
+    for (const quint8 byte : m_mst->guid)
+        text += QString::number(byte, 16);
+    return text;
+}
+
+qint32 VyrDisplay::treeId() const
+{
+    return m_isMst ? m_mst->treeId : -1;
 }
 
 bool VyrDisplay::UpdateModes()
@@ -232,21 +271,6 @@ bool VyrDisplay::GetUnderscanInfo(tagUNDERSCANINFO &out)
         return false;
     m_underscanValid = m_communicator->DisplayGetUnderscanInfo(adapterIndex(), index(), &out);
     return m_underscanValid;
-}
-
-bool VyrDisplay::GetLinkParams(LinkSettings *settings)
-{
-    if (!haveDriver() || settings == nullptr)
-        return false;
-    tagZOVRETH_DPGETSETLINKPARAMS params;
-    params.ulSize = 0;
-    params.ulNumberOfLinks = settings->laneCount;
-    params.ulLinkRate = settings->linkRate;
-    if (!m_communicator->DisplayGetLinkParams(adapterIndex(), index(), &params))
-        return false;
-    settings->laneCount = params.ulNumberOfLinks;
-    settings->linkRate = params.ulLinkRate;
-    return true;
 }
 
 // ---- EDID -----------------------------------------------------------------------------------

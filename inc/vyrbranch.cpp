@@ -1,11 +1,19 @@
 #include "vyrbranch.h"
 
 #include "display.h"
-#include "mstdevicedata.h"
+#include "dpcdtabledata.h"
 
 VyrBranch::VyrBranch(VyrDisplay *rootDisplay)
     : display(rootDisplay)
 {
-    if (rootDisplay != nullptr && rootDisplay->isMst() && rootDisplay->mst() != nullptr)
-        treeId = rootDisplay->mst()->treeId;
+    if (rootDisplay == nullptr)
+        return;
+    treeId = rootDisplay->treeId();
+    if (const DpcdTableData *snapshot = rootDisplay->GetDpcd())
+        dpcd = snapshot->CloneWithArg(true);
+}
+
+VyrBranch::~VyrBranch()
+{
+    delete dpcd;
 }

@@ -75,6 +75,7 @@ VyrDevice::VyrDevice(AppLoggerInfo *logger, int deviceIndex, AdapterInfo *record
 
 VyrDevice::~VyrDevice()
 {
+    clearBranches();
     qDeleteAll(m_displays);
     m_displays.clear();
     qDeleteAll(m_adapters);
@@ -105,11 +106,22 @@ bool VyrDevice::Init(bool force)
 
 bool VyrDevice::Refresh(bool force)
 {
-    Q_UNUSED(force)
     if (m_adapters.isEmpty())
         return false;
     for (Adapter *adapter : qAsConst(m_adapters))
         adapter->Update();
+    if (force) {
+        for (Adapter *adapter : GetActiveAdapterList()) {
+            for (VyrDisplay *display : adapter->enabledDisplays()) {
+                if (display->enabled()) {
+                    display->UpdateTH();
+                    display->UpdateMccs(0);
+                }
+            }
+        }
+    }
+    createMstDisplayList();
+    populateMstDevices();
 
     m_summary += tr("PCI Bus: %1, ").arg(m_info.busNumber);
     m_summary += tr("DeviceID: %1\n \n").arg(m_info.deviceNumber);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "applogtype.h"
+#include "displaysettingtypes.h"
 #include "logmajorinfo.h"
 #include "noxapi.h"
 #include "vyrdeviceinfo.h"
@@ -85,6 +86,46 @@ public:
     Q_INVOKABLE void SetCurrentMode(int displayIndex, int width, int height, float refreshRate,
                                     int colourDepth);
 
+    // ---- colour and scaling of a display --------------------------------------------------------
+    // Each finds the display by its display index and forwards; no such display (or a
+    // failed read) gives the default named.
+    Q_INVOKABLE bool SetColorTemperatureSource(int displayIndex,
+                                               DisplayColorTemperatureSource source);
+    // DisplayColorTemperatureSourceUnknown when it cannot be read.
+    Q_INVOKABLE DisplayColorTemperatureSource GetColorTemperatureSource(int displayIndex) const;
+    Q_INVOKABLE bool SetGPUScaling(int displayIndex, bool enabled);
+    Q_INVOKABLE bool GetGPUScaling(int displayIndex) const;
+    Q_INVOKABLE bool SetScalingOption(int displayIndex, int option);
+    // DisplayScalingNone when it cannot be read.
+    Q_INVOKABLE int GetScalingOption(int displayIndex) const;
+    Q_INVOKABLE bool SetColorParameter(int displayIndex, DisplayColorTypes type, int value);
+    // The current, default, minimum and maximum value of a colour control; 0 when it
+    // cannot be read.
+    Q_INVOKABLE int GetColorParameter(int displayIndex, DisplayColorTypes type) const;
+    Q_INVOKABLE int GetDefaultColorParameter(int displayIndex, DisplayColorTypes type) const;
+    Q_INVOKABLE int GetMinColorParameter(int displayIndex, DisplayColorTypes type) const;
+    Q_INVOKABLE int GetMaxColorParameter(int displayIndex, DisplayColorTypes type) const;
+
+    // ---- MST ------------------------------------------------------------------------------------
+    // Whether the device's MST display list holds a display with the same display index.
+    Q_INVOKABLE bool isMstDisplayAdded(VyrDisplay *display) const;
+    // Gathers the MST displays of every adapter, each display once.
+    Q_INVOKABLE void createMstDisplayList();
+    // Whether an MST display of the same tree sits above the display: a shorter relative
+    // address that the display's starts with.
+    Q_INVOKABLE bool mstDisplayHasParent(VyrDisplay *display) const;
+    // Whether the two branches' roots share the relative address up to the source's depth.
+    bool isSameMstBranch(const VyrBranch *source, const VyrBranch *target) const;
+    // Whether the display belongs below the branch's root: same tree, same address up
+    // to the root's depth.
+    bool isChildMstDevice(const VyrBranch *parent, VyrDisplay *display) const;
+    bool isBranchAlreadyAdded(const VyrBranch *branch) const;
+    bool isMstDisplayAddedToBranch(const VyrBranch *branch, VyrDisplay *display) const;
+    // Adds every MST display of the branch's tree (its root too) to the branch.
+    void addChildToBranch(VyrBranch *branch);
+    // Rebuilds the branches: one per tree, rooted at its topmost display.
+    Q_INVOKABLE void populateMstDevices();
+
     // ---- display map ---------------------------------------------------------------------------
     // Puts every display of the device on the desktop of the enabled display with that
     // index; answers the driver's result.
@@ -151,6 +192,10 @@ signals:
 
 private:
     VyrDisplay *displayByIndex(int displayIndex) const;
+    void clearBranches();
+    // Value which (0 current, 1 default, 2 minimum, 3 maximum) of a display's colour
+    // control; 0 when it cannot be read.
+    int colorParameter(int displayIndex, DisplayColorTypes type, int which) const;
     int firstAdapterIndex() const { return static_cast<int>(m_info.adapterIndex); }
     int activeAdapterCount() const;
 

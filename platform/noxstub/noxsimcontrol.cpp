@@ -36,6 +36,8 @@ NOXSIM_EXPORT void vyrsim_set_option(const char *key, int value)
         NoxSimMachine::instance().edidBytesPerRequest = value;
     else if (std::strcmp(key, "auxReplyExtraBytes") == 0)
         NoxSimMachine::instance().auxReplyExtraBytes = value;
+    else if (std::strcmp(key, "ddcReplyLengthByte") == 0)
+        NoxSimMachine::instance().ddcReplyLengthByte = value;
 }
 
 NOXSIM_EXPORT int vyrsim_call_count()

@@ -1,5 +1,5 @@
 // Driver escapes of the simulated library: the frames the program sends through
-// Send, the test-harness functions, DDC/CI replies and DPCD registers.
+// Send, the test-harness functions and the escape forms of DDC/CI and AUX access.
 
 #include "noxsimmachine.h"
 
@@ -78,6 +78,18 @@ void fillTiming(Timing &r, const NoxSimMode &mode, uint32_t verticalTotal, uint3
     r.ulPixelClock = pixelClock;
 }
 
+// Vertical-total limits of dynamic refresh: the mode's own total up to three times it,
+// unless the display's settings give others.
+uint32_t drrMinVTotal(const NoxSimDisplay &d, const NoxSimMode &mode)
+{
+    return static_cast<uint32_t>(d.setting("drrMinVTotal", static_cast<int>(vTotal(mode))));
+}
+
+uint32_t drrMaxVTotal(const NoxSimDisplay &d, const NoxSimMode &mode)
+{
+    return static_cast<uint32_t>(d.setting("drrMaxVTotal", static_cast<int>(vTotal(mode) * 3)));
+}
+
 bool isDisplayPort(const NoxSimDisplay &d)
 {
     return d.signalType == NOX_SIGNAL_DISPLAYPORT || d.signalType == NOX_SIGNAL_EDP;
@@ -128,8 +140,9 @@ int dpCommand(NoxSimDisplay &d, const Frame &f)
         d.settings["ditherState"] = static_cast<int>(inWord(2));
         return NOX_OK;
     case DP_GET_STREAM_INFO: {
+        // Colour depth code: 2 is 8 bits per component (4: 10, 8: 12).
         tagZOVRETH_STREAMINFO r{24,
-                                8,
+                                static_cast<uint32_t>(d.setting("streamColorDepth", 2)),
                                 static_cast<uint32_t>(d.setting("pixelEncoding", 0)),
                                 pixelClockKHz(mode),
                                 hTotal(mode),
@@ -141,7 +154,14 @@ int dpCommand(NoxSimDisplay &d, const Frame &f)
         d.settings["drrRefresh"] = static_cast<int>(inWord(1) * 1000);
         return NOX_OK;
     case DP_GET_DRR_STATUS_OLD: {
-        tagZOVRETH_DRRSTATUS r{28, 48, 144, vTotal(mode), vTotal(mode) * 3, 1, 0x3};
+        // Refresh rates in Hz.
+        tagZOVRETH_DRRSTATUS r{28,
+                               48,
+                               144,
+                               drrMinVTotal(d, mode),
+                               drrMaxVTotal(d, mode),
+                               1,
+                               static_cast<uint32_t>(d.setting("drrEvents", 0x3))};
         f.reply(r);
         return NOX_OK;
     }
@@ -215,8 +235,9 @@ int pellCommand(NoxSimDisplay &d, const Frame &f)
         d.settings["vTotal"] = static_cast<int>(inWord(6));
         return NOX_OK;
     case PELL_GET_PIXEL_CLOCK: {
-        const uint32_t clock =
-            static_cast<uint32_t>(d.setting("pixelClock", static_cast<int>(pixelClockKHz(mode))));
+        // In Hz.
+        const uint32_t clock = static_cast<uint32_t>(
+            d.setting("pixelClock", static_cast<int>(pixelClockKHz(mode) * 1000u)));
         f.replyBytes(&clock, sizeof(clock));
         return NOX_OK;
     }
@@ -228,15 +249,17 @@ int pellCommand(NoxSimDisplay &d, const Frame &f)
         d.settings["drrEvents"] = static_cast<int>(inWord(1));
         return NOX_OK;
     case PELL_GET_DRR_STATUS: {
-        if (!isDisplayPort(d))
+        // A display set to "drrStatusOld" answers only the older status record.
+        if (!isDisplayPort(d) || d.setting("drrStatusOld", 0))
             return NOX_ERR_NOT_SUPPORTED;
+        // Refresh rates in µHz.
         PellGetDrrStatusOutput r{static_cast<uint32_t>(d.setting("drrEvents", 0x3)),
-                                 vTotal(mode),
-                                 vTotal(mode) * 3,
+                                 drrMinVTotal(d, mode),
+                                 drrMaxVTotal(d, mode),
                                  1,
                                  0,
-                                 144000,
-                                 48000,
+                                 144000000,
+                                 48000000,
                                  0};
         f.reply(r);
         return NOX_OK;
@@ -643,83 +666,4 @@ int noxSimEscape(NoxSimMachine &m, const NOXEscapeCall &call)
     if ((f.code >> 16) == 0x13)
         return displayEscape(m, f);
     return NOX_ERR_NOT_SUPPORTED;
-}
-
-// ---- DDC/CI (VESA DDC/CI 1.1; MCCS 2.2 VCP codes) ----------------------------------------------
-
-namespace {
-
-QByteArray ddcReply(QByteArray body)
-{
-    // Reply: source address 0x6E, length byte 0x80 | n, n body bytes, checksum over
-    // the virtual host address 0x50 and every byte before it.
-    QByteArray reply;
-    reply.append(static_cast<char>(0x6E));
-    reply.append(static_cast<char>(0x80 | body.size()));
-    reply.append(body);
-    unsigned char checksum = 0x50;
-    for (char c : reply)
-        checksum = static_cast<unsigned char>(checksum ^ static_cast<unsigned char>(c));
-    reply.append(static_cast<char>(checksum));
-    return reply;
-}
-
-} // namespace
-
-int noxSimDdcTransfer(NoxSimDisplay &display, const unsigned char *write, int writeLength,
-                      unsigned char *read, int readLength, int *returned)
-{
-    *returned = 0;
-    if (display.ddcCapabilities.isEmpty() && display.vcp.empty())
-        return NOX_ERR; // no DDC/CI on this display
-    if (writeLength >= 4 && write[0] == 0x6E && write[1] == 0x51) {
-        const unsigned char opcode = write[3];
-        if (opcode == 0x01 && writeLength >= 5) { // Get VCP Feature
-            const int code = write[4];
-            const auto it = display.vcp.find(code);
-            QByteArray body;
-            body.append(static_cast<char>(0x02));
-            body.append(static_cast<char>(it == display.vcp.end() ? 0x01 : 0x00)); // result
-            body.append(static_cast<char>(code));
-            body.append(static_cast<char>(0x00)); // set parameter
-            const int maximum = it == display.vcp.end() ? 0 : it->second.second;
-            const int current = it == display.vcp.end() ? 0 : it->second.first;
-            // Maximum and present value, big-endian 16-bit words (MCCS VCP reply).
-            char values[4];
-            qToBigEndian<quint16>(static_cast<quint16>(maximum), values);
-            qToBigEndian<quint16>(static_cast<quint16>(current), values + 2);
-            body.append(values, sizeof(values));
-            display.ddcReply = ddcReply(body);
-        } else if (opcode == 0x03 && writeLength >= 7) { // Set VCP Feature
-            const auto it = display.vcp.find(write[4]);
-            if (it != display.vcp.end())
-                it->second.first = qFromBigEndian<quint16>(write + 5);
-            display.ddcReply.clear();
-        } else if (opcode == 0xF3 && writeLength >= 6) { // Capabilities Request
-            const int offset = qFromBigEndian<quint16>(write + 4);
-            const int left = std::max(0, static_cast<int>(display.ddcCapabilities.size()) - offset);
-            const int n = std::min(32, left);
-            QByteArray body;
-            body.append(static_cast<char>(0xE3));
-            body.append(static_cast<char>(write[4]));
-            body.append(static_cast<char>(write[5]));
-            body.append(display.ddcCapabilities.mid(offset, n));
-            display.ddcReply = ddcReply(body);
-        } else {
-            display.ddcReply.clear();
-        }
-    } else if (writeLength > 0 && !(writeLength == 1 && write[0] == 0x6F)) {
-        display.ddcReply.clear();
-    }
-    if (readLength > 0 && read) {
-        // A read hands out the waiting reply and keeps what was not read for the
-        // next read (a reply may be fetched in two steps).
-        const int n = std::min(readLength, static_cast<int>(display.ddcReply.size()));
-        std::memcpy(read, display.ddcReply.constData(), static_cast<size_t>(n));
-        if (n < readLength)
-            std::memset(read + n, 0, static_cast<size_t>(readLength - n));
-        display.ddcReply.remove(0, n);
-        *returned = readLength;
-    }
-    return NOX_OK;
 }

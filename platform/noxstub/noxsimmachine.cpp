@@ -255,6 +255,7 @@ void NoxSimMachine::resetTestState()
     lastFrame.clear();
     edidBytesPerRequest = 0;
     auxReplyExtraBytes = 0;
+    ddcReplyLengthByte = 0;
 }
 
 NoxSimAdapter *NoxSimMachine::adapter(int index)

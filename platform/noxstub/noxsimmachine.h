@@ -156,6 +156,7 @@ public:
     int openContexts = 0;
     int edidBytesPerRequest = 0; // option: overrides every display when not 0
     int auxReplyExtraBytes = 0;  // option: an AUX read reports this many bytes more
+    int ddcReplyLengthByte = 0;  // option: when not 0, the length byte of every DDC/CI reply
     std::vector<VyrSimCall> calls;
     std::vector<NoxSimFailure> failures;
     std::map<std::string, int> callCounts;
@@ -168,7 +169,8 @@ private:
 
 // Escape dispatch (noxsimescape.cpp): handles one call record given to Send.
 int noxSimEscape(NoxSimMachine &machine, const NOXEscapeCall &call);
-// DDC/CI exchange on a display: a write queues the reply that the next read returns.
+// DDC/CI exchange on a display (noxsimddc.cpp): a write queues the reply that the next
+// read returns.
 int noxSimDdcTransfer(NoxSimDisplay &display, const unsigned char *write, int writeLength,
                       unsigned char *read, int readLength, int *returned);
 // One AUX transfer on a display's DPCD registers (noxsimaux.cpp); branch selects those

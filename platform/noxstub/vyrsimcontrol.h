@@ -26,7 +26,9 @@ typedef int (*VyrSimLoadMachineFn)(const char *path);
 // nth 0 fails every call. Several entry points may be armed at once.
 typedef void (*VyrSimFailFn)(const char *entry, int nth, int code);
 // Sets an option: "edidBytesPerRequest" (128 or 256); "auxReplyExtraBytes" (an AUX
-// read reports that many bytes more than were asked for, as a misbehaving driver may).
+// read reports that many bytes more than were asked for, as a misbehaving driver may);
+// "ddcReplyLengthByte" (when not 0, every DDC/CI reply carries this length byte, as a
+// monitor that answers garbage may).
 typedef void (*VyrSimSetOptionFn)(const char *key, int value);
 typedef int (*VyrSimCallCountFn)();
 typedef int (*VyrSimCallGetFn)(int index, VyrSimCall *call);

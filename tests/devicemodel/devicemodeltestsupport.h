@@ -108,4 +108,20 @@ struct SimulatedMachine
     bool ready = false;
 };
 
+// A simulated machine (the demo for an empty name) with its device manager built.
+struct BuiltMachine
+{
+    explicit BuiltMachine(const QString &file = QString())
+        : machine(file)
+    {
+        if (machine.ready)
+            manager = machine.makeManager();
+    }
+    bool ready() const { return manager != nullptr; }
+    VyrDisplay *display(int index) const { return findDisplay(*manager, index); }
+
+    SimulatedMachine machine;
+    std::unique_ptr<VyrDeviceManager> manager;
+};
+
 } // namespace DeviceModelTest

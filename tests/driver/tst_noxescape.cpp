@@ -680,7 +680,7 @@ QVector<FrameCase> frameCases()
              const bool done = n.DisplayGetDrrStatus(0, 1, &r);
              return ok(done) + QString::asprintf(" %u-%u", r.ulMinRefreshRate, r.ulMaxRefreshRate);
          },
-         "ok 48000-144000",
+         "ok 48000000-144000000",
          {}});
     return cases;
 }

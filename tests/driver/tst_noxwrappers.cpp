@@ -711,14 +711,17 @@ QVector<Case> reportedCases()
                  "done", "DriverCommunicator::DisplaySetMapConfig:  ADAPTER 1 - %1"});
     c.push_back({"DDC/CI VCP values", "NOX_Display_DDCBlockAccess_Get",
                  [](NoxInterface &x, QString &v) {
-                     // MCCS Set VCP Feature 0x10 (luminance) to 80, then Get VCP Feature.
+                     // MCCS Set VCP Feature 0x10 (luminance) to 80, then Get VCP Feature;
+                     // each request ends with the XOR of its bytes.
                      char set[8] = {0x6E, 0x51, char(0x84), 0x03, 0x10, 0x00, 80, 0};
+                     set[7] = char(0x6E ^ 0x51 ^ 0x84 ^ 0x03 ^ 0x10 ^ 0x00 ^ 80);
                      int none = 0;
-                     x.DisplayDDCBlockAccess(0, 1, 0, 0, 7, set, &none, nullptr);
+                     x.DisplayDDCBlockAccess(0, 1, 0, 0, 8, set, &none, nullptr);
                      char get[6] = {0x6E, 0x51, char(0x82), 0x01, 0x10, 0};
+                     get[5] = char(0x6E ^ 0x51 ^ 0x82 ^ 0x01 ^ 0x10);
                      char reply[11] = {};
                      int length = 11;
-                     const bool r = x.DisplayDDCBlockAccess(0, 1, 0, 0, 5, get, &length, reply);
+                     const bool r = x.DisplayDDCBlockAccess(0, 1, 0, 0, 6, get, &length, reply);
                      v = n(static_cast<unsigned char>(reply[1])) + " max "
                          + n(static_cast<unsigned char>(reply[7])) + " current "
                          + n(static_cast<unsigned char>(reply[9]));
