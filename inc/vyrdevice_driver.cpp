@@ -31,6 +31,18 @@ QString maskKey(const LogMajorInfo &major)
     return QLatin1String(kLogMaskPrefix) + major.name;
 }
 
+// The keys or groups (list) below group of the settings file; empty without a file.
+QStringList groupEntries(QSettings *settings, const QString &group,
+                         QStringList (QSettings::*list)() const)
+{
+    if (settings == nullptr)
+        return QStringList();
+    settings->beginGroup(group);
+    const QStringList entries = (settings->*list)();
+    settings->endGroup();
+    return entries;
+}
+
 } // namespace
 
 // ---- driver settings ----------------------------------------------------------------------------
@@ -97,22 +109,12 @@ bool VyrDevice::syncSettings(const QString &key, const QVariant &before)
 
 QStringList VyrDevice::GetDriverRegGroupKeyList(const QString &group) const
 {
-    if (m_settings == nullptr)
-        return QStringList();
-    m_settings->beginGroup(group);
-    const QStringList keys = m_settings->childKeys();
-    m_settings->endGroup();
-    return keys;
+    return groupEntries(m_settings, group, &QSettings::childKeys);
 }
 
 QStringList VyrDevice::GetDriverRegKeyGroups(const QString &group) const
 {
-    if (m_settings == nullptr)
-        return QStringList();
-    m_settings->beginGroup(group);
-    const QStringList groups = m_settings->childGroups();
-    m_settings->endGroup();
-    return groups;
+    return groupEntries(m_settings, group, &QSettings::childGroups);
 }
 
 QStringList VyrDevice::GetDriverRegKeyList(const QString &filter) const
