@@ -10,6 +10,7 @@
 #include "vyrdevice.h"
 #include "vyrdevicemanager.h"
 
+#include <QDir>
 #include <QPair>
 #include <QStringList>
 #include <QtTest>
@@ -43,9 +44,10 @@ inline VyrDisplay *findDisplay(const VyrDeviceManager &manager, int index)
     return nullptr;
 }
 
+// A machine file by its name in the device-model tests' data folder, or by its absolute path.
 inline QString machineFile(const QString &name)
 {
-    return QStringLiteral(VYR_DEVICEMODEL_DATA "/") + name;
+    return QDir::isAbsolutePath(name) ? name : QStringLiteral(VYR_DEVICEMODEL_DATA "/") + name;
 }
 
 // The simulated library with a machine loaded (the demo for an empty name) and a device
