@@ -199,7 +199,10 @@ bool TreeHarness::tick(const QStringList &path, bool checked)
         return fail(path, "no row");
     auto *box = widgetOfType<QCheckBox>(visibleWidget(path, VyrEdidColumn::Value));
     if (!box) {
-        item->setCheckState(VyrEdidColumn::Property, checked ? Qt::Checked : Qt::Unchecked);
+        const int column = item->data(VyrEdidColumn::Value, Qt::CheckStateRole).isValid()
+                               ? VyrEdidColumn::Value
+                               : VyrEdidColumn::Property;
+        item->setCheckState(column, checked ? Qt::Checked : Qt::Unchecked);
         return true;
     }
     if (box->isChecked() != checked)
