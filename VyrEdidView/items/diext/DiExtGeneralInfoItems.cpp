@@ -7,7 +7,13 @@
 
 namespace {
 
+// The lists of the section are at least this wide, and wide enough for their longest entry.
 constexpr int ComboWidth = 140;
+
+void fitWidth(QComboBox *combo)
+{
+    combo->setMaximumWidth(qMax(ComboWidth, combo->sizeHint().width()));
+}
 
 // The years a date's byte holds: 1990 + 0 to 255 (VESA DI-EXT, byte 4).
 constexpr int FirstYear = 1990;
@@ -64,14 +70,14 @@ bool DiExtGeneralInfoItems::InitItems()
     QComboBox *standardCombo =
         placeComboBox(interface, standards, listRow(m_info.interfaceStandard, standards),
                       [this](int index) { onInterfaceTypeChange(index); });
-    standardCombo->setMaximumWidth(ComboWidth);
+    fitWidth(standardCombo);
 
     // The form is chosen in the row's title column; the editor of the form sits beside it.
     m_versionRow = addRow<DiExtGeneralInfoSubItems>(Version);
     m_versionFormCombo = new QComboBox;
-    m_versionFormCombo->setMaximumWidth(ComboWidth);
     const QStringList forms = DiExtNames::versionForms();
     refillComboBox(m_versionFormCombo, forms, listRow(m_info.versionForm, forms));
+    fitWidth(m_versionFormCombo);
     placeWidget(m_versionRow, VyrEdidColumn::Property, m_versionFormCombo);
     m_versionRow->setText(VyrEdidColumn::Type, m_typeTag);
     m_versionWidget = new DiExtVersionWidget(data);
