@@ -96,8 +96,7 @@ void tst_DiExtDataFormatItems::rowsShowTheSection()
     QCOMPARE(editor(h, "Min.Pixel Clock")->text(), QStringLiteral("1"));
     QCOMPARE(editor(h, "Min.Pixel Clock")->toolTip(), QStringLiteral("Valid Range 1 --> 254"));
     QCOMPARE(editor(h, "Max.Pixel Clock")->text(), QStringLiteral("165"));
-    QCOMPARE(editor(h, "Max.Pixel Clock")->toolTip(),
-             QStringLiteral("Valid Range 1 --> 65,534"));
+    QCOMPARE(editor(h, "Max.Pixel Clock")->toolTip(), QStringLiteral("Valid Range 1 --> 65,534"));
     QCOMPARE(editor(h, "CrossOver Freq.")->text(), QStringLiteral("165"));
     QCOMPARE(h.row(rowPath("CrossOver Freq."))->checkState(0), Qt::Checked);
     QCOMPARE(h.row(rowPath("HDCP Supported"))->checkState(1), Qt::Checked);
@@ -119,16 +118,26 @@ void tst_DiExtDataFormatItems::clockLimits_data()
     const QString maxTooLow =
         QStringLiteral("Maximum Pixel Clock should not be lower then Minimum Pixel Clock");
     // Stored: minimum 25, maximum 200.
-    QTest::newRow("min below max") << "Min.Pixel Clock" << "30" << 30 << 200 << "";
-    QTest::newRow("min equal to max") << "Min.Pixel Clock" << "200" << 200 << 200 << "";
-    QTest::newRow("min above max") << "Min.Pixel Clock" << "201" << 25 << 200 << minTooHigh;
-    QTest::newRow("min out of range") << "Min.Pixel Clock" << "255" << 25 << 200 << "";
-    QTest::newRow("min 0") << "Min.Pixel Clock" << "0" << 25 << 200 << "";
-    QTest::newRow("max above min") << "Max.Pixel Clock" << "330" << 25 << 330 << "";
-    QTest::newRow("max equal to min") << "Max.Pixel Clock" << "25" << 25 << 25 << "";
-    QTest::newRow("max below min") << "Max.Pixel Clock" << "24" << 25 << 200 << maxTooLow;
-    QTest::newRow("max 65534") << "Max.Pixel Clock" << "65534" << 25 << 65534 << "";
-    QTest::newRow("max out of range") << "Max.Pixel Clock" << "65535" << 25 << 200 << "";
+    QTest::newRow("min below max") << "Min.Pixel Clock"
+                                   << "30" << 30 << 200 << "";
+    QTest::newRow("min equal to max") << "Min.Pixel Clock"
+                                      << "200" << 200 << 200 << "";
+    QTest::newRow("min above max") << "Min.Pixel Clock"
+                                   << "201" << 25 << 200 << minTooHigh;
+    QTest::newRow("min out of range") << "Min.Pixel Clock"
+                                      << "255" << 25 << 200 << "";
+    QTest::newRow("min 0") << "Min.Pixel Clock"
+                           << "0" << 25 << 200 << "";
+    QTest::newRow("max above min") << "Max.Pixel Clock"
+                                   << "330" << 25 << 330 << "";
+    QTest::newRow("max equal to min") << "Max.Pixel Clock"
+                                      << "25" << 25 << 25 << "";
+    QTest::newRow("max below min") << "Max.Pixel Clock"
+                                   << "24" << 25 << 200 << maxTooLow;
+    QTest::newRow("max 65534") << "Max.Pixel Clock"
+                               << "65534" << 25 << 65534 << "";
+    QTest::newRow("max out of range") << "Max.Pixel Clock"
+                                      << "65535" << 25 << 200 << "";
 }
 
 void tst_DiExtDataFormatItems::clockLimits()
@@ -224,8 +233,10 @@ void tst_DiExtDataFormatItems::dataEnableSignal_data()
     QTest::addColumn<QString>("chosen");
     QTest::addColumn<int>("written"); // byte 7 bits 7-6
     QTest::newRow("not used, high set: shown as not supported")
-        << 0x40 << "Not Supported" << "Data enabled on DE signal High" << 0xC0;
-    QTest::newRow("low") << 0x80 << "Data enabled on DE signal Low" << "Not Supported" << 0x00;
+        << 0x40 << "Not Supported"
+        << "Data enabled on DE signal High" << 0xC0;
+    QTest::newRow("low") << 0x80 << "Data enabled on DE signal Low"
+                         << "Not Supported" << 0x00;
     QTest::newRow("high") << 0xC0 << "Data enabled on DE signal High"
                           << "Data enabled on DE signal Low" << 0x80;
 }

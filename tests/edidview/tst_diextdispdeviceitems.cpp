@@ -69,8 +69,7 @@ void tst_DiExtDispDeviceItems::rowsShowTheSection()
     QCOMPARE(shownEntry(h, "Sub-Pixel Configuration"), QStringLiteral("Stripe"));
     QCOMPARE(shownEntry(h, "Sub Pixel Shape"), QString());
     QCOMPARE(shownEntry(h, "View Direction"), QStringLiteral("Direct View"));
-    QCOMPARE(shownEntry(h, "Physical Implementation"),
-             QStringLiteral("Desktop/Personal Display"));
+    QCOMPARE(shownEntry(h, "Physical Implementation"), QStringLiteral("Desktop/Personal Display"));
     auto *hor = qobject_cast<QLineEdit *>(h.widget(rowPath("Hor. Pitch(cm)")));
     QCOMPARE(hor->text(), QStringLiteral("250"));
     QCOMPARE(hor->toolTip(), QStringLiteral("Valid Range 10 --> 2550"));
@@ -89,10 +88,14 @@ void tst_DiExtDispDeviceItems::lists_data()
     QTest::addColumn<QString>("entry");
     QTest::addColumn<int>("blockByte");
     QTest::addColumn<int>("value");
-    QTest::newRow("layout") << "Sub-Pixel Layout" << "Quad Pixel, G.R-B.G or G.B-R.G" << 14 << 4;
-    QTest::newRow("configuration") << "Sub-Pixel Configuration" << "Delta (Tri-ad)" << 15 << 1;
-    QTest::newRow("shape") << "Sub Pixel Shape" << "Elliptical" << 16 << 5;
-    QTest::newRow("physical") << "Physical Implementation" << "Eyepiece Personal Display" << 19
+    QTest::newRow("layout") << "Sub-Pixel Layout"
+                            << "Quad Pixel, G.R-B.G or G.B-R.G" << 14 << 4;
+    QTest::newRow("configuration") << "Sub-Pixel Configuration"
+                                   << "Delta (Tri-ad)" << 15 << 1;
+    QTest::newRow("shape") << "Sub Pixel Shape"
+                           << "Elliptical" << 16 << 5;
+    QTest::newRow("physical") << "Physical Implementation"
+                              << "Eyepiece Personal Display" << 19
                               << 0x0D; // bits 3-2 = 3, bit 0 kept
 }
 
@@ -114,12 +117,18 @@ void tst_DiExtDispDeviceItems::pitchRounding_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<int>("stored"); // -1: refused, nothing written
     QTest::addColumn<QString>("shownAfterRebuild");
-    QTest::newRow("15 -> 2") << "Hor. Pitch(cm)" << "15" << 2 << "20";
-    QTest::newRow("14 -> 1") << "Hor. Pitch(cm)" << "14" << 1 << "10";
-    QTest::newRow("2550 -> 255") << "Hor. Pitch(cm)" << "2550" << 255 << "2550";
-    QTest::newRow("vertical 25 -> 3") << "Ver. Pitch(cm)" << "25" << 3 << "30";
-    QTest::newRow("9 refused") << "Hor. Pitch(cm)" << "9" << -1 << "70";
-    QTest::newRow("2551 refused") << "Ver. Pitch(cm)" << "2551" << -1 << "70";
+    QTest::newRow("15 -> 2") << "Hor. Pitch(cm)"
+                             << "15" << 2 << "20";
+    QTest::newRow("14 -> 1") << "Hor. Pitch(cm)"
+                             << "14" << 1 << "10";
+    QTest::newRow("2550 -> 255") << "Hor. Pitch(cm)"
+                                 << "2550" << 255 << "2550";
+    QTest::newRow("vertical 25 -> 3") << "Ver. Pitch(cm)"
+                                      << "25" << 3 << "30";
+    QTest::newRow("9 refused") << "Hor. Pitch(cm)"
+                               << "9" << -1 << "70";
+    QTest::newRow("2551 refused") << "Ver. Pitch(cm)"
+                                  << "2551" << -1 << "70";
 }
 
 void tst_DiExtDispDeviceItems::pitchRounding()

@@ -144,15 +144,16 @@ void tst_DiExtGeneralInfoItems::versionForms_data()
     QTest::addColumn<QString>("form");
     QTest::addColumn<QString>("typeTag");
     QTest::addColumn<QStringList>("fields");
-    QTest::newRow("none") << QList<int>{0, 0, 0, 0} << "None" << "" << QStringList();
-    QTest::newRow("numbers") << QList<int>{0x4C, 34, 2, 5} << "Version//Revision" << "[FLT]"
-                             << QStringList{"12.34", "2.05"};
-    QTest::newRow("letter") << QList<int>{0x80, 'B', 0, 0} << "Letter Designation" << "[CHR]"
-                            << QStringList{"B"};
-    QTest::newRow("no letter") << QList<int>{0x80, 0, 0, 0} << "Letter Designation" << "[CHR]"
-                               << QStringList{""};
-    QTest::newRow("date") << QList<int>{0xC0, 24, 5, 20} << "Date" << "[YYYY-MM-DD]"
-                          << QStringList{"2014-05-20"};
+    QTest::newRow("none") << QList<int>{0, 0, 0, 0} << "None"
+                          << "" << QStringList();
+    QTest::newRow("numbers") << QList<int>{0x4C, 34, 2, 5} << "Version//Revision"
+                             << "[FLT]" << QStringList{"12.34", "2.05"};
+    QTest::newRow("letter") << QList<int>{0x80, 'B', 0, 0} << "Letter Designation"
+                            << "[CHR]" << QStringList{"B"};
+    QTest::newRow("no letter") << QList<int>{0x80, 0, 0, 0} << "Letter Designation"
+                               << "[CHR]" << QStringList{""};
+    QTest::newRow("date") << QList<int>{0xC0, 24, 5, 20} << "Date"
+                          << "[YYYY-MM-DD]" << QStringList{"2014-05-20"};
 }
 
 void tst_DiExtGeneralInfoItems::versionForms()
@@ -196,8 +197,7 @@ void tst_DiExtGeneralInfoItems::versionNumberRanges_data()
         << true << 1 << "255.99" << QList<int>{0x41, 0, 255, 99};
     QTest::newRow("chosen: revision 255.99")
         << false << 1 << "255.99" << QList<int>{0x40, 0, 255, 99};
-    QTest::newRow("chosen: version 63.99")
-        << false << 0 << "63.99" << QList<int>{0x7F, 99, 0, 0};
+    QTest::newRow("chosen: version 63.99") << false << 0 << "63.99" << QList<int>{0x7F, 99, 0, 0};
     QTest::newRow("loaded: revision 256") << true << 1 << "256" << unchanged;
     QTest::newRow("loaded: version 64") << true << 0 << "64" << unchanged;
     QTest::newRow("loaded: third decimal") << true << 0 << "1.234" << QList<int>{0x41, 23, 0, 0};

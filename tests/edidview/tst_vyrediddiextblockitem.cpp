@@ -4,8 +4,8 @@
 #include "edidimagebuilder.h"
 #include "edidtreeharness.h"
 #include "frame/vyredidinfotree.h"
-#include "frame/vyredidkinds.h"
 #include "frame/vyrediditembase.h"
+#include "frame/vyredidkinds.h"
 #include "items/diext/vyrediddiextblockitem.h"
 #include "locationtext.h"
 #include "vyrtestutil.h"
@@ -21,9 +21,9 @@ namespace {
 
 const QString Block = QStringLiteral("DI Extention");
 
-const QStringList SectionTitles{"General Info",         "Data Format and Clock",
-                                "Display Device",       "Display Capabilities",
-                                "Color//Luminance Properties", "Gamma Section"};
+const QStringList SectionTitles{
+    "General Info",         "Data Format and Clock",       "Display Device",
+    "Display Capabilities", "Color//Luminance Properties", "Gamma Section"};
 
 // A DI-EXT block after an EDID 1.4 base block; patch offsets count from the DI-EXT block.
 QByteArray diExtImage(const QList<QPair<int, QList<int>>> &patches = {})
@@ -91,9 +91,8 @@ void tst_VyrEdidDiExtBlockItem::sectionsAndRows()
              QStringList({"Major Version", "Interface Standard", "Version", "Checksum"}));
     QCOMPARE(h.childTitles({Block, "Data Format and Clock"}),
              QStringList({"Data Format", "Edge of Shift Clock", "Data Enable Signal",
-                          "Min.Pixel Clock", "Max.Pixel Clock", "CrossOver Freq.",
-                          "HDCP Supported", "Double Clocking Supported",
-                          "Packetized Video Supported"}));
+                          "Min.Pixel Clock", "Max.Pixel Clock", "CrossOver Freq.", "HDCP Supported",
+                          "Double Clocking Supported", "Packetized Video Supported"}));
     QCOMPARE(h.childTitles({Block, "Display Device"}),
              QStringList({"Sub-Pixel Layout", "Sub-Pixel Configuration", "Sub Pixel Shape",
                           "Hor. Pitch(cm)", "Ver. Pitch(cm)", "View Direction",
@@ -135,15 +134,14 @@ void tst_VyrEdidDiExtBlockItem::locations_data()
     QTest::newRow("min clock") << QStringList{Block, df, "Min.Pixel Clock"} << "137:1";
     QTest::newRow("max clock") << QStringList{Block, df, "Max.Pixel Clock"} << "138:1 139:1";
     QTest::newRow("crossover") << QStringList{Block, df, "CrossOver Freq."} << "140:1 141:1";
-    QTest::newRow("packetized") << QStringList{Block, df, "Packetized Video Supported"}
-                                << "135:1";
+    QTest::newRow("packetized") << QStringList{Block, df, "Packetized Video Supported"} << "135:1";
     QTest::newRow("display device") << QStringList{Block, dd} << "142:6";
     QTest::newRow("shape") << QStringList{Block, dd, "Sub Pixel Shape"} << "144:1";
     QTest::newRow("hor pitch") << QStringList{Block, dd, "Hor. Pitch(cm)"} << "145:1";
     QTest::newRow("ver pitch") << QStringList{Block, dd, "Ver. Pitch(cm)"} << "146:1";
     QTest::newRow("ddc/ci") << QStringList{Block, dd, "DDC//CI Support"} << "147:1";
-    QTest::newRow("capabilities")
-        << QStringList{Block, "Display Capabilities"} << "148:35 149:1 154:1 166:1";
+    QTest::newRow("capabilities") << QStringList{Block, "Display Capabilities"}
+                                  << "148:35 149:1 154:1 166:1";
     QTest::newRow("colour") << QStringList{Block, "Color//Luminance Properties"} << "148:35";
     QTest::newRow("gamma") << QStringList{Block, "Gamma Section"} << "209:46";
 }
@@ -166,8 +164,7 @@ void tst_VyrEdidDiExtBlockItem::buildingWritesNothing_data()
     for (int i = 1; i < 127; ++i)
         allOnes << 0xFF;
     QTest::newRow("all bits set") << diExtImage({{1, allOnes}});
-    QTest::newRow("version numbers out of range")
-        << diExtImage({{2, {9, 0x7F, 150, 255, 255}}});
+    QTest::newRow("version numbers out of range") << diExtImage({{2, {9, 0x7F, 150, 255, 255}}});
     // Shown as 2.50 and 2.05: confirming the shown text would store other bytes.
     QTest::newRow("hundredths above 99") << diExtImage({{2, {1, 0x41, 150, 2, 5}}});
     QTest::newRow("letter") << diExtImage({{3, {0x80, 0xE9}}});

@@ -74,14 +74,14 @@ bool DiExtDataFormatItems::InitItems()
                     : QList<EdidItemLocation>();
         const unsigned int code = codeByte.isEmpty() ? 0u : m_bytes[codeByte.first().offset];
         formats << tr("Unknown (0x%1)")
-                       .arg(QString::number(code, 16).toUpper().rightJustified(2, QLatin1Char('0')));
+                       .arg(
+                           QString::number(code, 16).toUpper().rightJustified(2, QLatin1Char('0')));
     }
-    m_formatCombo =
-        placeComboBox(addRow<DiExtDataFormatSubItems>(DataFormat), formats,
-                      listRow(m_format.dataFormat, DiExtNames::dataFormats()) < 0
-                          ? static_cast<int>(formats.size()) - 1
-                          : static_cast<int>(m_format.dataFormat),
-                      [this](int index) { onComboDataFormat(index); });
+    m_formatCombo = placeComboBox(addRow<DiExtDataFormatSubItems>(DataFormat), formats,
+                                  listRow(m_format.dataFormat, DiExtNames::dataFormats()) < 0
+                                      ? static_cast<int>(formats.size()) - 1
+                                      : static_cast<int>(m_format.dataFormat),
+                                  [this](int index) { onComboDataFormat(index); });
 
     const QStringList edges = DiExtNames::shiftClockEdges();
     placeComboBox(addRow<DiExtDataFormatSubItems>(ShiftClock), edges,
@@ -105,9 +105,9 @@ bool DiExtDataFormatItems::InitItems()
 
     // The check box beside the title says whether there is a crossover frequency at all.
     m_crossOverRow = addRow<DiExtDataFormatSubItems>(CrossOver);
-    m_crossOverEdit = placeLineEdit(m_crossOverRow, QString::number(m_format.crossoverFrequency),
-                                    tr("[DEC]"),
-                                    [this](const QString &text) { onEditCrossOverFreq(text); });
+    m_crossOverEdit =
+        placeLineEdit(m_crossOverRow, QString::number(m_format.crossoverFrequency), tr("[DEC]"),
+                      [this](const QString &text) { onEditCrossOverFreq(text); });
     m_crossOverEdit->setValidator(intValidator(1, MaxWord, m_crossOverEdit));
     m_crossOverEdit->setToolTip(tr("Valid Range 1 --> 65,534"));
     placeCheckState(m_crossOverRow, VyrEdidColumn::Property,
@@ -132,10 +132,9 @@ QList<EdidItemLocation> DiExtDataFormatItems::GetItemLocations() const
     if (!m_block)
         return locations;
     locations += m_block->GetDataFormatDescLocation(DataFormat, WholeSection, m_bytes);
-    std::sort(locations.begin(), locations.end(),
-              [](const EdidItemLocation &a, const EdidItemLocation &b) {
-                  return a.offset < b.offset;
-              });
+    std::sort(
+        locations.begin(), locations.end(),
+        [](const EdidItemLocation &a, const EdidItemLocation &b) { return a.offset < b.offset; });
     return locations;
 }
 

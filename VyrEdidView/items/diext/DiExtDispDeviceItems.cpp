@@ -70,8 +70,8 @@ bool DiExtDispDeviceItems::InitItems()
     return true;
 }
 
-void DiExtDispDeviceItems::placeList(unsigned int code, const QStringList &entries,
-                                     uint32_t value, void (DiExtDispDeviceItems::*handler)(int))
+void DiExtDispDeviceItems::placeList(unsigned int code, const QStringList &entries, uint32_t value,
+                                     void (DiExtDispDeviceItems::*handler)(int))
 {
     placeComboBox(addRow<DiExtDispDeviceSubItems>(code), entries, listRow(value, entries),
                   [this, handler](int index) {
@@ -83,10 +83,9 @@ void DiExtDispDeviceItems::placeList(unsigned int code, const QStringList &entri
 QLineEdit *DiExtDispDeviceItems::placePitch(unsigned int code, uint32_t value,
                                             void (DiExtDispDeviceItems::*handler)(const QString &))
 {
-    QLineEdit *pitch = placeLineEdit(addRow<DiExtDispDeviceSubItems>(code), QString::number(value),
-                                     tr("[DEC]"), [this, handler](const QString &text) {
-                                         (this->*handler)(text);
-                                     });
+    QLineEdit *pitch =
+        placeLineEdit(addRow<DiExtDispDeviceSubItems>(code), QString::number(value), tr("[DEC]"),
+                      [this, handler](const QString &text) { (this->*handler)(text); });
     pitch->setValidator(intValidator(MinPitch, MaxPitch, pitch));
     pitch->setToolTip(tr("Valid Range 10 --> 2550"));
     return pitch;
@@ -94,9 +93,8 @@ QLineEdit *DiExtDispDeviceItems::placePitch(unsigned int code, uint32_t value,
 
 void DiExtDispDeviceItems::onComboLayout(int index)
 {
-    edit([index](DiDisplayDevice &device) {
-        device.subPixelLayout = static_cast<uint32_t>(index);
-    });
+    edit(
+        [index](DiDisplayDevice &device) { device.subPixelLayout = static_cast<uint32_t>(index); });
 }
 
 void DiExtDispDeviceItems::onComboConfig(int index)

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "items/diext/diextitem.h"
-
 #include "model/diext/diexttypes.h"
 
 #include <functional>

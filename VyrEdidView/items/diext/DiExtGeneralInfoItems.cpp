@@ -101,10 +101,9 @@ void DiExtGeneralInfoItems::onInterfaceTypeChange(int index)
         return;
     // The block re-encodes the version bytes from the record it read; choosing "Analog" also
     // resets the data format section.
-    editRecord<DiGeneralInfo>(m_block, &DiExtBlock::GetGeneralInfo, &DiExtBlock::SetGeneralInfo,
-                              [index](DiGeneralInfo &info) {
-                                  info.interfaceStandard = static_cast<uint32_t>(index);
-                              });
+    editRecord<DiGeneralInfo>(
+        m_block, &DiExtBlock::GetGeneralInfo, &DiExtBlock::SetGeneralInfo,
+        [index](DiGeneralInfo &info) { info.interfaceStandard = static_cast<uint32_t>(index); });
 }
 
 void DiExtGeneralInfoItems::onVersionTypeChange(int index)

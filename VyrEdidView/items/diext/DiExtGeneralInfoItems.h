@@ -2,7 +2,6 @@
 
 #include "items/diext/DiExtBlockWidgets.h"
 #include "items/diext/diextitem.h"
-
 #include "model/diext/diexttypes.h"
 
 class QComboBox;

@@ -2,8 +2,8 @@
 
 #include "model/diext/diextblock.h"
 
-DiExtItem::DiExtItem(unsigned int code, unsigned int index, DiExtBlock *block,
-                     unsigned char *image, Locate locate)
+DiExtItem::DiExtItem(unsigned int code, unsigned int index, DiExtBlock *block, unsigned char *image,
+                     Locate locate)
     : VyrEdidItemBase(image, VyrEdidItemKind::DiExtension)
     , m_block(block)
     , m_code(code)
