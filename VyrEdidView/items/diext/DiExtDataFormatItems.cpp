@@ -172,32 +172,31 @@ void DiExtDataFormatItems::onComboEnableSignal(int index)
 
 void DiExtDataFormatItems::onEditMinClock(const QString &text)
 {
-    bool ok = false;
-    const unsigned int value = text.toUInt(&ok);
-    if (!ok)
-        return;
-    if (value > current().maxPixelClock) {
-        VyrUiService::instance()->message(
-            VyrUiService::Icon::Warning, tr("Wrong data"),
-            tr("Minimum Pixel Clock should not be lower then Maximum Pixel Clock"));
-        return;
-    }
-    edit([value](DiDataFormatDesc &format) { format.minPixelClock = value; });
+    editClockLimit(text, true);
 }
 
 void DiExtDataFormatItems::onEditMaxClock(const QString &text)
+{
+    editClockLimit(text, false);
+}
+
+void DiExtDataFormatItems::editClockLimit(const QString &text, bool minimum)
 {
     bool ok = false;
     const unsigned int value = text.toUInt(&ok);
     if (!ok)
         return;
-    if (value < current().minPixelClock) {
+    const DiDataFormatDesc stored = current();
+    if (minimum ? value > stored.maxPixelClock : value < stored.minPixelClock) {
         VyrUiService::instance()->message(
             VyrUiService::Icon::Warning, tr("Wrong data"),
-            tr("Maximum Pixel Clock should not be lower then Minimum Pixel Clock"));
+            minimum ? tr("Minimum Pixel Clock should not be lower then Maximum Pixel Clock")
+                    : tr("Maximum Pixel Clock should not be lower then Minimum Pixel Clock"));
         return;
     }
-    edit([value](DiDataFormatDesc &format) { format.maxPixelClock = value; });
+    edit([value, minimum](DiDataFormatDesc &format) {
+        (minimum ? format.minPixelClock : format.maxPixelClock) = value;
+    });
 }
 
 void DiExtDataFormatItems::onEditCrossOverFreq(const QString &text)

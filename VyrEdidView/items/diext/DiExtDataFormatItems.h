@@ -46,6 +46,10 @@ private:
     void onEditCrossOverFreq(const QString &text);
     void onCheckStateChanged(bool state, int subItemType);
 
+    // A pixel clock limit typed into its editor: stored unless it passes the other limit (a
+    // warning then says so).
+    void editClockLimit(const QString &text, bool minimum);
+
     // The section as the block holds it now.
     DiDataFormatDesc current() const;
     // Reads the section, lets change set its field, writes the section and notifies.
