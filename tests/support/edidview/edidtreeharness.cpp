@@ -214,10 +214,14 @@ bool TreeHarness::tick(const QStringList &path, bool checked)
     auto *box = widgetOfType<QCheckBox>(visibleWidget(path, VyrEdidColumn::Value));
     if (!box) {
         int column = VyrEdidColumn::Property;
-        for (int c = 0; c < VyrEdidColumn::Count; ++c) {
-            if (item->data(c, Qt::CheckStateRole).isValid()) {
-                column = c;
-                break;
+        if (item->data(VyrEdidColumn::Value, Qt::CheckStateRole).isValid()) {
+            column = VyrEdidColumn::Value;
+        } else {
+            for (int c = 0; c < VyrEdidColumn::Count; ++c) {
+                if (item->data(c, Qt::CheckStateRole).isValid()) {
+                    column = c;
+                    break;
+                }
             }
         }
         item->setCheckState(column, checked ? Qt::Checked : Qt::Unchecked);

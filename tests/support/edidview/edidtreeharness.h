@@ -76,7 +76,8 @@ public:
     // Types text into the line editor of column 1 (replacing its text) and leaves it as said.
     bool type(const QStringList &path, const QString &text, Leave leave = Leave::Enter);
     // Sets the check box of column 1 (a click when its state differs), or, for a row without
-    // one, the check state of its first column that has one (column 0 when none has).
+    // one, the check state of column 1 when that column has one, else of its first column that
+    // has one (column 0 when none has).
     bool tick(const QStringList &path, bool checked);
     // Chooses the entry of the drop-down list of column 1 with the keyboard.
     bool choose(const QStringList &path, const QString &entry);
