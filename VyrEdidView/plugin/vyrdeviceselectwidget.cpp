@@ -22,34 +22,30 @@
 
 namespace {
 
+// The device manager of an item of the class Item; null for an item of another class.
+template <typename Item> VyrDeviceManager *managerIf(QTreeWidgetItem *item)
+{
+    auto *typed = dynamic_cast<Item *>(item);
+    return typed ? typed->deviceManager() : nullptr;
+}
+
 // The device manager an item of the device tree belongs to; null for any other item.
 VyrDeviceManager *managerOf(QTreeWidgetItem *item)
 {
     switch (item->type()) {
     case VyrSystemItem::Type:
-        if (auto *system = dynamic_cast<VyrSystemItem *>(item))
-            return system->deviceManager();
-        break;
+        return managerIf<VyrSystemItem>(item);
     case VyrDeviceItem::Type:
-        if (auto *device = dynamic_cast<VyrDeviceItem *>(item))
-            return device->deviceManager();
-        break;
+        return managerIf<VyrDeviceItem>(item);
     case VyrAdapterItem::Type:
-        if (auto *adapter = dynamic_cast<VyrAdapterItem *>(item))
-            return adapter->deviceManager();
-        break;
+        return managerIf<VyrAdapterItem>(item);
     case VyrDisplayItem::Type:
-        if (auto *display = dynamic_cast<VyrDisplayItem *>(item))
-            return display->deviceManager();
-        break;
+        return managerIf<VyrDisplayItem>(item);
     case VyrBranchItem::Type:
-        if (auto *branch = dynamic_cast<VyrBranchItem *>(item))
-            return branch->deviceManager();
-        break;
+        return managerIf<VyrBranchItem>(item);
     default:
-        break;
+        return nullptr;
     }
-    return nullptr;
 }
 
 // Makes the item's object the only entry of the record; an item without one (or a system

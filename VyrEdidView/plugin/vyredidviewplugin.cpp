@@ -306,6 +306,8 @@ void VyrEdidViewPlugIn::onStartOver()
 
 void VyrEdidViewPlugIn::onPrev()
 {
+    if (!m_loadForm)
+        return; // no pages
     if (m_pageIndex != LoadPage)
         --m_pageIndex;
     switchToPage();
@@ -313,6 +315,8 @@ void VyrEdidViewPlugIn::onPrev()
 
 void VyrEdidViewPlugIn::onNext()
 {
+    if (!m_loadForm)
+        return; // no pages
     if (m_pageIndex == LoadPage || m_pageIndex == ViewPage)
         ++m_pageIndex;
     switchToPage();

@@ -236,8 +236,8 @@ void tst_VyrDeviceSelectWidget::contextMenu_data()
     QTest::newRow("system, bit 4") << "local system" << 16u << true << "";
     QTest::newRow("system, bit 5") << "local system" << 32u << true << system;
     QTest::newRow("system, bit 6") << "local system" << 64u << true << "Install Device Driver";
-    QTest::newRow("system, bits 4-6") << "local system" << 112u << true
-                                      << system + ", Install Device Driver";
+    QTest::newRow("system, bits 4-6")
+        << "local system" << 112u << true << system + ", Install Device Driver";
     QTest::newRow("system, load page option") << "local system" << 8u << true << "";
     QTest::newRow("running device, no bits") << "GPU" << 0u << true << "";
     QTest::newRow("running device, bit 4") << "GPU" << 16u << true << "Stop Device, Restart Device";
@@ -285,9 +285,8 @@ void tst_VyrDeviceSelectWidget::contextMenuListsActionsInOrder()
     }
     QCOMPARE(texts, QStringList({"Connect to System", "Connect to Android System",
                                  "Load Configuration", "Save Configuration",
-                                 "Refresh Configuration", "Remove System",
-                                 "Install Device Driver", "Stop Device", "Start Device",
-                                 "Restart Device"}));
+                                 "Refresh Configuration", "Remove System", "Install Device Driver",
+                                 "Stop Device", "Start Device", "Restart Device"}));
 }
 
 void tst_VyrDeviceSelectWidget::radioButtonsSwitchTheLayout_data()
@@ -363,7 +362,8 @@ void tst_VyrDeviceSelectWidget::refreshButtonRebuildsWithTheSystemCurrent()
     QCOMPARE(current, widget.tree()->topLevelItem(0));
     QCOMPARE(report.current, current);
     QCOMPARE(recordText(manager->selection()), QString());
-    auto *device = dynamic_cast<VyrDeviceItem *>(findItem(widget.tree(), QStringLiteral("Simulated Graphics")));
+    auto *device = dynamic_cast<VyrDeviceItem *>(
+        findItem(widget.tree(), QStringLiteral("Simulated Graphics")));
     QVERIFY(device);
     QCOMPARE(device->device(), manager->devices().value(0));
     QCOMPARE(DeviceTreeTest::outline(widget.tree()).count(QStringLiteral("Simulated")), 8);
