@@ -54,14 +54,19 @@ void tst_VyrDIDStereoDisplayInterfaceBlock::methodIsShownByValue_data()
     // Payload byte 0: bytes of the method and its parameters; byte 1: the method.
     QTest::newRow("field sequential") << QByteArray::fromHex("020001") << "Field Sequential"
                                       << "137:1";
-    QTest::newRow("side by side") << QByteArray::fromHex("020100") << "Syde-by-side" << "137:1";
-    QTest::newRow("stacked frame") << QByteArray::fromHex("020500") << "Stacked Frame" << "137:1";
-    QTest::newRow("proprietary") << QByteArray::fromHex("01ff") << "Proprietary" << "137:1";
-    QTest::newRow("reserved value") << QByteArray::fromHex("020900") << "Proprietary" << "137:1";
+    QTest::newRow("side by side") << QByteArray::fromHex("020100") << "Syde-by-side"
+                                  << "137:1";
+    QTest::newRow("stacked frame") << QByteArray::fromHex("020500") << "Stacked Frame"
+                                   << "137:1";
+    QTest::newRow("proprietary") << QByteArray::fromHex("01ff") << "Proprietary"
+                                 << "137:1";
+    QTest::newRow("reserved value") << QByteArray::fromHex("020900") << "Proprietary"
+                                    << "137:1";
     // Without a method byte the record stays zero; the row shows the whole data block.
     QTest::newRow("one payload byte") << QByteArray::fromHex("05") << "Field Sequential"
                                       << "133:4";
-    QTest::newRow("no payload") << QByteArray() << "Field Sequential" << "133:3";
+    QTest::newRow("no payload") << QByteArray() << "Field Sequential"
+                                << "133:3";
 }
 
 void tst_VyrDIDStereoDisplayInterfaceBlock::methodIsShownByValue()
@@ -78,10 +83,9 @@ void tst_VyrDIDStereoDisplayInterfaceBlock::methodIsShownByValue()
     QStringList entries;
     for (int i = 0; i < combo->count(); ++i)
         entries << combo->itemText(i) + QLatin1Char('=') + combo->itemData(i).toString();
-    QCOMPARE(entries,
-             QStringList({"Field Sequential=0", "Syde-by-side=1", "Pixel Interleaved=2",
-                          "Dual Interface=3", "Multiview=4", "Stacked Frame=5", "Reserved=6",
-                          "Proprietary=255"}));
+    QCOMPARE(entries, QStringList({"Field Sequential=0", "Syde-by-side=1", "Pixel Interleaved=2",
+                                   "Dual Interface=3", "Multiview=4", "Stacked Frame=5",
+                                   "Reserved=6", "Proprietary=255"}));
     QCOMPARE(h.row(MethodRow)->text(VyrEdidColumn::Type), QString());
     // Writing a method is not offered: the list is shown, not edited.
     QVERIFY(!combo->isEnabled());

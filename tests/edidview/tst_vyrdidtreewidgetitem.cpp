@@ -3,12 +3,12 @@
 #include "edidimagebuilder.h"
 #include "edidtreeharness.h"
 #include "frame/vyredidinfotree.h"
-#include "locationtext.h"
 #include "frame/vyredidmainitem.h"
 #include "frame/vyredidrows.h"
 #include "items/displayid/didwidgets.h"
 #include "items/displayid/vyrdiditembase.h"
 #include "items/displayid/vyrediddispidblockitem.h"
+#include "locationtext.h"
 #include "model/displayid/displayidblock.h"
 #include "vyrtestutil.h"
 
@@ -49,7 +49,8 @@ public:
         addNamedChild(new VyrDIDLineEditItem(QStringLiteral("T4"), QStringLiteral("0"),
                                              QStringLiteral("[DEC]")))
             ->SetLocation({base + 3, 1});
-        addNamedChild(new VyrDIDCheckBoxItem(QStringLiteral("Flag"), QStringLiteral("on"), 2, false));
+        addNamedChild(
+            new VyrDIDCheckBoxItem(QStringLiteral("Flag"), QStringLiteral("on"), 2, false));
         auto *method = new VyrDIDComboBoxItem(QStringLiteral("Method"));
         method->addItems({{QStringLiteral("a"), 10}, {QStringLiteral("b"), 20}});
         addNamedChild(method);
@@ -185,7 +186,8 @@ void tst_VyrDIDTreeWidgetItem::dataBlockLocations()
     QFETCH(QString, location);
     QFETCH(unsigned int, baseOffset);
     TreeHarness h(image);
-    auto *block = dynamic_cast<VyrEdidDispIdBlockItem *>(h.root()->child(h.root()->childCount() - 1));
+    auto *block =
+        dynamic_cast<VyrEdidDispIdBlockItem *>(h.root()->child(h.root()->childCount() - 1));
     QVERIFY(block);
     ProbeDidItem item(unsigned(index), block->model());
     QCOMPARE(locationText({item.Location()}), location);
@@ -212,8 +214,8 @@ void tst_VyrDIDTreeWidgetItem::rowsShowTheirCells()
         QCOMPARE(h.tree()->itemWidget(probe->child(i), VyrEdidColumn::Value) != nullptr,
                  i < probe->childCount() - 1);
     }
-    auto *active = qobject_cast<VyrDIDIntDualEditItem *>(h.widget({"DID Extention", "Probe",
-                                                                   "Active H(pixels)/V(lines)"}));
+    auto *active = qobject_cast<VyrDIDIntDualEditItem *>(
+        h.widget({"DID Extention", "Probe", "Active H(pixels)/V(lines)"}));
     QVERIFY(active);
     QCOMPARE(active->leftBox()->value(), 1);
     // Building and placing the cells reported nothing and wrote nothing.
@@ -257,10 +259,8 @@ void tst_VyrDIDTreeWidgetItem::focusedHalfLocations()
     QCOMPARE(locationText(item->GetItemLocations(true)), focused);
     // The view asked the row as it became current, and shows the same bytes.
     QCOMPARE(h.highlightedBytes(), bytesOf(item->GetItemLocations(true)));
-    QCOMPARE(item->GetItemLocations(false).size(), row == QLatin1String("T4")
-                                                       || row == QLatin1String("Single L/R")
-                                                       ? 1
-                                                       : 2);
+    QCOMPARE(item->GetItemLocations(false).size(),
+             row == QLatin1String("T4") || row == QLatin1String("Single L/R") ? 1 : 2);
 }
 
 void tst_VyrDIDTreeWidgetItem::focusMakesTheRowCurrentEachTime()
@@ -308,8 +308,7 @@ void tst_VyrDIDTreeWidgetItem::cellEditsReachTheItem()
     focusIn(h, didRow(h, QStringLiteral("Active H(pixels)/V(lines)")), active->rightBox());
     QTest::keyClick(active->rightBox(), Qt::Key_End);
     QTest::keyClick(active->rightBox(), Qt::Key_Backspace);
-    QCOMPARE(probe->edits,
-             QStringList({"Flag={2,1}", "Method=20", "Active right=200"}));
+    QCOMPARE(probe->edits, QStringList({"Flag={2,1}", "Method=20", "Active right=200"}));
 
     // A detached item takes no edit, and its cells report nothing.
     probe->edits.clear();

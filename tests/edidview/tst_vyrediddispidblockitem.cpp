@@ -3,11 +3,11 @@
 #include "edidimagebuilder.h"
 #include "edidtreeharness.h"
 #include "frame/vyredidinfotree.h"
-#include "locationtext.h"
 #include "frame/vyredidmainitem.h"
 #include "items/displayid/vyrdidaddblockitem.h"
 #include "items/displayid/vyrdiditembase.h"
 #include "items/displayid/vyrediddispidblockitem.h"
+#include "locationtext.h"
 #include "model/displayid/displayidblock.h"
 #include "model/vyredidblockrecogniser.h"
 #include "recordinguiservice.h"
@@ -109,8 +109,7 @@ void tst_VyrEdidDispIdBlockItem::wrappedExtensionLocations()
     QCOMPARE(locationText(h.locations({"DID Extention"})), QStringLiteral("128:128"));
     const QStringList info = {"DID Extention", "General Info"};
     // The section starts one byte after the extension tag 0x70.
-    QCOMPARE(locationText(didLocations(h, info + QStringList{"Version"})),
-             QStringLiteral("129:1"));
+    QCOMPARE(locationText(didLocations(h, info + QStringList{"Version"})), QStringLiteral("129:1"));
     QCOMPARE(locationText(didLocations(h, info + QStringList{"Section Size"})),
              QStringLiteral("130:1"));
     QCOMPARE(locationText(didLocations(h, info + QStringList{"Product Type"})),
@@ -143,7 +142,8 @@ void tst_VyrEdidDispIdBlockItem::dataBlockRowsByTag()
     // The tiled display block has no item; the Type I block keeps its index 2.
     QCOMPARE(h.childTitles({"DID Base Block"}),
              QStringList({"General Info", "Product Identification", "Type I Timing", "Add block"}));
-    auto *product = dynamic_cast<VyrDIDItemBase *>(h.row({"DID Base Block", "Product Identification"}));
+    auto *product =
+        dynamic_cast<VyrDIDItemBase *>(h.row({"DID Base Block", "Product Identification"}));
     auto *timing = dynamic_cast<VyrDIDItemBase *>(h.row({"DID Base Block", "Type I Timing"}));
     QVERIFY(product && timing);
     QCOMPARE(product->index(), 0u);
@@ -323,8 +323,7 @@ void tst_VyrEdidDispIdBlockItem::fullSectionAddsNothing()
     h.settle();
     QVERIFY(chooser.offers().isEmpty());
     QCOMPARE(ui.messages().size(), 1);
-    QCOMPARE(ui.lastMessage().text,
-             QStringLiteral("This section can take no further data block."));
+    QCOMPARE(ui.lastMessage().text, QStringLiteral("This section can take no further data block."));
     VYR_VERIFY_UNCHANGED(h.original(), h.image());
 }
 
@@ -334,8 +333,8 @@ void tst_VyrEdidDispIdBlockItem::samplesBuildWithoutWriting_data()
     for (const QString &name : VyrTest::sampleNames()) {
         QByteArray image = VyrTest::sampleImage(name);
         bool displayId = name.startsWith(QLatin1String("displayid"));
-        for (const VyrEdidRecognisedBlock &block : VyrEdidBlockRecogniser::recognise(
-                 reinterpret_cast<unsigned char *>(image.data()))) {
+        for (const VyrEdidRecognisedBlock &block :
+             VyrEdidBlockRecogniser::recognise(reinterpret_cast<unsigned char *>(image.data()))) {
             displayId = displayId || block.kind == VyrEdidBlockKind::DisplayIdBase
                         || block.kind == VyrEdidBlockKind::DisplayIdExtension;
         }
