@@ -1,11 +1,15 @@
 #include "vyrdidtreewidgetitem.h"
 
-#include "frame/vyredidkinds.h"
+#include "frame/vyredidinfotree.h"
 #include "frame/vyredidrows.h"
+#include "items/displayid/imultiedit.h"
 
-VyrDIDTreeWidgetItem::VyrDIDTreeWidgetItem()
+#include <QTreeWidget>
+#include <QWidget>
+
+VyrDIDTreeWidgetItem::VyrDIDTreeWidgetItem(QTreeWidgetItem *parent)
     : QObject(nullptr)
-    , QTreeWidgetItem(VyrEdidItemKind::DisplayIdRow)
+    , QTreeWidgetItem(parent, VyrEdidItemKind::DisplayIdRow)
 {}
 
 VyrDIDTreeWidgetItem::~VyrDIDTreeWidgetItem()
@@ -19,8 +23,57 @@ void VyrDIDTreeWidgetItem::SetLocation(const EdidItemLocation &location)
     m_locations = {location};
 }
 
+void VyrDIDTreeWidgetItem::setLocations(const QList<EdidItemLocation> &locations)
+{
+    m_locations = locations;
+}
+
 QList<EdidItemLocation> VyrDIDTreeWidgetItem::GetItemLocations(bool focusedOnly) const
 {
-    Q_UNUSED(focusedOnly)
+    QTreeWidget *tree = treeWidget();
+    if (focusedOnly && tree) {
+        auto *cell = qobject_cast<IMultiEdit *>(
+            tree->itemWidget(const_cast<VyrDIDTreeWidgetItem *>(this), VyrEdidColumn::Value));
+        if (cell) {
+            const int focused = cell->GetFocusedCtrlIdx();
+            if (focused >= 0 && focused < m_locations.size())
+                return {m_locations.at(focused)};
+        }
+    }
     return m_locations;
+}
+
+void VyrDIDTreeWidgetItem::NotifyAtDataChanged()
+{
+    if (auto *tree = qobject_cast<VyrEdidInfoTree *>(treeWidget()))
+        tree->notifyEdidDataChanged();
+}
+
+bool VyrDIDTreeWidgetItem::placeCell(QTreeWidgetItem *row, QWidget *cell)
+{
+    QTreeWidget *tree = row ? row->treeWidget() : nullptr;
+    if (!tree) {
+        // Rows get their cells only once their item is in the tree; without one nobody would
+        // own the cell.
+        qWarning("VyrDIDTreeWidgetItem: a cell for a row that is not in a tree is discarded");
+        cell->deleteLater();
+        return false;
+    }
+    tree->setItemWidget(row, VyrEdidColumn::Value, cell);
+    return true;
+}
+
+void VyrDIDTreeWidgetItem::onFocusChanged(bool in)
+{
+    Q_UNUSED(in)
+    QTreeWidget *tree = treeWidget();
+    if (!tree || isDetached())
+        return;
+    tree->setCurrentItem(nullptr);
+    tree->setCurrentItem(this);
+}
+
+bool VyrDIDTreeWidgetItem::isDetached() const
+{
+    return VyrEdidRows::isDetached(this);
 }

@@ -1,20 +1,61 @@
 #pragma once
 
+#include "frame/vyredidkinds.h"
 #include "model/edidtypes.h"
 
 #include <QList>
 #include <QObject>
+#include <QString>
 #include <QTreeWidgetItem>
+#include <QVariant>
+
+#include <type_traits>
+
+class QWidget;
+
+// What a DisplayID edit cell offers, found at compile time: the focus signal (line and
+// two-value cells), a label (two-value cells) and a type tag (line and two-value cells).
+namespace VyrDIDCellTraits {
+template <typename Cell, typename = void> struct HasFocusSignal : std::false_type
+{
+};
+template <typename Cell>
+struct HasFocusSignal<Cell, std::void_t<decltype(&Cell::focusChanged)>> : std::true_type
+{
+};
+template <typename Cell, typename = void> struct HasLabel : std::false_type
+{
+};
+template <typename Cell>
+struct HasLabel<Cell, std::void_t<decltype(std::declval<const Cell &>().label())>> : std::true_type
+{
+};
+template <typename Cell, typename = void> struct HasFormat : std::false_type
+{
+};
+template <typename Cell>
+struct HasFormat<Cell, std::void_t<decltype(std::declval<const Cell &>().format())>>
+    : std::true_type
+{
+};
+} // namespace VyrDIDCellTraits
 
 // A row below a DisplayID block item (item type 1119): a Qt object and a tree item that knows
 // which bytes of the EDID image it shows. A row that edits two values holds the left value's
-// location first and the right one's second.
+// location first and the right one's second; the view asks GetItemLocations(true) and shows
+// the bytes of the value whose control has the keyboard focus.
+//
+// The protected part is the toolkit the DisplayID items and timing entries build on: rows
+// with an edit cell (addCellRow), the one edit path (editRecord) and the notification of the
+// view (NotifyAtDataChanged). A row taken out of the tree (VyrEdidRows) is detached: its cells'
+// signals are blocked and its handlers do nothing.
 class VyrDIDTreeWidgetItem : public QObject, public QTreeWidgetItem
 {
     Q_OBJECT
 
 public:
-    VyrDIDTreeWidgetItem();
+    // A row of type 1119 under parent (none: the caller adds it), with no location.
+    explicit VyrDIDTreeWidgetItem(QTreeWidgetItem *parent = nullptr);
     ~VyrDIDTreeWidgetItem() override;
 
     VyrDIDTreeWidgetItem(const VyrDIDTreeWidgetItem &) = delete;
@@ -22,10 +63,87 @@ public:
 
     // The location list becomes exactly {location}.
     void SetLocation(const EdidItemLocation &location);
-    // The row's image ranges. With focusedOnly, the part of a two-value cell that has the
-    // focus; the whole list otherwise.
+    // The location list becomes locations (a two-value row: left, then right).
+    void setLocations(const QList<EdidItemLocation> &locations);
+
+    // The row's image ranges. With focusedOnly, only the one of the value whose control has the
+    // focus when the cell in column 1 edits several values (IMultiEdit) and the row holds a
+    // location for it; the whole list otherwise.
     virtual QList<EdidItemLocation> GetItemLocations(bool focusedOnly) const;
 
+    // Tells the tree that the image changed (edidDataChanged() of a VyrEdidInfoTree).
+    void NotifyAtDataChanged();
+
+    // Puts cell, made without parent, into column 1 of row; the tree owns it from now on. A row
+    // that is not in a tree cannot own it: the cell is deleted (false).
+    static bool placeCell(QTreeWidgetItem *row, QWidget *cell);
+
+public slots:
+    // Makes this row the current item of its tree, cleared first so that the tree reports the
+    // change also when the row was current already: the view then shows the bytes of the value
+    // that has the focus now. The argument (focus in or out) is not looked at.
+    void onFocusChanged(bool in);
+
 protected:
+    // Adds a child row for cell and connects the cell: its editingFinished(name, value) to
+    // (receiver->*slot), its focusChanged(bool), when it has one, to the new row. Column 0 shows
+    // the cell's name (a two-value cell: name, a blank, its label), column 2 its type tag
+    // unless withTypeTag is false. A null cell gives an empty row. Call it once this row is in
+    // its tree: the cell goes into column 1 of the new row.
+    template <typename Cell, typename Receiver>
+    VyrDIDTreeWidgetItem *addCellRow(Cell *cell, Receiver *receiver,
+                                     void (Receiver::*slot)(const QString &, const QVariant &),
+                                     bool withTypeTag = true)
+    {
+        auto *row = new VyrDIDTreeWidgetItem(this);
+        if (!cell)
+            return row;
+        QObject::connect(cell,
+                         QOverload<const QString &, const QVariant &>::of(&Cell::editingFinished),
+                         receiver, slot);
+        if constexpr (VyrDIDCellTraits::HasFocusSignal<Cell>::value)
+            QObject::connect(cell, &Cell::focusChanged, row, &VyrDIDTreeWidgetItem::onFocusChanged);
+        QString text = cell->name();
+        if constexpr (VyrDIDCellTraits::HasLabel<Cell>::value)
+            text += QLatin1Char(' ') + cell->label();
+        row->setText(VyrEdidColumn::Property, text);
+        if constexpr (VyrDIDCellTraits::HasFormat<Cell>::value) {
+            if (withTypeTag)
+                row->setText(VyrEdidColumn::Type, cell->format());
+        }
+        placeCell(row, cell);
+        return row;
+    }
+
+    // The one edit path: reads the whole record with (model->*get)(address..., &record), lets
+    // change(Record &) set its field, writes the record with (model->*set)(address..., &record)
+    // and notifies the view. change may answer false to keep the bytes as they are. A detached
+    // row, or one without a model, writes nothing. Answers whether the record was written.
+    //     editRecord<DidPowerSeqDataBlock>(m_model, &DisplayIDBlock::GetPowerSeqDataBlock,
+    //                                      &DisplayIDBlock::SetPowerSeqDataBlock,
+    //                                      [&](DidPowerSeqDataBlock &r) { r.t4Min = t4; },
+    //                                      m_index);
+    template <typename Record, typename Model, typename Get, typename Set, typename Change,
+              typename... Address>
+    bool editRecord(Model *model, Get get, Set set, Change change, Address... address)
+    {
+        if (!model || isDetached())
+            return false;
+        Record record{};
+        (model->*get)(address..., &record);
+        if constexpr (std::is_same_v<decltype(change(record)), bool>) {
+            if (!change(record))
+                return false;
+        } else {
+            change(record);
+        }
+        (model->*set)(address..., &record);
+        NotifyAtDataChanged();
+        return true;
+    }
+
+    // True once the row has left its tree (VyrEdidRows) or is being destroyed.
+    bool isDetached() const;
+
     QList<EdidItemLocation> m_locations;
 };

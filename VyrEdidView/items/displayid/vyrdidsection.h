@@ -1,0 +1,24 @@
+#pragma once
+
+#include "items/displayid/vyrdiditembase.h"
+
+// "General Info" of a DisplayID section: its four header bytes and its checksum as read-only
+// rows ("Version", "Section Size", "Product Type", "Extension Count", "Checksum"). Selecting
+// it shows the header bytes and the checksum byte.
+class VyrDIDSection : public VyrDIDItemBase
+{
+    Q_OBJECT
+
+public:
+    VyrDIDSection(unsigned int index, DisplayIDBlock *model);
+
+    bool InitItems() override;
+    // The section's first byte in the image; 0 without a model.
+    unsigned int BaseOffset() const override;
+    // The rows take no edits.
+    void DoEdit(const QString &name, const QVariant &value) override;
+
+private:
+    void addInfoRow(const QString &name, const QString &value, const QString &typeTag,
+                    const QList<EdidItemLocation> &locations);
+};
