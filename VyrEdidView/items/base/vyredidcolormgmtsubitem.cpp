@@ -2,21 +2,8 @@
 
 VyrEdidColorMgmtSubItem::VyrEdidColorMgmtSubItem(unsigned int code, unsigned int slotNumber,
                                                  DataBlock *block)
-    : BaseDescriptorItem(VyrEdidItemKind::RangeLimits, slotNumber, block)
-    , m_code(code)
-{
-    setText(VyrEdidColumn::Property, fieldLabel(code));
-}
-
-bool VyrEdidColorMgmtSubItem::InitItems()
-{
-    return true;
-}
-
-QList<EdidItemLocation> VyrEdidColorMgmtSubItem::GetItemLocations() const
-{
-    return bodyLocation();
-}
+    : DescriptorFieldItem(VyrEdidItemKind::RangeLimits, code, slotNumber, block, fieldLabel(code))
+{}
 
 QString VyrEdidColorMgmtSubItem::fieldLabel(unsigned int code)
 {

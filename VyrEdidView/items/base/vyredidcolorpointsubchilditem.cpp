@@ -3,37 +3,21 @@
 VyrEdidColorPointSubChildItem::VyrEdidColorPointSubChildItem(unsigned int code,
                                                              unsigned int slotNumber,
                                                              unsigned int w, DataBlock *block)
-    : BaseDescriptorItem(VyrEdidItemKind::RangeLimits, slotNumber, block)
-    , m_code(code)
+    : DescriptorFieldItem(VyrEdidItemKind::RangeLimits, code, slotNumber, block, fieldLabel(code))
     , m_w(w)
-{
-    setText(VyrEdidColumn::Property, fieldLabel(code));
-}
-
-bool VyrEdidColorPointSubChildItem::InitItems()
-{
-    return true;
-}
-
-QList<EdidItemLocation> VyrEdidColorPointSubChildItem::GetItemLocations() const
-{
-    return bodyLocation();
-}
+{}
 
 QString VyrEdidColorPointSubChildItem::fieldLabel(unsigned int code)
 {
-    switch (code) {
-    case Index:
-        return tr("Index");
-    case WhiteX:
-        return tr("WhiteX");
-    case WhiteY:
-        return tr("WhiteY");
-    case Gamma:
-        return tr("Gamma");
-    case EnableWhite:
-        return tr("Enable White");
-    default:
+    static const char *const labels[] = {
+        "",
+        QT_TR_NOOP("Index"),
+        QT_TR_NOOP("WhiteX"),
+        QT_TR_NOOP("WhiteY"),
+        QT_TR_NOOP("Gamma"),
+        QT_TR_NOOP("Enable White"),
+    };
+    if (code >= sizeof labels / sizeof labels[0] || !*labels[code])
         return QString();
-    }
+    return tr(labels[code]);
 }

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "items/base/basedescriptoritem.h"
+#include "items/base/descriptorfielditem.h"
 
 // One row of a white point of a colour point descriptor, labelled after its code: 1 "Index",
 // 2 "WhiteX", 3 "WhiteY", 4 "Gamma", 5 "Enable White". It shows descriptor bytes 4 to 16.
-class VyrEdidColorPointSubChildItem : public BaseDescriptorItem
+class VyrEdidColorPointSubChildItem : public DescriptorFieldItem
 {
     Q_OBJECT
 
@@ -15,16 +15,11 @@ public:
     VyrEdidColorPointSubChildItem(unsigned int code, unsigned int slotNumber, unsigned int w,
                                   DataBlock *block);
 
-    bool InitItems() override;
-    QList<EdidItemLocation> GetItemLocations() const override;
-
-    unsigned int code() const { return m_code; }
     unsigned int whitePoint() const { return m_w; }
 
     // The label of a code; empty for any other code.
     static QString fieldLabel(unsigned int code);
 
 private:
-    unsigned int m_code;
     unsigned int m_w;
 };

@@ -2,16 +2,8 @@
 
 VyrEdidRangeLimitSubItem::VyrEdidRangeLimitSubItem(unsigned int code, unsigned int slotNumber,
                                                    DataBlock *block)
-    : BaseDescriptorItem(VyrEdidItemKind::RangeLimits, slotNumber, block)
-    , m_code(code)
-{
-    setText(VyrEdidColumn::Property, fieldLabel(code));
-}
-
-bool VyrEdidRangeLimitSubItem::InitItems()
-{
-    return true;
-}
+    : DescriptorFieldItem(VyrEdidItemKind::RangeLimits, code, slotNumber, block, fieldLabel(code))
+{}
 
 QList<EdidItemLocation> VyrEdidRangeLimitSubItem::GetItemLocations() const
 {
