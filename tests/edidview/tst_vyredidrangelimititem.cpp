@@ -76,8 +76,8 @@ quint8 byteAt(const TreeHarness &h, int descriptorByte)
 
 const QStringList GtfEdits{"GTF C Parameter:", "GTF K Parameter:", "GTF M Parameter:",
                            "GTF J Parameter:", "GTF Start HRate:"};
-const QStringList CvtEdits{"Max Line Length(pixels):", "Max Clock precission(kHz):",
-                           "Preferred VRate(Hz):"};
+const QStringList CvtEdits{
+    "Max Line Length(pixels):", "Max Clock precission(kHz):", "Preferred VRate(Hz):"};
 
 } // namespace
 
@@ -117,10 +117,10 @@ void tst_VyrEdidRangeLimitItem::rows()
     QCOMPARE(h.row(Item)->type(), 1115);
     QCOMPARE(h.childTitles(Item), QStringList({"Timings:", "GTF Parameters:", "CVT Parameters:",
                                                "CVT Supported Aspect Ratio:"}));
-    QCOMPARE(h.childTitles(TimingsRow),
-             QStringList({"HRate Offsets:", "HRate Range Min(kHz):", "HRate Range Max(kHz):",
-                          "VRate Offsets:", "VRate Range Min(Hz):", "VRate Range Max(Hz):", "",
-                          ""}));
+    QCOMPARE(
+        h.childTitles(TimingsRow),
+        QStringList({"HRate Offsets:", "HRate Range Min(kHz):", "HRate Range Max(kHz):",
+                     "VRate Offsets:", "VRate Range Min(Hz):", "VRate Range Max(Hz):", "", ""}));
     QCOMPARE(h.childTitles(GtfRow), GtfEdits);
     QCOMPARE(h.childTitles(CvtRow), CvtEdits + QStringList{"Preferred Aspect Ratio:"});
     QCOMPARE(h.childTitles(AspectRow), QStringList({"4x3", "16x9", "16x10", "5x4", "15x9"}));
@@ -265,14 +265,11 @@ void tst_VyrEdidRangeLimitItem::numberEdits_data()
     QTest::addColumn<QString>("shown"); // what the editor shows after the edit
     QTest::addColumn<QList<int>>("bytes");
     QTest::addColumn<QByteArray>("written");
-    QTest::newRow("max H 200") << DefaultGtf << under(TimingsRow, "HRate Range Max(kHz):")
-                               << "200"
+    QTest::newRow("max H 200") << DefaultGtf << under(TimingsRow, "HRate Range Max(kHz):") << "200"
                                << "200" << QList<int>{8} << QByteArray::fromHex("c8");
-    QTest::newRow("pixel clock in 10 MHz")
-        << DefaultGtf << under(TimingsRow, "") << "175"
-        << "180" << QList<int>{9} << QByteArray::fromHex("12");
-    QTest::newRow("GTF start 302 kHz") << SecondaryGtf << under(GtfRow, "GTF Start HRate:")
-                                       << "302"
+    QTest::newRow("pixel clock in 10 MHz") << DefaultGtf << under(TimingsRow, "") << "175"
+                                           << "180" << QList<int>{9} << QByteArray::fromHex("12");
+    QTest::newRow("GTF start 302 kHz") << SecondaryGtf << under(GtfRow, "GTF Start HRate:") << "302"
                                        << "302" << QList<int>{12} << QByteArray::fromHex("97");
     QTest::newRow("GTF C 127") << SecondaryGtf << under(GtfRow, "GTF C Parameter:") << "127"
                                << "127" << QList<int>{13} << QByteArray::fromHex("fe");
@@ -309,8 +306,7 @@ void tst_VyrEdidRangeLimitItem::refusedNumbers_data()
     QTest::addColumn<QByteArray>("descriptor");
     QTest::addColumn<QStringList>("path");
     QTest::addColumn<QString>("text");
-    QTest::newRow("max H 300") << DefaultGtf << under(TimingsRow, "HRate Range Max(kHz):")
-                               << "300";
+    QTest::newRow("max H 300") << DefaultGtf << under(TimingsRow, "HRate Range Max(kHz):") << "300";
     QTest::newRow("min V 0") << DefaultGtf << under(TimingsRow, "VRate Range Min(Hz):") << "0";
     QTest::newRow("pixel clock 2560") << DefaultGtf << under(TimingsRow, "") << "2560";
     QTest::newRow("GTF start 511") << SecondaryGtf << under(GtfRow, "GTF Start HRate:") << "511";
@@ -344,8 +340,7 @@ void tst_VyrEdidRangeLimitItem::locations_data()
     QTest::newRow("GTF M") << SecondaryGtf << under(GtfRow, "GTF M Parameter:") << "122:2";
     QTest::newRow("max H") << Cvt << under(TimingsRow, "HRate Range Max(kHz):") << "116:1";
     QTest::newRow("aspect") << Cvt << under(AspectRow, "5x4") << "122:1";
-    QTest::newRow("CVT precision") << Cvt << under(CvtRow, "Max Clock precission(kHz):")
-                                   << "120:1";
+    QTest::newRow("CVT precision") << Cvt << under(CvtRow, "Max Clock precission(kHz):") << "120:1";
 }
 
 // A disabled row (another group than the descriptor's) cannot be selected, so each row is
