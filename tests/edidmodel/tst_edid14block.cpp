@@ -434,6 +434,10 @@ void tst_Edid14Block::rangeLimits_data()
         << hex("000000fd00324b1e5011041129a02048503c")
         << "offsets 0/0 rates 50-75 Hz 30-80 kHz 170 MHz kind 3 cvt v11 px416 prec2500 pref3 "
            "60Hz blank10 aspects00100 scale0101";
+    QTest::newRow("CVT 1.2")
+        << hex("000000fd00324b1e501104121280f838f03c")
+        << "offsets 0/0 rates 50-75 Hz 30-80 kHz 170 MHz kind 3 cvt v12 px640 prec1000 pref2 "
+           "60Hz blank11 aspects11111 scale1111";
     QTest::newRow("CVT, reduced blanking only, 5:4")
         << hex("000000fd00324b1e50110411000010700055")
         << "offsets 0/0 rates 50-75 Hz 30-80 kHz 170 MHz kind 3 cvt v11 px0 prec0 pref5 "
@@ -485,7 +489,7 @@ void tst_Edid14Block::rangeLimitsWriting()
     object.SetRangeLimits(1, &r);
     QCOMPARE(block.mid(64, 8).toHex(), QByteArray("010a202020202020"));
 
-    // CVT: version 1.1 whatever the record holds; the blanking bits as chosen.
+    // Becoming CVT: version 1.1 whatever the record holds; the blanking bits as chosen.
     r.timingSupport = RangeCvt;
     r.cvt.version = 0x10;
     r.cvt.maxActivePixels = 0x3FF;
@@ -517,6 +521,17 @@ void tst_Edid14Block::rangeLimitsWriting()
         QVERIFY(VyrTest::edidDecodeChecksumsOk(block));
         QVERIFY(compareEdid14Descriptors(object, block).isEmpty());
     }
+
+    // A CVT descriptor keeps its version: the record's version field is the GTF start frequency
+    // of a secondary GTF record and means nothing here.
+    block[65] = 0x12;
+    r.cvt.version = 0x11;
+    object.SetRangeLimits(1, &r);
+    QCOMPARE(static_cast<unsigned char>(block.at(65)), 0x12);
+    r.gtf.startFrequency = 300;
+    object.SetRangeLimits(1, &r);
+    QCOMPARE(static_cast<unsigned char>(block.at(65)), 0x12);
+    QVERIFY(checksumOk(block));
 
     // Back to default GTF: the CVT bytes are replaced.
     r.timingSupport = RangeDefaultGtf;

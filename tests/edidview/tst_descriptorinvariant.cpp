@@ -15,11 +15,13 @@ using VyrTest::TreeHarness;
 
 namespace {
 
-// Row and every row below it that holds a line editor in its value column.
+// Row and every row below it that holds an enabled line editor (one a user can visit) in its
+// value column.
 QList<QTreeWidgetItem *> editorRowsBelow(QTreeWidget *tree, QTreeWidgetItem *row)
 {
     QList<QTreeWidgetItem *> rows;
-    if (qobject_cast<QLineEdit *>(tree->itemWidget(row, VyrEdidColumn::Value)))
+    auto *edit = qobject_cast<QLineEdit *>(tree->itemWidget(row, VyrEdidColumn::Value));
+    if (edit && edit->isEnabled())
         rows << row;
     for (int i = 0; i < row->childCount(); ++i)
         rows += editorRowsBelow(tree, row->child(i));
@@ -67,6 +69,22 @@ void tst_DescriptorInvariant::visitingWritesNothing_data()
                .patch(VyrTest::descriptorOffset(2), VyrTest::stringDescriptor(0xFC, "TEST MON 24"))
                .patch(VyrTest::descriptorOffset(3),
                       VyrTest::displayDescriptor(0xFF, QByteArray(13, '\0')))
+               .image();
+    // A colour point whose y code 107 shows as 0.104 (read back: 106), a colour management
+    // coefficient of -327.68 (outside the editor's range), CVT range limits with a clock
+    // precision and a CVT version 1.2 the editors do not show.
+    QTest::newRow("crafted 1.4, colour and CVT")
+        << EdidImageBuilder()
+               .edid14()
+               .patch(VyrTest::descriptorOffset(0),
+                      VyrTest::displayDescriptor(0xFB,
+                                                 QByteArray::fromHex("01575a1a78020f6e7aff0a2020")))
+               .patch(VyrTest::descriptorOffset(1),
+                      VyrTest::displayDescriptor(0xF9,
+                                                 QByteArray::fromHex("031027ffffFA009CFFFF7F0080")))
+               .patch(VyrTest::descriptorOffset(2),
+                      VyrTest::displayDescriptor(0xFD,
+                                                 QByteArray::fromHex("324b1e501104127b80c838f03c")))
                .image();
     QByteArray badChecksum =
         EdidImageBuilder()

@@ -13,3 +13,9 @@ QList<EdidItemLocation> BaseDescriptorItem::GetItemLocations() const
     return m_block ? m_block->GetStringDescriptorLocation(~0u, m_slotNumber)
                    : QList<EdidItemLocation>();
 }
+
+QList<EdidItemLocation> BaseDescriptorItem::bodyLocation(unsigned int code) const
+{
+    return m_block ? m_block->GetRangeLimitsLocation(code, m_slotNumber)
+                   : QList<EdidItemLocation>();
+}

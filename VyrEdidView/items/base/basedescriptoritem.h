@@ -22,6 +22,10 @@ public:
     unsigned int slotNumber() const { return m_slotNumber; }
 
 protected:
+    // The bytes the block's range-limits locator gives for code: ~0u gives descriptor bytes 4
+    // to 16; nothing without a block.
+    QList<EdidItemLocation> bodyLocation(unsigned int code = ~0u) const;
+
     unsigned int m_slotNumber;
     DataBlock *m_block;
 };

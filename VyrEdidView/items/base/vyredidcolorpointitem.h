@@ -2,8 +2,9 @@
 
 #include "items/base/basedescriptoritem.h"
 
-// A colour point descriptor (tag 0xFB): two additional white points. The item shows its
-// title and reports the descriptor's bytes.
+// A colour point descriptor (tag 0xFB, VESA E-EDID 1.4 section 3.10.3.6): two additional white
+// points, each a child item "Color Point 0" / "Color Point 1" (VyrEdidColorPointSubItem) with
+// its index, x and y and gamma. The item shows the whole descriptor.
 class VyrEdidColorPointItem : public BaseDescriptorItem
 {
     Q_OBJECT
@@ -11,5 +12,7 @@ class VyrEdidColorPointItem : public BaseDescriptorItem
 public:
     VyrEdidColorPointItem(unsigned int slotNumber, DataBlock *block);
 
+    // Reads the descriptor and builds the two white points; false, with no rows, without a
+    // block.
     bool InitItems() override;
 };

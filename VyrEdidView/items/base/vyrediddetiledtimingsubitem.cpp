@@ -4,16 +4,8 @@
 
 VyrEdidDetiledTimingSubItem::VyrEdidDetiledTimingSubItem(unsigned int code, unsigned int index,
                                                          DataBlock *block)
-    : BaseDescriptorItem(VyrEdidItemKind::DetailedTiming, index, block)
-    , m_code(code)
-{
-    setText(VyrEdidColumn::Property, fieldLabel(code));
-}
-
-bool VyrEdidDetiledTimingSubItem::InitItems()
-{
-    return true;
-}
+    : DescriptorFieldItem(VyrEdidItemKind::DetailedTiming, code, index, block, fieldLabel(code))
+{}
 
 QList<EdidItemLocation> VyrEdidDetiledTimingSubItem::GetItemLocations() const
 {

@@ -1,6 +1,61 @@
 #include "vyredidrangelimititem.h"
 
+#include "items/base/vyredidrangelimitsubitem.h"
 #include "model/datablock.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+
+#include <iterator>
+
+namespace {
+
+// Preferred aspect ratio codes by entry of the aspect list.
+const AspectRatioCode AspectCodes[] = {AspectRatio4x3, AspectRatio16x9, AspectRatio16x10,
+                                       AspectRatio5x4, AspectRatio15x9};
+constexpr int AspectCount = sizeof AspectCodes / sizeof AspectCodes[0];
+
+// The entry of a preferred aspect ratio code; 0 ("4x3") for an unknown one.
+int aspectEntry(unsigned code)
+{
+    for (int entry = 0; entry < AspectCount; ++entry) {
+        if (AspectCodes[entry] == code)
+            return entry;
+    }
+    return 0;
+}
+
+// Timing support kind and the two groups by entry of the EDID 1.4 and 1.3 lists.
+struct TimingSupportEntry
+{
+    RangeTimingSupport kind;
+    bool gtf;
+    bool cvt;
+};
+const TimingSupportEntry Edid14Entries[] = {{RangeDefaultGtf, false, false},
+                                            {RangeLimitsOnly, false, false},
+                                            {RangeSecondaryGtf, true, false},
+                                            {RangeCvt, false, true}};
+const TimingSupportEntry Edid13Entries[] = {{RangeLimitsOnly, false, false},
+                                            {RangeSecondaryGtf, true, false}};
+
+// Entry index of the timing-support list of an EDID 1.4 or 1.3 block; null outside the list.
+const TimingSupportEntry *supportEntry(bool edid14, int index)
+{
+    const int count = edid14 ? int(std::size(Edid14Entries)) : int(std::size(Edid13Entries));
+    if (index < 0 || index >= count)
+        return nullptr;
+    return edid14 ? &Edid14Entries[index] : &Edid13Entries[index];
+}
+
+void setRowEnabled(QTreeWidgetItem *row, bool enabled)
+{
+    Qt::ItemFlags flags = row->flags();
+    flags.setFlag(Qt::ItemIsEnabled, enabled);
+    row->setFlags(flags);
+}
+
+} // namespace
 
 VyrEdidRangeLimitItem::VyrEdidRangeLimitItem(unsigned int slotNumber, DataBlock *block)
     : BaseDescriptorItem(VyrEdidItemKind::RangeLimits, slotNumber, block)
@@ -10,10 +65,282 @@ VyrEdidRangeLimitItem::VyrEdidRangeLimitItem(unsigned int slotNumber, DataBlock 
 
 bool VyrEdidRangeLimitItem::InitItems()
 {
+    if (!m_block || !treeWidget())
+        return false;
+    m_block->GetRangeLimits(m_slotNumber, &m_record);
+    m_edid14 = m_record.edid14;
+    m_rateOffsets = m_record.rateOffsets;
+    const int support = timingSupportEntry();
+    const TimingSupportEntry *entry = supportEntry(m_edid14, support);
+    m_gtfOn = entry->gtf;
+    m_cvtOn = entry->cvt;
+
+    addRow(this, Timings);
+    const QStringList offsets = m_rateOffsets ? offsetNames() : QStringList();
+    m_hOffsets = placeComboBox(addRow(m_rows[Timings], HRateOffsets), offsets,
+                               m_rateOffsets ? int(m_record.horizontalOffsetKind) : -1,
+                               [this](int index) { onComboHRateOffsets(index); });
+    addNumberRow(*numberRow(HRateMin));
+    addNumberRow(*numberRow(HRateMax));
+    m_vOffsets = placeComboBox(addRow(m_rows[Timings], VRateOffsets), offsets,
+                               m_rateOffsets ? int(m_record.verticalOffsetKind) : -1,
+                               [this](int index) { onComboVRateOffsets(index); });
+    m_hOffsets->setEnabled(m_rateOffsets);
+    m_vOffsets->setEnabled(m_rateOffsets);
+    addNumberRow(*numberRow(VRateMin));
+    addNumberRow(*numberRow(VRateMax));
+    addNumberRow(*numberRow(MaxClock));
+    m_timingSupport =
+        placeComboBox(addRow(m_rows[Timings], TimingSupport), timingSupportNames(m_edid14), support,
+                      [this](int index) { onComboTimingSupport(index); });
+
+    m_gtfRows << addRow(this, GtfGroup);
+    for (unsigned int code : {GtfC, GtfK, GtfM, GtfJ, GtfStartHRate})
+        addNumberRow(*numberRow(code));
+
+    m_cvtRows << addRow(this, CvtGroup);
+    for (unsigned int code : {CvtMaxLineLength, CvtMaxClockPrecision, CvtPreferredVRate})
+        addNumberRow(*numberRow(code));
+    m_aspect = placeComboBox(
+        addRow(m_rows[CvtGroup], CvtPreferredAspect), m_edid14 ? aspectNames() : QStringList(),
+        m_edid14 ? (m_cvtOn ? aspectEntry(m_record.cvt.preferredAspect) : 0) : -1,
+        [this](int index) { onComboCVTPrefAspectRatio(index); });
+
+    m_cvtRows << addRow(this, AspectGroup);
+    addAspectRow(Aspect4x3, m_record.aspect4x3);
+    addAspectRow(Aspect16x9, m_record.aspect16x9);
+    addAspectRow(Aspect16x10, m_record.aspect16x10);
+    addAspectRow(Aspect5x4, m_record.aspect5x4);
+    addAspectRow(Aspect15x9, m_record.aspect15x9);
+
+    applyTimingSupport();
     return true;
 }
 
 QList<EdidItemLocation> VyrEdidRangeLimitItem::GetItemLocations() const
 {
-    return m_block ? m_block->GetRangeLimitsLocation(~0u, m_slotNumber) : QList<EdidItemLocation>();
+    return bodyLocation();
+}
+
+const VyrEdidRangeLimitItem::NumberRow *VyrEdidRangeLimitItem::numberRow(unsigned int code)
+{
+    for (const NumberRow &row : NumberRows) {
+        if (row.code == code)
+            return &row;
+    }
+    return nullptr;
+}
+
+QTreeWidgetItem *VyrEdidRangeLimitItem::addRow(QTreeWidgetItem *parent, unsigned int code)
+{
+    auto *row = new VyrEdidRangeLimitSubItem(code, m_slotNumber, m_block);
+    parent->addChild(row);
+    row->InitItems();
+    m_rows[code] = row;
+    return row;
+}
+
+void VyrEdidRangeLimitItem::addNumberRow(const NumberRow &row)
+{
+    const auto handler = row.handler;
+    QLineEdit *edit = placeLineEdit(addRow(m_rows[row.parent], row.code), numberText(row),
+                                    tr("[DEC]"), [this, handler]() { (this->*handler)(); });
+    edit->setValidator(intValidator(row.minimum, row.maximum, this));
+    edit->setToolTip(tr(row.toolTip));
+    m_edits[row.code] = edit;
+}
+
+void VyrEdidRangeLimitItem::addAspectRow(unsigned int code, bool checked)
+{
+    QTreeWidgetItem *row = addRow(m_rows[AspectGroup], code);
+    placeCheckState(row, VyrEdidColumn::Value, checked,
+                    [this, code](bool state) { onCheckStateChanged(state, int(code)); });
+    m_cvtRows << row;
+}
+
+QString VyrEdidRangeLimitItem::numberText(const NumberRow &row)
+{
+    const bool shown = row.group == Group::Rates || (row.group == Group::Gtf && m_gtfOn)
+                       || (row.group == Group::Cvt && m_cvtOn);
+    return shown ? QString::number(row.field(m_record)) : QString();
+}
+
+int VyrEdidRangeLimitItem::timingSupportEntry() const
+{
+    for (int index = 0; const TimingSupportEntry *entry = supportEntry(m_edid14, index); ++index) {
+        if (entry->kind == m_record.timingSupport)
+            return index;
+    }
+    return 0;
+}
+
+void VyrEdidRangeLimitItem::applyTimingSupport()
+{
+    for (QTreeWidgetItem *row : qAsConst(m_gtfRows))
+        setRowEnabled(row, m_gtfOn);
+    for (QTreeWidgetItem *row : qAsConst(m_cvtRows))
+        setRowEnabled(row, m_cvtOn);
+    for (const NumberRow &row : NumberRows) {
+        if (row.group == Group::Rates)
+            continue;
+        QLineEdit *edit = m_edits[row.code];
+        edit->setEnabled(row.group == Group::Gtf ? m_gtfOn : m_cvtOn);
+        if (edit->text() != numberText(row))
+            setEditorText(edit, numberText(row));
+    }
+    m_aspect->setEnabled(m_cvtOn);
+    if (m_cvtOn && m_aspect->count() == AspectCount) {
+        const QSignalBlocker blocker(m_aspect);
+        m_aspect->setCurrentIndex(aspectEntry(m_record.cvt.preferredAspect));
+    }
+}
+
+void VyrEdidRangeLimitItem::onComboHRateOffsets(int index)
+{
+    if (index < 0)
+        return;
+    m_record.horizontalOffsetKind = unsigned(index);
+    writeRecord();
+}
+
+void VyrEdidRangeLimitItem::onComboVRateOffsets(int index)
+{
+    if (index < 0)
+        return;
+    m_record.verticalOffsetKind = unsigned(index);
+    writeRecord();
+}
+
+void VyrEdidRangeLimitItem::onComboTimingSupport(int index)
+{
+    const TimingSupportEntry *entry = supportEntry(m_edid14, index);
+    if (!entry)
+        return;
+    m_record.timingSupport = entry->kind;
+    m_gtfOn = entry->gtf;
+    m_cvtOn = entry->cvt;
+    writeRecord();
+    applyTimingSupport();
+}
+
+void VyrEdidRangeLimitItem::onComboCVTPrefAspectRatio(int index)
+{
+    if (index < 0 || index >= AspectCount)
+        return;
+    m_record.cvt.preferredAspect = AspectCodes[index];
+    writeRecord();
+}
+
+void VyrEdidRangeLimitItem::onEditHRateRangeMin()
+{
+    storeNumber(HRateMin);
+}
+
+void VyrEdidRangeLimitItem::onEditHRateRangeMax()
+{
+    storeNumber(HRateMax);
+}
+
+void VyrEdidRangeLimitItem::onEditVRateRangeMax()
+{
+    storeNumber(VRateMax);
+}
+
+void VyrEdidRangeLimitItem::onEditVRateRangeMin()
+{
+    storeNumber(VRateMin);
+}
+
+void VyrEdidRangeLimitItem::onEditMaxClock()
+{
+    storeNumber(MaxClock);
+}
+
+void VyrEdidRangeLimitItem::onEditGTF_C()
+{
+    storeNumber(GtfC);
+}
+
+void VyrEdidRangeLimitItem::onEditGTF_K()
+{
+    storeNumber(GtfK);
+}
+
+void VyrEdidRangeLimitItem::onEditGTF_M()
+{
+    storeNumber(GtfM);
+}
+
+void VyrEdidRangeLimitItem::onEditGTF_J()
+{
+    storeNumber(GtfJ);
+}
+
+void VyrEdidRangeLimitItem::onEditGTF_StartHRate()
+{
+    storeNumber(GtfStartHRate);
+}
+
+void VyrEdidRangeLimitItem::onEditCVT_MaxClockPrec()
+{
+    storeNumber(CvtMaxClockPrecision);
+}
+
+void VyrEdidRangeLimitItem::onEditCVT_MaxLineLength()
+{
+    storeNumber(CvtMaxLineLength);
+}
+
+void VyrEdidRangeLimitItem::onEditCVT_PrefVRate()
+{
+    storeNumber(CvtPreferredVRate);
+}
+
+void VyrEdidRangeLimitItem::onCheckStateChanged(bool state, int subItem)
+{
+    switch (subItem) {
+    case Aspect4x3:
+        m_record.aspect4x3 = state;
+        break;
+    case Aspect16x9:
+        m_record.aspect16x9 = state;
+        break;
+    case Aspect16x10:
+        m_record.aspect16x10 = state;
+        break;
+    case Aspect5x4:
+        m_record.aspect5x4 = state;
+        break;
+    case Aspect15x9:
+        m_record.aspect15x9 = state;
+        break;
+    default:
+        break;
+    }
+    writeRecord();
+}
+
+void VyrEdidRangeLimitItem::storeNumber(unsigned int code)
+{
+    const NumberRow *row = numberRow(code);
+    QLineEdit *edit = row ? m_edits[code] : nullptr;
+    if (!edit)
+        return;
+    // The validator lets only numbers in range through.
+    unsigned value = edit->text().toUInt();
+    if (row->stored)
+        value = row->stored(value);
+    row->field(m_record) = value;
+    // Show what the descriptor keeps (a clock rounded to its step).
+    if (edit->text() != QString::number(value))
+        setEditorText(edit, QString::number(value));
+    writeRecord();
+}
+
+void VyrEdidRangeLimitItem::writeRecord()
+{
+    const RangeLimits record = m_record;
+    editRecord<RangeLimits>(
+        m_block, &DataBlock::GetRangeLimits, &DataBlock::SetRangeLimits,
+        [&record](RangeLimits &limits) { limits = record; }, m_slotNumber);
 }

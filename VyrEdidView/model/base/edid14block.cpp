@@ -397,9 +397,13 @@ void Edid14Block::SetRangeLimits(unsigned slot, RangeLimits *limits)
         writeSecondaryGtf(d, limits);
         break;
     case RangeCvt: {
+        // A CVT descriptor keeps the CVT version it holds (byte 11: 0x11, 0x12, ...); the record's
+        // version shares its field with the GTF start frequency and is not trusted. A descriptor
+        // that becomes a CVT one gets CVT 1.1.
+        const quint8 version = d[10] == 0x04 ? d[11] : quint8(0x11);
         std::memset(d + 11, 0, 7);
         d[10] = 0x04;
-        d[11] = 0x11; // CVT 1.1
+        d[11] = version;
         d[17] = lowByte(limits->cvt.preferredRefresh);
         const unsigned precision =
             static_cast<unsigned>(limits->cvt.pixelClockPrecision / 250.0 + 0.5);
