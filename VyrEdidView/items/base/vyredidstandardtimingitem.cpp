@@ -1,6 +1,26 @@
 #include "vyredidstandardtimingitem.h"
 
+#include "items/base/descriptorbytes.h"
+#include "items/base/vyredidstandardtimingsubitem.h"
 #include "model/datablock.h"
+
+#include <cstring>
+
+namespace {
+
+const unsigned int DescriptorSize = 18;
+
+// Whether two records give the same two bytes.
+bool sameCode(const StandardTiming &a, const StandardTiming &b)
+{
+    EdidStandardTiming first{};
+    EdidStandardTiming second{};
+    DataBlock::standardTimingToEdid(&a, &first);
+    DataBlock::standardTimingToEdid(&b, &second);
+    return std::memcmp(&first, &second, sizeof first) == 0;
+}
+
+} // namespace
 
 VyrEdidStandardTimingItem::VyrEdidStandardTimingItem(unsigned int section, unsigned int count,
                                                      DataBlock *block)
@@ -14,10 +34,40 @@ VyrEdidStandardTimingItem::VyrEdidStandardTimingItem(unsigned int section, unsig
 
 bool VyrEdidStandardTimingItem::InitItems()
 {
+    for (unsigned int index = 0; index < m_count; ++index) {
+        auto *row = new VyrEdidStandardTimingSubItem(index, m_section, m_block);
+        addChild(row);
+        row->InitItems();
+        relay(row, &VyrEdidStandardTimingSubItem::valuesChanged,
+              [this](unsigned int code, StandardTiming timing) { onUpdateItemData(code, timing); });
+    }
     return true;
 }
 
 QList<EdidItemLocation> VyrEdidStandardTimingItem::GetItemLocations() const
 {
-    return m_block ? m_block->GetStandardTimingLocation(~0u, m_section) : QList<EdidItemLocation>();
+    if (!m_block)
+        return {};
+    if (m_section != 0) {
+        const QList<EdidItemLocation> descriptor =
+            descriptorBytes(m_block, m_section, 0, DescriptorSize);
+        if (!descriptor.isEmpty())
+            return descriptor;
+    }
+    return m_block->GetStandardTimingLocation(~0u, m_section);
+}
+
+void VyrEdidStandardTimingItem::onUpdateItemData(unsigned int index, StandardTiming standardTiming)
+{
+    if (isDetached())
+        return;
+    if (m_block) {
+        StandardTiming stored;
+        if (m_block->GetStandardTiming(m_section, index, &stored)
+            && sameCode(stored, standardTiming))
+            return;
+    }
+    editRecord<StandardTiming>(
+        m_block, &DataBlock::GetStandardTiming, &DataBlock::SetStandardTiming,
+        [&standardTiming](StandardTiming &timing) { timing = standardTiming; }, m_section, index);
 }
