@@ -41,16 +41,14 @@ QList<int> range(int from, int count)
 // rates; codes 1 and 3 empty.
 QByteArray cvtImage(bool edid14 = true)
 {
-    EdidImageBuilder builder;
-    if (edid14)
-        builder.edid14();
-    else
-        builder.edid13();
-    return builder
-        .patch(VyrTest::descriptorOffset(2),
-               VyrTest::displayDescriptor(
-                   0xF8, QByteArray::fromHex("01" "1b2428" "000000" "7f1028" "000000")))
-        .image();
+    return VyrTest::imageWithDescriptor(
+        2,
+        VyrTest::displayDescriptor(0xF8, QByteArray::fromHex("01"
+                                                             "1b2428"
+                                                             "000000"
+                                                             "7f1028"
+                                                             "000000")),
+        edid14);
 }
 
 } // namespace

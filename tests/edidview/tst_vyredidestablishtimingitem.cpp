@@ -41,15 +41,8 @@ bool boxChecked(const TreeHarness &h, const QStringList &path)
 // to 107), bits of 640 x 350 at 85 Hz (row 0) and 1280 x 1024 at 60 Hz (row 14) set.
 QByteArray timingsIIIImage(bool edid14 = true)
 {
-    EdidImageBuilder builder;
-    if (edid14)
-        builder.edid14();
-    else
-        builder.edid13();
-    return builder
-        .patch(VyrTest::descriptorOffset(2),
-               VyrTest::displayDescriptor(0xF7, QByteArray::fromHex("0a800200000000")))
-        .image();
+    return VyrTest::imageWithDescriptor(
+        2, VyrTest::displayDescriptor(0xF7, QByteArray::fromHex("0a800200000000")), edid14);
 }
 
 } // namespace
@@ -146,7 +139,8 @@ void tst_VyrEdidEstablishTimingItem::timingsIIIOfASample()
     for (int i = 0; i < 44; ++i) {
         const auto bits = quint8(image.at(72 + 6 + i / 8));
         const bool set = (bits >> (7 - i % 8)) & 1u;
-        QVERIFY2(boxChecked(h, rowOf(h, DescriptorTimings, i)) == set, qPrintable(QString::number(i)));
+        QVERIFY2(boxChecked(h, rowOf(h, DescriptorTimings, i)) == set,
+                 qPrintable(QString::number(i)));
     }
     VYR_VERIFY_UNCHANGED(h.original(), h.image());
 }

@@ -32,11 +32,14 @@ QStringList rowOf(const QStringList &group, int index)
 // 1024 at 60 Hz, row 2 1920 x 1080 at 60 Hz, the other rows unused.
 QByteArray descriptorImage()
 {
-    QByteArray codes = QByteArray::fromHex("8180" "0101" "d1c0" "0101" "0101" "0101" "0a");
-    return EdidImageBuilder()
-        .edid14()
-        .patch(VyrTest::descriptorOffset(1), VyrTest::displayDescriptor(0xFA, codes))
-        .image();
+    return VyrTest::imageWithDescriptor(
+        1, VyrTest::displayDescriptor(0xFA, QByteArray::fromHex("8180"
+                                                                "0101"
+                                                                "d1c0"
+                                                                "0101"
+                                                                "0101"
+                                                                "0101"
+                                                                "0a")));
 }
 
 // The controls of the standard timing editor of a row, shown.
@@ -179,9 +182,10 @@ void tst_VyrEdidStandardTimingItem::squareAspectBeforeEdid13_data()
     QTest::addColumn<QString>("firstAspect");
     QTest::addColumn<QString>("height");
     // Code 0xA9 0x00 (1600, aspect bits 00, 60 Hz).
-    QTest::newRow("EDID 1.2") << EdidImageBuilder().edid13().patch(19, {2}).patch(38, {0xA9, 0x00}).image()
-                              << "Square   1x1"
-                              << "1600";
+    QTest::newRow("EDID 1.2")
+        << EdidImageBuilder().edid13().patch(19, {2}).patch(38, {0xA9, 0x00}).image()
+        << "Square   1x1"
+        << "1600";
     QTest::newRow("EDID 1.3") << EdidImageBuilder().edid13().patch(38, {0xA9, 0x00}).image()
                               << "LandScape 16x10"
                               << "1000";

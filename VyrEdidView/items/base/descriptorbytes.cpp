@@ -13,3 +13,17 @@ QList<EdidItemLocation> descriptorBytes(DataBlock *block, unsigned int slotNumbe
         return {};
     return {{whole.first().offset + offset, length}};
 }
+
+QList<EdidItemLocation> timingBytes(DataBlock *block, unsigned int section, unsigned int offset,
+                                    unsigned int length, TimingLocationQuery query,
+                                    unsigned int code)
+{
+    if (!block)
+        return {};
+    if (section != 0) {
+        const QList<EdidItemLocation> own = descriptorBytes(block, section, offset, length);
+        if (!own.isEmpty())
+            return own;
+    }
+    return (block->*query)(code, section);
+}

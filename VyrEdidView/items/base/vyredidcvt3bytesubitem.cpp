@@ -27,13 +27,6 @@ bool VyrEdidCVT3ByteSubItem::InitItems()
 
 QList<EdidItemLocation> VyrEdidCVT3ByteSubItem::GetItemLocations() const
 {
-    if (!m_block)
-        return {};
-    if (m_section != 0) {
-        const QList<EdidItemLocation> own = descriptorBytes(
-            m_block, m_section, DescriptorCodesByte + CodeSize * m_index, CodeSize);
-        if (!own.isEmpty())
-            return own;
-    }
-    return m_block->GetCvt3ByteTimingLocation(m_index, 0);
+    return timingBytes(m_block, m_section, DescriptorCodesByte + CodeSize * m_index, CodeSize,
+                       &DataBlock::GetCvt3ByteTimingLocation, m_index);
 }

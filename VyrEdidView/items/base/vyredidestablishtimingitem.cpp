@@ -48,15 +48,8 @@ bool VyrEdidEstablishTimingItem::InitItems()
 
 QList<EdidItemLocation> VyrEdidEstablishTimingItem::GetItemLocations() const
 {
-    if (!m_block)
-        return {};
-    if (m_section != 0) {
-        const QList<EdidItemLocation> descriptor =
-            descriptorBytes(m_block, m_section, 0, DescriptorSize);
-        if (!descriptor.isEmpty())
-            return descriptor;
-    }
-    return m_block->GetEstablishedTimingLocation(~0u, m_section);
+    return timingBytes(m_block, m_section, 0, DescriptorSize,
+                       &DataBlock::GetEstablishedTimingLocation, ~0u);
 }
 
 void VyrEdidEstablishTimingItem::onUpdateItemData(unsigned int index, bool state)

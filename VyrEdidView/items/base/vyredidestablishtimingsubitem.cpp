@@ -11,8 +11,7 @@ const unsigned int DescriptorBitsByte = 6;
 } // namespace
 
 VyrEdidEstablishTimingSubItem::VyrEdidEstablishTimingSubItem(unsigned int index,
-                                                             unsigned int section,
-                                                             DataBlock *block)
+                                                             unsigned int section, DataBlock *block)
     : VyrEdidItemBase(nullptr, VyrEdidItemKind::GeneralInfo)
     , m_index(index)
     , m_section(section)
@@ -32,15 +31,8 @@ bool VyrEdidEstablishTimingSubItem::InitItems()
 
 QList<EdidItemLocation> VyrEdidEstablishTimingSubItem::GetItemLocations() const
 {
-    if (!m_block)
-        return {};
-    if (m_section != 0) {
-        const QList<EdidItemLocation> own =
-            descriptorBytes(m_block, m_section, DescriptorBitsByte + m_index / 8, 1);
-        if (!own.isEmpty())
-            return own;
-    }
-    return m_block->GetEstablishedTimingLocation(m_index, m_section);
+    return timingBytes(m_block, m_section, DescriptorBitsByte + m_index / 8, 1,
+                       &DataBlock::GetEstablishedTimingLocation, m_index);
 }
 
 void VyrEdidEstablishTimingSubItem::onChecked(bool state)

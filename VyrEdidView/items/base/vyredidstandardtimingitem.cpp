@@ -46,15 +46,8 @@ bool VyrEdidStandardTimingItem::InitItems()
 
 QList<EdidItemLocation> VyrEdidStandardTimingItem::GetItemLocations() const
 {
-    if (!m_block)
-        return {};
-    if (m_section != 0) {
-        const QList<EdidItemLocation> descriptor =
-            descriptorBytes(m_block, m_section, 0, DescriptorSize);
-        if (!descriptor.isEmpty())
-            return descriptor;
-    }
-    return m_block->GetStandardTimingLocation(~0u, m_section);
+    return timingBytes(m_block, m_section, 0, DescriptorSize, &DataBlock::GetStandardTimingLocation,
+                       ~0u);
 }
 
 void VyrEdidStandardTimingItem::onUpdateItemData(unsigned int index, StandardTiming standardTiming)

@@ -21,8 +21,8 @@ bool squareAspect(DataBlock *block)
 
 } // namespace
 
-VyrEdidStandardTimingSubItem::VyrEdidStandardTimingSubItem(unsigned int index,
-                                                           unsigned int section, DataBlock *block)
+VyrEdidStandardTimingSubItem::VyrEdidStandardTimingSubItem(unsigned int index, unsigned int section,
+                                                           DataBlock *block)
     : VyrEdidItemBase(nullptr, VyrEdidItemKind::GeneralInfo)
     , m_index(index)
     , m_section(section)
@@ -44,17 +44,8 @@ bool VyrEdidStandardTimingSubItem::InitItems()
 
 QList<EdidItemLocation> VyrEdidStandardTimingSubItem::GetItemLocations() const
 {
-    if (!m_block)
-        return {};
-    // A base block answers its own codes whatever the section: a descriptor's codes are
-    // located here.
-    if (m_section != 0) {
-        const QList<EdidItemLocation> own = descriptorBytes(
-            m_block, m_section, DescriptorCodesByte + CodeSize * m_index, CodeSize);
-        if (!own.isEmpty())
-            return own;
-    }
-    return m_block->GetStandardTimingLocation(m_index, m_section);
+    return timingBytes(m_block, m_section, DescriptorCodesByte + CodeSize * m_index, CodeSize,
+                       &DataBlock::GetStandardTimingLocation, m_index);
 }
 
 void VyrEdidStandardTimingSubItem::onValuesChanged(StandardTiming standardTiming)
