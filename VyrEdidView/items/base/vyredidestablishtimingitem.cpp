@@ -4,6 +4,8 @@
 #include "items/base/vyredidestablishtimingsubitem.h"
 #include "model/datablock.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // Bits 7-0 of bytes 35 and 36 and bit 7 of byte 37 (VESA E-EDID 1.4, section 3.8).
@@ -19,7 +21,9 @@ VyrEdidEstablishTimingItem::VyrEdidEstablishTimingItem(unsigned int section, Dat
     , m_section(section)
     , m_block(block)
 {
-    setText(VyrEdidColumn::Property, tr("Established Timings Info"));
+    // The title is shared with other timing groups: translated as a common text.
+    setText(VyrEdidColumn::Property,
+            QCoreApplication::translate("QObject", "Established Timings Info"));
 }
 
 unsigned int VyrEdidEstablishTimingItem::rowCount() const

@@ -4,6 +4,8 @@
 #include "items/base/vyredidstandardtimingsubitem.h"
 #include "model/datablock.h"
 
+#include <QCoreApplication>
+
 #include <cstring>
 
 namespace {
@@ -29,7 +31,9 @@ VyrEdidStandardTimingItem::VyrEdidStandardTimingItem(unsigned int section, unsig
     , m_count(count)
     , m_block(block)
 {
-    setText(VyrEdidColumn::Property, tr("Standard Timings Info"));
+    // The title is shared with other timing groups: translated as a common text.
+    setText(VyrEdidColumn::Property,
+            QCoreApplication::translate("QObject", "Standard Timings Info"));
 }
 
 bool VyrEdidStandardTimingItem::InitItems()
