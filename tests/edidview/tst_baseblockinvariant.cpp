@@ -18,9 +18,13 @@ using VyrTest::TreeHarness;
 
 namespace {
 
-// The groups of the base block whose editors are visited; a group joins once its rows edit
-// in place.
-const QStringList VisitedGroups{"General Info", "Basic Params Info", "Color Characteristics Info"};
+// The groups of the base block whose editors are visited: every group of the block.
+const QStringList VisitedGroups{"General Info",
+                                "Basic Params Info",
+                                "Color Characteristics Info",
+                                "Established Timings Info",
+                                "Standard Timings Info",
+                                "Descriptors"};
 
 void visitWidget(TreeHarness &h, QWidget *widget, int *visited)
 {
@@ -117,6 +121,18 @@ void tst_BaseBlockInvariant::visitingChangesNothing_data()
                .patch(25, {0xFF, 0x5A, 0xFF, 0x05, 0x00, 0x01, 0xFF, 0x80, 0x55, 0x54})
                .image();
     QTest::newRow("name with spaces") << nameWithSpaces();
+    // Timing codes the editors cannot show as stored: a standard timing of width 248 (byte 00),
+    // codes with reserved bits, every established timing bit, and the three timing descriptors.
+    QTest::newRow("timing codes")
+        << EdidImageBuilder()
+               .edid14()
+               .patch(35, {0xFF, 0xFF, 0xFF, 0x00, 0x00, 0x20, 0x20, 0x01, 0x00})
+               .patch(54, {0, 0, 0, 0xFA, 0, 0x00, 0x40, 0xFF, 0xFF, 0x01, 0x01, 0x31, 0x59, 0x45,
+                           0x59, 0x61, 0x59, 0x0A})
+               .patch(72, {0, 0, 0, 0xF8, 0, 0x01, 0x1B, 0x27, 0xFF, 0xFF, 0xFF, 0xFF, 0, 0, 0,
+                           0x01, 0x02, 0x03})
+               .patch(90, {0, 0, 0, 0xF7, 0, 0x0A, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF})
+               .image();
 }
 
 void tst_BaseBlockInvariant::visitingChangesNothing()

@@ -17,8 +17,10 @@
 
 namespace {
 
-// Six standard timing codes fill a standard timing descriptor (bytes 5 to 16).
+// Six standard timing codes fill a standard timing descriptor (bytes 5 to 16), four CVT codes
+// a CVT 3-byte code descriptor (bytes 6 to 17).
 const unsigned int DescriptorStandardTimingCount = 6;
+const unsigned int DescriptorCvtCodeCount = 4;
 const int ButtonWidth = 40;
 
 } // namespace
@@ -95,7 +97,7 @@ VyrEdidItemBase *VyrEdidDescriptorsItem::createChild(DescriptorID id, unsigned i
     case DescriptorColorManagement:
         return new VyrEdidColorMgmtItem(number, m_block);
     case DescriptorCvt3ByteCodes:
-        return new VyrEdidCVT3ByteItem(number, 0, m_block);
+        return new VyrEdidCVT3ByteItem(number, DescriptorCvtCodeCount, m_block);
     case DescriptorEstablishedTimingsIII:
         return new VyrEdidEstablishTimingItem(number, m_block);
     case DescriptorUnknown:

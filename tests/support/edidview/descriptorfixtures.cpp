@@ -1,5 +1,7 @@
 #include "descriptorfixtures.h"
 
+#include "edidimagebuilder.h"
+
 namespace VyrTest {
 
 namespace {
@@ -44,6 +46,16 @@ QList<int> stringDescriptor(int tag, const QByteArray &text)
 QList<int> rangeLimitsDescriptor()
 {
     return displayDescriptor(0xFD, QByteArray::fromHex("324b1e5311000a202020202020"));
+}
+
+QByteArray imageWithDescriptor(int slot, const QList<int> &descriptor, bool edid14)
+{
+    EdidImageBuilder builder;
+    if (edid14)
+        builder.edid14();
+    else
+        builder.edid13();
+    return builder.patch(descriptorOffset(slot), descriptor).image();
 }
 
 } // namespace VyrTest

@@ -23,4 +23,7 @@ QList<int> stringDescriptor(int tag, const QByteArray &text);
 // A range limits descriptor: 50-75 Hz, 30-83 kHz, 170 MHz, default GTF.
 QList<int> rangeLimitsDescriptor();
 
+// An empty EDID 1.4 (or 1.3) base block image with descriptor in slot (0 to 3).
+QByteArray imageWithDescriptor(int slot, const QList<int> &descriptor, bool edid14 = true);
+
 } // namespace VyrTest

@@ -146,6 +146,11 @@ QWidget *TreeHarness::widget(const QStringList &path, int column) const
     return item ? tree()->itemWidget(item, column) : nullptr;
 }
 
+QWidget *TreeHarness::shownWidget(const QStringList &path, int column) const
+{
+    return visibleWidget(path, column);
+}
+
 QString TreeHarness::valueText(const QStringList &path) const
 {
     QWidget *value = widget(path, VyrEdidColumn::Value);

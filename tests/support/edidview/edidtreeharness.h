@@ -65,6 +65,8 @@ public:
     QTreeWidgetItem *row(const QStringList &path) const;
     // The widget in column of the row (null when there is none).
     QWidget *widget(const QStringList &path, int column = 1) const;
+    // The same after scrolling the row into view, so the widget is shown and takes clicks.
+    QWidget *shownWidget(const QStringList &path, int column = 1) const;
     // What the value column of the row shows: the text of its line editor, label or drop-down
     // list, else the column's own text.
     QString valueText(const QStringList &path) const;
