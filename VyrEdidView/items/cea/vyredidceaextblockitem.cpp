@@ -1,5 +1,6 @@
 #include "vyredidceaextblockitem.h"
 
+#include "ceaextblocksubitems.h"
 #include "model/cea/ceaextblock.h"
 
 VyrEdidCeaExtBlockItem::VyrEdidCeaExtBlockItem(unsigned char *image, unsigned int startOffset,
@@ -8,4 +9,17 @@ VyrEdidCeaExtBlockItem::VyrEdidCeaExtBlockItem(unsigned char *image, unsigned in
     , m_block(block)
 {
     setText(VyrEdidColumn::Property, tr("CEA Extention"));
+}
+
+bool VyrEdidCeaExtBlockItem::InitItems()
+{
+    const QList<VyrEdidItemBase *> groups{
+        new VyrEdidCeaExtGeneralInfoItem(m_startOffset, m_block, m_bytes),
+        new CeaExtDetiledTimingItem(m_startOffset, m_block, m_bytes),
+        new CeaExtDataBlocksItem(m_startOffset, m_block, m_bytes)};
+    for (VyrEdidItemBase *group : groups) {
+        addChild(group);
+        group->InitItems();
+    }
+    return true;
 }
