@@ -9,7 +9,6 @@
 #include "noxtestsupport.h"
 #include "vyrdevice.h"
 #include "vyrdevicemanager.h"
-#include "vyruiservice.h"
 
 #include <QPair>
 #include <QStringList>
@@ -48,42 +47,6 @@ inline QString machineFile(const QString &name)
 {
     return QStringLiteral(VYR_DEVICEMODEL_DATA "/") + name;
 }
-
-// Records what the device library would show: message boxes as "title|text" and the
-// values a progress dialog is set to.
-class RecordingUiService : public VyrUiService
-{
-public:
-    RecordingUiService() { m_previous = VyrUiService::install(this); }
-    ~RecordingUiService() override { VyrUiService::install(m_previous); }
-
-    int message(Icon, const QString &title, const QString &text, int) override
-    {
-        messages << title + QLatin1Char('|') + text;
-        return Ok;
-    }
-    QString openFileName(const QString &, const QString &, const QString &) override
-    {
-        return QString();
-    }
-    void beginProgress(const QString &label, int minimum, int maximum) override
-    {
-        progressLabel = label;
-        progressRange = {minimum, maximum};
-        progressOpen = true;
-    }
-    void setProgress(int value) override { progressValues << value; }
-    void endProgress() override { progressOpen = false; }
-
-    QStringList messages;
-    QString progressLabel;
-    QPair<int, int> progressRange;
-    QList<int> progressValues;
-    bool progressOpen = false;
-
-private:
-    VyrUiService *m_previous = nullptr;
-};
 
 // The simulated library with a machine loaded (the demo for an empty name) and a device
 // manager bound to it, logging every component into a capturing logger.
