@@ -6,7 +6,7 @@
 #include "edidchecks.h"
 #include "edidimagebuilder.h"
 #include "edidtreeharness.h"
-#include "items/cea/ceaextblocksubitems.h"
+#include "items/cea/CeaExtBlockSubItems.h"
 #include "locationtext.h"
 #include "model/cea/ceaextblock.h"
 #include "scriptedchooser.h"

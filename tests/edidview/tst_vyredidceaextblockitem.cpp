@@ -8,7 +8,7 @@
 #include "edidtreeharness.h"
 #include "frame/vyredidinfotree.h"
 #include "frame/vyredidmainitem.h"
-#include "items/cea/ceaextblocksubitems.h"
+#include "items/cea/CeaExtBlockSubItems.h"
 #include "items/cea/vyredidceaextblockitem.h"
 #include "locationtext.h"
 #include "model/cea/ceaextblock.h"

@@ -7,6 +7,7 @@
 // on the list's row while the block has room for one more (at least 18 free bytes, fewer than six
 // descriptors). Adding and removing go through the block, then every descriptor row is built
 // again, so each row's number and its remove button match the descriptor's place.
+// Binary contract: see ARCHITECTURE.md, "Names kept as spelled".
 class CeaExtDetiledTimingItem : public CeaExtListItem
 {
     Q_OBJECT

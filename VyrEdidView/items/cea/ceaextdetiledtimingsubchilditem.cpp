@@ -1,7 +1,7 @@
 #include "ceaextdetiledtimingsubchilditem.h"
 
+#include "items/base/vyrediddetiledtimingsubitem.h"
 #include "model/cea/ceaextblock.h"
-#include "vyrediddtdfieldsitem.h"
 
 CeaExtDetiledTimingSubChildItem::CeaExtDetiledTimingSubChildItem(unsigned int fieldCode,
                                                                  unsigned int index,
@@ -13,8 +13,9 @@ CeaExtDetiledTimingSubChildItem::CeaExtDetiledTimingSubChildItem(unsigned int fi
     , m_fieldCode(fieldCode)
     , m_block(block)
 {
-    const unsigned int field = fieldCode - FirstFieldCode; // wraps for codes below 10
-    setText(VyrEdidColumn::Property, VyrEdidDtdFieldsItem::fieldLabel(field));
+    // A base block field's label; codes below 10 wrap to no label.
+    setText(VyrEdidColumn::Property,
+            VyrEdidDetiledTimingSubItem::fieldLabel(fieldCode - FirstFieldCode));
 }
 
 bool CeaExtDetiledTimingSubChildItem::InitItems()

@@ -5,8 +5,9 @@
 class CeaExtBlock;
 
 // One field row of a CEA-861 detailed timing: its title and the descriptor bytes of the field.
-// Field codes 10 to 27 (the base block's field numbers plus 10, see VyrEdidDtdFieldsItem); any
+// Field codes 10 to 27 (a base block descriptor's field codes plus 10); any
 // other code has no title and covers the whole descriptor.
+// Binary contract: see ARCHITECTURE.md, "Names kept as spelled".
 class CeaExtDetiledTimingSubChildItem : public VyrEdidItemBase
 {
     Q_OBJECT

@@ -5,25 +5,21 @@
 
 CeaExtDetiledTimingSubItem::CeaExtDetiledTimingSubItem(unsigned int index, CeaExtBlock *block,
                                                        unsigned char *image)
-    : VyrEdidDtdFieldsItem(image, VyrEdidItemKind::DetailedTiming, block, index)
-    , m_block(block)
+    : VyrEdidDetiledTimingItem(index, index + 1, block)
+    , m_ceaBlock(block)
 {
+    m_bytes = image;
     setText(VyrEdidColumn::Property, tr("Detailed Timings Info"));
-}
-
-bool CeaExtDetiledTimingSubItem::InitItems()
-{
-    return m_block && buildFieldRows();
 }
 
 QList<EdidItemLocation> CeaExtDetiledTimingSubItem::GetItemLocations() const
 {
-    return m_block ? m_block->GetDetiledTimingLocation(FieldCode, m_dtdIndex, m_bytes)
-                   : QList<EdidItemLocation>();
+    return m_ceaBlock ? m_ceaBlock->GetDetiledTimingLocation(FieldCode, m_slotNumber, m_bytes)
+                      : QList<EdidItemLocation>();
 }
 
-VyrEdidItemBase *CeaExtDetiledTimingSubItem::createFieldRow(unsigned int field)
+VyrEdidItemBase *CeaExtDetiledTimingSubItem::createFieldRow(unsigned int code)
 {
     return new CeaExtDetiledTimingSubChildItem(
-        field + CeaExtDetiledTimingSubChildItem::FirstFieldCode, m_dtdIndex, m_block, m_bytes);
+        code + CeaExtDetiledTimingSubChildItem::FirstFieldCode, m_slotNumber, m_ceaBlock, m_bytes);
 }

@@ -1,6 +1,6 @@
 #include "vyredidceaextblockitem.h"
 
-#include "ceaextblocksubitems.h"
+#include "CeaExtBlockSubItems.h"
 #include "model/cea/ceaextblock.h"
 
 VyrEdidCeaExtBlockItem::VyrEdidCeaExtBlockItem(unsigned char *image, unsigned int startOffset,
@@ -8,6 +8,7 @@ VyrEdidCeaExtBlockItem::VyrEdidCeaExtBlockItem(unsigned char *image, unsigned in
     : VyrEdidBlockItem(image, VyrEdidItemKind::CeaExtension, startOffset, block)
     , m_block(block)
 {
+    // Binary contract: see ARCHITECTURE.md, "Names kept as spelled".
     setText(VyrEdidColumn::Property, tr("CEA Extention"));
 }
 

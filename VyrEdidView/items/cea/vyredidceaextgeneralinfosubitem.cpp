@@ -17,6 +17,7 @@ VyrEdidCeaExtGeneralInfoSubItem::VyrEdidCeaExtGeneralInfoSubItem(unsigned int fi
 QString VyrEdidCeaExtGeneralInfoSubItem::titleOf(unsigned int fieldCode)
 {
     // By field code from Revision on.
+    // Binary contract: see ARCHITECTURE.md, "Names kept as spelled".
     static const char *const titles[] = {
         QT_TR_NOOP("Version and Revision"),
         QT_TR_NOOP("Start of Timing Data"),

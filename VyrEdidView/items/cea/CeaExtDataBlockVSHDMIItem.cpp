@@ -1,4 +1,4 @@
-#include "ceaextdatablockvshdmiitem.h"
+#include "CeaExtDataBlockVSHDMIItem.h"
 
 #include "model/cea/ceaextblock.h"
 

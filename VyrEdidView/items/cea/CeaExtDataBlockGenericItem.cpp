@@ -1,4 +1,4 @@
-#include "ceaextdatablockgenericitem.h"
+#include "CeaExtDataBlockGenericItem.h"
 
 #include "model/cea/ceaextblock.h"
 

@@ -1,4 +1,4 @@
-#include "ceaextdatablockcolorimetryitem.h"
+#include "CeaExtDataBlockColorimetryItem.h"
 
 #include "model/cea/ceaextblock.h"
 

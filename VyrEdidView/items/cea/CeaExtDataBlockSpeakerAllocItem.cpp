@@ -1,4 +1,4 @@
-#include "ceaextdatablockspeakerallocitem.h"
+#include "CeaExtDataBlockSpeakerAllocItem.h"
 
 #include "model/cea/ceaextblock.h"
 

@@ -1,4 +1,4 @@
-#include "ceaextdatablockvideoitem.h"
+#include "CeaExtDataBlockVideoItem.h"
 
 #include "model/cea/ceaextblock.h"
 

@@ -1,4 +1,4 @@
-#include "ceaextdatablockvideocapitem.h"
+#include "CeaExtDataBlockVideoCapItem.h"
 
 #include "model/cea/ceaextblock.h"
 

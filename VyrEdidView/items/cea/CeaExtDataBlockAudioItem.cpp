@@ -1,4 +1,4 @@
-#include "ceaextdatablockaudioitem.h"
+#include "CeaExtDataBlockAudioItem.h"
 
 #include "model/cea/ceaextblock.h"
 
