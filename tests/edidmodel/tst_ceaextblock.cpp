@@ -32,6 +32,7 @@ private slots:
     void noRoomRefused();
     void tenthDataBlockRefused();
     void removeLastTimingMarksCollectionEnd();
+    void tagSixBlockSurvivesAnAdd();
     void staleBytesAfterCollection();
     void samples_data();
     void samples();
@@ -137,9 +138,15 @@ void tst_CeaExtBlock::map_data()
                    (QByteArray::fromHex("5F") + QByteArray(31, '\x01')).repeated(3)
                        + QByteArray::fromHex("5F"))
         << QVector<int>{CeaBlockVideo, CeaBlockVideo, CeaBlockVideo} << 0u << 27u << 0u;
-    QTest::newRow("tag 6 ends the scan") << makeExt(0, 0,
+    QTest::newRow("tag 6 is a data block")
+        << makeExt(0, 0,
+                   QByteArray::fromHex("4101"
+                                       "C1FF"
+                                       "4101"))
+        << QVector<int>{CeaBlockVideo, CeaBlockDummy, CeaBlockVideo} << 0u << 117u << 0u;
+    QTest::newRow("tag 0 ends the scan") << makeExt(0, 0,
                                                     QByteArray::fromHex("4101"
-                                                                        "C1FF"
+                                                                        "01FF"
                                                                         "4101"))
                                          << QVector<int>{CeaBlockVideo} << 0u << 121u << 0u;
     QTest::newRow("zero pixel clock ends the timings")
@@ -381,14 +388,35 @@ void tst_CeaExtBlock::removeLastTimingMarksCollectionEnd()
     QVERIFY(invariantFault(block, p).isEmpty());
 }
 
-// Bytes after the end of the scan (here behind a reserved tag 6) are free space: after an edit
-// none of them reads as a data block or a detailed timing.
+// A block with tag code 6 (the Video Format Data Block of current CTA-861) is one data block
+// like any other: the blocks after it stay in the collection, and a new block goes after them
+// instead of over them.
+void tst_CeaExtBlock::tagSixBlockSurvivesAnAdd()
+{
+    const QByteArray collection = QByteArray::fromHex("4101"
+                                                      "C1FF"
+                                                      "4101");
+    QByteArray image = baseBlock() + makeExt(10, 0, collection);
+    auto *p = bytes(image) + 128;
+    CeaExtBlock block(p, 128, 128, nullptr);
+    compareWithEdidDecode(block, image);
+    block.AddDataBlock(CeaBlockAudio);
+    QCOMPARE(ourKinds(block),
+             (QVector<int>{CeaBlockVideo, CeaBlockDummy, CeaBlockVideo, CeaBlockAudio}));
+    QCOMPARE(image.mid(128 + 4, collection.size()), collection);
+    QCOMPARE(static_cast<int>(p[2]), 14);
+    QVERIFY(invariantFault(block, p).isEmpty());
+    compareWithEdidDecode(block, image);
+}
+
+// Bytes after the end of the scan (here behind a reserved tag 0 header) are free space: after
+// an edit none of them reads as a data block or a detailed timing.
 void tst_CeaExtBlock::staleBytesAfterCollection()
 {
     QByteArray image = baseBlock()
                        + makeExt(20, 0,
                                  QByteArray::fromHex("4101"
-                                                     "C1FF"
+                                                     "01FF"
                                                      "4101"),
                                  1);
     image.replace(128 + 20 + 18, 18, sampleDtd()); // hidden behind a zero pixel clock word

@@ -36,6 +36,17 @@ QByteArray makeExt(unsigned d, unsigned flags, const QByteArray &collection, int
     return b;
 }
 
+QByteArray videoBlocks(const QVector<int> &lengths)
+{
+    QByteArray collection;
+    for (int length : lengths) {
+        collection += static_cast<char>(0x40 | (length - 1));
+        for (int i = 1; i < length; ++i)
+            collection += static_cast<char>(i);
+    }
+    return collection;
+}
+
 int kindOfTitle(const QString &title)
 {
     if (title.startsWith(QLatin1String("Unknown CTA-861 Data Block (tag 0x00, length 0)")))

@@ -21,6 +21,10 @@ QByteArray sampleDtd();
 // detailed timings from byte d (when d >= 4), checksum.
 QByteArray makeExt(unsigned d, unsigned flags, const QByteArray &collection, int dtds = 0);
 
+// Video data blocks, one per entry of lengths (bytes in all, header included, 1 to 32), holding
+// VICs 1, 2, ...: a collection of an exact size.
+QByteArray videoBlocks(const QVector<int> &lengths);
+
 // The CeaBlockID that an edid-decode data block title stands for; -1 for zero-length tag 0
 // blocks (zero padding before the detailed timings, which ends our scan).
 int kindOfTitle(const QString &title);

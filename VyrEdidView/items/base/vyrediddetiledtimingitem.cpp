@@ -51,9 +51,14 @@ QList<EdidItemLocation> VyrEdidDetiledTimingItem::GetItemLocations() const
                    : QList<EdidItemLocation>();
 }
 
+VyrEdidItemBase *VyrEdidDetiledTimingItem::createFieldRow(unsigned int code)
+{
+    return new VyrEdidDetiledTimingSubItem(code, m_slotNumber, m_block);
+}
+
 QTreeWidgetItem *VyrEdidDetiledTimingItem::addFieldRow(unsigned int code)
 {
-    auto *row = new VyrEdidDetiledTimingSubItem(code, m_slotNumber, m_block);
+    VyrEdidItemBase *row = createFieldRow(code);
     addChild(row);
     row->InitItems();
     return row;

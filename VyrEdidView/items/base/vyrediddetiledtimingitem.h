@@ -83,6 +83,11 @@ public slots:
     // Names the two flag rows after the sync kind shown.
     void setLabels();
 
+protected:
+    // The row of field code, made without parent: its title and the bytes it covers. A block
+    // that numbers and locates its fields in its own terms makes its own rows.
+    virtual VyrEdidItemBase *createFieldRow(unsigned int code);
+
 private:
     // A number row: its field, accepted range, record field and handler.
     struct NumberRow

@@ -180,7 +180,10 @@ void CeaExtBlock::rebuildMap()
     while (p < limit) {
         const unsigned header = rawData[CollectionStart + p];
         const unsigned tagCode = bits(header, 7, 5);
-        if (tagCode == 0 || tagCode == 6)
+        // Tag code 0 is reserved and never starts a data block: the zero padding before the
+        // detailed timings ends the collection. Every other code, 6 included (the Video Format
+        // Data Block of CTA-861-I), is a data block whose length the header gives.
+        if (tagCode == 0)
             break;
         const unsigned size = bits(header, 4, 0) + 1;
         if (p + size > limit)

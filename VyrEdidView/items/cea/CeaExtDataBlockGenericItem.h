@@ -1,0 +1,24 @@
+#pragma once
+
+#include "ceaextdatablockitem.h"
+
+// A data block of a kind without an item of its own (CeaBlockID 7 to 15: other vendor-specific
+// blocks, the VESA and HDMI blocks, the audio extras), field code 109 + CeaBlockID: its title row
+// and the whole block's bytes.
+class CeaExtDataBlockGenericItem : public CeaExtDataBlockItem
+{
+    Q_OBJECT
+
+public:
+    // The field code of the first kind shown here is FieldCodeBase + 7.
+    static constexpr unsigned int FieldCodeBase = 109;
+
+    CeaExtDataBlockGenericItem(unsigned int fieldCode, unsigned int index, CeaExtBlock *block,
+                               unsigned char *image);
+
+    bool InitItems() override;
+    QList<EdidItemLocation> GetItemLocations() const override;
+
+    // The title of a field code ("Dummy" for a code of no kind).
+    static QString titleOf(unsigned int fieldCode);
+};
