@@ -35,20 +35,11 @@ int byteAt(const TreeHarness &h, int blockByte)
     return quint8(h.image().at(B + blockByte));
 }
 
-const QStringList DecodingTitles{"RGB(additive color)",
-                                 "Y//C(S-Video)PAL",
-                                 "Y//C(S-Video)NTSC",
-                                 "Y//C(S-Video)SECAM",
-                                 "YCrCb 4:4:4",
-                                 "YCrCb 4:2:2",
-                                 "YCrCb 4:2:0",
-                                 "YCrCb(SMPTE 260M)",
-                                 "YCrCb(SMPTE 274M",
-                                 "YPbPr(SMPTE 240M)",
-                                 "YPbPr(SMPTE 274M)",
-                                 "Y B-Y R-Y M-2(Matsushita)",
-                                 "Y B-Y R-Y(Sony)",
-                                 "Monochrome"};
+const QStringList DecodingTitles{
+    "RGB(additive color)", "Y//C(S-Video)PAL",  "Y//C(S-Video)NTSC", "Y//C(S-Video)SECAM",
+    "YCrCb 4:4:4",         "YCrCb 4:2:2",       "YCrCb 4:2:0",       "YCrCb(SMPTE 260M)",
+    "YCrCb(SMPTE 274M",    "YPbPr(SMPTE 240M)", "YPbPr(SMPTE 274M)", "Y B-Y R-Y M-2(Matsushita)",
+    "Y B-Y R-Y(Sony)",     "Monochrome"};
 
 } // namespace
 
@@ -76,8 +67,8 @@ void tst_DiExtColorPropItems::rowsShowTheSection()
 {
     // Decodings 5 and 3, capabilities 0xA0 0x24, dithering, depths 8 8 8 0 17 10.
     TreeHarness h(colorImage({0x05, 0x03, 0xA0, 0x24, 0x80, 8, 8, 8, 0, 17, 10}));
-    QCOMPARE(h.childTitles(Section), QStringList({Depth, "Default Decoding",
-                                                  "Preferred Decoding", Caps}));
+    QCOMPARE(h.childTitles(Section),
+             QStringList({Depth, "Default Decoding", "Preferred Decoding", Caps}));
     QCOMPARE(h.childTitles(rowPath({Depth})),
              QStringList({"Blue", "Green", "Red", "Cb//Pb", "Y", "Cr//Pr", "Dithering"}));
     QCOMPARE(h.childTitles(rowPath({Caps})), DecodingTitles);

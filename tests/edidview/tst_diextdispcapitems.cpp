@@ -88,19 +88,19 @@ void tst_DiExtDispCapItems::rowsShowTheSection()
                           "VGA/DOS Legacy Mode", "Conditional Update", "Stereo Video"}));
     QCOMPARE(h.childTitles(rowPath({Orientation})),
              QStringList({"", "", "Orientation Type", "Scan Direction", "Zero Pixel Location"}));
-    QCOMPARE(h.childTitles(rowPath({Aspect})), QStringList({"Full", "Zoom", "Squeeze", "Variable"}));
+    QCOMPARE(h.childTitles(rowPath({Aspect})),
+             QStringList({"Full", "Zoom", "Squeeze", "Variable"}));
     QCOMPARE(h.childTitles(rowPath({Conversion})),
              QStringList({"Frame Rate(Hz)", "Line Rate(kHz)"}));
 
-    const QList<QPair<QString, Qt::CheckState>> misc{{"VGA/DOS Legacy Mode", Qt::Checked},
-                                                     {"Scaler On Board", Qt::Checked},
-                                                     {"Image Centered", Qt::Checked},
-                                                     {"Conditional Update", Qt::Unchecked},
-                                                     {"Interlaced", Qt::Checked},
-                                                     {"Frame Lock", Qt::Unchecked}};
+    const QList<QPair<QString, Qt::CheckState>> misc{
+        {"VGA/DOS Legacy Mode", Qt::Checked}, {"Scaler On Board", Qt::Checked},
+        {"Image Centered", Qt::Checked},      {"Conditional Update", Qt::Unchecked},
+        {"Interlaced", Qt::Checked},          {"Frame Lock", Qt::Unchecked}};
     for (const auto &[title, state] : misc)
         QVERIFY2(h.row(rowPath({Misc, title}))->checkState(1) == state, qPrintable(title));
-    QCOMPARE(h.valueText(rowPath({Misc, "Stereo Video"})), QStringLiteral("F.Seq. with Stereosync"));
+    QCOMPARE(h.valueText(rowPath({Misc, "Stereo Video"})),
+             QStringLiteral("F.Seq. with Stereosync"));
 
     QCOMPARE(orientationList(h, 0)->currentText(), QStringLiteral("Projector"));
     QCOMPARE(orientationList(h, 1)->currentText(), QStringLiteral("Portrait"));
@@ -175,8 +175,8 @@ void tst_DiExtDispCapItems::lists_data()
     QTest::newRow("stereo") << QStringList{Misc, "Stereo Video"} << "Line Interleave" << 20 << 0xBF;
     QTest::newRow("orientation type")
         << QStringList{Orientation, "Orientation Type"} << "Current" << 26 << 0xC0;
-    QTest::newRow("scan direction") << QStringList{Orientation, "Scan Direction"}
-                                    << "Fast Scan on Short Axis" << 26 << 0x04;
+    QTest::newRow("scan direction")
+        << QStringList{Orientation, "Scan Direction"} << "Fast Scan on Short Axis" << 26 << 0x04;
     QTest::newRow("zero pixel") << QStringList{Orientation, "Zero Pixel Location"}
                                 << "Upper Right Corner" << 26 << 0x08;
 }

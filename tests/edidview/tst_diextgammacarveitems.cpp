@@ -122,9 +122,8 @@ void tst_DiExtGammaCarveItems::layouts_data()
     QTest::addColumn<QList<QStringList>>("points");
     QTest::newRow("none") << 0x00 << "Gamma Not Defined" << QStringList() << QString()
                           << QStringList() << QList<QStringList>();
-    QTest::newRow("white, 5 points")
-        << 0x45 << "Single White Curve" << counting(0, 45) << "5" << QStringList{"White"}
-        << QList<QStringList>{counting(1, 5)};
+    QTest::newRow("white, 5 points") << 0x45 << "Single White Curve" << counting(0, 45) << "5"
+                                     << QStringList{"White"} << QList<QStringList>{counting(1, 5)};
     QTest::newRow("colours, 3 points")
         << 0x83 << "3 Color Curves (BGR)" << counting(0, 15) << "3"
         << QStringList{"Blue", "Green", "Red"}
@@ -134,9 +133,9 @@ void tst_DiExtGammaCarveItems::layouts_data()
         << 0x94 << "3 Color Curves (BGR)" << counting(0, 15) << "15"
         << QStringList{"Blue", "Green", "Red"}
         << QList<QStringList>{counting(1, 15), counting(16, 30), counting(31, 45)};
-    QTest::newRow("white, 63 points") << 0x7F << "Single White Curve" << counting(0, 45) << "45"
-                                      << QStringList{"White"}
-                                      << QList<QStringList>{counting(1, 45)};
+    QTest::newRow("white, 63 points")
+        << 0x7F << "Single White Curve" << counting(0, 45) << "45" << QStringList{"White"}
+        << QList<QStringList>{counting(1, 45)};
     QTest::newRow("table type 3") << 0xC5 << QString() << QStringList() << QString()
                                   << QStringList() << QList<QStringList>();
 }
@@ -155,6 +154,7 @@ void tst_DiExtGammaCarveItems::layouts()
     QCOMPARE(h.valueText(Section + QStringList{"Table Content"}), table);
     QCOMPARE(entries(pointsList(h)), counts);
     QCOMPARE(pointsList(h)->currentText(), count);
+    QCOMPARE(pointsList(h)->isEnabled(), !counts.isEmpty());
     QCOMPARE(h.childTitles(Points), curves);
     for (int i = 0; i < curves.size(); ++i)
         QCOMPARE(pointTexts(h, curves[i]), points[i]);
@@ -171,6 +171,7 @@ void tst_DiExtGammaCarveItems::whiteCurveToColorCurves()
     QCOMPARE(h.childTitles(Points), QStringList());
     QCOMPARE(entries(pointsList(h)), counting(0, 15));
     QCOMPARE(pointsList(h)->currentText(), QStringLiteral("0"));
+    QVERIFY(pointsList(h)->isEnabled());
 }
 
 // Leaving the table without a type writes no points at all: byte 81 = 0x00, not 0x3F.
@@ -182,6 +183,7 @@ void tst_DiExtGammaCarveItems::noTableWritesNoPoints()
     QCOMPARE(byteAt(h, 81), 0x00);
     VYR_VERIFY_ONLY_CHANGED(h.original(), h.image(), {B + 81});
     QCOMPARE(pointsList(h)->count(), 0);
+    QVERIFY(!pointsList(h)->isEnabled());
     QCOMPARE(h.childTitles(Points), QStringList());
 }
 
@@ -264,8 +266,8 @@ void tst_DiExtGammaCarveItems::locations_data()
     QTest::newRow("table") << 0x45 << QStringList{"Table Content"} << "209:46";
     QTest::newRow("points") << 0x45 << QStringList{"Gamma Points"} << "209:1";
     QTest::newRow("white") << 0x45 << QStringList{"Gamma Points", "White"} << "209:1";
-    QTest::newRow("white point 4") << 0x45 << QStringList{"Gamma Points", "White", "[4]"}
-                                   << "214:1";
+    QTest::newRow("white point 4")
+        << 0x45 << QStringList{"Gamma Points", "White", "[4]"} << "214:1";
     QTest::newRow("green") << 0x83 << QStringList{"Gamma Points", "Green"} << "225:1";
     QTest::newRow("red point 2") << 0x83 << QStringList{"Gamma Points", "Red", "[2]"} << "242:1";
 }

@@ -52,6 +52,7 @@ QStringList pointCounts(uint32_t table)
 
 constexpr int LeastValue = 0;
 constexpr int GreatestValue = 255;
+constexpr int PointEditWidth = 40;
 
 } // namespace
 
@@ -79,6 +80,9 @@ bool DiExtGammaCarveItems::InitItems()
     m_pointsCombo =
         placeList(addRow<DiExtGammaCarveSubItems>(NumberOfPoints), counts, m_gamma.numPoints,
                   [this](int index) { onComboNumOfPointsChanged(index); });
+    fitWidth(m_pointsCombo);
+    // Without a table there is no count to choose.
+    m_pointsCombo->setEnabled(!counts.isEmpty());
     m_pointsRow = addRow<DiExtGammaCarveSubItems>(GammaPoints);
     rebuildData();
     return true;
@@ -95,6 +99,7 @@ void DiExtGammaCarveItems::onComboTableContentChanged(int index)
     });
     const QStringList counts = pointCounts(static_cast<uint32_t>(index));
     refillComboBox(m_pointsCombo, counts, counts.isEmpty() ? -1 : 0);
+    m_pointsCombo->setEnabled(!counts.isEmpty());
     rebuildData();
 }
 
@@ -149,6 +154,7 @@ void DiExtGammaCarveItems::addCurve(unsigned int code, unsigned int first, unsig
         edit->setText(QString::number(m_gamma.values[index]));
         edit->setModified(false);
         edit->setValidator(intValidator(LeastValue, GreatestValue, edit));
+        edit->setMaximumWidth(PointEditWidth);
         edit->setToolTip(tr("Point %1, Valid Range 0 --> 255").arg(i));
         placeWidget(row, VyrEdidColumn::Property, edit);
         row->setText(VyrEdidColumn::Type, decimal);
