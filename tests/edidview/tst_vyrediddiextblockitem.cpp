@@ -140,9 +140,28 @@ void tst_VyrEdidDiExtBlockItem::locations_data()
     QTest::newRow("hor pitch") << QStringList{Block, dd, "Hor. Pitch(cm)"} << "145:1";
     QTest::newRow("ver pitch") << QStringList{Block, dd, "Ver. Pitch(cm)"} << "146:1";
     QTest::newRow("ddc/ci") << QStringList{Block, dd, "DDC//CI Support"} << "147:1";
-    QTest::newRow("capabilities") << QStringList{Block, "Display Capabilities"}
-                                  << "148:35 149:1 154:1 166:1";
-    QTest::newRow("colour") << QStringList{Block, "Color//Luminance Properties"} << "148:35";
+    const QString dc = QStringLiteral("Display Capabilities");
+    const QString cp = QStringLiteral("Color//Luminance Properties");
+    QTest::newRow("capabilities") << QStringList{Block, dc} << "148:35 149:1 154:1 166:1";
+    QTest::newRow("stereo") << QStringList{Block, dc, "Miscellaneous", "Stereo Video"} << "148:1";
+    QTest::newRow("frame lock") << QStringList{Block, dc, "Miscellaneous", "Frame Lock"} << "149:1";
+    QTest::newRow("projector") << QStringList{Block, dc, "Orientation", "[0]"} << "154:1";
+    QTest::newRow("squeeze") << QStringList{Block, dc, "Aspecct Ratio Conversion Modes", "Squeeze"}
+                             << "166:1";
+    QTest::newRow("frame rate") << QStringList{Block, dc, "Frequency Conversion", "Frame Rate(Hz)"}
+                                << "148:35 149:1 154:1 166:1";
+    QTest::newRow("colour") << QStringList{Block, cp} << "148:35";
+    QTest::newRow("depths") << QStringList{Block, cp, "Monitor Color Depth"} << "160:6";
+    QTest::newRow("green") << QStringList{Block, cp, "Monitor Color Depth", "Green"} << "161:1";
+    QTest::newRow("dithering") << QStringList{Block, cp, "Monitor Color Depth", "Dithering"}
+                               << "159:1";
+    QTest::newRow("preferred") << QStringList{Block, cp, "Preferred Decoding"} << "156:1";
+    QTest::newRow("decodings") << QStringList{Block, cp, "Decoding Capabilities"} << "157:2";
+    QTest::newRow("secam") << QStringList{Block, cp, "Decoding Capabilities", "Y//C(S-Video)SECAM"}
+                           << "157:1";
+    QTest::newRow("ypbpr 274m") << QStringList{Block, cp, "Decoding Capabilities",
+                                               "YPbPr(SMPTE 274M)"}
+                                << "158:1";
     QTest::newRow("gamma") << QStringList{Block, "Gamma Section"} << "209:46";
 }
 
@@ -174,6 +193,12 @@ void tst_VyrEdidDiExtBlockItem::buildingWritesNothing_data()
         << diExtImage({{7, {0x01, 0x24, 200, 100, 0, 0xFF, 0xFF}}});
     QTest::newRow("values without entries")
         << diExtImage({{7, {0x70, 0x48, 0, 0, 0, 0, 0, 9, 9, 9, 0, 0, 0x61}}});
+    // Stereo 6, no scan direction, rates 655.35 and 0.00, decodings without entries, depths 0
+    // and 17, three curves of 63 points.
+    QTest::newRow("capabilities and colours without entries")
+        << diExtImage({{20, {0x60, 0x60, 0xFF, 0xFF, 0, 0, 0x06, 0x0F, 0x07, 0, 0, 0, 0, 17}},
+                       {81, {0xBF, 1, 2, 3}}});
+    QTest::newRow("white curve") << diExtImage({{81, {0x45, 10, 20, 30, 40, 50}}});
 }
 
 // Building the rows and then visiting every editor (focus in, Return, focus out) changes no

@@ -152,3 +152,19 @@ bool DiExtVersionWidget::numberUsable(const QLineEdit *field) const
 {
     return field->text().isEmpty() || field->hasAcceptableInput();
 }
+
+DiExtLineEditWidget::DiExtLineEditWidget(int index, QWidget *parent)
+    : QLineEdit(parent)
+    , m_index(index)
+{
+    connect(this, &QLineEdit::editingFinished, this, &DiExtLineEditWidget::onDataParamsChanged);
+}
+
+void DiExtLineEditWidget::onDataParamsChanged()
+{
+    // Qt also reports an editor that only had the focus; only a changed text is an entry.
+    if (!isModified())
+        return;
+    setModified(false);
+    emit editFinished(m_index, text());
+}

@@ -1,11 +1,11 @@
 #pragma once
 
 #include <QDate>
+#include <QLineEdit>
 #include <QString>
 #include <QWidget>
 
 class QLabel;
-class QLineEdit;
 class QValidator;
 
 // The editors of the DI-EXT tree that are more than one Qt widget.
@@ -65,4 +65,26 @@ private:
     QLabel *m_secondLabel;
     QValidator *m_versionValidator;
     QValidator *m_revisionValidator;
+};
+
+// A line editor that knows which entry of a list it edits (a point of a gamma curve). It reports
+// a finished entry with its index, and only when the user changed the text, so visiting it
+// reports nothing.
+class DiExtLineEditWidget : public QLineEdit
+{
+    Q_OBJECT
+
+public:
+    DiExtLineEditWidget(int index, QWidget *parent = nullptr);
+
+    int index() const { return m_index; }
+
+signals:
+    void editFinished(int index, const QString &m_data);
+
+public slots:
+    void onDataParamsChanged();
+
+private:
+    int m_index;
 };

@@ -44,20 +44,20 @@ DiExtDispDeviceItems::DiExtDispDeviceItems(DiExtBlock *block, unsigned char *ima
 
 bool DiExtDispDeviceItems::InitItems()
 {
-    placeList(Layout, DiExtNames::subPixelLayouts(), m_device.subPixelLayout,
-              &DiExtDispDeviceItems::onComboLayout);
-    placeList(Configuration, DiExtNames::subPixelConfigurations(), m_device.subPixelConfiguration,
-              &DiExtDispDeviceItems::onComboConfig);
-    placeList(Shape, DiExtNames::subPixelShapes(), m_device.subPixelShape,
-              &DiExtDispDeviceItems::onComboShape);
+    placeDeviceList(Layout, DiExtNames::subPixelLayouts(), m_device.subPixelLayout,
+                    &DiExtDispDeviceItems::onComboLayout);
+    placeDeviceList(Configuration, DiExtNames::subPixelConfigurations(),
+                    m_device.subPixelConfiguration, &DiExtDispDeviceItems::onComboConfig);
+    placeDeviceList(Shape, DiExtNames::subPixelShapes(), m_device.subPixelShape,
+                    &DiExtDispDeviceItems::onComboShape);
     m_horPitchEdit =
         placePitch(HorPitch, m_device.horizontalPitch, &DiExtDispDeviceItems::onEditHorPitch);
     m_verPitchEdit =
         placePitch(VerPitch, m_device.verticalPitch, &DiExtDispDeviceItems::onEditVerPitch);
-    placeList(ViewDirection, DiExtNames::viewDirections(), m_device.viewDirection,
-              &DiExtDispDeviceItems::onComboViewDir);
-    placeList(Physical, DiExtNames::physicalImplementations(), m_device.physicalImplementation,
-              &DiExtDispDeviceItems::onComboPhysical);
+    placeDeviceList(ViewDirection, DiExtNames::viewDirections(), m_device.viewDirection,
+                    &DiExtDispDeviceItems::onComboViewDir);
+    placeDeviceList(Physical, DiExtNames::physicalImplementations(),
+                    m_device.physicalImplementation, &DiExtDispDeviceItems::onComboPhysical);
     const std::pair<Field, bool> flags[] = {{FixedPixelFormat, m_device.fixedPixelFormat},
                                             {TransparentBackground, m_device.transparentBackground},
                                             {DdcCi, m_device.ddcCiSupported}};
@@ -70,14 +70,12 @@ bool DiExtDispDeviceItems::InitItems()
     return true;
 }
 
-void DiExtDispDeviceItems::placeList(unsigned int code, const QStringList &entries, uint32_t value,
-                                     void (DiExtDispDeviceItems::*handler)(int))
+void DiExtDispDeviceItems::placeDeviceList(unsigned int code, const QStringList &entries,
+                                           uint32_t value,
+                                           void (DiExtDispDeviceItems::*handler)(int))
 {
-    placeComboBox(addRow<DiExtDispDeviceSubItems>(code), entries, listRow(value, entries),
-                  [this, handler](int index) {
-                      if (index >= 0)
-                          (this->*handler)(index);
-                  });
+    placeList(addRow<DiExtDispDeviceSubItems>(code), entries, value,
+              [this, handler](int index) { (this->*handler)(index); });
 }
 
 QLineEdit *DiExtDispDeviceItems::placePitch(unsigned int code, uint32_t value,

@@ -45,8 +45,8 @@ private:
     void onCheckStateChanged(bool state, int subItemType);
 
     // A list row: field code, entries, the field's value; a choice sets the field.
-    void placeList(unsigned int code, const QStringList &entries, uint32_t value,
-                   void (DiExtDispDeviceItems::*handler)(int));
+    void placeDeviceList(unsigned int code, const QStringList &entries, uint32_t value,
+                         void (DiExtDispDeviceItems::*handler)(int));
     // A pitch row: its editor, holding value, reports to handler.
     QLineEdit *placePitch(unsigned int code, uint32_t value,
                           void (DiExtDispDeviceItems::*handler)(const QString &));

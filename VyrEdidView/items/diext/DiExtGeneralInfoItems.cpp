@@ -7,14 +7,6 @@
 
 namespace {
 
-// The lists of the section are at least this wide, and wide enough for their longest entry.
-constexpr int ComboWidth = 140;
-
-void fitWidth(QComboBox *combo)
-{
-    combo->setMaximumWidth(qMax(ComboWidth, combo->sizeHint().width()));
-}
-
 // The years a date's byte holds: 1990 + 0 to 255 (VESA DI-EXT, byte 4).
 constexpr int FirstYear = 1990;
 constexpr int LastYear = FirstYear + 255;

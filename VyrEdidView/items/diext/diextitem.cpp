@@ -2,6 +2,14 @@
 
 #include "model/diext/diextblock.h"
 
+#include <QComboBox>
+
+namespace {
+
+constexpr int LeastListWidth = 140;
+
+} // namespace
+
 DiExtItem::DiExtItem(unsigned int code, unsigned int index, DiExtBlock *block, unsigned char *image,
                      Locate locate)
     : VyrEdidItemBase(image, VyrEdidItemKind::DiExtension)
@@ -26,4 +34,9 @@ QList<EdidItemLocation> DiExtItem::GetItemLocations() const
 int DiExtItem::listRow(unsigned int value, const QStringList &entries)
 {
     return value < static_cast<unsigned int>(entries.size()) ? static_cast<int>(value) : -1;
+}
+
+void DiExtItem::fitWidth(QComboBox *combo)
+{
+    combo->setMaximumWidth(qMax(LeastListWidth, combo->sizeHint().width()));
 }

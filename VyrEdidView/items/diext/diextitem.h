@@ -38,9 +38,11 @@ public:
 protected:
     // Adds a row of class Row (constructed with (code, index, block, image)) as the next child
     // of parent (this item when null), then initialises it; the row can take editors from now.
-    template <typename Row> Row *addRow(unsigned int code, QTreeWidgetItem *parent = nullptr)
+    template <typename Row>
+    Row *addRow(unsigned int code, QTreeWidgetItem *parent = nullptr,
+                unsigned int index = WholeSection)
     {
-        auto *row = new Row(code, WholeSection, m_block, m_bytes);
+        auto *row = new Row(code, index, m_block, m_bytes);
         (parent ? parent : this)->addChild(row);
         row->InitItems();
         return row;
@@ -49,6 +51,26 @@ protected:
     // The row of a drop-down list holding entries that shows value: -1 (no row) for a value the
     // list has no entry for, so such a value is shown as none and never replaced unasked.
     static int listRow(unsigned int value, const QStringList &entries);
+
+    // A drop-down list of entries in column of row, showing value (see listRow()), then
+    // connected: handler(int row) runs when the user chooses an entry.
+    template <typename Handler>
+    QComboBox *placeList(QTreeWidgetItem *row, const QStringList &entries, unsigned int value,
+                         Handler handler, int column = VyrEdidColumn::Value)
+    {
+        auto *combo = new QComboBox;
+        refillComboBox(combo, entries, listRow(value, entries));
+        placeWidget(row, column, combo);
+        relay(combo, QOverload<int>::of(&QComboBox::currentIndexChanged),
+              [handler](int index) mutable {
+                  if (index >= 0)
+                      handler(index);
+              });
+        return combo;
+    }
+
+    // Makes a drop-down list at least 140 pixels wide, and wide enough for its longest entry.
+    static void fitWidth(QComboBox *combo);
 
     DiExtBlock *m_block;
 

@@ -3,16 +3,20 @@
 #include <QString>
 #include <QStringList>
 
-// The texts of the DI-EXT tree (VESA DI-EXT, sections 2.1 to 2.3): row titles by field code and
+// The texts of the DI-EXT tree (VESA DI-EXT, section 2): row titles by field code and
 // the entries of the drop-down lists, whose row number is the field value. Every text is
 // translated in the context "DiExtNames".
 namespace DiExtNames {
 
-// Row titles of the general information (codes 1-4), data format (6-14) and display device
-// (16-25) sections; empty for a code the section does not have.
+// Row titles of the general information (codes 1-4), data format (6-14), display device
+// (16-25), display capabilities (27-48), colour and luminance (50-75) and gamma (77-87)
+// sections; empty for a code the section does not have.
 QString generalInfoTitle(unsigned code);
 QString dataFormatTitle(unsigned code);
 QString displayDeviceTitle(unsigned code);
+QString displayCapsTitle(unsigned code);
+QString colorPropertiesTitle(unsigned code);
+QString gammaTitle(unsigned code);
 
 // General information.
 QStringList interfaceStandards(); // byte 2
@@ -29,5 +33,21 @@ QStringList subPixelConfigurations();  // byte 15
 QStringList subPixelShapes();          // byte 16
 QStringList viewDirections();          // byte 19 bits 6-5
 QStringList physicalImplementations(); // byte 19 bits 3-2
+
+// Display capabilities.
+QStringList stereoModes();          // byte 20 bits 6-4
+QStringList frequencyConversions(); // byte 21 bits 6-5
+QStringList displayOrProjector();   // byte 26 bit 0
+QStringList landscapeOrPortrait();  // byte 26 bit 5
+QStringList orientationTypes();     // byte 26 bits 7-6
+QStringList scanDirections();       // byte 26 bits 2-1
+QStringList zeroPixelLocations();   // byte 26 bits 4-3
+
+// Colour and luminance.
+QStringList defaultDecodings();   // byte 27
+QStringList preferredDecodings(); // byte 28
+
+// Gamma.
+QStringList gammaTables(); // byte 81 bits 7-6
 
 } // namespace DiExtNames

@@ -65,6 +65,67 @@ const Title DisplayDeviceTitles[] = {
     {25, QT_TRANSLATE_NOOP("DiExtNames", "DDC//CI Support")},
 };
 
+const Title DisplayCapsTitles[] = {
+    {27, QT_TRANSLATE_NOOP("DiExtNames", "Miscellaneous")},
+    {28, QT_TRANSLATE_NOOP("DiExtNames", "Scaler On Board")},
+    {29, QT_TRANSLATE_NOOP("DiExtNames", "Interlaced")},
+    {30, QT_TRANSLATE_NOOP("DiExtNames", "Image Centered")},
+    {31, QT_TRANSLATE_NOOP("DiExtNames", "Frame Lock")},
+    {32, QT_TRANSLATE_NOOP("DiExtNames", "VGA/DOS Legacy Mode")},
+    {33, QT_TRANSLATE_NOOP("DiExtNames", "Conditional Update")},
+    {34, QT_TRANSLATE_NOOP("DiExtNames", "Stereo Video")},
+    {35, QT_TRANSLATE_NOOP("DiExtNames", "Orientation")},
+    {38, QT_TRANSLATE_NOOP("DiExtNames", "Orientation Type")},
+    {39, QT_TRANSLATE_NOOP("DiExtNames", "Scan Direction")},
+    {40, QT_TRANSLATE_NOOP("DiExtNames", "Zero Pixel Location")},
+    {41, QT_TRANSLATE_NOOP("DiExtNames", "Aspecct Ratio Conversion Modes")},
+    {42, QT_TRANSLATE_NOOP("DiExtNames", "Full")},
+    {43, QT_TRANSLATE_NOOP("DiExtNames", "Zoom")},
+    {44, QT_TRANSLATE_NOOP("DiExtNames", "Squeeze")},
+    {45, QT_TRANSLATE_NOOP("DiExtNames", "Variable")},
+    {46, QT_TRANSLATE_NOOP("DiExtNames", "Frequency Conversion")},
+    {47, QT_TRANSLATE_NOOP("DiExtNames", "Frame Rate(Hz)")},
+    {48, QT_TRANSLATE_NOOP("DiExtNames", "Line Rate(kHz)")},
+};
+
+const Title ColorPropertiesTitles[] = {
+    {50, QT_TRANSLATE_NOOP("DiExtNames", "Monitor Color Depth")},
+    {51, QT_TRANSLATE_NOOP("DiExtNames", "Blue")},
+    {52, QT_TRANSLATE_NOOP("DiExtNames", "Green")},
+    {53, QT_TRANSLATE_NOOP("DiExtNames", "Red")},
+    {54, QT_TRANSLATE_NOOP("DiExtNames", "Cb//Pb")},
+    {55, QT_TRANSLATE_NOOP("DiExtNames", "Y")},
+    {56, QT_TRANSLATE_NOOP("DiExtNames", "Cr//Pr")},
+    {57, QT_TRANSLATE_NOOP("DiExtNames", "Dithering")},
+    {59, QT_TRANSLATE_NOOP("DiExtNames", "Default Decoding")},
+    {60, QT_TRANSLATE_NOOP("DiExtNames", "Preferred Decoding")},
+    {61, QT_TRANSLATE_NOOP("DiExtNames", "Decoding Capabilities")},
+    {62, QT_TRANSLATE_NOOP("DiExtNames", "RGB(additive color)")},
+    {63, QT_TRANSLATE_NOOP("DiExtNames", "Y//C(S-Video)PAL")},
+    {64, QT_TRANSLATE_NOOP("DiExtNames", "Y//C(S-Video)NTSC")},
+    {65, QT_TRANSLATE_NOOP("DiExtNames", "Y//C(S-Video)SECAM")},
+    {66, QT_TRANSLATE_NOOP("DiExtNames", "YCrCb 4:4:4")},
+    {67, QT_TRANSLATE_NOOP("DiExtNames", "YCrCb 4:2:2")},
+    {68, QT_TRANSLATE_NOOP("DiExtNames", "YCrCb 4:2:0")},
+    {69, QT_TRANSLATE_NOOP("DiExtNames", "YCrCb(SMPTE 260M)")},
+    {70, QT_TRANSLATE_NOOP("DiExtNames", "YCrCb(SMPTE 274M")},
+    {71, QT_TRANSLATE_NOOP("DiExtNames", "YPbPr(SMPTE 240M)")},
+    {72, QT_TRANSLATE_NOOP("DiExtNames", "YPbPr(SMPTE 274M)")},
+    {73, QT_TRANSLATE_NOOP("DiExtNames", "Y B-Y R-Y M-2(Matsushita)")},
+    {74, QT_TRANSLATE_NOOP("DiExtNames", "Y B-Y R-Y(Sony)")},
+    {75, QT_TRANSLATE_NOOP("DiExtNames", "Monochrome")},
+};
+
+const Title GammaTitles[] = {
+    {77, QT_TRANSLATE_NOOP("DiExtNames", "Gamma Points")},
+    {78, QT_TRANSLATE_NOOP("DiExtNames", "Number of Points")},
+    {79, QT_TRANSLATE_NOOP("DiExtNames", "Table Content")},
+    {80, QT_TRANSLATE_NOOP("DiExtNames", "White")},
+    {82, QT_TRANSLATE_NOOP("DiExtNames", "Blue")},
+    {84, QT_TRANSLATE_NOOP("DiExtNames", "Green")},
+    {86, QT_TRANSLATE_NOOP("DiExtNames", "Red")},
+};
+
 const char *const InterfaceStandards[] = {
     QT_TRANSLATE_NOOP("DiExtNames", "Analog"),
     QT_TRANSLATE_NOOP("DiExtNames", "Digital"),
@@ -144,6 +205,81 @@ const char *const PhysicalImplementations[] = {
     QT_TRANSLATE_NOOP("DiExtNames", "Desktop/Personal Display"),
     QT_TRANSLATE_NOOP("DiExtNames", "Eyepiece Personal Display"),
 };
+const char *const StereoModes[] = {
+    QT_TRANSLATE_NOOP("DiExtNames", "No Direct Stereo"),
+    QT_TRANSLATE_NOOP("DiExtNames", "F.Seq. with Stereosync"),
+    QT_TRANSLATE_NOOP("DiExtNames", "Column Interleave"),
+    QT_TRANSLATE_NOOP("DiExtNames", "Line Interleave"),
+};
+
+const char *const FrequencyConversions[] = {
+    QT_TRANSLATE_NOOP("DiExtNames", "Not Supported"),
+    QT_TRANSLATE_NOOP("DiExtNames", "Vertical"),
+    QT_TRANSLATE_NOOP("DiExtNames", "Horizontal"),
+    QT_TRANSLATE_NOOP("DiExtNames", "Both"),
+};
+
+const char *const DisplayOrProjector[] = {
+    QT_TRANSLATE_NOOP("DiExtNames", "Display"),
+    QT_TRANSLATE_NOOP("DiExtNames", "Projector"),
+};
+
+const char *const LandscapeOrPortrait[] = {
+    QT_TRANSLATE_NOOP("DiExtNames", "Landscape"),
+    QT_TRANSLATE_NOOP("DiExtNames", "Portrait"),
+};
+
+const char *const OrientationTypes[] = {
+    QT_TRANSLATE_NOOP("DiExtNames", "Not Defined"),
+    QT_TRANSLATE_NOOP("DiExtNames", "Fixed"),
+    QT_TRANSLATE_NOOP("DiExtNames", "Default"),
+    QT_TRANSLATE_NOOP("DiExtNames", "Current"),
+};
+
+const char *const ScanDirections[] = {
+    QT_TRANSLATE_NOOP("DiExtNames", "Not Defined"),
+    QT_TRANSLATE_NOOP("DiExtNames", "Fast Scan on Long Axis"),
+    QT_TRANSLATE_NOOP("DiExtNames", "Fast Scan on Short Axis"),
+};
+
+const char *const ZeroPixelLocations[] = {
+    QT_TRANSLATE_NOOP("DiExtNames", "Upper Left Corner"),
+    QT_TRANSLATE_NOOP("DiExtNames", "Upper Right Corner"),
+    QT_TRANSLATE_NOOP("DiExtNames", "Lower Left Corner"),
+    QT_TRANSLATE_NOOP("DiExtNames", "Lower Right Corner"),
+};
+
+const char *const DefaultDecodings[] = {
+    QT_TRANSLATE_NOOP("DiExtNames", "Not Defined"),
+    QT_TRANSLATE_NOOP("DiExtNames", "BGR (additive color)"),
+    QT_TRANSLATE_NOOP("DiExtNames", "Y/C (S-Video) NTSC"),
+    QT_TRANSLATE_NOOP("DiExtNames", "Y/C (S-Video) PAL"),
+    QT_TRANSLATE_NOOP("DiExtNames", "Y/C (S-Video) SECAM"),
+    QT_TRANSLATE_NOOP("DiExtNames", "YCrCb 4:4:4"),
+    QT_TRANSLATE_NOOP("DiExtNames", "YCrCb 4:2:2"),
+    QT_TRANSLATE_NOOP("DiExtNames", "YCrCb 4:2:0"),
+    QT_TRANSLATE_NOOP("DiExtNames", "YCrCb (SMPTE 260M)"),
+    QT_TRANSLATE_NOOP("DiExtNames", "YPbPr (SMPTE 240M)"),
+    QT_TRANSLATE_NOOP("DiExtNames", "YCrCb (SMPTE 274M)"),
+    QT_TRANSLATE_NOOP("DiExtNames", "YPbPr (SMPTE 274M)"),
+    QT_TRANSLATE_NOOP("DiExtNames", "Y B-Y R-Y BetaCam (Sony)"),
+    QT_TRANSLATE_NOOP("DiExtNames", "Y B-Y R-Y M-2 (Matsushita)"),
+    QT_TRANSLATE_NOOP("DiExtNames", "Monochrome"),
+};
+
+const char *const PreferredDecodings[] = {
+    QT_TRANSLATE_NOOP("DiExtNames", "Not Defined"),
+    QT_TRANSLATE_NOOP("DiExtNames", "BGR (additive color)"),
+    QT_TRANSLATE_NOOP("DiExtNames", "Y/C (S-Video)"),
+    QT_TRANSLATE_NOOP("DiExtNames", "Yxx (SMPTE 2xxM)"),
+    QT_TRANSLATE_NOOP("DiExtNames", "Monochrome"),
+};
+
+const char *const GammaTables[] = {
+    QT_TRANSLATE_NOOP("DiExtNames", "Gamma Not Defined"),
+    QT_TRANSLATE_NOOP("DiExtNames", "Single White Curve"),
+    QT_TRANSLATE_NOOP("DiExtNames", "3 Color Curves (BGR)"),
+};
 // clang-format on
 
 } // namespace
@@ -163,6 +299,21 @@ QString dataFormatTitle(unsigned code)
 QString displayDeviceTitle(unsigned code)
 {
     return titleOf(DisplayDeviceTitles, code);
+}
+
+QString displayCapsTitle(unsigned code)
+{
+    return titleOf(DisplayCapsTitles, code);
+}
+
+QString colorPropertiesTitle(unsigned code)
+{
+    return titleOf(ColorPropertiesTitles, code);
+}
+
+QString gammaTitle(unsigned code)
+{
+    return titleOf(GammaTitles, code);
 }
 
 QStringList interfaceStandards()
@@ -213,6 +364,56 @@ QStringList viewDirections()
 QStringList physicalImplementations()
 {
     return listOf(PhysicalImplementations);
+}
+
+QStringList stereoModes()
+{
+    return listOf(StereoModes);
+}
+
+QStringList frequencyConversions()
+{
+    return listOf(FrequencyConversions);
+}
+
+QStringList displayOrProjector()
+{
+    return listOf(DisplayOrProjector);
+}
+
+QStringList landscapeOrPortrait()
+{
+    return listOf(LandscapeOrPortrait);
+}
+
+QStringList orientationTypes()
+{
+    return listOf(OrientationTypes);
+}
+
+QStringList scanDirections()
+{
+    return listOf(ScanDirections);
+}
+
+QStringList zeroPixelLocations()
+{
+    return listOf(ZeroPixelLocations);
+}
+
+QStringList defaultDecodings()
+{
+    return listOf(DefaultDecodings);
+}
+
+QStringList preferredDecodings()
+{
+    return listOf(PreferredDecodings);
+}
+
+QStringList gammaTables()
+{
+    return listOf(GammaTables);
 }
 
 } // namespace DiExtNames
