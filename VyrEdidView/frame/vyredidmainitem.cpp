@@ -18,6 +18,7 @@
 
 #include <QPushButton>
 #include <QToolButton>
+#include <QTreeWidgetItemIterator>
 
 #include <cstring>
 
@@ -42,10 +43,22 @@ bool VyrEdidMainItem::InitItems()
     relay(m_addButton, &QPushButton::clicked, [this]() { on_btnAddBlock(); });
     updateDataBlocks();
     if (QTreeWidget *tree = treeWidget()) {
-        tree->setColumnWidth(VyrEdidColumn::Value, 260);
+        tree->setColumnWidth(VyrEdidColumn::Value, valueColumnWidth(tree));
         tree->setColumnWidth(VyrEdidColumn::Type, 60);
     }
     return true;
+}
+
+int VyrEdidMainItem::valueColumnWidth(QTreeWidget *tree)
+{
+    // 260 pixels, or what the widest editor of the value column needs, so that a compound
+    // editor (the CVT code, for one) is not cut until the user widens the column.
+    int width = 260;
+    for (QTreeWidgetItemIterator it(tree); *it; ++it) {
+        if (QWidget *editor = tree->itemWidget(*it, VyrEdidColumn::Value))
+            width = qMax(width, editor->minimumSizeHint().width());
+    }
+    return width;
 }
 
 QList<EdidItemLocation> VyrEdidMainItem::GetItemLocations() const

@@ -78,6 +78,8 @@ private:
     // Adds item as the next child, places its erase (and DisplayID add) buttons, initialises
     // it and records it; false when its InitItems() fails (the item is then taken out).
     bool appendBlockItem(VyrEdidItemBase *item, VyrEdidRecognisedBlock &block);
+    // The width the value column needs for its widest editor (at least 260 pixels).
+    static int valueColumnWidth(QTreeWidget *tree);
 
     QPushButton *m_addButton = nullptr;
     VyrEdidToolButton *m_baseEraseButton = nullptr;

@@ -89,6 +89,8 @@ void tst_VyrEdidCVT3ByteItem::rowsShowTheDescriptorCodes()
              QStringLiteral("LandScape 16x9"));
     QWidget *empty = h.shownWidget(rowOf(1));
     QVERIFY(!qobject_cast<QCheckBox *>(VyrTest::formField(empty, "Defined"))->isChecked());
+    // The value column is as wide as the editor needs, so none of its fields is cut.
+    QVERIFY(h.tree()->columnWidth(1) >= first->minimumSizeHint().width());
     VYR_VERIFY_UNCHANGED(h.original(), h.image());
 }
 
