@@ -28,8 +28,8 @@ using DeviceTreeTest::Model;
 
 namespace {
 
-const QString Panel = QStringLiteral("edid14-digital-auo623d-3.bin");   // EDID 1.4, 128 bytes
-const QString Monitor = QStringLiteral("cta-basic-dela0a4-1.bin");      // EDID 1.3 + CTA-861
+const QString Panel = QStringLiteral("edid14-digital-auo623d-3.bin"); // EDID 1.4, 128 bytes
+const QString Monitor = QStringLiteral("cta-basic-dela0a4-1.bin");    // EDID 1.3 + CTA-861
 const QString FilesDir = QStringLiteral(VYR_TEST_DATA_DIR "/edidfiles/");
 
 QByteArray padded(const QByteArray &bytes)
@@ -143,8 +143,10 @@ void tst_EdidLoadSaveForm::pagesByMode_data()
     QTest::addColumn<bool>("load");
     QTest::addColumn<QString>("fileText");
     QTest::addColumn<QString>("displayText");
-    QTest::newRow("load page") << true << "Load EDID from File" << "Load EDID from Display";
-    QTest::newRow("save page") << false << "Save EDID to file" << "Override display EDID";
+    QTest::newRow("load page") << true << "Load EDID from File"
+                               << "Load EDID from Display";
+    QTest::newRow("save page") << false << "Save EDID to file"
+                               << "Override display EDID";
 }
 
 void tst_EdidLoadSaveForm::pagesByMode()
@@ -190,18 +192,20 @@ void tst_EdidLoadSaveForm::loadFromFile_data()
     const QString open = QStringLiteral("Failed to open file|Open Edid file");
     QTest::newRow("bin") << "edid-samples/" + Panel << true << Panel << "";
     QTest::newRow("txt") << "edidfiles/edid13-cea-dela0a4-256.txt" << true << Monitor << "";
-    QTest::newRow("inf") << "edidfiles/edid14-cea-del41d9.inf" << true
-                         << "cta-hdr-del41d9-3.bin"
+    QTest::newRow("inf") << "edidfiles/edid14-cea-del41d9.inf" << true << "cta-hdr-del41d9-3.bin"
                          << "";
     QTest::newRow("reg") << "edidfiles/edid13-cea-dela0a4-dev0-a2.reg" << true << Monitor << "";
     QTest::newRow("registry editor export")
         << "edidfiles/regedit-export-d0-a2.reg" << true << Monitor << "";
     QTest::newRow("missing bin") << "missing.bin" << false << "" << open;
-    QTest::newRow("missing reg")
-        << "missing.reg" << false << "" << "Open Edid file|Failed to open file";
-    QTest::newRow("suffix in capitals") << "edid.BIN" << false << "" << "";
-    QTest::newRow("no suffix") << "edid" << false << "" << "";
-    QTest::newRow("empty name") << "" << true << "" << "";
+    QTest::newRow("missing reg") << "missing.reg" << false << ""
+                                 << "Open Edid file|Failed to open file";
+    QTest::newRow("suffix in capitals") << "edid.BIN" << false << ""
+                                        << "";
+    QTest::newRow("no suffix") << "edid" << false << ""
+                               << "";
+    QTest::newRow("empty name") << "" << true << ""
+                                << "";
 }
 
 void tst_EdidLoadSaveForm::loadFromFile()
@@ -246,12 +250,14 @@ void tst_EdidLoadSaveForm::saveToFile_data()
                          << "Save Edid binary file|Edid saved to %1";
     QTest::newRow("txt") << "out.txt" << Panel << true << "edidfiles/edid14-auo623d-128.txt"
                          << "Save Edid text file|Edid saved to %1";
-    QTest::newRow("inf") << "out.inf" << "cta-hdr-del41d9-3.bin" << true << ""
+    QTest::newRow("inf") << "out.inf"
+                         << "cta-hdr-del41d9-3.bin" << true << ""
                          << "Save Edid text file|Edid saved to %1";
     QTest::newRow("suffix in capitals") << "out.TXT" << Panel << false << "" << failed;
     QTest::newRow("no suffix") << "out" << Panel << false << "" << failed;
     QTest::newRow("no block recognised")
-        << "out.bin" << "" << false << ""
+        << "out.bin"
+        << "" << false << ""
         << "Invalid EDID|A valid EDID with at least 1 block was not found\n" + failed;
 }
 
@@ -502,7 +508,8 @@ void tst_EdidLoadSaveForm::overrideReachesTheDriver()
 
     // The display reads the new image from now on.
     QVERIFY(hdmi->UpdateEdid());
-    QCOMPARE(QByteArray(reinterpret_cast<const char *>(hdmi->edid()), 512), padded(image.left(128)));
+    QCOMPARE(QByteArray(reinterpret_cast<const char *>(hdmi->edid()), 512),
+             padded(image.left(128)));
 }
 
 void tst_EdidLoadSaveForm::overrideFailures_data()
@@ -514,12 +521,15 @@ void tst_EdidLoadSaveForm::overrideFailures_data()
     QTest::addColumn<QString>("message");
 
     const QString failed = QStringLiteral("Failed to override display EDID|Override Display EDID");
-    QTest::newRow("no model") << "" << "" << false << false << failed;
-    QTest::newRow("no image") << "loadsave.json" << "HDMI" << true << false << failed;
+    QTest::newRow("no model") << ""
+                              << "" << false << false << failed;
+    QTest::newRow("no image") << "loadsave.json"
+                              << "HDMI" << true << false << failed;
     QTest::newRow("no display selected")
-        << "loadsave.json" << "GPU" << false << false
-        << "Please Select Display Device|Override Display EDID";
-    QTest::newRow("the driver refuses") << "loadsave.json" << "HDMI" << false << true << failed;
+        << "loadsave.json"
+        << "GPU" << false << false << "Please Select Display Device|Override Display EDID";
+    QTest::newRow("the driver refuses") << "loadsave.json"
+                                        << "HDMI" << false << true << failed;
 }
 
 void tst_EdidLoadSaveForm::overrideFailures()
