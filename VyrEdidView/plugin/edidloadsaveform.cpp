@@ -77,6 +77,13 @@ EdidLoadSaveForm::EdidLoadSaveForm(bool load, QWidget *parent)
 
     ui->signalTypeSelect->hide();
     ui->displaySelect->hide();
+    // 100 pixels cut "Analog Signal" short in the fonts of this desktop: each list takes the
+    // width of its longest entry (the display list 400 pixels at most). Both sit left, side by
+    // side.
+    ui->signalTypeSelect->setMaximumWidth(QWIDGETSIZE_MAX);
+    ui->signalTypeSelect->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    ui->displaySelect->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    ui->regFileComboBoxes->addStretch(1);
     std::memset(m_edid, 0, sizeof m_edid);
 
     // A typed name counts as much as one chosen in the dialog: the registry choice follows

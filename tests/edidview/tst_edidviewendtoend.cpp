@@ -12,9 +12,9 @@
 #include "vyrtestutil.h"
 
 #include <QAction>
-#include <QMenu>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
@@ -165,9 +165,8 @@ bool tst_EdidViewEndToEnd::click(const QString &caption) const
 QString tst_EdidViewEndToEnd::title() const
 {
     const QList<QLabel *> labels = m_page->findChildren<QLabel *>();
-    for (const QString &text :
-         {QStringLiteral("Load EDID From Device"), QStringLiteral("View EDID"),
-          QStringLiteral("Save EDID to File")}) {
+    for (const QString &text : {QStringLiteral("Load EDID From Device"),
+                                QStringLiteral("View EDID"), QStringLiteral("Save EDID to File")}) {
         for (QLabel *label : labels) {
             if (label->isVisible() && label->text() == text)
                 return text;
@@ -204,10 +203,10 @@ void tst_EdidViewEndToEnd::loadEditSaveAndClose()
     }
     QVERIFY(viewEdid);
     viewEdid->trigger();
-    QWidget *loadForm = widgetOfClass(m_window.get(), "EdidLoadSaveForm",
-                                      QStringLiteral("Load EDID from Display"));
-    QWidget *saveForm = widgetOfClass(m_window.get(), "EdidLoadSaveForm",
-                                      QStringLiteral("Override display EDID"));
+    QWidget *loadForm =
+        widgetOfClass(m_window.get(), "EdidLoadSaveForm", QStringLiteral("Load EDID from Display"));
+    QWidget *saveForm =
+        widgetOfClass(m_window.get(), "EdidLoadSaveForm", QStringLiteral("Override display EDID"));
     QWidget *viewForm = widgetOfClass(m_window.get(), "VyrEdidViewForm");
     QVERIFY(loadForm && saveForm && viewForm);
     m_page = loadForm->parentWidget()->parentWidget();
@@ -236,10 +235,10 @@ void tst_EdidViewEndToEnd::loadEditSaveAndClose()
     QTreeWidgetItem *root = tree->topLevelItem(0);
     QVERIFY(root);
     QCOMPARE(root->text(0), QStringLiteral("EDID 1.4"));
-    QCOMPARE(childTitles(VyrTest::treeRow(root, {"Base Block"})),
-             QStringList({"Header", "General Info", "Basic Params Info",
-                          "Color Characteristics Info", "Established Timings Info",
-                          "Standard Timings Info", "Descriptors"}));
+    QCOMPARE(
+        childTitles(VyrTest::treeRow(root, {"Base Block"})),
+        QStringList({"Header", "General Info", "Basic Params Info", "Color Characteristics Info",
+                     "Established Timings Info", "Standard Timings Info", "Descriptors"}));
     QCOMPARE(hex->rowCount(), 32);
     QCOMPARE(hex->columnCount(), 16);
     const QByteArray fixture = VyrTest::readSample(Fixture);
