@@ -26,28 +26,40 @@
 
 namespace {
 
-// The formats in the order the suffix is tested; the first match chooses.
-enum class FileFormat { None, Text, Binary, Inf, Registry };
-
 void showCritical(const QString &title, const QString &text)
 {
     VyrUiService::instance()->message(VyrUiService::Icon::Critical, title, text);
 }
 
-// The format a file name's suffix names, compared exactly (case-sensitively): "bin", "txt",
-// "inf" or "reg".
-FileFormat formatOf(const QString &fileName)
+// One file format: its suffix and the form's reader and writer for it.
+struct FileFormat
+{
+    const char *suffix;
+    bool (EdidLoadSaveForm::*read)(QString);
+    bool (EdidLoadSaveForm::*write)(QString);
+};
+
+// In the order the suffix is tested; the first match chooses.
+const FileFormat Formats[] = {
+    {QT_TRANSLATE_NOOP("EdidLoadSaveForm", "txt"), &EdidLoadSaveForm::getEdidFromTxtFile,
+     &EdidLoadSaveForm::saveEdidToTxtFile},
+    {QT_TRANSLATE_NOOP("EdidLoadSaveForm", "bin"), &EdidLoadSaveForm::getEdidFromBinFile,
+     &EdidLoadSaveForm::saveEdidToBinFile},
+    {QT_TRANSLATE_NOOP("EdidLoadSaveForm", "inf"), &EdidLoadSaveForm::getEdidFromInfFile,
+     &EdidLoadSaveForm::saveEdidToInfFile},
+    {QT_TRANSLATE_NOOP("EdidLoadSaveForm", "reg"), &EdidLoadSaveForm::getEdidFromRegFile,
+     &EdidLoadSaveForm::saveEdidToRegFile},
+};
+
+// The format a file name's suffix names, compared exactly (case-sensitively); null for none.
+const FileFormat *formatOf(const QString &fileName)
 {
     const QString suffix = QFileInfo(fileName).suffix();
-    if (suffix == EdidLoadSaveForm::tr("txt"))
-        return FileFormat::Text;
-    if (suffix == EdidLoadSaveForm::tr("bin"))
-        return FileFormat::Binary;
-    if (suffix == EdidLoadSaveForm::tr("inf"))
-        return FileFormat::Inf;
-    if (suffix == EdidLoadSaveForm::tr("reg"))
-        return FileFormat::Registry;
-    return FileFormat::None;
+    for (const FileFormat &format : Formats) {
+        if (suffix == EdidLoadSaveForm::tr(format.suffix))
+            return &format;
+    }
+    return nullptr;
 }
 
 } // namespace
@@ -190,24 +202,8 @@ unsigned char *EdidLoadSaveForm::GetEdid()
     const QString name = ui->lineEditFileName->text();
     if (name.isEmpty())
         return m_edid;
-    bool read = false;
-    switch (formatOf(name)) {
-    case FileFormat::Text:
-        read = getEdidFromTxtFile(name);
-        break;
-    case FileFormat::Binary:
-        read = getEdidFromBinFile(name);
-        break;
-    case FileFormat::Inf:
-        read = getEdidFromInfFile(name);
-        break;
-    case FileFormat::Registry:
-        read = getEdidFromRegFile(name);
-        break;
-    case FileFormat::None:
-        break;
-    }
-    return read ? m_edid : nullptr;
+    const FileFormat *format = formatOf(name);
+    return format && (this->*format->read)(name) ? m_edid : nullptr;
 }
 
 bool EdidLoadSaveForm::SaveOrOverrideEdid(unsigned char *edid, int size)
@@ -238,25 +234,9 @@ bool EdidLoadSaveForm::SaveOrOverrideEdid(unsigned char *edid, int size)
     const QString name = ui->lineEditFileName->text();
     if (name.isEmpty())
         return false;
-    const FileFormat format = formatOf(name);
+    const FileFormat *format = formatOf(name);
     updateParams(m_edid);
-    bool saved = false;
-    switch (format) {
-    case FileFormat::Text:
-        saved = saveEdidToTxtFile(name);
-        break;
-    case FileFormat::Binary:
-        saved = saveEdidToBinFile(name);
-        break;
-    case FileFormat::Inf:
-        saved = saveEdidToInfFile(name);
-        break;
-    case FileFormat::Registry:
-        saved = saveEdidToRegFile(name);
-        break;
-    case FileFormat::None:
-        break;
-    }
+    const bool saved = format && (this->*format->write)(name);
     if (!saved)
         showCritical(tr("Failed to save EDID to file"), tr("Override Display EDID"));
     return saved;
