@@ -76,3 +76,22 @@ function(vyr_add_qtest)
         set_tests_properties(${T_NAME} PROPERTIES RESOURCE_LOCK xvfb)
     endif()
 endfunction()
+
+# vyr_program_folder(<target> <folder> PLUGINS <plug-in targets...>)
+# A custom target that makes <folder> a place the program runs from: the simulated driver
+# control library and configuration store beside it, the plug-ins in its plugins/ folder.
+function(vyr_program_folder target folder)
+    cmake_parse_arguments(PARSE_ARGV 2 F "" "" "PLUGINS")
+    set(F_PLUGINS_FILES "")
+    foreach(plugin ${F_PLUGINS})
+        list(APPEND F_PLUGINS_FILES $<TARGET_FILE:${plugin}>)
+    endforeach()
+    add_custom_target(${target}
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${folder}/plugins
+        COMMAND ${CMAKE_COMMAND} -E copy_if_different
+                $<TARGET_FILE:wexnoxxx> $<TARGET_FILE:vyrpcs> ${folder}/
+        COMMAND ${CMAKE_COMMAND} -E copy_if_different
+                ${F_PLUGINS_FILES} ${folder}/plugins/
+        DEPENDS wexnoxxx vyrpcs ${F_PLUGINS}
+        COMMENT "Program folder ${folder}")
+endfunction()

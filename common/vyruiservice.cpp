@@ -20,6 +20,10 @@ public:
     void beginProgress(const QString &, int, int) override {}
     void setProgress(int) override {}
     void endProgress() override {}
+    QString saveFileName(const QString &, const QString &, const QString &) override
+    {
+        return QString();
+    }
 };
 
 HeadlessUiService g_headless;

@@ -4,11 +4,11 @@
 
 // Binary contract: see ARCHITECTURE.md, "Plug-in interfaces".
 // The one way the device library and the plug-ins show something to the user: message
-// boxes, a file to open, and a progress dialog during a long wait. The library itself
-// links Qt Core only; the program installs the widget implementation at start-up, and a
-// test installs a recording one, so no test ever blocks on a modal box. Until something
-// is installed, a headless service answers: it writes each message to the debug log,
-// answers "OK" and an empty file name, and shows no progress.
+// boxes, a file to open or to save under, and a progress dialog during a long wait. The library
+// itself links Qt Core only; the program installs the widget implementation at start-up, and a test
+// installs a recording one, so no test ever blocks on a modal box. Until something is installed, a
+// headless service answers: it writes each message to the debug log, answers "OK" and empty file
+// names, and shows no progress.
 class VyrUiService
 {
 public:
@@ -46,6 +46,11 @@ public:
     virtual void beginProgress(const QString &label, int minimum, int maximum) = 0;
     virtual void setProgress(int value) = 0;
     virtual void endProgress() = 0;
+
+    // A file name to save under (the file need not exist), or an empty string when the
+    // user cancels. Last in the table: plug-ins built before it call the others unchanged.
+    virtual QString saveFileName(const QString &caption, const QString &directory,
+                                 const QString &filter) = 0;
 
     // The installed service, or the headless one. Never null.
     static VyrUiService *instance();

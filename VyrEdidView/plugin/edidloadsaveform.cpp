@@ -1,17 +1,68 @@
 #include "edidloadsaveform.h"
 
+#include "adapter.h"
 #include "display.h"
+#include "files/edidbinfile.h"
+#include "files/edidinffile.h"
+#include "files/edidregfile.h"
+#include "files/edidtextfile.h"
 #include "plugin/vyrdeviceselecttree.h"
 #include "plugin/vyrdeviceselectwidget.h"
 #include "ui_edidloadsaveform.h"
 #include "vyradapteritem.h"
 #include "vyrbranchitem.h"
+#include "vyrdevice.h"
 #include "vyrdeviceitem.h"
 #include "vyrdevicemanager.h"
 #include "vyrdisplayitem.h"
 #include "vyrsystemmanager.h"
+#include "vyruiservice.h"
+
+#include <QDate>
+#include <QDir>
+#include <QFileInfo>
 
 #include <cstring>
+
+namespace {
+
+void showCritical(const QString &title, const QString &text)
+{
+    VyrUiService::instance()->message(VyrUiService::Icon::Critical, title, text);
+}
+
+// One file format: its suffix and the form's reader and writer for it.
+struct FileFormat
+{
+    const char *suffix;
+    bool (EdidLoadSaveForm::*read)(QString);
+    bool (EdidLoadSaveForm::*write)(QString);
+};
+
+// In the order the suffix is tested; the first match chooses.
+const FileFormat Formats[] = {
+    {QT_TRANSLATE_NOOP("EdidLoadSaveForm", "txt"), &EdidLoadSaveForm::getEdidFromTxtFile,
+     &EdidLoadSaveForm::saveEdidToTxtFile},
+    {QT_TRANSLATE_NOOP("EdidLoadSaveForm", "bin"), &EdidLoadSaveForm::getEdidFromBinFile,
+     &EdidLoadSaveForm::saveEdidToBinFile},
+    {QT_TRANSLATE_NOOP("EdidLoadSaveForm", "inf"), &EdidLoadSaveForm::getEdidFromInfFile,
+     &EdidLoadSaveForm::saveEdidToInfFile},
+    {QT_TRANSLATE_NOOP("EdidLoadSaveForm", "reg"), &EdidLoadSaveForm::getEdidFromRegFile,
+     &EdidLoadSaveForm::saveEdidToRegFile},
+};
+
+// The format a file name's suffix names, compared exactly (case-sensitively); null for none.
+const FileFormat *formatOf(const QString &fileName)
+{
+    const QString suffix = QFileInfo(fileName).suffix();
+    for (const FileFormat &format : Formats) {
+        if (suffix == EdidLoadSaveForm::tr(format.suffix))
+            return &format;
+    }
+    return nullptr;
+}
+
+} // namespace
 
 EdidLoadSaveForm::EdidLoadSaveForm(bool load, QWidget *parent)
     : QWidget(parent)
@@ -38,7 +89,19 @@ EdidLoadSaveForm::EdidLoadSaveForm(bool load, QWidget *parent)
 
     ui->signalTypeSelect->hide();
     ui->displaySelect->hide();
+    // 100 pixels cut "Analog Signal" short in the fonts of this desktop: each list takes the
+    // width of its longest entry (the display list 400 pixels at most). Both sit left, side by
+    // side.
+    ui->signalTypeSelect->setMaximumWidth(QWIDGETSIZE_MAX);
+    ui->signalTypeSelect->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    ui->displaySelect->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    ui->regFileComboBoxes->addStretch(1);
     std::memset(m_edid, 0, sizeof m_edid);
+
+    // A typed name counts as much as one chosen in the dialog: the registry choice follows
+    // every change of the name.
+    connect(ui->lineEditFileName, &QLineEdit::textChanged, this,
+            &EdidLoadSaveForm::updateRegFileParams);
 }
 
 EdidLoadSaveForm::~EdidLoadSaveForm()
@@ -62,6 +125,11 @@ void EdidLoadSaveForm::onLoadOptionChanged(bool checked)
     // The device tree takes the page's height; without it the spacer below keeps the file
     // line at the top.
     ui->gridLayout->setRowStretch(0, checked ? 1 : 0);
+    if (!m_load) {
+        const bool reg = !checked && isRegFileName();
+        ui->signalTypeSelect->setVisible(reg);
+        ui->displaySelect->setVisible(reg);
+    }
 }
 
 void EdidLoadSaveForm::SetSystemManager(VyrSystemManager *systemManager)
@@ -71,11 +139,14 @@ void EdidLoadSaveForm::SetSystemManager(VyrSystemManager *systemManager)
         m_deviceManager = nullptr;
         // No model: nothing to show, nothing to point into.
         m_deviceSelect->SetSystemManager(nullptr);
-        return;
+    } else {
+        m_deviceManager = systemManager->GetSelectedDeviceManager();
+        m_deviceSelect->SetSystemManager(systemManager);
+        m_deviceSelect->SetViewOption(VyrDeviceViewOption::NoBranches);
     }
-    m_deviceManager = systemManager->GetSelectedDeviceManager();
-    m_deviceSelect->SetSystemManager(systemManager);
-    m_deviceSelect->SetViewOption(VyrDeviceViewOption::NoBranches);
+    // The displays offered for a registry file are those of the model now shown.
+    if (!m_load)
+        populateRegSaveParams();
 }
 
 void EdidLoadSaveForm::updateSelected(QTreeWidgetItem *item)
@@ -120,20 +191,202 @@ const unsigned char *EdidLoadSaveForm::getEdidFromDevice() const
 unsigned char *EdidLoadSaveForm::GetEdid()
 {
     std::memset(m_edid, 0, sizeof m_edid);
-    if (!isDisplayOption())
-        return nullptr;
-    const unsigned char *source = getEdidFromDevice();
-    if (!source)
-        return nullptr;
-    std::memcpy(m_edid, source, sizeof m_edid);
-    return m_edid;
+    if (isDisplayOption()) {
+        const unsigned char *source = getEdidFromDevice();
+        if (!source)
+            return nullptr;
+        std::memcpy(m_edid, source, sizeof m_edid);
+        return m_edid;
+    }
+
+    const QString name = ui->lineEditFileName->text();
+    if (name.isEmpty())
+        return m_edid;
+    const FileFormat *format = formatOf(name);
+    return format && (this->*format->read)(name) ? m_edid : nullptr;
 }
 
 bool EdidLoadSaveForm::SaveOrOverrideEdid(unsigned char *edid, int size)
 {
-    Q_UNUSED(size)
     std::memset(m_edid, 0, sizeof m_edid);
     if (edid)
         std::memcpy(m_edid, edid, sizeof m_edid);
-    return false;
+
+    if (isDisplayOption()) {
+        if (!m_deviceManager || !edid) {
+            showCritical(tr("Failed to override display EDID"), tr("Override Display EDID"));
+            return false;
+        }
+        VyrDisplay *display = m_deviceManager->selection().display;
+        if (!display) {
+            showCritical(tr("Please Select Display Device"), tr("Override Display EDID"));
+            return false;
+        }
+        // A refused override (no adapter, nothing to send, the driver said no) is said too:
+        // the user would otherwise take the display to use the new image.
+        if (!display->OverrideEdid(edid, size)) {
+            showCritical(tr("Failed to override display EDID"), tr("Override Display EDID"));
+            return false;
+        }
+        return true;
+    }
+
+    const QString name = ui->lineEditFileName->text();
+    if (name.isEmpty())
+        return false;
+    const FileFormat *format = formatOf(name);
+    updateParams(m_edid);
+    const bool saved = format && (this->*format->write)(name);
+    if (!saved)
+        showCritical(tr("Failed to save EDID to file"), tr("Override Display EDID"));
+    return saved;
+}
+
+void EdidLoadSaveForm::updateParams(const EdidImage &image)
+{
+    m_table = EdidBlockTable::analyse(image);
+}
+
+bool EdidLoadSaveForm::getEdidFromBinFile(QString name)
+{
+    return EdidBinFile::read(name, m_edid).report();
+}
+
+bool EdidLoadSaveForm::getEdidFromTxtFile(QString name)
+{
+    return EdidTextFile::read(name, m_edid).report();
+}
+
+bool EdidLoadSaveForm::getEdidFromInfFile(QString name)
+{
+    return EdidInfFile::read(name, m_edid).report();
+}
+
+bool EdidLoadSaveForm::getEdidFromRegFile(QString name)
+{
+    return EdidRegFile::read(name, m_edid).report();
+}
+
+bool EdidLoadSaveForm::saveEdidToBinFile(QString name)
+{
+    return EdidBinFile::write(name, m_edid, m_table.coveredSize()).report();
+}
+
+bool EdidLoadSaveForm::saveEdidToTxtFile(QString name)
+{
+    return EdidTextFile::write(name, m_edid, m_table.coveredSize()).report();
+}
+
+bool EdidLoadSaveForm::saveEdidToInfFile(QString name)
+{
+    return EdidInfFile::write(name, m_edid, m_table, QDate::currentDate()).report();
+}
+
+bool EdidLoadSaveForm::saveEdidToRegFile(QString name)
+{
+    // Without a display to name the value both stay empty, and the writer says so.
+    QString key;
+    QString value;
+    const int chosen = ui->displaySelect->currentIndex();
+    if (chosen >= 0 && chosen < m_displays.size()) {
+        const EdidDisplyInfo &display = m_displays.at(chosen);
+        GetRegPathEmulatedEDID(display.deviceIndex, key);
+        GetRegNameEmulatedEDID(display.displayIndex, ui->signalTypeSelect->currentIndex() == 0,
+                               value);
+    }
+    return EdidRegFile::write(name, m_edid, m_table.coveredSize(), key, value).report();
+}
+
+bool EdidLoadSaveForm::GetRegPathEmulatedEDID(unsigned int deviceIndex, QString &result) const
+{
+    if (!m_deviceManager)
+        return false;
+    const QList<VyrDevice *> &devices = m_deviceManager->devices();
+    if (deviceIndex >= static_cast<unsigned int>(devices.size()))
+        return false;
+    const QList<Adapter *> &adapters = devices.at(static_cast<int>(deviceIndex))->adapters();
+    if (adapters.isEmpty() || !adapters.first())
+        return false;
+    const QString line = EdidRegFile::keyLine(adapters.first()->GetRegPath());
+    if (line.isEmpty())
+        return false;
+    result = line;
+    return true;
+}
+
+bool EdidLoadSaveForm::GetRegNameEmulatedEDID(unsigned int displayIndex, bool analog,
+                                              QString &result) const
+{
+    result = EdidRegFile::valueName(displayIndex, analog);
+    return true;
+}
+
+void EdidLoadSaveForm::populateRegSaveParams()
+{
+    const int signalType = ui->signalTypeSelect->currentIndex();
+    const int chosen = ui->displaySelect->currentIndex();
+    const EdidDisplyInfo before =
+        chosen >= 0 && chosen < m_displays.size() ? m_displays.at(chosen) : EdidDisplyInfo();
+
+    ui->signalTypeSelect->clear();
+    ui->displaySelect->clear();
+    ui->signalTypeSelect->addItem(tr("Analog Signal"));
+    ui->signalTypeSelect->addItem(tr("Digital Signal"));
+    m_displays.clear();
+    if (signalType > 0)
+        ui->signalTypeSelect->setCurrentIndex(signalType);
+    if (!m_deviceManager)
+        return;
+
+    const QList<VyrDevice *> &devices = m_deviceManager->devices();
+    for (int d = 0; d < devices.size(); ++d) {
+        for (VyrDisplay *display : devices.at(d)->displays()) {
+            EdidDisplyInfo info;
+            info.deviceIndex = static_cast<quint32>(d);
+            info.displayIndex = static_cast<quint32>(display->index());
+            info.text = display->connected() ? display->name() : tr("Not Connected");
+            m_displays.append(info);
+            ui->displaySelect->addItem(tr("DEV[%1] DISPLAY[%2] %3")
+                                           .arg(info.deviceIndex)
+                                           .arg(info.displayIndex)
+                                           .arg(info.text));
+            if (chosen >= 0 && info.deviceIndex == before.deviceIndex
+                && info.displayIndex == before.displayIndex)
+                ui->displaySelect->setCurrentIndex(m_displays.size() - 1);
+        }
+    }
+}
+
+bool EdidLoadSaveForm::isRegFileName() const
+{
+    return ui->lineEditFileName->text().endsWith(QLatin1String(".reg"));
+}
+
+void EdidLoadSaveForm::updateRegFileParams()
+{
+    if (m_load)
+        return;
+    populateRegSaveParams();
+    const bool reg = !isDisplayOption() && isRegFileName();
+    ui->signalTypeSelect->setVisible(reg);
+    ui->displaySelect->setVisible(reg);
+}
+
+void EdidLoadSaveForm::on_btnLoadSave_clicked()
+{
+    VyrUiService *service = VyrUiService::instance();
+    QString name;
+    if (m_load) {
+        name = service->openFileName(tr("Open EDID File"), QDir::currentPath(),
+                                     tr("EDID binary files(*.bin);;EDID text tiles "
+                                        "(*.txt);;EDID inf files (*.inf);;EDID reg files (*.reg)"));
+    } else {
+        name = service->saveFileName(tr("Save EDID File"), QDir::currentPath(),
+                                     tr("EDID binary files(*.bin);;EDID text tiles (*.txt)"));
+    }
+    // The same name again changes no text: the registry choice is refilled all the same.
+    const bool same = ui->lineEditFileName->text() == name;
+    ui->lineEditFileName->setText(name);
+    if (same)
+        updateRegFileParams();
 }

@@ -1,5 +1,11 @@
 #pragma once
 
+#include "files/edidblocktable.h"
+#include "files/edidimage.h"
+#include "plugin/ediddisplyinfo.h"
+
+#include <QList>
+#include <QString>
 #include <QWidget>
 
 class QTreeWidgetItem;
@@ -13,15 +19,19 @@ class EdidLoadSaveForm;
 
 // The page of the EDID view that brings an EDID image in (load mode: the first page) or
 // takes the edited image out (save mode: the last page). It keeps its own copy of the
-// 512-byte image. One option chooses between a display and a file; the mode sets it (load:
-// the display chosen in the device select widget; save: a file), and the option buttons
-// stay hidden.
+// 512-byte image and, before each file is written, the table of the blocks recognised in it.
+//
+// One option chooses the source or target: a display (the load page reads the EDID of the
+// display chosen in the device select widget; the save page would send the image to that
+// display as its EDID override) or a file (read or written in the format its suffix names:
+// "bin", "txt", "inf" or "reg"). The mode sets the option (load: display; save: file) and the
+// option buttons stay hidden; onLoadOptionChanged() switches it.
 class EdidLoadSaveForm : public QWidget
 {
     Q_OBJECT
 
 public:
-    static constexpr int ImageSize = 512;
+    static constexpr int ImageSize = static_cast<int>(EdidImageSize);
 
     // load: true for the load page, false for the save page.
     explicit EdidLoadSaveForm(bool load, QWidget *parent = nullptr);
@@ -32,18 +42,45 @@ public:
 
     // Shows the model of the system manager (not owned) in the device select widget (the
     // Device View without branches); null shows an empty tree. The selected device
-    // manager receives the picks.
+    // manager receives the picks and names the displays of the registry file.
     void SetSystemManager(VyrSystemManager *systemManager);
-    // The image to view: zeroed, then (option display) the 512 bytes of the selected
-    // display's EDID. Null when no display is selected, the display has read no EDID, or
-    // (option file) no file could be read. The pointer stays valid while the form lives.
+    // The image to view, zeroed first. Option display: the 512 bytes of the selected
+    // display's EDID; null when no display is selected or the display has read no EDID.
+    // Option file: the file of the name field read by the reader its suffix names; the
+    // all-zero image for an empty name; null for an unknown suffix or a file that could not be
+    // read (the reader has said why). The pointer stays valid while the form lives.
     unsigned char *GetEdid();
-    // Copies the 512-byte image at edid (size bytes in use) into the form's image.
-    // Writing it to a file or to the display is not built yet: answers false.
+    // Copies the 512-byte image at edid into the form's image. Option display: sends the size
+    // bytes in use to the selected display as its EDID override. Option file: writes the
+    // recognised blocks to the file of the name field in the format its suffix names. Answers
+    // whether that worked; every failure but an empty file name is shown in a message box.
     bool SaveOrOverrideEdid(unsigned char *edid, int size);
     // The selected display's EDID buffer (owned by the display); null without a device
     // manager, without a selected display, or before the display has read its EDID.
     const unsigned char *getEdidFromDevice() const;
+
+    // Readers: fill the image from byte 0 (GetEdid zeroes it first); false after a message.
+    bool getEdidFromBinFile(QString name);
+    bool getEdidFromTxtFile(QString name);
+    bool getEdidFromInfFile(QString name);
+    bool getEdidFromRegFile(QString name);
+    // Writers: write the image bytes the block table covers; false after a message.
+    bool saveEdidToBinFile(QString name);
+    bool saveEdidToTxtFile(QString name);
+    bool saveEdidToInfFile(QString name);
+    bool saveEdidToRegFile(QString name);
+
+    // Refills the registry combo boxes: the signal types, and one entry per display of every
+    // device of the selected device manager ("DEV[d] DISPLAY[i] name"). The choice made
+    // before is kept when it is still offered.
+    void populateRegSaveParams();
+    // The key line "[<registry path>]" of the first adapter of the device at deviceIndex;
+    // false (result unchanged) without such a device or adapter, or for an empty path.
+    bool GetRegPathEmulatedEDID(unsigned int deviceIndex, QString &result) const;
+    // The registry value name of the emulated EDID of a display; always true.
+    bool GetRegNameEmulatedEDID(unsigned int displayIndex, bool analog, QString &result) const;
+    // Fills the block table from the image.
+    void updateParams(const EdidImage &image);
 
     bool isLoadMode() const { return m_load; }
     // True while the option is display (the radio button "from display" is checked).
@@ -52,6 +89,8 @@ public:
     VyrSystemManager *systemManager() const { return m_systemManager; }
     VyrDeviceManager *deviceManager() const { return m_deviceManager; }
     unsigned char *image() { return m_edid; }
+    const EdidBlockTable &blockTable() const { return m_table; }
+    const QList<EdidDisplyInfo> &regDisplays() const { return m_displays; }
 
 signals:
     // On every change of the device select widget's current item to an item: true for a
@@ -64,12 +103,22 @@ public slots:
     void onLoadOptionChanged(bool checked);
     // Makes the item's object the only entry of the device manager's selection record.
     void updateSelected(QTreeWidgetItem *item);
+    // The "..." button: asks for a file to open (load page) or to save under (save page) and
+    // puts the answer into the name field, an empty one too.
+    void on_btnLoadSave_clicked();
 
 private:
+    // Refills the registry combo boxes and shows them on the save page while the file name
+    // ends in ".reg".
+    void updateRegFileParams();
+    bool isRegFileName() const;
+
     Ui::EdidLoadSaveForm *ui;
     VyrDeviceSelectWidget *m_deviceSelect = nullptr;
     VyrSystemManager *m_systemManager = nullptr;
     VyrDeviceManager *m_deviceManager = nullptr;
     bool m_load;
-    unsigned char m_edid[ImageSize];
+    EdidImage m_edid;
+    EdidBlockTable m_table;
+    QList<EdidDisplyInfo> m_displays;
 };

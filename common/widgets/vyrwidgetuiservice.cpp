@@ -60,6 +60,12 @@ QString VyrWidgetUiService::openFileName(const QString &caption, const QString &
     return QFileDialog::getOpenFileName(QApplication::activeWindow(), caption, directory, filter);
 }
 
+QString VyrWidgetUiService::saveFileName(const QString &caption, const QString &directory,
+                                         const QString &filter)
+{
+    return QFileDialog::getSaveFileName(QApplication::activeWindow(), caption, directory, filter);
+}
+
 void VyrWidgetUiService::beginProgress(const QString &label, int minimum, int maximum)
 {
     endProgress();

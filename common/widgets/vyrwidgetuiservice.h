@@ -25,6 +25,8 @@ public:
     void beginProgress(const QString &label, int minimum, int maximum) override;
     void setProgress(int value) override;
     void endProgress() override;
+    QString saveFileName(const QString &caption, const QString &directory,
+                         const QString &filter) override;
 
     // The progress dialog while one is shown; null otherwise.
     QProgressDialog *progressDialog() const;

@@ -41,6 +41,8 @@ void tst_VyrUiService::headlessAnswers()
              answer);
     QCOMPARE(ui->openFileName(QStringLiteral("Open"), QString(), QStringLiteral("*.bin")),
              QString());
+    QCOMPARE(ui->saveFileName(QStringLiteral("Save"), QString(), QStringLiteral("*.bin")),
+             QString());
     ui->beginProgress(QStringLiteral("Waiting"), 0, 10);
     ui->setProgress(5);
     ui->endProgress();
@@ -65,6 +67,9 @@ void tst_VyrUiService::installAndRestore()
             QCOMPARE(ui->openFileName(QStringLiteral("Open"), QStringLiteral("/tmp"),
                                       QStringLiteral("*.bin")),
                      QStringLiteral("/tmp/edid.bin"));
+            QCOMPARE(ui->saveFileName(QStringLiteral("Save"), QStringLiteral("/tmp"),
+                                      QStringLiteral("*.txt")),
+                     QStringLiteral("/tmp/edid.bin"));
             ui->beginProgress(QStringLiteral("Waiting"), 0, 3);
             ui->setProgress(1);
             ui->setProgress(3);
@@ -74,8 +79,10 @@ void tst_VyrUiService::installAndRestore()
             QCOMPARE(int(inner.lastMessage().icon), int(VyrUiService::Icon::Warning));
             QCOMPARE(inner.lastMessage().title, QStringLiteral("Save"));
             QCOMPARE(inner.lastMessage().text, QStringLiteral("Overwrite?"));
-            QCOMPARE(inner.fileRequests().size(), 1);
+            QCOMPARE(inner.fileRequests().size(), 2);
             QCOMPARE(inner.fileRequests().first().directory, QStringLiteral("/tmp"));
+            QVERIFY(!inner.fileRequests().first().save);
+            QVERIFY(inner.fileRequests().last().save);
             QCOMPARE(inner.progress().size(), 1);
             QCOMPARE(inner.progress().first().values, QList<int>({1, 3}));
             QVERIFY(inner.progress().first().ended);

@@ -22,7 +22,8 @@ private slots:
     void initTestCase();
     void messageBox_data();
     void messageBox();
-    void openFileCancelled();
+    void fileDialogCancelled_data();
+    void fileDialogCancelled();
     void progressDialog();
 };
 
@@ -82,16 +83,26 @@ void tst_VyrWidgetUiService::messageBox()
     QCOMPARE(offered, buttons == VyrUiService::NoButton ? int(VyrUiService::Ok) : buttons);
 }
 
-void tst_VyrWidgetUiService::openFileCancelled()
+void tst_VyrWidgetUiService::fileDialogCancelled_data()
 {
+    QTest::addColumn<bool>("save");
+    QTest::newRow("open") << false;
+    QTest::newRow("save") << true;
+}
+
+void tst_VyrWidgetUiService::fileDialogCancelled()
+{
+    QFETCH(bool, save);
     VyrWidgetUiService ui;
     VyrTest::ModalBoxCloser closer; // rejects the dialog, as Cancel would
-    const QString fileName = ui.openFileName(QStringLiteral("Open EDID"), QDir::tempPath(),
-                                             QStringLiteral("EDID Binary File (*.bin)"));
+    const QString caption = save ? QStringLiteral("Save EDID") : QStringLiteral("Open EDID");
+    const QString filter = QStringLiteral("EDID Binary File (*.bin)");
+    const QString fileName = save ? ui.saveFileName(caption, QDir::tempPath(), filter)
+                                  : ui.openFileName(caption, QDir::tempPath(), filter);
     QCOMPARE(fileName, QString());
     QCOMPARE(closer.boxes().size(), 1);
     QCOMPARE(closer.last().className, QStringLiteral("QFileDialog"));
-    QCOMPARE(closer.last().title, QStringLiteral("Open EDID"));
+    QCOMPARE(closer.last().title, caption);
 }
 
 void tst_VyrWidgetUiService::progressDialog()

@@ -13,10 +13,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRegularExpression>
 #include <QTest>
-
-#include <algorithm>
 
 namespace VyrTest {
 
@@ -118,26 +115,7 @@ void TreeHarness::rebuild()
 
 QTreeWidgetItem *TreeHarness::row(const QStringList &path) const
 {
-    static const QRegularExpression indexed(QStringLiteral("^(.*)\\[(\\d+)\\]$"));
-    QTreeWidgetItem *current = root();
-    for (const QString &step : path) {
-        if (!current)
-            return nullptr;
-        QString title = step;
-        int wanted = 0;
-        const QRegularExpressionMatch match = indexed.match(step);
-        if (match.hasMatch()) {
-            title = match.captured(1);
-            wanted = match.captured(2).toInt();
-        }
-        QTreeWidgetItem *found = nullptr;
-        for (int i = 0, seen = 0; i < current->childCount() && !found; ++i) {
-            if (current->child(i)->text(VyrEdidColumn::Property) == title && seen++ == wanted)
-                found = current->child(i);
-        }
-        current = found;
-    }
-    return current;
+    return treeRow(root(), path);
 }
 
 QWidget *TreeHarness::widget(const QStringList &path, int column) const
@@ -277,23 +255,12 @@ void TreeHarness::settle()
 
 QList<int> TreeHarness::highlightedBytes() const
 {
-    QList<int> bytes;
-    const QList<QTableWidgetSelectionRange> ranges = hexView()->selectedRanges();
-    for (const QTableWidgetSelectionRange &range : ranges) {
-        for (int r = range.topRow(); r <= range.bottomRow(); ++r) {
-            for (int c = range.leftColumn(); c <= range.rightColumn(); ++c)
-                bytes << r * hexView()->columnCount() + c;
-        }
-    }
-    std::sort(bytes.begin(), bytes.end());
-    return bytes;
+    return selectedCells(hexView());
 }
 
 QString TreeHarness::hexCell(int offset) const
 {
-    const int columns = hexView()->columnCount();
-    const QTableWidgetItem *cell = hexView()->item(offset / columns, offset % columns);
-    return cell ? cell->text() : QString();
+    return cellText(hexView(), offset);
 }
 
 } // namespace VyrTest

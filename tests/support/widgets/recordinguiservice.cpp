@@ -40,7 +40,14 @@ int RecordingUiService::message(Icon icon, const QString &title, const QString &
 QString RecordingUiService::openFileName(const QString &caption, const QString &directory,
                                          const QString &filter)
 {
-    m_fileRequests.append(UiFileRequest{caption, directory, filter});
+    m_fileRequests.append(UiFileRequest{caption, directory, filter, false});
+    return m_fileName;
+}
+
+QString RecordingUiService::saveFileName(const QString &caption, const QString &directory,
+                                         const QString &filter)
+{
+    m_fileRequests.append(UiFileRequest{caption, directory, filter, true});
     return m_fileName;
 }
 

@@ -19,12 +19,13 @@ struct UiMessage
     int buttons = VyrUiService::Ok; // the buttons offered
 };
 
-// One request for a file to open.
+// One request for a file to open or to save under.
 struct UiFileRequest
 {
     QString caption;
     QString directory;
     QString filter;
+    bool save = false; // asked through saveFileName()
 };
 
 // One progress dialog from beginProgress() on: its label, range, every value set, and
@@ -59,7 +60,7 @@ public:
     // The answer of message(). NoButton (the default) answers as the headless service
     // does: Ok when the message offers it, NoButton otherwise.
     void setButton(int button) { m_button = button; }
-    // The answer of openFileName(); empty (the user cancelled) by default.
+    // The answer of openFileName() and saveFileName(); empty (the user cancelled) by default.
     void setFileName(const QString &fileName) { m_fileName = fileName; }
     // Runs while a message is "up", as the user's events do while a real modal box is
     // open (to test re-entrancy); none by default.
@@ -81,6 +82,8 @@ public:
     void beginProgress(const QString &label, int minimum, int maximum) override;
     void setProgress(int value) override;
     void endProgress() override;
+    QString saveFileName(const QString &caption, const QString &directory,
+                         const QString &filter) override;
 
 private:
     VyrUiService *m_previous = nullptr;

@@ -5,9 +5,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QTableWidget>
 #include <QTest>
+#include <QTreeWidgetItem>
+
+#include <algorithm>
 
 namespace VyrTest {
 
@@ -61,6 +66,52 @@ QComboBox *listWithRow(const QWidget *root, const QString &text)
             return list;
     }
     return nullptr;
+}
+
+QTreeWidgetItem *treeRow(QTreeWidgetItem *root, const QStringList &path)
+{
+    static const QRegularExpression indexed(QStringLiteral("^(.*)\\[(\\d+)\\]$"));
+    QTreeWidgetItem *current = root;
+    for (const QString &step : path) {
+        if (!current)
+            return nullptr;
+        QString title = step;
+        int wanted = 0;
+        const QRegularExpressionMatch match = indexed.match(step);
+        if (match.hasMatch()) {
+            title = match.captured(1);
+            wanted = match.captured(2).toInt();
+        }
+        QTreeWidgetItem *found = nullptr;
+        for (int i = 0, seen = 0; i < current->childCount() && !found; ++i) {
+            if (current->child(i)->text(0) == title && seen++ == wanted)
+                found = current->child(i);
+        }
+        current = found;
+    }
+    return current;
+}
+
+QList<int> selectedCells(const QTableWidget *table)
+{
+    QList<int> cells;
+    const QList<QTableWidgetSelectionRange> ranges = table->selectedRanges();
+    for (const QTableWidgetSelectionRange &range : ranges) {
+        for (int r = range.topRow(); r <= range.bottomRow(); ++r) {
+            for (int c = range.leftColumn(); c <= range.rightColumn(); ++c)
+                cells << r * table->columnCount() + c;
+        }
+    }
+    std::sort(cells.begin(), cells.end());
+    return cells;
+}
+
+QString cellText(const QTableWidget *table, int index)
+{
+    const int columns = table->columnCount();
+    const QTableWidgetItem *cell =
+        columns > 0 ? table->item(index / columns, index % columns) : nullptr;
+    return cell ? cell->text() : QString();
 }
 
 } // namespace VyrTest

@@ -1,10 +1,14 @@
 #pragma once
 
+#include <QList>
 #include <QString>
+#include <QStringList>
 
 class QAbstractButton;
 class QComboBox;
 class QLineEdit;
+class QTableWidget;
+class QTreeWidgetItem;
 class QWidget;
 
 namespace VyrTest {
@@ -29,5 +33,15 @@ QWidget *formField(const QWidget *root, const QString &label);
 
 // The drop-down list below root that has a row with text; null when there is none.
 QComboBox *listWithRow(const QWidget *root, const QString &text);
+
+// The row below root reached by its path of column-0 titles ({} is root itself). A title that
+// ends in "[n]" takes the n-th (from 0) of the siblings with that title: {"CEA Extention[1]"}.
+// Null when a step is missing.
+QTreeWidgetItem *treeRow(QTreeWidgetItem *root, const QStringList &path);
+
+// The selected cells of table as cell numbers (row * columns + column), sorted.
+QList<int> selectedCells(const QTableWidget *table);
+// The text of cell number index (row * columns + column); empty for a cell without an item.
+QString cellText(const QTableWidget *table, int index);
 
 } // namespace VyrTest
