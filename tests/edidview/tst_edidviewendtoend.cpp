@@ -1,7 +1,9 @@
+#include "appsettingsdialog.h"
 #include "connectwarninghandler.h"
 #include "display.h"
 #include "fwinterface.h"
 #include "mainwindow.h"
+#include "modalboxcloser.h"
 #include "noxtestsupport.h"
 #include "plugininfo.h"
 #include "recordinguiservice.h"
@@ -322,6 +324,25 @@ void tst_EdidViewEndToEnd::loadEditSaveAndClose()
     QVERIFY(sim.calls().contains(QStringLiteral("NOX_Display_EdidData_Get")));
     QCOMPARE(QByteArray(reinterpret_cast<const char *>(panel->edid()), fixture.size()), fixture);
     QCOMPARE(m_ui->messages().size(), 1);
+
+    // Settings > Application Settings lists the shell's branch and then the driver bridge's
+    // pages; Cancel closes it.
+    QStringList settingsTopLevel;
+    {
+        VyrTest::ModalBoxCloser closer;
+        closer.setAcceptDialogs(false);
+        closer.setHandler([&settingsTopLevel](QWidget *box) {
+            auto *dialog = qobject_cast<AppSettingsDialog *>(box);
+            if (!dialog)
+                return;
+            QTreeWidget *settings = dialog->settingTree();
+            for (int i = 0; i < settings->topLevelItemCount(); ++i)
+                settingsTopLevel << settings->topLevelItem(i)->text(0);
+        });
+        m_window->workSpaceLayout()->settingsMenu->actions().at(0)->trigger();
+    }
+    QCOMPARE(settingsTopLevel.mid(0, 2),
+             QStringList({"Application Settings", "Device Configuration"}));
 
     // Closing the window shuts each plug-in down once and ends the event loop.
     QTimer::singleShot(0, m_window.get(), &QWidget::close);
