@@ -1,5 +1,6 @@
 #include "brellixsimcontrol.h"
 #include "devicemodeltestsupport.h"
+#include "pcilocation.h"
 #include "vyrdevice.h"
 #include "vyrhwdevice.h"
 
