@@ -16,7 +16,8 @@ namespace {
 // A memory register by its offset in the device's register aperture.
 HwRegAddrAperture memoryRegister(quintptr offset)
 {
-    return HwRegAddrAperture(DeviceHelpers::HwRegSpaceMemory, reinterpret_cast<const void *>(offset));
+    return HwRegAddrAperture(DeviceHelpers::HwRegSpaceMemory,
+                             reinterpret_cast<const void *>(offset));
 }
 
 } // namespace
