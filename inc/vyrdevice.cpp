@@ -32,7 +32,8 @@ const int kToolTimeoutMs = 30000;
 } // namespace
 
 VyrDevice::VyrDevice(AppLoggerInfo *logger, int deviceIndex, AdapterInfo *record,
-                     VyrHwDevice *hwDevice, DriverCommunicator *communicator, QObject *parent)
+                     DeviceHelpers::VyrHwDevice *hwDevice, DriverCommunicator *communicator,
+                     QObject *parent)
     : QObject(parent)
     , m_logger(logger)
     , m_communicator(communicator)

@@ -2,6 +2,7 @@
 
 #include "applogtype.h"
 #include "displaysettingtypes.h"
+#include "hwregaddraperture.h"
 #include "logmajorinfo.h"
 #include "noxapi.h"
 #include "vyrdeviceinfo.h"
@@ -19,12 +20,15 @@ class DriverCommunicator;
 class QProcess;
 class QSettings;
 class VyrDisplay;
-class VyrHwDevice;
 struct AppLoggerInfo;
 struct LoggerInfo;
 struct VyrAsicId;
 struct VyrBranch;
 struct VyrVBiosInfo;
+
+namespace DeviceHelpers {
+class VyrHwDevice;
+}
 
 // What the device console is asked to do with a device.
 enum DeviceStartStopOption : int { DeviceStart = 0, DeviceStop = 1, DeviceRestart = 2 };
@@ -53,8 +57,9 @@ class VyrDevice : public QObject
     Q_PROPERTY(int numberOfDisplays READ GetNumOfDisplays)
 
 public:
-    VyrDevice(AppLoggerInfo *logger, int deviceIndex, AdapterInfo *record, VyrHwDevice *hwDevice,
-              DriverCommunicator *communicator, QObject *parent = nullptr);
+    VyrDevice(AppLoggerInfo *logger, int deviceIndex, AdapterInfo *record,
+              DeviceHelpers::VyrHwDevice *hwDevice, DriverCommunicator *communicator,
+              QObject *parent = nullptr);
     ~VyrDevice() override;
 
     VyrDevice(const VyrDevice &) = delete;
@@ -157,7 +162,20 @@ public:
                                     tagZOVRETH_MEASURE_TIMINGS_DELTA_OUTPUT *output);
 
     // ---- hardware registers ---------------------------------------------------------------------
+    // Register access goes through the register helper's record of this device's PCI
+    // location; a device without one (no register-access library, or no device at that
+    // location) answers false to every access.
     bool IsHwRegAccessEnabled() const { return m_hwDevice != nullptr; }
+    bool ReadHwRegister(const DeviceHelpers::HwRegAddrAperture &aperture, void *buffer,
+                        unsigned long size);
+    bool WriteHwRegister(const DeviceHelpers::HwRegAddrAperture &aperture, const void *buffer,
+                         unsigned long size);
+    bool ReadHwRegister(const DeviceHelpers::HwRegAddrAperture &aperture, unsigned int *value);
+    bool WriteHwRegister(const DeviceHelpers::HwRegAddrAperture &aperture, unsigned int value);
+    // The 32-bit register; 0 when it cannot be read.
+    Q_INVOKABLE unsigned int readRegister(const DeviceHelpers::HwRegAddrAperture &aperture);
+    Q_INVOKABLE bool writeRegister(const DeviceHelpers::HwRegAddrAperture &aperture,
+                                   unsigned int value);
 
     // ---- driver settings ----------------------------------------------------------------------
     // The driver keeps its settings in the configuration store and in the driver settings
@@ -229,7 +247,7 @@ public:
     // Empties a log that was read (a log never read stays null).
     void clearDriverLog();
     DriverCommunicator *communicator() const { return m_communicator; }
-    VyrHwDevice *hwDevice() const { return m_hwDevice; }
+    DeviceHelpers::VyrHwDevice *hwDevice() const { return m_hwDevice; }
 
 signals:
     void deviceStateChanged(bool enabled, QString hardwareId);
@@ -272,7 +290,7 @@ private:
     QString m_toolStderr;
     DriverCommunicator *m_communicator = nullptr;
     QSettings *m_settings = nullptr;
-    VyrHwDevice *m_hwDevice = nullptr;
+    DeviceHelpers::VyrHwDevice *m_hwDevice = nullptr;
     bool m_loggerFeature = false;
     bool m_startStopEnabled = false;
 };

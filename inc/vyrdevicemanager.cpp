@@ -5,6 +5,8 @@
 #include "drivercommunicator.h"
 #include "sleeper.h"
 #include "vyrbaselogger.h"
+#include "vyrbrellixapimanager.h"
+#include "vyrdevicehelper.h"
 #include "vyruiservice.h"
 
 #include <QProcess>
@@ -32,6 +34,15 @@ QString runProgram(const QString &program, const QStringList &arguments)
     return QString::fromLatin1(output);
 }
 
+// The register helper's key of an adapter's PCI location: bus, device and function
+// packed as the PCI configuration mechanism does (see DeviceHelpers::PciGetBus).
+unsigned int pciLocation(const AdapterInfo &record)
+{
+    return ((static_cast<unsigned int>(record.iBusNumber) << 8) & 0xFFFFu)
+           | ((static_cast<unsigned int>(record.iDeviceNumber) << 3) & 0xFFu)
+           | (static_cast<unsigned int>(record.iFunctionNumber) & 0x7u);
+}
+
 } // namespace
 
 VyrDeviceManager::VyrDeviceManager(AppLoggerInfo *logger, QObject *parent)
@@ -52,6 +63,8 @@ VyrDeviceManager::VyrDeviceManager(AppLoggerInfo *logger, const QStringList &lib
 void VyrDeviceManager::construct(const QStringList *libraryFiles)
 {
     m_name = tr("local system");
+    m_regHelper = std::make_unique<DeviceHelpers::VyrDeviceHelper>(
+        g_pVyrBrellixApiManager.Get()->GetBrellixApi());
     updateCurrentOsVersion();
     m_communicator = libraryFiles != nullptr
                          ? std::make_unique<DriverCommunicator>(m_logger, *libraryFiles)
@@ -128,6 +141,7 @@ void VyrDeviceManager::initDevices(bool force)
     if (!m_communicator->IsNoxLoaded())
         return;
 
+    m_regHelper->Initialize();
     m_communicator->Refresh();
     const int count = qMax(0, m_communicator->GetNumberOfAdapers());
     QVector<AdapterInfo> records(count);
@@ -141,9 +155,10 @@ void VyrDeviceManager::initDevices(bool force)
                 existing->AddAdapter(&record);
                 continue;
             }
-            // The register helper gives no hardware device here: register access is
-            // not bound in this build of the device library.
-            auto *device = new VyrDevice(m_logger, m_devices.size(), &record, nullptr,
+            DeviceHelpers::VyrHwDevice *hwDevice =
+                m_regHelper->IsInitialized() ? m_regHelper->GetHwDevice(pciLocation(record))
+                                             : nullptr;
+            auto *device = new VyrDevice(m_logger, m_devices.size(), &record, hwDevice,
                                          m_communicator.get(), nullptr);
             m_devices.append(device);
             printLog(AppLogInfo, tr("VyrDeviceManager::initDevices(): Device %1 Created")

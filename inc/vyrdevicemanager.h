@@ -17,6 +17,10 @@ class VyrDisplay;
 struct AppLoggerInfo;
 struct VyrBranch;
 
+namespace DeviceHelpers {
+class VyrDeviceHelper;
+}
+
 // What the user has picked in a device tree: each pointer null when unset. Whichever
 // view shows a selection writes it; every rebuild of the device list clears it.
 struct VyrDeviceSelection
@@ -139,6 +143,9 @@ private:
     Priority m_priority = High;
     int m_osVersion = 0;
     std::unique_ptr<DriverCommunicator> m_communicator;
+    // Hardware register access for the devices; its records live as long as the manager,
+    // over every rebuild of the device list.
+    std::unique_ptr<DeviceHelpers::VyrDeviceHelper> m_regHelper;
     AppLoggerInfo *m_logger = nullptr;
     QStringList m_texts;
     QList<VyrDevice *> m_devices;
