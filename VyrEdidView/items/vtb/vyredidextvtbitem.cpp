@@ -1,11 +1,34 @@
 #include "vyredidextvtbitem.h"
 
+#include "items/vtb/vyredidcoordinatedtimingssectionitem.h"
+#include "items/vtb/vyrediddetailedtimingssectionitem.h"
+#include "items/vtb/vyredidstandardtimingsectionitem.h"
 #include "model/vtb/edidextvtb.h"
+
+namespace {
+constexpr unsigned int WholeList = ~0u;
+} // namespace
 
 VyrEdidExtVtbItem::VyrEdidExtVtbItem(unsigned char *image, unsigned int startOffset,
                                      EdidExtVtb *block)
     : VyrEdidBlockItem(image, VyrEdidItemKind::VtbExtension, startOffset, block)
-    , m_block(block)
+    , m_block(block && block->IsChecksumValid() ? block : nullptr)
 {
-    setText(VyrEdidColumn::Property, tr("VTB-EXT"));
+    setText(VyrEdidColumn::Property, block && !m_block ? tr("Invalid VTB-EXT") : tr("VTB-EXT"));
+}
+
+bool VyrEdidExtVtbItem::InitItems()
+{
+    if (!m_block)
+        return true;
+    VtbSectionItem *sections[] = {
+        new VyrEdidDetailedTimingsSectionItem(WholeList, m_block->DTBCount(), m_block),
+        new VyrEdidCoordinatedTimingsSectionItem(WholeList, m_block->CVTCount(), m_block),
+        new VyrEdidStandardTimingSectionItem(WholeList, m_block->STCount(), m_block)};
+    for (VtbSectionItem *section : sections) {
+        addChild(section);
+        if (!section->InitItems())
+            removeChildRow(indexOfChild(section));
+    }
+    return true;
 }

@@ -4,8 +4,9 @@
 
 class EdidExtVtb;
 
-// A VTB-EXT (video timing block) extension block. The item shows its title and reports the block's
-// bytes.
+// A VTB-EXT (video timing block) extension block (VESA VTB-EXT): its three lists of detailed
+// timings, CVT codes and standard timings, each a section with add and remove buttons. A block
+// whose checksum is wrong is shown as "Invalid VTB-EXT" without sections and is never changed.
 class VyrEdidExtVtbItem : public VyrEdidBlockItem
 {
     Q_OBJECT
@@ -14,6 +15,10 @@ public:
     // image: the start of the EDID image; startOffset: where the block starts in it.
     VyrEdidExtVtbItem(unsigned char *image, unsigned int startOffset, EdidExtVtb *block);
 
+    // Builds the three sections; a block with a wrong checksum gets none (and stays shown).
+    bool InitItems() override;
+
+    // The block to edit; null for a block with a wrong checksum.
     EdidExtVtb *block() const { return m_block; }
 
 private:
