@@ -8,13 +8,13 @@
 #include "edidtreeharness.h"
 #include "frame/vyredidinfotree.h"
 #include "frame/vyredidwidgets.h"
+#include "items/base/vyredidstandardtimingsubitem.h"
 #include "items/vtb/vyredidcoordinatedtimingssectionitem.h"
 #include "items/vtb/vyrediddetailedtimingssectionitem.h"
-#include "items/vtb/vyredidstandardtimingsectionitem.h"
 #include "items/vtb/vyredidextvtbitem.h"
-#include "items/base/vyredidstandardtimingsubitem.h"
-#include "model/vtb/edidextvtb.h"
+#include "items/vtb/vyredidstandardtimingsectionitem.h"
 #include "locationtext.h"
+#include "model/vtb/edidextvtb.h"
 #include "vyrtestutil.h"
 
 #include <QLineEdit>
@@ -36,7 +36,7 @@ constexpr int Entries = Ext + 5;
 QList<int> detailedTiming(int k)
 {
     return {0x02, 0x3A, 0x80 + k, 0x18, 0x71, 0x38, 0x2D, 0x40, 0x58,
-            0x2C, 0x45, 0x00, 0x54, 0x4F, 0x21, 0x00, 0x00, 0x1E};
+            0x2C, 0x45, 0x00,     0x54, 0x4F, 0x21, 0x00, 0x00, 0x1E};
 }
 
 // A VTB-EXT block with d detailed timings, c CVT codes and s standard timings, each entry
@@ -139,8 +139,8 @@ void tst_VyrEdidExtVtbItem::sectionsAndRows()
     QCOMPARE(h.childTitles({Block, Cvts}),
              QStringList({"CVT 3Byte Timing 0", "CVT 3Byte Timing 1"}));
     QCOMPARE(h.childTitles({Block, Sts}), QStringList({"Timing 0", "Timing 1", "Timing 2"}));
-    auto *pixels = qobject_cast<QLineEdit *>(
-        h.widget({Block, Dtbs, "Detailed Timing 0", "HAdressable:"}));
+    auto *pixels =
+        qobject_cast<QLineEdit *>(h.widget({Block, Dtbs, "Detailed Timing 0", "HAdressable:"}));
     QVERIFY(pixels);
     QCOMPARE(pixels->text(), QStringLiteral("1920"));
     QCOMPARE(removeIndexes(h, Cvts), QList<unsigned>({0, 1}));
@@ -156,10 +156,8 @@ void tst_VyrEdidExtVtbItem::sectionsAndRows()
     QCOMPARE(VyrTest::locationText(h.locations({Block, Sts})), QStringLiteral("157:6"));
     QCOMPARE(VyrTest::locationText(h.locations({Block, Cvts, "CVT 3Byte Timing 1"})),
              QStringLiteral("154:3"));
-    QCOMPARE(VyrTest::locationText(h.locations({Block, Sts, "Timing 2"})),
-             QStringLiteral("161:2"));
-    QCOMPARE(VyrTest::locationText(
-                 h.locations({Block, Dtbs, "Detailed Timing 0", "HAdressable:"})),
+    QCOMPARE(VyrTest::locationText(h.locations({Block, Sts, "Timing 2"})), QStringLiteral("161:2"));
+    QCOMPARE(VyrTest::locationText(h.locations({Block, Dtbs, "Detailed Timing 0", "HAdressable:"})),
              QStringLiteral("135:1 137:1"));
     VYR_VERIFY_UNCHANGED(h.original(), h.image());
 }
@@ -192,7 +190,7 @@ void tst_VyrEdidExtVtbItem::addCvtUntilFull()
                           "CVT 3Byte Timing 3"}));
     QVERIFY(!section(h, Cvts)->addButton()->isEnabled());
     QVERIFY(!section(h, Sts)->addButton()->isEnabled()); // 2 bytes free: not more than 2
-    sectionOf<VyrEdidCoordinatedTimingsSectionItem>(h, Cvts)->onAddCVT();                         // refused by the block
+    sectionOf<VyrEdidCoordinatedTimingsSectionItem>(h, Cvts)->onAddCVT(); // refused by the block
     h.settle();
     QCOMPARE(int(quint8(h.image().at(Ext + 3))), 4);
     QCOMPARE(imageBytes(h, Entries, 108), h.original().mid(Entries, 108));
@@ -227,8 +225,7 @@ void tst_VyrEdidExtVtbItem::removeFirstStandardTiming()
     QCOMPARE(h.childTitles({Block, Sts}), QStringList({"Timing 0", "Timing 1"}));
     QCOMPARE(removeIndexes(h, Sts), QList<unsigned>({0, 1}));
     QCOMPARE(section(h, Sts)->entryCount(), 2u);
-    QCOMPARE(VyrTest::locationText(h.locations({Block, Sts, "Timing 1"})),
-             QStringLiteral("135:2"));
+    QCOMPARE(VyrTest::locationText(h.locations({Block, Sts, "Timing 1"})), QStringLiteral("135:2"));
 }
 
 // The first detailed timing opens 18 zero bytes at byte 5; the CVT codes and standard timings
@@ -266,8 +263,8 @@ void tst_VyrEdidExtVtbItem::removeDetailedTiming()
     QCOMPARE(image.mid(Entries + 23, 18), QByteArray(18, '\0'));
     QCOMPARE(h.childTitles({Block, Dtbs}), QStringList({"Detailed Timing 0"}));
     QCOMPARE(removeIndexes(h, Dtbs), QList<unsigned>({0}));
-    auto *pixels = qobject_cast<QLineEdit *>(
-        h.widget({Block, Dtbs, "Detailed Timing 0", "HAdressable:"}));
+    auto *pixels =
+        qobject_cast<QLineEdit *>(h.widget({Block, Dtbs, "Detailed Timing 0", "HAdressable:"}));
     QVERIFY(pixels);
     QCOMPARE(pixels->text(), QStringLiteral("1921"));
 }
@@ -295,9 +292,9 @@ void tst_VyrEdidExtVtbItem::edits()
     QVERIFY(block->GetCvt3ByteTiming(0, &code));
     code.rate75Hz = true;
     cvts->onUpdateItemData(0, code);
-    VYR_VERIFY_ONLY_CHANGED(h.original(), h.image(),
-                            {Entries + 18 + 2, Entries + 18 + 4, Entries + 36 + 2,
-                             Entries + 36 + 6 + 3});
+    VYR_VERIFY_ONLY_CHANGED(
+        h.original(), h.image(),
+        {Entries + 18 + 2, Entries + 18 + 4, Entries + 36 + 2, Entries + 36 + 6 + 3});
 }
 
 void tst_VyrEdidExtVtbItem::badCountsReadOnly_data()

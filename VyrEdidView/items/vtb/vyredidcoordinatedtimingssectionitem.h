@@ -9,8 +9,7 @@ class VyrEdidCoordinatedTimingsSectionItem : public VtbSectionItem
     Q_OBJECT
 
 public:
-    VyrEdidCoordinatedTimingsSectionItem(unsigned int index, unsigned int count,
-                                         DataBlock *block);
+    VyrEdidCoordinatedTimingsSectionItem(unsigned int index, unsigned int count, DataBlock *block);
 
     // All CVT codes; nothing when there is none.
     QList<EdidItemLocation> GetItemLocations() const override;
