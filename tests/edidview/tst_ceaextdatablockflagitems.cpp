@@ -67,33 +67,32 @@ void tst_CeaExtDataBlockFlagItems::rowsAndLocations_data()
                               << QStringList{"Low Frequency Effect", "Front", "Top Center", "Rear"}
                               << "133:2";
     QTest::newRow("front") << speakers << QStringList{sp, "Front"}
-                           << QStringList{"High Left/Right", "High Center", "Wide Left/Right",
-                                          "Left/Right", "Center Left/Right", "Center"}
+                           << QStringList{"High Left/Right", "High Center",       "Wide Left/Right",
+                                          "Left/Right",      "Center Left/Right", "Center"}
                            << "133:1";
     QTest::newRow("rear") << speakers << QStringList{sp, "Rear"}
                           << QStringList{"Left/Right", "Center Left/Right", "Center"} << "133:1";
-    QTest::newRow("high left/right") << speakers << QStringList{sp, "Front", "High Left/Right"}
-                                     << QStringList() << "134:1";
+    QTest::newRow("high left/right")
+        << speakers << QStringList{sp, "Front", "High Left/Right"} << QStringList() << "134:1";
     QTest::newRow("high center") << speakers << QStringList{sp, "Front", "High Center"}
                                  << QStringList() << "134:1";
     QTest::newRow("top center") << speakers << QStringList{sp, "Top Center"} << QStringList()
                                 << "134:1";
     QTest::newRow("wide") << speakers << QStringList{sp, "Front", "Wide Left/Right"}
                           << QStringList() << "133:1";
-    QTest::newRow("colorimetry")
-        << colorimetry << QStringList{co}
-        << QStringList{"xvYCC-601",    "xvYCC-709",    "Adobe YCC-601", "Adobe RGB",   "sYCC-601",
-                       "MD Profile 0", "MD Profile 1", "MD Profile 2",  "MD Profile 3"}
-        << "134:2";
-    QTest::newRow("sYCC") << colorimetry << QStringList{co, "sYCC-601"} << QStringList()
-                          << "134:1";
-    QTest::newRow("MD profile 0")
-        << colorimetry << QStringList{co, "MD Profile 0"} << QStringList() << "135:1";
-    QTest::newRow("capabilities")
-        << caps << QStringList{vc}
-        << QStringList{"CE Scan Behavior", "IT Scan Behavior", "PT Scan Behavior",
-                       "RGB Quantization Range", "YCC Quantization Range"}
-        << "134:1";
+    QTest::newRow("colorimetry") << colorimetry << QStringList{co}
+                                 << QStringList{"xvYCC-601",    "xvYCC-709",    "Adobe YCC-601",
+                                                "Adobe RGB",    "sYCC-601",     "MD Profile 0",
+                                                "MD Profile 1", "MD Profile 2", "MD Profile 3"}
+                                 << "134:2";
+    QTest::newRow("sYCC") << colorimetry << QStringList{co, "sYCC-601"} << QStringList() << "134:1";
+    QTest::newRow("MD profile 0") << colorimetry << QStringList{co, "MD Profile 0"} << QStringList()
+                                  << "135:1";
+    QTest::newRow("capabilities") << caps << QStringList{vc}
+                                  << QStringList{"CE Scan Behavior", "IT Scan Behavior",
+                                                 "PT Scan Behavior", "RGB Quantization Range",
+                                                 "YCC Quantization Range"}
+                                  << "134:1";
     QTest::newRow("YCC") << caps << QStringList{vc, "YCC Quantization Range"} << QStringList()
                          << "134:1";
 }
@@ -196,17 +195,22 @@ void tst_CeaExtDataBlockFlagItems::videoCapabilityRows_data()
     QTest::addColumn<QString>("entry");
     QTest::addColumn<int>("expected");
 
-    QTest::newRow("CE underscanned") << 0x00 << "CE Scan Behavior" << "Always Underscanned" << 0x02;
+    QTest::newRow("CE underscanned") << 0x00 << "CE Scan Behavior"
+                                     << "Always Underscanned" << 0x02;
     QTest::newRow("IT both") << 0x00 << "IT Scan Behavior"
                              << "Supports both Overscan and Underscan" << 0x0c;
-    QTest::newRow("PT overscanned") << 0x00 << "PT Scan Behavior" << "Always Overscanned" << 0x10;
-    QTest::newRow("RGB selectable")
-        << 0x00 << "RGB Quantization Range" << "Selectable (via AVI Q)" << 0x40;
-    QTest::newRow("YCC full") << 0x00 << "YCC Quantization Range" << "Full Range" << 0x80;
-    QTest::newRow("YCC limited") << 0xff << "YCC Quantization Range" << "Limited Range" << 0x7f;
-    QTest::newRow("RGB no data") << 0xff << "RGB Quantization Range" << "No Data" << 0xbf;
-    QTest::newRow("CE not supported")
-        << 0xff << "CE Scan Behavior" << "Video Format not supported" << 0xfc;
+    QTest::newRow("PT overscanned") << 0x00 << "PT Scan Behavior"
+                                    << "Always Overscanned" << 0x10;
+    QTest::newRow("RGB selectable") << 0x00 << "RGB Quantization Range"
+                                    << "Selectable (via AVI Q)" << 0x40;
+    QTest::newRow("YCC full") << 0x00 << "YCC Quantization Range"
+                              << "Full Range" << 0x80;
+    QTest::newRow("YCC limited") << 0xff << "YCC Quantization Range"
+                                 << "Limited Range" << 0x7f;
+    QTest::newRow("RGB no data") << 0xff << "RGB Quantization Range"
+                                 << "No Data" << 0xbf;
+    QTest::newRow("CE not supported") << 0xff << "CE Scan Behavior"
+                                      << "Video Format not supported" << 0xfc;
 }
 
 void tst_CeaExtDataBlockFlagItems::videoCapabilityRows()

@@ -61,17 +61,22 @@ void tst_CeaExtDataBlockGenericItem::rows_data()
 
     QTest::newRow("vendor specific (7)")
         << QByteArray::fromHex("6546d0000a05") << "Vendor Specific Data"
-        << QStringList{"Vendor IEEE ID", "Byte 0", "Byte 1"} << "0X00D046" << "133:3";
+        << QStringList{"Vendor IEEE ID", "Byte 0", "Byte 1"} << "0X00D046"
+        << "133:3";
     QTest::newRow("vendor video (8)")
         << QByteArray::fromHex("e501563412ab") << "Vendor Specific Video Data"
-        << QStringList{"Vendor IEEE ID", "Byte 0"} << "0X123456" << "133:4";
+        << QStringList{"Vendor IEEE ID", "Byte 0"} << "0X123456"
+        << "133:4";
     QTest::newRow("vendor audio (9)")
         << QByteArray::fromHex("e411214365") << "Vendor Specific Audio Data"
-        << QStringList{"Vendor IEEE ID"} << "0X654321" << "133:4";
+        << QStringList{"Vendor IEEE ID"} << "0X654321"
+        << "133:4";
     QTest::newRow("VESA DTC (10)") << QByteArray::fromHex("a20fa5") << "VESA DTC Data"
-                                   << QStringList{"Byte 0", "Byte 1"} << "F" << "133:1";
+                                   << QStringList{"Byte 0", "Byte 1"} << "F"
+                                   << "133:1";
     QTest::newRow("HDMI audio (15)") << QByteArray::fromHex("e31201ff") << "HDMI Audio Data"
-                                     << QStringList{"Byte 0", "Byte 1"} << "1" << "134:1";
+                                     << QStringList{"Byte 0", "Byte 1"} << "1"
+                                     << "134:1";
 }
 
 void tst_CeaExtDataBlockGenericItem::rows()
@@ -157,13 +162,13 @@ void tst_CeaExtDataBlockGenericItem::shrinkThenGrow()
 // stored length and rows once.
 void tst_CeaExtDataBlockGenericItem::refusedResize()
 {
-    const QByteArray collection = QByteArray::fromHex("e212aa"     // HDMI audio, 1 byte
-                                                      "a23344"     // VESA DTC, 2 bytes
-                                                      "83010000"   // speakers
-                                                      "e20000");   // video capability
-    const QByteArray image = CeaTest::baseBlock()
-                             + CeaTest::makeExt(4u + static_cast<unsigned>(collection.size()), 0,
-                                                collection, 6);
+    const QByteArray collection = QByteArray::fromHex("e212aa"   // HDMI audio, 1 byte
+                                                      "a23344"   // VESA DTC, 2 bytes
+                                                      "83010000" // speakers
+                                                      "e20000"); // video capability
+    const QByteArray image =
+        CeaTest::baseBlock()
+        + CeaTest::makeExt(4u + static_cast<unsigned>(collection.size()), 0, collection, 6);
     TreeHarness h(image);
     QVERIFY(h.choose(pathTo({"HDMI Audio Data"}), "3 bytes"));
     h.settle();

@@ -2,8 +2,11 @@
 
 #include "CeaExtDataBlockColorimetryItem.h"
 
-CeaExtDataBlockColorimetrySubItem::CeaExtDataBlockColorimetrySubItem(unsigned int fieldCode, unsigned int index, CeaExtBlock *block,
-                     unsigned char *image)
-    : CeaExtDataBlockFieldRow(fieldCode, index, block, image, CeaExtDataBlockColorimetryItem::labelOf(fieldCode),
+CeaExtDataBlockColorimetrySubItem::CeaExtDataBlockColorimetrySubItem(unsigned int fieldCode,
+                                                                     unsigned int index,
+                                                                     CeaExtBlock *block,
+                                                                     unsigned char *image)
+    : CeaExtDataBlockFieldRow(fieldCode, index, block, image,
+                              CeaExtDataBlockColorimetryItem::labelOf(fieldCode),
                               &CeaExtBlock::GetColorimetryLocation)
 {}

@@ -8,5 +8,6 @@ class CeaExtDataBlockColorimetrySubItem : public CeaExtDataBlockFieldRow
     Q_OBJECT
 
 public:
-    CeaExtDataBlockColorimetrySubItem(unsigned int fieldCode, unsigned int index, CeaExtBlock *block, unsigned char *image);
+    CeaExtDataBlockColorimetrySubItem(unsigned int fieldCode, unsigned int index,
+                                      CeaExtBlock *block, unsigned char *image);
 };

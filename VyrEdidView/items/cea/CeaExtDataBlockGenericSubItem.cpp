@@ -10,9 +10,8 @@ CeaExtDataBlockGenericSubItem::CeaExtDataBlockGenericSubItem(unsigned int fieldC
     : CeaExtDataBlockItem(fieldCode, index, block, image)
     , m_byteIndex(byteIndex)
 {
-    setText(VyrEdidColumn::Property, fieldCode == VendorIdCode
-                                         ? tr("Vendor IEEE ID")
-                                         : tr("Byte %1").arg(byteIndex));
+    setText(VyrEdidColumn::Property,
+            fieldCode == VendorIdCode ? tr("Vendor IEEE ID") : tr("Byte %1").arg(byteIndex));
 }
 
 bool CeaExtDataBlockGenericSubItem::InitItems()
@@ -63,6 +62,7 @@ void CeaExtDataBlockGenericSubItem::onItemDataChanged(const QString &text)
 
 QList<EdidItemLocation> CeaExtDataBlockGenericSubItem::GetItemLocations() const
 {
-    return m_block ? m_block->GetGenericDataBlockLocation(m_fieldCode, m_index, m_byteIndex, m_bytes)
-                   : QList<EdidItemLocation>();
+    return m_block
+               ? m_block->GetGenericDataBlockLocation(m_fieldCode, m_index, m_byteIndex, m_bytes)
+               : QList<EdidItemLocation>();
 }

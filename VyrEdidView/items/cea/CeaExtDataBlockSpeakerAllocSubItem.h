@@ -8,5 +8,6 @@ class CeaExtDataBlockSpeakerAllocSubItem : public CeaExtDataBlockFieldRow
     Q_OBJECT
 
 public:
-    CeaExtDataBlockSpeakerAllocSubItem(unsigned int fieldCode, unsigned int index, CeaExtBlock *block, unsigned char *image);
+    CeaExtDataBlockSpeakerAllocSubItem(unsigned int fieldCode, unsigned int index,
+                                       CeaExtBlock *block, unsigned char *image);
 };

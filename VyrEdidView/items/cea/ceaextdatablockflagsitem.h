@@ -1,7 +1,6 @@
 #pragma once
 
 #include "ceaextdatablockitem.h"
-
 #include "model/cea/ceaextblock.h"
 
 #include <QCoreApplication>
@@ -11,8 +10,7 @@
 // colorimetry): one check box row per flag, grouped under title rows, built from a table whose
 // order is the order of the rows, not of the bits. A check box writes only its own flag: the
 // record is read again, the flag set, the record written.
-template <typename Record>
-class CeaExtDataBlockFlagsItem : public CeaExtDataBlockItem
+template <typename Record> class CeaExtDataBlockFlagsItem : public CeaExtDataBlockItem
 {
 public:
     // One row: its field code, label, the code of its parent row (0: the block row) and its
@@ -43,8 +41,7 @@ protected:
 
     // Adds the rows of the table (RowItem: the family's row class) and a check box per flag,
     // each set from the block before it is connected.
-    template <typename RowItem>
-    void buildFlagRows(const FlagRow *rows, int count, Get get, Set set)
+    template <typename RowItem> void buildFlagRows(const FlagRow *rows, int count, Get get, Set set)
     {
         Record record{};
         if (m_block)

@@ -1,5 +1,4 @@
 #include "CeaExtDataBlockVideoCapItem.h"
-
 #include "model/cea/ceadatablocks.h"
 
 #include <QCoreApplication>
