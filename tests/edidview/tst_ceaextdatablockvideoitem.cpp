@@ -5,14 +5,13 @@
 #include "connectwarninghandler.h"
 #include "edidchecks.h"
 #include "edidtreeharness.h"
+#include "frame/vyredidinfotree.h"
 #include "locationtext.h"
 
 #include <QComboBox>
 #include <QSignalSpy>
 #include <QTreeWidgetItem>
 #include <QtTest>
-
-#include "frame/vyredidinfotree.h"
 
 using VyrTest::TreeHarness;
 
@@ -89,10 +88,10 @@ void tst_CeaExtDataBlockVideoItem::nativeFlag_data()
     QTest::addColumn<QByteArray>("svds");
     QTest::addColumn<QList<bool>>("states");
 
-    QTest::newRow("check another") << 2 << true << QByteArray::fromHex("011085")
-                                   << QList<bool>({false, false, true});
-    QTest::newRow("uncheck the native") << 0 << false << QByteArray::fromHex("011005")
-                                        << QList<bool>({false, false, false});
+    QTest::newRow("check another")
+        << 2 << true << QByteArray::fromHex("011085") << QList<bool>({false, false, true});
+    QTest::newRow("uncheck the native")
+        << 0 << false << QByteArray::fromHex("011005") << QList<bool>({false, false, false});
 }
 
 void tst_CeaExtDataBlockVideoItem::nativeFlag()

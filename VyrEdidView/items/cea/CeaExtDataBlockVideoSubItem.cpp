@@ -4,10 +4,9 @@
 #include "model/cea/ceaextblock.h"
 #include "model/datablock.h"
 
-CeaExtDataBlockVideoSubItem::CeaExtDataBlockVideoSubItem(unsigned int fieldCode,
-                                                         unsigned int index,
-                                                         unsigned int svdIndex,
-                                                         CeaExtBlock *block, unsigned char *image)
+CeaExtDataBlockVideoSubItem::CeaExtDataBlockVideoSubItem(unsigned int fieldCode, unsigned int index,
+                                                         unsigned int svdIndex, CeaExtBlock *block,
+                                                         unsigned char *image)
     : CeaExtDataBlockItem(fieldCode, index, block, image)
     , m_svd(svdIndex)
 {}
