@@ -36,6 +36,11 @@ QByteArray makeExt(unsigned d, unsigned flags, const QByteArray &collection, int
     return b;
 }
 
+QByteArray imageWithCollection(const QByteArray &collection)
+{
+    return baseBlock() + makeExt(4u + static_cast<unsigned>(collection.size()), 0, collection);
+}
+
 QByteArray videoBlocks(const QVector<int> &lengths)
 {
     QByteArray collection;

@@ -21,6 +21,10 @@ QByteArray sampleDtd();
 // detailed timings from byte d (when d >= 4), checksum.
 QByteArray makeExt(unsigned d, unsigned flags, const QByteArray &collection, int dtds = 0);
 
+// A base block and one extension holding collection from byte 4 and no detailed timing (the
+// collection's first byte is image byte 132).
+QByteArray imageWithCollection(const QByteArray &collection);
+
 // Video data blocks, one per entry of lengths (bytes in all, header included, 1 to 32), holding
 // VICs 1, 2, ...: a collection of an exact size.
 QByteArray videoBlocks(const QVector<int> &lengths);

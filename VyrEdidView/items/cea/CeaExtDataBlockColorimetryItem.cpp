@@ -1,18 +1,25 @@
 #include "CeaExtDataBlockColorimetryItem.h"
 
-#include "model/cea/ceaextblock.h"
+#include "CeaExtDataBlockColorimetrySubItem.h"
 
 CeaExtDataBlockColorimetryItem::CeaExtDataBlockColorimetryItem(unsigned int fieldCode,
                                                                unsigned int index,
                                                                CeaExtBlock *block,
                                                                unsigned char *image)
-    : CeaExtDataBlockItem(fieldCode, index, block, image)
+    : CeaExtDataBlockFlagsItem(fieldCode, index, block, image)
 {
     setText(VyrEdidColumn::Property, tr("Colorimetry Data Block"));
 }
 
+QString CeaExtDataBlockColorimetryItem::labelOf(unsigned int code)
+{
+    return labelIn(Rows, 9, code, staticMetaObject.className());
+}
+
 bool CeaExtDataBlockColorimetryItem::InitItems()
 {
+    buildFlagRows<CeaExtDataBlockColorimetrySubItem>(Rows, 9, &CeaExtBlock::GetColorimetry,
+                                                     &CeaExtBlock::SetColorimetry);
     return true;
 }
 

@@ -1,9 +1,10 @@
 #pragma once
 
-#include "ceaextdatablockitem.h"
+#include "ceaextdatablockflagsitem.h"
 
-// A colorimetry data block (CTA-861-G, section 7.5.5): its title row and its two payload bytes.
-class CeaExtDataBlockColorimetryItem : public CeaExtDataBlockItem
+// A colorimetry data block (CTA-861-G, section 7.5.5): one check box per colorimetry and
+// metadata profile flag; the reserved bits of both payload bytes are kept.
+class CeaExtDataBlockColorimetryItem : public CeaExtDataBlockFlagsItem<CeaColometry>
 {
     Q_OBJECT
 
@@ -13,4 +14,10 @@ public:
 
     bool InitItems() override;
     QList<EdidItemLocation> GetItemLocations() const override;
+
+    // The label of a row's field code; empty for a code the block does not have.
+    static QString labelOf(unsigned int code);
+
+private:
+    static const FlagRow Rows[9];
 };

@@ -4,7 +4,8 @@
 
 // A data block of a kind without an item of its own (CeaBlockID 7 to 15: other vendor-specific
 // blocks, the VESA and HDMI blocks, the audio extras), field code 109 + CeaBlockID: its title row
-// and the whole block's bytes.
+// and the whole block's bytes, a drop-down list of its payload length, the vendor IEEE identifier
+// (vendor-specific kinds) and one hexadecimal row per payload byte.
 class CeaExtDataBlockGenericItem : public CeaExtDataBlockItem
 {
     Q_OBJECT
@@ -21,4 +22,12 @@ public:
 
     // The title of a field code ("Dummy" for a code of no kind).
     static QString titleOf(unsigned int fieldCode);
+
+    // Rebuilds the rows from the block; the length list shows the stored length.
+    void updateBlockData();
+
+private:
+    void onByteCountChanged(int count);
+
+    QComboBox *m_countCombo = nullptr;
 };

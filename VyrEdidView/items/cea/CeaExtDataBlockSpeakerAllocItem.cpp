@@ -1,18 +1,25 @@
 #include "CeaExtDataBlockSpeakerAllocItem.h"
 
-#include "model/cea/ceaextblock.h"
+#include "CeaExtDataBlockSpeakerAllocSubItem.h"
 
 CeaExtDataBlockSpeakerAllocItem::CeaExtDataBlockSpeakerAllocItem(unsigned int fieldCode,
                                                                  unsigned int index,
                                                                  CeaExtBlock *block,
                                                                  unsigned char *image)
-    : CeaExtDataBlockItem(fieldCode, index, block, image)
+    : CeaExtDataBlockFlagsItem(fieldCode, index, block, image)
 {
     setText(VyrEdidColumn::Property, tr("CEA Speaker Allocation"));
 }
 
+QString CeaExtDataBlockSpeakerAllocItem::labelOf(unsigned int code)
+{
+    return labelIn(Rows, 13, code, staticMetaObject.className());
+}
+
 bool CeaExtDataBlockSpeakerAllocItem::InitItems()
 {
+    buildFlagRows<CeaExtDataBlockSpeakerAllocSubItem>(Rows, 13, &CeaExtBlock::GetSpeakersAllocation,
+                                                      &CeaExtBlock::SetSpeakersAllocation);
     return true;
 }
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "ceaextdatablockitem.h"
+#include "ceaextdatablockflagsitem.h"
 
-// A speaker allocation data block (CTA-861-G, section 7.5.3): its title row and its two payload
-// bytes.
-class CeaExtDataBlockSpeakerAllocItem : public CeaExtDataBlockItem
+// A speaker allocation data block (CTA-861-G, section 7.5.3): one check box per speaker pair,
+// grouped as front, top and rear speakers.
+class CeaExtDataBlockSpeakerAllocItem : public CeaExtDataBlockFlagsItem<CeaSpeakerAllocation>
 {
     Q_OBJECT
 
@@ -14,4 +14,10 @@ public:
 
     bool InitItems() override;
     QList<EdidItemLocation> GetItemLocations() const override;
+
+    // The label of a row's field code; empty for a code the block does not have.
+    static QString labelOf(unsigned int code);
+
+private:
+    static const FlagRow Rows[13];
 };

@@ -1,5 +1,6 @@
 #include "CeaExtDataBlockVideoItem.h"
 
+#include "CeaExtDataBlockVideoSubItem.h"
 #include "model/cea/ceaextblock.h"
 
 CeaExtDataBlockVideoItem::CeaExtDataBlockVideoItem(unsigned int fieldCode, unsigned int index,
@@ -9,9 +10,77 @@ CeaExtDataBlockVideoItem::CeaExtDataBlockVideoItem(unsigned int fieldCode, unsig
     setText(VyrEdidColumn::Property, tr("Video Data Block"));
 }
 
+// Counts 0 to maximum as decimal text.
+static QStringList countEntries(unsigned int maximum)
+{
+    QStringList entries;
+    for (unsigned int n = 0; n <= maximum; ++n)
+        entries << QString::number(n);
+    return entries;
+}
+
 bool CeaExtDataBlockVideoItem::InitItems()
 {
+    CeaSVDDataBlock record{};
+    if (m_block)
+        m_block->GetVideoDataBlock(m_index, &record);
+    m_countCombo =
+        placeComboBox(this, countEntries(record.maxCount), static_cast<int>(record.count),
+                      [this](int count) { onNumOfEntriesChanged(count); });
+    updateBlockData();
     return true;
+}
+
+// The rows follow the block's stored count: a refused resize shows what is stored.
+void CeaExtDataBlockVideoItem::updateBlockData()
+{
+    removeChildRows();
+    CeaSVDDataBlock record{};
+    if (m_block)
+        m_block->GetVideoDataBlock(m_index, &record);
+    refillComboBox(m_countCombo, countEntries(record.maxCount), static_cast<int>(record.count));
+    for (unsigned int k = 0; k < record.count; ++k) {
+        auto *row = new CeaExtDataBlockVideoSubItem(m_fieldCode, m_index, k, m_block, m_bytes);
+        addChild(row);
+        row->InitItems();
+    }
+}
+
+void CeaExtDataBlockVideoItem::showNativeFlags()
+{
+    CeaSVDDataBlock record{};
+    if (m_block)
+        m_block->GetVideoDataBlock(m_index, &record);
+    QTreeWidget *tree = treeWidget();
+    const QSignalBlocker blocker(tree);
+    for (int i = 0; i < childCount(); ++i) {
+        auto *row = dynamic_cast<CeaExtDataBlockVideoSubItem *>(child(i));
+        if (!row)
+            continue;
+        const unsigned int k = row->svdIndex();
+        const bool native = k < record.count && record.svd[k].native;
+        row->setCheckState(VyrEdidColumn::Property, native ? Qt::Checked : Qt::Unchecked);
+    }
+}
+
+// New descriptors are VIC 1, not native; those kept stay as they are.
+void CeaExtDataBlockVideoItem::onNumOfEntriesChanged(int count)
+{
+    if (count < 0 || isDetached())
+        return;
+    const auto n = qMin(static_cast<unsigned int>(count), static_cast<unsigned int>(CeaMaxSvds));
+    editRecord<CeaSVDDataBlock>(
+        m_block, &CeaExtBlock::GetVideoDataBlock, &CeaExtBlock::SetVideoDataBlock,
+        [n](CeaSVDDataBlock &r) {
+            for (unsigned int k = qMin(n, r.count); k < CeaMaxSvds; ++k) {
+                r.svd[k].vic = 1;
+                r.svd[k].native = 0;
+            }
+            r.count = n;
+        },
+        m_index);
+    if (!isDetached())
+        updateBlockData();
 }
 
 QList<EdidItemLocation> CeaExtDataBlockVideoItem::GetItemLocations() const

@@ -2,7 +2,8 @@
 
 #include "ceaextdatablockitem.h"
 
-// A video data block (CTA-861-G, section 7.5.1): its title row and the whole block's bytes.
+// A video data block (CTA-861-G, section 7.5.1): a drop-down list of the number of short video
+// descriptors and one row per descriptor (native flag and VIC).
 class CeaExtDataBlockVideoItem : public CeaExtDataBlockItem
 {
     Q_OBJECT
@@ -13,4 +14,15 @@ public:
 
     bool InitItems() override;
     QList<EdidItemLocation> GetItemLocations() const override;
+
+    // Replaces the descriptor rows by one per descriptor the block holds.
+    void updateBlockData();
+    // Sets every descriptor row's check box to the stored native flag without a row reporting
+    // it as an edit.
+    void showNativeFlags();
+
+private:
+    void onNumOfEntriesChanged(int count);
+
+    QComboBox *m_countCombo = nullptr;
 };

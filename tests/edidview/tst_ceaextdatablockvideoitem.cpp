@@ -1,0 +1,143 @@
+// The video data block edited in place: the descriptor count, the VIC list of each descriptor
+// and the native flag, at most one per block.
+
+#include "ceatestsupport.h"
+#include "connectwarninghandler.h"
+#include "edidchecks.h"
+#include "edidtreeharness.h"
+#include "frame/vyredidinfotree.h"
+#include "locationtext.h"
+
+#include <QComboBox>
+#include <QSignalSpy>
+#include <QTreeWidgetItem>
+#include <QtTest>
+
+using VyrTest::TreeHarness;
+
+namespace {
+
+const QString Cea = QStringLiteral("CEA Extention");
+const QString Blocks = QStringLiteral("Data Blocks");
+const QString Video = QStringLiteral("Video Data Block");
+
+QStringList svd(int k)
+{
+    return {Cea, Blocks, Video, QStringLiteral("[%1]").arg(k)};
+}
+
+// Column 0 check state of each descriptor row.
+QList<bool> nativeRows(const TreeHarness &h)
+{
+    QList<bool> states;
+    QTreeWidgetItem *block = h.row({Cea, Blocks, Video});
+    for (int i = 0; i < block->childCount(); ++i)
+        states << (block->child(i)->checkState(0) == Qt::Checked);
+    return states;
+}
+
+// Collection starts at 132: header 132, descriptors from 133.
+const QByteArray ThreeSvds = QByteArray::fromHex("43811005");
+
+} // namespace
+
+class tst_CeaExtDataBlockVideoItem : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void rows();
+    void nativeFlag_data();
+    void nativeFlag();
+    void vicKeepsNative();
+    void raiseCount();
+    void lowerCount();
+};
+
+void tst_CeaExtDataBlockVideoItem::initTestCase()
+{
+    VyrTest::installConnectWarningHandler();
+}
+
+void tst_CeaExtDataBlockVideoItem::rows()
+{
+    TreeHarness h(CeaTest::imageWithCollection(ThreeSvds));
+    VYR_VERIFY_UNCHANGED(h.original(), h.image());
+    QCOMPARE(h.childTitles({Cea, Blocks, Video}), QStringList({"", "", ""}));
+    QCOMPARE(nativeRows(h), QList<bool>({true, false, false}));
+    QCOMPARE(h.valueText(svd(0)), "[1] 640x480p@60, 4x3");
+    QCOMPARE(h.valueText(svd(1)), "[16] 1920x1080p@60, 16x9");
+    QCOMPARE(h.valueText(svd(2)), "[5] 1920x1080i@60, 16x9");
+    QCOMPARE(h.valueText({Cea, Blocks, Video}), "3");
+    QCOMPARE(VyrTest::locationText(h.locations(svd(2))), "135:1");
+    QCOMPARE(h.row(svd(1))->type(), 1114);
+    auto *count = qobject_cast<QComboBox *>(h.widget({Cea, Blocks, Video}));
+    QVERIFY(count);
+    QCOMPARE(count->count(), 32); // 0 to 31, room enough
+    auto *vics = qobject_cast<QComboBox *>(h.widget(svd(0)));
+    QVERIFY(vics);
+    QCOMPARE(vics->count(), 64);
+}
+
+// One write per click; the other rows follow quietly.
+void tst_CeaExtDataBlockVideoItem::nativeFlag_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<bool>("checked");
+    QTest::addColumn<QByteArray>("svds");
+    QTest::addColumn<QList<bool>>("states");
+
+    QTest::newRow("check another")
+        << 2 << true << QByteArray::fromHex("011085") << QList<bool>({false, false, true});
+    QTest::newRow("uncheck the native")
+        << 0 << false << QByteArray::fromHex("011005") << QList<bool>({false, false, false});
+}
+
+void tst_CeaExtDataBlockVideoItem::nativeFlag()
+{
+    QFETCH(int, row);
+    QFETCH(bool, checked);
+    QFETCH(QByteArray, svds);
+    QFETCH(QList<bool>, states);
+
+    TreeHarness h(CeaTest::imageWithCollection(ThreeSvds));
+    QSignalSpy writes(h.tree(), &VyrEdidInfoTree::edidDataChanged);
+    QVERIFY(h.tick(svd(row), checked));
+    h.settle();
+    QCOMPARE(writes.count(), 1);
+    QCOMPARE(h.image().mid(133, 3), svds);
+    QCOMPARE(nativeRows(h), states);
+}
+
+void tst_CeaExtDataBlockVideoItem::vicKeepsNative()
+{
+    TreeHarness h(CeaTest::imageWithCollection(ThreeSvds));
+    QVERIFY(h.choose(svd(0), "[4] 1280x720p@60, 16x9"));
+    VYR_VERIFY_ONLY_CHANGED(h.original(), h.image(), {133});
+    QCOMPARE(static_cast<unsigned char>(h.image().at(133)), 0x84);
+}
+
+// Edits made before stay; the new descriptors are VIC 1, not native.
+void tst_CeaExtDataBlockVideoItem::raiseCount()
+{
+    TreeHarness h(CeaTest::imageWithCollection(QByteArray::fromHex("428510")));
+    QVERIFY(h.choose(svd(1), "[3] 720x480p@60, 16x9"));
+    QVERIFY(h.choose({Cea, Blocks, Video}, "4"));
+    h.settle();
+    QCOMPARE(h.image().mid(132, 5), QByteArray::fromHex("4485030101"));
+    QCOMPARE(nativeRows(h), QList<bool>({true, false, false, false}));
+    QCOMPARE(h.valueText(svd(3)), "[1] 640x480p@60, 4x3");
+}
+
+void tst_CeaExtDataBlockVideoItem::lowerCount()
+{
+    TreeHarness h(CeaTest::imageWithCollection(ThreeSvds));
+    QVERIFY(h.choose({Cea, Blocks, Video}, "1"));
+    h.settle();
+    QCOMPARE(h.image().mid(132, 2), QByteArray::fromHex("4181"));
+    QCOMPARE(h.childTitles({Cea, Blocks, Video}), QStringList({""}));
+}
+
+QTEST_MAIN(tst_CeaExtDataBlockVideoItem)
+#include "tst_ceaextdatablockvideoitem.moc"
