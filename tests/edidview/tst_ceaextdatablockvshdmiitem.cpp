@@ -83,6 +83,7 @@ private slots:
     void latency_data();
     void latency();
     void maskRow();
+    void entries();
     void fieldEdits();
     void locations();
     void widgetSignals();
@@ -244,6 +245,46 @@ void tst_CeaExtDataBlockVSHDMIItem::maskRow()
     QCOMPARE(h.image().mid(Collection + 13, 2).toHex(), QByteArray("0000"));
     QVERIFY(h.tick(path({"Extended Caps", "Support Mandatory 3D Formats"}), true));
     QCOMPARE(static_cast<unsigned char>(h.image().at(Collection + 9)), 0xC0);
+}
+
+// HDMI VICs and extended 3D entries: counts grow and shrink the block by their bytes; a side-by-
+// side entry takes two.
+void tst_CeaExtDataBlockVSHDMIItem::entries()
+{
+    TreeHarness h(imageWith(vsdb(QByteArray::fromHex("0000200000"))));
+    auto combo = [&h](const QStringList &below) {
+        return qobject_cast<QComboBox *>(h.widget(path(below)));
+    };
+    const QStringList vics{"Extended Caps", "Extended HDMI VICs"};
+    QCOMPARE(combo(vics)->count(), 8); // 0 to 7
+    combo(vics)->setCurrentIndex(2);
+    h.settle();
+    QCOMPARE(payloadLength(h.image()), 9);
+    QCOMPARE(h.image().mid(Collection + 10, 3).toHex(), QByteArray("400101"));
+    QCOMPARE(h.row(path(vics))->childCount(), 2);
+    QCOMPARE(qobject_cast<QComboBox *>(h.tree()->itemWidget(h.row(path(vics))->child(1), 1))
+                 ->currentText(),
+             "[1] 3840x2160p@30Hz");
+
+    const QStringList entries{"Extended Caps", "Extended 3D Support"};
+    combo(entries)->setCurrentIndex(3);
+    h.settle();
+    QCOMPARE(payloadLength(h.image()), 12);
+    QCOMPARE(h.image().mid(Collection + 10, 6).toHex(), QByteArray("430101000000"));
+    auto *entry =
+        qobject_cast<CeaExt3dWidget *>(h.tree()->itemWidget(h.row(path(entries))->child(1), 1));
+    QVERIFY(entry);
+    QVERIFY(!entry->lineEdit()->isEnabled());
+    entry->optionComboBox()->setCurrentIndex(1); // side-by-side
+    h.settle();
+    QCOMPARE(payloadLength(h.image()), 13);
+    QCOMPARE(h.image().mid(Collection + 13, 4).toHex(), QByteArray("00080000"));
+    combo(entries)->setCurrentIndex(1);
+    h.settle();
+    QCOMPARE(payloadLength(h.image()), 10);
+    QCOMPARE(h.image().mid(Collection + 10, 4).toHex(), QByteArray("41010100"));
+    QCOMPARE(h.image().mid(Collection + 14, 4), Audio);
+    QVERIFY(VyrTest::edidDecodeChecksumsOk(h.image().left(256)));
 }
 
 void tst_CeaExtDataBlockVSHDMIItem::fieldEdits()

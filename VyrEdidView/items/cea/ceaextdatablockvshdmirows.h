@@ -52,7 +52,8 @@ public:
                                  unsigned char *image);
 };
 
-// Codes 50-56: the flags byte. Name kept as spelled (ARCHITECTURE.md).
+// Codes 50-56: the flags byte.
+// Binary contract: see ARCHITECTURE.md, "Names kept as spelled".
 class CeaExtDataBlockVSHDMIFeauturesItem : public CeaExtDataBlockVSHDMIRow
 {
     Q_OBJECT
