@@ -147,6 +147,8 @@ class tst_CeaDataBlocks : public QObject
 private slots:
     void hdmiVsdbSamples_data();
     void hdmiVsdbSamples();
+    void cutVsdbReadOnly_data();
+    void cutVsdbReadOnly();
     void latency_data();
     void latency();
     void hdmiVsdbMinimal();
@@ -214,6 +216,43 @@ void tst_CeaDataBlocks::hdmiVsdbSamples()
     CeaHdmiVSDB copy = v;
     s.block->SetHdmiVSDB(static_cast<unsigned>(i), &copy);
     QCOMPARE(s.image.toHex(), before.toHex());
+}
+
+void tst_CeaDataBlocks::cutVsdbReadOnly_data()
+{
+    QTest::addColumn<QByteArray>("vsdb");
+    QTest::addColumn<unsigned>("vics");
+    QTest::newRow("latency flag, one byte left")
+        << QByteArray::fromHex("69030C00 1000 00 00 80 0B") << 0u;
+    QTest::newRow("interlaced flag, no pair")
+        << QByteArray::fromHex("6A030C00 1000 00 00 C0 0B0B") << 0u;
+    QTest::newRow("HDMI_VIC_LEN past the end")
+        << QByteArray::fromHex("6B030C00 1000 00 00 20 00 60 01") << 1u;
+    QTest::newRow("HDMI_3D_LEN past the end")
+        << QByteArray::fromHex("6C030C00 1000 00 00 20 40 04 0001") << 0u;
+    QTest::newRow("side-by-side entry cut")
+        << QByteArray::fromHex("6B030C00 1000 00 00 20 00 02 08") << 0u;
+}
+
+// A block whose own length fields claim more than its payload holds is read as far as it goes;
+// writing the record read back leaves it as it is.
+void tst_CeaDataBlocks::cutVsdbReadOnly()
+{
+    QFETCH(QByteArray, vsdb);
+    QFETCH(unsigned, vics);
+    const QByteArray image =
+        baseBlock() + makeExt(4u + static_cast<unsigned>(vsdb.size()), 0, vsdb);
+    QByteArray edited = image;
+    CeaExtBlock block(VyrTest::bytes(edited) + 128, 128, 128, nullptr);
+    CeaHdmiVSDB v;
+    block.GetHdmiVSDB(0, &v);
+    QCOMPARE(v.payloadLength, static_cast<unsigned>(vsdb.size() - 4));
+    QCOMPARE(v.hdmiVicCount, vics);
+    block.SetHdmiVSDB(0, &v);
+    QCOMPARE(edited, image);
+    v.physicalA = 3;
+    block.SetHdmiVSDB(0, &v);
+    QCOMPARE(edited, image);
 }
 
 void tst_CeaDataBlocks::latency_data()

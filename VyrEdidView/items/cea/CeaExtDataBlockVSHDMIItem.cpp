@@ -1,6 +1,119 @@
 #include "CeaExtDataBlockVSHDMIItem.h"
 
+#include "ceablockwidgets.h"
+#include "ceaextdatablockvshdmirows.h"
+#include "model/bits.h"
 #include "model/cea/ceaextblock.h"
+#include "model/datablock.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+
+namespace {
+
+// Bytes of 3D data (HDMI_3D_LEN) the record carries: structure, mask and the entries.
+unsigned length3D(const CeaHdmiVSDB &v)
+{
+    unsigned length = v.multi3D == 1 ? 2u : v.multi3D == 2 ? 4u : 0u;
+    for (unsigned k = 0; k < v.descriptor3DCount && k < CeaMax3DDescriptors; ++k)
+        length += v.descriptors3D[k].size;
+    return length;
+}
+
+unsigned freeRoom(const CeaHdmiVSDB &v)
+{
+    return v.maxPayloadLength > v.payloadLength ? v.maxPayloadLength - v.payloadLength : 0u;
+}
+
+// HDMI_3D_LEN has five bits.
+constexpr unsigned Max3DLength = 31;
+
+// Parts and what they take out with them when switched off.
+void dropExtCaps(CeaHdmiVSDB &v)
+{
+    if (!v.hdmiVideoPresent)
+        return;
+    v.payloadLength -= 2u + v.hdmiVicCount + length3D(v);
+    const CeaHdmiVSDB zero;
+    v.hdmiVideoPresent = false;
+    v.imageSize = 0;
+    v.present3D = false;
+    v.multi3D = 0;
+    v.structure3D = 0;
+    v.mask3D = 0;
+    v.hdmiVicCount = 0;
+    v.descriptor3DCount = 0;
+    std::copy(std::begin(zero.descriptors3D), std::end(zero.descriptors3D), v.descriptors3D);
+    std::copy(std::begin(zero.hdmiVics), std::end(zero.hdmiVics), v.hdmiVics);
+}
+
+void dropLatencyPair(CeaHdmiVSDB &v, bool &present, unsigned first)
+{
+    if (!present)
+        return;
+    present = false;
+    v.payloadLength -= 2;
+    for (unsigned k = first; k < first + 2; ++k) {
+        v.latencyState[k] = CeaLatencyNoData;
+        v.latencyMs[k] = 0;
+    }
+}
+
+void dropLatency(CeaHdmiVSDB &v)
+{
+    // The interlaced pair exists only after the progressive one.
+    dropLatencyPair(v, v.interlacedLatencyPresent, CeaLatencyInterlacedVideo);
+    dropLatencyPair(v, v.latencyPresent, CeaLatencyVideo);
+}
+
+void dropFlags(CeaHdmiVSDB &v)
+{
+    dropExtCaps(v);
+    dropLatency(v);
+    if (!v.contentTypePresent)
+        return;
+    v.contentTypePresent = false;
+    v.payloadLength -= 1;
+    v.cnc0 = v.cnc1 = v.cnc2 = v.cnc3 = false;
+}
+
+void dropClockRate(CeaHdmiVSDB &v)
+{
+    dropFlags(v);
+    if (!v.maxTmdsClockPresent)
+        return;
+    v.maxTmdsClockPresent = false;
+    v.payloadLength -= 1;
+    v.maxTmdsClock = 0;
+}
+
+void dropFeatures(CeaHdmiVSDB &v)
+{
+    dropClockRate(v);
+    if (!v.flagsPresent)
+        return;
+    v.flagsPresent = false;
+    v.payloadLength -= 1;
+    v.dviDualLink = v.supportsAI = v.deepColor30 = v.deepColor36 = v.deepColor48 = v.deepColorY444 =
+        false;
+}
+
+QStringList counts(unsigned last)
+{
+    QStringList entries;
+    for (unsigned n = 0; n <= last; ++n)
+        entries << QString::number(n);
+    return entries;
+}
+
+// A CEA row for VIC v, or null for 0 and VICs above 64 (the 3D mask covers those only).
+const CeaVideoMode *ceaMode(unsigned vic)
+{
+    return vic >= 1 && vic <= 64 ? DataBlock::GetCeaVideoMode(vic - 1) : nullptr;
+}
+
+} // namespace
 
 CeaExtDataBlockVSHDMIItem::CeaExtDataBlockVSHDMIItem(unsigned int fieldCode, unsigned int index,
                                                      CeaExtBlock *block, unsigned char *image)
@@ -11,6 +124,7 @@ CeaExtDataBlockVSHDMIItem::CeaExtDataBlockVSHDMIItem(unsigned int fieldCode, uns
 
 bool CeaExtDataBlockVSHDMIItem::InitItems()
 {
+    updateBlockData();
     return true;
 }
 
@@ -18,4 +132,630 @@ QList<EdidItemLocation> CeaExtDataBlockVSHDMIItem::GetItemLocations() const
 {
     return m_block ? m_block->GetHdmiVSDBLocation(~0u, m_index, 0, m_bytes)
                    : QList<EdidItemLocation>();
+}
+
+namespace {
+
+template <typename Row>
+Row *addRow(QTreeWidgetItem *parent, unsigned int code, unsigned int index, CeaExtBlock *block,
+            unsigned char *image)
+{
+    auto *row = new Row(code, index, block, image);
+    parent->addChild(row);
+    row->InitItems();
+    return row;
+}
+
+} // namespace
+
+void CeaExtDataBlockVSHDMIItem::updateBlockData()
+{
+    m_vsdb = CeaHdmiVSDB();
+    if (m_block)
+        m_block->GetHdmiVSDB(m_index, &m_vsdb);
+    removeChildRows();
+    const CeaHdmiVSDB &v = m_vsdb;
+    auto row = [this](auto *type, QTreeWidgetItem *parent, unsigned int code) {
+        using Row = std::remove_pointer_t<decltype(type)>;
+        return addRow<Row>(parent, code, m_index, m_block, m_bytes);
+    };
+    auto check = [this](QTreeWidgetItem *r, bool checked,
+                        void (CeaExtDataBlockVSHDMIItem::*slot)(bool)) {
+        return placeCheckBox(r, checked, [this, slot](bool s) { (this->*slot)(s); });
+    };
+
+    // Source physical address.
+    auto *spa = row(static_cast<CeaExtDataBlockVSHDMISubItem *>(nullptr), this, 45);
+    const unsigned address[4] = {v.physicalA, v.physicalB, v.physicalC, v.physicalD};
+    void (CeaExtDataBlockVSHDMIItem::*addressSlots[4])() = {
+        &CeaExtDataBlockVSHDMIItem::onEditSPA_A, &CeaExtDataBlockVSHDMIItem::onEditSPA_B,
+        &CeaExtDataBlockVSHDMIItem::onEditSPA_C, &CeaExtDataBlockVSHDMIItem::onEditSPA_D};
+    for (unsigned k = 0; k < 4; ++k) {
+        auto *r = row(static_cast<CeaExtDataBlockVSHDMISubItem *>(nullptr), spa, 46 + k);
+        auto slot = addressSlots[k];
+        m_address[k] = placeLineEdit(r, QString::number(address[k]), QString(),
+                                     [this, slot]() { (this->*slot)(); });
+        m_address[k]->setValidator(intValidator(0, 15, m_address[k]));
+    }
+
+    // Features (byte 6).
+    using FeatureRow = CeaExtDataBlockVSHDMIFeauturesItem;
+    auto *features = row(static_cast<FeatureRow *>(nullptr), this, 50);
+    m_features = check(features, v.flagsPresent, &CeaExtDataBlockVSHDMIItem::onCheckFeatures);
+    if (!v.flagsPresent)
+        return;
+    const bool featureValues[6] = {v.dviDualLink, v.supportsAI,  v.deepColor30,
+                                   v.deepColor36, v.deepColor48, v.deepColorY444};
+    void (CeaExtDataBlockVSHDMIItem::*featureSlots[6])(bool) = {
+        &CeaExtDataBlockVSHDMIItem::onCheckFeatureDVI_DL,
+        &CeaExtDataBlockVSHDMIItem::onCheckFeatureAI,
+        &CeaExtDataBlockVSHDMIItem::onCheckFeature30bpp,
+        &CeaExtDataBlockVSHDMIItem::onCheckFeature36bpp,
+        &CeaExtDataBlockVSHDMIItem::onCheckFeature48bpp,
+        &CeaExtDataBlockVSHDMIItem::onCheckFeatureYCbCr444};
+    for (unsigned k = 0; k < 6; ++k)
+        check(row(static_cast<FeatureRow *>(nullptr), features, 51 + k), featureValues[k],
+              featureSlots[k]);
+
+    // Maximum TMDS clock (byte 7).
+    using Clock = CeaExtDataBlockVSHDMIClockRateItem;
+    auto *clock = row(static_cast<Clock *>(nullptr), this, 57);
+    m_clockRate = check(clock, v.maxTmdsClockPresent, &CeaExtDataBlockVSHDMIItem::onCheckClockRate);
+    if (!v.maxTmdsClockPresent)
+        return;
+    m_tmds =
+        placeLineEdit(row(static_cast<Clock *>(nullptr), clock, 58),
+                      QString::number(v.maxTmdsClock), QString(), [this]() { onEditClockRate(); });
+    m_tmds->setValidator(intValidator(0, 1275, m_tmds));
+
+    // Latency flags and content types (byte 8).
+    using FlagRow = CeaExtDataBlockVSHDMIFlagsItem;
+    auto *flags = row(static_cast<FlagRow *>(nullptr), this, 59);
+    m_flags = check(flags, v.contentTypePresent, &CeaExtDataBlockVSHDMIItem::onCheckFlags);
+    if (!v.contentTypePresent)
+        return;
+    const bool content[4] = {v.cnc0, v.cnc1, v.cnc2, v.cnc3};
+    void (CeaExtDataBlockVSHDMIItem::*contentSlots[4])(bool) = {
+        &CeaExtDataBlockVSHDMIItem::onCheckFlagsCN0, &CeaExtDataBlockVSHDMIItem::onCheckFlagsCN1,
+        &CeaExtDataBlockVSHDMIItem::onCheckFlagsCN2, &CeaExtDataBlockVSHDMIItem::onCheckFlagsCN3};
+    for (unsigned k = 0; k < 4; ++k)
+        check(row(static_cast<FlagRow *>(nullptr), flags, 60 + k), content[k], contentSlots[k]);
+
+    // Latency pairs: video before audio, as the block stores them.
+    using LatencyRow = CeaExtDataBlockVSHDMILatencyItem;
+    auto latencyRows = [&](unsigned groupCode, bool present, unsigned firstField) {
+        auto *group = row(static_cast<LatencyRow *>(nullptr), this, groupCode);
+        QCheckBox *box = check(group, present,
+                               groupCode == 64 ? &CeaExtDataBlockVSHDMIItem::onCheckLatency
+                                               : &CeaExtDataBlockVSHDMIItem::onCheckLatencyI);
+        if (!present)
+            return box;
+        for (unsigned field = firstField; field < firstField + 2; ++field) {
+            // Codes: audio group + 1, video group + 2.
+            const unsigned code = groupCode + (field == firstField ? 2u : 1u);
+            auto *r = row(static_cast<LatencyRow *>(nullptr), group, code);
+            auto *widget = new CeaAudioVideoWidget;
+            widget->comboBox()->addItems({tr("No Data"), tr("Not Supported"), tr("Latency in ms")});
+            widget->comboBox()->setCurrentIndex(static_cast<int>(v.latencyState[field]));
+            widget->lineEdit()->setText(QString::number(v.latencyMs[field]));
+            widget->lineEdit()->setValidator(intValidator(0, 506, widget->lineEdit()));
+            widget->lineEdit()->setEnabled(v.latencyState[field] == CeaLatencyValid);
+            widget->lineEdit()->setModified(false);
+            placeWidget(r, VyrEdidColumn::Value, widget);
+            m_latencyWidgets[field] = widget;
+            relay(widget, &CeaAudioVideoWidget::editFinished,
+                  [this, field]() { editLatency(field); });
+        }
+        return box;
+    };
+    m_latency = latencyRows(64, v.latencyPresent, CeaLatencyVideo);
+    m_latencyI = latencyRows(67, v.interlacedLatencyPresent, CeaLatencyInterlacedVideo);
+
+    // HDMI video part.
+    using Caps = CeaExtDataBlockVSHDMIExtCapsItem;
+    auto *caps = row(static_cast<Caps *>(nullptr), this, 70);
+    m_extCaps = check(caps, v.hdmiVideoPresent, &CeaExtDataBlockVSHDMIItem::onCheckExtCaps);
+    if (v.hdmiVideoPresent)
+        build3DRows(caps, v);
+}
+
+void CeaExtDataBlockVSHDMIItem::build3DRows(QTreeWidgetItem *caps, const CeaHdmiVSDB &v)
+{
+    using Caps = CeaExtDataBlockVSHDMIExtCapsItem;
+    auto capsRow = [this](QTreeWidgetItem *parent, unsigned code) {
+        return addRow<Caps>(parent, code, m_index, m_block, m_bytes);
+    };
+    placeComboBox(capsRow(caps, 71),
+                  {tr("No Data"), tr("Defines Aspect Ratio"), tr("Defines Size in 1cm units"),
+                   tr("Defines Size in 5cm units")},
+                  static_cast<int>(v.imageSize), [this](int s) { onComboImageSizeType(s); });
+    placeCheckBox(capsRow(caps, 72), v.present3D, [this](bool s) { onCheckSupport3D(s); });
+    auto *multi = capsRow(caps, 73);
+    placeComboBox(multi, {tr("No Multi 3D Support"), tr("All 16 VICs"), tr("Selected 16 VICs")},
+                  v.multi3D <= 2 ? static_cast<int>(v.multi3D) : -1,
+                  [this](int s) { onComboMulti3D(s); });
+
+    // The 3D mask and the 2D VIC order address the first 16 SVDs of the extension.
+    CeaSVDDataBlock svds;
+    if (m_block)
+        m_block->GetAllSVDs(&svds);
+    const unsigned svdCount = qMin(svds.count, 16u);
+    QStringList modeTexts;
+    QStringList maskTexts;
+    for (unsigned k = 0; k < svdCount; ++k) {
+        const CeaVideoMode *mode = ceaMode(svds.svd[k].vic);
+        if (!mode) {
+            modeTexts << tr("Non-CEA Timing");
+            maskTexts << tr("Non-CEA Timing");
+            continue;
+        }
+        const QString scan = mode->progressive ? QStringLiteral("p") : QStringLiteral("i");
+        maskTexts << tr("%1x%2%3 @ %4Hz")
+                         .arg(mode->width)
+                         .arg(mode->height)
+                         .arg(scan)
+                         .arg(mode->refreshRate);
+        modeTexts << tr("%1. %2x%3%4@%5Hz")
+                         .arg(k, 2)
+                         .arg(mode->width)
+                         .arg(mode->height)
+                         .arg(scan)
+                         .arg(mode->refreshRate);
+    }
+
+    if (v.multi3D == 1 || v.multi3D == 2) {
+        auto *formats = capsRow(multi, 74);
+        const bool structure[3] = {bit(v.structure3D, 0) != 0, bit(v.structure3D, 1) != 0,
+                                   bit(v.structure3D, 2) != 0};
+        void (CeaExtDataBlockVSHDMIItem::*slots3D[3])(bool) = {
+            &CeaExtDataBlockVSHDMIItem::onCheck3DFramePacking,
+            &CeaExtDataBlockVSHDMIItem::onCheck3DSideBySide,
+            &CeaExtDataBlockVSHDMIItem::onCheck3DTopAndBottom};
+        for (unsigned k = 0; k < 3; ++k) {
+            auto slot = slots3D[k];
+            placeCheckBox(capsRow(formats, 77 + k), structure[k],
+                          [this, slot](bool s) { (this->*slot)(s); });
+        }
+    }
+    if (v.multi3D == 2) {
+        auto *modes = capsRow(multi, 75);
+        for (unsigned k = 0; k < svdCount; ++k) {
+            auto *r = new CeaExtDataBlockVSHDMIMulti3DModeItem(76, m_index, k, m_block, m_bytes);
+            modes->addChild(r);
+            r->InitItems();
+            r->setText(VyrEdidColumn::Property, maskTexts[static_cast<int>(k)]);
+            r->setFlags(r->flags() | Qt::ItemIsUserCheckable);
+            r->setCheckState(VyrEdidColumn::Property,
+                             bit(v.mask3D, k) ? Qt::Checked : Qt::Unchecked);
+            relay(r, &CeaExtDataBlockVSHDMIMulti3DModeItem::itemCheckStateChanged,
+                  [this](bool state, unsigned int index) { onCheckMulti3dMode(state, index); });
+        }
+    }
+
+    // Extended 3D entries: one byte each more, while HDMI_3D_LEN and the record hold them.
+    const unsigned room = freeRoom(v);
+    const unsigned length = length3D(v);
+    const unsigned more3D = qMin(qMin(room, Max3DLength > length ? Max3DLength - length : 0u),
+                                 CeaMax3DDescriptors - v.descriptor3DCount);
+    auto *entries = capsRow(caps, 80);
+    placeComboBox(entries, counts(v.descriptor3DCount + more3D),
+                  static_cast<int>(v.descriptor3DCount),
+                  [this](int n) { onExt3DItemCountChanged(n); });
+    const QStringList options{tr("Frame Packing"), tr("Side-by-Side"), tr("Top-and-Bottom")};
+    for (unsigned k = 0; k < v.descriptor3DCount; ++k) {
+        const CeaHdmi3DDescriptor &entry = v.descriptors3D[k];
+        auto *r = new CeaExtDataBlockVSHDMI3DSupportItem(81, m_index, k, m_block, m_bytes);
+        entries->addChild(r);
+        r->InitItems();
+        auto *widget = new CeaExt3dWidget(k);
+        refillComboBox(widget->modeComboBox(), modeTexts,
+                       entry.vicOrder < svdCount ? static_cast<int>(entry.vicOrder) : -1);
+        refillComboBox(widget->optionComboBox(), options,
+                       entry.kind >= CeaHdmi3DFramePacking && entry.kind <= CeaHdmi3DTopAndBottom
+                           ? static_cast<int>(entry.kind - CeaHdmi3DFramePacking)
+                           : -1);
+        const bool sideBySide = entry.kind == CeaHdmi3DSideBySideHalf;
+        widget->lineEdit()->setText(sideBySide ? QString::number(entry.detail) : QString());
+        widget->lineEdit()->setEnabled(sideBySide);
+        widget->lineEdit()->setValidator(intValidator(0, 15, widget->lineEdit()));
+        placeWidget(r, VyrEdidColumn::Value, widget);
+        relay(widget, &CeaExt3dWidget::modeChanged,
+              [this](unsigned int i, int s) { onExt3DItemModeChanged(i, s); });
+        relay(widget, &CeaExt3dWidget::optionChanged,
+              [this](unsigned int i, int s) { onExt3DItemOptionChanged(i, s); });
+        relay(widget, &CeaExt3dWidget::valueChanged,
+              [this](unsigned int i, const QString &text) { onExt3DItemValueChanged(i, text); });
+    }
+
+    // HDMI VICs: HDMI_VIC_LEN has three bits.
+    auto *vics = capsRow(caps, 82);
+    placeComboBox(vics, counts(qMin(v.hdmiVicCount + room, CeaMaxHdmiVics)),
+                  static_cast<int>(v.hdmiVicCount), [this](int n) { onExtVicItemCountChanged(n); });
+    QStringList vicTexts;
+    for (unsigned vic = 1; vic <= 4; ++vic) {
+        const CeaHdmiVideoMode *mode = DataBlock::GetCeaHDMIVideoMode(vic - 1);
+        vicTexts << (mode ? tr("[%1] %2x%3p@%4Hz")
+                                .arg(vic)
+                                .arg(mode->width)
+                                .arg(mode->height)
+                                .arg(mode->refreshRate)
+                          : QString());
+    }
+    for (unsigned k = 0; k < v.hdmiVicCount && k < CeaMaxHdmiVics; ++k) {
+        const unsigned vic = v.hdmiVics[k].hdmiVic;
+        placeComboBox(capsRow(vics, 83), vicTexts,
+                      vic >= 1 && vic <= 4 ? static_cast<int>(vic - 1) : -1,
+                      [this, k](int s) { onExtVicItemChanged(k, s); });
+    }
+}
+
+void CeaExtDataBlockVSHDMIItem::edit(const std::function<void(CeaHdmiVSDB &)> &change, bool rebuild)
+{
+    if (isDetached())
+        return;
+    editRecord<CeaHdmiVSDB>(m_block, &CeaExtBlock::GetHdmiVSDB, &CeaExtBlock::SetHdmiVSDB, change,
+                            m_index);
+    if (rebuild && !isDetached())
+        updateBlockData();
+}
+
+void CeaExtDataBlockVSHDMIItem::editNumber(
+    QLineEdit *edit, const std::function<void(CeaHdmiVSDB &, unsigned)> &change)
+{
+    bool ok = false;
+    const unsigned value = edit ? edit->text().toUInt(&ok, 10) : 0u;
+    if (!ok)
+        return;
+    this->edit([&](CeaHdmiVSDB &v) { change(v, value); });
+}
+
+void CeaExtDataBlockVSHDMIItem::onEditSPA_A()
+{
+    editNumber(m_address[0], [](CeaHdmiVSDB &v, unsigned n) { v.physicalA = n; });
+}
+
+void CeaExtDataBlockVSHDMIItem::onEditSPA_B()
+{
+    editNumber(m_address[1], [](CeaHdmiVSDB &v, unsigned n) { v.physicalB = n; });
+}
+
+void CeaExtDataBlockVSHDMIItem::onEditSPA_C()
+{
+    editNumber(m_address[2], [](CeaHdmiVSDB &v, unsigned n) { v.physicalC = n; });
+}
+
+void CeaExtDataBlockVSHDMIItem::onEditSPA_D()
+{
+    editNumber(m_address[3], [](CeaHdmiVSDB &v, unsigned n) { v.physicalD = n; });
+}
+
+void CeaExtDataBlockVSHDMIItem::onCheckFeatureDVI_DL(bool state)
+{
+    edit([state](CeaHdmiVSDB &v) { v.dviDualLink = state; });
+}
+
+void CeaExtDataBlockVSHDMIItem::onCheckFeatureAI(bool state)
+{
+    edit([state](CeaHdmiVSDB &v) { v.supportsAI = state; });
+}
+
+void CeaExtDataBlockVSHDMIItem::onCheckFeature30bpp(bool state)
+{
+    edit([state](CeaHdmiVSDB &v) { v.deepColor30 = state; });
+}
+
+void CeaExtDataBlockVSHDMIItem::onCheckFeature36bpp(bool state)
+{
+    edit([state](CeaHdmiVSDB &v) { v.deepColor36 = state; });
+}
+
+void CeaExtDataBlockVSHDMIItem::onCheckFeature48bpp(bool state)
+{
+    edit([state](CeaHdmiVSDB &v) { v.deepColor48 = state; });
+}
+
+void CeaExtDataBlockVSHDMIItem::onCheckFeatureYCbCr444(bool state)
+{
+    edit([state](CeaHdmiVSDB &v) { v.deepColorY444 = state; });
+}
+
+void CeaExtDataBlockVSHDMIItem::onEditClockRate()
+{
+    editNumber(m_tmds, [](CeaHdmiVSDB &v, unsigned n) { v.maxTmdsClock = n; });
+}
+
+void CeaExtDataBlockVSHDMIItem::onCheckFlagsCN0(bool state)
+{
+    edit([state](CeaHdmiVSDB &v) { v.cnc0 = state; });
+}
+
+void CeaExtDataBlockVSHDMIItem::onCheckFlagsCN1(bool state)
+{
+    edit([state](CeaHdmiVSDB &v) { v.cnc1 = state; });
+}
+
+void CeaExtDataBlockVSHDMIItem::onCheckFlagsCN2(bool state)
+{
+    edit([state](CeaHdmiVSDB &v) { v.cnc2 = state; });
+}
+
+void CeaExtDataBlockVSHDMIItem::onCheckFlagsCN3(bool state)
+{
+    edit([state](CeaHdmiVSDB &v) { v.cnc3 = state; });
+}
+
+void CeaExtDataBlockVSHDMIItem::editLatency(unsigned int field)
+{
+    CeaAudioVideoWidget *widget = field < 4 ? m_latencyWidgets[field] : nullptr;
+    if (!widget || isDetached())
+        return;
+    const int state = widget->comboBox()->currentIndex();
+    QLineEdit *ms = widget->lineEdit();
+    ms->setEnabled(state == CeaLatencyValid);
+    if (state < 0)
+        return;
+    // Leaving the value without a change writes nothing.
+    if (static_cast<unsigned>(state) == m_vsdb.latencyState[field] && !ms->isModified())
+        return;
+    unsigned value = 0;
+    if (state == CeaLatencyValid) {
+        bool ok = false;
+        value = ms->text().toUInt(&ok, 10);
+        if (!ok)
+            return;
+    }
+    ms->setModified(false);
+    m_vsdb.latencyState[field] = static_cast<unsigned>(state);
+    edit([&](CeaHdmiVSDB &v) {
+        v.latencyState[field] = static_cast<unsigned>(state);
+        v.latencyMs[field] = value;
+    });
+}
+
+void CeaExtDataBlockVSHDMIItem::onVideoWidgetL()
+{
+    editLatency(CeaLatencyVideo);
+}
+
+void CeaExtDataBlockVSHDMIItem::onAudioWidgetL()
+{
+    editLatency(CeaLatencyAudio);
+}
+
+void CeaExtDataBlockVSHDMIItem::onVideoWidgetLI()
+{
+    editLatency(CeaLatencyInterlacedVideo);
+}
+
+void CeaExtDataBlockVSHDMIItem::onAudioWidgetLI()
+{
+    editLatency(CeaLatencyInterlacedAudio);
+}
+
+void CeaExtDataBlockVSHDMIItem::setPresence(Part part, bool present)
+{
+    edit(
+        [part, present](CeaHdmiVSDB &v) {
+            if (!present) {
+                switch (part) {
+                case PartFeatures:
+                    dropFeatures(v);
+                    break;
+                case PartClockRate:
+                    dropClockRate(v);
+                    break;
+                case PartFlags:
+                    dropFlags(v);
+                    break;
+                case PartLatency:
+                    dropLatency(v);
+                    break;
+                case PartInterlaced:
+                    dropLatencyPair(v, v.interlacedLatencyPresent, CeaLatencyInterlacedVideo);
+                    break;
+                case PartExtCaps:
+                    dropExtCaps(v);
+                    break;
+                }
+                return;
+            }
+            bool *flag = nullptr;
+            unsigned size = 1;
+            switch (part) {
+            case PartFeatures:
+                flag = &v.flagsPresent;
+                break;
+            case PartClockRate:
+                flag = &v.maxTmdsClockPresent;
+                break;
+            case PartFlags:
+                flag = &v.contentTypePresent;
+                break;
+            case PartLatency:
+                flag = &v.latencyPresent, size = 2;
+                break;
+            case PartInterlaced:
+                // The interlaced pair follows the progressive one, never stands alone.
+                flag = v.latencyPresent ? &v.interlacedLatencyPresent : nullptr;
+                size = 2;
+                break;
+            case PartExtCaps:
+                flag = &v.hdmiVideoPresent, size = 2;
+                break;
+            }
+            if (!flag || *flag || freeRoom(v) < size)
+                return;
+            *flag = true;
+            v.payloadLength += size;
+        },
+        true);
+}
+
+void CeaExtDataBlockVSHDMIItem::onCheckFeatures(bool state)
+{
+    setPresence(PartFeatures, state);
+}
+
+void CeaExtDataBlockVSHDMIItem::onCheckClockRate(bool state)
+{
+    setPresence(PartClockRate, state);
+}
+
+void CeaExtDataBlockVSHDMIItem::onCheckFlags(bool state)
+{
+    setPresence(PartFlags, state);
+}
+
+void CeaExtDataBlockVSHDMIItem::onCheckLatency(bool state)
+{
+    setPresence(PartLatency, state);
+}
+
+void CeaExtDataBlockVSHDMIItem::onCheckLatencyI(bool state)
+{
+    setPresence(PartInterlaced, state);
+}
+
+void CeaExtDataBlockVSHDMIItem::onCheckExtCaps(bool state)
+{
+    setPresence(PartExtCaps, state);
+}
+
+void CeaExtDataBlockVSHDMIItem::onComboImageSizeType(int selection)
+{
+    if (selection >= 0)
+        edit([selection](CeaHdmiVSDB &v) { v.imageSize = static_cast<unsigned>(selection); });
+}
+
+void CeaExtDataBlockVSHDMIItem::onCheckSupport3D(bool state)
+{
+    edit([state](CeaHdmiVSDB &v) { v.present3D = state; });
+}
+
+void CeaExtDataBlockVSHDMIItem::onComboMulti3D(int selection)
+{
+    if (selection < 0 || selection > 2)
+        return;
+    edit(
+        [selection](CeaHdmiVSDB &v) {
+            auto bytes = [](unsigned code) { return code == 1 ? 2 : code == 2 ? 4 : 0; };
+            const int growth = bytes(static_cast<unsigned>(selection)) - bytes(v.multi3D);
+            if (growth > static_cast<int>(freeRoom(v))
+                || static_cast<int>(length3D(v)) + growth > static_cast<int>(Max3DLength))
+                return;
+            v.multi3D = static_cast<unsigned>(selection);
+            v.payloadLength = static_cast<unsigned>(static_cast<int>(v.payloadLength) + growth);
+        },
+        true);
+}
+
+void CeaExtDataBlockVSHDMIItem::onCheck3DFramePacking(bool state)
+{
+    edit([state](CeaHdmiVSDB &v) { v.structure3D = setBit(v.structure3D, 0, state); });
+}
+
+void CeaExtDataBlockVSHDMIItem::onCheck3DSideBySide(bool state)
+{
+    edit([state](CeaHdmiVSDB &v) { v.structure3D = setBit(v.structure3D, 1, state); });
+}
+
+void CeaExtDataBlockVSHDMIItem::onCheck3DTopAndBottom(bool state)
+{
+    edit([state](CeaHdmiVSDB &v) { v.structure3D = setBit(v.structure3D, 2, state); });
+}
+
+void CeaExtDataBlockVSHDMIItem::onCheckMulti3dMode(bool state, unsigned int index)
+{
+    if (index < 16)
+        edit([state, index](CeaHdmiVSDB &v) { v.mask3D = withBit(v.mask3D, index, state); });
+}
+
+void CeaExtDataBlockVSHDMIItem::onExt3DItemCountChanged(int count)
+{
+    if (count < 0)
+        return;
+    edit(
+        [count](CeaHdmiVSDB &v) {
+            const unsigned n = qMin(static_cast<unsigned>(count), CeaMax3DDescriptors);
+            for (unsigned k = v.descriptor3DCount; k < n; ++k) {
+                if (freeRoom(v) < 1 || length3D(v) + 1 > Max3DLength)
+                    return;
+                CeaHdmi3DDescriptor entry;
+                entry.kind = CeaHdmi3DFramePacking;
+                entry.size = 1;
+                v.descriptors3D[k] = entry;
+                v.descriptor3DCount = k + 1;
+                v.payloadLength += 1;
+            }
+            while (v.descriptor3DCount > n) {
+                CeaHdmi3DDescriptor &entry = v.descriptors3D[--v.descriptor3DCount];
+                v.payloadLength -= entry.size;
+                entry = CeaHdmi3DDescriptor();
+                entry.size = 0;
+            }
+        },
+        true);
+}
+
+void CeaExtDataBlockVSHDMIItem::onExt3DItemModeChanged(unsigned int index, int selection)
+{
+    if (selection >= 0 && index < CeaMax3DDescriptors)
+        edit([index, selection](CeaHdmiVSDB &v) {
+            v.descriptors3D[index].vicOrder = static_cast<unsigned>(selection);
+        });
+}
+
+void CeaExtDataBlockVSHDMIItem::onExt3DItemOptionChanged(unsigned int index, int selection)
+{
+    if (selection < 0 || selection > 2 || index >= CeaMax3DDescriptors)
+        return;
+    edit(
+        [index, selection](CeaHdmiVSDB &v) {
+            CeaHdmi3DDescriptor &entry = v.descriptors3D[index];
+            const unsigned kind = CeaHdmi3DFramePacking + static_cast<unsigned>(selection);
+            const unsigned size = kind == CeaHdmi3DSideBySideHalf ? 2u : 1u;
+            if (size > entry.size
+                && (freeRoom(v) < size - entry.size
+                    || length3D(v) + size - entry.size > Max3DLength))
+                return;
+            v.payloadLength = v.payloadLength + size - entry.size;
+            entry.kind = kind;
+            entry.size = size;
+        },
+        true);
+}
+
+void CeaExtDataBlockVSHDMIItem::onExt3DItemValueChanged(unsigned int index, const QString &value)
+{
+    bool ok = false;
+    const unsigned detail = value.toUInt(&ok, 10);
+    if (ok && detail <= 15 && index < CeaMax3DDescriptors)
+        edit([index, detail](CeaHdmiVSDB &v) { v.descriptors3D[index].detail = detail; });
+}
+
+void CeaExtDataBlockVSHDMIItem::onExtVicItemCountChanged(int count)
+{
+    if (count < 0)
+        return;
+    edit(
+        [count](CeaHdmiVSDB &v) {
+            const unsigned n = qMin(static_cast<unsigned>(count), CeaMaxHdmiVics);
+            if (n > v.hdmiVicCount && freeRoom(v) < n - v.hdmiVicCount)
+                return;
+            for (unsigned k = v.hdmiVicCount; k < n; ++k)
+                v.hdmiVics[k] = CeaHdmiVicEntry{1, 1};
+            for (unsigned k = n; k < v.hdmiVicCount; ++k)
+                v.hdmiVics[k] = CeaHdmiVicEntry();
+            v.payloadLength = v.payloadLength + n - v.hdmiVicCount;
+            v.hdmiVicCount = n;
+        },
+        true);
+}
+
+void CeaExtDataBlockVSHDMIItem::onExtVicItemChanged(unsigned int index, int selection)
+{
+    if (selection >= 0 && index < CeaMaxHdmiVics)
+        edit([index, selection](CeaHdmiVSDB &v) {
+            v.hdmiVics[index].hdmiVic = static_cast<unsigned>(selection) + 1u;
+        });
 }

@@ -1,9 +1,19 @@
 #pragma once
 
 #include "ceaextdatablockitem.h"
+#include "model/cea/ceadatablocks.h"
 
-// The HDMI vendor-specific data block (HDMI 1.4b, section 8.3.2): its title row and the whole
-// block's bytes.
+#include <functional>
+
+class CeaAudioVideoWidget;
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+
+// The HDMI vendor-specific data block (HDMI 1.4b, section 8.3.2): one group row per part of
+// the block in byte order, a presence check box on each optional part, and the editors of every
+// field. Every edit reads the whole record, changes one field and writes it back; switching a
+// part on or off grows or shrinks the data block (the blocks after it move) and rebuilds the rows.
 class CeaExtDataBlockVSHDMIItem : public CeaExtDataBlockItem
 {
     Q_OBJECT
@@ -14,4 +24,72 @@ public:
 
     bool InitItems() override;
     QList<EdidItemLocation> GetItemLocations() const override;
+
+    // Rebuilds every row from the block.
+    void updateBlockData();
+
+public slots:
+    void onEditSPA_A();
+    void onEditSPA_B();
+    void onEditSPA_C();
+    void onEditSPA_D();
+    void onCheckFeatures(bool state);
+    void onCheckFeatureDVI_DL(bool state);
+    void onCheckFeatureAI(bool state);
+    void onCheckFeature30bpp(bool state);
+    void onCheckFeature36bpp(bool state);
+    void onCheckFeature48bpp(bool state);
+    void onCheckFeatureYCbCr444(bool state);
+    void onCheckClockRate(bool state);
+    void onEditClockRate();
+    void onCheckFlags(bool state);
+    void onCheckFlagsCN0(bool state);
+    void onCheckFlagsCN1(bool state);
+    void onCheckFlagsCN2(bool state);
+    void onCheckFlagsCN3(bool state);
+    void onCheckLatency(bool state);
+    void onVideoWidgetL();
+    void onAudioWidgetL();
+    void onCheckLatencyI(bool state);
+    void onVideoWidgetLI();
+    void onAudioWidgetLI();
+    void onCheckExtCaps(bool state);
+    void onComboImageSizeType(int selection);
+    void onCheckSupport3D(bool state);
+    void onComboMulti3D(int selection);
+    void onCheck3DFramePacking(bool state);
+    void onCheck3DSideBySide(bool state);
+    void onCheck3DTopAndBottom(bool state);
+    void onCheckMulti3dMode(bool state, unsigned int index);
+    void onExt3DItemCountChanged(int count);
+    void onExt3DItemModeChanged(unsigned int index, int selection);
+    void onExt3DItemOptionChanged(unsigned int index, int selection);
+    void onExt3DItemValueChanged(unsigned int index, const QString &value);
+    void onExtVicItemCountChanged(int count);
+    void onExtVicItemChanged(unsigned int index, int selection);
+
+private:
+    // The optional parts, each with the parts that exist only inside it.
+    enum Part { PartFeatures, PartClockRate, PartFlags, PartLatency, PartInterlaced, PartExtCaps };
+
+    // Reads the record, lets change() set fields, writes it back and notifies; with rebuild
+    // the rows are built again from the block before the notification.
+    void edit(const std::function<void(CeaHdmiVSDB &)> &change, bool rebuild = false);
+    // The same for a number typed into a line edit: nothing happens for text that is no
+    // unsigned decimal number.
+    void editNumber(QLineEdit *edit, const std::function<void(CeaHdmiVSDB &, unsigned)> &change);
+    void editLatency(unsigned int field);
+    void setPresence(Part part, bool present);
+    void build3DRows(QTreeWidgetItem *caps, const CeaHdmiVSDB &vsdb);
+
+    CeaHdmiVSDB m_vsdb;
+    QCheckBox *m_features = nullptr;
+    QCheckBox *m_clockRate = nullptr;
+    QCheckBox *m_flags = nullptr;
+    QCheckBox *m_latency = nullptr;
+    QCheckBox *m_latencyI = nullptr;
+    QCheckBox *m_extCaps = nullptr;
+    QLineEdit *m_address[4] = {};
+    QLineEdit *m_tmds = nullptr;
+    CeaAudioVideoWidget *m_latencyWidgets[4] = {};
 };

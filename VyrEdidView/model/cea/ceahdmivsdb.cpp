@@ -22,6 +22,9 @@ struct VsdbLayout
     unsigned maskAt = 0;
     unsigned descriptorAt[CeaMax3DDescriptors] = {};
     unsigned partsEnd = 0; // first byte after the decoded parts
+    // The block's own length fields (latency flags, HDMI_VIC_LEN, HDMI_3D_LEN) claim more bytes
+    // than its payload holds: it is read as far as it goes and never written back.
+    bool cut = false;
 };
 
 // Decodes the block bytes b[0 .. size-1] (b[0] = header). Reads nothing past size. Latency
@@ -75,8 +78,10 @@ void decodeVsdb(const quint8 *b, unsigned size, CeaHdmiVSDB *v, VsdbLayout *l)
     l->partsEnd = VsdbLatencyByte;
     unsigned r = n - 5;
     unsigned pos = VsdbLatencyByte;
-    if (r < 2)
+    if (r < 2) {
+        l->cut = bit(flags, 7) != 0 || bit(flags, 5) != 0;
         return;
+    }
     if (bit(flags, 7)) {
         v->latencyPresent = true;
         l->latencyAt[CeaLatencyVideo] = pos;
@@ -84,8 +89,10 @@ void decodeVsdb(const quint8 *b, unsigned size, CeaHdmiVSDB *v, VsdbLayout *l)
         pos += 2;
         r -= 2;
         l->partsEnd = pos;
-        if (r < 2)
+        if (r < 2) {
+            l->cut = bit(flags, 6) != 0 || bit(flags, 5) != 0;
             return;
+        }
         if (bit(flags, 6)) {
             v->interlacedLatencyPresent = true;
             l->latencyAt[CeaLatencyInterlacedVideo] = pos;
@@ -93,8 +100,10 @@ void decodeVsdb(const quint8 *b, unsigned size, CeaHdmiVSDB *v, VsdbLayout *l)
             pos += 2;
             r -= 2;
             l->partsEnd = pos;
-            if (r < 2)
+            if (r < 2) {
+                l->cut = bit(flags, 5) != 0;
                 return;
+            }
         }
     }
     if (!bit(flags, 5))
@@ -106,6 +115,7 @@ void decodeVsdb(const quint8 *b, unsigned size, CeaHdmiVSDB *v, VsdbLayout *l)
     v->imageSize = bits(b[pos], 4, 3);
     const unsigned vicCount = qMin(bits(b[pos + 1], 7, 5), r - 2);
     const unsigned length3D = bits(b[pos + 1], 4, 0);
+    l->cut = bits(b[pos + 1], 7, 5) > r - 2 || bits(b[pos + 1], 7, 5) + length3D > r - 2;
     v->hdmiVicCount = vicCount;
     l->vicsAt = pos + 2;
     for (unsigned k = 0; k < vicCount; ++k) {
@@ -142,8 +152,10 @@ void decodeVsdb(const quint8 *b, unsigned size, CeaHdmiVSDB *v, VsdbLayout *l)
         const unsigned first = b[at];
         const unsigned structure = bits(first, 3, 0);
         const unsigned entrySize = structure >= 8 ? 2 : 1;
-        if (entrySize > left)
+        if (entrySize > left) {
+            l->cut = true; // an entry cut by HDMI_3D_LEN or by the payload
             break;
+        }
         CeaHdmi3DDescriptor d;
         d.vicOrder = bits(first, 7, 4);
         d.size = entrySize;
@@ -254,6 +266,8 @@ void CeaExtBlock::SetHdmiVSDB(unsigned int index, CeaHdmiVSDB *vsdb)
     CeaHdmiVSDB oldRecord;
     VsdbLayout oldLayout;
     decodeVsdb(old, before.size, &oldRecord, &oldLayout);
+    if (oldLayout.cut)
+        return;
 
     if (!resizeDataBlock(index, VsdbPayloadStart + vsdb->payloadLength))
         return;
