@@ -108,12 +108,24 @@ void tst_CeaExtDataBlockAudioItem::formatValue_data()
     QTest::addColumn<int>("byte0");
     QTest::addColumn<int>("byte2");
 
-    QTest::newRow("bit rate 2043") << "MP3" << "Max bit rate (kHz)" << "2043" << 0x25 << 255;
-    QTest::newRow("bit rate 2040") << "AAC LC" << "Max bit rate (kHz)" << "2040" << 0x35 << 255;
-    QTest::newRow("bit rate 100") << "AC-3" << "Max bit rate (kHz)" << "100" << 0x15 << 12;
-    QTest::newRow("value") << "DSD" << "Value" << "200" << 0x4d << 200;
-    QTest::newRow("profile") << "WMA-Pro" << "Profile" << "5" << 0x75 << 0x05;
-    QTest::newRow("extension code") << "Extended" << "Extended Code" << "11" << 0x7d << 0x58;
+    QTest::newRow("bit rate 2043") << "MP3"
+                                   << "Max bit rate (kHz)"
+                                   << "2043" << 0x25 << 255;
+    QTest::newRow("bit rate 2040") << "AAC LC"
+                                   << "Max bit rate (kHz)"
+                                   << "2040" << 0x35 << 255;
+    QTest::newRow("bit rate 100") << "AC-3"
+                                  << "Max bit rate (kHz)"
+                                  << "100" << 0x15 << 12;
+    QTest::newRow("value") << "DSD"
+                           << "Value"
+                           << "200" << 0x4d << 200;
+    QTest::newRow("profile") << "WMA-Pro"
+                             << "Profile"
+                             << "5" << 0x75 << 0x05;
+    QTest::newRow("extension code") << "Extended"
+                                    << "Extended Code"
+                                    << "11" << 0x7d << 0x58;
 }
 
 void tst_CeaExtDataBlockAudioItem::formatValue()
@@ -164,8 +176,11 @@ void tst_CeaExtDataBlockAudioItem::raiseCountKeepsEdits()
     QVERIFY(h.tick(sad(1, {"Format", "192kHz"}), true));
     QVERIFY(h.choose({Cea, Blocks, Audio}, "4"));
     h.settle();
-    QCOMPARE(h.image().mid(132, 13),
-             QByteArray::fromHex("2c" "090707" "154450" "000000" "000000"));
+    QCOMPARE(h.image().mid(132, 13), QByteArray::fromHex("2c"
+                                                         "090707"
+                                                         "154450"
+                                                         "000000"
+                                                         "000000"));
     QCOMPARE(h.childTitles({Cea, Blocks, Audio}), QStringList({"0", "1", "2", "3"}));
     QCOMPARE(h.valueText(sad(3, {"Number of Channels"})), "1");
 }

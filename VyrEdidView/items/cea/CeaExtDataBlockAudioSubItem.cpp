@@ -5,10 +5,9 @@
 #include <QCoreApplication>
 #include <QHash>
 
-CeaExtDataBlockAudioSubItem::CeaExtDataBlockAudioSubItem(unsigned int fieldCode,
-                                                         unsigned int index,
-                                                         unsigned int sadIndex,
-                                                         CeaExtBlock *block, unsigned char *image)
+CeaExtDataBlockAudioSubItem::CeaExtDataBlockAudioSubItem(unsigned int fieldCode, unsigned int index,
+                                                         unsigned int sadIndex, CeaExtBlock *block,
+                                                         unsigned char *image)
     : CeaExtDataBlockItem(fieldCode, index, block, image)
     , m_sad(sadIndex)
 {}
@@ -50,8 +49,8 @@ void CeaExtDataBlockAudioSubItem::updateBlockData()
                                    : -1; // reserved format code 0: no entry
             m_format = placeComboBox(row, formatEntries(), format, changed);
         } else if (entry.code == 37) {
-            m_channels = placeLineEdit(row, QString::number(sad.channels), QStringLiteral("[DEC]"),
-                                       changed);
+            m_channels =
+                placeLineEdit(row, QString::number(sad.channels), QStringLiteral("[DEC]"), changed);
             m_channels->setValidator(intValidator(1, 8, m_channels));
             m_channels->setToolTip(tr("Valid range is 1 --> 8"));
         } else if (entry.code == ValueCode) {

@@ -24,7 +24,7 @@ const CeaExtDataBlockAudioSubItem::FieldRow CeaExtDataBlockAudioSubItem::Rows[14
 
 QStringList CeaExtDataBlockAudioSubItem::formatEntries()
 {
-    return {tr("LPCM"), tr("AC-3"),   tr("MPEG-1"), tr("MP3"),    tr("MPEG2"),
-            tr("AAC LC"), tr("DTS"),  tr("ATRAC"),  tr("DSD"),    tr("E-AC-3"),
+    return {tr("LPCM"),   tr("AC-3"), tr("MPEG-1"), tr("MP3"),     tr("MPEG2"),
+            tr("AAC LC"), tr("DTS"),  tr("ATRAC"),  tr("DSD"),     tr("E-AC-3"),
             tr("DTS-HD"), tr("MLP"),  tr("DST"),    tr("WMA-Pro"), tr("Extended")};
 }
