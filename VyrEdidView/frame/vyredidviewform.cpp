@@ -16,6 +16,7 @@
 
 static constexpr int HexColumns = 16;
 static constexpr int HexCellWidth = 24;
+static constexpr int MaxPropertyWidth = 420;
 
 VyrEdidViewForm::VyrEdidViewForm(bool unused, QWidget *parent)
     : QWidget(parent)
@@ -70,6 +71,16 @@ VyrEdidViewForm::VyrEdidViewForm(bool unused, QWidget *parent)
     m_splitter->setStretchFactor(1, 0);
     m_splitter->setChildrenCollapsible(false);
 
+    // Rows five levels down (the DisplayID timing entries and their fields) need more: an
+    // expanded row widens the first column to what the rows now shown need, never narrower,
+    // and no wider than leaves the editors beside it in view.
+    connect(m_tree, &QTreeWidget::itemExpanded, this, [this]() {
+        const int before = m_tree->columnWidth(VyrEdidColumn::Property);
+        m_tree->resizeColumnToContents(VyrEdidColumn::Property);
+        m_tree->setColumnWidth(VyrEdidColumn::Property,
+                               qBound(before, m_tree->columnWidth(VyrEdidColumn::Property),
+                                      qMax(before, MaxPropertyWidth)));
+    });
     connect(m_tree, &QTreeWidget::currentItemChanged, this,
             [this](QTreeWidgetItem *current) { on_edidTree_selected(current); });
     connect(m_tree, &VyrEdidInfoTree::edidDataChanged, this,

@@ -3,6 +3,7 @@
 #include "edidchecks.h"
 #include "edidtreeharness.h"
 #include "frame/vyredidinfotree.h"
+#include "frame/vyredidmainitem.h"
 #include "helpers/didtimingitems.h"
 #include "items/displayid/didwidgets.h"
 #include "locationtext.h"
@@ -120,6 +121,7 @@ private slots:
     void typeFourListsItsCodes();
     void rowsShowTheirBytes_data();
     void rowsShowTheirBytes();
+    void expandedEntryShowsItsNamesWhole();
     void samplesShowTheDecodersValues_data();
     void samplesShowTheDecodersValues();
     void samplesBuildWithoutWriting_data();
@@ -354,6 +356,27 @@ void tst_DidTimingItems::rowsShowTheirBytes()
     VyrDIDTreeWidgetItem *row = didRow(h, path);
     QVERIFY(row);
     QCOMPARE(VyrTest::locationText(row->GetItemLocations(false)), locations);
+}
+
+// The first column widens to the long row names five levels down when the user opens them.
+void tst_DidTimingItems::expandedEntryShowsItsNamesWhole()
+{
+    TreeHarness h(threeTypesImage());
+    h.tree()->collapseAll();
+    const int initial = 240;
+    h.tree()->setColumnWidth(VyrEdidColumn::Property, initial);
+    const QStringList entry = entryPath(2, 0);
+    h.root()->setExpanded(true);
+    for (int depth = 1; depth <= entry.size(); ++depth)
+        h.row(entry.mid(0, depth))->setExpanded(true);
+    QAbstractItemView *view = h.tree();
+    QVERIFY(h.tree()->columnWidth(VyrEdidColumn::Property) > initial);
+    QCOMPARE(h.tree()->columnWidth(VyrEdidColumn::Property),
+             view->sizeHintForColumn(VyrEdidColumn::Property));
+    // Closing rows keeps the width.
+    h.row(entry)->setExpanded(false);
+    h.row(entry.mid(0, 2))->setExpanded(true);
+    QVERIFY(h.tree()->columnWidth(VyrEdidColumn::Property) > initial);
 }
 
 void tst_DidTimingItems::samplesShowTheDecodersValues_data()
