@@ -91,7 +91,9 @@ void DisplayIDTimingItem::addFlags(const QList<Flag> &flags)
 
 void DisplayIDTimingItem::addPixelClock(double mhz)
 {
-    auto *cell = new VyrDIDLineEditItem(rowName(PixelClock), QString::number(mhz, 'g', 6),
+    // Shortest form, with the 8 digits the largest clock has: a confirmed text that was not
+    // changed writes the same clock.
+    auto *cell = new VyrDIDLineEditItem(rowName(PixelClock), QString::number(mhz, 'g', 8),
                                         QStringLiteral("[FLT]"));
     // 24 bits of 10 kHz steps, stored minus one: 0.01 to 167772.16 MHz.
     cell->setValidator(VyrEdidItemBase::doubleValidator(0.01, 167772.16, 3, cell));

@@ -250,6 +250,16 @@ void tst_DidTimingItems::pixelClockRoundTrips()
     // Text that is no clock (below 10 kHz) is not taken.
     QVERIFY(h.type(path, "0", TreeHarness::Leave::Enter));
     QCOMPARE(h.image().mid(Type1Payload, 3).toHex(), QByteArray("013a00"));
+
+    // The largest clock shows all its digits, so confirming it unchanged writes nothing.
+    QByteArray fastest = type1Descriptors().left(20);
+    fastest.replace(0, 3, QByteArray(3, '\xFF'));
+    TreeHarness largest(timingImage(DidFixture::dataBlock(0x03, 0, fastest)));
+    auto *largestCell = qobject_cast<QLineEdit *>(largest.widget(path));
+    QVERIFY(largestCell);
+    QCOMPARE(largestCell->text(), QStringLiteral("167772.16"));
+    QVERIFY(largest.type(path, largestCell->text()));
+    VYR_VERIFY_UNCHANGED(largest.original(), largest.image());
 }
 
 void tst_DidTimingItems::reservedAspectKeepsItsCode_data()
