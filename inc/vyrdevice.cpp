@@ -17,8 +17,13 @@
 
 namespace {
 
-// The driver settings file of the device.
-const char kSettingsPath[] = "/etc/wex/vyrpcsdb";
+// The driver settings file; VYR_DRIVER_SETTINGS names another one (the simulated
+// machine's, a test's).
+QString driverSettingsPath()
+{
+    return qEnvironmentVariable("VYR_DRIVER_SETTINGS", QStringLiteral("/etc/wex/vyrpcsdb"));
+}
+
 // Bit 4 of the logger's component flags enables the device's log.
 const quint32 kDeviceLogFlag = 0x10;
 // How long the device console may take for one request.
@@ -65,10 +70,16 @@ VyrDevice::VyrDevice(AppLoggerInfo *logger, int deviceIndex, AdapterInfo *record
 
     AddAdapter(&first);
 
-    m_settings = new QSettings(QString::fromLatin1(kSettingsPath), QSettings::NativeFormat, this);
-    m_info.settingsPath = QString::fromLatin1(kSettingsPath);
+    m_info.settingsPath = driverSettingsPath();
+    m_settings = new QSettings(m_info.settingsPath, QSettings::NativeFormat, this);
     m_info.deviceIndex = static_cast<quint32>(deviceIndex);
     m_info.adapterIndex = static_cast<quint32>(description.iAdapterIndex);
+
+    // Binary contract: see ARCHITECTURE.md, "Names kept as spelled".
+    m_info.driverVersion = GetDriverRegKeyValue(tr("DriverVersion")).toString();
+    m_info.releaseVersion =
+        GetDriverRegKeyValue(tr("VYRPCSROOT/SYSTEM/LDC/ReleaseVersion")).toString();
+    m_info.driverDate = GetDriverRegKeyValue(tr("DriverDate")).toString();
 
     printLog(AppLogInfo, tr("VyrDevice::created"));
 }
@@ -122,6 +133,7 @@ bool VyrDevice::Refresh(bool force)
     }
     createMstDisplayList();
     populateMstDevices();
+    updateLoggerSettingsList();
 
     m_summary += tr("PCI Bus: %1, ").arg(m_info.busNumber);
     m_summary += tr("DeviceID: %1\n \n").arg(m_info.deviceNumber);
@@ -493,15 +505,13 @@ bool VyrDevice::StartStopDevice(DeviceStartStopOption option)
                                           tr("DevCon not found"));
         return false;
     }
-    if (m_process == nullptr)
-        return false;
     static const char *const verbs[] = {"enable", "disable", "restart"};
     const int verb = option >= DeviceStart && option <= DeviceRestart ? option : DeviceStart;
-    const int cut = m_info.hardwareId.lastIndexOf(QLatin1Char('\\'));
-    const QString id = cut >= 0 ? m_info.hardwareId.left(cut) : m_info.hardwareId;
-    m_process->start(m_toolPath, {QString::fromLatin1(verbs[verb]), id}, QIODevice::ReadWrite);
-    m_process->waitForFinished(kToolTimeoutMs);
-    m_process->start(m_toolPath, {QStringLiteral("status"), id}, QIODevice::ReadWrite);
+    QProcess *process = deviceConsole();
+    process->start(m_toolPath, {QString::fromLatin1(verbs[verb]), deviceId()},
+                   QIODevice::ReadWrite);
+    process->waitForFinished(kToolTimeoutMs);
+    process->start(m_toolPath, {QStringLiteral("status"), deviceId()}, QIODevice::ReadWrite);
     return true;
 }
 

@@ -9,7 +9,10 @@
 
 #include <QList>
 #include <QObject>
+#include <QProcess>
 #include <QString>
+#include <QStringList>
+#include <QVariant>
 
 class Adapter;
 class DriverCommunicator;
@@ -18,6 +21,7 @@ class QSettings;
 class VyrDisplay;
 class VyrHwDevice;
 struct AppLoggerInfo;
+struct LoggerInfo;
 struct VyrAsicId;
 struct VyrBranch;
 struct VyrVBiosInfo;
@@ -155,6 +159,47 @@ public:
     // ---- hardware registers ---------------------------------------------------------------------
     bool IsHwRegAccessEnabled() const { return m_hwDevice != nullptr; }
 
+    // ---- driver settings ----------------------------------------------------------------------
+    // The driver keeps its settings in the configuration store and in the driver settings
+    // file (VYR_DRIVER_SETTINGS, else /etc/wex/vyrpcsdb); writes go to both, the store first.
+    bool IsDriverRegKeyValid(const QString &key) const;
+    // The store's value; when it has none, -1 for an empty key, else the file's value.
+    QVariant GetDriverRegKeyValue(const QString &key);
+    // True only when the store took the value and the file was written and holds it.
+    bool SetDriverRegKeyValue(const QString &key, const QVariant &value);
+    bool DeleteDriverRegKey(const QString &key);
+    QStringList GetDriverRegGroupKeyList(const QString &group) const;
+    QStringList GetDriverRegKeyGroups(const QString &group) const;
+    // The top-level keys of the file that contain filter (case-sensitive).
+    QStringList GetDriverRegKeyList(const QString &filter) const;
+
+    // ---- driver log
+    // ------------------------------------------------------------------------------- Adapter-level
+    // calls address the first adapter; without adapters they answer false or 0.
+    unsigned int GetLoggerEnableFlags() const;
+    bool SetLoggerEnableFlags(unsigned int flags);
+    unsigned int GetLoggerBufferSize();
+    // Writes a new buffer size and has the driver apply it; false for the current size.
+    bool SetLoggerBufferSize(unsigned int size);
+    bool ForceUpdateLogger();
+    bool GetAdapterLoggerInfo(LoggerInfo *info);
+    // Appends a header line and the driver's log text to driverLog(); false when the
+    // driver keeps no log (the header stays).
+    bool ReadDriverLog();
+    // The driver's log categories, masks cleared.
+    Q_INVOKABLE void updateLoggerSettingsList();
+    // The categories with their masks from the settings file.
+    bool GetLoggerSetings(QList<LogMajorInfo> *out);
+    // Takes the categories and writes each mask (a zero mask deletes its key); true when
+    // every mask was written.
+    bool SetLoggerSetings(QList<LogMajorInfo> &list);
+    // The mask of the category at index; 0 outside the list.
+    unsigned int GetLoggerSeting(int index) const;
+    // Writes the mask of the category at index; true when written (a zero mask deletes it).
+    bool SetLoggerSeting(int index, unsigned int mask);
+    // Position of the category with that name; -1 if none.
+    int GetLoggerMajorIndex(const QString &name) const;
+
     // ---- device console -----------------------------------------------------------------------
     bool CanStartStopDevice() const { return !m_toolPath.isEmpty(); }
     // Starts, stops or restarts the device through the device console; without one it
@@ -190,7 +235,17 @@ signals:
     void deviceStateChanged(bool enabled, QString hardwareId);
     void hwRegListChanged();
 
+public slots:
+    // Replies of the device console: its state line, its errors, a crash or a failed start.
+    void onReadFromStdout();
+    void onReadFromStdErr();
+    void processFinished(int exitCode, QProcess::ExitStatus exitStatus);
+    void processError(QProcess::ProcessError error);
+
 private:
+    bool syncSettings(const QString &key, const QVariant &before);
+    QString deviceId() const;
+    QProcess *deviceConsole();
     VyrDisplay *displayByIndex(int displayIndex) const;
     void clearBranches();
     // Value which (0 current, 1 default, 2 minimum, 3 maximum) of a display's colour

@@ -238,6 +238,94 @@ void VyrDeviceManager::ClearDriverLog(int deviceIndex)
         device->clearDriverLog();
 }
 
+bool VyrDeviceManager::ReadDriverLog(int deviceIndex)
+{
+    VyrDevice *device = deviceAt(deviceIndex);
+    return device != nullptr && device->ReadDriverLog();
+}
+
+int VyrDeviceManager::GetLoggerBufferSize(int deviceIndex)
+{
+    VyrDevice *device = deviceAt(deviceIndex);
+    return device != nullptr ? static_cast<int>(device->GetLoggerBufferSize()) : 0;
+}
+
+unsigned int VyrDeviceManager::GetLoggerSetting(int deviceIndex) const
+{
+    const VyrDevice *device = deviceAt(deviceIndex);
+    return device != nullptr ? device->GetLoggerSeting(deviceIndex) : 0u;
+}
+
+int VyrDeviceManager::GetLoggerMajorIndex(int deviceIndex, const QString &label) const
+{
+    const VyrDevice *device = deviceAt(deviceIndex);
+    return device != nullptr ? device->GetLoggerMajorIndex(label) : -1;
+}
+
+bool VyrDeviceManager::SetLoggerSetting(int deviceIndex, int index, unsigned int value)
+{
+    VyrDevice *device = deviceAt(deviceIndex);
+    return device != nullptr && device->SetLoggerSeting(index, value);
+}
+
+bool VyrDeviceManager::ForceUpdateLogger(unsigned int deviceIndex)
+{
+    VyrDevice *device = deviceAt(static_cast<int>(deviceIndex));
+    return device != nullptr && device->ForceUpdateLogger();
+}
+
+bool VyrDeviceManager::GetLoggerSetings(unsigned int deviceIndex, QList<LogMajorInfo> *list)
+{
+    VyrDevice *device = deviceAt(static_cast<int>(deviceIndex));
+    return device != nullptr && device->GetLoggerSetings(list);
+}
+
+bool VyrDeviceManager::IsDriverRegKeyValid(unsigned int deviceIndex, const QString &key) const
+{
+    const VyrDevice *device = deviceAt(static_cast<int>(deviceIndex));
+    return device != nullptr && device->IsDriverRegKeyValid(key);
+}
+
+QVariant VyrDeviceManager::GetDriverRegKeyValue(unsigned int deviceIndex, const QString &key)
+{
+    VyrDevice *device = deviceAt(static_cast<int>(deviceIndex));
+    return device != nullptr ? device->GetDriverRegKeyValue(key) : QVariant();
+}
+
+QStringList VyrDeviceManager::GetDriverRegKeyList(unsigned int deviceIndex,
+                                                  const QString &filter) const
+{
+    const VyrDevice *device = deviceAt(static_cast<int>(deviceIndex));
+    return device != nullptr ? device->GetDriverRegKeyList(filter) : QStringList();
+}
+
+QStringList VyrDeviceManager::GetDriverRegKeyGroups(unsigned int deviceIndex,
+                                                    const QString &group) const
+{
+    const VyrDevice *device = deviceAt(static_cast<int>(deviceIndex));
+    return device != nullptr ? device->GetDriverRegKeyGroups(group) : QStringList();
+}
+
+QStringList VyrDeviceManager::GetDriverRegGroupKeyList(unsigned int deviceIndex,
+                                                       const QString &group) const
+{
+    const VyrDevice *device = deviceAt(static_cast<int>(deviceIndex));
+    return device != nullptr ? device->GetDriverRegGroupKeyList(group) : QStringList();
+}
+
+bool VyrDeviceManager::SetDriverRegKeyValue(unsigned int deviceIndex, const QString &key,
+                                            const QVariant &value)
+{
+    VyrDevice *device = deviceAt(static_cast<int>(deviceIndex));
+    return device != nullptr && device->SetDriverRegKeyValue(key, value);
+}
+
+bool VyrDeviceManager::DeleteDriverRegKey(unsigned int deviceIndex, const QString &key)
+{
+    VyrDevice *device = deviceAt(static_cast<int>(deviceIndex));
+    return device != nullptr && device->DeleteDriverRegKey(key);
+}
+
 template <typename Op> bool VyrDeviceManager::changeDisplays(int deviceIndex, Op op)
 {
     VyrDevice *device = deviceAt(deviceIndex);

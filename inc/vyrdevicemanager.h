@@ -64,10 +64,19 @@ public:
     Q_INVOKABLE QString GetAdapterName(int index) const;
     // The device at index; null when there is none.
     Q_INVOKABLE VyrDevice *getVyrDevice(int index) const;
+    // Driver log requests of the device at deviceIndex; a missing device gives false, an
+    // empty text, 0 or -1.
+    Q_INVOKABLE bool ReadDriverLog(int deviceIndex);
     Q_INVOKABLE QString GetDriverLog(int deviceIndex) const;
+    Q_INVOKABLE int GetLoggerBufferSize(int deviceIndex);
+    // The mask of the device's log category numbered like the device itself.
+    Q_INVOKABLE unsigned int GetLoggerSetting(int deviceIndex) const;
     Q_INVOKABLE void ClearDriverLog(int deviceIndex);
+    Q_INVOKABLE int GetLoggerMajorIndex(int deviceIndex, const QString &label) const;
+    Q_INVOKABLE bool SetLoggerSetting(int deviceIndex, int index, unsigned int value);
     Q_INVOKABLE void UnlockLoggerFeature(int deviceIndex, bool unlock);
     Q_INVOKABLE void EnableLoggerFeature(int deviceIndex, bool enable);
+    Q_INVOKABLE bool ForceUpdateLogger(unsigned int deviceIndex);
     // Clone, extend or disable a display of a device, then rebuild the list. Refresh
     // requests that arrive meanwhile do nothing.
     Q_INVOKABLE bool CloneDisplay(int deviceIndex, int displayIndex);
@@ -82,6 +91,16 @@ public:
     // The first device with that PCI bus and device number; null if none.
     VyrDevice *getDevice(int bus, int device) const;
     bool StartStopDevice(unsigned int deviceIndex, DeviceStartStopOption option);
+    // The driver settings and log categories of the device at deviceIndex (VyrDevice);
+    // a missing device gives false, an invalid value or an empty list.
+    bool GetLoggerSetings(unsigned int deviceIndex, QList<LogMajorInfo> *list);
+    bool IsDriverRegKeyValid(unsigned int deviceIndex, const QString &key) const;
+    QVariant GetDriverRegKeyValue(unsigned int deviceIndex, const QString &key);
+    QStringList GetDriverRegKeyList(unsigned int deviceIndex, const QString &filter) const;
+    QStringList GetDriverRegKeyGroups(unsigned int deviceIndex, const QString &group) const;
+    QStringList GetDriverRegGroupKeyList(unsigned int deviceIndex, const QString &group) const;
+    bool SetDriverRegKeyValue(unsigned int deviceIndex, const QString &key, const QVariant &value);
+    bool DeleteDriverRegKey(unsigned int deviceIndex, const QString &key);
     bool IsStartStropEnabled() const;
     int GetNoxVersion() const;
     DpcdTableInfo *GetDpcdInfo();

@@ -6,4 +6,6 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/deps.sh"
 "$root/scripts/build.sh" "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVYR_BUILD_TESTS=OFF
+# The simulated driver's settings file, copied beside the program by the build.
+export VYR_DRIVER_SETTINGS="${VYR_DRIVER_SETTINGS:-$root/build/bin/vyrpcsdb}"
 exec "$root/build/bin/vyrpell" "$@"

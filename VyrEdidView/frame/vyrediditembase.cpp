@@ -134,3 +134,8 @@ void VyrEdidItemBase::removeChildRows(int first)
 {
     VyrEdidRows::removeChildren(this, first);
 }
+
+void VyrEdidItemBase::removeChildRow(int index)
+{
+    VyrEdidRows::removeChild(this, index);
+}

@@ -231,6 +231,8 @@ protected:
     // Commits the pending edit, then takes the child rows from first on out of the tree, last
     // first; they are deleted later (see VyrEdidRows::removeChildren).
     void removeChildRows(int first = 0);
+    // The same for the one child row at index (an entry of a list replaced in place).
+    void removeChildRow(int index);
 
     unsigned char *m_bytes;
     int m_kind;

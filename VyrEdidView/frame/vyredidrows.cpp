@@ -102,15 +102,26 @@ bool VyrEdidRows::isDetached(const QTreeWidgetItem *row)
 void VyrEdidRows::removeChildren(QTreeWidgetItem *parent, int first,
                                  std::vector<std::unique_ptr<DataBlock>> retiredBlocks)
 {
-    if (!parent)
-        return;
+    if (parent)
+        takeChildren(parent, first, parent->childCount() - 1, std::move(retiredBlocks));
+}
+
+void VyrEdidRows::removeChild(QTreeWidgetItem *parent, int index)
+{
+    if (parent && index >= 0 && index < parent->childCount())
+        takeChildren(parent, index, index, {});
+}
+
+void VyrEdidRows::takeChildren(QTreeWidgetItem *parent, int first, int last,
+                               std::vector<std::unique_ptr<DataBlock>> retiredBlocks)
+{
     QTreeWidget *tree = parent->treeWidget();
     commitPendingEdit(tree);
     QList<QTreeWidgetItem *> taken;
     bool currentTaken = false;
     {
         const QSignalBlocker blocker(tree);
-        for (int i = parent->childCount() - 1; i >= qMax(first, 0); --i) {
+        for (int i = qMin(last, parent->childCount() - 1); i >= qMax(first, 0); --i) {
             QTreeWidgetItem *row = parent->child(i);
             if (tree && subtreeContains(row, tree->currentItem()))
                 currentTaken = true;

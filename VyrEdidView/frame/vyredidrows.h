@@ -34,6 +34,8 @@ public:
     // among the rows, parent becomes current.
     static void removeChildren(QTreeWidgetItem *parent, int first = 0,
                                std::vector<std::unique_ptr<DataBlock>> retiredBlocks = {});
+    // The same for the one child of parent at index (a list item replacing one entry).
+    static void removeChild(QTreeWidgetItem *parent, int index);
     // The same for the top-level items of tree.
     static void removeTopLevelItems(QTreeWidget *tree);
 
@@ -45,6 +47,8 @@ public:
     static void markDetached(VyrEdidItemBase *item);
 
 private:
+    static void takeChildren(QTreeWidgetItem *parent, int first, int last,
+                             std::vector<std::unique_ptr<DataBlock>> retiredBlocks);
     static void retire(QList<QTreeWidgetItem *> rows,
                        std::vector<std::unique_ptr<DataBlock>> blocks);
 };

@@ -31,8 +31,8 @@ VyrEdidViewForm::VyrEdidViewForm(bool unused, QWidget *parent)
     layout->addWidget(m_splitter);
 
     m_tree->setHeaderLabels({tr("Property"), tr("Value"), tr("Type"), tr("Action")});
-    // Wide enough for the group titles three levels down ("Color Characteristics Info").
-    m_tree->setColumnWidth(VyrEdidColumn::Property, 240);
+    // Wide enough for the row titles four levels down ("GTF standard with default vlaues").
+    m_tree->setColumnWidth(VyrEdidColumn::Property, 330);
     m_tree->setColumnWidth(VyrEdidColumn::Value, 50);
     m_tree->setColumnWidth(VyrEdidColumn::Type, 30);
     m_tree->setColumnWidth(VyrEdidColumn::Action, 30);

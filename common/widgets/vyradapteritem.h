@@ -8,7 +8,8 @@ class VyrDeviceManager;
 
 // Binary contract: see ARCHITECTURE.md, "Records that cross plug-in boundaries".
 // Device-tree item of one adapter: its device manager, its graphics device, then the
-// adapter (may be null). The item owns nothing.
+// adapter (may be null). The item owns nothing. It shows the display name of the
+// adapter's information record with an adapter icon.
 class VyrAdapterItem : public QTreeWidgetItem
 {
 public:

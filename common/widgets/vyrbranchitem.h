@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QTreeWidgetItem>
 
 class VyrDevice;
@@ -8,9 +9,12 @@ struct VyrBranch;
 
 // Binary contract: see ARCHITECTURE.md, "Records that cross plug-in boundaries".
 // Device-tree item of one DisplayPort MST branch: its device manager, its graphics
-// device, then the branch (may be null). The item owns nothing.
+// device, then the branch (may be null). The item owns nothing. It shows
+// "Branch Device [<tree id in lower-case hexadecimal>]" with a branch icon.
 class VyrBranchItem : public QTreeWidgetItem
 {
+    Q_DECLARE_TR_FUNCTIONS(VyrBranchItem)
+
 public:
     enum { Type = 1004 };
 

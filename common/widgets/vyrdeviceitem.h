@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QTreeWidgetItem>
 
 class VyrDevice;
@@ -7,9 +8,12 @@ class VyrDeviceManager;
 
 // Binary contract: see ARCHITECTURE.md, "Records that cross plug-in boundaries".
 // Device-tree item of one graphics device: the device (may be null), then its device
-// manager. The item owns nothing.
+// manager. The item owns nothing. It shows "<adapter name> on PCI_BUS <bus>" with a device
+// icon, on white, or on red while the device is disabled.
 class VyrDeviceItem : public QTreeWidgetItem
 {
+    Q_DECLARE_TR_FUNCTIONS(VyrDeviceItem)
+
 public:
     enum { Type = 1001 };
 

@@ -1,5 +1,10 @@
 #include "vyrdisplayitem.h"
 
+#include "display.h"
+#include "vyrdevicetreeicons.h"
+
+#include <QIcon>
+
 VyrDisplayItem::VyrDisplayItem(VyrDeviceManager *deviceManager, VyrDevice *device,
                                VyrDisplay *display)
     : QTreeWidgetItem(Type)
@@ -9,3 +14,12 @@ VyrDisplayItem::VyrDisplayItem(VyrDeviceManager *deviceManager, VyrDevice *devic
 {}
 
 VyrDisplayItem::~VyrDisplayItem() = default;
+
+void VyrDisplayItem::Update()
+{
+    if (!m_display)
+        return;
+    const VyrDisplayInfo &info = m_display->info();
+    setText(0, tr("%1 (%2)").arg(info.DisplayName).arg(info.displayID.iDisplayLogicalIndex));
+    setIcon(0, QIcon(VyrDeviceTreeIcons::display(m_display->signalType(), m_display->IsEnabled())));
+}

@@ -234,5 +234,6 @@ void NoxSimMachine::loadDemo()
     displays.push_back(vga);
 
     primaryAdapter = 0;
+    logger = noxSimDemoLogger();
     m_loaded = true;
 }

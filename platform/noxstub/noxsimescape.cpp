@@ -334,59 +334,6 @@ int displayTestHarness(NoxSimMachine &m, const Frame &f)
     }
 }
 
-int loggerCommand(NoxSimMachine &m, const Frame &f)
-{
-    static const char *const majors[] = {"DISPLAY", "EDID", "POWER"};
-    static const char *const minors[] = {"ERROR", "TRACE"};
-    switch (f.word(4)) {
-    case LOGGER_GET_INFO: {
-        LoggerInfo r{};
-        r.ulLogBufferSize = 4096;
-        f.reply(r);
-        return NOX_OK;
-    }
-    case LOGGER_GET_LOG: {
-        if (f.outputSize < 4)
-            return NOX_ERR_INVALID_PARAM_SIZE;
-        const auto room = static_cast<uint32_t>(
-            std::min<size_t>(qFromLittleEndian<quint32>(f.output), f.outputSize - 4));
-        const QByteArray text =
-            m.driverLog.isEmpty()
-                ? QByteArrayLiteral("Simulated driver log: no real driver is installed.\n")
-                : m.driverLog;
-        const uint32_t n = std::min<uint32_t>(room, static_cast<uint32_t>(text.size()));
-        qToLittleEndian<quint32>(n, f.output);
-        std::memcpy(f.output + 4, text.constData(), n);
-        return NOX_OK;
-    }
-    case LOGGER_FORCE_UPDATE:
-        return NOX_OK;
-    case LOGGER_ENUM_MAJOR: {
-        const uint32_t index = f.word(5);
-        if (index >= 3)
-            return NOX_ERR;
-        LoggerMajorInfo r{};
-        r.ulMajor = 0x100 + index;
-        std::strncpy(r.cName, majors[index], sizeof(r.cName) - 1);
-        f.reply(r);
-        return NOX_OK;
-    }
-    case LOGGER_ENUM_MINOR: {
-        const uint32_t major = f.word(5);
-        const uint32_t index = f.word(6);
-        if (major < 0x100 || major >= 0x103 || index >= 2)
-            return NOX_ERR;
-        LoggerMinorInfo r{};
-        r.ulMinor = index;
-        std::strncpy(r.cName, minors[index], sizeof(r.cName) - 1);
-        f.reply(r);
-        return NOX_OK;
-    }
-    default:
-        return NOX_ERR_NOT_SUPPORTED;
-    }
-}
-
 int adapterTestHarness(NoxSimMachine &m, const Frame &f)
 {
     switch (f.word(1)) {
@@ -401,7 +348,9 @@ int adapterTestHarness(NoxSimMachine &m, const Frame &f)
     case ZOVRETH_STEREO3D_CONTROL:
         return NOX_OK;
     case ZOVRETH_DRIVER_LOGGER:
-        return loggerCommand(m, f);
+        // The logger's own bytes follow the 20-byte test-harness header.
+        return noxSimLoggerCommand(m, f.word(4), f.inputSize > 20 ? f.input + 20 : nullptr,
+                                   f.inputSize > 20 ? f.inputSize - 20 : 0, f.output, f.outputSize);
     default:
         return NOX_ERR_NOT_SUPPORTED;
     }

@@ -210,6 +210,7 @@ bool NoxSimMachine::loadFile(const QString &path, QString *error)
     displays = newDisplays;
     primaryAdapter = toInt(root.value(QStringLiteral("primaryAdapter")));
     globals.clear();
+    logger = noxSimLoggerFromJson(root.value(QStringLiteral("logger")).toObject());
     m_loaded = true;
     return true;
 }

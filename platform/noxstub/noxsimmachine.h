@@ -6,6 +6,7 @@
 // and change. One machine per loaded library; nothing here is exported.
 
 #include "noxapi.h"
+#include "noxsimlogger.h"
 #include "vyrsimcontrol.h"
 
 #include <QByteArray>
@@ -161,7 +162,7 @@ public:
     std::vector<NoxSimFailure> failures;
     std::map<std::string, int> callCounts;
     QByteArray lastFrame;
-    QByteArray driverLog;
+    NoxSimLogger logger;
 
 private:
     bool m_loaded = false;

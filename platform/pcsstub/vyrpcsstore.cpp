@@ -211,6 +211,10 @@ void VyrPcsStore::loadDefaults()
         byteValue(VYRPCS_TYPE_RAW, std::string("\x55\xaa\x00\x7fSIMULATED", 13));
     m_values["MCIL/ZelkLogEnable"] = wordValue(VYRPCS_TYPE_U32, {0u});
     m_values["MCIL/ZelkLogBufferSize"] = wordValue(VYRPCS_TYPE_U32, {65536u});
+    // The log masks of the simulated driver's settings file (platform/noxstub/vyrpcsdb.sample).
+    m_values["MCIL/ZelkLogMask_DISPLAY"] = wordValue(VYRPCS_TYPE_U32, {1u});
+    m_values["MCIL/ZelkLogMask_EDID"] = wordValue(VYRPCS_TYPE_U32, {3u});
+    m_values["MCIL/ZelkLogMask_DP"] = wordValue(VYRPCS_TYPE_U32, {1u});
 }
 
 bool VyrPcsStore::load(const std::string &fileName)

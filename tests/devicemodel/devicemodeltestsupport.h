@@ -9,8 +9,8 @@
 #include "noxtestsupport.h"
 #include "vyrdevice.h"
 #include "vyrdevicemanager.h"
-#include "vyruiservice.h"
 
+#include <QDir>
 #include <QPair>
 #include <QStringList>
 #include <QtTest>
@@ -44,46 +44,11 @@ inline VyrDisplay *findDisplay(const VyrDeviceManager &manager, int index)
     return nullptr;
 }
 
+// A machine file by its name in the device-model tests' data folder, or by its absolute path.
 inline QString machineFile(const QString &name)
 {
-    return QStringLiteral(VYR_DEVICEMODEL_DATA "/") + name;
+    return QDir::isAbsolutePath(name) ? name : QStringLiteral(VYR_DEVICEMODEL_DATA "/") + name;
 }
-
-// Records what the device library would show: message boxes as "title|text" and the
-// values a progress dialog is set to.
-class RecordingUiService : public VyrUiService
-{
-public:
-    RecordingUiService() { m_previous = VyrUiService::install(this); }
-    ~RecordingUiService() override { VyrUiService::install(m_previous); }
-
-    int message(Icon, const QString &title, const QString &text, int) override
-    {
-        messages << title + QLatin1Char('|') + text;
-        return Ok;
-    }
-    QString openFileName(const QString &, const QString &, const QString &) override
-    {
-        return QString();
-    }
-    void beginProgress(const QString &label, int minimum, int maximum) override
-    {
-        progressLabel = label;
-        progressRange = {minimum, maximum};
-        progressOpen = true;
-    }
-    void setProgress(int value) override { progressValues << value; }
-    void endProgress() override { progressOpen = false; }
-
-    QStringList messages;
-    QString progressLabel;
-    QPair<int, int> progressRange;
-    QList<int> progressValues;
-    bool progressOpen = false;
-
-private:
-    VyrUiService *m_previous = nullptr;
-};
 
 // The simulated library with a machine loaded (the demo for an empty name) and a device
 // manager bound to it, logging every component into a capturing logger.

@@ -1,6 +1,7 @@
 #include "adapter.h"
 #include "devicemodeltestsupport.h"
 #include "display.h"
+#include "recordinguiservice.h"
 #include "vyrbranch.h"
 #include "vyrdevice.h"
 #include "vyrdevicemanager.h"
@@ -140,7 +141,7 @@ void tst_EdidViewWalk::selectionAndManagerList()
 {
     SimulatedMachine machine;
     QVERIFY(machine.ready);
-    RecordingUiService ui;
+    VyrTest::RecordingUiService ui;
     VyrSystemManager system(&machine.info);
     auto manager = machine.makeManager();
     system.AddDeviceManager(manager.get());
@@ -158,7 +159,7 @@ void tst_EdidViewWalk::selectionAndManagerList()
 
     // Start, stop and restart reach the device console, which this platform lacks.
     QVERIFY(!manager->devices().first()->StartStopDevice(DeviceStop));
-    QCOMPARE(ui.messages, QStringList{QStringLiteral("Start/Stop Device|DevCon not found")});
+    QCOMPARE(ui.messageLines(), QStringList{QStringLiteral("Start/Stop Device|DevCon not found")});
 
     QString driverFile = QStringLiteral("driver.inf");
     QVERIFY(!system.InstallDeviceDriver(driverFile));

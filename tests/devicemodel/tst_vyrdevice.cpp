@@ -2,6 +2,7 @@
 #include "devicemodeltestsupport.h"
 #include "display.h"
 #include "drivercommunicator.h"
+#include "recordinguiservice.h"
 #include "vyrasicid.h"
 #include "vyrdevice.h"
 #include "vyrvbiosinfo.h"
@@ -291,16 +292,16 @@ void tst_VyrDevice::startStopWithoutDeviceConsole()
 {
     SimulatedMachine machine;
     QVERIFY(machine.ready);
-    RecordingUiService ui;
+    VyrTest::RecordingUiService ui;
     auto manager = machine.makeManager();
     VyrDevice *device = manager->devices().first();
     QVERIFY(!device->CanStartStopDevice());
     QVERIFY(!device->StartStopDevice(DeviceRestart));
-    QCOMPARE(ui.messages, QStringList{QStringLiteral("Start/Stop Device|DevCon not found")});
+    QCOMPARE(ui.messageLines(), QStringList{QStringLiteral("Start/Stop Device|DevCon not found")});
     QVERIFY(!manager->StartStopDevice(0, DeviceStart));
-    QCOMPARE(ui.messages.size(), 2);
+    QCOMPARE(ui.messages().size(), 2);
     QVERIFY(!manager->StartStopDevice(9, DeviceStart));
-    QCOMPARE(ui.messages.size(), 2);
+    QCOMPARE(ui.messages().size(), 2);
     QVERIFY(!manager->IsStartStropEnabled());
 }
 

@@ -2,6 +2,7 @@
 #include "devicemodeltestsupport.h"
 #include "display.h"
 #include "drivercommunicator.h"
+#include "recordinguiservice.h"
 #include "vyrdevice.h"
 #include "vyrdevicemanager.h"
 
@@ -194,13 +195,13 @@ void tst_VyrDeviceManager::loggerFeatureFlag()
 
 void tst_VyrDeviceManager::deviceStateChangeWaitsAndRefreshes()
 {
-    RecordingUiService ui;
+    VyrTest::RecordingUiService ui;
     auto manager = m_machine->makeManager();
     QSignalSpy changed(manager.get(), &VyrDeviceManager::configurationChangedSignal);
     int timerTicks = 0;
     QTimer ticker;
     connect(&ticker, &QTimer::timeout, this, [&]() {
-        if (ui.progressOpen)
+        if (ui.progressOpen())
             ++timerTicks;
     });
     ticker.start(100);
@@ -212,10 +213,12 @@ void tst_VyrDeviceManager::deviceStateChangeWaitsAndRefreshes()
     QCOMPARE(changed.count(), 0);
     QTRY_COMPARE_WITH_TIMEOUT(changed.count(), 1, 15000);
     QVERIFY(clock.elapsed() >= 4900);
-    QCOMPARE(ui.progressLabel, QStringLiteral("Changing device state..."));
-    QCOMPARE(ui.progressRange, qMakePair(0, 10));
-    QCOMPARE(ui.progressValues, (QList<int>{0, 2, 4, 6, 8}));
-    QVERIFY(!ui.progressOpen);
+    QCOMPARE(ui.progress().size(), 1);
+    QCOMPARE(ui.progress().first().label, QStringLiteral("Changing device state..."));
+    QCOMPARE(ui.progress().first().minimum, 0);
+    QCOMPARE(ui.progress().first().maximum, 10);
+    QCOMPARE(ui.progress().first().values, (QList<int>{0, 2, 4, 6, 8}));
+    QVERIFY(!ui.progressOpen());
     QVERIFY(!manager->devices().first()->enabled());
     QVERIFY(manager->devices().at(1)->enabled());
     // Events were handled during the wait: the window keeps painting.

@@ -1,4 +1,5 @@
 #include "devicemodeltestsupport.h"
+#include "recordinguiservice.h"
 #include "vyrdevicemanager.h"
 #include "vyrsystemmanager.h"
 
@@ -151,15 +152,16 @@ void tst_VyrSystemManager::driverInstallationNeedsATool()
 
 void tst_VyrSystemManager::toolFailuresAreShown()
 {
-    RecordingUiService ui;
+    VyrTest::RecordingUiService ui;
     VyrSystemManager system(&m_machine->info);
     system.processError(QProcess::Crashed);
     system.processFinished(0, QProcess::NormalExit);
-    QVERIFY(ui.messages.isEmpty());
+    QVERIFY(ui.messages().isEmpty());
     system.processError(QProcess::FailedToStart);
     system.processFinished(1, QProcess::CrashExit);
-    QCOMPARE(ui.messages, (QStringList{QStringLiteral("Install Driver|Failed to start DevCon"),
-                                       QStringLiteral("Install Driver|Failed to Install Driver")}));
+    QCOMPARE(ui.messageLines(),
+             (QStringList{QStringLiteral("Install Driver|Failed to start DevCon"),
+                          QStringLiteral("Install Driver|Failed to Install Driver")}));
 }
 
 QTEST_GUILESS_MAIN(tst_VyrSystemManager)

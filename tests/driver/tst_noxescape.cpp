@@ -353,7 +353,7 @@ QVector<FrameCase> frameCases()
                      36,
                      28,
                      [](NoxInterface &n) { return QString::number(n.GetAdapterLogBufferSize(1)); },
-                     "4096",
+                     "65536",
                      {}});
     cases.push_back({"GetAdapterLoggerLog",
                      0x110012,

@@ -25,6 +25,16 @@ protected:
     // The one model that is set (an Edid14Block is an Edid13Block), or null.
     Edid13Block *model() const;
 
+    // A row of the group: Row(code, 1.3 model, 1.4 model) added as the next child, its own
+    // InitItems() called.
+    template <typename Row> Row *addGroupRow(unsigned int code)
+    {
+        auto *row = new Row(code, m_edid13, m_edid14);
+        addChild(row);
+        row->InitItems();
+        return row;
+    }
+
     Edid13Block *m_edid13;
     Edid14Block *m_edid14;
 };

@@ -14,6 +14,7 @@ const char *const DIDProductType[8] = {
     QT_TRANSLATE_NOOP("VyrDIDText", "Reserved"),
 };
 
+// Binary contract: see ARCHITECTURE.md, "Names kept as spelled".
 const char *const stereoMethodStr[7] = {
     QT_TRANSLATE_NOOP("VyrDIDText", "Field Sequential"),
     QT_TRANSLATE_NOOP("VyrDIDText", "Syde-by-side"),

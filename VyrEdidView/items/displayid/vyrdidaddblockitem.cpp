@@ -32,5 +32,5 @@ bool VyrDIDAddBlockItem::InitItems()
 
 void VyrDIDAddBlockItem::DoEdit(const QString &name, const QVariant &value)
 {
-    logEdit("VyrDIDAddBlockItem", name, value);
+    logEdit(nullptr, name, value);
 }

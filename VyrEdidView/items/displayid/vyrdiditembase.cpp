@@ -53,5 +53,8 @@ void VyrDIDItemBase::rebuildSection()
 
 void VyrDIDItemBase::logEdit(const char *who, const QString &name, const QVariant &value)
 {
-    qDebug().nospace() << who << " edited \"" << qPrintable(name) << "\"  " << value;
+    QDebug debug = qDebug().nospace();
+    if (who)
+        debug << who << ' ';
+    debug << "edited \"" << qPrintable(name) << "\"  " << value;
 }

@@ -50,6 +50,7 @@ public:
     DisplayIDBlock *model() const { return m_model; }
 
 public slots:
+    // Binary contract: see ARCHITECTURE.md, "Names kept as spelled".
     // Passes a cell's edit to DoEdit(), unless the item has left its tree.
     void onEdidtingFinished(const QString &name, const QVariant &value);
 
@@ -76,8 +77,8 @@ protected:
     // blocks behind it moved), an extension section its own rows.
     void rebuildSection();
 
-    // Writes "<who> edited", the name in double quotes and the value to the debug log, for
-    // edits an item does not store.
+    // Writes "<who> edited" ("edited" without who), the name in double quotes and the value to
+    // the debug log, for edits an item does not store.
     static void logEdit(const char *who, const QString &name, const QVariant &value);
 
     unsigned int m_index;

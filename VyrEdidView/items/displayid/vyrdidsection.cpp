@@ -52,7 +52,7 @@ unsigned int VyrDIDSection::BaseOffset() const
 
 void VyrDIDSection::DoEdit(const QString &name, const QVariant &value)
 {
-    logEdit("VyrDIDSection", name, value);
+    logEdit(nullptr, name, value);
 }
 
 void VyrDIDSection::addInfoRow(const QString &name, const QString &value, const QString &typeTag,

@@ -19,6 +19,7 @@ VyrEdidDispIdBlockItem::VyrEdidDispIdBlockItem(bool isBase, unsigned char *image
     , m_model(model)
 {
     // The title follows what the section says it is, not the caller's flag.
+    // Binary contract: see ARCHITECTURE.md, "Names kept as spelled".
     const bool base = m_model && m_model->IsBaseBlock();
     setText(VyrEdidColumn::Property, base ? tr("DID Base Block") : tr("DID Extention"));
     buildChildren();

@@ -26,6 +26,7 @@ public:
     {
         if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)
             OnFocusChanged(event->type() == QEvent::FocusIn);
-        return Widget::eventFilter(watched, event);
+        Q_UNUSED(watched)
+        return false;
     }
 };

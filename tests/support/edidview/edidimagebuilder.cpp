@@ -80,6 +80,25 @@ EdidImageBuilder &EdidImageBuilder::raw(const QByteArray &bytes)
     return add(Kind::Raw, bytes);
 }
 
+EdidImageBuilder &EdidImageBuilder::displayIdDataBlock(int tag, int revision,
+                                                       const QByteArray &payload)
+{
+    if (m_parts.isEmpty())
+        return *this;
+    Part &part = m_parts.last();
+    const bool wrapped = part.kind == Kind::DisplayIdWrapped;
+    if (!wrapped && part.kind != Kind::DisplayIdBase && part.kind != Kind::DisplayIdSection)
+        return *this;
+    const int start = wrapped ? 1 : 0;
+    const int length = static_cast<unsigned char>(part.bytes.at(start + 1));
+    const QByteArray block = DidFixture::dataBlock(unsigned(tag), unsigned(revision), payload);
+    part.bytes.insert(start + 4 + length, block);
+    part.bytes[start + 1] = static_cast<char>(length + block.size());
+    if (wrapped)
+        part.bytes.truncate(128);
+    return *this;
+}
+
 EdidImageBuilder &EdidImageBuilder::patch(int offset, const QList<int> &bytes)
 {
     if (m_parts.isEmpty())

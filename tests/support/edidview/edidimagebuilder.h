@@ -31,6 +31,10 @@ public:
     // Bytes that are not a block at all (stay as given, no checksum).
     EdidImageBuilder &raw(const QByteArray &bytes);
 
+    // Appends a data block {tag, revision, payload length} and its payload to the DisplayID
+    // section added last, whose length byte grows with it (a wrapped section stays 128 bytes).
+    EdidImageBuilder &displayIdDataBlock(int tag, int revision, const QByteArray &payload);
+
     EdidImageBuilder &patch(int offset, const QList<int> &bytes);
     EdidImageBuilder &announce(int extensions);
 

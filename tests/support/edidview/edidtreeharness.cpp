@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QTest>
@@ -145,6 +146,19 @@ QWidget *TreeHarness::widget(const QStringList &path, int column) const
     return item ? tree()->itemWidget(item, column) : nullptr;
 }
 
+QString TreeHarness::valueText(const QStringList &path) const
+{
+    QWidget *value = widget(path, VyrEdidColumn::Value);
+    if (auto *edit = qobject_cast<QLineEdit *>(value))
+        return edit->text();
+    if (auto *label = qobject_cast<QLabel *>(value))
+        return label->text();
+    if (auto *combo = qobject_cast<QComboBox *>(value))
+        return combo->currentText();
+    QTreeWidgetItem *item = row(path);
+    return item ? item->text(VyrEdidColumn::Value) : QString();
+}
+
 QStringList TreeHarness::childTitles(const QStringList &path) const
 {
     QStringList titles;
@@ -199,7 +213,18 @@ bool TreeHarness::tick(const QStringList &path, bool checked)
         return fail(path, "no row");
     auto *box = widgetOfType<QCheckBox>(visibleWidget(path, VyrEdidColumn::Value));
     if (!box) {
-        item->setCheckState(VyrEdidColumn::Property, checked ? Qt::Checked : Qt::Unchecked);
+        int column = VyrEdidColumn::Property;
+        if (item->data(VyrEdidColumn::Value, Qt::CheckStateRole).isValid()) {
+            column = VyrEdidColumn::Value;
+        } else {
+            for (int c = 0; c < VyrEdidColumn::Count; ++c) {
+                if (item->data(c, Qt::CheckStateRole).isValid()) {
+                    column = c;
+                    break;
+                }
+            }
+        }
+        item->setCheckState(column, checked ? Qt::Checked : Qt::Unchecked);
         return true;
     }
     if (box->isChecked() != checked)

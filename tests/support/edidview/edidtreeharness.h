@@ -65,6 +65,9 @@ public:
     QTreeWidgetItem *row(const QStringList &path) const;
     // The widget in column of the row (null when there is none).
     QWidget *widget(const QStringList &path, int column = 1) const;
+    // What the value column of the row shows: the text of its line editor, label or drop-down
+    // list, else the column's own text.
+    QString valueText(const QStringList &path) const;
     // The row's column-0 titles below it, in order.
     QStringList childTitles(const QStringList &path) const;
     QList<EdidItemLocation> locations(const QStringList &path) const;
@@ -73,7 +76,8 @@ public:
     // Types text into the line editor of column 1 (replacing its text) and leaves it as said.
     bool type(const QStringList &path, const QString &text, Leave leave = Leave::Enter);
     // Sets the check box of column 1 (a click when its state differs), or, for a row without
-    // one, the check state of column 0.
+    // one, the check state of column 1 when that column has one, else of its first column that
+    // has one (column 0 when none has).
     bool tick(const QStringList &path, bool checked);
     // Chooses the entry of the drop-down list of column 1 with the keyboard.
     bool choose(const QStringList &path, const QString &entry);

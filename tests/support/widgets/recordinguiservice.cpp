@@ -11,6 +11,14 @@ RecordingUiService::~RecordingUiService()
     VyrUiService::install(m_previous);
 }
 
+QStringList RecordingUiService::messageLines() const
+{
+    QStringList lines;
+    for (const UiMessage &message : m_messages)
+        lines << message.title + QLatin1Char('|') + message.text;
+    return lines;
+}
+
 void RecordingUiService::clear()
 {
     m_messages.clear();

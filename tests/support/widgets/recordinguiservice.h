@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -66,8 +67,12 @@ public:
 
     const QList<UiMessage> &messages() const { return m_messages; }
     UiMessage lastMessage() const { return m_messages.isEmpty() ? UiMessage() : m_messages.last(); }
+    // Every message as "title|text", for comparing a whole sequence at once.
+    QStringList messageLines() const;
     const QList<UiFileRequest> &fileRequests() const { return m_fileRequests; }
     const QList<UiProgress> &progress() const { return m_progress; }
+    // Whether a progress dialog is up (begun and not yet ended).
+    bool progressOpen() const { return !m_progress.isEmpty() && !m_progress.last().ended; }
     void clear();
 
     int message(Icon icon, const QString &title, const QString &text, int buttons) override;
