@@ -10,6 +10,7 @@
 #include <QDockWidget>
 #include <QFontDatabase>
 #include <QHeaderView>
+#include <QMetaObject>
 #include <QSplitter>
 #include <QStyle>
 #include <QVBoxLayout>
@@ -73,18 +74,30 @@ VyrEdidViewForm::VyrEdidViewForm(bool unused, QWidget *parent)
 
     // Rows five levels down (the DisplayID timing entries and their fields) need more: an
     // expanded row widens the first column to what the rows now shown need, never narrower,
-    // and no wider than leaves the editors beside it in view.
+    // and no wider than leaves the editors beside it in view. Measured once control is back
+    // in the event loop: Qt reports expansions while it is still laying out the rows
+    // (expandAll()), when they cannot be measured.
     connect(m_tree, &QTreeWidget::itemExpanded, this, [this]() {
-        const int before = m_tree->columnWidth(VyrEdidColumn::Property);
-        m_tree->resizeColumnToContents(VyrEdidColumn::Property);
-        m_tree->setColumnWidth(VyrEdidColumn::Property,
-                               qBound(before, m_tree->columnWidth(VyrEdidColumn::Property),
-                                      qMax(before, MaxPropertyWidth)));
+        if (m_widenPending)
+            return;
+        m_widenPending = true;
+        QMetaObject::invokeMethod(
+            this, [this]() { widenPropertyColumn(); }, Qt::QueuedConnection);
     });
     connect(m_tree, &QTreeWidget::currentItemChanged, this,
             [this](QTreeWidgetItem *current) { on_edidTree_selected(current); });
     connect(m_tree, &VyrEdidInfoTree::edidDataChanged, this,
             &VyrEdidViewForm::onEdidTreeDataChanged);
+}
+
+void VyrEdidViewForm::widenPropertyColumn()
+{
+    m_widenPending = false;
+    const int before = m_tree->columnWidth(VyrEdidColumn::Property);
+    m_tree->resizeColumnToContents(VyrEdidColumn::Property);
+    m_tree->setColumnWidth(VyrEdidColumn::Property,
+                           qBound(before, m_tree->columnWidth(VyrEdidColumn::Property),
+                                  qMax(before, MaxPropertyWidth)));
 }
 
 VyrEdidViewForm::~VyrEdidViewForm()

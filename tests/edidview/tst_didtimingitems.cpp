@@ -379,6 +379,7 @@ void tst_DidTimingItems::expandedEntryShowsItsNamesWhole()
     h.root()->setExpanded(true);
     for (int depth = 1; depth <= entry.size(); ++depth)
         h.row(entry.mid(0, depth))->setExpanded(true);
+    h.settle();
     QAbstractItemView *view = h.tree();
     QVERIFY(h.tree()->columnWidth(VyrEdidColumn::Property) > initial);
     QCOMPARE(h.tree()->columnWidth(VyrEdidColumn::Property),
@@ -386,6 +387,7 @@ void tst_DidTimingItems::expandedEntryShowsItsNamesWhole()
     // Closing rows keeps the width.
     h.row(entry)->setExpanded(false);
     h.row(entry.mid(0, 2))->setExpanded(true);
+    h.settle();
     QVERIFY(h.tree()->columnWidth(VyrEdidColumn::Property) > initial);
 }
 
