@@ -71,6 +71,12 @@ public:
     // The parent row (QObject::parent() is a different thing).
     QTreeWidgetItem *parentRow() const { return QTreeWidgetItem::parent(); }
 
+    // Validators that read numbers in the C locale ("2.20", never "2,20"), children of parent.
+    // Public: the DisplayID rows, which are not items of this kind, use them too.
+    static QValidator *intValidator(int minimum, int maximum, QObject *parent);
+    static QValidator *doubleValidator(double minimum, double maximum, int decimals,
+                                       QObject *parent);
+
 protected:
     // ---- Rows and editors (the item and the row must already be in the tree) ----
 
@@ -176,11 +182,6 @@ protected:
                     handler();
             }));
     }
-
-    // Validators that read numbers in the C locale ("2.20", never "2,20"), children of parent.
-    static QValidator *intValidator(int minimum, int maximum, QObject *parent);
-    static QValidator *doubleValidator(double minimum, double maximum, int decimals,
-                                       QObject *parent);
 
     // Refills without reporting a change to the handlers.
     static void setEditorText(QLineEdit *edit, const QString &text);

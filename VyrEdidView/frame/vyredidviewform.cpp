@@ -10,12 +10,14 @@
 #include <QDockWidget>
 #include <QFontDatabase>
 #include <QHeaderView>
+#include <QMetaObject>
 #include <QSplitter>
 #include <QStyle>
 #include <QVBoxLayout>
 
 static constexpr int HexColumns = 16;
 static constexpr int HexCellWidth = 24;
+static constexpr int MaxPropertyWidth = 420;
 
 VyrEdidViewForm::VyrEdidViewForm(bool unused, QWidget *parent)
     : QWidget(parent)
@@ -70,10 +72,32 @@ VyrEdidViewForm::VyrEdidViewForm(bool unused, QWidget *parent)
     m_splitter->setStretchFactor(1, 0);
     m_splitter->setChildrenCollapsible(false);
 
+    // Rows five levels down (the DisplayID timing entries and their fields) need more: an
+    // expanded row widens the first column to what the rows now shown need, never narrower,
+    // and no wider than leaves the editors beside it in view. Measured once control is back
+    // in the event loop: Qt reports expansions while it is still laying out the rows
+    // (expandAll()), when they cannot be measured.
+    connect(m_tree, &QTreeWidget::itemExpanded, this, [this]() {
+        if (m_widenPending)
+            return;
+        m_widenPending = true;
+        QMetaObject::invokeMethod(
+            this, [this]() { widenPropertyColumn(); }, Qt::QueuedConnection);
+    });
     connect(m_tree, &QTreeWidget::currentItemChanged, this,
             [this](QTreeWidgetItem *current) { on_edidTree_selected(current); });
     connect(m_tree, &VyrEdidInfoTree::edidDataChanged, this,
             &VyrEdidViewForm::onEdidTreeDataChanged);
+}
+
+void VyrEdidViewForm::widenPropertyColumn()
+{
+    m_widenPending = false;
+    const int before = m_tree->columnWidth(VyrEdidColumn::Property);
+    m_tree->resizeColumnToContents(VyrEdidColumn::Property);
+    m_tree->setColumnWidth(VyrEdidColumn::Property,
+                           qBound(before, m_tree->columnWidth(VyrEdidColumn::Property),
+                                  qMax(before, MaxPropertyWidth)));
 }
 
 VyrEdidViewForm::~VyrEdidViewForm()

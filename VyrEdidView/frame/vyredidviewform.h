@@ -54,6 +54,8 @@ private:
     void rebuildData();
     void populateHexViewer();
     void hexViewerSetSelection(const QList<EdidItemLocation> &locations);
+    // Widens the first column to what the rows shown now need (see the constructor).
+    void widenPropertyColumn();
 
     QSplitter *m_splitter;
     QDockWidget *m_dock;
@@ -62,4 +64,5 @@ private:
     VyrHexViewTable *m_hexView;
     unsigned char *m_image = nullptr;
     unsigned int m_imageSize = ImageSize;
+    bool m_widenPending = false;
 };

@@ -2,8 +2,9 @@
 
 #include "items/displayid/vyrdiditembase.h"
 
-// The Type I detailed timing data block (tag 0x03): its title row; selecting it shows the data
-// block's bytes, header included.
+// The Type I timing data block (tag 0x03): one entry row (Type1TimingEntry) per 20-byte
+// descriptor; a payload that is no whole number of descriptors shows none. Selecting the item
+// or an entry shows the data block's bytes, header included.
 class VyrDIDType1TimingBlock : public VyrDIDItemBase
 {
     Q_OBJECT

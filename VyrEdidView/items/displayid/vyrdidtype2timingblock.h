@@ -2,8 +2,9 @@
 
 #include "items/displayid/vyrdiditembase.h"
 
-// The Type II detailed timing data block (tag 0x04): its title row; selecting it shows the data
-// block's bytes, header included.
+// The Type II timing data block (tag 0x04): one entry row (Type2TimingEntry) per 11-byte
+// descriptor; a payload that is no whole number of descriptors shows none. Selecting the item
+// or an entry shows the data block's bytes, header included.
 class VyrDIDType2TimingBlock : public VyrDIDItemBase
 {
     Q_OBJECT

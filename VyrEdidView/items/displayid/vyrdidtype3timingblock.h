@@ -2,8 +2,9 @@
 
 #include "items/displayid/vyrdiditembase.h"
 
-// The Type III short timing data block (tag 0x05): its title row; selecting it shows the data
-// block's bytes, header included.
+// The Type III timing data block (tag 0x05): one entry row (Type3TimingEntry) per 3-byte
+// descriptor; a payload that is no whole number of descriptors shows none. Selecting the item
+// or an entry shows the data block's bytes, header included.
 class VyrDIDType3TimingBlock : public VyrDIDItemBase
 {
     Q_OBJECT

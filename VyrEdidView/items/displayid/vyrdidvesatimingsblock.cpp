@@ -1,14 +1,22 @@
 #include "vyrdidvesatimingsblock.h"
 
-#include "items/displayid/vyrdiddatablocktable.h"
+#include "model/displayid/displayidblock.h"
 
-bool VyrDIDVesaTimingsBlock::InitItems()
-{
-    setText(VyrEdidColumn::Property, VyrDIDDataBlocks::title(DidTagVesaTimings));
-    return true;
-}
+VyrDIDVesaTimingsBlock::VyrDIDVesaTimingsBlock(unsigned int index, DisplayIDBlock *model)
+    : VyrDIDTimingBitmapBlock(index, model, DidTagVesaTimings, 80,
+                              &DisplayIDBlock::GetVesaTimingsDataBlock,
+                              &DisplayIDBlock::SetVesaTimingsDataBlock, "Vesa timing edited ")
+{}
 
-void VyrDIDVesaTimingsBlock::DoEdit(const QString &name, const QVariant &value)
+QString VyrDIDVesaTimingsBlock::modeLabel(unsigned int bit) const
 {
-    logEdit("VyrDIDVesaTimingsBlock", name, value);
+    const DmtVideoMode *mode = DataBlock::GetDMTVideoMode(bit);
+    if (!mode)
+        return QString();
+    QString label = tr("%1x%2@%3").arg(mode->width).arg(mode->height).arg(mode->refreshRate);
+    if (mode->reducedBlanking)
+        label += QStringLiteral("-RB");
+    else if (mode->interlaced)
+        label += QStringLiteral("-i");
+    return label;
 }

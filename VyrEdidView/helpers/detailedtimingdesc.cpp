@@ -1,0 +1,12 @@
+#include "detailedtimingdesc.h"
+
+unsigned int DetailedTimingDesc::BaseOffset() const
+{
+    return m_locations.isEmpty() ? 0 : m_locations.first().offset;
+}
+
+void DetailedTimingDesc::onEdidtingFinished(const QString &name, const QVariant &value)
+{
+    if (!isDetached())
+        DoEdit(name, value);
+}

@@ -1,0 +1,66 @@
+#include "type3timingentry.h"
+
+#include "helpers/didtimingtexttable.h"
+#include "model/displayid/displayidblock.h"
+
+#include <iterator>
+
+// Descriptor bytes: 0 preferred flag, formula and aspect codes; 1 horizontal active in 8-pixel
+// units minus one; 2 interlaced flag and refresh rate minus one (7 bits).
+static constexpr unsigned int DescriptorBytes = 3;
+
+Type3TimingEntry::Type3TimingEntry(unsigned int blockIndex, unsigned int descIndex,
+                                   DisplayIDBlock *model)
+    : DisplayIDTimingItem(blockIndex, descIndex, model, DescriptorBytes)
+{}
+
+bool Type3TimingEntry::InitItems()
+{
+    setText(VyrEdidColumn::Property, tr("Type III Short Timing %1").arg(m_descIndex));
+    DidType3ShortTimingDesc r;
+    if (m_model)
+        m_model->GetType3ShortTimingDescriptor(m_blockIndex, m_descIndex, &r);
+
+    addChoice(TimingFormula, timingFormulaStr, int(std::size(timingFormulaStr)), r.formula, at(0));
+    addFlags({{Preferred, 0, r.preferred != 0, 0}, {Interlaced, 1, r.interlaced != 0, 2}});
+    addChoice(AspectRatio, aspectRatioStr, int(std::size(aspectRatioStr)), r.aspect, at(0));
+    addNumber(FieldRate, r.refresh, QStringLiteral("[FLT]"), {1, 128}, at(2));
+    addNumber(HActive, r.hActive, QStringLiteral("[DEC]"), {8, 2048}, at(1));
+    return true;
+}
+
+void Type3TimingEntry::DoEdit(const QString &name, const QVariant &value)
+{
+    editRecord<DidType3ShortTimingDesc>(
+        m_model, &DisplayIDBlock::GetType3ShortTimingDescriptor,
+        &DisplayIDBlock::SetType3ShortTimingDescriptor,
+        [&](DidType3ShortTimingDesc &r) {
+            bool changed = false;
+            if (name.contains(rowName(TimingFormula)) && value.toUInt() <= 2) {
+                r.formula = value.toUInt();
+                changed = true;
+            }
+            if (name.contains(rowName(Flags))) {
+                const CheckBoxFlag flag = checkBoxFlag(value);
+                if (flag.bit == 0)
+                    changed = setFlag(r.preferred, flag.checked);
+                else if (flag.bit == 1)
+                    changed = setFlag(r.interlaced, flag.checked);
+            }
+            if (name.contains(rowName(AspectRatio))) {
+                r.aspect = value.toUInt();
+                changed = true;
+            }
+            if (name.contains(rowName(FieldRate))) {
+                r.refresh = value.toUInt();
+                changed = true;
+            }
+            if (name.contains(rowName(HActive))) {
+                r.hActive = value.toUInt();
+                changed = true;
+            }
+            return changed;
+        },
+        m_blockIndex, m_descIndex);
+    logEdit("Type3TimingEntry", name, value);
+}
