@@ -60,9 +60,8 @@ void tst_VyrDIDColorCharacteristicsBlock::rowsShowCountsAndPoints()
 {
     TreeHarness h(colourImage(0x80));
     QCOMPARE(h.childTitles(Item),
-             QStringList({"Color coordinate Type", "No. of white points",
-                          "No. of white primitives", "Primary color information",
-                          "White points"}));
+             QStringList({"Color coordinate Type", "No. of white points", "No. of white primitives",
+                          "Primary color information", "White points"}));
     QCOMPARE(h.valueText(Item + QStringList{"Color coordinate Type"}),
              QStringLiteral("CIE 19376(u`v`)"));
     QCOMPARE(locationText(h.locations(Item + QStringList{"Color coordinate Type"})),
@@ -116,8 +115,8 @@ void tst_VyrDIDColorCharacteristicsBlock::pointEditWritesItsPoint()
 void tst_VyrDIDColorCharacteristicsBlock::coordinateTypeIsTheRevisionBit()
 {
     TreeHarness h(colourImage());
-    QVERIFY(h.choose(Item + QStringList{"Color coordinate Type"},
-                     QStringLiteral("CIE 19376(u`v`)")));
+    QVERIFY(
+        h.choose(Item + QStringList{"Color coordinate Type"}, QStringLiteral("CIE 19376(u`v`)")));
     h.settle();
     QCOMPARE(h.image().toHex(), colourImage(0x80).toHex());
     QVERIFY(h.choose(Item + QStringList{"Color coordinate Type"}, QStringLiteral("CIE 1931(x,y)")));

@@ -56,10 +56,14 @@ void tst_VyrDIDDisplayParametersBlock::initTestCase()
 void tst_VyrDIDDisplayParametersBlock::rowsShowTheValues()
 {
     TreeHarness h(paramsImage(Payload));
-    const QStringList rows = {"Horizontal Image Size(mm)", "Vertical Image Size(mm)",
-                              "Horizontal Pixel Count",    "Vertical Pixel Count",
-                              "Gamma value",               "Aspect ratio",
-                              "Overall dyn range",         "Device dyn range",
+    const QStringList rows = {"Horizontal Image Size(mm)",
+                              "Vertical Image Size(mm)",
+                              "Horizontal Pixel Count",
+                              "Vertical Pixel Count",
+                              "Gamma value",
+                              "Aspect ratio",
+                              "Overall dyn range",
+                              "Device dyn range",
                               "Feature Support Flags"};
     QCOMPARE(h.childTitles(Item), rows);
     const QStringList shown = {"530", "298", "1920", "1080", "2.2", "1.77", "8", "8"};
@@ -72,7 +76,8 @@ void tst_VyrDIDDisplayParametersBlock::rowsShowTheValues()
     // Feature byte 0x81: the first and the last box only; bit 1 has no box.
     QStringList ticked;
     for (int i = 0; i < 7; ++i) {
-        auto *box = qobject_cast<QCheckBox *>(h.widget(Flags + QStringList{QStringLiteral("[%1]").arg(i)}));
+        auto *box =
+            qobject_cast<QCheckBox *>(h.widget(Flags + QStringList{QStringLiteral("[%1]").arg(i)}));
         QVERIFY(box);
         if (box->isChecked())
             ticked << box->text();
@@ -88,14 +93,16 @@ void tst_VyrDIDDisplayParametersBlock::editWritesItsValue_data()
     QTest::addColumn<QString>("typed"); // empty: clear the flag box "row" names instead
     QTest::addColumn<int>("offset");
     QTest::addColumn<QByteArray>("bytes");
-    QTest::newRow("image width") << "Horizontal Image Size(mm)" << "531.2" << 136
-                                 << QByteArray::fromHex("c014");
-    QTest::newRow("pixels") << "Vertical Pixel Count" << "1200" << 142
-                            << QByteArray::fromHex("b004");
-    QTest::newRow("gamma") << "Gamma value" << "2.5" << 145 << QByteArray::fromHex("96");
-    QTest::newRow("native depth") << "Device dyn range" << "10" << 147
-                                  << QByteArray::fromHex("79");
-    QTest::newRow("de-interlacing") << "[6]" << "" << 144 << QByteArray::fromHex("80");
+    QTest::newRow("image width") << "Horizontal Image Size(mm)"
+                                 << "531.2" << 136 << QByteArray::fromHex("c014");
+    QTest::newRow("pixels") << "Vertical Pixel Count"
+                            << "1200" << 142 << QByteArray::fromHex("b004");
+    QTest::newRow("gamma") << "Gamma value"
+                           << "2.5" << 145 << QByteArray::fromHex("96");
+    QTest::newRow("native depth") << "Device dyn range"
+                                  << "10" << 147 << QByteArray::fromHex("79");
+    QTest::newRow("de-interlacing") << "[6]"
+                                    << "" << 144 << QByteArray::fromHex("80");
 }
 
 void tst_VyrDIDDisplayParametersBlock::editWritesItsValue()
@@ -111,10 +118,8 @@ void tst_VyrDIDDisplayParametersBlock::editWritesItsValue()
         QVERIFY(h.type(Item + QStringList{row}, typed));
     h.settle();
     QCOMPARE(h.image().mid(offset, bytes.size()).toHex(), bytes.toHex());
-    QList<int> allowed;
-    for (int i = 0; i < bytes.size(); ++i)
-        allowed << offset + i;
-    allowed << 129 + 4 + 15; // the section checksum
+    // The field's bytes and the section checksum.
+    const QList<int> allowed = VyrTest::byteRange(offset, bytes.size()) << 129 + 4 + 15;
     VYR_VERIFY_ONLY_CHANGED(h.original(), h.image(), allowed);
     QVERIFY(VyrTest::edidDecodeChecksumsOk(h.image().left(256)));
 }

@@ -35,8 +35,10 @@ QByteArray productPayload(int yearByte, const QByteArray &name, int nameLength =
 QByteArray productImage(const QByteArray &payload, int fill = 0)
 {
     EdidImageBuilder b;
-    b.edid14().displayIdExtension().displayIdDataBlock(0x00, 0, payload).displayIdDataBlock(
-        0x10, 0, QByteArray::fromHex("020001"));
+    b.edid14()
+        .displayIdExtension()
+        .displayIdDataBlock(0x00, 0, payload)
+        .displayIdDataBlock(0x10, 0, QByteArray::fromHex("020001"));
     if (fill > 0)
         b.displayIdDataBlock(0x0B, 0, QByteArray(fill, 'F'));
     return b.image();
@@ -72,15 +74,13 @@ void tst_VyrDIDProductIdBlock::initTestCase()
 void tst_VyrDIDProductIdBlock::rowsShowTheFields()
 {
     TreeHarness h(productImage(productPayload(0x0F, "NAME")));
-    const QStringList rows = {"Vendor ID",         "Product Code",
-                              "Serial Number",     "Manufacturer Week",
-                              "Manufacturer Year", "Size of Product ID String",
+    const QStringList rows = {"Vendor ID",         "Product Code",      "Serial Number",
+                              "Manufacturer Week", "Manufacturer Year", "Size of Product ID String",
                               "Product ID String"};
     QCOMPARE(h.childTitles(Item), rows);
     const QStringList shown = {"ABC", "1234", "ab", "5", "2015", "4", "NAME"};
     const QStringList types = {"[STR]", "[HEX]", "[HEX]", "[DEC]", "[DEC]", "[DEC]", "[STR]"};
-    const QStringList where = {"136:3",  "139:2",  "141:4", "145:1",
-                               "146:1", "147:1", "148:4"};
+    const QStringList where = {"136:3", "139:2", "141:4", "145:1", "146:1", "147:1", "148:4"};
     for (int i = 0; i < rows.size(); ++i) {
         const QStringList row = Item + QStringList{rows[i]};
         QCOMPARE(h.valueText(row), shown[i]);
@@ -98,26 +98,27 @@ void tst_VyrDIDProductIdBlock::editWritesItsField_data()
     QTest::addColumn<int>("offset");
     QTest::addColumn<QByteArray>("bytes");
 
-    QTest::newRow("vendor") << 0x0F << "Vendor ID" << "xyz" << 136 << QByteArray("XYZ");
-    QTest::newRow("product code") << 0x0F << "Product Code" << "beef" << 139
-                                  << QByteArray::fromHex("efbe");
+    QTest::newRow("vendor") << 0x0F << "Vendor ID"
+                            << "xyz" << 136 << QByteArray("XYZ");
+    QTest::newRow("product code") << 0x0F << "Product Code"
+                                  << "beef" << 139 << QByteArray::fromHex("efbe");
     // Unsigned: the top bit is kept.
-    QTest::newRow("serial") << 0x0F << "Serial Number" << "ffffffff" << 141
-                            << QByteArray::fromHex("ffffffff");
-    QTest::newRow("week") << 0x0F << "Manufacturer Week" << "53" << 145
-                          << QByteArray::fromHex("35");
-    QTest::newRow("year 2016") << 0x0F << "Manufacturer Year" << "2016" << 146
-                               << QByteArray::fromHex("10");
-    QTest::newRow("year 2000") << 0x0F << "Manufacturer Year" << "2000" << 146
-                               << QByteArray::fromHex("00");
+    QTest::newRow("serial") << 0x0F << "Serial Number"
+                            << "ffffffff" << 141 << QByteArray::fromHex("ffffffff");
+    QTest::newRow("week") << 0x0F << "Manufacturer Week"
+                          << "53" << 145 << QByteArray::fromHex("35");
+    QTest::newRow("year 2016") << 0x0F << "Manufacturer Year"
+                               << "2016" << 146 << QByteArray::fromHex("10");
+    QTest::newRow("year 2000") << 0x0F << "Manufacturer Year"
+                               << "2000" << 146 << QByteArray::fromHex("00");
     // A stored year 0 shows 0 and is kept by other edits.
-    QTest::newRow("year 0 kept") << 0x00 << "Manufacturer Week" << "6" << 145
-                                 << QByteArray::fromHex("0600");
+    QTest::newRow("year 0 kept") << 0x00 << "Manufacturer Week"
+                                 << "6" << 145 << QByteArray::fromHex("0600");
     // The name keeps its length: longer text is cut, shorter text leaves zeros.
-    QTest::newRow("name cut") << 0x0F << "Product ID String" << "ABCDEFG" << 148
-                              << QByteArray("ABCD");
-    QTest::newRow("name zero-filled") << 0x0F << "Product ID String" << "AB" << 148
-                                      << QByteArray("AB\0\0", 4);
+    QTest::newRow("name cut") << 0x0F << "Product ID String"
+                              << "ABCDEFG" << 148 << QByteArray("ABCD");
+    QTest::newRow("name zero-filled") << 0x0F << "Product ID String"
+                                      << "AB" << 148 << QByteArray("AB\0\0", 4);
 }
 
 void tst_VyrDIDProductIdBlock::editWritesItsField()
@@ -133,10 +134,8 @@ void tst_VyrDIDProductIdBlock::editWritesItsField()
     QVERIFY(h.type(Item + QStringList{row}, typed));
     h.settle();
     QCOMPARE(h.image().mid(offset, bytes.size()).toHex(), bytes.toHex());
-    QList<int> allowed;
-    for (int i = 0; i < bytes.size(); ++i)
-        allowed << offset + i;
-    allowed << 129 + 4 + 19 + 6; // the section checksum behind the two blocks
+    // The field's bytes and the section checksum behind the two blocks.
+    const QList<int> allowed = VyrTest::byteRange(offset, bytes.size()) << 129 + 4 + 19 + 6;
     VYR_VERIFY_ONLY_CHANGED(h.original(), h.image(), allowed);
     QVERIFY(VyrTest::edidDecodeChecksumsOk(h.image().left(256)));
 }
@@ -152,8 +151,7 @@ void tst_VyrDIDProductIdBlock::nameSizeResizesTheBlock()
     // Two zero name bytes; the stereo block moved up by 2, section length 25 -> 27.
     QCOMPARE(h.image().toHex(),
              productImage(productPayload(0x0F, QByteArray("NAME\0\0", 6))).toHex());
-    QCOMPARE(h.valueText({"DID Extention", "General Info", "Section Size"}),
-             QStringLiteral("27"));
+    QCOMPARE(h.valueText({"DID Extention", "General Info", "Section Size"}), QStringLiteral("27"));
     QCOMPARE(locationText(h.locations(rowOf("Product ID String"))), QStringLiteral("148:6"));
     QCOMPARE(locationText(h.locations({"DID Extention", "Stereo Display Interface"})),
              QStringLiteral("154:6"));

@@ -24,8 +24,10 @@ namespace {
 QByteArray textImage(int tag, const QByteArray &text, int fill = 0)
 {
     EdidImageBuilder b;
-    b.edid14().displayIdExtension().displayIdDataBlock(tag, 0, text).displayIdDataBlock(
-        0x10, 0, QByteArray::fromHex("020001"));
+    b.edid14()
+        .displayIdExtension()
+        .displayIdDataBlock(tag, 0, text)
+        .displayIdDataBlock(0x10, 0, QByteArray::fromHex("020001"));
     if (fill > 0)
         b.displayIdDataBlock(0x0B, 0, QByteArray(fill, 'F'));
     return b.image();
@@ -74,7 +76,8 @@ void tst_VyrDIDProductSerialNumberBlock::textResizesTheBlock()
 
     // Longer, shorter, back: the image is what a section built with that text holds (later
     // block moved, lengths, zeroed tail, both checksums); the rebuilt row covers the payload.
-    for (const QByteArray &text : {QByteArray("ABC12345"), QByteArray("AB"), QByteArray("ABC123")}) {
+    for (const QByteArray &text :
+         {QByteArray("ABC12345"), QByteArray("AB"), QByteArray("ABC123")}) {
         QVERIFY(h.type(row, QString::fromLatin1(text)));
         h.settle();
         QCOMPARE(h.image().toHex(), textImage(tag, text).toHex());
@@ -94,9 +97,9 @@ void tst_VyrDIDProductSerialNumberBlock::longTextRefusedInABaseSection_data()
     QTest::addColumn<int>("icon");
     QTest::addColumn<QString>("messageTitle");
     QTest::addColumn<int>("buttons");
-    QTest::newRow("serial number") << 0x0A << "Product Serial Number"
-                                   << int(VyrUiService::Icon::Critical) << "Error"
-                                   << int(VyrUiService::Ok);
+    QTest::newRow("serial number")
+        << 0x0A << "Product Serial Number" << int(VyrUiService::Icon::Critical) << "Error"
+        << int(VyrUiService::Ok);
     QTest::newRow("ASCII string") << 0x0B << "General Purpose ASCII String"
                                   << int(VyrUiService::Icon::Warning) << ""
                                   << int(VyrUiService::Ok);
@@ -118,13 +121,12 @@ void tst_VyrDIDProductSerialNumberBlock::longTextRefusedInABaseSection()
     h.settle();
     QCOMPARE(h.valueText({"DID Base Block", "General Info", "Section Size"}),
              QStringLiteral("250"));
-    QCOMPARE(h.image().left(255).toHex(),
-             EdidImageBuilder()
-                 .displayIdBase()
-                 .displayIdDataBlock(tag, 0, QByteArray(247, 'x'))
-                 .image()
-                 .left(255)
-                 .toHex());
+    QCOMPARE(h.image().left(255).toHex(), EdidImageBuilder()
+                                              .displayIdBase()
+                                              .displayIdDataBlock(tag, 0, QByteArray(247, 'x'))
+                                              .image()
+                                              .left(255)
+                                              .toHex());
     QVERIFY(ui.messages().isEmpty());
 
     const QByteArray before = h.image();
@@ -160,8 +162,8 @@ void tst_VyrDIDProductSerialNumberBlock::fullSectionRefusesGrowth()
     QVERIFY(h.type(row, QStringLiteral("ABC12")));
     h.settle();
     QCOMPARE(h.valueText(row), QStringLiteral("ABC12"));
-    const QByteArray moved = char(tag) + QByteArray::fromHex("0005") + "ABC12"
-                             + QByteArray::fromHex("100003020001");
+    const QByteArray moved =
+        char(tag) + QByteArray::fromHex("0005") + "ABC12" + QByteArray::fromHex("100003020001");
     QCOMPARE(h.image().mid(133, moved.size()).toHex(), moved.toHex());
     QVERIFY(VyrTest::edidDecodeChecksumsOk(h.image().left(256)));
 }

@@ -218,8 +218,12 @@ void tst_VyrEdidDispIdBlockItem::everyKindGetsItsItem()
     // The whole data block, behind the section header (129-132) and the 6 bytes before it.
     const unsigned int length = unsigned(payload.size()) + 3;
     QCOMPARE(locationText(item->GetItemLocations(true)), QStringLiteral("139:%1").arg(length));
-    QCOMPARE(item->BaseOffset(), 142u);
-    QCOMPARE(row->childCount(), id == DidBlockStereoInterface ? 1 : 0);
+    // The first payload byte; the colour item counts from the tag byte.
+    QCOMPARE(item->BaseOffset(), id == DidBlockColorChars ? 139u : 142u);
+    const QList<DisplayBlockID> withRows = {DidBlockProductId,   DidBlockDisplayParams,
+                                            DidBlockColorChars,  DidBlockSerialNumber,
+                                            DidBlockAsciiString, DidBlockStereoInterface};
+    QCOMPARE(row->childCount() > 0, withRows.contains(id));
     VYR_VERIFY_UNCHANGED(h.original(), h.image());
 }
 

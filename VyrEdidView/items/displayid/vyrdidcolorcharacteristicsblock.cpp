@@ -49,16 +49,6 @@ unsigned int VyrDIDColorCharacteristicsBlock::BaseOffset() const
     return Location().offset;
 }
 
-unsigned VyrDIDColorCharacteristicsBlock::payloadLength() const
-{
-    unsigned offset = 0;
-    if (!m_model || !m_model->calculateOffset(m_index, offset))
-        return 0;
-    DisplayID_Block_Header header;
-    m_model->GetDisplayBlockHeader(m_index, &header);
-    return header.payloadLength;
-}
-
 bool VyrDIDColorCharacteristicsBlock::InitItems()
 {
     setText(VyrEdidColumn::Property, VyrDIDDataBlocks::title(DidTagColorChars));

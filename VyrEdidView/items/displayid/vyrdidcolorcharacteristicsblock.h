@@ -22,7 +22,6 @@ public:
     unsigned int BaseOffset() const override;
 
 private:
-    unsigned payloadLength() const;
     // Adds the two cells of point k to group.
     void addPoint(VyrDIDTreeItem *group, unsigned k, const DidColorPoint &point, bool editable);
 };

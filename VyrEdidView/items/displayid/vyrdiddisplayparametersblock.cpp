@@ -81,12 +81,7 @@ QString featureGroupText()
 
 bool VyrDIDDisplayParametersBlock::isEditable() const
 {
-    DisplayID_Block_Header header;
-    unsigned offset = 0;
-    if (!m_model || !m_model->calculateOffset(m_index, offset))
-        return false;
-    m_model->GetDisplayBlockHeader(m_index, &header);
-    return header.payloadLength == PayloadBytes;
+    return payloadLength() == PayloadBytes;
 }
 
 bool VyrDIDDisplayParametersBlock::InitItems()

@@ -6,16 +6,6 @@
 
 #include <algorithm>
 
-unsigned VyrDIDResizingItem::payloadLength() const
-{
-    unsigned offset = 0;
-    if (!m_model || !m_model->calculateOffset(m_index, offset))
-        return 0;
-    DisplayID_Block_Header header;
-    m_model->GetDisplayBlockHeader(m_index, &header);
-    return header.payloadLength;
-}
-
 bool VyrDIDResizingItem::writeResized(int delta, const std::function<void()> &write)
 {
     if (!m_model || isDetached())
@@ -23,11 +13,11 @@ bool VyrDIDResizingItem::writeResized(int delta, const std::function<void()> &wr
     const unsigned before = payloadLength();
     DisplayID_Section_Header section;
     m_model->GetSectionHeader(&section);
-    const bool fits = delta <= 0
-                      || (unsigned(delta) <= m_model->GetNumOfAvailableBytes()
-                          && section.sectionLength + unsigned(delta)
-                                 <= DisplayIDBlock::MaxSectionLength
-                          && before + unsigned(delta) <= 255);
+    const bool fits =
+        delta <= 0
+        || (unsigned(delta) <= m_model->GetNumOfAvailableBytes()
+            && section.sectionLength + unsigned(delta) <= DisplayIDBlock::MaxSectionLength
+            && before + unsigned(delta) <= 255);
     if (fits)
         write();
     if (!fits || int(payloadLength()) - int(before) != delta) {

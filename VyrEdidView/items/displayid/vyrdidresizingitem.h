@@ -1,8 +1,8 @@
 #pragma once
 
-#include "vyruiservice.h"
 #include "items/displayid/vyrdiditembase.h"
 #include "items/displayid/vyrdidlineedititem.h"
+#include "vyruiservice.h"
 
 #include <QString>
 #include <QVariant>
@@ -23,9 +23,6 @@ public:
     using VyrDIDItemBase::VyrDIDItemBase;
 
 protected:
-    // Payload length of the data block; 0 without a model or block.
-    unsigned payloadLength() const;
-
     // Runs write, which changes the payload length by delta bytes. A growth beyond the section's
     // free bytes or its 251-byte limit is refused with a warning before writing; a write the
     // model did not carry out (no room before the next block) is reported the same way. After a
