@@ -117,6 +117,7 @@ private slots:
     void decodedValues();
     void encodedValues();
     void colourPoints();
+    void colourTypeAndTemporalFlag();
     void variableLengthMovesNeighbours_data();
     void variableLengthMovesNeighbours();
     void growthBeyondFreeBytesRefused();
@@ -324,7 +325,8 @@ void tst_DisplayIDDataBlocks::colourPoints()
     b.GetColorCharsDataBlock(0, &c);
     QCOMPARE(c.whitePoints, quint8(1));
     QCOMPARE(c.primaries, quint8(2));
-    QCOMPARE(c.revisionFlag, quint8(0));
+    QCOMPARE(c.coordinateType, quint8(0));
+    QCOMPARE(c.temporal, quint8(0));
     QCOMPARE(c.points[0].x, 0x412u);
     QCOMPARE(c.points[0].y, 0x563u);
     QCOMPARE(c.points[2].x, 0x201u);
@@ -341,6 +343,41 @@ void tst_DisplayIDDataBlocks::colourPoints()
     const QByteArray before = image;
     b.SetColorCharsDataBlock(1, &d);
     QCOMPARE(image, before);
+}
+
+// The coordinate type is the revision's bit 7 and the temporal flag payload byte 0's bit 7
+// (DisplayID 1.3, 4.3); each is read and written in its own place.
+void tst_DisplayIDDataBlocks::colourTypeAndTemporalFlag()
+{
+    QByteArray image = wrapped(0x12, 121, 0, dataBlock(0x02, 0x80, hex("01 9a3956")));
+    DisplayIDBlock b(bytes(image), 128, 128, nullptr);
+    DidColorCharsDataBlock c;
+    b.GetColorCharsDataBlock(0, &c);
+    QCOMPARE(c.coordinateType, quint8(1));
+    QCOMPARE(c.temporal, quint8(0));
+    QCOMPARE(c.points[0].x, 0x99Au);
+    QCOMPARE(c.points[0].y, 0x563u);
+    if (haveEdidDecode()) {
+        const QString part = reportPart(edidDecode(edidWith(image)), 1);
+        QVERIFY2(part.contains(QStringLiteral("1976 CIE")), qPrintable(part));
+        QVERIFY2(part.contains(QStringLiteral("spatial"), Qt::CaseInsensitive), qPrintable(part));
+    }
+
+    c.coordinateType = 0;
+    c.temporal = 1;
+    b.SetColorCharsDataBlock(0, &c);
+    QCOMPARE(quint8(image.at(5 + 1)), quint8(0x00));
+    QCOMPARE(quint8(image.at(5 + 3)), quint8(0x81));
+    QVERIFY(sumsToZero(bytes(image) + 1, 126));
+    DidColorCharsDataBlock d;
+    b.GetColorCharsDataBlock(0, &d);
+    QCOMPARE(d.coordinateType, quint8(0));
+    QCOMPARE(d.temporal, quint8(1));
+    if (haveEdidDecode()) {
+        const QString part = reportPart(edidDecode(edidWith(image)), 1);
+        QVERIFY2(part.contains(QStringLiteral("1931 CIE")), qPrintable(part));
+        QVERIFY2(part.contains(QStringLiteral("temporal"), Qt::CaseInsensitive), qPrintable(part));
+    }
 }
 
 void tst_DisplayIDDataBlocks::variableLengthMovesNeighbours_data()

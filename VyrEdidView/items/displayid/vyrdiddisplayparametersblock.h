@@ -2,8 +2,9 @@
 
 #include "items/displayid/vyrdiditembase.h"
 
-// The display parameters data block (tag 0x01): its title row; selecting it shows the data block's
-// bytes, header included.
+// The display parameters data block (tag 0x01): image size, pixel counts, feature flags, gamma,
+// aspect ratio and colour depths. A payload that is not 12 bytes is shown read-only: the model
+// reads and writes only that layout.
 class VyrDIDDisplayParametersBlock : public VyrDIDItemBase
 {
     Q_OBJECT
@@ -13,4 +14,7 @@ public:
 
     bool InitItems() override;
     void DoEdit(const QString &name, const QVariant &value) override;
+
+private:
+    bool isEditable() const;
 };

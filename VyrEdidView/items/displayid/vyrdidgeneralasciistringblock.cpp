@@ -1,14 +1,21 @@
 #include "vyrdidgeneralasciistringblock.h"
 
 #include "items/displayid/vyrdiddatablocktable.h"
+#include "model/displayid/displayidblock.h"
 
 bool VyrDIDGeneralAsciiStringBlock::InitItems()
 {
     setText(VyrEdidColumn::Property, VyrDIDDataBlocks::title(DidTagAsciiString));
+    initTextRow(&DisplayIDBlock::GetGeneralPurposeAsciiDataBlock);
     return true;
 }
 
 void VyrDIDGeneralAsciiStringBlock::DoEdit(const QString &name, const QVariant &value)
 {
-    logEdit("VyrDIDGeneralAsciiStringBlock", name, value);
+    Q_UNUSED(name)
+    editText(value, &DisplayIDBlock::GetGeneralPurposeAsciiDataBlock,
+             &DisplayIDBlock::SetGeneralPurposeAsciiDataBlock, [] {
+                 VyrUiService::instance()->message(VyrUiService::Icon::Warning, QString(),
+                                                   tr("String is too long!!!"));
+             });
 }

@@ -27,6 +27,12 @@ EdidItemLocation VyrDIDItemBase::Location() const
             header.payloadLength + BlockHeaderBytes};
 }
 
+unsigned int VyrDIDItemBase::payloadLength() const
+{
+    const EdidItemLocation whole = Location();
+    return whole.length > BlockHeaderBytes ? whole.length - BlockHeaderBytes : 0;
+}
+
 unsigned int VyrDIDItemBase::BaseOffset() const
 {
     unsigned int offset = 0;

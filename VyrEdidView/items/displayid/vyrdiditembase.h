@@ -45,6 +45,8 @@ public:
 
     // The whole data block, its 3 header bytes included; {0, 0} without a model or block.
     EdidItemLocation Location() const;
+    // Payload length of the data block (its length byte); 0 without a model or block.
+    unsigned int payloadLength() const;
 
     unsigned int index() const { return m_index; }
     DisplayIDBlock *model() const { return m_model; }

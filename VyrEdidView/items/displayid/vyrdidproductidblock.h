@@ -1,16 +1,22 @@
 #pragma once
 
-#include "items/displayid/vyrdiditembase.h"
+#include "items/displayid/vyrdidresizingitem.h"
 
-// The product identification data block (tag 0x00): its title row; selecting it shows the data
-// block's bytes, header included.
-class VyrDIDProductIdBlock : public VyrDIDItemBase
+// The product identification data block (tag 0x00): vendor ID, product code, serial number,
+// week and year of manufacture, and the product name, whose length resizes the data block. A
+// payload of another length than its fixed part and name is shown read-only.
+class VyrDIDProductIdBlock : public VyrDIDResizingItem
 {
     Q_OBJECT
 
 public:
-    using VyrDIDItemBase::VyrDIDItemBase;
+    using VyrDIDResizingItem::VyrDIDResizingItem;
 
     bool InitItems() override;
     void DoEdit(const QString &name, const QVariant &value) override;
+
+private:
+    // Whether the payload is exactly the fixed 12 bytes and the name: the model writes that
+    // layout, and would cut bytes behind the name.
+    bool isComplete() const;
 };

@@ -1,15 +1,16 @@
 #pragma once
 
-#include "items/displayid/vyrdiditembase.h"
+#include "items/displayid/vyrdidresizingitem.h"
 
-// The product serial number data block (tag 0x0A): its title row; selecting it shows the data
-// block's bytes, header included.
-class VyrDIDProductSerialNumberBlock : public VyrDIDItemBase
+// The product serial number data block (tag 0x0A): its text in the row "STR", which covers the
+// whole payload. A text of another length grows or shrinks the data block; one of more than 247
+// characters is refused.
+class VyrDIDProductSerialNumberBlock : public VyrDIDResizingItem
 {
     Q_OBJECT
 
 public:
-    using VyrDIDItemBase::VyrDIDItemBase;
+    using VyrDIDResizingItem::VyrDIDResizingItem;
 
     bool InitItems() override;
     void DoEdit(const QString &name, const QVariant &value) override;

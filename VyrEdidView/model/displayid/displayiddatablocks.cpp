@@ -134,13 +134,13 @@ void DisplayIDBlock::GetColorCharsDataBlock(unsigned index, DidColorCharsDataBlo
     const unsigned char *p = payload(index, &length);
     if (p == nullptr || record == nullptr || length < 1)
         return;
-    record->revisionFlag = static_cast<quint8>(bit(m_map[index].revision, 7));
+    record->coordinateType = static_cast<quint8>(bit(m_map[index].revision, 7));
+    record->temporal = static_cast<quint8>(bit(p[0], 7));
     record->whitePoints = static_cast<quint8>(bits(p[0], 3, 0));
     record->primaries = static_cast<quint8>(bits(p[0], 6, 4));
     const unsigned points = record->whitePoints + record->primaries;
     if (length > 1 + 3 * DidMaxColorPoints || length != 3 * points + 1)
         return;
-    record->coordinateType = static_cast<quint8>(bit(p[0], 7));
     for (unsigned i = 0; i < points; ++i) {
         const unsigned char *q = p + 1 + 3 * i;
         record->points[i].x = q[0] | bits(q[1], 3, 0) << 8;
@@ -158,9 +158,10 @@ void DisplayIDBlock::SetColorCharsDataBlock(unsigned index, const DidColorCharsD
     // The block is not resized here: the record must describe the payload as it is.
     if (points > DidMaxColorPoints || length != 3 * points + 1)
         return;
-    p[0] =
-        static_cast<unsigned char>((record->coordinateType & 1u) << 7
-                                   | (record->primaries & 7u) << 4 | (record->whitePoints & 15u));
+    p[0] = static_cast<unsigned char>((record->temporal & 1u) << 7 | (record->primaries & 7u) << 4
+                                      | (record->whitePoints & 15u));
+    // The coordinate type lives in the data block's revision byte (DisplayID 1.3, 4.3).
+    writeRevision(index, setBit(m_map[index].revision, 7, record->coordinateType & 1u));
     for (unsigned i = 0; i < points; ++i) {
         unsigned char *q = p + 1 + 3 * i;
         const unsigned x = record->points[i].x;

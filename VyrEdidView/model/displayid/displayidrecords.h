@@ -119,10 +119,10 @@ constexpr unsigned DidMaxColorPoints = 22; // 15 white points + 7 primaries
 // Colour characteristics (tag 0x02).
 struct DidColorCharsDataBlock
 {
-    quint8 revisionFlag = 0;   // bit 7 of the data block's revision byte (read only)
+    quint8 coordinateType = 0; // revision byte bit 7: 0 = CIE 1931 (x, y), 1 = CIE 1976 (u', v')
     quint8 whitePoints = 0;    // payload byte 0 bits 3..0
     quint8 primaries = 0;      // payload byte 0 bits 6..4
-    quint8 coordinateType = 0; // payload byte 0 bit 7
+    quint8 temporal = 0;       // payload byte 0 bit 7: 1 = temporal, 0 = spatial colour
     DidColorPoint points[DidMaxColorPoints];
 };
 

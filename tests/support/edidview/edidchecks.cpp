@@ -5,6 +5,14 @@
 
 namespace VyrTest {
 
+QList<int> byteRange(int first, int count)
+{
+    QList<int> offsets;
+    for (int i = 0; i < count; ++i)
+        offsets << first + i;
+    return offsets;
+}
+
 QString onlyChanged(const QByteArray &before, const QByteArray &after, const QList<int> &allowed)
 {
     QStringList problems;

@@ -14,6 +14,9 @@ namespace VyrTest {
 // checksum holds); otherwise what is wrong.
 QString onlyChanged(const QByteArray &before, const QByteArray &after, const QList<int> &allowed);
 
+// The offsets first, first + 1, ..., first + count - 1 (for the allowed list above).
+QList<int> byteRange(int first, int count);
+
 } // namespace VyrTest
 
 // Fails the test unless only the allowed bytes changed (besides the checksums of the blocks

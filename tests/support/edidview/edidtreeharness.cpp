@@ -5,6 +5,7 @@
 #include "frame/vyredidmainitem.h"
 #include "frame/vyredidviewform.h"
 #include "frame/vyrhexviewtable.h"
+#include "items/displayid/vyrdidtreewidgetitem.h"
 #include "userinput.h"
 
 #include <QAbstractButton>
@@ -154,8 +155,12 @@ QStringList TreeHarness::childTitles(const QStringList &path) const
 
 QList<EdidItemLocation> TreeHarness::locations(const QStringList &path) const
 {
-    auto *item = dynamic_cast<VyrEdidItemBase *>(row(path));
-    return item ? item->GetItemLocations() : QList<EdidItemLocation>();
+    if (auto *item = dynamic_cast<VyrEdidItemBase *>(row(path)))
+        return item->GetItemLocations();
+    // DisplayID rows: every range of the row.
+    if (auto *item = dynamic_cast<VyrDIDTreeWidgetItem *>(row(path)))
+        return item->GetItemLocations(false);
+    return {};
 }
 
 QWidget *TreeHarness::visibleWidget(const QStringList &path, int column) const

@@ -72,6 +72,7 @@ public:
     QString valueText(const QStringList &path) const;
     // The row's column-0 titles below it, in order.
     QStringList childTitles(const QStringList &path) const;
+    // The ranges of a frame row, or every range of a DisplayID row.
     QList<EdidItemLocation> locations(const QStringList &path) const;
 
     // User actions; false (with a warning saying why) when the row or its editor is missing.

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "items/displayid/vyrdiditembase.h"
+#include "items/displayid/vyrdidlineedititem.h"
+#include "vyruiservice.h"
+
+#include <QString>
+#include <QVariant>
+
+#include <algorithm>
+#include <functional>
+#include <iterator>
+
+// Base of the items whose edits may change the length of their data block (the product name,
+// the serial number and ASCII string texts). A resizing write is checked against what the
+// section can take, refused with a message through the UI seam when it does not fit, and
+// followed by a deferred rebuild of the section's rows, so their locations stay true.
+class VyrDIDResizingItem : public VyrDIDItemBase
+{
+    Q_OBJECT
+
+public:
+    using VyrDIDItemBase::VyrDIDItemBase;
+
+protected:
+    // Runs write, which changes the payload length by delta bytes. A growth beyond the section's
+    // free bytes or its 251-byte limit is refused with a warning before writing; a write the
+    // model did not carry out (no room before the next block) is reported the same way. After a
+    // length change the section's rows are rebuilt. Answers whether the write took place.
+    bool writeResized(int delta, const std::function<void()> &write);
+
+    // The text data blocks (serial number, ASCII string): one row "STR" over the whole payload.
+    template <typename Record>
+    void initTextRow(void (DisplayIDBlock::*get)(unsigned, Record *) const)
+    {
+        Record record;
+        if (m_model)
+            (m_model->*get)(m_index, &record);
+        const QString text = latin1Text(record.text, record.length);
+        auto *cell = new VyrDIDLineEditItem(QStringLiteral("STR"), text, tr("[STR]"));
+        addNamedChild(cell)->SetLocation({BaseOffset(), record.length});
+    }
+
+    // Writes an edited text; a text longer than MaxTextLength shows tooLong and changes nothing.
+    template <typename Record>
+    void editText(const QVariant &value, void (DisplayIDBlock::*get)(unsigned, Record *) const,
+                  void (DisplayIDBlock::*set)(unsigned, const Record *, int),
+                  const std::function<void()> &tooLong)
+    {
+        if (!m_model)
+            return;
+        Record record;
+        (m_model->*get)(m_index, &record);
+        const QByteArray text = value.toString().toLatin1();
+        if (text.size() > MaxTextLength) {
+            tooLong();
+            return;
+        }
+        const int delta = text.size() - int(record.length);
+        record.length = static_cast<quint8>(text.size());
+        std::fill(std::begin(record.text), std::end(record.text), quint8(0));
+        std::copy(text.cbegin(), text.cend(), record.text);
+        writeResized(delta, [&] { (m_model->*set)(m_index, &record, delta); });
+    }
+
+    // The text of bytes: at most length of them, up to the first zero byte, as Latin-1.
+    static QString latin1Text(const quint8 *bytes, unsigned length);
+
+    static constexpr int MaxTextLength = 247;
+};
