@@ -91,7 +91,7 @@ bool VyrDIDDisplayDeviceDataBlock::InitItems()
                                          r.backlight != 0))
         ->SetLocation({base + 1, 1});
     addNamedChild(new VyrDIDCheckBoxItem(tr("Backlight intensity"),
-                                         tr("Backlight intensity can be controlled"), 0,
+                                         tr("Backlight intensity can be controlled"), 1,
                                          r.intensity != 0))
         ->SetLocation({base + 1, 1});
     addNamedChild(new VyrDIDIntDualEditItem(tr("Native pixel count"), tr("H/V"), int(r.hPixels),
