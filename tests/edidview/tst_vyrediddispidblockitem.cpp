@@ -35,11 +35,11 @@ QByteArray newPayload(DisplayBlockID kind)
     return QByteArray(int(didKindInfo(kind)->newPayload), '\0');
 }
 
-// Rows a new block of the kind shows below its item: one entry per descriptor, the code row,
-// one box per mode of a bitmap, or its field rows.
 // The rows of a kind whose count depends on the block's content.
 constexpr int SomeRows = -1;
 
+// Rows a new block of the kind shows below its item: one entry per descriptor, the code row,
+// one box per mode of a bitmap, or its field rows.
 int rowsOfANewBlock(DisplayBlockID kind)
 {
     switch (kind) {
@@ -59,6 +59,13 @@ int rowsOfANewBlock(DisplayBlockID kind)
     case DidBlockSerialNumber:
     case DidBlockAsciiString:
         return SomeRows;
+    case DidBlockDeviceData:
+        return 15;
+    case DidBlockDisplayInterface:
+        return 11;
+    case DidBlockPowerSequencing:
+    case DidBlockRangeLimits:
+        return 6;
     default:
         return 0;
     }

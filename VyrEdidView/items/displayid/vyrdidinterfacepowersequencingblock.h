@@ -2,8 +2,8 @@
 
 #include "items/displayid/vyrdiditembase.h"
 
-// The interface power sequencing data block (tag 0x0D): its title row; selecting it shows the data
-// block's bytes, header included.
+// The interface power sequencing data block (tag 0x0D): the power-up and power-down delays T1
+// to T6 in milliseconds, each row over its payload byte.
 class VyrDIDInterfacePowerSequencingBlock : public VyrDIDItemBase
 {
     Q_OBJECT

@@ -2,8 +2,9 @@
 
 #include "items/displayid/vyrdiditembase.h"
 
-// The video timing range limits data block (tag 0x09): its title row; selecting it shows the data
-// block's bytes, header included.
+// The video timing range limits data block (tag 0x09): pixel clock, horizontal frequency and
+// blanking, vertical field rate and blanking limits, and the timing support flags of payload
+// byte 14.
 class VyrDIDVideoTimingRangeLimitsBlock : public VyrDIDItemBase
 {
     Q_OBJECT

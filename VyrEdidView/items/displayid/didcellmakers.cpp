@@ -1,0 +1,24 @@
+#include "didcellmakers.h"
+
+#include "items/displayid/vyrdidcheckboxitem.h"
+#include "items/displayid/vyrdidcheckboxitems.h"
+#include "items/displayid/vyrdidlineedititem.h"
+
+#include <QIntValidator>
+
+VyrDIDLineEditItem *decimalLineCell(const QString &name, unsigned int value, int maximum)
+{
+    auto *cell = new VyrDIDLineEditItem(name, QString::number(value), QStringLiteral("[DEC]"));
+    cell->setValidator(new QIntValidator(0, maximum, cell));
+    return cell;
+}
+
+void fillFlagGroup(VyrDIDCheckBoxItems *group, const QStringList &labels,
+                   const std::function<bool(int)> &checked, const EdidItemLocation &location)
+{
+    group->SetLocation(location);
+    for (int box = 0; box < labels.size(); ++box) {
+        auto *checkBox = new VyrDIDCheckBoxItem(QString(), labels.at(box), box, checked(box));
+        group->addCheckBox(checkBox)->SetLocation(location);
+    }
+}
