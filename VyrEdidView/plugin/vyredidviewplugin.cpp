@@ -166,7 +166,9 @@ void VyrEdidViewPlugIn::initWarkspaces()
     navigationLayout->addStretch();
     navigationLayout->addWidget(m_next, 0, Qt::AlignRight);
     navigationLayout->addWidget(m_done, 0, Qt::AlignRight);
-    navigation->setMaximumHeight(40);
+    // One height whether or not a button shows, so the page below never moves when the
+    // first display is picked and "View" appears.
+    navigation->setFixedHeight(40);
 
     m_titleLabel = new QLabel;
     m_titleLabel->setAlignment(Qt::AlignHCenter);
