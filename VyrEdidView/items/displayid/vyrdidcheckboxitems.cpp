@@ -3,10 +3,8 @@
 #include "items/displayid/vyrdidcheckboxitem.h"
 
 VyrDIDCheckBoxItems::VyrDIDCheckBoxItems(const QString &name)
-    : m_name(name)
-{
-    setText(VyrEdidColumn::Property, name);
-}
+    : VyrDIDGroupItem(name, nullptr)
+{}
 
 VyrDIDTreeWidgetItem *VyrDIDCheckBoxItems::addCheckBox(VyrDIDCheckBoxItem *checkBox)
 {
@@ -14,15 +12,8 @@ VyrDIDTreeWidgetItem *VyrDIDCheckBoxItems::addCheckBox(VyrDIDCheckBoxItem *check
     addChild(row);
     if (checkBox) {
         connect(checkBox, &VyrDIDCheckBoxItem::editingFinished, this,
-                &VyrDIDCheckBoxItems::onEditingFinished);
+                &VyrDIDGroupItem::onEditingFinished);
         placeCell(row, checkBox);
     }
     return row;
-}
-
-void VyrDIDCheckBoxItems::onEditingFinished(const QString &name, const QVariant &value)
-{
-    Q_UNUSED(name)
-    if (!isDetached())
-        emit editingFinished(m_name, value);
 }

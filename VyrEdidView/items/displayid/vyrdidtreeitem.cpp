@@ -3,15 +3,13 @@
 #include "items/displayid/vyrdidlineedititem.h"
 
 VyrDIDTreeItem::VyrDIDTreeItem(const QString &name, QTreeWidgetItem *parent)
-    : VyrDIDTreeWidgetItem(parent)
-    , m_name(name)
-{
-    setText(VyrEdidColumn::Property, name);
-}
+    : VyrDIDGroupItem(name, parent)
+{}
 
 VyrDIDTreeWidgetItem *VyrDIDTreeItem::add(VyrDIDLineEditItem *cell)
 {
-    return addCellRow(cell, this, &VyrDIDTreeItem::onEditingFinished, false);
+    VyrDIDGroupItem *group = this;
+    return addCellRow(cell, group, &VyrDIDGroupItem::onEditingFinished, false);
 }
 
 QList<EdidItemLocation> VyrDIDTreeItem::GetItemLocations(bool focusedOnly) const
@@ -24,11 +22,4 @@ QList<EdidItemLocation> VyrDIDTreeItem::GetItemLocations(bool focusedOnly) const
             locations += row->GetItemLocations(focusedOnly);
     }
     return locations;
-}
-
-void VyrDIDTreeItem::onEditingFinished(const QString &name, const QVariant &value)
-{
-    Q_UNUSED(name)
-    if (!isDetached())
-        emit editingFinished(m_name, value);
 }
