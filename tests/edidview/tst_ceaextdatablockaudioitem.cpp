@@ -12,12 +12,12 @@
 #include <QTreeWidgetItem>
 #include <QtTest>
 
+using CeaTest::Blocks;
+using CeaTest::Cea;
 using VyrTest::TreeHarness;
 
 namespace {
 
-const QString Cea = QStringLiteral("CEA Extention");
-const QString Blocks = QStringLiteral("Data Blocks");
 const QString Audio = QStringLiteral("Audio Data Block");
 
 QStringList sad(int k, const QStringList &rest = {})

@@ -10,24 +10,11 @@
 #include <QTreeWidgetItem>
 #include <QtTest>
 
+using CeaTest::Blocks;
+using CeaTest::byteAt;
+using CeaTest::Cea;
+using CeaTest::dataBlockPath;
 using VyrTest::TreeHarness;
-
-namespace {
-
-const QString Cea = QStringLiteral("CEA Extention");
-const QString Blocks = QStringLiteral("Data Blocks");
-
-QStringList pathTo(const QStringList &rows)
-{
-    return QStringList{Cea, Blocks} + rows;
-}
-
-int byteAt(const QByteArray &image, int offset)
-{
-    return static_cast<unsigned char>(image.at(offset));
-}
-
-} // namespace
 
 class tst_CeaExtDataBlockFlagItems : public QObject
 {
@@ -105,9 +92,9 @@ void tst_CeaExtDataBlockFlagItems::rowsAndLocations()
     QFETCH(QString, location);
 
     TreeHarness h(CeaTest::imageWithCollection(collection));
-    QCOMPARE(h.childTitles(pathTo(path)), children);
-    QCOMPARE(VyrTest::locationText(h.locations(pathTo(path))), location);
-    QCOMPARE(h.row(pathTo(path))->type(), 1114);
+    QCOMPARE(h.childTitles(dataBlockPath(path)), children);
+    QCOMPARE(VyrTest::locationText(h.locations(dataBlockPath(path))), location);
+    QCOMPARE(h.row(dataBlockPath(path))->type(), 1114);
     VYR_VERIFY_UNCHANGED(h.original(), h.image());
 }
 
@@ -183,7 +170,7 @@ void tst_CeaExtDataBlockFlagItems::flagRows()
 
     TreeHarness h(CeaTest::imageWithCollection(collection));
     VYR_VERIFY_UNCHANGED(h.original(), h.image());
-    QVERIFY(h.tick(pathTo(path), checked));
+    QVERIFY(h.tick(dataBlockPath(path), checked));
     VYR_VERIFY_ONLY_CHANGED(h.original(), h.image(), {offset});
     QCOMPARE(byteAt(h.image(), offset), expected);
 }
@@ -223,7 +210,7 @@ void tst_CeaExtDataBlockFlagItems::videoCapabilityRows()
     QByteArray collection = QByteArray::fromHex("e200");
     collection += static_cast<char>(start);
     TreeHarness h(CeaTest::imageWithCollection(collection));
-    const QStringList path = pathTo({"CEA Video Capabilities", row});
+    const QStringList path = dataBlockPath({"CEA Video Capabilities", row});
     QVERIFY(h.choose(path, entry));
     VYR_VERIFY_ONLY_CHANGED(h.original(), h.image(), {134});
     QCOMPARE(byteAt(h.image(), 134), expected);

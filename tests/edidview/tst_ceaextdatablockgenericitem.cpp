@@ -11,24 +11,11 @@
 #include <QTreeWidgetItem>
 #include <QtTest>
 
+using CeaTest::Blocks;
+using CeaTest::byteAt;
+using CeaTest::Cea;
+using CeaTest::dataBlockPath;
 using VyrTest::TreeHarness;
-
-namespace {
-
-const QString Cea = QStringLiteral("CEA Extention");
-const QString Blocks = QStringLiteral("Data Blocks");
-
-QStringList pathTo(const QStringList &rows)
-{
-    return QStringList{Cea, Blocks} + rows;
-}
-
-int byteAt(const QByteArray &image, int offset)
-{
-    return static_cast<unsigned char>(image.at(offset));
-}
-
-} // namespace
 
 class tst_CeaExtDataBlockGenericItem : public QObject
 {
@@ -88,12 +75,13 @@ void tst_CeaExtDataBlockGenericItem::rows()
     QFETCH(QString, firstLocation);
 
     TreeHarness h(CeaTest::imageWithCollection(collection));
-    QCOMPARE(h.childTitles(pathTo({title})), children);
-    QCOMPARE(h.valueText(pathTo({title, children.first()})), firstValue);
-    QCOMPARE(VyrTest::locationText(h.locations(pathTo({title, children.first()}))), firstLocation);
-    QCOMPARE(h.row(pathTo({title, children.first()}))->type(), 1114);
+    QCOMPARE(h.childTitles(dataBlockPath({title})), children);
+    QCOMPARE(h.valueText(dataBlockPath({title, children.first()})), firstValue);
+    QCOMPARE(VyrTest::locationText(h.locations(dataBlockPath({title, children.first()}))),
+             firstLocation);
+    QCOMPARE(h.row(dataBlockPath({title, children.first()}))->type(), 1114);
     const int payload = children.count() - (children.first() == "Vendor IEEE ID" ? 1 : 0);
-    QCOMPARE(h.valueText(pathTo({title})), QStringLiteral("%1 bytes").arg(payload));
+    QCOMPARE(h.valueText(dataBlockPath({title})), QStringLiteral("%1 bytes").arg(payload));
     VYR_VERIFY_UNCHANGED(h.original(), h.image());
 }
 
@@ -121,7 +109,7 @@ void tst_CeaExtDataBlockGenericItem::byteEdit()
     QFETCH(QString, shown);
 
     TreeHarness h(CeaTest::imageWithCollection(QByteArray::fromHex("a21234")));
-    const QStringList path = pathTo({"VESA DTC Data", "Byte 0"});
+    const QStringList path = dataBlockPath({"VESA DTC Data", "Byte 0"});
     QVERIFY(h.type(path, typed));
     if (stored == 0x12)
         VYR_VERIFY_UNCHANGED(h.original(), h.image());
@@ -134,7 +122,7 @@ void tst_CeaExtDataBlockGenericItem::byteEdit()
 void tst_CeaExtDataBlockGenericItem::vendorIdEdit()
 {
     TreeHarness h(CeaTest::imageWithCollection(QByteArray::fromHex("6546d0000a05")));
-    const QStringList path = pathTo({"Vendor Specific Data", "Vendor IEEE ID"});
+    const QStringList path = dataBlockPath({"Vendor Specific Data", "Vendor IEEE ID"});
     QVERIFY(h.type(path, "0x123456"));
     VYR_VERIFY_ONLY_CHANGED(h.original(), h.image(), {133, 134, 135});
     QCOMPARE(h.image().mid(133, 3), QByteArray::fromHex("563412"));
@@ -145,7 +133,7 @@ void tst_CeaExtDataBlockGenericItem::vendorIdEdit()
 void tst_CeaExtDataBlockGenericItem::shrinkThenGrow()
 {
     TreeHarness h(CeaTest::imageWithCollection(QByteArray::fromHex("a3112233")));
-    const QStringList block = pathTo({"VESA DTC Data"});
+    const QStringList block = dataBlockPath({"VESA DTC Data"});
     QVERIFY(h.choose(block, "1 bytes"));
     h.settle();
     QCOMPARE(h.image().mid(132, 2), QByteArray::fromHex("a111"));
@@ -154,7 +142,7 @@ void tst_CeaExtDataBlockGenericItem::shrinkThenGrow()
     h.settle();
     QCOMPARE(h.image().mid(132, 4), QByteArray::fromHex("a3110000"));
     QCOMPARE(h.childTitles(block), QStringList({"Byte 0", "Byte 1", "Byte 2"}));
-    QCOMPARE(h.valueText(pathTo({"VESA DTC Data", "Byte 2"})), "0");
+    QCOMPARE(h.valueText(dataBlockPath({"VESA DTC Data", "Byte 2"})), "0");
 }
 
 // Two free bytes: the first block takes them, so the second block's offer of two more bytes
@@ -170,11 +158,11 @@ void tst_CeaExtDataBlockGenericItem::refusedResize()
         CeaTest::baseBlock()
         + CeaTest::makeExt(4u + static_cast<unsigned>(collection.size()), 0, collection, 6);
     TreeHarness h(image);
-    QVERIFY(h.choose(pathTo({"HDMI Audio Data"}), "3 bytes"));
+    QVERIFY(h.choose(dataBlockPath({"HDMI Audio Data"}), "3 bytes"));
     h.settle();
     const QByteArray afterFirst = h.image();
     QCOMPARE(afterFirst.mid(132, 4), QByteArray::fromHex("e412aa00"));
-    const QStringList second = pathTo({"VESA DTC Data"});
+    const QStringList second = dataBlockPath({"VESA DTC Data"});
     auto *count = qobject_cast<QComboBox *>(h.widget(second));
     QVERIFY(count);
     QVERIFY(count->findText("4 bytes") > 0);

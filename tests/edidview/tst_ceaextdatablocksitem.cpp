@@ -16,13 +16,13 @@
 
 #include <QtTest>
 
+using CeaTest::Blocks;
+using CeaTest::Cea;
 using VyrTest::EdidImageBuilder;
 using VyrTest::TreeHarness;
 
 namespace {
 
-const QString Cea = QStringLiteral("CEA Extention");
-const QString Blocks = QStringLiteral("Data Blocks");
 constexpr int Ext = 128; // the extension block's offset in the image
 
 // The extension with collection from byte 4 and byte 2 just after it (no detailed timing).

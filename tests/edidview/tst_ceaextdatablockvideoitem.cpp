@@ -13,12 +13,12 @@
 #include <QTreeWidgetItem>
 #include <QtTest>
 
+using CeaTest::Blocks;
+using CeaTest::Cea;
 using VyrTest::TreeHarness;
 
 namespace {
 
-const QString Cea = QStringLiteral("CEA Extention");
-const QString Blocks = QStringLiteral("Data Blocks");
 const QString Video = QStringLiteral("Video Data Block");
 
 QStringList svd(int k)

@@ -15,13 +15,13 @@
 
 #include <QtTest>
 
+using CeaTest::Blocks;
+using CeaTest::Cea;
 using VyrTest::EdidImageBuilder;
 using VyrTest::TreeHarness;
 
 namespace {
 
-const QString Cea = QStringLiteral("CEA Extention");
-const QString Blocks = QStringLiteral("Data Blocks");
 const QString Vsdb = QStringLiteral("HDMI Vendor Specific Data Block");
 constexpr int Ext = 128;
 constexpr int Collection = Ext + 4; // the VSDB comes first in every image here

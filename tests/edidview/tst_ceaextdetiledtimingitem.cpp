@@ -16,12 +16,13 @@
 #include <QLineEdit>
 #include <QtTest>
 
+using CeaTest::Blocks;
+using CeaTest::Cea;
 using VyrTest::EdidImageBuilder;
 using VyrTest::TreeHarness;
 
 namespace {
 
-const QString Cea = QStringLiteral("CEA Extention");
 const QString Timings = QStringLiteral("Detailed Timings");
 constexpr int Ext = 128; // the extension block's offset in the image
 

@@ -6,10 +6,27 @@
 #include "model/cea/ceaextblock.h"
 
 #include <QByteArray>
+#include <QString>
 #include <QStringList>
 #include <QVector>
 
 namespace CeaTest {
+
+// The titles of a CEA extension's row and of its data-block collection row in the EDID tree.
+inline const QString Cea = QStringLiteral("CEA Extention");
+inline const QString Blocks = QStringLiteral("Data Blocks");
+
+// The path of a row below the first CEA extension's data-block collection.
+inline QStringList dataBlockPath(const QStringList &rows)
+{
+    return QStringList{Cea, Blocks} + rows;
+}
+
+// Byte offset of image as an unsigned number.
+inline int byteAt(const QByteArray &image, int offset)
+{
+    return static_cast<unsigned char>(image.at(offset));
+}
 
 // A real base block declaring one extension.
 QByteArray baseBlock();
