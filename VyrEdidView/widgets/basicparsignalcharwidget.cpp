@@ -35,6 +35,10 @@ BasicParSignalCharWidget::BasicParSignalCharWidget(BasicDisplayParams *params, Q
     buildControls();
     buildLayout();
     m_pages->setCurrentIndex(m_params.digital ? kDigitalPage : kAnalogPage);
+    // EDID 1.3 stores no colour depth and no interface for a digital input (byte 20 bits 6-0
+    // are reserved there but for the DFP bit): the lists show "Undefined" and take no choice.
+    m_colorDepth->setEnabled(m_isEdid14);
+    m_interface->setEnabled(m_isEdid14);
     updateControls();
     // Connected only now, so that filling the controls emits nothing.
     connectControls();
@@ -133,7 +137,12 @@ void BasicParSignalCharWidget::onSignalType(int index)
 void BasicParSignalCharWidget::onSetDataParams()
 {
     // A list without a current row (a code that has none) keeps the record's code.
-    if (m_params.digital) {
+    if (m_params.digital && !m_isEdid14) {
+        // EDID 1.3 keeps bits 6-1 of a digital input reserved (0): the analog sync bits the
+        // record still carries are not written as a depth or an interface.
+        m_params.colorBitDepth = 0;
+        m_params.digitalInterface = 0;
+    } else if (m_params.digital) {
         ComboRows::takeCode(m_colorDepth, &m_params.colorBitDepth);
         ComboRows::takeCode(m_interface, &m_params.digitalInterface);
     } else {
