@@ -137,12 +137,7 @@ void BasicParSignalCharWidget::onSignalType(int index)
 void BasicParSignalCharWidget::onSetDataParams()
 {
     // A list without a current row (a code that has none) keeps the record's code.
-    if (m_params.digital && !m_isEdid14) {
-        // EDID 1.3 keeps bits 6-1 of a digital input reserved (0): the analog sync bits the
-        // record still carries are not written as a depth or an interface.
-        m_params.colorBitDepth = 0;
-        m_params.digitalInterface = 0;
-    } else if (m_params.digital) {
+    if (m_params.digital) {
         ComboRows::takeCode(m_colorDepth, &m_params.colorBitDepth);
         ComboRows::takeCode(m_interface, &m_params.digitalInterface);
     } else {

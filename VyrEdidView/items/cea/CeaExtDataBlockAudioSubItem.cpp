@@ -137,6 +137,10 @@ void CeaExtDataBlockAudioSubItem::onDataChanged()
             const CeaShortAudioDescriptor &sad = stored.sad[m_sad];
             setEditorText(m_channels, QString::number(sad.channels));
             setEditorText(m_value, sad.formatCode >= 2 ? QString::number(sad.value) : QString());
+            for (int k = 0; k < m_rates.size(); ++k)
+                setCheckedQuietly(m_rates[k], (sad.sampleRates >> k) & 1u);
+            for (int k = 0; k < m_depths.size(); ++k)
+                setCheckedQuietly(m_depths[k], (sad.value >> k) & 1u);
         }
     }
     updateControles();
