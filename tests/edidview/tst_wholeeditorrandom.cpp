@@ -308,7 +308,9 @@ bool RandomRun::typeValue(bool valid)
         return false;
     const Target target = pick(list);
     auto *edit = static_cast<QLineEdit *>(show(target));
-    const QString text = valid ? validText(edit) : invalidText();
+    // Key events carry printable ASCII only (a descriptor's text may hold other bytes).
+    QString text = valid ? validText(edit) : invalidText();
+    text.remove(QRegularExpression(QStringLiteral("[^\\x20-\\x7e]")));
     const bool enter = m_random.bounded(2) == 0;
     m_log << QStringLiteral("type '%1' (%2) into %3 (showing '%4')")
                  .arg(text, enter ? QStringLiteral("Return") : QStringLiteral("focus out"),
@@ -438,7 +440,7 @@ QString RandomRun::check()
     QList<int> bad = badChecksums(image);
     // A block that came with a wrong checksum and was not touched keeps it.
     for (const int start : m_baselineBadChecksums) {
-        if (image.left(start + 128) == m_edited.original().left(start + 128))
+        if (image.mid(start, 128) == m_edited.original().mid(start, 128))
             bad.removeAll(start);
     }
     if (!bad.isEmpty()) {
