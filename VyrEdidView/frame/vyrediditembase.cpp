@@ -98,6 +98,21 @@ QValidator *VyrEdidItemBase::doubleValidator(double minimum, double maximum, int
     return validator;
 }
 
+void VyrEdidItemBase::showNumberAsStored(QLineEdit *edit)
+{
+    const QValidator *validator = edit->validator();
+    bool ok = false;
+    if (qobject_cast<const QIntValidator *>(validator)) {
+        const int value = QLocale::c().toInt(edit->text(), &ok);
+        if (ok)
+            edit->setText(QString::number(value));
+    } else if (auto *real = qobject_cast<const QDoubleValidator *>(validator)) {
+        const double value = QLocale::c().toDouble(edit->text(), &ok);
+        if (ok)
+            edit->setText(QString::number(value, 'f', real->decimals()));
+    }
+}
+
 void VyrEdidItemBase::setEditorText(QLineEdit *edit, const QString &text)
 {
     const QSignalBlocker blocker(edit);

@@ -102,6 +102,7 @@ protected:
         relay(edit, &QLineEdit::editingFinished, [edit, handler]() {
             if (!edit->isModified())
                 return;
+            showNumberAsStored(edit);
             edit->setModified(false);
             if constexpr (std::is_invocable_v<Handler, const QString &>)
                 handler(edit->text());
@@ -182,6 +183,10 @@ protected:
                     handler();
             }));
     }
+
+    // A number the validator of edit accepted, written as the tree writes it ("+012" as "12",
+    // "0.7" as "0.700" for three decimals), so that the editor shows what a fresh tree shows.
+    static void showNumberAsStored(QLineEdit *edit);
 
     // Refills without reporting a change to the handlers.
     static void setEditorText(QLineEdit *edit, const QString &text);

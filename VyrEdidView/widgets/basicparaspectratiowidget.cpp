@@ -5,6 +5,7 @@
 #include <QIntValidator>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QSignalBlocker>
 
 BasicParAspectRatioWidget::BasicParAspectRatioWidget(BasicDisplayParams *params, QWidget *parent,
                                                      bool isEdid14)
@@ -82,11 +83,24 @@ void BasicParAspectRatioWidget::updateControls()
 }
 
 // A projector has no size; the sizes can be typed again as soon as another kind is chosen.
+// Only the kind chosen shows a value, as the controls of a block read afresh do: the sizes
+// for "H/V Size", the list's row for "Aspect Ratio" (else its first row).
 void BasicParAspectRatioWidget::updateSizeEditsEnabled()
 {
     const bool enabled = !m_projector->isChecked();
     m_hSize->setEnabled(enabled);
     m_vSize->setEnabled(enabled);
+    if (!m_size->isChecked()) {
+        m_hSize->clear();
+        m_vSize->clear();
+    }
+    if (m_isEdid14) {
+        m_aspectList->setEnabled(m_aspect->isChecked());
+        if (!m_aspect->isChecked()) {
+            const QSignalBlocker quiet(m_aspectList);
+            m_aspectList->setCurrentIndex(0);
+        }
+    }
 }
 
 void BasicParAspectRatioWidget::onSetDataParams()
@@ -108,9 +122,11 @@ void BasicParAspectRatioWidget::onSetDataParams()
                 return;
             }
         }
-        // An empty field reads as 0.
+        // An empty field reads as 0; the fields show the sizes as stored ("+07" as 7).
         m_params.horizontalSize = m_hSize->text().toUInt();
         m_params.verticalSize = m_vSize->text().toUInt();
+        m_hSize->setText(QString::number(m_params.horizontalSize));
+        m_vSize->setText(QString::number(m_params.verticalSize));
     }
     updateSizeEditsEnabled();
     emit editFinished(m_params);

@@ -35,6 +35,10 @@ BasicParSignalCharWidget::BasicParSignalCharWidget(BasicDisplayParams *params, Q
     buildControls();
     buildLayout();
     m_pages->setCurrentIndex(m_params.digital ? kDigitalPage : kAnalogPage);
+    // EDID 1.3 stores no colour depth and no interface for a digital input (byte 20 bits 6-0
+    // are reserved there but for the DFP bit): the lists show "Undefined" and take no choice.
+    m_colorDepth->setEnabled(m_isEdid14);
+    m_interface->setEnabled(m_isEdid14);
     updateControls();
     // Connected only now, so that filling the controls emits nothing.
     connectControls();

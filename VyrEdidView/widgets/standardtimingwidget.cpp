@@ -8,6 +8,7 @@
 #include <QIntValidator>
 #include <QLineEdit>
 #include <QScopedValueRollback>
+#include <QSignalBlocker>
 
 namespace {
 
@@ -148,6 +149,17 @@ void StandardTimingWidget::onSetDataParams()
     m_timing.defined = defined;
     const int row = m_aspect->currentIndex();
     m_timing.aspect = kAspectRows[qBound(0, row, kAspectRowCount - 1)].code;
-    m_height->setText(QString::number(heightOf(row, m_timing.width)));
     emit editFinished(m_timing);
+    if (defined) {
+        // The fields show the mode as stored ("+0640" as 640).
+        m_width->setText(QString::number(m_timing.width));
+        m_refresh->setText(QString::number(m_timing.refreshRate));
+        m_height->setText(QString::number(heightOf(row, m_timing.width)));
+    } else {
+        // An unused timing reads back as no mode in the first row, as a fresh tree shows it.
+        const QSignalBlocker quiet(m_aspect);
+        m_aspect->setCurrentIndex(0);
+        for (QLineEdit *field : {m_width, m_height, m_refresh})
+            field->setText(QStringLiteral("0"));
+    }
 }

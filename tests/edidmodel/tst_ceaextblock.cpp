@@ -204,7 +204,9 @@ void tst_CeaExtBlock::addEachKind_data()
     QTest::newRow("vendor-specific video") << 8 << QByteArray::fromHex("E401010000");
     QTest::newRow("vendor-specific audio") << 9 << QByteArray::fromHex("E411010000");
     QTest::newRow("VESA DTC") << 10 << QByteArray::fromHex("A100");
-    QTest::newRow("VESA video display device") << 11 << QByteArray::fromHex("E20200");
+    // A fixed 30-byte payload after the extended tag (edid-decode refuses any other length).
+    QTest::newRow("VESA video display device")
+        << 11 << (QByteArray::fromHex("FF02") + QByteArray(30, '\0'));
     QTest::newRow("VESA video") << 12 << QByteArray::fromHex("E20300");
     QTest::newRow("HDMI video") << 13 << QByteArray::fromHex("E20400");
     QTest::newRow("misc. audio fields") << 14 << QByteArray::fromHex("E21000");

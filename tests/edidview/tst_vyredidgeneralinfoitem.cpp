@@ -102,9 +102,10 @@ void tst_VyrEdidGeneralInfoItem::editsWriteTheirBytes_data()
     QTest::newRow("product code") << "Product Code"
                                   << "beef"
                                   << "BEEF" << 10 << QByteArray("\xEF\xBE");
+    // The emptied field shows the code stored, 0, as a fresh tree does.
     QTest::newRow("product code emptied") << "Product Code"
                                           << ""
-                                          << "" << 10 << QByteArray("\x00\x00", 2);
+                                          << "0" << 10 << QByteArray("\x00\x00", 2);
     QTest::newRow("serial number") << "Serial Number"
                                    << "abcd1234"
                                    << "ABCD1234" << 12 << QByteArray("\x34\x12\xCD\xAB");

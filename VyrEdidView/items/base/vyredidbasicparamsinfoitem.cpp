@@ -168,14 +168,14 @@ void VyrEdidBasicParamsInfoItem::onCheckStateChanged(bool state, int subItemType
     const auto code = unsigned(subItemType);
     if (code == Code::Gamma) {
         m_params.gammaDefined = state;
+        // A block without gamma has none in the record; write and show a usual one rather
+        // than the lowest value 1.00.
+        if (state && !(m_params.gamma >= MinimumGamma && m_params.gamma <= MaximumGamma))
+            m_params.gamma = DefaultGamma;
         if (m_gamma) {
             m_gamma->setEnabled(state);
-            // A block without gamma has none in the record; write and show a usual one
-            // rather than the lowest value 1.00.
-            if (state && !(m_params.gamma >= MinimumGamma && m_params.gamma <= MaximumGamma)) {
-                m_params.gamma = DefaultGamma;
-                setEditorText(m_gamma, gammaText());
-            }
+            // Without gamma the field is empty, as in a tree built afresh.
+            setEditorText(m_gamma, gammaText());
         }
     } else if (const unsigned flag = featureBit(code, m_isEdid14)) {
         const unsigned others = m_params.featureBits & ~flag;

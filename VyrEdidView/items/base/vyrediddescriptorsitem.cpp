@@ -81,7 +81,7 @@ VyrEdidItemBase *VyrEdidDescriptorsItem::createChild(DescriptorID id, unsigned i
     case DescriptorPlaceholder:
         return new VyrEdidDummyDescriptorItem(number, m_block);
     case DescriptorDetailedTiming:
-        return new VyrEdidDetiledTimingItem(number, m_detailedTimingCount++, m_block);
+        return new VyrEdidDetiledTimingItem(number, timingsBefore(slot), m_block);
     case DescriptorSerialNumber:
         return new VyrEdidStringDescriptorItem(number, tr("Product Serial"), m_block);
     case DescriptorDataString:
@@ -104,6 +104,16 @@ VyrEdidItemBase *VyrEdidDescriptorsItem::createChild(DescriptorID id, unsigned i
         break;
     }
     return nullptr;
+}
+
+unsigned int VyrEdidDescriptorsItem::timingsBefore(unsigned int slot) const
+{
+    unsigned int count = 0;
+    for (unsigned int s = 0; s < slot && s < SlotCount; ++s) {
+        if (m_slotChildren[s] && m_slotChildren[s]->type() == VyrEdidItemKind::DetailedTiming)
+            ++count;
+    }
+    return count;
 }
 
 void VyrEdidDescriptorsItem::placeChild(VyrEdidItemBase *child, int index, unsigned int slot)
@@ -170,6 +180,11 @@ void VyrEdidDescriptorsItem::replaceChild(unsigned int slot, DescriptorID id)
     if (!child)
         return;
     placeChild(child, index, slot);
+    // The timings are numbered in slot order, as a fresh build numbers them.
+    for (unsigned int s = slot + 1; s < SlotCount; ++s) {
+        if (auto *timing = dynamic_cast<VyrEdidDetiledTimingItem *>(m_slotChildren[s]))
+            timing->setNumber(timingsBefore(s));
+    }
     if (wasCurrent && tree)
         tree->setCurrentItem(child);
 }

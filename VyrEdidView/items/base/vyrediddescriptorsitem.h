@@ -57,6 +57,8 @@ public slots:
 private:
     // The child item of kind id for slot; null for a kind without one.
     VyrEdidItemBase *createChild(DescriptorID id, unsigned int slot);
+    // How many detailed timing descriptors the slots before slot hold.
+    unsigned int timingsBefore(unsigned int slot) const;
     // Puts child at index among the children, builds its rows and gives it its button.
     void placeChild(VyrEdidItemBase *child, int index, unsigned int slot);
     // Replaces the child of slot by the item of kind id, which the block holds now.
@@ -64,6 +66,5 @@ private:
 
     DataBlock *m_block;
     // Detailed timing children made so far; the next one's ordinal.
-    unsigned int m_detailedTimingCount = 0;
     std::array<VyrEdidItemBase *, SlotCount> m_slotChildren{};
 };

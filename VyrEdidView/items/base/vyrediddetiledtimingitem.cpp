@@ -13,6 +13,12 @@ VyrEdidDetiledTimingItem::VyrEdidDetiledTimingItem(unsigned int index, unsigned 
     : BaseDescriptorItem(VyrEdidItemKind::DetailedTiming, index, block)
     , m_number(number)
 {
+    setNumber(number);
+}
+
+void VyrEdidDetiledTimingItem::setNumber(unsigned int number)
+{
+    m_number = number;
     setText(VyrEdidColumn::Property, tr("Detailed Timing %1").arg(number));
 }
 

@@ -56,6 +56,8 @@ public:
     QList<EdidItemLocation> GetItemLocations() const override;
 
     unsigned int number() const { return m_number; }
+    // Numbers the timing anew (its title), when a descriptor before it changed its kind.
+    void setNumber(unsigned int number);
 
     // Entries of the two lists; an entry's row is the record's value.
     static QStringList syncKindNames();

@@ -141,7 +141,8 @@ template <typename Change> void VyrEdidGeneralInfoItem::editProductId(Change cha
 {
     editRecord<ProductIdInfo>(model(), &Edid13Block::GetProductIdInfo,
                               &Edid13Block::SetProductIdInfo, change);
-    updateReadOnlyData();
+    // The editors show what was stored: an emptied code reads 0, as a fresh tree shows it.
+    UpdateItemData();
 }
 
 void VyrEdidGeneralInfoItem::onProductNameChanged()

@@ -128,6 +128,21 @@ void CeaExtDataBlockAudioSubItem::onDataChanged()
             }
         },
         m_index);
+    // The editors show what the block keeps (a bit rate in steps of 8 kHz, 0 for an empty
+    // field), as a fresh tree does.
+    CeaSADDataBlock stored{};
+    if (m_block && !isDetached()) {
+        m_block->GetAudioDataBlock(m_index, &stored);
+        if (m_sad < stored.count) {
+            const CeaShortAudioDescriptor &sad = stored.sad[m_sad];
+            setEditorText(m_channels, QString::number(sad.channels));
+            setEditorText(m_value, sad.formatCode >= 2 ? QString::number(sad.value) : QString());
+            for (int k = 0; k < m_rates.size(); ++k)
+                setCheckedQuietly(m_rates[k], (sad.sampleRates >> k) & 1u);
+            for (int k = 0; k < m_depths.size(); ++k)
+                setCheckedQuietly(m_depths[k], (sad.value >> k) & 1u);
+        }
+    }
     updateControles();
 }
 

@@ -53,13 +53,14 @@ bool VyrEdidCeaExtGeneralInfoItem::InitItems()
     };
     addValueRow(new SubItem(SubItem::Revision, ~0u, m_block, m_bytes), QString::number(version),
                 dec);
-    addValueRow(plainRow(tr("Number Of Data Blocks")), QString::number(info.dataBlockCount), dec);
+    addValueRow(plainRow(tr("Number Of Data Blocks")), QString::number(info.dataBlockCount), dec,
+                &m_dataBlockCount);
     addValueRow(plainRow(tr("Number Of Detailed Timings")), QString::number(info.nativeDtdCount),
-                dec);
+                dec, &m_dtdCount);
     addValueRow(new SubItem(SubItem::DtdOffset, ~0u, m_block, m_bytes), hexText(info.dtdOffset),
-                hex);
+                hex, &m_dtdOffset);
     addValueRow(plainRow(tr("Available Space(bytes)")), QString::number(info.freeDataBlockBytes),
-                dec);
+                dec, &m_freeBytes);
     addValueRow(new SubItem(SubItem::Checksum, ~0u, m_block, m_bytes), hexText(checksum), hex,
                 &m_checksum);
 
@@ -83,9 +84,10 @@ bool VyrEdidCeaExtGeneralInfoItem::InitItems()
         placeCheckBox(row, flag.checked, [this, slot](bool on) { (this->*slot)(on); });
     }
 
-    // Every edit in the tree may change this block's checksum.
+    // Every edit in the tree may change this block's checksum, and an added, removed or resized
+    // data block or descriptor its counts and offset.
     if (auto *tree = qobject_cast<VyrEdidInfoTree *>(treeWidget()))
-        relay(tree, &VyrEdidInfoTree::edidDataChanged, [this]() { refreshChecksum(); });
+        relay(tree, &VyrEdidInfoTree::edidDataChanged, [this]() { refreshValues(); });
     return true;
 }
 
@@ -94,10 +96,17 @@ QList<EdidItemLocation> VyrEdidCeaExtGeneralInfoItem::GetItemLocations() const
     return m_block ? m_block->GetGeneralInfoLocation(~0u, ~0u, m_bytes) : QList<EdidItemLocation>();
 }
 
-void VyrEdidCeaExtGeneralInfoItem::refreshChecksum()
+void VyrEdidCeaExtGeneralInfoItem::refreshValues()
 {
-    if (m_checksum && m_block)
-        m_checksum->setText(hexText(m_block->GetChecksum()));
+    if (!m_checksum || !m_block)
+        return;
+    CeaGeneralInfo info;
+    m_block->GetGeneralInfo(&info);
+    m_dataBlockCount->setText(QString::number(info.dataBlockCount));
+    m_dtdCount->setText(QString::number(info.nativeDtdCount));
+    m_dtdOffset->setText(hexText(info.dtdOffset));
+    m_freeBytes->setText(QString::number(info.freeDataBlockBytes));
+    m_checksum->setText(hexText(m_block->GetChecksum()));
 }
 
 void VyrEdidCeaExtGeneralInfoItem::setFlag(bool CeaGeneralInfo::*flag, bool on)

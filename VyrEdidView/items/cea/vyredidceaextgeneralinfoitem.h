@@ -37,9 +37,14 @@ private:
     void addValueRow(QTreeWidgetItem *row, const QString &value, const QString &typeTag,
                      QLabel **label = nullptr);
     void setFlag(bool CeaGeneralInfo::*flag, bool on);
-    void refreshChecksum();
+    // Shows the counts, the offset and the checksum the block holds now.
+    void refreshValues();
 
     unsigned int m_startOffset;
     CeaExtBlock *m_block;
+    QLabel *m_dataBlockCount = nullptr;
+    QLabel *m_dtdCount = nullptr;
+    QLabel *m_dtdOffset = nullptr;
+    QLabel *m_freeBytes = nullptr;
     QLabel *m_checksum = nullptr;
 };

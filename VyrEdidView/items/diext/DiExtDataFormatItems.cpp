@@ -225,9 +225,9 @@ void DiExtDataFormatItems::onCheckStateChanged(bool state, int subItemType)
             frequency = 1;
             if (m_crossOverEdit->hasAcceptableInput())
                 frequency = m_crossOverEdit->text().toUInt();
-            else
-                setEditorText(m_crossOverEdit, QString::number(frequency));
         }
+        // The editor shows the frequency stored (65535 for none), as a fresh tree does.
+        setEditorText(m_crossOverEdit, QString::number(frequency));
         edit([frequency](DiDataFormatDesc &format) { format.crossoverFrequency = frequency; });
         break;
     }

@@ -158,4 +158,11 @@ void DiExtDispDeviceItems::edit(const std::function<void(DiDisplayDevice &)> &ch
 {
     editRecord<DiDisplayDevice>(m_block, &DiExtBlock::GetDisplayDevice,
                                 &DiExtBlock::SetDisplayDevice, change);
+    // The block keeps a pitch in tenths (2241 is stored as 2240): the editors show what it
+    // keeps, as a fresh tree does.
+    if (m_block && !isDetached()) {
+        m_block->GetDisplayDevice(&m_device);
+        setEditorText(m_horPitchEdit, QString::number(m_device.horizontalPitch));
+        setEditorText(m_verPitchEdit, QString::number(m_device.verticalPitch));
+    }
 }

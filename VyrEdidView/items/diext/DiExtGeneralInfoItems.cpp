@@ -1,5 +1,6 @@
 #include "DiExtGeneralInfoItems.h"
 
+#include "frame/vyredidinfotree.h"
 #include "items/diext/diextnames.h"
 #include "model/diext/diextblock.h"
 
@@ -81,9 +82,20 @@ bool DiExtGeneralInfoItems::InitItems()
               onVersionWidgetDataChanged(versionData);
           });
 
-    auto *checksum = addRow<DiExtGeneralInfoSubItems>(Checksum);
-    checksum->setText(VyrEdidColumn::Value, QString::number(m_info.checksum, 16).toUpper());
-    checksum->setText(VyrEdidColumn::Type, tr("[HEX]"));
+    m_checksumRow = addRow<DiExtGeneralInfoSubItems>(Checksum);
+    m_checksumRow->setText(VyrEdidColumn::Value, QString::number(m_info.checksum, 16).toUpper());
+    m_checksumRow->setText(VyrEdidColumn::Type, tr("[HEX]"));
+    // Every edit of the block rewrites its checksum.
+    if (auto *tree = qobject_cast<VyrEdidInfoTree *>(treeWidget())) {
+        relay(tree, &VyrEdidInfoTree::edidDataChanged, [this]() {
+            if (!m_block)
+                return;
+            DiGeneralInfo info;
+            m_block->GetGeneralInfo(&info);
+            m_checksumRow->setText(VyrEdidColumn::Value,
+                                   QString::number(info.checksum, 16).toUpper());
+        });
+    }
     return true;
 }
 

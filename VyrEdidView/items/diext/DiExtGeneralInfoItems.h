@@ -41,5 +41,6 @@ private:
     DiExtVersionWidget *m_versionWidget = nullptr;
     QString m_typeTag;
     DiExtGeneralInfoSubItems *m_versionRow = nullptr;
+    DiExtGeneralInfoSubItems *m_checksumRow = nullptr;
     DiGeneralInfo m_info;
 };

@@ -1,5 +1,6 @@
 #include "vyrdidsection.h"
 
+#include "frame/vyredidinfotree.h"
 #include "items/displayid/didtexttable.h"
 #include "model/displayid/displayidblock.h"
 
@@ -41,7 +42,16 @@ bool VyrDIDSection::InitItems()
     addInfoRow(tr("Extension Count"), number.arg(header.extensionCount, 0, 10),
                QStringLiteral("[DEC]"), {{start + 3, 1}});
     const unsigned int checksum = m_model ? m_model->GetChecksum() : 0;
-    addInfoRow(tr("Checksum"), number.arg(checksum, 0, 16), QStringLiteral("[HEX]"), {});
+    VyrDIDTreeWidgetItem *checksumRow =
+        addInfoRow(tr("Checksum"), number.arg(checksum, 0, 16), QStringLiteral("[HEX]"), {});
+    // Every edit of the section rewrites its checksum.
+    if (auto *tree = qobject_cast<VyrEdidInfoTree *>(treeWidget())) {
+        connect(tree, &VyrEdidInfoTree::edidDataChanged, this, [this, checksumRow, number]() {
+            if (!isDetached() && m_model)
+                checksumRow->setText(VyrEdidColumn::Value,
+                                     number.arg(m_model->GetChecksum(), 0, 16));
+        });
+    }
     return true;
 }
 
@@ -55,12 +65,14 @@ void VyrDIDSection::DoEdit(const QString &name, const QVariant &value)
     logEdit(nullptr, name, value);
 }
 
-void VyrDIDSection::addInfoRow(const QString &name, const QString &value, const QString &typeTag,
-                               const QList<EdidItemLocation> &locations)
+VyrDIDTreeWidgetItem *VyrDIDSection::addInfoRow(const QString &name, const QString &value,
+                                                const QString &typeTag,
+                                                const QList<EdidItemLocation> &locations)
 {
     auto *row = new VyrDIDTreeWidgetItem(this);
     row->setText(VyrEdidColumn::Property, name);
     row->setText(VyrEdidColumn::Value, value);
     row->setText(VyrEdidColumn::Type, typeTag);
     row->setLocations(locations);
+    return row;
 }

@@ -19,6 +19,7 @@ public:
     void DoEdit(const QString &name, const QVariant &value) override;
 
 private:
-    void addInfoRow(const QString &name, const QString &value, const QString &typeTag,
-                    const QList<EdidItemLocation> &locations);
+    VyrDIDTreeWidgetItem *addInfoRow(const QString &name, const QString &value,
+                                     const QString &typeTag,
+                                     const QList<EdidItemLocation> &locations);
 };

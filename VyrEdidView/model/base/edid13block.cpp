@@ -319,8 +319,9 @@ void Edid13Block::writeBasicDisplayParams(const BasicDisplayParams *params)
         input = setBit(input, 1, params->syncOnGreen);
         input = setBit(input, 0, params->serration);
     } else if (!wasDigital) {
-        // Switching an analog input to digital drops the analog sync bits.
-        input = setBits(input, 4, 0, 0);
+        // Switching an analog input to digital drops the analog signal level and sync bits:
+        // bits 6-1 are reserved for a digital input (bit 0 is the DFP 1.x bit).
+        input = setBits(input, 6, 0, 0);
     }
     // A digital input that stays digital keeps bits 6-0 as stored (the DFP 1.x compatibility
     // bit and the reserved bits have no field in the record).

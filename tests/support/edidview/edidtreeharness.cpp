@@ -163,6 +163,82 @@ QList<EdidItemLocation> TreeHarness::locations(const QStringList &path) const
     return {};
 }
 
+QStringList TreeHarness::pathOf(const QTreeWidgetItem *item) const
+{
+    QStringList path;
+    while (item && item != root()) {
+        const QTreeWidgetItem *parent = item->parent();
+        if (!parent)
+            break;
+        const QString title = item->text(VyrEdidColumn::Property);
+        int before = 0;
+        for (int i = 0; i < parent->indexOfChild(const_cast<QTreeWidgetItem *>(item)); ++i) {
+            if (parent->child(i)->text(VyrEdidColumn::Property) == title)
+                ++before;
+        }
+        path.prepend(before == 0 ? title : QStringLiteral("%1[%2]").arg(title).arg(before));
+        item = parent;
+    }
+    return path;
+}
+
+namespace {
+
+// What widget and the widgets shown inside it show, in creation order.
+QString shownText(const QWidget *widget, const std::function<bool(const QWidget *)> &skip)
+{
+    QStringList parts;
+    QList<const QWidget *> widgets{widget};
+    for (const QWidget *child : widget->findChildren<QWidget *>())
+        widgets << child;
+    for (const QWidget *w : widgets) {
+        // A control on a page of a stacked widget that is not shown is not what the row shows.
+        if (w != widget && !w->isVisibleTo(widget))
+            continue;
+        if (skip && skip(w)) {
+            parts << QStringLiteral("<skipped>");
+        } else if (auto *edit = qobject_cast<const QLineEdit *>(w)) {
+            // A drop-down list's own editor shows what the list shows.
+            if (!qobject_cast<const QComboBox *>(w->parentWidget()))
+                parts << QStringLiteral("edit '%1'").arg(edit->text());
+        } else if (auto *label = qobject_cast<const QLabel *>(w)) {
+            parts << QStringLiteral("label '%1'").arg(label->text());
+        } else if (auto *combo = qobject_cast<const QComboBox *>(w)) {
+            parts << QStringLiteral("list '%1'").arg(combo->currentText());
+        } else if (auto *button = qobject_cast<const QAbstractButton *>(w)) {
+            if (button->isCheckable())
+                parts << QStringLiteral("box %1").arg(button->isChecked() ? 1 : 0);
+        }
+    }
+    return parts.join(QLatin1Char(' '));
+}
+
+} // namespace
+
+QStringList TreeHarness::shownRows(const std::function<bool(const QWidget *)> &skip) const
+{
+    QStringList rows;
+    std::function<void(const QTreeWidgetItem *)> walk = [&](const QTreeWidgetItem *item) {
+        QStringList columns;
+        for (int c = 0; c < VyrEdidColumn::Count; ++c) {
+            QString column = item->text(c);
+            const QVariant check = item->data(c, Qt::CheckStateRole);
+            if (check.isValid())
+                column += QStringLiteral(" [check %1]").arg(check.toInt());
+            if (QWidget *w = tree()->itemWidget(const_cast<QTreeWidgetItem *>(item), c))
+                column += QStringLiteral(" {%1}").arg(shownText(w, skip));
+            columns << column;
+        }
+        rows << pathOf(item).join(QLatin1Char('/')) + QStringLiteral(": ")
+                    + columns.join(QStringLiteral(" | "));
+        for (int i = 0; i < item->childCount(); ++i)
+            walk(item->child(i));
+    };
+    if (root())
+        walk(root());
+    return rows;
+}
+
 QWidget *TreeHarness::visibleWidget(const QStringList &path, int column) const
 {
     QTreeWidgetItem *item = row(path);

@@ -74,6 +74,12 @@ public:
     QStringList childTitles(const QStringList &path) const;
     // The ranges of a frame row, or every range of a DisplayID row.
     QList<EdidItemLocation> locations(const QStringList &path) const;
+    // The path of a row of the tree (the inverse of row()); {} for the root.
+    QStringList pathOf(const QTreeWidgetItem *item) const;
+    // Every row below the root, in tree order, as one line each: its path, the texts of its
+    // columns and what the widgets in them show (editor texts, drop-down entries, check
+    // states), so that two trees can be compared row by row. skip(widget) leaves a widget out.
+    QStringList shownRows(const std::function<bool(const QWidget *)> &skip = {}) const;
 
     // User actions; false (with a warning saying why) when the row or its editor is missing.
     // Types text into the line editor of column 1 (replacing its text) and leaves it as said.
