@@ -245,6 +245,10 @@ void tst_CeaExtDataBlockVSHDMIItem::maskRow()
     QCOMPARE(h.image().mid(Collection + 13, 2).toHex(), QByteArray("0000"));
     QVERIFY(h.tick(path({"Extended Caps", "Support Mandatory 3D Formats"}), true));
     QCOMPARE(static_cast<unsigned char>(h.image().at(Collection + 9)), 0xC0);
+
+    // The rows name the SVDs: a new VIC in the video data block renames its row at once.
+    QVERIFY(h.choose({Cea, Blocks, "Video Data Block", "[1]"}, "[28] 2880x288p@50, 16x9"));
+    QCOMPARE(h.childTitles(modes), QStringList({"1920x1080p @ 60Hz", "2880x288p @ 50Hz"}));
 }
 
 // HDMI VICs and extended 3D entries: counts grow and shrink the block by their bytes; a side-by-
@@ -294,6 +298,8 @@ void tst_CeaExtDataBlockVSHDMIItem::fieldEdits()
     QCOMPARE(static_cast<unsigned char>(h.image().at(Collection + 5)), 0x70);
     QVERIFY(h.type(path({"Clock Rate", "Max. TMDS Clock(MHz)"}), "297"));
     QCOMPARE(static_cast<unsigned char>(h.image().at(Collection + 7)), 59);
+    // The block keeps 5 MHz steps: the editor shows the clock stored, not the one typed.
+    QCOMPARE(h.valueText(path({"Clock Rate", "Max. TMDS Clock(MHz)"})), "295");
     QVERIFY(h.tick(path({"Flags", "CN3(Game)"}), true));
     QCOMPARE(static_cast<unsigned char>(h.image().at(Collection + 8)), 0xE8);
     QVERIFY(h.tick(path({"Features", "DVI Dual Link"}), true));

@@ -2,6 +2,7 @@
 
 #include "ceablockwidgets.h"
 #include "ceaextdatablockvshdmirows.h"
+#include "frame/vyredidinfotree.h"
 #include "model/bits.h"
 #include "model/cea/ceaextblock.h"
 #include "model/datablock.h"
@@ -125,7 +126,33 @@ CeaExtDataBlockVSHDMIItem::CeaExtDataBlockVSHDMIItem(unsigned int fieldCode, uns
 bool CeaExtDataBlockVSHDMIItem::InitItems()
 {
     updateBlockData();
+    // The 3D rows name the first 16 SVDs of the video data block: an edit there renames them.
+    if (auto *tree = qobject_cast<VyrEdidInfoTree *>(treeWidget()))
+        relay(tree, &VyrEdidInfoTree::edidDataChanged, [this]() {
+            if (!m_vsdb.hdmiVideoPresent || svdTitles() == m_svdTitles)
+                return;
+            m_svdTitles = svdTitles(); // a nested notification rebuilds nothing more
+            updateBlockData();
+        });
     return true;
+}
+
+QStringList CeaExtDataBlockVSHDMIItem::svdTitles() const
+{
+    CeaSVDDataBlock svds;
+    if (m_block)
+        m_block->GetAllSVDs(&svds);
+    QStringList titles;
+    for (unsigned k = 0; k < qMin(svds.count, 16u); ++k) {
+        const CeaVideoMode *mode = ceaMode(svds.svd[k].vic);
+        titles << (mode ? tr("%1x%2%3 @ %4Hz")
+                              .arg(mode->width)
+                              .arg(mode->height)
+                              .arg(mode->progressive ? QStringLiteral("p") : QStringLiteral("i"))
+                              .arg(mode->refreshRate)
+                        : tr("Non-CEA Timing"));
+    }
+    return titles;
 }
 
 QList<EdidItemLocation> CeaExtDataBlockVSHDMIItem::GetItemLocations() const
@@ -280,21 +307,16 @@ void CeaExtDataBlockVSHDMIItem::build3DRows(QTreeWidgetItem *caps, const CeaHdmi
     if (m_block)
         m_block->GetAllSVDs(&svds);
     const unsigned svdCount = qMin(svds.count, 16u);
+    m_svdTitles = svdTitles();
+    const QStringList &maskTexts = m_svdTitles;
     QStringList modeTexts;
-    QStringList maskTexts;
     for (unsigned k = 0; k < svdCount; ++k) {
         const CeaVideoMode *mode = ceaMode(svds.svd[k].vic);
         if (!mode) {
             modeTexts << tr("Non-CEA Timing");
-            maskTexts << tr("Non-CEA Timing");
             continue;
         }
         const QString scan = mode->progressive ? QStringLiteral("p") : QStringLiteral("i");
-        maskTexts << tr("%1x%2%3 @ %4Hz")
-                         .arg(mode->width)
-                         .arg(mode->height)
-                         .arg(scan)
-                         .arg(mode->refreshRate);
         modeTexts << tr("%1. %2x%3%4@%5Hz")
                          .arg(k, 2)
                          .arg(mode->width)
@@ -399,34 +421,41 @@ void CeaExtDataBlockVSHDMIItem::edit(const std::function<void(CeaHdmiVSDB &)> &c
         updateBlockData();
 }
 
-void CeaExtDataBlockVSHDMIItem::editNumber(
-    QLineEdit *edit, const std::function<void(CeaHdmiVSDB &, unsigned)> &change)
+void CeaExtDataBlockVSHDMIItem::editNumber(QLineEdit *edit, unsigned CeaHdmiVSDB::*field)
 {
     bool ok = false;
     const unsigned value = edit ? edit->text().toUInt(&ok, 10) : 0u;
     if (!ok)
         return;
-    this->edit([&](CeaHdmiVSDB &v) { change(v, value); });
+    this->edit([&](CeaHdmiVSDB &v) { v.*field = value; });
+    if (isDetached() || !m_block)
+        return;
+    // The block may store another value (the TMDS clock in 5 MHz steps) or refuse the write:
+    // the editor shows what was stored, as a fresh tree does.
+    CeaHdmiVSDB stored;
+    m_block->GetHdmiVSDB(m_index, &stored);
+    m_vsdb = stored;
+    setEditorText(edit, QString::number(stored.*field));
 }
 
 void CeaExtDataBlockVSHDMIItem::onEditSPA_A()
 {
-    editNumber(m_address[0], [](CeaHdmiVSDB &v, unsigned n) { v.physicalA = n; });
+    editNumber(m_address[0], &CeaHdmiVSDB::physicalA);
 }
 
 void CeaExtDataBlockVSHDMIItem::onEditSPA_B()
 {
-    editNumber(m_address[1], [](CeaHdmiVSDB &v, unsigned n) { v.physicalB = n; });
+    editNumber(m_address[1], &CeaHdmiVSDB::physicalB);
 }
 
 void CeaExtDataBlockVSHDMIItem::onEditSPA_C()
 {
-    editNumber(m_address[2], [](CeaHdmiVSDB &v, unsigned n) { v.physicalC = n; });
+    editNumber(m_address[2], &CeaHdmiVSDB::physicalC);
 }
 
 void CeaExtDataBlockVSHDMIItem::onEditSPA_D()
 {
-    editNumber(m_address[3], [](CeaHdmiVSDB &v, unsigned n) { v.physicalD = n; });
+    editNumber(m_address[3], &CeaHdmiVSDB::physicalD);
 }
 
 void CeaExtDataBlockVSHDMIItem::onCheckFeatureDVI_DL(bool state)
@@ -461,7 +490,7 @@ void CeaExtDataBlockVSHDMIItem::onCheckFeatureYCbCr444(bool state)
 
 void CeaExtDataBlockVSHDMIItem::onEditClockRate()
 {
-    editNumber(m_tmds, [](CeaHdmiVSDB &v, unsigned n) { v.maxTmdsClock = n; });
+    editNumber(m_tmds, &CeaHdmiVSDB::maxTmdsClock);
 }
 
 void CeaExtDataBlockVSHDMIItem::onCheckFlagsCN0(bool state)

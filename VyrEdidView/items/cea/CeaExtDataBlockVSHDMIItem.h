@@ -3,6 +3,8 @@
 #include "ceaextdatablockitem.h"
 #include "model/cea/ceadatablocks.h"
 
+#include <QStringList>
+
 #include <functional>
 
 class CeaAudioVideoWidget;
@@ -75,14 +77,17 @@ private:
     // Reads the record, lets change() set fields, writes it back and notifies; with rebuild
     // the rows are built again from the block before the notification.
     void edit(const std::function<void(CeaHdmiVSDB &)> &change, bool rebuild = false);
-    // The same for a number typed into a line edit: nothing happens for text that is no
-    // unsigned decimal number.
-    void editNumber(QLineEdit *edit, const std::function<void(CeaHdmiVSDB &, unsigned)> &change);
+    // The same for a number typed into a line edit, written to field; the editor then shows
+    // the value the block stored. Nothing happens for text that is no unsigned decimal number.
+    void editNumber(QLineEdit *edit, unsigned CeaHdmiVSDB::*field);
     void editLatency(unsigned int field);
     void setPresence(Part part, bool present);
     void build3DRows(QTreeWidgetItem *caps, const CeaHdmiVSDB &vsdb);
+    // The titles of the first 16 SVDs of the extension, as the 3D mask rows show them.
+    QStringList svdTitles() const;
 
     CeaHdmiVSDB m_vsdb;
+    QStringList m_svdTitles; // svdTitles() when the 3D rows were built
     QCheckBox *m_features = nullptr;
     QCheckBox *m_clockRate = nullptr;
     QCheckBox *m_flags = nullptr;
