@@ -70,6 +70,7 @@ private slots:
     void coordinateEdit();
     void untouchedCoordinateKeepsItsCode();
     void enableAndGamma();
+    void gammaOnWithoutValue();
     void doubleToCChar_data();
     void doubleToCChar();
     void locations_data();
@@ -165,6 +166,20 @@ void tst_VyrEdidColorPointItem::enableAndGamma()
     QVERIFY(h.type(field(Point1, "Index"), "2"));
     QCOMPARE(h.image().mid(82, 4).toHex(), QByteArray("02004000"));
     VYR_VERIFY_ONLY_CHANGED(h.original(), h.image(), {Gamma, 82, 84});
+}
+
+// White point 1 has no gamma: ticking its box writes and shows the usual 2.20, so the box
+// never stays ticked over a gamma byte of 0xFF.
+void tst_VyrEdidColorPointItem::gammaOnWithoutValue()
+{
+    TreeHarness h(imageWith());
+    QVERIFY(editor(h, field(Point1, "Gamma"))->text().isEmpty());
+    gammaBox(h, Point1)->click();
+    QCOMPARE(quint8(h.image().at(86)), quint8(120));
+    QCOMPARE(editor(h, field(Point1, "Gamma"))->text(), "2.20");
+    QVERIFY(editor(h, field(Point1, "Gamma"))->isEnabled());
+    QVERIFY(gammaBox(h, Point1)->isChecked());
+    VYR_VERIFY_ONLY_CHANGED(h.original(), h.image(), {86});
 }
 
 void tst_VyrEdidColorPointItem::doubleToCChar_data()

@@ -28,6 +28,8 @@ const WhitePointFields Fields[VyrEdidColorPointSubItem::WhitePointCount] = {
 };
 
 constexpr unsigned int MaximumCode = 1023;
+// Offered when the gamma of a point that had none is switched on.
+constexpr double DefaultGamma = 2.2;
 
 QString coordinateText(unsigned int code)
 {
@@ -148,6 +150,10 @@ void VyrEdidColorPointSubItem::onGammaDefined(bool on)
 {
     m_gamma->setEnabled(on);
     if (on) {
+        // A point without gamma shows none: write and show a usual one rather than leave the
+        // box ticked over a gamma the block does not hold.
+        if (!m_gamma->hasAcceptableInput())
+            setEditorText(m_gamma, QString::number(DefaultGamma, 'f', 2));
         writeGamma();
         return;
     }
