@@ -129,20 +129,21 @@ void tst_CeaExtDataBlockGenericItem::vendorIdEdit()
     QCOMPARE(h.valueText(path), "0X123456");
 }
 
-// Bytes cut off do not come back when the block grows again.
+// Bytes cut off do not come back when the block grows again. (A VESA video data block: a VESA
+// DTC block may not shrink below its 7 bytes.)
 void tst_CeaExtDataBlockGenericItem::shrinkThenGrow()
 {
-    TreeHarness h(CeaTest::imageWithCollection(QByteArray::fromHex("a3112233")));
-    const QStringList block = dataBlockPath({"VESA DTC Data"});
+    TreeHarness h(CeaTest::imageWithCollection(QByteArray::fromHex("e403112233")));
+    const QStringList block = dataBlockPath({"VESA Video Data"});
     QVERIFY(h.choose(block, "1 bytes"));
     h.settle();
-    QCOMPARE(h.image().mid(132, 2), QByteArray::fromHex("a111"));
+    QCOMPARE(h.image().mid(132, 3), QByteArray::fromHex("e20311"));
     QCOMPARE(h.childTitles(block), QStringList{"Byte 0"});
     QVERIFY(h.choose(block, "3 bytes"));
     h.settle();
-    QCOMPARE(h.image().mid(132, 4), QByteArray::fromHex("a3110000"));
+    QCOMPARE(h.image().mid(132, 5), QByteArray::fromHex("e403110000"));
     QCOMPARE(h.childTitles(block), QStringList({"Byte 0", "Byte 1", "Byte 2"}));
-    QCOMPARE(h.valueText(dataBlockPath({"VESA DTC Data", "Byte 2"})), "0");
+    QCOMPARE(h.valueText(dataBlockPath({"VESA Video Data", "Byte 2"})), "0");
 }
 
 // Two free bytes: the first block takes them, so the second block's offer of two more bytes
@@ -151,9 +152,9 @@ void tst_CeaExtDataBlockGenericItem::shrinkThenGrow()
 void tst_CeaExtDataBlockGenericItem::refusedResize()
 {
     const QByteArray collection = QByteArray::fromHex("e212aa"   // HDMI audio, 1 byte
-                                                      "a23344"   // VESA DTC, 2 bytes
+                                                      "e3033344" // VESA video, 2 bytes
                                                       "83010000" // speakers
-                                                      "e20000"); // video capability
+                                                      "4101");   // video, one SVD
     const QByteArray image =
         CeaTest::baseBlock()
         + CeaTest::makeExt(4u + static_cast<unsigned>(collection.size()), 0, collection, 6);
@@ -162,7 +163,7 @@ void tst_CeaExtDataBlockGenericItem::refusedResize()
     h.settle();
     const QByteArray afterFirst = h.image();
     QCOMPARE(afterFirst.mid(132, 4), QByteArray::fromHex("e412aa00"));
-    const QStringList second = dataBlockPath({"VESA DTC Data"});
+    const QStringList second = dataBlockPath({"VESA Video Data"});
     auto *count = qobject_cast<QComboBox *>(h.widget(second));
     QVERIFY(count);
     QVERIFY(count->findText("4 bytes") > 0);

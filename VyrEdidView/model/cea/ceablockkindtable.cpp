@@ -4,7 +4,8 @@
 
 // Kinds of CEA-861 data blocks (CTA-861-G, tables 54 and 55): the tag a new block of the kind
 // gets, its minimum size with the header and the report text. Row index = CeaBlockID. The VESA
-// video display device block has a fixed payload of 30 bytes after its extended tag.
+// video display device block has a fixed payload of 30 bytes after its extended tag; a VESA
+// DTC block holds 7, 15 or 31 bytes, so a new one gets the shortest of these.
 // clang-format off
 const CeaExtBlock::BlockKind CeaExtBlock::BlockKinds[16] = {
     {CeaTagCodeInvalid, CeaExtendedTagNone, 0, 0, ""},
@@ -17,7 +18,7 @@ const CeaExtBlock::BlockKind CeaExtBlock::BlockKinds[16] = {
     {3, CeaExtendedTagNone, CeaOuiNewBlock, 4, QT_TRANSLATE_NOOP("CeaExtBlock", "(Vendor Specific Data Block)")},
     {7, 1,                  CeaOuiNewBlock, 5, QT_TRANSLATE_NOOP("CeaExtBlock", "(Vendor Specific Video Data Block)")},
     {7, 17,                 CeaOuiNewBlock, 5, QT_TRANSLATE_NOOP("CeaExtBlock", "(Vendor Specific Audio Data Block)")},
-    {5, CeaExtendedTagNone, 0,             2, QT_TRANSLATE_NOOP("CeaExtBlock", "(VESA DTC Data Block)")},
+    {5, CeaExtendedTagNone, 0,             8, QT_TRANSLATE_NOOP("CeaExtBlock", "(VESA DTC Data Block)")},
     {7, 2,                  0,            32, QT_TRANSLATE_NOOP("CeaExtBlock", "(VESA Video Display Device Data Block)")},
     {7, 3,                  0,             3, QT_TRANSLATE_NOOP("CeaExtBlock", "(VESA Video Data Block)")},
     {7, 4,                  0,             3, QT_TRANSLATE_NOOP("CeaExtBlock", "(HDMI Video Data Block)")},
