@@ -133,6 +133,8 @@ void tst_VyrDIDColorCharacteristicsBlock::countChangeRefused()
     QCOMPARE(ui.messages().size(), 1);
     QCOMPARE(ui.lastMessage().icon, VyrUiService::Icon::Warning);
     VYR_VERIFY_UNCHANGED(h.original(), h.image());
+    // The cell shows the count still stored, as a fresh build does.
+    QCOMPARE(h.valueText(Item + QStringList{"No. of white points"}), QStringLiteral("1"));
 }
 
 QTEST_MAIN(tst_VyrDIDColorCharacteristicsBlock)

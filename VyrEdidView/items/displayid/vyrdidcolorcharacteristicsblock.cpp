@@ -145,3 +145,14 @@ void VyrDIDColorCharacteristicsBlock::DoEdit(const QString &name, const QVariant
     }
     logEdit("VyrDIDColorCharacteristicsBlock", name, value);
 }
+
+QString VyrDIDColorCharacteristicsBlock::storedText(const QString &name) const
+{
+    // A count the payload length refuses shows the stored count again.
+    const bool white = name.contains(whiteCountText());
+    if (!m_model || (!white && !name.contains(primaryCountText())))
+        return QString();
+    Record record;
+    m_model->GetColorCharsDataBlock(m_index, &record);
+    return QString::number(white ? record.whitePoints : record.primaries);
+}

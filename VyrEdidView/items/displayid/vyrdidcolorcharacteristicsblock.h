@@ -18,6 +18,7 @@ public:
 
     bool InitItems() override;
     void DoEdit(const QString &name, const QVariant &value) override;
+    QString storedText(const QString &name) const override;
     // The data block's tag byte (its header included), not its first payload byte.
     unsigned int BaseOffset() const override;
 
