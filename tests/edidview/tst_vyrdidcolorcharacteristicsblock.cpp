@@ -25,12 +25,12 @@ const QStringList WhitePoints = Item + QStringList{"White points"};
 const QByteArray Payload = QByteArray::fromHex("219a3956123456abcdef");
 
 // An extension section at 128: the data block's tag byte at 133, its payload from 136.
-QByteArray colourImage(int revision = 0)
+QByteArray colourImage(int revision = 0, const QByteArray &payload = Payload)
 {
     return EdidImageBuilder()
         .edid14()
         .displayIdExtension()
-        .displayIdDataBlock(0x02, revision, Payload)
+        .displayIdDataBlock(0x02, revision, payload)
         .image();
 }
 
@@ -122,6 +122,17 @@ void tst_VyrDIDColorCharacteristicsBlock::coordinateTypeIsTheRevisionBit()
     QVERIFY(h.choose(Item + QStringList{"Color coordinate Type"}, QStringLiteral("CIE 1931(x,y)")));
     h.settle();
     QCOMPARE(h.image().toHex(), h.original().toHex());
+
+    // A payload longer than its counted points takes no write: the list goes back at once to
+    // the stored type.
+    TreeHarness odd(colourImage(0, Payload + QByteArray(1, '\0')));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("the entry cannot be chosen"));
+    QVERIFY(!odd.choose(Item + QStringList{"Color coordinate Type"},
+                        QStringLiteral("CIE 19376(u`v`)")));
+    odd.settle();
+    VYR_VERIFY_UNCHANGED(odd.original(), odd.image());
+    QCOMPARE(odd.valueText(Item + QStringList{"Color coordinate Type"}),
+             QStringLiteral("CIE 1931(x,y)"));
 }
 
 void tst_VyrDIDColorCharacteristicsBlock::countChangeRefused()

@@ -9,6 +9,7 @@
 
 #include <QIntValidator>
 #include <QRegularExpression>
+#include <QSignalBlocker>
 
 #include <algorithm>
 
@@ -60,10 +61,10 @@ bool VyrDIDColorCharacteristicsBlock::InitItems()
         payloadLength() == neededPayload(record.whitePoints, record.primaries)
         && record.whitePoints + record.primaries <= DidMaxColorPoints;
 
-    auto *type = new VyrDIDComboBoxItem(typeText());
-    type->addItems({{tr("CIE 1931(x,y)"), 0}, {tr("CIE 19376(u`v`)"), 1}});
-    type->setCurrentValue(record.coordinateType);
-    addNamedChild(type)->SetLocation({BaseOffset() + RevisionByte, 1});
+    m_type = new VyrDIDComboBoxItem(typeText());
+    m_type->addItems({{tr("CIE 1931(x,y)"), 0}, {tr("CIE 19376(u`v`)"), 1}});
+    m_type->setCurrentValue(record.coordinateType);
+    addNamedChild(m_type)->SetLocation({BaseOffset() + RevisionByte, 1});
 
     auto *white =
         new VyrDIDLineEditItem(whiteCountText(), QString::number(record.whitePoints), tr("[DEC]"));
@@ -136,6 +137,14 @@ void VyrDIDColorCharacteristicsBlock::DoEdit(const QString &name, const QVariant
             return true;
         },
         m_index);
+    // A payload that does not hold its counted points takes no write, the type included: the
+    // list shows the type still stored.
+    if (m_type && m_model && !isDetached() && name.contains(typeText())) {
+        Record record;
+        m_model->GetColorCharsDataBlock(m_index, &record);
+        const QSignalBlocker blocker(m_type);
+        m_type->setCurrentValue(record.coordinateType);
+    }
     if (refused) {
         VyrUiService::instance()->message(
             VyrUiService::Icon::Warning, tr("Color Characteristics"),

@@ -2,6 +2,7 @@
 
 #include "items/displayid/vyrdiditembase.h"
 
+class VyrDIDComboBoxItem;
 class VyrDIDTreeItem;
 struct DidColorPoint;
 
@@ -25,4 +26,7 @@ public:
 private:
     // Adds the two cells of point k to group.
     void addPoint(VyrDIDTreeItem *group, unsigned k, const DidColorPoint &point, bool editable);
+
+    // The coordinate type list; owned by the tree.
+    VyrDIDComboBoxItem *m_type = nullptr;
 };
