@@ -9,6 +9,7 @@
 #include "recordinguiservice.h"
 #include "vyrtestutil.h"
 
+#include <QLineEdit>
 #include <QtTest>
 
 using VyrTest::EdidImageBuilder;
@@ -49,6 +50,7 @@ private slots:
     void pointEditWritesItsPoint();
     void coordinateTypeIsTheRevisionBit();
     void countChangeRefused();
+    void countThatFitsRebuildsThePoints();
 };
 
 void tst_VyrDIDColorCharacteristicsBlock::initTestCase()
@@ -146,6 +148,25 @@ void tst_VyrDIDColorCharacteristicsBlock::countChangeRefused()
     VYR_VERIFY_UNCHANGED(h.original(), h.image());
     // The cell shows the count still stored, as a fresh build does.
     QCOMPARE(h.valueText(Item + QStringList{"No. of white points"}), QStringLiteral("1"));
+}
+
+// Counts of 2 white points and 2 primaries do not fit the 10 payload bytes: the points are shown
+// read-only. One white point fits: the count is written and the point rows follow it.
+void tst_VyrDIDColorCharacteristicsBlock::countThatFitsRebuildsThePoints()
+{
+    QByteArray tooMany = Payload;
+    tooMany[0] = '\x22';
+    TreeHarness h(colourImage(0, tooMany));
+    QCOMPARE(h.childTitles(WhitePoints),
+             QStringList({"X2 or U2", "Y2 or V2", "X3 or U3", "Y3 or V3"}));
+    QVERIFY(h.type(Item + QStringList{"No. of white points"}, QStringLiteral("1")));
+    h.settle();
+    QCOMPARE(h.image().mid(136, 10).toHex(), Payload.toHex());
+    QCOMPARE(h.childTitles(WhitePoints), QStringList({"X2 or U2", "Y2 or V2"}));
+    auto *x = qobject_cast<QLineEdit *>(h.widget(WhitePoints + QStringList{"X2 or U2"}));
+    QVERIFY(x);
+    QVERIFY(!x->isReadOnly());
+    QCOMPARE(x->text(), QStringLiteral("3499"));
 }
 
 QTEST_MAIN(tst_VyrDIDColorCharacteristicsBlock)

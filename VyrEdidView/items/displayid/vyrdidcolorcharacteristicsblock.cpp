@@ -108,7 +108,8 @@ void VyrDIDColorCharacteristicsBlock::DoEdit(const QString &name, const QVariant
     static const QRegularExpression pointName(QStringLiteral("^([XY])(\\d+) or [UV]\\2$"));
     const unsigned length = payloadLength();
     bool refused = false;
-    editRecord<Record>(
+    bool counted = false;
+    const bool written = editRecord<Record>(
         m_model, &DisplayIDBlock::GetColorCharsDataBlock, &DisplayIDBlock::SetColorCharsDataBlock,
         [&](Record &record) {
             if (name.contains(typeText())) {
@@ -124,7 +125,9 @@ void VyrDIDColorCharacteristicsBlock::DoEdit(const QString &name, const QVariant
                     refused = true;
                     return false;
                 }
-                (white ? record.whitePoints : record.primaries) = count;
+                quint8 &stored = white ? record.whitePoints : record.primaries;
+                counted = stored != count;
+                stored = count;
                 return true;
             }
             const QRegularExpressionMatch match = pointName.match(name);
@@ -137,6 +140,13 @@ void VyrDIDColorCharacteristicsBlock::DoEdit(const QString &name, const QVariant
             return true;
         },
         m_index);
+    if (written && counted) {
+        // The counts decide which point rows there are and whether they take edits: the rows
+        // are built again from the stored counts, as a fresh build would.
+        logEdit("VyrDIDColorCharacteristicsBlock", name, value);
+        rebuildSection();
+        return;
+    }
     // A payload that does not hold its counted points takes no write, the type included: the
     // list shows the type still stored.
     if (m_type && m_model && !isDetached() && name.contains(typeText())) {
