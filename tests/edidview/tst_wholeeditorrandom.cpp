@@ -11,6 +11,7 @@
 #include "model/vyredidblockrecogniser.h"
 #include "userinput.h"
 #include "vyrtestutil.h"
+#include "widgets/cvttimingwidget.h"
 #include "widgets/standardtimingwidget.h"
 
 #include <QAbstractButton>
@@ -496,8 +497,20 @@ QString RandomRun::checkRows()
     //   width not divisible by 8 brings a warning and the focus back to the field, for the user
     //   to mend), or "Defined" was ticked and the mode is still to be typed (the block is
     //   written once the whole mode is there). The widget shows the stored mode again as soon
-    //   as one is stored.
+    //   as one is stored;
+    // - a CVT 3-byte code while its mode is pending: "Defined" was ticked and no valid height
+    //   typed yet (a code without lines reads as not defined, so nothing shows it stored).
     const auto refused = [](const QWidget *w) {
+        if (auto *cvt = qobject_cast<const CvtTimingWidget *>(w->parentWidget())) {
+            const auto *defined =
+                cvt->findChild<QCheckBox *>(QString(), Qt::FindDirectChildrenOnly);
+            const QList<QLineEdit *> fields =
+                cvt->findChildren<QLineEdit *>(QString(), Qt::FindDirectChildrenOnly);
+            return w == defined && defined->isChecked()
+                   && std::any_of(fields.begin(), fields.end(), [](const QLineEdit *field) {
+                          return field->isEnabled() && !field->hasAcceptableInput();
+                      });
+        }
         if (auto *timing = qobject_cast<const StandardTimingWidget *>(w->parentWidget())) {
             const QList<QLineEdit *> fields = timing->findChildren<QLineEdit *>();
             const auto *defined = timing->findChild<QCheckBox *>();
