@@ -11,13 +11,26 @@
 #   --sanitize  in the AddressSanitizer/UndefinedBehaviorSanitizer build (build-asan)
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
-seeds="${1:-3}"
+seeds=3
 build="$root/build-test"
 options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DVYR_WERROR=ON)
-if [ "${2:-}" = "--sanitize" ]; then
-    build="$root/build-asan"
-    options=(-DCMAKE_BUILD_TYPE=Debug -DVYR_WERROR=ON -DVYR_SANITIZE=ON)
-fi
+for arg in "$@"; do
+    case "$arg" in
+    --sanitize)
+        build="$root/build-asan"
+        options=(-DCMAKE_BUILD_TYPE=Debug -DVYR_WERROR=ON -DVYR_SANITIZE=ON)
+        # The same sanitizer settings as the test suite's.
+        export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1}"
+        export LSAN_OPTIONS="${LSAN_OPTIONS:-suppressions=$root/tests/support/lsan.supp}"
+        export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
+        ;;
+    *[!0-9]* | "")
+        echo "usage: $0 [seeds] [--sanitize]" >&2
+        exit 2
+        ;;
+    *) seeds="$arg" ;;
+    esac
+done
 jobs="$(nproc 2>/dev/null || echo 2)"
 cmake -S "$root" -B "$build" -G Ninja "${options[@]}" >/dev/null
 cmake --build "$build" -j "$jobs" --target tst_wholeeditorrandom
