@@ -7,5 +7,6 @@ unsigned int DetailedTimingDesc::BaseOffset() const
 
 void DetailedTimingDesc::onEdidtingFinished(const QString &name, const QVariant &value)
 {
-    editAndShowStored(sender(), name, [&] { DoEdit(name, value); });
+    if (!isDetached())
+        DoEdit(name, value);
 }

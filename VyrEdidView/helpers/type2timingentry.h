@@ -15,5 +15,4 @@ public:
 
     bool InitItems() override;
     void DoEdit(const QString &name, const QVariant &value) override;
-    QString storedText(const QString &name) const override;
 };

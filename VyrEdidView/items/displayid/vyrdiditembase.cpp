@@ -43,7 +43,8 @@ unsigned int VyrDIDItemBase::BaseOffset() const
 
 void VyrDIDItemBase::onEdidtingFinished(const QString &name, const QVariant &value)
 {
-    editAndShowStored(sender(), name, [&] { DoEdit(name, value); });
+    if (!isDetached())
+        DoEdit(name, value);
 }
 
 void VyrDIDItemBase::rebuildSection()
