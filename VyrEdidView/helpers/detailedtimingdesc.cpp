@@ -7,6 +7,5 @@ unsigned int DetailedTimingDesc::BaseOffset() const
 
 void DetailedTimingDesc::onEdidtingFinished(const QString &name, const QVariant &value)
 {
-    if (!isDetached())
-        DoEdit(name, value);
+    editAndShowStored(sender(), name, [&] { DoEdit(name, value); });
 }

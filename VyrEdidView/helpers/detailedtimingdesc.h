@@ -29,7 +29,8 @@ signals:
     void editingFinished(const QString &name, const QVariant &value);
 
 public slots:
-    // Passes a cell's edit to DoEdit(), unless the entry has left its tree.
+    // Passes a cell's edit to DoEdit(), unless the entry has left its tree; the line cell that
+    // sent it then shows storedText(name), when not null.
     void onEdidtingFinished(const QString &name, const QVariant &value);
 
 protected:

@@ -89,12 +89,17 @@ void DisplayIDTimingItem::addFlags(const QList<Flag> &flags)
     group->setLocations(groupBytes);
 }
 
-void DisplayIDTimingItem::addPixelClock(double mhz)
+QString DisplayIDTimingItem::pixelClockText(double mhz)
 {
     // Shortest form, with the 8 digits the largest clock has: a confirmed text that was not
     // changed writes the same clock.
-    auto *cell = new VyrDIDLineEditItem(rowName(PixelClock), QString::number(mhz, 'g', 8),
-                                        QStringLiteral("[FLT]"));
+    return QString::number(mhz, 'g', 8);
+}
+
+void DisplayIDTimingItem::addPixelClock(double mhz)
+{
+    auto *cell =
+        new VyrDIDLineEditItem(rowName(PixelClock), pixelClockText(mhz), QStringLiteral("[FLT]"));
     // 24 bits of 10 kHz steps, stored minus one: 0.01 to 167772.16 MHz.
     cell->setValidator(VyrEdidItemBase::doubleValidator(0.01, 167772.16, 3, cell));
     addWidget(cell)->SetLocation(at(0, 3));

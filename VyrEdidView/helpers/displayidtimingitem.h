@@ -135,6 +135,21 @@ protected:
         return changed;
     }
 
+    // The text of the stored pixel clock of a Type I or II record, read with
+    // (m_model->*get)(block, descriptor, &record), for the pixel clock cell; null for any other
+    // name. The clock is stored in 10 kHz steps: 69592.704 reads back as 69592.7.
+    template <typename Record, typename Get>
+    QString storedClockText(Get get, const QString &name) const
+    {
+        if (!m_model || !name.contains(rowName(PixelClock)))
+            return QString();
+        Record r{};
+        (m_model->*get)(m_blockIndex, m_descIndex, &r);
+        return pixelClockText(r.pixelClock);
+    }
+    // The clock in MHz as a pixel clock cell shows it.
+    static QString pixelClockText(double mhz);
+
     struct CheckBoxFlag
     {
         int bit = -1;

@@ -54,3 +54,9 @@ void Type1TimingEntry::DoEdit(const QString &name, const QVariant &value)
         m_blockIndex, m_descIndex);
     logEdit("Type1TimingEntry", name, value);
 }
+
+QString Type1TimingEntry::storedText(const QString &name) const
+{
+    return storedClockText<DidType1DetTimingDesc>(&DisplayIDBlock::GetType1DetTimingDescriptor,
+                                                  name);
+}

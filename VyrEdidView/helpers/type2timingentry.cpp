@@ -45,3 +45,9 @@ void Type2TimingEntry::DoEdit(const QString &name, const QVariant &value)
         m_descIndex);
     logEdit("Type2TimingEntry", name, value);
 }
+
+QString Type2TimingEntry::storedText(const QString &name) const
+{
+    return storedClockText<DidType2DetTimingDesc>(&DisplayIDBlock::GetType2DetTimingDescriptor,
+                                                  name);
+}

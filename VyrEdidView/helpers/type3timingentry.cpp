@@ -64,3 +64,14 @@ void Type3TimingEntry::DoEdit(const QString &name, const QVariant &value)
         m_blockIndex, m_descIndex);
     logEdit("Type3TimingEntry", name, value);
 }
+
+QString Type3TimingEntry::storedText(const QString &name) const
+{
+    // The width is stored in steps of 8 pixels, so 1763 reads back as another width.
+    const bool width = name.contains(rowName(HActive));
+    if (!m_model || (!width && !name.contains(rowName(FieldRate))))
+        return QString();
+    DidType3ShortTimingDesc r;
+    m_model->GetType3ShortTimingDescriptor(m_blockIndex, m_descIndex, &r);
+    return QString::number(width ? r.hActive : r.refresh);
+}

@@ -114,6 +114,8 @@ private slots:
     void editsWriteOnlyTheirDescriptor_data();
     void editsWriteOnlyTheirDescriptor();
     void pixelClockRoundTrips();
+    void cellShowsTheStoredValue_data();
+    void cellShowsTheStoredValue();
     void reservedAspectKeepsItsCode_data();
     void reservedAspectKeepsItsCode();
     void descriptorCounts_data();
@@ -260,6 +262,36 @@ void tst_DidTimingItems::pixelClockRoundTrips()
     QCOMPARE(largestCell->text(), QStringLiteral("167772.16"));
     QVERIFY(largest.type(path, largestCell->text()));
     VYR_VERIFY_UNCHANGED(largest.original(), largest.image());
+}
+
+void tst_DidTimingItems::cellShowsTheStoredValue_data()
+{
+    QTest::addColumn<QStringList>("path");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+    // Clocks are stored in 10 kHz steps, Type III widths in steps of 8 pixels.
+    QTest::newRow("I clock, trailing zero") << entryPath(1, 0, "Pixel clock") << "69592.70"
+                                            << "69592.7";
+    QTest::newRow("I clock, finer than stored") << entryPath(1, 1, "Pixel clock") << "148.504"
+                                                << "148.5";
+    QTest::newRow("II clock, finer than stored") << entryPath(2, 0, "Pixel clock") << "74.251"
+                                                 << "74.25";
+    QTest::newRow("III width, not a multiple of 8") << entryPath(3, 0, "HActive") << "1763"
+                                                    << "1768";
+}
+
+// A cell whose value the block stores coarser than typed shows, once the edit is written, the
+// stored value: the same text a fresh build of the tree shows.
+void tst_DidTimingItems::cellShowsTheStoredValue()
+{
+    QFETCH(QStringList, path);
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    TreeHarness h(threeTypesImage());
+    QVERIFY(h.type(path, typed));
+    QCOMPARE(h.valueText(path), shown);
+    h.rebuild();
+    QCOMPARE(h.valueText(path), shown);
 }
 
 void tst_DidTimingItems::reservedAspectKeepsItsCode_data()

@@ -9,6 +9,7 @@
 #include "recordinguiservice.h"
 #include "vyrtestutil.h"
 
+#include <QLineEdit>
 #include <QtTest>
 
 using VyrTest::EdidImageBuilder;
@@ -25,12 +26,12 @@ const QStringList WhitePoints = Item + QStringList{"White points"};
 const QByteArray Payload = QByteArray::fromHex("219a3956123456abcdef");
 
 // An extension section at 128: the data block's tag byte at 133, its payload from 136.
-QByteArray colourImage(int revision = 0)
+QByteArray colourImage(int revision = 0, const QByteArray &payload = Payload)
 {
     return EdidImageBuilder()
         .edid14()
         .displayIdExtension()
-        .displayIdDataBlock(0x02, revision, Payload)
+        .displayIdDataBlock(0x02, revision, payload)
         .image();
 }
 
@@ -49,6 +50,7 @@ private slots:
     void pointEditWritesItsPoint();
     void coordinateTypeIsTheRevisionBit();
     void countChangeRefused();
+    void countThatFitsRebuildsThePoints();
 };
 
 void tst_VyrDIDColorCharacteristicsBlock::initTestCase()
@@ -122,6 +124,17 @@ void tst_VyrDIDColorCharacteristicsBlock::coordinateTypeIsTheRevisionBit()
     QVERIFY(h.choose(Item + QStringList{"Color coordinate Type"}, QStringLiteral("CIE 1931(x,y)")));
     h.settle();
     QCOMPARE(h.image().toHex(), h.original().toHex());
+
+    // A payload longer than its counted points takes no write: the list goes back at once to
+    // the stored type.
+    TreeHarness odd(colourImage(0, Payload + QByteArray(1, '\0')));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("the entry cannot be chosen"));
+    QVERIFY(!odd.choose(Item + QStringList{"Color coordinate Type"},
+                        QStringLiteral("CIE 19376(u`v`)")));
+    odd.settle();
+    VYR_VERIFY_UNCHANGED(odd.original(), odd.image());
+    QCOMPARE(odd.valueText(Item + QStringList{"Color coordinate Type"}),
+             QStringLiteral("CIE 1931(x,y)"));
 }
 
 void tst_VyrDIDColorCharacteristicsBlock::countChangeRefused()
@@ -133,6 +146,27 @@ void tst_VyrDIDColorCharacteristicsBlock::countChangeRefused()
     QCOMPARE(ui.messages().size(), 1);
     QCOMPARE(ui.lastMessage().icon, VyrUiService::Icon::Warning);
     VYR_VERIFY_UNCHANGED(h.original(), h.image());
+    // The cell shows the count still stored, as a fresh build does.
+    QCOMPARE(h.valueText(Item + QStringList{"No. of white points"}), QStringLiteral("1"));
+}
+
+// Counts of 2 white points and 2 primaries do not fit the 10 payload bytes: the points are shown
+// read-only. One white point fits: the count is written and the point rows follow it.
+void tst_VyrDIDColorCharacteristicsBlock::countThatFitsRebuildsThePoints()
+{
+    QByteArray tooMany = Payload;
+    tooMany[0] = '\x22';
+    TreeHarness h(colourImage(0, tooMany));
+    QCOMPARE(h.childTitles(WhitePoints),
+             QStringList({"X2 or U2", "Y2 or V2", "X3 or U3", "Y3 or V3"}));
+    QVERIFY(h.type(Item + QStringList{"No. of white points"}, QStringLiteral("1")));
+    h.settle();
+    QCOMPARE(h.image().mid(136, 10).toHex(), Payload.toHex());
+    QCOMPARE(h.childTitles(WhitePoints), QStringList({"X2 or U2", "Y2 or V2"}));
+    auto *x = qobject_cast<QLineEdit *>(h.widget(WhitePoints + QStringList{"X2 or U2"}));
+    QVERIFY(x);
+    QVERIFY(!x->isReadOnly());
+    QCOMPARE(x->text(), QStringLiteral("3499"));
 }
 
 QTEST_MAIN(tst_VyrDIDColorCharacteristicsBlock)

@@ -116,6 +116,14 @@ void tst_VyrDIDDisplayInterfaceBlock::editsEncode_data()
         << QByteArray::fromHex("02123f07010113000000");
     QTest::newRow("links 2") << QStringList{"type|Number of Links#Channels|2"}
                              << QByteArray::fromHex("a2123f07010113000000");
+    // Sub-type and links share a field: the other row shows what the last edit stored.
+    QTest::newRow("links 2, then analog")
+        << QStringList{"type|Number of Links#Channels|2", "choose|Interface Type|Analog"}
+        << QByteArray::fromHex("02123f07010113000000");
+    QTest::newRow("analog, NAVI-V, then links 0")
+        << QStringList{"choose|Interface Type|Analog", "choose|" + SubType + "|VESA NAVI-V(15HD)",
+                       "type|Number of Links#Channels|0"}
+        << QByteArray::fromHex("00123f07010113000000");
     QTest::newRow("standard revision 4")
         << QStringList{"right|Interface Standard Version#Revision|4"}
         << QByteArray::fromHex("a4143f07010113000000");
@@ -155,8 +163,10 @@ void tst_VyrDIDDisplayInterfaceBlock::editsEncode()
     QCOMPARE(h.widget(rowPath(SubType))->isEnabled(), analog);
     QCOMPARE(!h.row(rowPath(Lvds))->isDisabled(), type == 1);
     QCOMPARE(!h.row(rowPath(Proprietary))->isDisabled(), type == 11);
-    if (!analog)
-        QCOMPARE(h.valueText(rowPath(SubType)), QString("N/A"));
+    const int field = quint8(expected.at(0)) & 0x0F;
+    const QStringList subTypes = {"15HD/VGA", "VESA NAVI-V(15HD)", "VESA NAVI-D", "N/A"};
+    QCOMPARE(h.valueText(rowPath(SubType)), analog ? subTypes.value(field) : QString("N/A"));
+    QCOMPARE(h.valueText(rowPath("Number of Links#Channels")), QString::number(field));
 }
 
 QTEST_MAIN(tst_VyrDIDDisplayInterfaceBlock)

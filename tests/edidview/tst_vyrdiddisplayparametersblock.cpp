@@ -1,5 +1,5 @@
-// The DisplayID display parameters item: its rows and flags, one edit per value, and a block
-// of another length shown read-only.
+// The DisplayID display parameters item: its rows and flags, one edit per value (the cell then
+// shows the stored value), and a block of another length shown read-only.
 
 #include "connectwarninghandler.h"
 #include "edidchecks.h"
@@ -93,16 +93,21 @@ void tst_VyrDIDDisplayParametersBlock::editWritesItsValue_data()
     QTest::addColumn<QString>("typed"); // empty: clear the flag box "row" names instead
     QTest::addColumn<int>("offset");
     QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("shown"); // what the cell shows after the edit
     QTest::newRow("image width") << "Horizontal Image Size(mm)"
-                                 << "531.2" << 136 << QByteArray::fromHex("c014");
+                                 << "531.2" << 136 << QByteArray::fromHex("c014") << "531.2";
+    // Stored in 0.1 mm: the cell shows the stored size, not the typed one.
+    QTest::newRow("image height, finer than stored")
+        << "Vertical Image Size(mm)"
+        << "3.141" << 138 << QByteArray::fromHex("1f00") << "3.1";
     QTest::newRow("pixels") << "Vertical Pixel Count"
-                            << "1200" << 142 << QByteArray::fromHex("b004");
+                            << "1200" << 142 << QByteArray::fromHex("b004") << "1200";
     QTest::newRow("gamma") << "Gamma value"
-                           << "2.5" << 145 << QByteArray::fromHex("96");
+                           << "2.5" << 145 << QByteArray::fromHex("96") << "2.5";
     QTest::newRow("native depth") << "Device dyn range"
-                                  << "10" << 147 << QByteArray::fromHex("79");
+                                  << "10" << 147 << QByteArray::fromHex("79") << "10";
     QTest::newRow("de-interlacing") << "[6]"
-                                    << "" << 144 << QByteArray::fromHex("80");
+                                    << "" << 144 << QByteArray::fromHex("80") << "";
 }
 
 void tst_VyrDIDDisplayParametersBlock::editWritesItsValue()
@@ -111,6 +116,7 @@ void tst_VyrDIDDisplayParametersBlock::editWritesItsValue()
     QFETCH(QString, typed);
     QFETCH(int, offset);
     QFETCH(QByteArray, bytes);
+    QFETCH(QString, shown);
     TreeHarness h(paramsImage(Payload));
     if (typed.isEmpty())
         QVERIFY(h.tick(Flags + QStringList{row}, false));
@@ -118,6 +124,8 @@ void tst_VyrDIDDisplayParametersBlock::editWritesItsValue()
         QVERIFY(h.type(Item + QStringList{row}, typed));
     h.settle();
     QCOMPARE(h.image().mid(offset, bytes.size()).toHex(), bytes.toHex());
+    if (!typed.isEmpty())
+        QCOMPARE(h.valueText(Item + QStringList{row}), shown);
     // The field's bytes and the section checksum.
     const QList<int> allowed = VyrTest::byteRange(offset, bytes.size()) << 129 + 4 + 15;
     VYR_VERIFY_ONLY_CHANGED(h.original(), h.image(), allowed);

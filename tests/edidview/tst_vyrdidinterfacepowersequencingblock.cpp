@@ -81,14 +81,17 @@ void tst_VyrDIDInterfacePowerSequencingBlock::editsEncode_data()
     QTest::addColumn<double>("value");
     QTest::addColumn<int>("byte");
     QTest::addColumn<int>("expected");
+    QTest::addColumn<QString>("shown"); // what the line cell shows after the edit
 
-    QTest::newRow("T1 maximum 30") << "T1(ms) Min/Max" << 1 << 30.0 << 0 << 0x5F;
-    QTest::newRow("T1 minimum 1.2") << "T1(ms) Min/Max" << 0 << 1.2 << 0 << 0xCA;
-    QTest::newRow("T2 maximum 126") << "T2(ms) Min/Max" << 1 << 126.0 << 1 << 0x3F;
-    QTest::newRow("T3 maximum 40") << "T3(ms) Min/Max" << 1 << 40.0 << 2 << 0x14;
-    QTest::newRow("T4 1270") << "T4 Min.(ms)" << -1 << 1270.0 << 3 << 0x7F;
-    QTest::newRow("T5 630") << "T5 Min.(ms)" << -1 << 630.0 << 4 << 0x3F;
-    QTest::newRow("T6 100") << "T6 Min.(ms)" << -1 << 100.0 << 5 << 0x0A;
+    QTest::newRow("T1 maximum 30") << "T1(ms) Min/Max" << 1 << 30.0 << 0 << 0x5F << "";
+    QTest::newRow("T1 minimum 1.2") << "T1(ms) Min/Max" << 0 << 1.2 << 0 << 0xCA << "";
+    QTest::newRow("T2 maximum 126") << "T2(ms) Min/Max" << 1 << 126.0 << 1 << 0x3F << "";
+    QTest::newRow("T3 maximum 40") << "T3(ms) Min/Max" << 1 << 40.0 << 2 << 0x14 << "";
+    QTest::newRow("T4 1270") << "T4 Min.(ms)" << -1 << 1270.0 << 3 << 0x7F << "1270";
+    QTest::newRow("T5 630") << "T5 Min.(ms)" << -1 << 630.0 << 4 << 0x3F << "630";
+    QTest::newRow("T6 100") << "T6 Min.(ms)" << -1 << 100.0 << 5 << 0x0A << "100";
+    // Stored in steps of 10 ms: the cell shows the nearest step written.
+    QTest::newRow("T5 83, stored as 80") << "T5 Min.(ms)" << -1 << 83.0 << 4 << 0x08 << "80";
 }
 
 void tst_VyrDIDInterfacePowerSequencingBlock::editsEncode()
@@ -98,6 +101,7 @@ void tst_VyrDIDInterfacePowerSequencingBlock::editsEncode()
     QFETCH(double, value);
     QFETCH(int, byte);
     QFETCH(int, expected);
+    QFETCH(QString, shown);
     TreeHarness h(powerImage(QByteArray::fromHex("5a0a0a0a0a0a")));
     if (half < 0)
         QVERIFY(h.type(rowPath(row), QString::number(value)));
@@ -106,6 +110,8 @@ void tst_VyrDIDInterfacePowerSequencingBlock::editsEncode()
     QCOMPARE(int(quint8(h.image().at(136 + byte))), expected);
     // The section checksum (142) follows the data block.
     VYR_VERIFY_ONLY_CHANGED(h.original(), h.image(), {136 + byte, 142});
+    if (half < 0)
+        QCOMPARE(h.valueText(rowPath(row)), shown);
 }
 
 QTEST_MAIN(tst_VyrDIDInterfacePowerSequencingBlock)

@@ -471,14 +471,6 @@ const QList<QPair<QRegularExpression, const char *>> &uncomparedRows()
         // changes only the editor; the block follows when the user finishes an entry in it.
         {QRegularExpression(QStringLiteral("^DI Extention(\\[\\d+\\])?/General Info/Version$")),
          "version form chosen, entry pending"},
-        // Open faults, not by design (see notes of the issue): DisplayID cells keep the text the
-        // user typed where the block stores it coarser (0.1 mm image sizes, 10 kHz pixel clocks,
-        // Type III widths in steps of 8, the analog interface subtype of another interface).
-        {QRegularExpression(QStringLiteral("^DID (Base Block|Extention)(\\[\\d+\\])?/"
-                                           "(Display Parameters/.*Image Size|Type I Timing/.*/"
-                                           "Pixel clock|Type III Timing/.*/HActive|"
-                                           "Display Interface/Analog Interface Subtype)")),
-         "open fault: DisplayID cell shows the typed value"},
     };
     return rows;
 }

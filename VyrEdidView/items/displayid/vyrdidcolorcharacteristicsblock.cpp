@@ -9,6 +9,7 @@
 
 #include <QIntValidator>
 #include <QRegularExpression>
+#include <QSignalBlocker>
 
 #include <algorithm>
 
@@ -60,10 +61,10 @@ bool VyrDIDColorCharacteristicsBlock::InitItems()
         payloadLength() == neededPayload(record.whitePoints, record.primaries)
         && record.whitePoints + record.primaries <= DidMaxColorPoints;
 
-    auto *type = new VyrDIDComboBoxItem(typeText());
-    type->addItems({{tr("CIE 1931(x,y)"), 0}, {tr("CIE 19376(u`v`)"), 1}});
-    type->setCurrentValue(record.coordinateType);
-    addNamedChild(type)->SetLocation({BaseOffset() + RevisionByte, 1});
+    m_type = new VyrDIDComboBoxItem(typeText());
+    m_type->addItems({{tr("CIE 1931(x,y)"), 0}, {tr("CIE 19376(u`v`)"), 1}});
+    m_type->setCurrentValue(record.coordinateType);
+    addNamedChild(m_type)->SetLocation({BaseOffset() + RevisionByte, 1});
 
     auto *white =
         new VyrDIDLineEditItem(whiteCountText(), QString::number(record.whitePoints), tr("[DEC]"));
@@ -107,7 +108,8 @@ void VyrDIDColorCharacteristicsBlock::DoEdit(const QString &name, const QVariant
     static const QRegularExpression pointName(QStringLiteral("^([XY])(\\d+) or [UV]\\2$"));
     const unsigned length = payloadLength();
     bool refused = false;
-    editRecord<Record>(
+    bool counted = false;
+    const bool written = editRecord<Record>(
         m_model, &DisplayIDBlock::GetColorCharsDataBlock, &DisplayIDBlock::SetColorCharsDataBlock,
         [&](Record &record) {
             if (name.contains(typeText())) {
@@ -123,7 +125,9 @@ void VyrDIDColorCharacteristicsBlock::DoEdit(const QString &name, const QVariant
                     refused = true;
                     return false;
                 }
-                (white ? record.whitePoints : record.primaries) = count;
+                quint8 &stored = white ? record.whitePoints : record.primaries;
+                counted = stored != count;
+                stored = count;
                 return true;
             }
             const QRegularExpressionMatch match = pointName.match(name);
@@ -136,6 +140,21 @@ void VyrDIDColorCharacteristicsBlock::DoEdit(const QString &name, const QVariant
             return true;
         },
         m_index);
+    if (written && counted) {
+        // The counts decide which point rows there are and whether they take edits: the rows
+        // are built again from the stored counts, as a fresh build would.
+        logEdit("VyrDIDColorCharacteristicsBlock", name, value);
+        rebuildSection();
+        return;
+    }
+    // A payload that does not hold its counted points takes no write, the type included: the
+    // list shows the type still stored.
+    if (m_type && m_model && !isDetached() && name.contains(typeText())) {
+        Record record;
+        m_model->GetColorCharsDataBlock(m_index, &record);
+        const QSignalBlocker blocker(m_type);
+        m_type->setCurrentValue(record.coordinateType);
+    }
     if (refused) {
         VyrUiService::instance()->message(
             VyrUiService::Icon::Warning, tr("Color Characteristics"),
@@ -144,4 +163,15 @@ void VyrDIDColorCharacteristicsBlock::DoEdit(const QString &name, const QVariant
                 .arg(length));
     }
     logEdit("VyrDIDColorCharacteristicsBlock", name, value);
+}
+
+QString VyrDIDColorCharacteristicsBlock::storedText(const QString &name) const
+{
+    // A count the payload length refuses shows the stored count again.
+    const bool white = name.contains(whiteCountText());
+    if (!m_model || (!white && !name.contains(primaryCountText())))
+        return QString();
+    Record record;
+    m_model->GetColorCharsDataBlock(m_index, &record);
+    return QString::number(white ? record.whitePoints : record.primaries);
 }

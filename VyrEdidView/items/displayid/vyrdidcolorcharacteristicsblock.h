@@ -2,6 +2,7 @@
 
 #include "items/displayid/vyrdiditembase.h"
 
+class VyrDIDComboBoxItem;
 class VyrDIDTreeItem;
 struct DidColorPoint;
 
@@ -18,10 +19,14 @@ public:
 
     bool InitItems() override;
     void DoEdit(const QString &name, const QVariant &value) override;
+    QString storedText(const QString &name) const override;
     // The data block's tag byte (its header included), not its first payload byte.
     unsigned int BaseOffset() const override;
 
 private:
     // Adds the two cells of point k to group.
     void addPoint(VyrDIDTreeItem *group, unsigned k, const DidColorPoint &point, bool editable);
+
+    // The coordinate type list; owned by the tree.
+    VyrDIDComboBoxItem *m_type = nullptr;
 };

@@ -89,12 +89,10 @@ bool VyrDIDDisplayInterfaceBlock::InitItems()
     m_analogSubType->clear();
     for (int i = 0; i < int(std::size(analogInterfaceTypeStr)); ++i)
         m_analogSubType->addItem(ComboBoxData{didText(analogInterfaceTypeStr[i]), i});
-    m_analogSubType->setCurrentValue(
-        int(record.interfaceType == AnalogType ? record.subTypeOrLinks : NoSubType));
     addNamedChild(m_analogSubType)->SetLocation({base, 1});
 
-    addNamedChild(decimalLineCell(tr("Number of Links/Channels"), record.subTypeOrLinks, 15))
-        ->SetLocation({base, 1});
+    m_links = decimalLineCell(tr("Number of Links/Channels"), record.subTypeOrLinks, 15);
+    addNamedChild(m_links)->SetLocation({base, 1});
     addNamedChild(new VyrDIDIntDualEditItem(tr("Interface Standard"), tr("Version/Revision"),
                                             int(record.version), int(record.revision),
                                             QStringLiteral("[DEC]"), 0, 15))
@@ -133,20 +131,22 @@ bool VyrDIDDisplayInterfaceBlock::InitItems()
                   {tr("Fixed DE mode"), tr("Low polarity"), tr("Rising edge")},
                   boxChecked(record.attributes1, 3), {base + 8, 1});
 
-    applyInterfaceType(record.interfaceType);
+    showInterface(record);
     return true;
 }
 
-void VyrDIDDisplayInterfaceBlock::applyInterfaceType(unsigned int type)
+void VyrDIDDisplayInterfaceBlock::showInterface(const DidDisplayInterfaceDataBlock &record)
 {
+    const unsigned int type = record.interfaceType;
     if (m_analogSubType) {
         m_analogSubType->setEnabled(type == AnalogType);
-        if (type != AnalogType) {
-            // Showing "N/A" is no edit of the block.
-            const QSignalBlocker blocker(m_analogSubType);
-            m_analogSubType->setCurrentValue(NoSubType);
-        }
+        // Showing the stored sub-type is no edit of the block.
+        const QSignalBlocker blocker(m_analogSubType);
+        m_analogSubType->setCurrentValue(
+            int(type == AnalogType ? record.subTypeOrLinks : NoSubType));
     }
+    if (m_links)
+        m_links->setText(QString::number(record.subTypeOrLinks));
     enableGroup(m_lvdsAttributes, type == LvdsType);
     enableGroup(m_proprietaryAttributes, type == ProprietaryType);
 }
@@ -156,16 +156,12 @@ void VyrDIDDisplayInterfaceBlock::DoEdit(const QString &name, const QVariant &va
     logEdit("VyrDIDDisplayInterfaceBlock", name, value);
     const bool left = name.endsWith(QLatin1String(" left"));
     const bool right = name.endsWith(QLatin1String(" right"));
-    bool typeChanged = false;
-    unsigned int newType = 0;
     editRecord<DidDisplayInterfaceDataBlock>(
         m_model, &DisplayIDBlock::GetDisplayInterfaceDataBlock,
         &DisplayIDBlock::SetDisplayInterfaceDataBlock,
         [&](DidDisplayInterfaceDataBlock &r) {
             if (name == tr("Interface Type")) {
                 r.interfaceType = value.toUInt();
-                newType = r.interfaceType;
-                typeChanged = true;
             } else if (name.contains(tr("Analog Interface Subtype"))
                        || name.contains(tr("Number of Links/Channels"))) {
                 r.subTypeOrLinks = value.toUInt();
@@ -192,6 +188,9 @@ void VyrDIDDisplayInterfaceBlock::DoEdit(const QString &name, const QVariant &va
             }
         },
         m_index);
-    if (typeChanged)
-        applyInterfaceType(newType);
+    if (!m_model || isDetached())
+        return;
+    DidDisplayInterfaceDataBlock record;
+    m_model->GetDisplayInterfaceDataBlock(m_index, &record);
+    showInterface(record);
 }

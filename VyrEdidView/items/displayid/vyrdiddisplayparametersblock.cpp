@@ -72,6 +72,13 @@ const FeatureFlag featureFlags[] = {
     {QT_TRANSLATE_NOOP("VyrDIDDisplayParametersBlock", "De-interlacing"), &Record::deinterlacing},
 };
 
+// The text a value row shows for record.
+QString valueText(const ValueRow &row, const Record &record)
+{
+    return row.real ? QStringLiteral("%1").arg(record.*row.real, 0, 'g')
+                    : QStringLiteral("%1").arg(record.*row.whole);
+}
+
 QString featureGroupText()
 {
     return VyrDIDDisplayParametersBlock::tr("Feature Support Flags");
@@ -94,10 +101,8 @@ bool VyrDIDDisplayParametersBlock::InitItems()
     const QString readOnlyTip = tr("The payload is not the 12 bytes of display parameters");
 
     for (const ValueRow &row : valueRows) {
-        const QString text = row.real ? QStringLiteral("%1").arg(record.*row.real, 0, 'g')
-                                      : QStringLiteral("%1").arg(record.*row.whole);
-        auto *cell =
-            new VyrDIDLineEditItem(tr(row.label), text, row.real ? tr("[FLT]") : tr("[DEC]"));
+        auto *cell = new VyrDIDLineEditItem(tr(row.label), valueText(row, record),
+                                            row.real ? tr("[FLT]") : tr("[DEC]"));
         if (row.real) {
             auto *validator = new QDoubleValidator(row.minimum, row.maximum, 3, cell);
             validator->setNotation(QDoubleValidator::StandardNotation);
@@ -150,4 +155,18 @@ void VyrDIDDisplayParametersBlock::DoEdit(const QString &name, const QVariant &v
         },
         m_index);
     logEdit("VyrDIDDisplayParametersBlock", name, value);
+}
+
+QString VyrDIDDisplayParametersBlock::storedText(const QString &name) const
+{
+    if (!m_model)
+        return QString();
+    for (const ValueRow &row : valueRows) {
+        if (name.contains(tr(row.label))) {
+            Record record;
+            m_model->GetDisplayParametersDataBlock(m_index, &record);
+            return valueText(row, record);
+        }
+    }
+    return QString();
 }

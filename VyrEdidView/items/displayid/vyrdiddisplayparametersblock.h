@@ -14,6 +14,7 @@ public:
 
     bool InitItems() override;
     void DoEdit(const QString &name, const QVariant &value) override;
+    QString storedText(const QString &name) const override;
 
 private:
     bool isEditable() const;

@@ -74,3 +74,18 @@ void VyrDIDInterfacePowerSequencingBlock::DoEdit(const QString &name, const QVar
         },
         m_index);
 }
+
+QString VyrDIDInterfacePowerSequencingBlock::storedText(const QString &name) const
+{
+    // T4 to T6 are stored in steps of 10 ms: 95 reads back as another time.
+    const QString rows[3] = {tr("T4"), tr("T5"), tr("T6")};
+    for (int i = 0; i < 3; ++i) {
+        if (!m_model || !name.contains(rows[i]))
+            continue;
+        DidPowerSeqDataBlock record;
+        m_model->GetPowerSeqDataBlock(m_index, &record);
+        const quint32 stored[3] = {record.t4Min, record.t5Min, record.t6Min};
+        return QString::number(stored[i]);
+    }
+    return QString();
+}

@@ -43,8 +43,7 @@ unsigned int VyrDIDItemBase::BaseOffset() const
 
 void VyrDIDItemBase::onEdidtingFinished(const QString &name, const QVariant &value)
 {
-    if (!isDetached())
-        DoEdit(name, value);
+    editAndShowStored(sender(), name, [&] { DoEdit(name, value); });
 }
 
 void VyrDIDItemBase::rebuildSection()

@@ -4,6 +4,7 @@
 #include "frame/vyredidrows.h"
 #include "items/displayid/imultiedit.h"
 
+#include <QLineEdit>
 #include <QTreeWidget>
 #include <QWidget>
 
@@ -76,4 +77,16 @@ void VyrDIDTreeWidgetItem::onFocusChanged(bool in)
 bool VyrDIDTreeWidgetItem::isDetached() const
 {
     return VyrEdidRows::isDetached(this);
+}
+
+void VyrDIDTreeWidgetItem::showStored(QObject *cell, const QString &text)
+{
+    auto *line = qobject_cast<QLineEdit *>(cell);
+    if (line && !text.isNull() && line->text() != text)
+        line->setText(text);
+}
+
+QString VyrDIDTreeWidgetItem::storedText(const QString &) const
+{
+    return QString();
 }

@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QTreeWidgetItem>
 #include <QVariant>
@@ -144,6 +145,25 @@ protected:
 
     // True once the row has left its tree (VyrEdidRows) or is being destroyed.
     bool isDetached() const;
+
+    // The edit path of a cell's edit reported under name: unless the row is detached, runs
+    // edit(), which writes it, then gives a line cell that sent it the text of the value now
+    // stored, storedText(name). The block may store a value coarser than typed (3.141 mm as
+    // 3.1): the cell shows what the bytes hold, as a fresh build would.
+    template <typename Edit> void editAndShowStored(QObject *cell, const QString &name, Edit edit)
+    {
+        if (isDetached())
+            return;
+        const QPointer<QObject> sent(cell);
+        edit();
+        if (!isDetached())
+            showStored(sent, storedText(name));
+    }
+    // The text of the value stored for the line cell reporting under name, read back after its
+    // edit; null (the default) leaves the cell showing what was typed.
+    virtual QString storedText(const QString &name) const;
+    // Sets text in cell when it is a line cell and text is not null.
+    static void showStored(QObject *cell, const QString &text);
 
     QList<EdidItemLocation> m_locations;
 };

@@ -158,11 +158,15 @@ void DisplayIDBlock::SetColorCharsDataBlock(unsigned index, const DidColorCharsD
     // The block is not resized here: the record must describe the payload as it is.
     if (points > DidMaxColorPoints || length != 3 * points + 1)
         return;
+    // Points the stored counts do not describe were never read into a record: their bytes are
+    // kept, only the counts change.
+    const unsigned storedPoints = bits(p[0], 3, 0) + bits(p[0], 6, 4);
+    const bool pointsRead = storedPoints <= DidMaxColorPoints && length == 3 * storedPoints + 1;
     p[0] = static_cast<unsigned char>((record->temporal & 1u) << 7 | (record->primaries & 7u) << 4
                                       | (record->whitePoints & 15u));
     // The coordinate type lives in the data block's revision byte (DisplayID 1.3, 4.3).
     writeRevision(index, setBit(m_map[index].revision, 7, record->coordinateType & 1u));
-    for (unsigned i = 0; i < points; ++i) {
+    for (unsigned i = 0; pointsRead && i < points; ++i) {
         unsigned char *q = p + 1 + 3 * i;
         const unsigned x = record->points[i].x;
         const unsigned y = record->points[i].y;
