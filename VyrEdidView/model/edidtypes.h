@@ -176,6 +176,13 @@ struct Cvt3ByteTiming
     bool rate60HzReducedBlanking = false;
 };
 
+// A code ticked "defined" whose lines are still to be given: it has no mode yet, and is not
+// written until it has (stored now, it would read as a 2-line mode).
+inline bool cvtAwaitingLines(const Cvt3ByteTiming &timing)
+{
+    return timing.defined && timing.lines == 0;
+}
+
 // One row of an established timing table.
 struct EstablishedMode
 {

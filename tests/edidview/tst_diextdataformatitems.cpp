@@ -161,6 +161,9 @@ void tst_DiExtDataFormatItems::clockLimits()
         QCOMPARE(ui.lastMessage().text, message);
         QCOMPARE(ui.lastMessage().buttons, int(VyrUiService::Ok));
         VYR_VERIFY_UNCHANGED(h.original(), h.image());
+        // The refused clock leaves the editor: it shows the stored one again.
+        const int stored = row.startsWith(QLatin1String("Min")) ? minimum : maximum;
+        QCOMPARE(editor(h, row)->text(), QString::number(stored));
     }
 }
 

@@ -8,6 +8,7 @@
 #include "locationtext.h"
 #include "scriptedchooser.h"
 #include "userinput.h"
+#include "vyrtestutil.h"
 #include "widgets/cvttimingwidget.h"
 
 #include <QCheckBox>
@@ -61,6 +62,7 @@ private slots:
     void initTestCase();
     void rowsShowTheDescriptorCodes();
     void rowEditWritesItsCodeOnce();
+    void newCodeWaitsForItsLines();
     void locations_data();
     void locations();
     void addedDescriptorHasFourEmptyCodes();
@@ -123,6 +125,32 @@ void tst_VyrEdidCVT3ByteItem::rowEditWritesItsCodeOnce()
     // Confirming the height unchanged writes nothing.
     VyrTest::typeAndConfirm(height, "1080");
     QCOMPARE(notified.count(), 3);
+}
+
+// Ticking "Defined" on empty code 1 (bytes 99 to 101), then choosing an aspect and a rate,
+// writes nothing: a code without lines would read as a 2-line mode. The height writes all.
+void tst_VyrEdidCVT3ByteItem::newCodeWaitsForItsLines()
+{
+    TreeHarness h(cvtImage());
+    QWidget *editor = h.shownWidget(rowOf(1));
+    QVERIFY(editor);
+    auto *defined = qobject_cast<QCheckBox *>(VyrTest::formField(editor, "Defined"));
+    auto *aspect = qobject_cast<QComboBox *>(VyrTest::formField(editor, "Aspect Ratio:"));
+    auto *height = qobject_cast<QLineEdit *>(VyrTest::formField(editor, "Height:"));
+    QCheckBox *rate85 = nullptr;
+    for (QCheckBox *box : editor->findChildren<QCheckBox *>())
+        rate85 = box->text() == QLatin1String("85Hz") ? box : rate85;
+    QVERIFY(defined && aspect && height && rate85);
+
+    VyrTest::clickButton(defined);
+    VyrTest::chooseRow(aspect, aspect->findText("LandScape 16x9"));
+    VyrTest::clickButton(rate85);
+    VYR_VERIFY_UNCHANGED(h.original(), h.image());
+
+    VyrTest::typeAndConfirm(height, "720");
+    QCOMPARE(h.image().mid(99, 3), QByteArray::fromHex("671402"));
+    VYR_VERIFY_ONLY_CHANGED(h.original(), h.image(), range(99, 3) << 127);
+    QVERIFY(VyrTest::edidDecodeChecksumsOk(h.image().left(128)));
 }
 
 void tst_VyrEdidCVT3ByteItem::locations_data()

@@ -499,14 +499,24 @@ QString RandomRun::checkRows()
     //   written once the whole mode is there). The widget shows the stored mode again as soon
     //   as one is stored;
     // - a CVT 3-byte code while its mode is pending: "Defined" was ticked and no valid height
-    //   typed yet (a code without lines reads as not defined, so nothing shows it stored).
+    //   typed yet. Such a code is written once it has lines, so its aspect, rates and
+    //   preferred rate are still only in the editor.
     const auto refused = [](const QWidget *w) {
-        if (auto *cvt = qobject_cast<const CvtTimingWidget *>(w->parentWidget())) {
+        const QWidget *cvt = w->parentWidget();
+        while (cvt && !qobject_cast<const CvtTimingWidget *>(cvt))
+            cvt = cvt->parentWidget();
+        if (cvt) {
+            // Its input controls: the lists, the fields, the boxes (not the labels).
+            const auto *button = qobject_cast<const QAbstractButton *>(w);
+            const bool control = qobject_cast<const QComboBox *>(w)
+                                 || (qobject_cast<const QLineEdit *>(w)
+                                     && !qobject_cast<const QComboBox *>(w->parentWidget()))
+                                 || (button && button->isCheckable());
             const auto *defined =
                 cvt->findChild<QCheckBox *>(QString(), Qt::FindDirectChildrenOnly);
             const QList<QLineEdit *> fields =
                 cvt->findChildren<QLineEdit *>(QString(), Qt::FindDirectChildrenOnly);
-            return w == defined && defined->isChecked()
+            return control && defined->isChecked()
                    && std::any_of(fields.begin(), fields.end(), [](const QLineEdit *field) {
                           return field->isEnabled() && !field->hasAcceptableInput();
                       });

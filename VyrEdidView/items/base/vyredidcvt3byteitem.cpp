@@ -101,7 +101,7 @@ QList<EdidItemLocation> VyrEdidCVT3ByteItem::GetItemLocations() const
 
 void VyrEdidCVT3ByteItem::onTimingChanged(unsigned int aIdx, const Cvt3ByteTiming &aTiming)
 {
-    if (isDetached())
+    if (isDetached() || cvtAwaitingLines(aTiming))
         return;
     CvtCodes codes(m_block, m_section);
     Cvt3ByteTiming stored;

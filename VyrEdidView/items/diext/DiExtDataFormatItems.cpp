@@ -192,6 +192,9 @@ void DiExtDataFormatItems::editClockLimit(const QString &text, bool minimum)
             VyrUiService::Icon::Warning, tr("Wrong data"),
             minimum ? tr("Minimum Pixel Clock should not be lower then Maximum Pixel Clock")
                     : tr("Maximum Pixel Clock should not be lower then Minimum Pixel Clock"));
+        // Nothing was written: the editor goes back to the clock the block holds.
+        setEditorText(minimum ? m_minClockEdit : m_maxClockEdit,
+                      QString::number(minimum ? stored.minPixelClock : stored.maxPixelClock));
         return;
     }
     edit([value, minimum](DiDataFormatDesc &format) {

@@ -59,6 +59,8 @@ void VyrEdidCoordinatedTimingsSectionItem::onRemoveCVT(unsigned int index, bool 
 void VyrEdidCoordinatedTimingsSectionItem::onUpdateItemData(unsigned int index,
                                                             const Cvt3ByteTiming &timing)
 {
+    if (cvtAwaitingLines(timing))
+        return;
     editRecord<Cvt3ByteTiming>(
         vtb(), &EdidExtVtb::GetCvt3ByteTiming, &EdidExtVtb::SetCvt3ByteTiming,
         [&timing](Cvt3ByteTiming &code) { code = timing; }, index);
