@@ -52,6 +52,30 @@ QByteArray cvtImage(bool edid14 = true)
         edid14);
 }
 
+// The controls of the editor shown on row index of h; rate is the text of one rate box.
+struct CvtControls
+{
+    QCheckBox *defined = nullptr;
+    QComboBox *aspect = nullptr;
+    QLineEdit *height = nullptr;
+    QCheckBox *rate = nullptr;
+    bool found() const { return defined && aspect && height && rate; }
+};
+
+CvtControls controlsOf(const TreeHarness &h, int index, const char *rate)
+{
+    CvtControls controls;
+    QWidget *editor = h.shownWidget(rowOf(index));
+    if (!editor)
+        return controls;
+    controls.defined = qobject_cast<QCheckBox *>(VyrTest::formField(editor, "Defined"));
+    controls.aspect = qobject_cast<QComboBox *>(VyrTest::formField(editor, "Aspect Ratio:"));
+    controls.height = qobject_cast<QLineEdit *>(VyrTest::formField(editor, "Height:"));
+    for (QCheckBox *box : editor->findChildren<QCheckBox *>())
+        controls.rate = box->text() == QLatin1String(rate) ? box : controls.rate;
+    return controls;
+}
+
 } // namespace
 
 class tst_VyrEdidCVT3ByteItem : public QObject
@@ -102,28 +126,22 @@ void tst_VyrEdidCVT3ByteItem::rowsShowTheDescriptorCodes()
 void tst_VyrEdidCVT3ByteItem::rowEditWritesItsCodeOnce()
 {
     TreeHarness h(cvtImage());
-    QWidget *editor = h.shownWidget(rowOf(2));
-    QVERIFY(editor);
-    auto *aspect = qobject_cast<QComboBox *>(VyrTest::formField(editor, "Aspect Ratio:"));
-    auto *height = qobject_cast<QLineEdit *>(VyrTest::formField(editor, "Height:"));
-    QCheckBox *rate75 = nullptr;
-    for (QCheckBox *box : editor->findChildren<QCheckBox *>())
-        rate75 = box->text() == QLatin1String("75Hz") ? box : rate75;
-    QVERIFY(aspect && height && rate75);
+    const CvtControls code = controlsOf(h, 2, "75Hz");
+    QVERIFY(code.found());
     QSignalSpy notified(h.tree(), &VyrEdidInfoTree::edidDataChanged);
 
-    VyrTest::chooseRow(aspect, aspect->findText("LandScape 16x9"));
+    VyrTest::chooseRow(code.aspect, code.aspect->findText("LandScape 16x9"));
     QCOMPARE(h.image().mid(102, 3), QByteArray::fromHex("7f1428"));
     QCOMPARE(notified.count(), 1);
-    VyrTest::typeAndConfirm(height, "1080");
+    VyrTest::typeAndConfirm(code.height, "1080");
     QCOMPARE(h.image().mid(102, 3), QByteArray::fromHex("1b2428"));
     QCOMPARE(notified.count(), 2);
-    VyrTest::clickButton(rate75);
+    VyrTest::clickButton(code.rate);
     QCOMPARE(h.image().mid(102, 3), QByteArray::fromHex("1b242c"));
     QCOMPARE(notified.count(), 3);
     VYR_VERIFY_ONLY_CHANGED(h.original(), h.image(), range(102, 3));
     // Confirming the height unchanged writes nothing.
-    VyrTest::typeAndConfirm(height, "1080");
+    VyrTest::typeAndConfirm(code.height, "1080");
     QCOMPARE(notified.count(), 3);
 }
 
@@ -132,22 +150,15 @@ void tst_VyrEdidCVT3ByteItem::rowEditWritesItsCodeOnce()
 void tst_VyrEdidCVT3ByteItem::newCodeWaitsForItsLines()
 {
     TreeHarness h(cvtImage());
-    QWidget *editor = h.shownWidget(rowOf(1));
-    QVERIFY(editor);
-    auto *defined = qobject_cast<QCheckBox *>(VyrTest::formField(editor, "Defined"));
-    auto *aspect = qobject_cast<QComboBox *>(VyrTest::formField(editor, "Aspect Ratio:"));
-    auto *height = qobject_cast<QLineEdit *>(VyrTest::formField(editor, "Height:"));
-    QCheckBox *rate85 = nullptr;
-    for (QCheckBox *box : editor->findChildren<QCheckBox *>())
-        rate85 = box->text() == QLatin1String("85Hz") ? box : rate85;
-    QVERIFY(defined && aspect && height && rate85);
+    const CvtControls code = controlsOf(h, 1, "85Hz");
+    QVERIFY(code.found());
 
-    VyrTest::clickButton(defined);
-    VyrTest::chooseRow(aspect, aspect->findText("LandScape 16x9"));
-    VyrTest::clickButton(rate85);
+    VyrTest::clickButton(code.defined);
+    VyrTest::chooseRow(code.aspect, code.aspect->findText("LandScape 16x9"));
+    VyrTest::clickButton(code.rate);
     VYR_VERIFY_UNCHANGED(h.original(), h.image());
 
-    VyrTest::typeAndConfirm(height, "720");
+    VyrTest::typeAndConfirm(code.height, "720");
     QCOMPARE(h.image().mid(99, 3), QByteArray::fromHex("671402"));
     VYR_VERIFY_ONLY_CHANGED(h.original(), h.image(), range(99, 3) << 127);
     QVERIFY(VyrTest::edidDecodeChecksumsOk(h.image().left(128)));
