@@ -5,7 +5,8 @@
 // Kinds of CEA-861 data blocks (CTA-861-G, tables 54 and 55): the tag a new block of the kind
 // gets, its minimum size with the header and the report text. Row index = CeaBlockID. The VESA
 // video display device block has a fixed payload of 30 bytes after its extended tag; a VESA
-// DTC block holds 7, 15 or 31 bytes, so a new one gets the shortest of these.
+// DTC block holds 7, 15 or 31 bytes, so a new one gets the shortest of these; an HDMI audio
+// block holds at least its stream count byte and one more after its extended tag.
 // clang-format off
 const CeaExtBlock::BlockKind CeaExtBlock::BlockKinds[16] = {
     {CeaTagCodeInvalid, CeaExtendedTagNone, 0, 0, ""},
@@ -23,6 +24,6 @@ const CeaExtBlock::BlockKind CeaExtBlock::BlockKinds[16] = {
     {7, 3,                  0,             3, QT_TRANSLATE_NOOP("CeaExtBlock", "(VESA Video Data Block)")},
     {7, 4,                  0,             3, QT_TRANSLATE_NOOP("CeaExtBlock", "(HDMI Video Data Block)")},
     {7, 16,                 0,             3, QT_TRANSLATE_NOOP("CeaExtBlock", "(CEA Misc. Audio Data Block)")},
-    {7, 18,                 0,             3, QT_TRANSLATE_NOOP("CeaExtBlock", "(HDMI Audio Data Block)")},
+    {7, 18,                 0,             4, QT_TRANSLATE_NOOP("CeaExtBlock", "(HDMI Audio Data Block)")},
 };
 // clang-format on
