@@ -197,12 +197,15 @@ void tst_CeaExtDataBlockVSHDMIItem::latency_data()
     QTest::addColumn<int>("state");
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("byte");
-    QTest::newRow("20 ms") << 2 << "20" << 11;
-    QTest::newRow("0 ms") << 2 << "0" << 1;
-    QTest::newRow("506 ms") << 2 << "506" << 254;
-    QTest::newRow("no data") << 0 << "" << 0;
-    QTest::newRow("not supported, no number") << 1 << "x" << 255;
-    QTest::newRow("ms, no number") << 2 << "" << 0x0B;
+    QTest::addColumn<QString>("shown"); // afterwards, as a fresh tree shows the byte
+    QTest::newRow("20 ms") << 2 << "20" << 11 << "20";
+    QTest::newRow("0 ms") << 2 << "0" << 1 << "0";
+    QTest::newRow("153 ms, stored in 2 ms steps") << 2 << "153" << 78 << "154";
+    QTest::newRow("506 ms") << 2 << "506" << 254 << "506";
+    QTest::newRow("600 ms, the most stored") << 2 << "600" << 254 << "506";
+    QTest::newRow("no data") << 0 << "" << 0 << "0";
+    QTest::newRow("not supported, no number") << 1 << "x" << 255 << "0";
+    QTest::newRow("ms, no number") << 2 << "" << 0x0B << "";
 }
 
 void tst_CeaExtDataBlockVSHDMIItem::latency()
@@ -210,6 +213,7 @@ void tst_CeaExtDataBlockVSHDMIItem::latency()
     QFETCH(int, state);
     QFETCH(QString, text);
     QFETCH(int, byte);
+    QFETCH(QString, shown);
     TreeHarness h(imageWith(Full));
     auto *widget = qobject_cast<CeaAudioVideoWidget *>(h.widget(path({"Latency", "Video"})));
     QVERIFY(widget);
@@ -222,6 +226,7 @@ void tst_CeaExtDataBlockVSHDMIItem::latency()
     else
         widget->comboBox()->setCurrentIndex(state);
     QCOMPARE(static_cast<unsigned char>(h.image().at(Collection + 9)), byte);
+    QCOMPARE(widget->lineEdit()->text(), shown);
     QCOMPARE(widget->lineEdit()->isEnabled(), state == 2);
     QVERIFY(VyrTest::checksumOk(h.image(), Ext));
 }

@@ -539,6 +539,14 @@ void CeaExtDataBlockVSHDMIItem::editLatency(unsigned int field)
         v.latencyState[field] = static_cast<unsigned>(state);
         v.latencyMs[field] = value;
     });
+    if (isDetached() || !m_block)
+        return;
+    // The block stores latencies in 2 ms steps (153 ms reads back as 154), and none without a
+    // valid state: the editor shows what was stored, as a fresh tree does.
+    CeaHdmiVSDB stored;
+    m_block->GetHdmiVSDB(m_index, &stored);
+    m_vsdb = stored;
+    setEditorText(ms, QString::number(stored.latencyMs[field]));
 }
 
 void CeaExtDataBlockVSHDMIItem::onVideoWidgetL()
