@@ -206,9 +206,12 @@ void CvtTimingWidget::onSetDataParams()
 {
     onDefined(m_timing.defined);
     // Only a line count the field accepts replaces the copy's (an empty field would store 2
-    // lines), and a list without a current row keeps a code it has no row for.
-    if (m_height->hasAcceptableInput())
-        m_timing.lines = m_height->text().toUInt();
+    // lines), and a list without a current row keeps a code it has no row for. A code holds
+    // an even count: an odd one becomes the even count below it, and the field shows that.
+    if (m_height->hasAcceptableInput()) {
+        m_timing.lines = m_height->text().toUInt() & ~1u;
+        m_height->setText(QString::number(m_timing.lines));
+    }
     if (m_aspect->currentIndex() >= 0)
         m_timing.aspect = AspectRatioCode(StringToAspectRatio(m_aspect->currentText()));
     UpdateControls(false);

@@ -197,6 +197,11 @@ void tst_CvtTimingWidget::aspectChangeEmitsTwice()
     VyrTest::typeAndConfirm(controls.height, QStringLiteral("1200"));
     QCOMPARE(emitted.timings.last().lines, 1200u);
     QCOMPARE(controls.width->text(), QStringLiteral("1600"));
+
+    // A code holds an even count of lines: 1201 is 1200, and the field says so.
+    VyrTest::typeAndConfirm(controls.height, QStringLiteral("1201"));
+    QCOMPARE(emitted.timings.last().lines, 1200u);
+    QCOMPARE(controls.height->text(), QStringLiteral("1200"));
 }
 
 // The user's choice of preferred rate is stored; refilling the list when the supported rates
