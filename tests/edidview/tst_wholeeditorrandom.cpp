@@ -23,7 +23,9 @@
 #include <QLineEdit>
 #include <QRandomGenerator>
 #include <QRegularExpression>
+#include <QSet>
 #include <QTemporaryDir>
+#include <QTreeWidgetItemIterator>
 #include <QtTest>
 
 #include <algorithm>
@@ -500,8 +502,27 @@ QString RandomRun::checkRows()
     //   as one is stored;
     // - a CVT 3-byte code while its mode is pending: "Defined" was ticked and no valid height
     //   typed yet. Such a code is written once it has lines, so its aspect, rates and
-    //   preferred rate are still only in the editor.
-    const auto refused = [](const QWidget *w) {
+    //   preferred rate are still only in the editor;
+    // - a colour point's "Enable White" ticked while its index is still to be typed: the white
+    //   point is written once it has an index.
+    QSet<const QWidget *> pendingWhitePoints;
+    QTreeWidget *tree = m_edited.tree();
+    for (QTreeWidgetItemIterator it(tree); *it; ++it) {
+        QTreeWidgetItem *row = *it;
+        QTreeWidgetItem *group = row->parent();
+        if (!group || row->text(VyrEdidColumn::Property) != QLatin1String("Enable White"))
+            continue;
+        QTreeWidgetItem *indexRow = group->child(group->indexOfChild(row) + 1);
+        const auto *box = qobject_cast<QCheckBox *>(tree->itemWidget(row, VyrEdidColumn::Value));
+        const auto *index =
+            indexRow ? qobject_cast<QLineEdit *>(tree->itemWidget(indexRow, VyrEdidColumn::Value))
+                     : nullptr;
+        if (box && index && box->isChecked() && !index->hasAcceptableInput())
+            pendingWhitePoints.insert(box);
+    }
+    const auto refused = [&pendingWhitePoints](const QWidget *w) {
+        if (pendingWhitePoints.contains(w))
+            return true;
         const QWidget *cvt = w->parentWidget();
         while (cvt && !qobject_cast<const CvtTimingWidget *>(cvt))
             cvt = cvt->parentWidget();
