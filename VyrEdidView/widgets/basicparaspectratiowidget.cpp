@@ -82,6 +82,16 @@ void BasicParAspectRatioWidget::updateControls()
     updateSizeEditsEnabled();
 }
 
+void BasicParAspectRatioWidget::showSize(const BasicDisplayParams &params)
+{
+    m_params.screenSizeKind = params.screenSizeKind;
+    m_params.horizontalSize = params.horizontalSize;
+    m_params.verticalSize = params.verticalSize;
+    const QSignalBlocker projector(m_projector), size(m_size), aspect(m_aspect),
+        aspectList(m_aspectList), hSize(m_hSize), vSize(m_vSize);
+    updateControls();
+}
+
 // A projector has no size; the sizes can be typed again as soon as another kind is chosen.
 // Only the kind chosen shows a value, as the controls of a block read afresh do: the sizes
 // for "H/V Size", the list's row for "Aspect Ratio" (else its first row).

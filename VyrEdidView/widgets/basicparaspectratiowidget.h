@@ -25,6 +25,10 @@ public:
 
     // Checks the button of the copy's size mode and fills its fields.
     void updateControls();
+    // Takes the screen size of params into the copy and shows it, emitting nothing: after a
+    // write, the block may read the size back as another kind (on EDID 1.4 a size with one
+    // byte 0 is an aspect ratio).
+    void showSize(const BasicDisplayParams &params);
 
 signals:
     void editFinished(BasicDisplayParams params);

@@ -8,6 +8,7 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QTreeWidgetItem>
 #include <QtTest>
 
@@ -56,6 +57,8 @@ private slots:
     void colorTypeList();
     void videoInputThenFlagKeepsBoth();
     void screenSizeEdit();
+    void screenSizeReadBack_data();
+    void screenSizeReadBack();
     void everyRowHighlightsTheGroup();
     void withoutModelNoRows();
 };
@@ -280,6 +283,40 @@ void tst_VyrEdidBasicParamsInfoItem::screenSizeEdit()
     VyrTest::typeAndConfirm(sizes.at(0), QStringLiteral("52"));
     QCOMPARE(byteAt(h.image(), 21), quint8(52));
     VYR_VERIFY_ONLY_CHANGED(h.original(), h.image(), {21});
+}
+
+// On EDID 1.4 a size with one byte 0 is an aspect ratio: the editor shows what the block reads
+// back, as a fresh tree does.
+void tst_VyrEdidBasicParamsInfoItem::screenSizeReadBack_data()
+{
+    QTest::addColumn<QString>("vertical");
+    QTest::addColumn<QString>("shown"); // checked button, list row or sizes
+    QTest::newRow("34 x 0 cm is 4:3") << "0"
+                                      << "Aspect Ratio, Landscape 4x3";
+    QTest::newRow("34 x 20 cm stays a size") << "20"
+                                             << "H/V Size(cm), 34 x 20";
+}
+
+void tst_VyrEdidBasicParamsInfoItem::screenSizeReadBack()
+{
+    QFETCH(QString, vertical);
+    QFETCH(QString, shown);
+    TreeHarness h(paramsImage(true, {0x80, 40, 30, 0x78, 0x0A}));
+    QWidget *editor = h.widget(rowPath("Screen Size"));
+    const QList<QLineEdit *> sizes = editor->findChildren<QLineEdit *>();
+    QCOMPARE(sizes.size(), 2);
+    VyrTest::typeAndConfirm(sizes.at(0), QStringLiteral("34"));
+    VyrTest::typeAndConfirm(sizes.at(1), vertical);
+    QCOMPARE(byteAt(h.image(), 22), quint8(vertical.toUInt()));
+
+    QString now;
+    for (const QRadioButton *button : editor->findChildren<QRadioButton *>())
+        now = button->isChecked() ? button->text() : now;
+    if (now == QLatin1String("Aspect Ratio"))
+        now += QStringLiteral(", ") + editor->findChild<QComboBox *>()->currentText();
+    else
+        now += QStringLiteral(", %1 x %2").arg(sizes.at(0)->text(), sizes.at(1)->text());
+    QCOMPARE(now, shown);
 }
 
 void tst_VyrEdidBasicParamsInfoItem::everyRowHighlightsTheGroup()

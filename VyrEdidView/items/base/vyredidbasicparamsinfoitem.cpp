@@ -71,6 +71,7 @@ bool VyrEdidBasicParamsInfoItem::InitItems()
           [this](const BasicDisplayParams &params) { onVideoParamsChanged(params); });
 
     auto *screenSize = new BasicParAspectRatioWidget(&m_params, nullptr, m_isEdid14);
+    m_screenSize = screenSize;
     placeWidget(addGroupRow<VyrEdidBasicParamsInfoSubItem>(Code::ScreenSize), VyrEdidColumn::Value,
                 screenSize);
     relay(screenSize, &BasicParAspectRatioWidget::editFinished,
@@ -145,6 +146,21 @@ void VyrEdidBasicParamsInfoItem::onAspectRatioChanged(const BasicDisplayParams &
     m_params.horizontalSize = params.horizontalSize;
     m_params.verticalSize = params.verticalSize;
     writeParams();
+    // The block may read the size back as another kind (on EDID 1.4, 34 x 0 cm is the 4:3
+    // aspect ratio): the editor shows what it holds, as a fresh tree does.
+    Edid13Block *block = model();
+    if (!block || isDetached() || !m_screenSize)
+        return;
+    BasicDisplayParams stored;
+    block->GetBasicDisplayParams(&stored);
+    if (stored.screenSizeKind == m_params.screenSizeKind
+        && stored.horizontalSize == m_params.horizontalSize
+        && stored.verticalSize == m_params.verticalSize)
+        return;
+    m_params.screenSizeKind = stored.screenSizeKind;
+    m_params.horizontalSize = stored.horizontalSize;
+    m_params.verticalSize = stored.verticalSize;
+    m_screenSize->showSize(stored);
 }
 
 void VyrEdidBasicParamsInfoItem::onGammaChanged()

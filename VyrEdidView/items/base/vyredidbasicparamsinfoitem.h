@@ -3,6 +3,7 @@
 #include "items/base/vyredidbasegroupitem.h"
 #include "model/base/edidbaserecords.h"
 
+class BasicParAspectRatioWidget;
 class QComboBox;
 class QLineEdit;
 
@@ -45,5 +46,6 @@ private:
     QTreeWidgetItem *m_gammaRow = nullptr;
     QTreeWidgetItem *m_colorTypeRow = nullptr;
     QLineEdit *m_gamma = nullptr;
+    BasicParAspectRatioWidget *m_screenSize = nullptr;
     QComboBox *m_colorType = nullptr;
 };
