@@ -300,7 +300,8 @@ void tst_DiExtGeneralInfoItems::interfaceStandard()
 }
 
 // "Analog" resets the data format section (bytes 7-13; byte 7 bit 0 stays), keeps the version;
-// the data format rows show it after the next rebuild.
+// the data format rows show the reset at once, as after a rebuild. So does a version written
+// on an analog interface, which resets the section again.
 void tst_DiExtGeneralInfoItems::analogResetsTheDataFormat()
 {
     TreeHarness h(diExtImage({2, 0x41, 13, 2, 50, 0xFF, 0x24, 10, 165, 0, 90, 0}));
@@ -311,11 +312,18 @@ void tst_DiExtGeneralInfoItems::analogResetsTheDataFormat()
     QCOMPARE(image.mid(B + 7, 7), QByteArray::fromHex("01150000000000"));
     VYR_VERIFY_ONLY_CHANGED(h.original(), image, {B + 2, B + 7, B + 8, B + 9, B + 10, B + 12});
     const QStringList format{"DI Extention", "Data Format and Clock", "Data Format"};
+    const QStringList maxClock{"DI Extention", "Data Format and Clock", "Max.Pixel Clock"};
     QCOMPARE(qobject_cast<QComboBox *>(h.widget(format))->currentText(),
-             QStringLiteral("24-Bit RGB"));
+             QStringLiteral("8-Bit  RGB"));
     h.rebuild();
     QCOMPARE(qobject_cast<QComboBox *>(h.widget(format))->currentText(),
              QStringLiteral("8-Bit  RGB"));
+
+    QVERIFY(h.type(maxClock, "200"));
+    QCOMPARE(quint8(h.image().at(B + 10)), quint8(200));
+    QVERIFY(h.type(VersionRow, "2.5"));
+    QCOMPARE(quint8(h.image().at(B + 10)), quint8(0));
+    QCOMPARE(qobject_cast<QLineEdit *>(h.widget(maxClock))->text(), QStringLiteral("0"));
 }
 
 QTEST_MAIN(tst_DiExtGeneralInfoItems)

@@ -1,5 +1,6 @@
 #include "DiExtDataFormatItems.h"
 
+#include "frame/vyredidrows.h"
 #include "items/diext/diextnames.h"
 #include "model/diext/diextblock.h"
 #include "vyruiservice.h"
@@ -124,6 +125,15 @@ bool DiExtDataFormatItems::InitItems()
                         });
     }
     return true;
+}
+
+void DiExtDataFormatItems::rebuildRows()
+{
+    if (isDetached())
+        return;
+    VyrEdidRows::removeChildren(this);
+    m_format = current();
+    InitItems();
 }
 
 QList<EdidItemLocation> DiExtDataFormatItems::GetItemLocations() const

@@ -36,6 +36,9 @@ public:
     bool InitItems() override;
     // The section's bytes, the data format code (byte 8) included.
     QList<EdidItemLocation> GetItemLocations() const override;
+    // Builds the rows again from the bytes, after another section wrote them (a general info
+    // write on an analog interface resets this section).
+    void rebuildRows();
 
 private:
     void onComboDataFormat(int index);

@@ -1,6 +1,7 @@
 #include "DiExtGeneralInfoItems.h"
 
 #include "frame/vyredidinfotree.h"
+#include "items/diext/DiExtDataFormatItems.h"
 #include "items/diext/diextnames.h"
 #include "model/diext/diextblock.h"
 
@@ -108,6 +109,7 @@ void DiExtGeneralInfoItems::onInterfaceTypeChange(int index)
     editRecord<DiGeneralInfo>(
         m_block, &DiExtBlock::GetGeneralInfo, &DiExtBlock::SetGeneralInfo,
         [index](DiGeneralInfo &info) { info.interfaceStandard = static_cast<uint32_t>(index); });
+    refreshDataFormat();
 }
 
 void DiExtGeneralInfoItems::onVersionTypeChange(int index)
@@ -151,6 +153,22 @@ void DiExtGeneralInfoItems::onVersionWidgetDataChanged(const DiExtVersionWidgetD
                 break;
             }
         });
+    refreshDataFormat();
+}
+
+void DiExtGeneralInfoItems::refreshDataFormat()
+{
+    if (isDetached() || !m_block)
+        return;
+    DiGeneralInfo info{};
+    m_block->GetGeneralInfo(&info);
+    if (info.interfaceStandard != 0)
+        return;
+    QTreeWidgetItem *blockRow = QTreeWidgetItem::parent();
+    for (int i = 0; blockRow && i < blockRow->childCount(); ++i) {
+        if (auto *format = dynamic_cast<DiExtDataFormatItems *>(blockRow->child(i)))
+            format->rebuildRows();
+    }
 }
 
 QString DiExtGeneralInfoItems::typeTag(int form)

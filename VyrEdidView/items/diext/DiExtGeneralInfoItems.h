@@ -33,6 +33,9 @@ private:
     void onInterfaceTypeChange(int index);
     void onVersionTypeChange(int index);
     void onVersionWidgetDataChanged(const DiExtVersionWidgetData &versionData);
+    // A general info write on an analog interface resets the data format section: its rows are
+    // built again from the bytes.
+    void refreshDataFormat();
 
     // Type tag of the "Version" row for a form.
     static QString typeTag(int form);
