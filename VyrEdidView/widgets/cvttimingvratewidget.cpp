@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QGridLayout>
+#include <QSignalBlocker>
 
 CvtTimingVRateWidget::CvtTimingVRateWidget(QWidget *parent)
     : QWidget(parent)
@@ -25,6 +26,20 @@ QCheckBox *CvtTimingVRateWidget::addRate(const QString &text, bool checked)
     }
     connect(box, &QCheckBox::toggled, this, &CvtTimingVRateWidget::onStateChanged);
     return box;
+}
+
+void CvtTimingVRateWidget::setCheckedRates(const QStringList &rates)
+{
+    m_checkedRates.clear();
+    for (int i = 0; i < m_layout->count(); ++i) {
+        auto *box = qobject_cast<QCheckBox *>(m_layout->itemAt(i)->widget());
+        if (!box)
+            continue;
+        const QSignalBlocker quiet(box);
+        box->setChecked(rates.contains(box->text()));
+        if (box->isChecked())
+            m_checkedRates.append(box->text());
+    }
 }
 
 void CvtTimingVRateWidget::onStateChanged()

@@ -18,6 +18,8 @@ public:
     // Adds a box in the next cell; a checked box's text joins the checked rates.
     QCheckBox *addRate(const QString &text, bool checked);
     const QStringList &checkedRates() const { return m_checkedRates; }
+    // Checks exactly the boxes whose texts are in rates, reporting nothing.
+    void setCheckedRates(const QStringList &rates);
 
 signals:
     void currentRatesChanged(const QStringList &rates);

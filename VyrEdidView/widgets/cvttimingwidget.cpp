@@ -99,7 +99,7 @@ void CvtTimingWidget::InitControls()
     connect(m_aspect, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
             &CvtTimingWidget::onSetDataParams);
     connect(m_height, &QLineEdit::editingFinished, this, &CvtTimingWidget::onSetDataParams);
-    connect(m_defined, &QCheckBox::toggled, this, &CvtTimingWidget::onDefined);
+    connect(m_defined, &QCheckBox::toggled, this, &CvtTimingWidget::onDefinedToggled);
     // activated() reports the user's choice only, never the refill of the list.
     connect(m_preferred, QOverload<int>::of(&QComboBox::activated), this,
             &CvtTimingWidget::onPreferredVRate);
@@ -200,6 +200,31 @@ void CvtTimingWidget::onDefined(bool on)
         control->setEnabled(on);
     updatePreferredEnabled();
     emit editFinished(m_index, m_timing);
+}
+
+void CvtTimingWidget::onDefinedToggled(bool on)
+{
+    QStringList rates;
+    {
+        const QSignalBlocker quiet(m_aspect);
+        if (on) {
+            const QStringList texts = rateTexts();
+            for (int i = 0; i < texts.size(); ++i) {
+                if (m_timing.*kRateFlags[i])
+                    rates << texts.at(i);
+            }
+            m_aspect->setCurrentIndex(rowOfAspect(m_timing.aspect));
+            m_height->setText(QString::number(m_timing.lines));
+            m_width->setText(QString::number(widthOf(m_timing)));
+        } else {
+            m_aspect->setCurrentIndex(0);
+            m_height->setText(QStringLiteral("0"));
+            m_width->setText(QStringLiteral("0"));
+        }
+    }
+    m_rates->setCheckedRates(rates);
+    UpdateRefreshRateCbx(rates);
+    onDefined(on);
 }
 
 void CvtTimingWidget::onSetDataParams()

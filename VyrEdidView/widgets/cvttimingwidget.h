@@ -57,6 +57,10 @@ public slots:
 private:
     void InitControls();
     void updatePreferredEnabled();
+    // The user ticked or cleared "Defined": the controls show the copy's mode, or for a code no
+    // longer defined what a block read afresh shows for an empty code (first aspect row, 0
+    // lines, no rates). The copy keeps its mode, so ticking "Defined" again brings it back.
+    void onDefinedToggled(bool on);
 
     unsigned m_index;
     Cvt3ByteTiming m_timing;

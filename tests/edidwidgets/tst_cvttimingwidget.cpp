@@ -109,6 +109,7 @@ private slots:
     void emptyCode_data();
     void emptyCode();
     void aspectChangeEmitsTwice();
+    void clearingDefinedShowsAnEmptyCode();
     void preferredRateChosen();
     void keepsWhatItCannotShow();
 };
@@ -202,6 +203,33 @@ void tst_CvtTimingWidget::aspectChangeEmitsTwice()
     VyrTest::typeAndConfirm(controls.height, QStringLiteral("1201"));
     QCOMPARE(emitted.timings.last().lines, 1200u);
     QCOMPARE(controls.height->text(), QStringLiteral("1200"));
+}
+
+// Clearing "Defined" shows what a block read afresh shows for the empty code it stores; ticking
+// it again brings the mode back and reports it.
+void tst_CvtTimingWidget::clearingDefinedShowsAnEmptyCode()
+{
+    const Cvt3ByteTiming record = code1080();
+    OpenCvt open(&record, 0);
+    CvtEmissions &emitted = open.emitted;
+    CvtControls &controls = open.controls;
+    const auto shown = [&controls]() {
+        return QStringList{controls.aspect->currentText(), controls.height->text(),
+                           controls.width->text(), controls.checkedBoxes().join('+'),
+                           controls.preferredRows().join('+')};
+    };
+
+    VyrTest::clickButton(controls.defined);
+    QCOMPARE(emitted.timings.size(), 1);
+    QVERIFY(!emitted.timings.last().defined);
+    QCOMPARE(shown(), QStringList({"LandScape 16x10", "0", "0", "", ""}));
+
+    VyrTest::clickButton(controls.defined);
+    QCOMPARE(emitted.timings.size(), 2);
+    QVERIFY(emitted.timings.last().defined);
+    QCOMPARE(emitted.timings.last().lines, 1080u);
+    QVERIFY(emitted.timings.last().rate60HzReducedBlanking);
+    QCOMPARE(shown(), QStringList({"LandScape 16x9", "1080", "1920", "60Hz+60Hz(RB)", "60Hz"}));
 }
 
 // The user's choice of preferred rate is stored; refilling the list when the supported rates
