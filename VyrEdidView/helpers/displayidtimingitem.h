@@ -3,12 +3,14 @@
 #include "helpers/detailedtimingdesc.h"
 
 #include <QList>
+#include <QPair>
 #include <QString>
 #include <QVariant>
 
 #include <type_traits>
 
 class DisplayIDBlock;
+class VyrDIDIntDualEditItem;
 
 // An entry for one descriptor of a DisplayID timing data block: the data block's position in
 // the section's block map, the descriptor's position in the data block and the section's
@@ -150,6 +152,24 @@ protected:
     // The clock in MHz as a pixel clock cell shows it.
     static QString pixelClockText(double mhz);
 
+    // Puts the pairs of the record as stored into their cells, reporting nothing; run when a
+    // box of a pair is left. The default does nothing.
+    virtual void showStoredPairs();
+    // For a Type I or II record read with (m_model->*get)(block, descriptor, &record): a Type II
+    // record holds horizontal lengths in 8-pixel steps, so 99 reads back as 104.
+    template <typename Record, typename Get> void showPairsOf(Get get)
+    {
+        if (!m_model || isDetached())
+            return;
+        Record r{};
+        (m_model->*get)(m_blockIndex, m_descIndex, &r);
+        showPair(Active, r.hActive, r.vActive);
+        showPair(Blank, r.hBlank, r.vBlank);
+        showPair(SyncFrontPorch, r.hOffset, r.vOffset);
+        showPair(SyncWidth, r.hSyncWidth, r.vSyncWidth);
+    }
+    void showPair(const char *name, quint32 h, quint32 v);
+
     struct CheckBoxFlag
     {
         int bit = -1;
@@ -172,4 +192,6 @@ protected:
 
 private:
     unsigned int m_descriptorSize;
+    // The two-value cells by row name (untranslated).
+    QList<QPair<const char *, VyrDIDIntDualEditItem *>> m_pairs;
 };

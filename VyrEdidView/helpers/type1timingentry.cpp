@@ -60,3 +60,8 @@ QString Type1TimingEntry::storedText(const QString &name) const
     return storedClockText<DidType1DetTimingDesc>(&DisplayIDBlock::GetType1DetTimingDescriptor,
                                                   name);
 }
+
+void Type1TimingEntry::showStoredPairs()
+{
+    showPairsOf<DidType1DetTimingDesc>(&DisplayIDBlock::GetType1DetTimingDescriptor);
+}

@@ -51,3 +51,8 @@ QString Type2TimingEntry::storedText(const QString &name) const
     return storedClockText<DidType2DetTimingDesc>(&DisplayIDBlock::GetType2DetTimingDescriptor,
                                                   name);
 }
+
+void Type2TimingEntry::showStoredPairs()
+{
+    showPairsOf<DidType2DetTimingDesc>(&DisplayIDBlock::GetType2DetTimingDescriptor);
+}

@@ -16,4 +16,5 @@ public:
     bool InitItems() override;
     void DoEdit(const QString &name, const QVariant &value) override;
     QString storedText(const QString &name) const override;
+    void showStoredPairs() override;
 };

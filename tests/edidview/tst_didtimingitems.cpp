@@ -116,6 +116,8 @@ private slots:
     void pixelClockRoundTrips();
     void cellShowsTheStoredValue_data();
     void cellShowsTheStoredValue();
+    void pairShowsTheStoredValue_data();
+    void pairShowsTheStoredValue();
     void reservedAspectKeepsItsCode_data();
     void reservedAspectKeepsItsCode();
     void descriptorCounts_data();
@@ -292,6 +294,34 @@ void tst_DidTimingItems::cellShowsTheStoredValue()
     QCOMPARE(h.valueText(path), shown);
     h.rebuild();
     QCOMPARE(h.valueText(path), shown);
+}
+
+void tst_DidTimingItems::pairShowsTheStoredValue_data()
+{
+    QTest::addColumn<QStringList>("path");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("shown");
+    // Type II horizontal lengths are stored in steps of 8 pixels, Type I ones exactly.
+    QTest::newRow("II porch, not a multiple of 8")
+        << entryPath(2, 0, "Sync Front Porch H(pixels)/V(lines)") << "99" << 104;
+    QTest::newRow("I porch") << entryPath(1, 0, "Sync Front Porch H(pixels)/V(lines)") << "99"
+                             << 99;
+}
+
+// A box of a pair shows, once the user leaves it, what the block stored.
+void tst_DidTimingItems::pairShowsTheStoredValue()
+{
+    QFETCH(QStringList, path);
+    QFETCH(QString, typed);
+    QFETCH(int, shown);
+    TreeHarness h(threeTypesImage());
+    QVERIFY(typeIntoHalf(h, path, false, typed));
+    auto *cell = qobject_cast<VyrDIDIntDualEditItem *>(h.widget(path));
+    QTest::keyClick(cell->leftBox(), Qt::Key_Return);
+    QCOMPARE(cell->leftBox()->value(), shown);
+    h.rebuild();
+    cell = qobject_cast<VyrDIDIntDualEditItem *>(h.widget(path));
+    QCOMPARE(cell->leftBox()->value(), shown);
 }
 
 void tst_DidTimingItems::reservedAspectKeepsItsCode_data()
