@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QTreeWidgetItem>
+#include <QValidator>
 #include <QtTest>
 
 using CeaTest::Blocks;
@@ -42,6 +43,8 @@ private slots:
     void lpcmAgainstOthers();
     void formatValue_data();
     void formatValue();
+    void valueRowFollowsFormat_data();
+    void valueRowFollowsFormat();
     void channels_data();
     void channels();
     void raiseCountKeepsEdits();
@@ -143,6 +146,54 @@ void tst_CeaExtDataBlockAudioItem::formatValue()
     QCOMPARE(static_cast<unsigned char>(h.image().at(137)), 0x04); // rates kept
     QCOMPARE(static_cast<unsigned char>(h.image().at(138)), byte2);
     VYR_VERIFY_ONLY_CHANGED(h.original(), h.image(), {136, 138});
+}
+
+// After a change of format the value row shows what a tree built from the stored bytes shows
+// (title, tool tip, text, enabled state), whatever format was chosen before. A list is stepped
+// through entry by entry, as by the arrow keys, so "E-AC-3" to "LPCM" passes the bit rate
+// formats on its way.
+void tst_CeaExtDataBlockAudioItem::valueRowFollowsFormat_data()
+{
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QString>("label");
+
+    QTest::newRow("value to LPCM") << "E-AC-3"
+                                   << "LPCM"
+                                   << "";
+    QTest::newRow("extension code to profile") << "Extended"
+                                               << "WMA-Pro"
+                                               << "Profile";
+    QTest::newRow("LPCM to bit rate") << "LPCM"
+                                      << "DTS"
+                                      << "Max bit rate (kHz)";
+    QTest::newRow("profile to value") << "WMA-Pro"
+                                      << "DST"
+                                      << "Value";
+}
+
+void tst_CeaExtDataBlockAudioItem::valueRowFollowsFormat()
+{
+    QFETCH(QString, before);
+    QFETCH(QString, format);
+    QFETCH(QString, label);
+
+    TreeHarness h(CeaTest::imageWithCollection(TwoSads));
+    QVERIFY(h.choose(sad(1, {"Format"}), before));
+    QVERIFY(h.choose(sad(1, {"Format"}), format));
+    QCOMPARE(h.childTitles(sad(1)),
+             QStringList({"Format", "Number of Channels", label, "Bit Rate"}));
+
+    TreeHarness fresh(h.image());
+    QCOMPARE(h.childTitles(sad(1)), fresh.childTitles(sad(1)));
+    auto *value = qobject_cast<QLineEdit *>(h.widget(sad(1, {label})));
+    auto *freshValue = qobject_cast<QLineEdit *>(fresh.widget(sad(1, {label})));
+    QVERIFY(value && freshValue);
+    QCOMPARE(value->toolTip(), freshValue->toolTip());
+    QCOMPARE(value->text(), freshValue->text());
+    QCOMPARE(value->isEnabled(), freshValue->isEnabled());
+    // One validator at most: each format replaces the one before.
+    QVERIFY(value->findChildren<QValidator *>().size() <= 1);
 }
 
 void tst_CeaExtDataBlockAudioItem::channels_data()

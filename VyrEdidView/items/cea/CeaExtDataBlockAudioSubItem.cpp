@@ -86,16 +86,30 @@ void CeaExtDataBlockAudioSubItem::updateControles()
     };
     const bool lpcm = i == 0;
     m_value->setEnabled(!lpcm);
-    if (i < 0)
-        return; // no format chosen: the value editor only
-    for (QCheckBox *box : qAsConst(m_depths))
-        box->setEnabled(lpcm);
-    if (lpcm)
-        return;
-    const Range &range = i <= 7 ? ranges[0] : i <= 12 ? ranges[1] : i == 13 ? ranges[2] : ranges[3];
-    m_valueRow->setText(VyrEdidColumn::Property, tr(range.label));
-    m_value->setValidator(intValidator(0, range.maximum, m_value));
-    m_value->setToolTip(tr("Valid range is 0 --> %1").arg(range.maximum));
+    if (i >= 0) {
+        for (QCheckBox *box : qAsConst(m_depths))
+            box->setEnabled(lpcm);
+    }
+    // The validator of the previous format goes: a format chosen again and again must not pile
+    // validators up under the editor.
+    const QValidator *previous = m_value->validator();
+    if (i <= 0) {
+        // LPCM keeps its third byte in the bit depth boxes and format code 0 defines none: the
+        // value row goes back to the untitled row without range that a fresh build shows, not
+        // the title of the format chosen before.
+        m_valueRow->setText(VyrEdidColumn::Property, QString());
+        m_value->setValidator(nullptr);
+        m_value->setToolTip(QString());
+    } else {
+        const Range &range = i <= 7    ? ranges[0]
+                             : i <= 12 ? ranges[1]
+                             : i == 13 ? ranges[2]
+                                       : ranges[3];
+        m_valueRow->setText(VyrEdidColumn::Property, tr(range.label));
+        m_value->setValidator(intValidator(0, range.maximum, m_value));
+        m_value->setToolTip(tr("Valid range is 0 --> %1").arg(range.maximum));
+    }
+    delete previous;
 }
 
 void CeaExtDataBlockAudioSubItem::onDataChanged()
