@@ -108,6 +108,19 @@ void tst_VyrDIDDisplayInterfaceBlock::editsEncode_data()
     QTest::newRow("LVDS, 6bit") << QStringList{"choose|Interface Type|LVDS",
                                                "tick|" + Lvds + "/[0]|1"}
                                 << QByteArray::fromHex("14123f07010113001000");
+    // LVDS and proprietary boxes read the same attribute bits (byte 8): a box of one group, or
+    // a change of type, changes boxes of the other.
+    QTest::newRow("LVDS, 5V, the proprietary low polarity bit")
+        << QStringList{"choose|Interface Type|LVDS", "tick|" + Lvds + "/[3]|1"}
+        << QByteArray::fromHex("14123f07010113000200");
+    QTest::newRow("LVDS, 3.3V, then proprietary")
+        << QStringList{"choose|Interface Type|LVDS", "tick|" + Lvds + "/[4]|1",
+                       "choose|Interface Type|Proprietary"}
+        << QByteArray::fromHex("b4123f07010113000100");
+    QTest::newRow("proprietary, rising edge, then LVDS")
+        << QStringList{"choose|Interface Type|Proprietary", "tick|" + Proprietary + "/[2]|1",
+                       "choose|Interface Type|LVDS"}
+        << QByteArray::fromHex("14123f07010113000100");
     QTest::newRow("proprietary, rising edge")
         << QStringList{"choose|Interface Type|Proprietary", "tick|" + Proprietary + "/[2]|1"}
         << QByteArray::fromHex("b4123f07010113000100");
@@ -167,6 +180,11 @@ void tst_VyrDIDDisplayInterfaceBlock::editsEncode()
     const QStringList subTypes = {"15HD/VGA", "VESA NAVI-V(15HD)", "VESA NAVI-D", "N/A"};
     QCOMPARE(h.valueText(rowPath(SubType)), analog ? subTypes.value(field) : QString("N/A"));
     QCOMPARE(h.valueText(rowPath("Number of Links#Channels")), QString::number(field));
+
+    // Every row, check boxes included, shows what a fresh build of the bytes shows.
+    const QStringList edited = h.shownRows();
+    h.rebuild();
+    QCOMPARE(edited, h.shownRows());
 }
 
 QTEST_MAIN(tst_VyrDIDDisplayInterfaceBlock)

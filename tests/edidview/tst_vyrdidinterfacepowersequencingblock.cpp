@@ -33,6 +33,17 @@ QByteArray powerImage(const QByteArray &payload)
         .image();
 }
 
+// The right box of the row's two-value cell; null when it has none.
+QAbstractSpinBox *rightBox(const TreeHarness &h, const QString &row)
+{
+    QWidget *cell = h.widget(rowPath(row));
+    if (auto *real = qobject_cast<VyrDIDDoubleDualEditItem *>(cell))
+        return real->rightBox();
+    if (auto *whole = qobject_cast<VyrDIDIntDualEditItem *>(cell))
+        return whole->rightBox();
+    return nullptr;
+}
+
 } // namespace
 
 class tst_VyrDIDInterfacePowerSequencingBlock : public QObject
@@ -44,6 +55,8 @@ private slots:
     void showsDelays();
     void editsEncode_data();
     void editsEncode();
+    void typedPairShowsTheStoredValue_data();
+    void typedPairShowsTheStoredValue();
 };
 
 void tst_VyrDIDInterfacePowerSequencingBlock::initTestCase()
@@ -112,6 +125,49 @@ void tst_VyrDIDInterfacePowerSequencingBlock::editsEncode()
     VYR_VERIFY_ONLY_CHANGED(h.original(), h.image(), {136 + byte, 142});
     if (half < 0)
         QCOMPARE(h.valueText(rowPath(row)), shown);
+}
+
+void tst_VyrDIDInterfacePowerSequencingBlock::typedPairShowsTheStoredValue_data()
+{
+    QTest::addColumn<QString>("row");
+    QTest::addColumn<QString>("typed"); // into the right box, confirmed with Return
+    QTest::addColumn<int>("byte");
+    QTest::addColumn<int>("expected");
+    QTest::addColumn<QString>("shown"); // what the box shows once confirmed
+
+    // The maxima are stored in steps of 2 ms: an odd time reads back as the next even one.
+    QTest::newRow("T1 9.0, stored as 10") << "T1(ms) Min/Max"
+                                          << "9.0" << 0 << 0x55 << "10.0";
+    QTest::newRow("T1 8.0, as typed") << "T1(ms) Min/Max"
+                                      << "8.0" << 0 << 0x54 << "8.0";
+    QTest::newRow("T2 41, stored as 42") << "T2(ms) Min/Max"
+                                         << "41" << 1 << 0x15 << "42";
+    QTest::newRow("T3 3, stored as 4") << "T3(ms) Min/Max"
+                                       << "3" << 2 << 0x02 << "4";
+}
+
+// Each key typed into a box writes its value, but the box keeps the keys until they are
+// confirmed; then it shows the value stored, as a fresh build of the tree does.
+void tst_VyrDIDInterfacePowerSequencingBlock::typedPairShowsTheStoredValue()
+{
+    QFETCH(QString, row);
+    QFETCH(QString, typed);
+    QFETCH(int, byte);
+    QFETCH(int, expected);
+    QFETCH(QString, shown);
+    TreeHarness h(powerImage(QByteArray::fromHex("5a0a0a0a0a0a")));
+    QAbstractSpinBox *box = rightBox(h, row);
+    QVERIFY(box);
+    box->setFocus(Qt::MouseFocusReason);
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(box, typed);
+    QCOMPARE(int(quint8(h.image().at(136 + byte))), expected);
+    QCOMPARE(box->text(), typed);
+    QTest::keyClick(box, Qt::Key_Return);
+    QCOMPARE(box->text(), shown);
+    h.rebuild();
+    QVERIFY(rightBox(h, row));
+    QCOMPARE(rightBox(h, row)->text(), shown);
 }
 
 QTEST_MAIN(tst_VyrDIDInterfacePowerSequencingBlock)

@@ -21,3 +21,6 @@ VyrDIDLineEditItem *decimalLineCell(const QString &name, unsigned int value, int
 // group's location. Boxes report no change while they are made.
 void fillFlagGroup(VyrDIDCheckBoxItems *group, const QStringList &labels,
                    const std::function<bool(int)> &checked, const EdidItemLocation &location);
+
+// Sets box n of group, filled by fillFlagGroup(), to checked(n) without reporting a change.
+void showFlagGroup(VyrDIDCheckBoxItems *group, const std::function<bool(int)> &checked);

@@ -149,6 +149,12 @@ void VyrDIDDisplayInterfaceBlock::showInterface(const DidDisplayInterfaceDataBlo
         m_links->setText(QString::number(record.subTypeOrLinks));
     enableGroup(m_lvdsAttributes, type == LvdsType);
     enableGroup(m_proprietaryAttributes, type == ProprietaryType);
+    // Both groups read the first attribute byte: a box of one group changes boxes of the other,
+    // and a change of type reads the byte anew.
+    if (m_lvdsAttributes)
+        showFlagGroup(m_lvdsAttributes, boxChecked(record.attributes1, 5));
+    if (m_proprietaryAttributes)
+        showFlagGroup(m_proprietaryAttributes, boxChecked(record.attributes1, 3));
 }
 
 void VyrDIDDisplayInterfaceBlock::DoEdit(const QString &name, const QVariant &value)

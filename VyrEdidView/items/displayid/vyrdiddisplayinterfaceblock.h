@@ -25,7 +25,8 @@ private:
     // Enables the analog sub-type row for the analog type and the attribute group of an LVDS or
     // proprietary interface; disables (and collapses) the others. The sub-type and the number
     // of links share one field: both rows show the stored one, after any edit, as a fresh build
-    // would; a type without sub-types shows "N/A" as its sub-type.
+    // would; a type without sub-types shows "N/A" as its sub-type. The LVDS and proprietary
+    // boxes show the stored attribute bits.
     void showInterface(const DidDisplayInterfaceDataBlock &record);
 
     // The rows showInterface() switches and sets; owned by the tree.

@@ -77,15 +77,24 @@ void VyrDIDInterfacePowerSequencingBlock::DoEdit(const QString &name, const QVar
 
 QString VyrDIDInterfacePowerSequencingBlock::storedText(const QString &name) const
 {
-    // T4 to T6 are stored in steps of 10 ms: 95 reads back as another time.
-    const QString rows[3] = {tr("T4"), tr("T5"), tr("T6")};
-    for (int i = 0; i < 3; ++i) {
-        if (!m_model || !name.contains(rows[i]))
-            continue;
-        DidPowerSeqDataBlock record;
-        m_model->GetPowerSeqDataBlock(m_index, &record);
-        const quint32 stored[3] = {record.t4Min, record.t5Min, record.t6Min};
-        return QString::number(stored[i]);
+    // The delays are stored in steps of 0.1 ms (T1 minimum), 2 ms (T1 to T3 maximum) and 10 ms
+    // (T4 to T6): a typed 95 reads back as another time. Each row's left and right value; the
+    // line cells (T4 to T6) report without a side and show the left one.
+    if (!m_model)
+        return QString();
+    DidPowerSeqDataBlock r;
+    m_model->GetPowerSeqDataBlock(m_index, &r);
+    const QString rows[6] = {tr("T1"), tr("T2"), tr("T3"), tr("T4"), tr("T5"), tr("T6")};
+    const double stored[6][2] = {{r.t1Min, double(r.t1Max)},
+                                 {double(r.reserved1), double(r.t2)},
+                                 {double(r.reserved2), double(r.t3)},
+                                 {double(r.t4Min), 0},
+                                 {double(r.t5Min), 0},
+                                 {double(r.t6Min), 0}};
+    const int side = name.endsWith(QLatin1String(" right")) ? 1 : 0;
+    for (int i = 0; i < 6; ++i) {
+        if (name.contains(rows[i]))
+            return QString::number(stored[i][side]);
     }
     return QString();
 }

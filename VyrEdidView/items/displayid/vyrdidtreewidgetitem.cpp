@@ -3,6 +3,7 @@
 #include "frame/vyredidinfotree.h"
 #include "frame/vyredidrows.h"
 #include "items/displayid/imultiedit.h"
+#include "items/displayid/vyrdualeditbase.h"
 
 #include <QLineEdit>
 #include <QTreeWidget>
@@ -79,11 +80,16 @@ bool VyrDIDTreeWidgetItem::isDetached() const
     return VyrEdidRows::isDetached(this);
 }
 
-void VyrDIDTreeWidgetItem::showStored(QObject *cell, const QString &text)
+void VyrDIDTreeWidgetItem::showStored(QObject *cell, const QString &name, const QString &text)
 {
-    auto *line = qobject_cast<QLineEdit *>(cell);
-    if (line && !text.isNull() && line->text() != text)
-        line->setText(text);
+    if (text.isNull())
+        return;
+    if (auto *line = qobject_cast<QLineEdit *>(cell)) {
+        if (line->text() != text)
+            line->setText(text);
+    } else if (auto *pair = qobject_cast<VyrDualEditBase *>(cell)) {
+        pair->showStored(name, text);
+    }
 }
 
 QString VyrDIDTreeWidgetItem::storedText(const QString &) const

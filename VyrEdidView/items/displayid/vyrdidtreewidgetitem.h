@@ -147,9 +147,9 @@ protected:
     bool isDetached() const;
 
     // The edit path of a cell's edit reported under name: unless the row is detached, runs
-    // edit(), which writes it, then gives a line cell that sent it the text of the value now
-    // stored, storedText(name). The block may store a value coarser than typed (3.141 mm as
-    // 3.1): the cell shows what the bytes hold, as a fresh build would.
+    // edit(), which writes it, then gives a line cell or a two-value cell that sent it the text
+    // of the value now stored, storedText(name). The block may store a value coarser than typed
+    // (3.141 mm as 3.1): the cell shows what the bytes hold, as a fresh build would.
     template <typename Edit> void editAndShowStored(QObject *cell, const QString &name, Edit edit)
     {
         if (isDetached())
@@ -157,13 +157,16 @@ protected:
         const QPointer<QObject> sent(cell);
         edit();
         if (!isDetached())
-            showStored(sent, storedText(name));
+            showStored(sent, name, storedText(name));
     }
-    // The text of the value stored for the line cell reporting under name, read back after its
-    // edit; null (the default) leaves the cell showing what was typed.
+    // The text of the value stored for the cell reporting under name (a two-value cell: for the
+    // value whose name ends in " left" or " right"), read back after its edit, as
+    // QString::number() writes it for a two-value cell; null (the default) leaves the cell
+    // showing what was typed.
     virtual QString storedText(const QString &name) const;
-    // Sets text in cell when it is a line cell and text is not null.
-    static void showStored(QObject *cell, const QString &text);
+    // Unless text is null, sets it in cell when it is a line cell, or in the value of a
+    // two-value cell that reported under name (VyrDualEditBase::showStored()).
+    static void showStored(QObject *cell, const QString &name, const QString &text);
 
     QList<EdidItemLocation> m_locations;
 };

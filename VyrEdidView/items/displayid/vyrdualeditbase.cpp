@@ -22,6 +22,26 @@ void VyrDualEditBase::OnFocusChanged(bool in)
     emit focusChanged(in);
 }
 
+void VyrDualEditBase::showStored(const QString &name, const QString &text)
+{
+    const bool left = name.endsWith(QLatin1String(" left"));
+    if (text.isNull() || (!left && !name.endsWith(QLatin1String(" right"))))
+        return;
+    const int side = left ? 0 : 1;
+    const QWidget *control = left ? m_leftControl : m_rightControl;
+    m_pending[side] = text;
+    if (control && !control->hasFocus())
+        showPending(side);
+}
+
+void VyrDualEditBase::showPending(int side)
+{
+    const QString text = m_pending[side];
+    m_pending[side] = QString();
+    if (!text.isNull())
+        setShownValue(side, text);
+}
+
 void VyrDualEditBase::layOut(QAbstractSpinBox *left, QAbstractSpinBox *right)
 {
     auto *layout = new QHBoxLayout(this);
@@ -35,4 +55,6 @@ void VyrDualEditBase::layOut(QAbstractSpinBox *left, QAbstractSpinBox *right)
     m_rightControl = right;
     left->installEventFilter(this);
     right->installEventFilter(this);
+    connect(left, &QAbstractSpinBox::editingFinished, this, [this] { showPending(0); });
+    connect(right, &QAbstractSpinBox::editingFinished, this, [this] { showPending(1); });
 }

@@ -2,7 +2,10 @@
 
 #include "items/displayid/vyrdualeditbase.h"
 
+#include <QSignalBlocker>
 #include <QString>
+
+#include <type_traits>
 
 // The two-value cells over a pair of spin boxes (Box: QSpinBox or QDoubleSpinBox holding
 // Value). The cell classes start the boxes, then connect them, so making a cell reports
@@ -52,6 +55,21 @@ protected:
     {
         QObject::connect(m_leftBox, QOverload<Value>::of(&Box::valueChanged), cell, onLeft);
         QObject::connect(m_rightBox, QOverload<Value>::of(&Box::valueChanged), cell, onRight);
+    }
+
+    void setShownValue(int side, const QString &text) override
+    {
+        bool ok = false;
+        Value value{};
+        if constexpr (std::is_integral_v<Value>)
+            value = text.toInt(&ok);
+        else
+            value = text.toDouble(&ok);
+        if (!ok)
+            return;
+        Box *box = side == 0 ? m_leftBox : m_rightBox;
+        const QSignalBlocker blocker(box);
+        box->setValue(value);
     }
 
     QString leftName() const { return m_name + QStringLiteral(" left"); }
