@@ -7,8 +7,6 @@
 
 #include <QCoreApplication>
 #include <QDebug>
-#include <QSignalBlocker>
-#include <QSpinBox>
 
 // The data block header in front of the descriptors: tag, revision, payload length.
 static constexpr unsigned int BlockHeaderBytes = 3;
@@ -70,27 +68,6 @@ void DisplayIDTimingItem::addPair(const char *name, quint32 h, quint32 v, Range 
     cell->leftBox()->setRange(hRange.minimum, hRange.maximum);
     cell->rightBox()->setRange(vRange.minimum, vRange.maximum);
     addWidget(cell)->setLocations({hBytes, vBytes});
-    m_pairs.append({name, cell});
-    // Each value is written as it changes; once a box is left it shows what was stored (not
-    // while the user types, which it would disturb).
-    for (QSpinBox *box : {cell->leftBox(), cell->rightBox()})
-        connect(box, &QSpinBox::editingFinished, this, [this]() { showStoredPairs(); });
-}
-
-void DisplayIDTimingItem::showStoredPairs()
-{}
-
-void DisplayIDTimingItem::showPair(const char *name, quint32 h, quint32 v)
-{
-    for (const auto &[pairName, cell] : qAsConst(m_pairs)) {
-        if (qstrcmp(pairName, name) != 0)
-            continue;
-        const QSignalBlocker left(cell->leftBox()), right(cell->rightBox());
-        if (cell->leftBox()->value() != int(h))
-            cell->leftBox()->setValue(int(h));
-        if (cell->rightBox()->value() != int(v))
-            cell->rightBox()->setValue(int(v));
-    }
 }
 
 void DisplayIDTimingItem::addFlags(const QList<Flag> &flags)

@@ -3,14 +3,13 @@
 #include "helpers/detailedtimingdesc.h"
 
 #include <QList>
-#include <QPair>
 #include <QString>
 #include <QVariant>
 
 #include <type_traits>
+#include <utility>
 
 class DisplayIDBlock;
-class VyrDIDIntDualEditItem;
 
 // An entry for one descriptor of a DisplayID timing data block: the data block's position in
 // the section's block map, the descriptor's position in the data block and the section's
@@ -152,23 +151,30 @@ protected:
     // The clock in MHz as a pixel clock cell shows it.
     static QString pixelClockText(double mhz);
 
-    // Puts the pairs of the record as stored into their cells, reporting nothing; run when a
-    // box of a pair is left. The default does nothing.
-    virtual void showStoredPairs();
-    // For a Type I or II record read with (m_model->*get)(block, descriptor, &record): a Type II
-    // record holds horizontal lengths in 8-pixel steps, so 99 reads back as 104.
-    template <typename Record, typename Get> void showPairsOf(Get get)
+    // The stored value of the pair side reporting under name (ending in " left" or " right")
+    // of a Type I or II record read with (m_model->*get)(block, descriptor, &record); null for
+    // any other name. A Type II record holds horizontal lengths in 8-pixel steps, so 99 reads
+    // back as 104.
+    template <typename Record, typename Get>
+    QString storedPairText(Get get, const QString &name) const
     {
-        if (!m_model || isDetached())
-            return;
+        if (!m_model)
+            return QString();
         Record r{};
         (m_model->*get)(m_blockIndex, m_descIndex, &r);
-        showPair(Active, r.hActive, r.vActive);
-        showPair(Blank, r.hBlank, r.vBlank);
-        showPair(SyncFrontPorch, r.hOffset, r.vOffset);
-        showPair(SyncWidth, r.hSyncWidth, r.vSyncWidth);
+        const std::pair<const char *, std::pair<quint32, quint32>> pairs[] = {
+            {Active, {r.hActive, r.vActive}},
+            {Blank, {r.hBlank, r.vBlank}},
+            {SyncFrontPorch, {r.hOffset, r.vOffset}},
+            {SyncWidth, {r.hSyncWidth, r.vSyncWidth}}};
+        for (const auto &[row, stored] : pairs) {
+            if (name.contains(rowName(row) + QStringLiteral(" left")))
+                return QString::number(stored.first);
+            if (name.contains(rowName(row) + QStringLiteral(" right")))
+                return QString::number(stored.second);
+        }
+        return QString();
     }
-    void showPair(const char *name, quint32 h, quint32 v);
 
     struct CheckBoxFlag
     {
@@ -192,6 +198,4 @@ protected:
 
 private:
     unsigned int m_descriptorSize;
-    // The two-value cells by row name (untranslated).
-    QList<QPair<const char *, VyrDIDIntDualEditItem *>> m_pairs;
 };

@@ -57,11 +57,9 @@ void Type1TimingEntry::DoEdit(const QString &name, const QVariant &value)
 
 QString Type1TimingEntry::storedText(const QString &name) const
 {
-    return storedClockText<DidType1DetTimingDesc>(&DisplayIDBlock::GetType1DetTimingDescriptor,
-                                                  name);
-}
-
-void Type1TimingEntry::showStoredPairs()
-{
-    showPairsOf<DidType1DetTimingDesc>(&DisplayIDBlock::GetType1DetTimingDescriptor);
+    const QString pair =
+        storedPairText<DidType1DetTimingDesc>(&DisplayIDBlock::GetType1DetTimingDescriptor, name);
+    return pair.isNull() ? storedClockText<DidType1DetTimingDesc>(
+               &DisplayIDBlock::GetType1DetTimingDescriptor, name)
+                         : pair;
 }

@@ -16,5 +16,4 @@ public:
     bool InitItems() override;
     void DoEdit(const QString &name, const QVariant &value) override;
     QString storedText(const QString &name) const override;
-    void showStoredPairs() override;
 };

@@ -48,11 +48,9 @@ void Type2TimingEntry::DoEdit(const QString &name, const QVariant &value)
 
 QString Type2TimingEntry::storedText(const QString &name) const
 {
-    return storedClockText<DidType2DetTimingDesc>(&DisplayIDBlock::GetType2DetTimingDescriptor,
-                                                  name);
-}
-
-void Type2TimingEntry::showStoredPairs()
-{
-    showPairsOf<DidType2DetTimingDesc>(&DisplayIDBlock::GetType2DetTimingDescriptor);
+    const QString pair =
+        storedPairText<DidType2DetTimingDesc>(&DisplayIDBlock::GetType2DetTimingDescriptor, name);
+    return pair.isNull() ? storedClockText<DidType2DetTimingDesc>(
+               &DisplayIDBlock::GetType2DetTimingDescriptor, name)
+                         : pair;
 }
