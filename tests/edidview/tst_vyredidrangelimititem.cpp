@@ -94,6 +94,7 @@ private slots:
     void cvtRoundTrip();
     void cvtVersionKept();
     void timingSupportWrites();
+    void cvtOffShowsFreshRows();
     void aspects();
     void numberEdits_data();
     void numberEdits();
@@ -243,6 +244,32 @@ void tst_VyrEdidRangeLimitItem::timingSupportWrites()
     QVERIFY(!rowEnabled(h, GtfRow));
     QVERIFY(!editor(h, under(GtfRow, "GTF M Parameter:"))->isEnabled());
     QVERIFY(VyrTest::onlyChanged(h.original(), h.image(), {Start + 10}).isEmpty());
+}
+
+// Leaving CVT shows the rows of a fresh tree of the bytes (no CVT numbers, the first aspect);
+// choosing CVT again brings the preferred aspect back. Choosing GTF shows the GTF values stored.
+void tst_VyrEdidRangeLimitItem::cvtOffShowsFreshRows()
+{
+    TreeHarness h(imageWith(Cvt));
+    const QStringList preferred = under(CvtRow, "Preferred Aspect Ratio:");
+    QVERIFY(h.choose(SupportRow, "Range Limits Only"));
+    QCOMPARE(h.valueText(preferred), QStringLiteral("4x3"));
+    QVERIFY(h.valueText(under(CvtRow, "Max Line Length(pixels):")).isEmpty());
+    QVERIFY(h.choose(SupportRow, "CVT supported"));
+    QCOMPARE(h.valueText(preferred), QStringLiteral("16x9"));
+    QVERIFY(h.choose(SupportRow, "Range Limits Only"));
+    h.rebuild();
+    QCOMPARE(h.valueText(preferred), QStringLiteral("4x3"));
+
+    // GTF values share their bytes with CVT ones: the GTF editors show what was stored.
+    TreeHarness gtf(imageWith(Cvt));
+    QVERIFY(gtf.choose(SupportRow, "Secondary GTF supported"));
+    QStringList shown;
+    for (const QString &label : GtfEdits)
+        shown << gtf.valueText(under(GtfRow, label));
+    gtf.rebuild();
+    for (int i = 0; i < GtfEdits.size(); ++i)
+        QCOMPARE(gtf.valueText(under(GtfRow, GtfEdits.at(i))), shown.at(i));
 }
 
 void tst_VyrEdidRangeLimitItem::aspects()

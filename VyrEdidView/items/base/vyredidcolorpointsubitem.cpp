@@ -157,6 +157,8 @@ void VyrEdidColorPointSubItem::onGammaDefined(bool on)
         writeGamma();
         return;
     }
+    // A point without gamma shows none, as a fresh tree does.
+    setEditorText(m_gamma, QString());
     const auto defined = Fields[m_w].gammaDefined;
     editPoint([defined](ColorPoint &point) { point.*defined = false; });
 }

@@ -143,7 +143,7 @@ QTreeWidgetItem *VyrEdidRangeLimitItem::addRow(QTreeWidgetItem *parent, unsigned
 void VyrEdidRangeLimitItem::addNumberRow(const NumberRow &row)
 {
     const auto handler = row.handler;
-    QLineEdit *edit = placeLineEdit(addRow(m_rows[row.parent], row.code), numberText(row),
+    QLineEdit *edit = placeLineEdit(addRow(m_rows[row.parent], row.code), numberText(row, m_record),
                                     tr("[DEC]"), [this, handler]() { (this->*handler)(); });
     edit->setValidator(intValidator(row.minimum, row.maximum, this));
     edit->setToolTip(tr(row.toolTip));
@@ -158,11 +158,11 @@ void VyrEdidRangeLimitItem::addAspectRow(unsigned int code, bool checked)
     m_cvtRows << row;
 }
 
-QString VyrEdidRangeLimitItem::numberText(const NumberRow &row)
+QString VyrEdidRangeLimitItem::numberText(const NumberRow &row, RangeLimits record) const
 {
     const bool shown = row.group == Group::Rates || (row.group == Group::Gtf && m_gtfOn)
                        || (row.group == Group::Cvt && m_cvtOn);
-    return shown ? QString::number(row.field(m_record)) : QString();
+    return shown ? QString::number(row.field(record)) : QString();
 }
 
 int VyrEdidRangeLimitItem::timingSupportEntry() const
@@ -176,6 +176,13 @@ int VyrEdidRangeLimitItem::timingSupportEntry() const
 
 void VyrEdidRangeLimitItem::applyTimingSupport()
 {
+    // The editors show the values stored. GTF and CVT values share their bytes, so the record
+    // of the group now on may hold values of the other one, which the block stores coarser (a
+    // GTF start rate in 2 kHz steps). The record itself is kept, so that a group chosen again
+    // writes what it held.
+    RangeLimits shown = m_record;
+    if (m_block && !isDetached())
+        m_block->GetRangeLimits(m_slotNumber, &shown);
     for (QTreeWidgetItem *row : qAsConst(m_gtfRows))
         setRowEnabled(row, m_gtfOn);
     for (QTreeWidgetItem *row : qAsConst(m_cvtRows))
@@ -185,13 +192,16 @@ void VyrEdidRangeLimitItem::applyTimingSupport()
             continue;
         QLineEdit *edit = m_edits[row.code];
         edit->setEnabled(row.group == Group::Gtf ? m_gtfOn : m_cvtOn);
-        if (edit->text() != numberText(row))
-            setEditorText(edit, numberText(row));
+        const QString text = numberText(row, shown);
+        if (edit->text() != text)
+            setEditorText(edit, text);
     }
     m_aspect->setEnabled(m_cvtOn);
-    if (m_cvtOn && m_aspect->count() == AspectCount) {
+    // Without CVT the list shows its first entry, as a fresh tree does; the record keeps the
+    // preferred aspect for CVT chosen again.
+    if (m_aspect->count() == AspectCount) {
         const QSignalBlocker blocker(m_aspect);
-        m_aspect->setCurrentIndex(aspectEntry(m_record.cvt.preferredAspect));
+        m_aspect->setCurrentIndex(m_cvtOn ? aspectEntry(shown.cvt.preferredAspect) : 0);
     }
 }
 

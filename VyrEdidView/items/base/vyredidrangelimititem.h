@@ -117,12 +117,12 @@ private:
     QTreeWidgetItem *addRow(QTreeWidgetItem *parent, unsigned int code);
     void addNumberRow(const NumberRow &row);
     void addAspectRow(unsigned int code, bool checked);
-    // The text of a number row: the record's value while its group is enabled, else empty.
-    QString numberText(const NumberRow &row);
+    // The text of a number row: record's value while its group is enabled, else empty.
+    QString numberText(const NumberRow &row, RangeLimits record) const;
     // The timing-support list's current entry for the record's kind.
     int timingSupportEntry() const;
     // Enables the GTF or CVT rows and editors as the timing support says, and shows the
-    // record's values in the enabled group (the other group's editors are emptied).
+    // values stored in the enabled group (the other group's editors are emptied).
     void applyTimingSupport();
     // Stores the number of the editor of code into the record and writes it.
     void storeNumber(unsigned int code);
