@@ -134,17 +134,30 @@ void VyrEdidBasicParamsInfoItem::onVideoParamsChanged(const BasicDisplayParams &
     writeParams();
 }
 
+namespace {
+
+bool sameSize(const BasicDisplayParams &a, const BasicDisplayParams &b)
+{
+    return a.screenSizeKind == b.screenSizeKind && a.horizontalSize == b.horizontalSize
+           && a.verticalSize == b.verticalSize;
+}
+
+void takeSize(BasicDisplayParams &to, const BasicDisplayParams &from)
+{
+    to.screenSizeKind = from.screenSizeKind;
+    to.horizontalSize = from.horizontalSize;
+    to.verticalSize = from.verticalSize;
+}
+
+} // namespace
+
 void VyrEdidBasicParamsInfoItem::onAspectRatioChanged(const BasicDisplayParams &params)
 {
     // A radio button click reports the same record twice; a size field left unchanged
     // reports it again.
-    if (m_params.screenSizeKind == params.screenSizeKind
-        && m_params.horizontalSize == params.horizontalSize
-        && m_params.verticalSize == params.verticalSize)
+    if (sameSize(m_params, params))
         return;
-    m_params.screenSizeKind = params.screenSizeKind;
-    m_params.horizontalSize = params.horizontalSize;
-    m_params.verticalSize = params.verticalSize;
+    takeSize(m_params, params);
     writeParams();
     // The block may read the size back as another kind (on EDID 1.4, 34 x 0 cm is the 4:3
     // aspect ratio): the editor shows what it holds, as a fresh tree does.
@@ -153,13 +166,9 @@ void VyrEdidBasicParamsInfoItem::onAspectRatioChanged(const BasicDisplayParams &
         return;
     BasicDisplayParams stored;
     block->GetBasicDisplayParams(&stored);
-    if (stored.screenSizeKind == m_params.screenSizeKind
-        && stored.horizontalSize == m_params.horizontalSize
-        && stored.verticalSize == m_params.verticalSize)
+    if (sameSize(stored, m_params))
         return;
-    m_params.screenSizeKind = stored.screenSizeKind;
-    m_params.horizontalSize = stored.horizontalSize;
-    m_params.verticalSize = stored.verticalSize;
+    takeSize(m_params, stored);
     m_screenSize->showSize(stored);
 }
 
