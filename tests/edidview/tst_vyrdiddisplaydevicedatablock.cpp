@@ -148,6 +148,9 @@ void tst_VyrDIDDisplayDeviceDataBlock::editsEncode_data()
     QTest::newRow("colour depth 10")
         << Lcd << QStringList{"type|Color Bit Depth|10"}
         << QByteArray::fromHex("146c800738044e00011a1a0a05") << "Active matrix TN";
+    QTest::newRow("colour depth +012, shown as 12")
+        << Lcd << QStringList{"type|Color Bit Depth|+012"}
+        << QByteArray::fromHex("146c800738044e00011a1a0c05") << "Active matrix TN";
 }
 
 void tst_VyrDIDDisplayDeviceDataBlock::editsEncode()
@@ -165,6 +168,10 @@ void tst_VyrDIDDisplayDeviceDataBlock::editsEncode()
         bytes << i;
     VYR_VERIFY_ONLY_CHANGED(h.original(), h.image(), bytes);
     QCOMPARE(h.valueText(rowPath(SubType)), subType);
+    // Every row shows what a fresh tree of the bytes shows.
+    const QStringList shown = h.shownRows();
+    h.rebuild();
+    QCOMPARE(h.shownRows(), shown);
 }
 
 void tst_VyrDIDDisplayDeviceDataBlock::undefinedTechnologyReadsBack()

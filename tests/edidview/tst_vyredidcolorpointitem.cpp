@@ -166,6 +166,9 @@ void tst_VyrEdidColorPointItem::enableAndGamma()
     QCOMPARE(h.image().mid(82, 4).toHex(), QByteArray("00000000"));
     QVERIFY(h.type(field(Point1, "Index"), "2"));
     QCOMPARE(h.image().mid(82, 4).toHex(), QByteArray("02004000"));
+    // Whole now, the point shows its coordinates as stored, the untyped y as 0.000.
+    QCOMPARE(editor(h, field(Point1, "WhiteX"))->text(), QStringLiteral("0.250"));
+    QCOMPARE(editor(h, field(Point1, "WhiteY"))->text(), QStringLiteral("0.000"));
     VYR_VERIFY_ONLY_CHANGED(h.original(), h.image(), {Gamma, 82, 84});
 }
 

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -182,6 +183,15 @@ void VyrEdidColorPointSubItem::writeWhitePoint()
         point.*f.x = x;
         point.*f.y = y;
     });
+    // The point is whole now: its fields show it as stored (a coordinate never typed as
+    // 0.000), as a fresh tree does.
+    const std::pair<QLineEdit *, QString> shown[] = {{m_index, QString::number(index)},
+                                                     {m_whiteX, coordinateText(x)},
+                                                     {m_whiteY, coordinateText(y)}};
+    for (const auto &[edit, text] : shown) {
+        if (edit->text() != text)
+            setEditorText(edit, text);
+    }
 }
 
 void VyrEdidColorPointSubItem::writeGamma()

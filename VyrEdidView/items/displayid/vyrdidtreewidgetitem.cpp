@@ -5,6 +5,7 @@
 #include "items/displayid/imultiedit.h"
 #include "items/displayid/vyrdualeditbase.h"
 
+#include <QIntValidator>
 #include <QLineEdit>
 #include <QTreeWidget>
 #include <QWidget>
@@ -82,9 +83,18 @@ bool VyrDIDTreeWidgetItem::isDetached() const
 
 void VyrDIDTreeWidgetItem::showStored(QObject *cell, const QString &name, const QString &text)
 {
-    if (text.isNull())
+    auto *line = qobject_cast<QLineEdit *>(cell);
+    if (text.isNull()) {
+        // A whole number is stored as typed, and shown as a fresh tree shows it: "+012" as 12.
+        if (line && qobject_cast<const QIntValidator *>(line->validator())
+            && line->hasAcceptableInput()) {
+            const QString number = QString::number(line->text().toLongLong());
+            if (line->text() != number)
+                line->setText(number);
+        }
         return;
-    if (auto *line = qobject_cast<QLineEdit *>(cell)) {
+    }
+    if (line) {
         if (line->text() != text)
             line->setText(text);
     } else if (auto *pair = qobject_cast<VyrDualEditBase *>(cell)) {

@@ -165,7 +165,8 @@ protected:
     // showing what was typed.
     virtual QString storedText(const QString &name) const;
     // Unless text is null, sets it in cell when it is a line cell, or in the value of a
-    // two-value cell that reported under name (VyrDualEditBase::showStored()).
+    // two-value cell that reported under name (VyrDualEditBase::showStored()). With a null
+    // text, a line cell of whole numbers shows its number as stored ("+012" as 12).
     static void showStored(QObject *cell, const QString &name, const QString &text);
 
     QList<EdidItemLocation> m_locations;
