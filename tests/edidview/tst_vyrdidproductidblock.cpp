@@ -138,6 +138,10 @@ void tst_VyrDIDProductIdBlock::editWritesItsField()
     const QList<int> allowed = VyrTest::byteRange(offset, bytes.size()) << 129 + 4 + 19 + 6;
     VYR_VERIFY_ONLY_CHANGED(h.original(), h.image(), allowed);
     QVERIFY(VyrTest::edidDecodeChecksumsOk(h.image().left(256)));
+    // The cell shows what was stored ("ABCD" of a name cut), as a fresh tree does.
+    const QStringList shown = h.shownRows();
+    h.rebuild();
+    QCOMPARE(h.shownRows(), shown);
 }
 
 void tst_VyrDIDProductIdBlock::nameSizeResizesTheBlock()

@@ -75,14 +75,13 @@ bool VyrDIDProductIdBlock::InitItems()
     const QString hex = tr("[HEX]");
     const QString str = tr("[STR]");
     const Row rows[] = {
-        {vendorText(), latin1Text(record.vendorId, 3), str, 0, 3},
-        {productCodeText(), QString::number(record.productCode, 16), hex, 3, 2},
-        {serialText(), QString::number(record.serialNumber, 16), hex, 5, 4},
-        {weekText(), QString::number(record.week), dec, 9, 1},
-        {yearText(), QString::number(record.year), dec, 10, 1},
-        {sizeText(), QString::number(record.nameLength), dec, 11, 1},
-        {nameText(), latin1Text(record.name, std::min(record.nameLength, MaxNameLength)), str,
-         FixedBytes, record.nameLength},
+        {vendorText(), shownText(vendorText(), record), str, 0, 3},
+        {productCodeText(), shownText(productCodeText(), record), hex, 3, 2},
+        {serialText(), shownText(serialText(), record), hex, 5, 4},
+        {weekText(), shownText(weekText(), record), dec, 9, 1},
+        {yearText(), shownText(yearText(), record), dec, 10, 1},
+        {sizeText(), shownText(sizeText(), record), dec, 11, 1},
+        {nameText(), shownText(nameText(), record), str, FixedBytes, record.nameLength},
     };
     for (const Row &row : rows) {
         auto *cell = new VyrDIDLineEditItem(row.name, row.text, row.format);
@@ -103,6 +102,36 @@ bool VyrDIDProductIdBlock::InitItems()
         addNamedChild(cell)->SetLocation({BaseOffset() + row.byte, row.length});
     }
     return true;
+}
+
+QString VyrDIDProductIdBlock::shownText(const QString &name, const DidProductIdDataBlock &record)
+{
+    if (name == vendorText())
+        return latin1Text(record.vendorId, 3);
+    if (name == productCodeText())
+        return QString::number(record.productCode, 16);
+    if (name == serialText())
+        return QString::number(record.serialNumber, 16);
+    if (name == weekText())
+        return QString::number(record.week);
+    if (name == yearText())
+        return QString::number(record.year);
+    if (name == sizeText())
+        return QString::number(record.nameLength);
+    if (name == nameText())
+        return latin1Text(record.name, std::min(record.nameLength, MaxNameLength));
+    return QString();
+}
+
+QString VyrDIDProductIdBlock::storedText(const QString &name) const
+{
+    // A name longer than the size set is cut to it, a week beyond 54 is refused, a hexadecimal
+    // number loses its leading zeros: the cell shows what the block holds.
+    if (!m_model)
+        return QString();
+    DidProductIdDataBlock record;
+    m_model->GetProductIdentificationDataBlock(m_index, &record);
+    return shownText(name, record);
 }
 
 void VyrDIDProductIdBlock::DoEdit(const QString &name, const QVariant &value)
