@@ -29,8 +29,8 @@ signals:
     void editingFinished(const QString &name, const QVariant &value);
 
 public slots:
-    // Passes a cell's edit to DoEdit(), unless the entry has left its tree; the line cell that
-    // sent it then shows storedText(name), when not null.
+    // Passes a cell's edit to DoEdit(), unless the entry has left its tree; the line or two-value
+    // cell that sent it then shows storedText(name) (editAndShowStored()).
     void onEdidtingFinished(const QString &name, const QVariant &value);
 
 protected:

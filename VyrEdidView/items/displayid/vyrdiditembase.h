@@ -53,8 +53,8 @@ public:
 
 public slots:
     // Binary contract: see ARCHITECTURE.md, "Names kept as spelled".
-    // Passes a cell's edit to DoEdit(), unless the item has left its tree; the line cell that
-    // sent it then shows storedText(name), when not null.
+    // Passes a cell's edit to DoEdit(), unless the item has left its tree; the line or two-value
+    // cell that sent it then shows storedText(name) (editAndShowStored()).
     void onEdidtingFinished(const QString &name, const QVariant &value);
 
 protected:
