@@ -136,32 +136,20 @@ protected:
         return changed;
     }
 
-    // The text of the stored pixel clock of a Type I or II record, read with
-    // (m_model->*get)(block, descriptor, &record), for the pixel clock cell; null for any other
-    // name. The clock is stored in 10 kHz steps: 69592.704 reads back as 69592.7.
+    // The text of the stored value of the cell reporting under name, for a Type I or II record
+    // read with (m_model->*get)(block, descriptor, &record): the pixel clock, or a side of a
+    // pair (name ending in " left" or " right"); null for any other name. The block stores
+    // coarser than typed: the clock in 10 kHz steps (69592.704 reads back as 69592.7), Type II
+    // horizontal lengths in 8-pixel steps (99 reads back as 104).
     template <typename Record, typename Get>
-    QString storedClockText(Get get, const QString &name) const
-    {
-        if (!m_model || !name.contains(rowName(PixelClock)))
-            return QString();
-        Record r{};
-        (m_model->*get)(m_blockIndex, m_descIndex, &r);
-        return pixelClockText(r.pixelClock);
-    }
-    // The clock in MHz as a pixel clock cell shows it.
-    static QString pixelClockText(double mhz);
-
-    // The stored value of the pair side reporting under name (ending in " left" or " right")
-    // of a Type I or II record read with (m_model->*get)(block, descriptor, &record); null for
-    // any other name. A Type II record holds horizontal lengths in 8-pixel steps, so 99 reads
-    // back as 104.
-    template <typename Record, typename Get>
-    QString storedPairText(Get get, const QString &name) const
+    QString storedDetailedText(Get get, const QString &name) const
     {
         if (!m_model)
             return QString();
         Record r{};
         (m_model->*get)(m_blockIndex, m_descIndex, &r);
+        if (name.contains(rowName(PixelClock)))
+            return pixelClockText(r.pixelClock);
         const std::pair<const char *, std::pair<quint32, quint32>> pairs[] = {
             {Active, {r.hActive, r.vActive}},
             {Blank, {r.hBlank, r.vBlank}},
@@ -175,6 +163,8 @@ protected:
         }
         return QString();
     }
+    // The clock in MHz as a pixel clock cell shows it.
+    static QString pixelClockText(double mhz);
 
     struct CheckBoxFlag
     {

@@ -57,9 +57,6 @@ void Type1TimingEntry::DoEdit(const QString &name, const QVariant &value)
 
 QString Type1TimingEntry::storedText(const QString &name) const
 {
-    const QString pair =
-        storedPairText<DidType1DetTimingDesc>(&DisplayIDBlock::GetType1DetTimingDescriptor, name);
-    return pair.isNull() ? storedClockText<DidType1DetTimingDesc>(
-               &DisplayIDBlock::GetType1DetTimingDescriptor, name)
-                         : pair;
+    return storedDetailedText<DidType1DetTimingDesc>(&DisplayIDBlock::GetType1DetTimingDescriptor,
+                                                     name);
 }

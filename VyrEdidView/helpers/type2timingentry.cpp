@@ -48,9 +48,6 @@ void Type2TimingEntry::DoEdit(const QString &name, const QVariant &value)
 
 QString Type2TimingEntry::storedText(const QString &name) const
 {
-    const QString pair =
-        storedPairText<DidType2DetTimingDesc>(&DisplayIDBlock::GetType2DetTimingDescriptor, name);
-    return pair.isNull() ? storedClockText<DidType2DetTimingDesc>(
-               &DisplayIDBlock::GetType2DetTimingDescriptor, name)
-                         : pair;
+    return storedDetailedText<DidType2DetTimingDesc>(&DisplayIDBlock::GetType2DetTimingDescriptor,
+                                                     name);
 }

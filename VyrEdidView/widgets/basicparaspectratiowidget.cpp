@@ -84,9 +84,7 @@ void BasicParAspectRatioWidget::updateControls()
 
 void BasicParAspectRatioWidget::showSize(const BasicDisplayParams &params)
 {
-    m_params.screenSizeKind = params.screenSizeKind;
-    m_params.horizontalSize = params.horizontalSize;
-    m_params.verticalSize = params.verticalSize;
+    copyScreenSize(m_params, params);
     const QSignalBlocker projector(m_projector), size(m_size), aspect(m_aspect),
         aspectList(m_aspectList), hSize(m_hSize), vSize(m_vSize);
     updateControls();

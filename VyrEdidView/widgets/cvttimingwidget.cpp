@@ -204,23 +204,18 @@ void CvtTimingWidget::onDefined(bool on)
 
 void CvtTimingWidget::onDefinedToggled(bool on)
 {
-    QStringList rates;
+    const Cvt3ByteTiming shown = on ? m_timing : Cvt3ByteTiming();
     {
         const QSignalBlocker quiet(m_aspect);
-        if (on) {
-            const QStringList texts = rateTexts();
-            for (int i = 0; i < texts.size(); ++i) {
-                if (m_timing.*kRateFlags[i])
-                    rates << texts.at(i);
-            }
-            m_aspect->setCurrentIndex(rowOfAspect(m_timing.aspect));
-            m_height->setText(QString::number(m_timing.lines));
-            m_width->setText(QString::number(widthOf(m_timing)));
-        } else {
-            m_aspect->setCurrentIndex(0);
-            m_height->setText(QStringLiteral("0"));
-            m_width->setText(QStringLiteral("0"));
-        }
+        m_aspect->setCurrentIndex(rowOfAspect(shown.aspect));
+    }
+    m_height->setText(QString::number(shown.lines));
+    m_width->setText(QString::number(widthOf(shown)));
+    QStringList rates;
+    const QStringList texts = rateTexts();
+    for (int i = 0; i < texts.size(); ++i) {
+        if (shown.*kRateFlags[i])
+            rates << texts.at(i);
     }
     m_rates->setCheckedRates(rates);
     UpdateRefreshRateCbx(rates);

@@ -134,30 +134,13 @@ void VyrEdidBasicParamsInfoItem::onVideoParamsChanged(const BasicDisplayParams &
     writeParams();
 }
 
-namespace {
-
-bool sameSize(const BasicDisplayParams &a, const BasicDisplayParams &b)
-{
-    return a.screenSizeKind == b.screenSizeKind && a.horizontalSize == b.horizontalSize
-           && a.verticalSize == b.verticalSize;
-}
-
-void takeSize(BasicDisplayParams &to, const BasicDisplayParams &from)
-{
-    to.screenSizeKind = from.screenSizeKind;
-    to.horizontalSize = from.horizontalSize;
-    to.verticalSize = from.verticalSize;
-}
-
-} // namespace
-
 void VyrEdidBasicParamsInfoItem::onAspectRatioChanged(const BasicDisplayParams &params)
 {
     // A radio button click reports the same record twice; a size field left unchanged
     // reports it again.
-    if (sameSize(m_params, params))
+    if (sameScreenSize(m_params, params))
         return;
-    takeSize(m_params, params);
+    copyScreenSize(m_params, params);
     writeParams();
     // The block may read the size back as another kind (on EDID 1.4, 34 x 0 cm is the 4:3
     // aspect ratio): the editor shows what it holds, as a fresh tree does.
@@ -166,9 +149,9 @@ void VyrEdidBasicParamsInfoItem::onAspectRatioChanged(const BasicDisplayParams &
         return;
     BasicDisplayParams stored;
     block->GetBasicDisplayParams(&stored);
-    if (sameSize(stored, m_params))
+    if (sameScreenSize(stored, m_params))
         return;
-    takeSize(m_params, stored);
+    copyScreenSize(m_params, stored);
     m_screenSize->showSize(stored);
 }
 

@@ -428,14 +428,17 @@ void CeaExtDataBlockVSHDMIItem::editNumber(QLineEdit *edit, unsigned CeaHdmiVSDB
     if (!ok)
         return;
     this->edit([&](CeaHdmiVSDB &v) { v.*field = value; });
+    // The block may store another value (the TMDS clock in 5 MHz steps) or refuse the write.
+    showStored(edit, [field](const CeaHdmiVSDB &stored) { return stored.*field; });
+}
+
+void CeaExtDataBlockVSHDMIItem::showStored(
+    QLineEdit *edit, const std::function<unsigned(const CeaHdmiVSDB &)> &value)
+{
     if (isDetached() || !m_block)
         return;
-    // The block may store another value (the TMDS clock in 5 MHz steps) or refuse the write:
-    // the editor shows what was stored, as a fresh tree does.
-    CeaHdmiVSDB stored;
-    m_block->GetHdmiVSDB(m_index, &stored);
-    m_vsdb = stored;
-    setEditorText(edit, QString::number(stored.*field));
+    m_block->GetHdmiVSDB(m_index, &m_vsdb);
+    setEditorText(edit, QString::number(value(m_vsdb)));
 }
 
 void CeaExtDataBlockVSHDMIItem::onEditSPA_A()
@@ -539,14 +542,9 @@ void CeaExtDataBlockVSHDMIItem::editLatency(unsigned int field)
         v.latencyState[field] = static_cast<unsigned>(state);
         v.latencyMs[field] = value;
     });
-    if (isDetached() || !m_block)
-        return;
     // The block stores latencies in 2 ms steps (153 ms reads back as 154), and none without a
-    // valid state: the editor shows what was stored, as a fresh tree does.
-    CeaHdmiVSDB stored;
-    m_block->GetHdmiVSDB(m_index, &stored);
-    m_vsdb = stored;
-    setEditorText(ms, QString::number(stored.latencyMs[field]));
+    // valid state.
+    showStored(ms, [field](const CeaHdmiVSDB &stored) { return stored.latencyMs[field]; });
 }
 
 void CeaExtDataBlockVSHDMIItem::onVideoWidgetL()

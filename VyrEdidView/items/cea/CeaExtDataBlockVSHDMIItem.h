@@ -81,6 +81,9 @@ private:
     // the value the block stored. Nothing happens for text that is no unsigned decimal number.
     void editNumber(QLineEdit *edit, unsigned CeaHdmiVSDB::*field);
     void editLatency(unsigned int field);
+    // After a write: reads the record back and shows in edit the value(record) the block
+    // stored, as a fresh tree does.
+    void showStored(QLineEdit *edit, const std::function<unsigned(const CeaHdmiVSDB &)> &value);
     void setPresence(Part part, bool present);
     void build3DRows(QTreeWidgetItem *caps, const CeaHdmiVSDB &vsdb);
     // The titles of the first 16 SVDs of the extension, as the 3D mask rows show them.

@@ -81,6 +81,20 @@ struct BasicDisplayParams
     unsigned char featureBits; // BasicFeatureBit
 };
 
+// The screen size of a record: its kind and both sizes.
+inline bool sameScreenSize(const BasicDisplayParams &a, const BasicDisplayParams &b)
+{
+    return a.screenSizeKind == b.screenSizeKind && a.horizontalSize == b.horizontalSize
+           && a.verticalSize == b.verticalSize;
+}
+
+inline void copyScreenSize(BasicDisplayParams &to, const BasicDisplayParams &from)
+{
+    to.screenSizeKind = from.screenSizeKind;
+    to.horizontalSize = from.horizontalSize;
+    to.verticalSize = from.verticalSize;
+}
+
 // Bytes 25-34: chromaticity coordinates as 10-bit codes (code / 1024).
 struct ColorCharacteristics
 {
