@@ -34,6 +34,8 @@ class VyrEdidMainItem : public VyrEdidItemBase
     Q_OBJECT
 
 public:
+    // The width the value column needs for its widest editor (at least 260 pixels).
+    static int valueColumnWidth(QTreeWidget *tree);
     static constexpr unsigned int ImageSize = VyrEdidBlockRecogniser::ImageSize;
     // The offset table holds MaxBlocks + 1 entries: every block's start and the last one's end.
     static constexpr unsigned int MaxBlocks = VyrEdidBlockRecogniser::MaxBlocks;
@@ -78,8 +80,6 @@ private:
     // Adds item as the next child, places its erase (and DisplayID add) buttons, initialises
     // it and records it; false when its InitItems() fails (the item is then taken out).
     bool appendBlockItem(VyrEdidItemBase *item, VyrEdidRecognisedBlock &block);
-    // The width the value column needs for its widest editor (at least 260 pixels).
-    static int valueColumnWidth(QTreeWidget *tree);
 
     QPushButton *m_addButton = nullptr;
     VyrEdidToolButton *m_baseEraseButton = nullptr;

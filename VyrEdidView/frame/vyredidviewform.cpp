@@ -84,6 +84,15 @@ VyrEdidViewForm::VyrEdidViewForm(bool unused, QWidget *parent)
         QMetaObject::invokeMethod(
             this, [this]() { widenPropertyColumn(); }, Qt::QueuedConnection);
     });
+    // Rows added to a built tree (a new CVT code, a new data block) may hold a wider editor than
+    // the value column was made for; it widens, once the rows are whole.
+    connect(m_tree->model(), &QAbstractItemModel::rowsInserted, this, [this]() {
+        if (m_valueWidenPending)
+            return;
+        m_valueWidenPending = true;
+        QMetaObject::invokeMethod(
+            this, [this]() { widenValueColumn(); }, Qt::QueuedConnection);
+    });
     connect(m_tree, &QTreeWidget::currentItemChanged, this,
             [this](QTreeWidgetItem *current) { on_edidTree_selected(current); });
     connect(m_tree, &VyrEdidInfoTree::edidDataChanged, this,
@@ -100,10 +109,19 @@ void VyrEdidViewForm::widenPropertyColumn()
                                   qMax(before, MaxPropertyWidth)));
 }
 
+void VyrEdidViewForm::widenValueColumn()
+{
+    m_valueWidenPending = false;
+    const int needed = VyrEdidMainItem::valueColumnWidth(m_tree);
+    if (needed > m_tree->columnWidth(VyrEdidColumn::Value))
+        m_tree->setColumnWidth(VyrEdidColumn::Value, needed);
+}
+
 VyrEdidViewForm::~VyrEdidViewForm()
 {
     // Nothing the tree does while it goes may reach the form or write into the image.
     m_tree->disconnect(this);
+    m_tree->model()->disconnect(this);
     for (int i = 0; i < m_tree->topLevelItemCount(); ++i)
         VyrEdidRows::detach(m_tree->topLevelItem(i));
     delete m_tree;

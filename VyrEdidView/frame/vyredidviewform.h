@@ -56,6 +56,9 @@ private:
     void hexViewerSetSelection(const QList<EdidItemLocation> &locations);
     // Widens the first column to what the rows shown now need (see the constructor).
     void widenPropertyColumn();
+    // Widens the value column to what its widest editor needs, never narrower (see the
+    // constructor).
+    void widenValueColumn();
 
     QSplitter *m_splitter;
     QDockWidget *m_dock;
@@ -65,4 +68,5 @@ private:
     unsigned char *m_image = nullptr;
     unsigned int m_imageSize = ImageSize;
     bool m_widenPending = false;
+    bool m_valueWidenPending = false;
 };

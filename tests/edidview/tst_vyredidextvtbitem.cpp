@@ -188,6 +188,10 @@ void tst_VyrEdidExtVtbItem::addCvtUntilFull()
     QCOMPARE(h.childTitles({Block, Cvts}),
              QStringList({"CVT 3Byte Timing 0", "CVT 3Byte Timing 1", "CVT 3Byte Timing 2",
                           "CVT 3Byte Timing 3"}));
+    // The tree had no CVT editor when it was built: the value column widened for the new ones.
+    QWidget *editor = h.shownWidget({Block, Cvts, "CVT 3Byte Timing 0"});
+    QVERIFY(editor);
+    QVERIFY(h.tree()->columnWidth(VyrEdidColumn::Value) >= editor->minimumSizeHint().width());
     QVERIFY(!section(h, Cvts)->addButton()->isEnabled());
     QVERIFY(!section(h, Sts)->addButton()->isEnabled()); // 2 bytes free: not more than 2
     sectionOf<VyrEdidCoordinatedTimingsSectionItem>(h, Cvts)->onAddCVT(); // refused by the block
