@@ -54,8 +54,9 @@ QStringList VyrDriverBridgePlugIn::getDriverLibVersions(QString path) const
 void VyrDriverBridgePlugIn::onGetDriverLibVersions()
 {
     VyrUiService *ui = VyrUiService::instance();
-    const QString path =
-        ui->openFileName(tr("Open Driver File"), QDir::currentPath(), tr("Driver Files(*.sys)"));
+    // The scan reads any file; driver files stay the first choice.
+    const QString path = ui->openFileName(tr("Open Driver File"), QDir::currentPath(),
+                                          tr("Driver Files(*.sys);;All Files (*)"));
     if (path.isEmpty())
         return;
     QString text;

@@ -122,7 +122,8 @@ void tst_DriverLibVersionScan::dialogShowsTheMarkers()
     const VyrTest::UiFileRequest request = ui.fileRequests().first();
     QCOMPARE(request.caption, QStringLiteral("Open Driver File"));
     QCOMPARE(request.directory, QDir::currentPath());
-    QCOMPARE(request.filter, QStringLiteral("Driver Files(*.sys)"));
+    // Driver files first; the scan takes any file.
+    QCOMPARE(request.filter, QStringLiteral("Driver Files(*.sys);;All Files (*)"));
 
     if (text.isEmpty()) {
         QVERIFY(ui.messages().isEmpty());
