@@ -13,6 +13,17 @@ template <> QMutex Singleton<VyrBrellixApiManager>::m_Lock{};
 
 AutoInstance<VyrBrellixApiManagerSingleton> g_pVyrBrellixApiManager;
 
+namespace {
+
+// The end of an interface, with its last holder.
+void releaseApi(DeviceHelpers::IVyrBrellixApi *api)
+{
+    api->Uninitialize();
+    delete api;
+}
+
+} // namespace
+
 VyrBrellixApiManager::VyrBrellixApiManager()
     : m_settings(
         new QSettings(QCoreApplication::applicationDirPath() + QStringLiteral("/VyrPell.ini"),
@@ -21,7 +32,13 @@ VyrBrellixApiManager::VyrBrellixApiManager()
 
 VyrBrellixApiManager::~VyrBrellixApiManager()
 {
-    releaseApi();
+    // At process exit a register helper may still hold an interface: it is uninitialised
+    // here all the same, and deleted with its last holder.
+    for (const QWeakPointer<DeviceHelpers::IVyrBrellixApi> &live : qAsConst(m_live)) {
+        if (const QSharedPointer<DeviceHelpers::IVyrBrellixApi> api = live.toStrongRef())
+            api->Uninitialize();
+    }
+    m_api.reset();
     delete m_settings;
 }
 
@@ -41,33 +58,36 @@ bool VyrBrellixApiManager::IsSettingChanged() const
 bool VyrBrellixApiManager::CreateApiInstance()
 {
     m_apiType = GetApiType();
-    if (m_apiType == ApiQuarnib)
-        m_api = new DeviceHelpers::QuarnibApiAdapter;
-    else
-        m_api = new DeviceHelpers::VyrDeviceHelperApi;
-    if (m_api->Initialize())
+    m_api = m_live.value(m_apiType).toStrongRef();
+    if (m_api)
         return true;
-    delete m_api;
-    m_api = nullptr;
-    m_apiType = ApiNone;
-    return false;
+    DeviceHelpers::IVyrBrellixApi *api = nullptr;
+    if (m_apiType == ApiQuarnib)
+        api = new DeviceHelpers::QuarnibApiAdapter;
+    else
+        api = new DeviceHelpers::VyrDeviceHelperApi;
+    if (!api->Initialize()) {
+        delete api;
+        m_apiType = ApiNone;
+        return false;
+    }
+    m_api = QSharedPointer<DeviceHelpers::IVyrBrellixApi>(api, &releaseApi);
+    m_live.insert(m_apiType, m_api);
+    return true;
 }
 
 DeviceHelpers::IVyrBrellixApi *VyrBrellixApiManager::GetBrellixApi()
 {
-    if (m_api && !IsSettingChanged())
-        return m_api;
-    releaseApi();
-    CreateApiInstance();
-    return m_api;
+    return ShareBrellixApi().data();
 }
 
-void VyrBrellixApiManager::releaseApi()
+QSharedPointer<DeviceHelpers::IVyrBrellixApi> VyrBrellixApiManager::ShareBrellixApi()
 {
-    if (!m_api)
-        return;
-    m_api->Uninitialize();
-    delete m_api;
-    m_api = nullptr;
+    if (m_api && !IsSettingChanged())
+        return m_api;
+    // The replaced interface goes now, unless a register helper still holds it.
+    m_api.reset();
     m_apiType = ApiNone;
+    CreateApiInstance();
+    return m_api;
 }

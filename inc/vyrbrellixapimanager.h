@@ -5,12 +5,15 @@
 #include "singleton.h"
 
 #include <QCoreApplication>
+#include <QMap>
+#include <QSharedPointer>
 
 class QSettings;
 
 // Chooses the register-access library from the key "brelli/api" of "VyrPell.ini" in
 // the application folder ("quarnib": the hardware tool library; anything else: the
-// device-helper library), creates and initialises its interface, and owns it. One
+// device-helper library), creates and initialises its interface, and owns it with the
+// register helpers that share it. One
 // manager per process (g_pVyrBrellixApiManager); its release at process exit runs
 // after the application object is gone and needs neither an event loop nor a logger.
 class VyrBrellixApiManager
@@ -36,14 +39,19 @@ public:
     // The interface in use, replaced when the setting has changed since; null when it
     // cannot be created (the next call tries again).
     DeviceHelpers::IVyrBrellixApi *GetBrellixApi();
+    // GetBrellixApi() as a shared reference. A replaced interface stays alive, and is
+    // uninitialised and deleted only when its last holder lets it go; until then a
+    // switch back to its type takes it again rather than binding its library twice.
+    QSharedPointer<DeviceHelpers::IVyrBrellixApi> ShareBrellixApi();
 
     // The type of the interface in use (ApiNone when there is none).
     int GetCurrentApiType() const { return m_apiType; }
 
 private:
-    void releaseApi();
-
-    DeviceHelpers::IVyrBrellixApi *m_api = nullptr;
+    QSharedPointer<DeviceHelpers::IVyrBrellixApi> m_api;
+    // The interfaces still alive, by type: the one in use and any that a switch of the
+    // setting replaced while a register helper held it.
+    QMap<int, QWeakPointer<DeviceHelpers::IVyrBrellixApi>> m_live;
     QSettings *m_settings = nullptr;
     int m_apiType = ApiNone;
 };

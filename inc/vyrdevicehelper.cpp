@@ -2,10 +2,17 @@
 
 #include "hwregaddraperture.h"
 
+#include <utility>
+
 namespace DeviceHelpers {
 
 VyrDeviceHelper::VyrDeviceHelper(IVyrBrellixApi *api)
     : m_api(api)
+{}
+
+VyrDeviceHelper::VyrDeviceHelper(QSharedPointer<IVyrBrellixApi> api)
+    : m_api(api.data())
+    , m_shared(std::move(api))
 {}
 
 bool VyrDeviceHelper::Initialize()

@@ -12,13 +12,16 @@ namespace DeviceHelpers {
 class HwRegAddrAperture;
 
 // The device model's one entry to register access: wraps the register-access
-// interface chosen by VyrBrellixApiManager (not owned, may be null), keeps the PCI
-// devices it reports by PCI location, and reads or writes one register described by
-// an aperture.
+// interface chosen by VyrBrellixApiManager (shared with the manager, or not owned; may
+// be null), keeps the PCI devices it reports by PCI location, and reads or writes one
+// register described by an aperture.
 class VyrDeviceHelper final : public IVyrPciHelper, public IVyrDevHwRegHlp
 {
 public:
     explicit VyrDeviceHelper(IVyrBrellixApi *api = nullptr);
+    // Shares the interface: it stays alive with the helper and its device records, also
+    // when the register-access setting replaces it meanwhile.
+    explicit VyrDeviceHelper(QSharedPointer<IVyrBrellixApi> api);
 
     // The device records point back to this helper: it is neither copied nor moved.
     VyrDeviceHelper(const VyrDeviceHelper &) = delete;
@@ -49,6 +52,7 @@ public:
 private:
     QMap<unsigned int, QSharedPointer<VyrHwDevice>> m_devices;
     IVyrBrellixApi *m_api;
+    QSharedPointer<IVyrBrellixApi> m_shared;
     bool m_initialized = false;
 };
 

@@ -64,7 +64,7 @@ void VyrDeviceManager::construct(const QStringList *libraryFiles)
 {
     m_name = tr("local system");
     m_regHelper = std::make_unique<DeviceHelpers::VyrDeviceHelper>(
-        g_pVyrBrellixApiManager.Get()->GetBrellixApi());
+        g_pVyrBrellixApiManager.Get()->ShareBrellixApi());
     updateCurrentOsVersion();
     m_communicator = libraryFiles != nullptr
                          ? std::make_unique<DriverCommunicator>(m_logger, *libraryFiles)
