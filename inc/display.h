@@ -144,7 +144,9 @@ public:
     // its length, with a terminating zero after it when it is not 0.
     unsigned long mccsCapGet(int line, char *out, unsigned long size);
     // Reads the reply the monitor holds (address, length byte, data, checksum) into
-    // buffer; answers its length, 0 when there is none or it does not fit.
+    // buffer; answers its length, 0 when there is none or it does not fit. The wait before
+    // the reply handles events; a refresh that deletes the display meanwhile ends the read
+    // with 0.
     unsigned long MccsRead(int line, unsigned char *buffer, unsigned long size);
     // Reads and parses the capability string, then the values of every VCP code it lists.
     bool UpdateMccs(int line);

@@ -6,6 +6,8 @@
 #include "drivercommunicator.h"
 #include "sleeper.h"
 
+#include <QPointer>
+
 #include <algorithm>
 #include <cstring>
 
@@ -170,7 +172,12 @@ unsigned long VyrDisplay::MccsRead(int line, unsigned char *buffer, unsigned lon
     const unsigned long rest = buffer[1] - 127u;
     if (2 + rest > size)
         return 0;
+    // The wait handles events: a refresh of the model may delete this display meanwhile,
+    // and then the read ends here without touching it.
+    const QPointer<VyrDisplay> self(this);
     Sleeper::msleep(kRequestWaitMs, true);
+    if (self.isNull())
+        return 0;
     const bool read = DdcBlockAccessGet(line, 0, nullptr, static_cast<int>(rest), bytes + 2);
     Sleeper::msleep(kReplyWaitMs);
     return read ? buffer[1] - 125u : 0;

@@ -4,6 +4,8 @@
 #include "vcpfeature.h"
 #include "vyrdevice.h"
 
+#include <QPointer>
+#include <QTimer>
 #include <QtTest>
 
 #include <cstring>
@@ -42,6 +44,8 @@ private slots:
     void vcpSetIsSeenByTheNextGet();
     void readTakesTheReplyTheMonitorHolds();
     void readRefusesAReplyLargerThanTheBuffer();
+    void readAcrossEventsOfItsWait_data();
+    void readAcrossEventsOfItsWait();
     void capabilityString_data();
     void capabilityString();
     void capabilityStringFirstFailure();
@@ -156,6 +160,43 @@ void tst_VyrDisplayDdc::readRefusesAReplyLargerThanTheBuffer()
     QVERIFY(display->MccsVcpSet(0, MccsVcpLuminance, 34));
     QCOMPARE(display->MccsRead(0, reinterpret_cast<unsigned char *>(buffer.data()), 40), 40ul);
     QCOMPARE(buffer.mid(40), QByteArray(16, '\x5A'));
+}
+
+void tst_VyrDisplayDdc::readAcrossEventsOfItsWait_data()
+{
+    QTest::addColumn<bool>("refresh");
+    QTest::addColumn<unsigned long>("length");
+    QTest::addColumn<int>("transfers");
+
+    QTest::newRow("an event that leaves the model") << false << 11ul << 2;
+    // The refresh deletes the display: the read ends without touching it.
+    QTest::newRow("a refresh of the model") << true << 0ul << 1;
+}
+
+void tst_VyrDisplayDdc::readAcrossEventsOfItsWait()
+{
+    QFETCH(bool, refresh);
+    QFETCH(unsigned long, length);
+    QFETCH(int, transfers);
+
+    BuiltMachine monitor;
+    QVERIFY(monitor.ready());
+    VyrDisplay *display = monitor.display(1);
+    QVERIFY(display->MccsVcpSet(0, MccsVcpLuminance, 33));
+    // Handled while the read waits for the monitor's reply.
+    bool handled = false;
+    QTimer::singleShot(0, monitor.manager.get(), [&]() {
+        handled = true;
+        if (refresh)
+            monitor.manager->Refresh();
+    });
+    const QPointer<VyrDisplay> watch(display);
+    monitor.machine.sim.clearCalls();
+    unsigned char buffer[40] = {};
+    QCOMPARE(display->MccsRead(0, buffer, sizeof(buffer)), length);
+    QVERIFY(handled);
+    QCOMPARE(watch.isNull(), refresh);
+    QCOMPARE(monitor.machine.sim.calls().count(QString::fromLatin1(kDdcEntry)), transfers);
 }
 
 void tst_VyrDisplayDdc::capabilityString_data()
