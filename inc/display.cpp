@@ -12,6 +12,7 @@
 
 #include <QDebug>
 #include <QRegularExpression>
+#include <QVector>
 
 #include <algorithm>
 #include <cstring>
@@ -28,6 +29,35 @@ const quint32 kDisplayLogFlag = 0x4;
 qint32 otherColourDepth(qint32 depth)
 {
     return depth == 16 || depth == 32 || depth == 64 ? 8 : 16;
+}
+
+// Takes every target of a display out of a display map (targetCount targets, shared by
+// the maps in order): each map loses the display's targets among its own, and its first
+// index moves down by the targets taken out before it. kept receives the remaining
+// targets. False, leaving the maps alone, when the display has no target.
+bool removeTargets(NOXDisplayMap *maps, int mapCount, const NOXDisplayTarget *targets,
+                   int targetCount, int displayIndex, QVector<NOXDisplayTarget> &kept)
+{
+    if (maps == nullptr || mapCount <= 0 || targets == nullptr || targetCount <= 0)
+        return false;
+    // keptBefore[i]: how many of the targets before position i stay.
+    QVector<int> keptBefore{0};
+    for (int i = 0; i < targetCount; ++i) {
+        if (targets[i].displayID.iDisplayLogicalIndex != displayIndex)
+            kept.append(targets[i]);
+        keptBefore.append(kept.size());
+    }
+    if (kept.size() == targetCount)
+        return false;
+    // Each map owns the targets from its first index on, as many as its count.
+    for (int k = 0; k < mapCount; ++k) {
+        NOXDisplayMap &map = maps[k];
+        const int first = qBound(0, map.iFirstDisplayTargetArrayIndex, targetCount);
+        const int owned = qBound(0, map.iNumDisplayTarget, targetCount - first);
+        map.iFirstDisplayTargetArrayIndex = keptBefore[first];
+        map.iNumDisplayTarget = keptBefore[first + owned] - keptBefore[first];
+    }
+    return true;
 }
 
 } // namespace
@@ -353,41 +383,44 @@ bool VyrDisplay::Enable()
 {
     if (m_parent == nullptr || m_parent->hasEnabledDisplay())
         return false;
-    m_parent->Activate();
-    return true;
+    return m_parent->Activate();
 }
 
 bool VyrDisplay::Disable()
 {
     if (m_parent == nullptr)
         return false;
-    if (m_parent->hasEnabledDisplay() && m_parent->Disable())
+    // Turning the adapter off takes all its displays off the desktop: only for its last
+    // one. When the adapter refuses, the display still leaves the display map.
+    const QList<VyrDisplay *> &enabled = m_parent->enabledDisplays();
+    const bool lastOfAdapter = enabled.size() == 1 && enabled.first() == this;
+    if (lastOfAdapter && m_parent->Disable())
         return true;
+    return leaveDisplayMap();
+}
+
+bool VyrDisplay::leaveDisplayMap()
+{
     if (m_communicator == nullptr)
         return false;
-
-    // Take the display off the first desktop of the adapter's display map.
     const int adapter = adapterIndex();
     int mapCount = 0;
     int targetCount = 0;
     NOXDisplayMap *maps = nullptr;
     NOXDisplayTarget *targets = nullptr;
-    const bool read =
+    bool done =
         m_communicator->DisplayGetMapConfig(adapter, &mapCount, &maps, &targetCount, &targets, 1);
-    if (read && maps != nullptr && mapCount > 0) {
-        maps[0].iNumDisplayTarget -= 1;
+    if (done) {
         QVector<NOXDisplayTarget> kept;
-        for (int i = 0; targets != nullptr && i < targetCount; ++i) {
-            if (targets[i].displayID.iDisplayLogicalIndex != index())
-                kept.append(targets[i]);
-        }
-        m_communicator->DisplaySetMapConfig(adapter, mapCount, maps, kept.size(), kept.data());
+        done = removeTargets(maps, mapCount, targets, targetCount, index(), kept)
+               && m_communicator->DisplaySetMapConfig(adapter, mapCount, maps, kept.size(),
+                                                      kept.data());
     }
     if (mapCount != 0)
         m_communicator->NoxMemmoryFree(maps);
     if (targetCount != 0)
         m_communicator->NoxMemmoryFree(targets);
-    return read;
+    return done;
 }
 
 // ---- modes --------------------------------------------------------------------------------------

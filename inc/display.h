@@ -117,7 +117,12 @@ public:
     // out is false and the answer true; false when the driver does not list the display.
     bool IsEnabled(bool &out) const;
     bool IsEnabled() const;
+    // Turns the parent adapter on when it drives no display; answers whether it did.
     bool Enable();
+    // Takes this display off the desktop: turns the parent adapter off when the display
+    // is its only enabled one, and otherwise (or when the adapter refuses) writes the
+    // adapter's display map without the display. Answers whether the driver took the
+    // change; false when the display is not on the map.
     bool Disable();
 
     // ---- modes ----------------------------------------------------------------------
@@ -342,6 +347,9 @@ protected:
 private:
     bool haveDriver() const;
     int adapterIndex() const;
+    // The map half of Disable(): reads the adapter's display map and writes it back
+    // without this display.
+    bool leaveDisplayMap();
     void readMstData(const tagDI_DISPLAYOUTPUTDESCRIPTOR &descriptor);
     // One DDC/CI request (its checksum appended) and the reply read after it.
     bool ddcExchange(int line, QByteArray request, int replyLength, char *reply);

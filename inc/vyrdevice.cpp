@@ -351,6 +351,8 @@ bool VyrDevice::CloneDisplay(int primaryDisplayIndex)
         target.displayID.iDisplayLogicalAdapterIndex = adapter;
         targets.append(target);
     }
+    // The map owns every target (map 0, from target 0 on).
+    map.iNumDisplayTarget = targets.size();
     const bool done =
         m_communicator->DisplaySetMapConfig(adapter, 1, &map, targets.size(), targets.data());
     if (done)
@@ -396,11 +398,15 @@ bool VyrDevice::DisableDisplay(int displayIndex)
                  tr(" VyrDevice::ExtendDisplay displays now in clone mode or single display"));
     else
         printLog(AppLogTest, tr("VyrDevice::ExtendDisplay displays now in Extended mode"));
+    bool found = false;
+    bool done = true;
     for (Adapter *adapter : qAsConst(m_adapters)) {
-        if (VyrDisplay *display = adapter->GetDisplay(displayIndex))
-            display->Disable();
+        if (VyrDisplay *display = adapter->GetDisplay(displayIndex)) {
+            found = true;
+            done = display->Disable() && done;
+        }
     }
-    return true;
+    return found && done;
 }
 
 bool VyrDevice::SetPrimaryDisplay(int index, bool byPosition)

@@ -142,6 +142,8 @@ public:
     // Moves the display to the first adapter without enabled displays; with byPosition
     // index is a position in the display list, else a display index.
     Q_INVOKABLE bool ExtendDisplay(int index, bool byPosition);
+    // Takes the enabled display with that index off the desktop (VyrDisplay::Disable());
+    // false when no adapter has it enabled or the driver refused.
     Q_INVOKABLE bool DisableDisplay(int displayIndex);
     Q_INVOKABLE bool SetPrimaryDisplay(int index, bool byPosition);
 

@@ -347,28 +347,31 @@ template <typename Op> bool VyrDeviceManager::changeDisplays(int deviceIndex, Op
     if (device == nullptr)
         return false;
     m_busy = true;
-    op(device);
+    // The model is rebuilt whatever the answer: a refused request may have changed part
+    // of the driver's state.
+    const bool done = op(device);
     initDevices(false);
     m_busy = false;
-    return true;
+    return done;
 }
 
 bool VyrDeviceManager::CloneDisplay(int deviceIndex, int displayIndex)
 {
     return changeDisplays(deviceIndex,
-                          [displayIndex](VyrDevice *d) { d->CloneDisplay(displayIndex); });
+                          [displayIndex](VyrDevice *d) { return d->CloneDisplay(displayIndex); });
 }
 
 bool VyrDeviceManager::ExtendDisplay(int deviceIndex, int displayIndex)
 {
-    return changeDisplays(deviceIndex,
-                          [displayIndex](VyrDevice *d) { d->ExtendDisplay(displayIndex, false); });
+    return changeDisplays(deviceIndex, [displayIndex](VyrDevice *d) {
+        return d->ExtendDisplay(displayIndex, false);
+    });
 }
 
 bool VyrDeviceManager::DisableDisplay(int deviceIndex, int displayIndex)
 {
     return changeDisplays(deviceIndex,
-                          [displayIndex](VyrDevice *d) { d->DisableDisplay(displayIndex); });
+                          [displayIndex](VyrDevice *d) { return d->DisableDisplay(displayIndex); });
 }
 
 void VyrDeviceManager::onDeviceStateChanged(bool enabled, QString hardwareId)

@@ -81,7 +81,8 @@ public:
     Q_INVOKABLE void UnlockLoggerFeature(int deviceIndex, bool unlock);
     Q_INVOKABLE void EnableLoggerFeature(int deviceIndex, bool enable);
     Q_INVOKABLE bool ForceUpdateLogger(unsigned int deviceIndex);
-    // Clone, extend or disable a display of a device, then rebuild the list. Refresh
+    // Clone, extend or disable a display of a device, then rebuild the list; answers the
+    // device's result (false for an index past the list, which rebuilds nothing). Refresh
     // requests that arrive meanwhile do nothing.
     Q_INVOKABLE bool CloneDisplay(int deviceIndex, int displayIndex);
     Q_INVOKABLE bool ExtendDisplay(int deviceIndex, int displayIndex);

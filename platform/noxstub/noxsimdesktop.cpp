@@ -153,6 +153,26 @@ int noxSimGetMapConfig(NoxSimMachine &m, int a, int *mapCount, NOXDisplayMap **m
     return NOX_OK;
 }
 
+bool noxSimMapIsWellFormed(int mapCount, const NOXDisplayMap *maps, int targetCount,
+                           const NOXDisplayTarget *targets)
+{
+    // The maps share the target list in order: each map's targets follow those of the map
+    // before it, the counts add up to the whole list, and each target names its map.
+    int next = 0;
+    for (int k = 0; k < mapCount; ++k) {
+        const NOXDisplayMap &map = maps[k];
+        if (map.iFirstDisplayTargetArrayIndex != next || map.iNumDisplayTarget < 0
+            || map.iNumDisplayTarget > targetCount - next)
+            return false;
+        for (int i = next; i < next + map.iNumDisplayTarget; ++i) {
+            if (targets[i].iDisplayMapIndex != map.iDisplayMapIndex)
+                return false;
+        }
+        next += map.iNumDisplayTarget;
+    }
+    return next == targetCount;
+}
+
 void noxSimSetMapConfig(NoxSimMachine &m, int a, int mapCount, const NOXDisplayMap *maps,
                         int targetCount, const NOXDisplayTarget *targets)
 {

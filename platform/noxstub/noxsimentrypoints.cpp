@@ -402,7 +402,8 @@ NOXSIM_EXPORT int NOX_Display_DisplayMapConfig_Set(int a, int mapCount, NOXDispl
 {
     SIM_ENTER()
     SIM_ADAPTER_VALID(a)
-    if (mapCount < 0 || targetCount < 0 || (mapCount && !maps) || (targetCount && !targets))
+    if (mapCount < 0 || targetCount < 0 || (mapCount && !maps) || (targetCount && !targets)
+        || !noxSimMapIsWellFormed(mapCount, maps, targetCount, targets))
         return NOX_ERR_INVALID_PARAM;
     noxSimSetMapConfig(m, a, mapCount, maps, targetCount, targets);
     return NOX_OK;

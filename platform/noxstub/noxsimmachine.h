@@ -196,6 +196,11 @@ void noxSimActivateWithTargets(NoxSimMachine &machine, NoxSimAdapter &adapter, i
 // The adapter's display map: one map per desktop, its displays as targets.
 int noxSimGetMapConfig(NoxSimMachine &machine, int adapter, int *mapCount, NOXDisplayMap **maps,
                        int *targetCount, NOXDisplayTarget **targets);
+// Whether a map handed to the driver holds together: the maps' first indexes and counts
+// cut the target list into consecutive runs, one per map in order, and every target
+// names the map whose run holds it.
+bool noxSimMapIsWellFormed(int mapCount, const NOXDisplayMap *maps, int targetCount,
+                           const NOXDisplayTarget *targets);
 // Takes the given map: listed displays on the desktops of their maps, the adapter's
 // other displays off.
 void noxSimSetMapConfig(NoxSimMachine &machine, int adapter, int mapCount,

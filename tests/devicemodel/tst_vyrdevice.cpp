@@ -27,6 +27,7 @@ private slots:
     void extendNeedsAnInactiveAdapter();
     void cloneAnswersTheDriver();
     void cloneStaysOnItsDevice();
+    void disableDisplay_data();
     void disableDisplay();
     void primaryDisplay();
     void adapterCallsUseTheFirstAdapterIndex();
@@ -170,20 +171,40 @@ void tst_VyrDevice::cloneStaysOnItsDevice()
     QCOMPARE(indexes(manager->devices().at(1)->GetEnabledDisplaysList()), (QList<int>{4}));
 }
 
+void tst_VyrDevice::disableDisplay_data()
+{
+    QTest::addColumn<int>("display");
+    QTest::addColumn<QString>("refused"); // entry point that fails its next call
+    QTest::addColumn<bool>("result");
+    QTest::addColumn<QList<int>>("enabled");
+
+    QTest::newRow("one MST display of two") << 2 << QString() << true << QList<int>{0, 1, 3};
+    QTest::newRow("no such display") << 99 << QString() << false << QList<int>{0, 1, 2, 3};
+    QTest::newRow("connected, not enabled") << 5 << QString() << false << QList<int>{0, 1, 2, 3};
+    QTest::newRow("driver refuses") << 1 << QStringLiteral("NOX_Display_DisplayMapConfig_Set")
+                                    << false << QList<int>{0, 1, 2, 3};
+}
+
 void tst_VyrDevice::disableDisplay()
 {
+    QFETCH(int, display);
+    QFETCH(QString, refused);
+    QFETCH(bool, result);
+    QFETCH(QList<int>, enabled);
+
     SimulatedMachine machine;
     QVERIFY(machine.ready);
     auto manager = machine.makeManager();
-    QVERIFY(manager->devices().first()->DisableDisplay(2));
+    if (!refused.isEmpty())
+        machine.sim.fail(refused.toLatin1().constData(), 1, NOX_ERR);
+    QCOMPARE(manager->devices().first()->DisableDisplay(display), result);
     QCOMPARE(machine.logger.lines
                  .filter(QStringLiteral(
                      "DEVICE 0: VyrDevice::ExtendDisplay displays now in Extended mode"))
                  .size(),
              1);
-    QVERIFY(manager->devices().first()->DisableDisplay(42));
     manager->Refresh();
-    QCOMPARE(indexes(manager->devices().first()->GetEnabledDisplaysList()), (QList<int>{0, 1}));
+    QCOMPARE(indexes(manager->devices().first()->GetEnabledDisplaysList()), enabled);
 }
 
 void tst_VyrDevice::primaryDisplay()

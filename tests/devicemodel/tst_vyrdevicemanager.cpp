@@ -24,6 +24,8 @@ private slots:
     void adaptersOfOneDeviceMakeOneDevice();
     void refreshRebuildsAndSignalsLast();
     void refreshWhileBusyDoesNothing();
+    void displayRequestsAnswerTheDevice_data();
+    void displayRequestsAnswerTheDevice();
     void withoutDriverLibraryNothingIsBuilt();
     void failedAdapterQueryGivesNoDevices();
     void indexesPastTheEndGiveDefaults();
@@ -121,6 +123,60 @@ void tst_VyrDeviceManager::refreshWhileBusyDoesNothing()
     QVERIFY(manager->DisableDisplay(1, 4));
     QCOMPARE(signals_, 4);
     QCOMPARE(manager->devices().at(1)->GetEnabledDisplaysList().size(), 0);
+}
+
+void tst_VyrDeviceManager::displayRequestsAnswerTheDevice_data()
+{
+    QTest::addColumn<QString>("machine"); // empty: the demo
+    QTest::addColumn<QString>("request");
+    QTest::addColumn<int>("device");
+    QTest::addColumn<int>("display");
+    QTest::addColumn<QString>("refused"); // entry point that fails its next call
+    QTest::addColumn<bool>("result");
+
+    const QString demo;
+    const QString extend = QStringLiteral("extend.json");
+    const QString mapSet = QStringLiteral("NOX_Display_DisplayMapConfig_Set");
+    QTest::newRow("clone") << demo << "clone" << 0 << 0 << QString() << true;
+    QTest::newRow("clone refused") << demo << "clone" << 0 << 0 << mapSet << false;
+    QTest::newRow("clone of a display not enabled")
+        << demo << "clone" << 0 << 5 << QString() << false;
+    QTest::newRow("extend") << extend << "extend" << 0 << 1 << QString() << true;
+    QTest::newRow("extend refused")
+        << extend << "extend" << 0 << 1 << QStringLiteral("NOX_Adapter_Active_SetPrefer") << false;
+    QTest::newRow("extend without a free adapter")
+        << demo << "extend" << 0 << 5 << QString() << false;
+    QTest::newRow("disable") << demo << "disable" << 1 << 4 << QString() << true;
+    QTest::newRow("disable refused") << demo << "disable" << 0 << 1 << mapSet << false;
+    QTest::newRow("disable of no display") << demo << "disable" << 0 << 99 << QString() << false;
+}
+
+void tst_VyrDeviceManager::displayRequestsAnswerTheDevice()
+{
+    QFETCH(QString, machine);
+    QFETCH(QString, request);
+    QFETCH(int, device);
+    QFETCH(int, display);
+    QFETCH(QString, refused);
+    QFETCH(bool, result);
+
+    SimulatedMachine simulated(machine);
+    QVERIFY(simulated.ready);
+    auto manager = simulated.makeManager();
+    QSignalSpy changed(manager.get(), &VyrDeviceManager::configurationChangedSignal);
+    if (!refused.isEmpty())
+        simulated.sim.fail(refused.toLatin1().constData(), 1, NOX_ERR);
+    bool answer = !result;
+    if (request == QLatin1String("clone"))
+        answer = manager->CloneDisplay(device, display);
+    else if (request == QLatin1String("extend"))
+        answer = manager->ExtendDisplay(device, display);
+    else
+        answer = manager->DisableDisplay(device, display);
+    QCOMPARE(answer, result);
+    // The model is rebuilt whatever the answer.
+    QCOMPARE(changed.count(), 1);
+    QVERIFY(!manager->busy());
 }
 
 void tst_VyrDeviceManager::withoutDriverLibraryNothingIsBuilt()

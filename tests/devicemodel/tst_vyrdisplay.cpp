@@ -31,6 +31,70 @@ QByteArray edidBytes(const VyrDisplay *display)
                                       : QByteArray();
 }
 
+using Desktops = QList<QList<int>>;
+
+// A display map of an adapter: one map per desktop, its displays as the map's targets.
+struct DisplayMap
+{
+    DisplayMap(int adapter, const Desktops &desktops)
+    {
+        for (int k = 0; k < desktops.size(); ++k) {
+            NOXDisplayMap map{};
+            map.iDisplayMapIndex = k;
+            map.iFirstDisplayTargetArrayIndex = targets.size();
+            map.iNumDisplayTarget = desktops.at(k).size();
+            maps.append(map);
+            for (int display : desktops.at(k)) {
+                NOXDisplayTarget target{};
+                target.displayID.iDisplayLogicalIndex = display;
+                target.displayID.iDisplayLogicalAdapterIndex = adapter;
+                target.iDisplayMapIndex = k;
+                targets.append(target);
+            }
+        }
+    }
+    bool set(DriverCommunicator *communicator, int adapter)
+    {
+        return communicator->DisplaySetMapConfig(adapter, maps.size(), maps.data(), targets.size(),
+                                                 targets.data());
+    }
+
+    QVector<NOXDisplayMap> maps;
+    QVector<NOXDisplayTarget> targets;
+};
+
+// The desktops of an adapter as the driver reports them: the displays of each map.
+Desktops driverDesktops(DriverCommunicator *communicator, int adapter)
+{
+    int mapCount = 0;
+    int targetCount = 0;
+    NOXDisplayMap *maps = nullptr;
+    NOXDisplayTarget *targets = nullptr;
+    if (!communicator->DisplayGetMapConfig(adapter, &mapCount, &maps, &targetCount, &targets, 1))
+        return {{-1}};
+    Desktops desktops;
+    for (int k = 0; k < mapCount; ++k) {
+        QList<int> displays;
+        for (int i = 0; i < maps[k].iNumDisplayTarget; ++i) {
+            const int at = maps[k].iFirstDisplayTargetArrayIndex + i;
+            displays << (at < targetCount ? targets[at].displayID.iDisplayLogicalIndex : -1);
+        }
+        desktops << displays;
+    }
+    communicator->NoxMemmoryFree(maps);
+    communicator->NoxMemmoryFree(targets);
+    return desktops;
+}
+
+// The enabled displays of every device, in the model's order.
+QList<int> enabledDisplays(const VyrDeviceManager &manager)
+{
+    QList<int> list;
+    for (const VyrDevice *device : manager.devices())
+        list << indexes(device->GetEnabledDisplaysList());
+    return list;
+}
+
 } // namespace
 
 // One display: what it reads from the driver when its adapter updates it, what it asks
@@ -53,9 +117,13 @@ private slots:
     void informationText();
     void signalTypeNames_data();
     void signalTypeNames();
-    void disableEnableFollowTheDriver();
-    void disableTakesDisplayOffItsDesktop();
-    void disableWithoutMapsChangesNothing();
+    void disable_data();
+    void disable();
+    void disableOffTheDriversMapChangesNothing();
+    void enable_data();
+    void enable();
+    void driverRefusesMalformedMap_data();
+    void driverRefusesMalformedMap();
     void comparesStateAndEdid();
 
 private:
@@ -276,55 +344,154 @@ void tst_VyrDisplay::signalTypeNames()
     QCOMPARE(VyrDisplay::sinkTypeToString(static_cast<DisplaySinkType>(type)), name);
 }
 
-void tst_VyrDisplay::disableEnableFollowTheDriver()
+void tst_VyrDisplay::disable_data()
 {
-    auto manager = m_machine->makeManager();
-    VyrDisplay *tv = findDisplay(*manager, 0);
-    QVERIFY(tv != nullptr && tv->IsEnabled());
-    QVERIFY(tv->property("enabled").toBool());
-    // The adapter has an enabled display: it is turned off as a whole.
-    QVERIFY(tv->Disable());
-    QVERIFY(!tv->IsEnabled());
-    QVERIFY(!findDisplay(*manager, 1)->IsEnabled());
+    QTest::addColumn<Desktops>("before"); // adapter 0's desktops; empty: the demo's own
+    QTest::addColumn<int>("display");
+    QTest::addColumn<QString>("refused"); // entry point that fails its next call
+    QTest::addColumn<bool>("result");
+    QTest::addColumn<bool>("adapterSwitched");
+    QTest::addColumn<Desktops>("after"); // the display's adapter, as the driver reports it
+    QTest::addColumn<QList<int>>("enabled");
 
-    manager->Refresh();
-    tv = findDisplay(*manager, 0);
-    QVERIFY(!tv->enabled() && tv->connected());
-    QVERIFY(!tv->parentAdapter()->hasEnabledDisplay());
-    QVERIFY(tv->Enable());
-    QVERIFY(tv->IsEnabled());
-    manager->Refresh();
-    QVERIFY(findDisplay(*manager, 0)->enabled());
-    QVERIFY(!findDisplay(*manager, 0)->Enable());
+    // The demo: adapter 0 drives 0 and 1 (5 is connected, unused), adapter 1 the MST
+    // displays 2 and 3, adapter 2 (the other device) the panel 4.
+    const Desktops demo;
+    const Desktops clone{{0, 5}, {1}};
+    QTest::newRow("second desktop of two")
+        << demo << 1 << QString() << true << false << Desktops{{0}} << QList<int>{0, 2, 3, 4};
+    QTest::newRow("first desktop of two: the map after it moves up")
+        << demo << 0 << QString() << true << false << Desktops{{1}} << QList<int>{1, 2, 3, 4};
+    QTest::newRow("one MST display of two")
+        << demo << 2 << QString() << true << false << Desktops{{3}} << QList<int>{0, 1, 3, 4};
+    QTest::newRow("one display of a clone") << clone << 5 << QString() << true << false
+                                            << Desktops{{0}, {1}} << QList<int>{0, 1, 2, 3, 4};
+    // The driver lists the desktops in the order of their displays.
+    QTest::newRow("first display of a clone") << clone << 0 << QString() << true << false
+                                              << Desktops{{1}, {5}} << QList<int>{1, 5, 2, 3, 4};
+    QTest::newRow("the adapter's last display turns it off")
+        << demo << 4 << QString() << true << true << Desktops{} << QList<int>{0, 1, 2, 3};
+    QTest::newRow("adapter refuses: the display leaves the map")
+        << demo << 4 << QStringLiteral("NOX_Adapter_Active_Set") << true << true << Desktops{}
+        << QList<int>{0, 1, 2, 3};
+    QTest::newRow("map write refused")
+        << demo << 1 << QStringLiteral("NOX_Display_DisplayMapConfig_Set") << false << false
+        << Desktops{{0}, {1}} << QList<int>{0, 1, 2, 3, 4};
+    QTest::newRow("map read refused")
+        << demo << 1 << QStringLiteral("NOX_Display_DisplayMapConfig_Get") << false << false
+        << Desktops{{0}, {1}} << QList<int>{0, 1, 2, 3, 4};
 }
 
-void tst_VyrDisplay::disableTakesDisplayOffItsDesktop()
+void tst_VyrDisplay::disable()
 {
+    QFETCH(Desktops, before);
+    QFETCH(int, display);
+    QFETCH(QString, refused);
+    QFETCH(bool, result);
+    QFETCH(bool, adapterSwitched);
+    QFETCH(Desktops, after);
+    QFETCH(QList<int>, enabled);
+
     auto manager = m_machine->makeManager();
-    // With the adapter switch refused, the display leaves the display map.
-    m_machine->sim.fail("NOX_Adapter_Active_Set", 0, NOX_ERR);
-    QVERIFY(findDisplay(*manager, 0)->Disable());
-    QVERIFY(!findDisplay(*manager, 0)->IsEnabled());
-    QVERIFY(findDisplay(*manager, 1)->IsEnabled());
+    if (!before.isEmpty()) {
+        QVERIFY(DisplayMap(0, before).set(manager->communicator(), 0));
+        manager->Refresh();
+    }
+    VyrDisplay *target = findDisplay(*manager, display);
+    QVERIFY(target != nullptr && target->enabled());
+    const int adapter = target->parentAdapter()->adapterIndex();
+    if (!refused.isEmpty())
+        m_machine->sim.fail(refused.toLatin1().constData(), 1, NOX_ERR);
+    m_machine->sim.clearCalls();
+
+    QCOMPARE(target->Disable(), result);
+    QCOMPARE(m_machine->sim.calls().contains(QStringLiteral("NOX_Adapter_Active_Set")),
+             adapterSwitched);
+    QCOMPARE(driverDesktops(manager->communicator(), adapter), after);
     manager->Refresh();
-    QCOMPARE(manager->devices().first()->GetEnabledDisplaysList().size(), 3);
+    QCOMPARE(enabledDisplays(*manager), enabled);
 }
 
-void tst_VyrDisplay::disableWithoutMapsChangesNothing()
+void tst_VyrDisplay::disableOffTheDriversMapChangesNothing()
 {
     auto manager = m_machine->makeManager();
-    m_machine->sim.fail("NOX_Adapter_Active_Set", 0, NOX_ERR);
     // The driver's map of adapter 0 becomes empty behind the model's back.
     QVERIFY(manager->communicator()->DisplaySetMapConfig(0, 0, nullptr, 0, nullptr));
     m_machine->sim.clearCalls();
-    QVERIFY(findDisplay(*manager, 1)->Disable());
+    QVERIFY(!findDisplay(*manager, 1)->Disable());
     const QStringList calls = m_machine->sim.calls();
     QVERIFY(calls.contains(QStringLiteral("NOX_Display_DisplayMapConfig_Get")));
     QVERIFY(!calls.contains(QStringLiteral("NOX_Display_DisplayMapConfig_Set")));
+}
 
-    // A failing map read is the answer.
-    m_machine->sim.fail("NOX_Display_DisplayMapConfig_Get", 1, NOX_ERR);
-    QVERIFY(!findDisplay(*manager, 1)->Disable());
+void tst_VyrDisplay::enable_data()
+{
+    QTest::addColumn<int>("display");
+    QTest::addColumn<bool>("refused"); // the adapter refuses to turn on
+    QTest::addColumn<bool>("result");
+    QTest::addColumn<QList<int>>("enabled");
+
+    QTest::newRow("adapter off: turned on") << 4 << false << true << QList<int>{0, 1, 2, 3, 4};
+    QTest::newRow("activation refused") << 4 << true << false << QList<int>{0, 1, 2, 3};
+    QTest::newRow("adapter on already") << 0 << false << false << QList<int>{0, 1, 2, 3};
+}
+
+void tst_VyrDisplay::enable()
+{
+    QFETCH(int, display);
+    QFETCH(bool, refused);
+    QFETCH(bool, result);
+    QFETCH(QList<int>, enabled);
+
+    auto manager = m_machine->makeManager();
+    // The panel's adapter is off.
+    int done = 0;
+    QVERIFY(manager->communicator()->AdapterSetActive(2, 0, &done));
+    manager->Refresh();
+    VyrDisplay *target = findDisplay(*manager, display);
+    QVERIFY(target != nullptr && target->parentAdapter() != nullptr);
+    if (refused)
+        m_machine->sim.fail("NOX_Adapter_Active_Set", 1, NOX_ERR);
+
+    QCOMPARE(target->Enable(), result);
+    manager->Refresh();
+    QCOMPARE(enabledDisplays(*manager), enabled);
+}
+
+void tst_VyrDisplay::driverRefusesMalformedMap_data()
+{
+    QTest::addColumn<int>("map");
+    QTest::addColumn<int>("countChange");
+    QTest::addColumn<int>("firstChange");
+    QTest::addColumn<int>("strayTarget"); // names map 1 instead of its own; -1: none
+    QTest::addColumn<bool>("accepted");
+
+    QTest::newRow("well formed") << 0 << 0 << 0 << -1 << true;
+    QTest::newRow("a map counts a target too few") << 0 << -1 << 0 << -1 << false;
+    QTest::newRow("a map counts a target too many") << 1 << 1 << 0 << -1 << false;
+    QTest::newRow("a later map starts too late") << 1 << 0 << 1 << -1 << false;
+    QTest::newRow("a later map starts too early") << 1 << 0 << -1 << -1 << false;
+    QTest::newRow("a target names another map") << 0 << 0 << 0 << 0 << false;
+}
+
+void tst_VyrDisplay::driverRefusesMalformedMap()
+{
+    QFETCH(int, map);
+    QFETCH(int, countChange);
+    QFETCH(int, firstChange);
+    QFETCH(int, strayTarget);
+    QFETCH(bool, accepted);
+
+    auto manager = m_machine->makeManager();
+    DisplayMap clone(0, {{0, 5}, {1}});
+    clone.maps[map].iNumDisplayTarget += countChange;
+    clone.maps[map].iFirstDisplayTargetArrayIndex += firstChange;
+    if (strayTarget >= 0)
+        clone.targets[strayTarget].iDisplayMapIndex = 1;
+    QCOMPARE(clone.set(manager->communicator(), 0), accepted);
+    // A refused map changes nothing.
+    const Desktops expected = accepted ? Desktops{{0, 5}, {1}} : Desktops{{0}, {1}};
+    QCOMPARE(driverDesktops(manager->communicator(), 0), expected);
 }
 
 void tst_VyrDisplay::comparesStateAndEdid()
