@@ -151,11 +151,16 @@ void EdidLoadSaveForm::SetSystemManager(VyrSystemManager *systemManager)
 
 void EdidLoadSaveForm::updateSelected(QTreeWidgetItem *item)
 {
-    if (!item || !m_deviceManager)
+    if (!m_deviceManager)
         return;
     VyrDeviceSelection &record = m_deviceManager->selection();
     record = VyrDeviceSelection();
     bool display = false;
+    if (!item) {
+        // Nothing is current: nothing to read an EDID from, and no way on to the view page.
+        emit displaySelected(false);
+        return;
+    }
     switch (item->type()) {
     case VyrDeviceItem::Type:
         if (auto *deviceItem = dynamic_cast<VyrDeviceItem *>(item))

@@ -93,15 +93,16 @@ public:
     const QList<EdidDisplyInfo> &regDisplays() const { return m_displays; }
 
 signals:
-    // On every change of the device select widget's current item to an item: true for a
-    // display or an MST branch.
+    // On every change of the device select widget's current item: true for a display or an
+    // MST branch, false for any other item and for none.
     void displaySelected(bool selected);
 
 public slots:
     // true: option display (device select widget shown); false: option file (file name
     // line shown).
     void onLoadOptionChanged(bool checked);
-    // Makes the item's object the only entry of the device manager's selection record.
+    // Makes the item's object the only entry of the device manager's selection record; no item
+    // (a rebuilt tree without the pick) leaves the record empty.
     void updateSelected(QTreeWidgetItem *item);
     // The "..." button: asks for a file to open (load page) or to save under (save page) and
     // puts the answer into the name field, an empty one too.
