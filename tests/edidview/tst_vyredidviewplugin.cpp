@@ -492,7 +492,10 @@ void tst_VyrEdidViewPlugIn::doneHandsTheImageToTheSavePage()
     const QByteArray viewed(reinterpret_cast<const char *>(w.plugin->viewForm()->edid()), 512);
     QCOMPARE(QByteArray(reinterpret_cast<const char *>(w.plugin->saveForm()->image()), 512),
              viewed);
-    QCOMPARE(ui.messages().size(), 1);
+    // No file name yet: the save page says so.
+    QCOMPARE(ui.messages().size(), 2);
+    QCOMPARE(ui.lastMessage().title, QStringLiteral("Failed to save EDID to file"));
+    QVERIFY(ui.lastMessage().text.startsWith(QStringLiteral("No file name was given.")));
 }
 
 void tst_VyrEdidViewPlugIn::withoutModelOrPageStack()
