@@ -1,6 +1,7 @@
 #include "vyruiservice.h"
 
 #include <QDebug>
+#include <QRegularExpression>
 
 namespace {
 
@@ -24,6 +25,11 @@ public:
     {
         return QString();
     }
+    QString saveFileNameWithFilter(const QString &, const QString &, const QString &,
+                                   QString *) override
+    {
+        return QString();
+    }
 };
 
 HeadlessUiService g_headless;
@@ -41,4 +47,11 @@ VyrUiService *VyrUiService::install(VyrUiService *service)
     VyrUiService *previous = g_installed;
     g_installed = service;
     return previous;
+}
+
+QString VyrUiService::filterSuffix(const QString &filterEntry)
+{
+    // The patterns stand in the entry's parentheses, separated by spaces: "(*.bin *.dat)".
+    static const QRegularExpression pattern(QStringLiteral("\\(\\s*\\*\\.([^\\s*?)]+)"));
+    return pattern.match(filterEntry).captured(1);
 }

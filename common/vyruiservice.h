@@ -52,6 +52,18 @@ public:
     virtual QString saveFileName(const QString &caption, const QString &directory,
                                  const QString &filter) = 0;
 
+    // A file name to save under, as saveFileName() asks for it, with the entry of filter (entries
+    // separated by ";;") the dialog shows: it starts with *selectedFilter and puts the entry the
+    // user chose there. directory is a folder, or a file name whose folder opens with that name
+    // filled in. A dialog may add the chosen entry's suffix (filterSuffix()) to a name typed
+    // without one. Empty when the user cancels. Added after saveFileName(), so last in the table.
+    virtual QString saveFileNameWithFilter(const QString &caption, const QString &directory,
+                                           const QString &filter, QString *selectedFilter) = 0;
+
+    // The suffix of the first "*.suffix" pattern of one filter entry: "bin" for
+    // "EDID binary files(*.bin)"; empty for an entry without one, such as "All files (*)".
+    static QString filterSuffix(const QString &filterEntry);
+
     // The installed service, or the headless one. Never null.
     static VyrUiService *instance();
     // Installs a service (not owned; null goes back to the headless one) and answers the

@@ -151,11 +151,16 @@ void EdidLoadSaveForm::SetSystemManager(VyrSystemManager *systemManager)
 
 void EdidLoadSaveForm::updateSelected(QTreeWidgetItem *item)
 {
-    if (!item || !m_deviceManager)
+    if (!m_deviceManager)
         return;
     VyrDeviceSelection &record = m_deviceManager->selection();
     record = VyrDeviceSelection();
     bool display = false;
+    if (!item) {
+        // Nothing is current: nothing to read an EDID from, and no way on to the view page.
+        emit displaySelected(false);
+        return;
+    }
     switch (item->type()) {
     case VyrDeviceItem::Type:
         if (auto *deviceItem = dynamic_cast<VyrDeviceItem *>(item))
@@ -232,11 +237,24 @@ bool EdidLoadSaveForm::SaveOrOverrideEdid(unsigned char *edid, int size)
     }
 
     const QString name = ui->lineEditFileName->text();
-    if (name.isEmpty())
+    // The suffix chooses the format: a name without one of the four writes nothing, and says why.
+    const QString suffixes = tr("The suffix of the file name chooses the file format: .bin, .txt, "
+                                ".inf or .reg, in lower case.");
+    if (name.isEmpty()) {
+        showCritical(tr("Failed to save EDID to file"),
+                     tr("No file name was given.") + QLatin1Char(' ') + suffixes);
         return false;
+    }
     const FileFormat *format = formatOf(name);
     updateParams(m_edid);
-    const bool saved = format && (this->*format->write)(name);
+    if (!format) {
+        showCritical(
+            tr("Failed to save EDID to file"),
+            tr("\"%1\" has no suffix of an EDID file format.").arg(QFileInfo(name).fileName())
+                + QLatin1Char(' ') + suffixes);
+        return false;
+    }
+    const bool saved = (this->*format->write)(name);
     if (!saved)
         showCritical(tr("Failed to save EDID to file"), tr("Override Display EDID"));
     return saved;
@@ -374,19 +392,45 @@ void EdidLoadSaveForm::updateRegFileParams()
 
 void EdidLoadSaveForm::on_btnLoadSave_clicked()
 {
-    VyrUiService *service = VyrUiService::instance();
+    const QString formats = tr("EDID binary files(*.bin);;EDID text tiles (*.txt);;EDID inf files "
+                               "(*.inf);;EDID reg files (*.reg)");
+    const QString typed = ui->lineEditFileName->text();
     QString name;
     if (m_load) {
-        name = service->openFileName(tr("Open EDID File"), QDir::currentPath(),
-                                     tr("EDID binary files(*.bin);;EDID text tiles "
-                                        "(*.txt);;EDID inf files (*.inf);;EDID reg files (*.reg)"));
+        name = VyrUiService::instance()->openFileName(tr("Open EDID File"), QDir::currentPath(),
+                                                      formats);
     } else {
-        name = service->saveFileName(tr("Save EDID File"), QDir::currentPath(),
-                                     tr("EDID binary files(*.bin);;EDID text tiles (*.txt)"));
+        name = askSaveFileName(typed, formats + QStringLiteral(";;") + tr("All files (*)"));
     }
-    // The same name again changes no text: the registry choice is refilled all the same.
-    const bool same = ui->lineEditFileName->text() == name;
+    // Cancelled: the name typed before stays. The same name changes no text: the registry choice
+    // is refilled all the same.
+    if (name.isEmpty())
+        name = typed;
+    const bool same = typed == name;
     ui->lineEditFileName->setText(name);
     if (same)
         updateRegFileParams();
+}
+
+QString EdidLoadSaveForm::askSaveFileName(const QString &typed, const QString &filter) const
+{
+    // The dialog opens where the typed name points, with that name filled in and its format
+    // chosen (the first one for a name of no known format).
+    const QStringList entries = filter.split(QStringLiteral(";;"));
+    QString chosen = entries.constFirst();
+    const QString typedSuffix = QFileInfo(typed).suffix();
+    for (const QString &entry : entries) {
+        if (!typedSuffix.isEmpty() && VyrUiService::filterSuffix(entry) == typedSuffix)
+            chosen = entry;
+    }
+    const QString start =
+        typed.isEmpty() ? QDir::currentPath() : QFileInfo(typed).absoluteFilePath();
+    QString name = VyrUiService::instance()->saveFileNameWithFilter(tr("Save EDID File"), start,
+                                                                    filter, &chosen);
+    // A name given without any suffix gets the chosen format's; "All files" adds none.
+    const QString suffix = VyrUiService::filterSuffix(chosen);
+    if (!name.isEmpty() && !suffix.isEmpty()
+        && !QFileInfo(name).fileName().contains(QLatin1Char('.')))
+        name += QLatin1Char('.') + suffix;
+    return name;
 }

@@ -53,7 +53,8 @@ public:
     // Copies the 512-byte image at edid into the form's image. Option display: sends the size
     // bytes in use to the selected display as its EDID override. Option file: writes the
     // recognised blocks to the file of the name field in the format its suffix names. Answers
-    // whether that worked; every failure but an empty file name is shown in a message box.
+    // whether that worked; every failure is shown in a message box (an empty file name or an
+    // unknown suffix with the four suffixes that choose a format).
     bool SaveOrOverrideEdid(unsigned char *edid, int size);
     // The selected display's EDID buffer (owned by the display); null without a device
     // manager, without a selected display, or before the display has read its EDID.
@@ -93,21 +94,26 @@ public:
     const QList<EdidDisplyInfo> &regDisplays() const { return m_displays; }
 
 signals:
-    // On every change of the device select widget's current item to an item: true for a
-    // display or an MST branch.
+    // On every change of the device select widget's current item: true for a display or an
+    // MST branch, false for any other item and for none.
     void displaySelected(bool selected);
 
 public slots:
     // true: option display (device select widget shown); false: option file (file name
     // line shown).
     void onLoadOptionChanged(bool checked);
-    // Makes the item's object the only entry of the device manager's selection record.
+    // Makes the item's object the only entry of the device manager's selection record; no item
+    // (a rebuilt tree without the pick) leaves the record empty.
     void updateSelected(QTreeWidgetItem *item);
-    // The "..." button: asks for a file to open (load page) or to save under (save page) and
-    // puts the answer into the name field, an empty one too.
+    // The "..." button: asks for a file to open (load page) or to save under (save page, in any
+    // of the four formats) and puts the answer into the name field; a cancelled dialog leaves
+    // the name field as it was.
     void on_btnLoadSave_clicked();
 
 private:
+    // Asks for a name to save under (empty when cancelled), starting from the typed one; a name
+    // given without a suffix gets the one of the format chosen in the dialog.
+    QString askSaveFileName(const QString &typed, const QString &filter) const;
     // Refills the registry combo boxes and shows them on the save page while the file name
     // ends in ".reg".
     void updateRegFileParams();

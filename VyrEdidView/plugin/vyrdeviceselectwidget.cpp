@@ -18,6 +18,7 @@
 #include <QMenu>
 #include <QRadioButton>
 #include <QToolButton>
+#include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
 
 namespace {
@@ -48,30 +49,46 @@ VyrDeviceManager *managerOf(QTreeWidgetItem *item)
     }
 }
 
-// Makes the item's object the only entry of the record; an item without one (or a system
-// item) leaves the record as it is.
-void writeSelection(QTreeWidgetItem *item, VyrDeviceSelection &record)
+// The model object an item stands for, as the record that names it alone; an empty record for
+// a system item or an item without one. Reads the item's own fields only.
+VyrDeviceSelection pickOf(QTreeWidgetItem *item)
 {
     switch (item->type()) {
     case VyrDeviceItem::Type:
-        if (auto *device = dynamic_cast<VyrDeviceItem *>(item); device && device->device())
-            record = VyrDeviceSelection{device->device(), nullptr, nullptr, nullptr};
+        if (auto *device = dynamic_cast<VyrDeviceItem *>(item))
+            return VyrDeviceSelection{device->device(), nullptr, nullptr, nullptr};
         break;
     case VyrAdapterItem::Type:
-        if (auto *adapter = dynamic_cast<VyrAdapterItem *>(item); adapter && adapter->adapter())
-            record = VyrDeviceSelection{nullptr, adapter->adapter(), nullptr, nullptr};
+        if (auto *adapter = dynamic_cast<VyrAdapterItem *>(item))
+            return VyrDeviceSelection{nullptr, adapter->adapter(), nullptr, nullptr};
         break;
     case VyrDisplayItem::Type:
-        if (auto *display = dynamic_cast<VyrDisplayItem *>(item); display && display->display())
-            record = VyrDeviceSelection{nullptr, nullptr, display->display(), nullptr};
+        if (auto *display = dynamic_cast<VyrDisplayItem *>(item))
+            return VyrDeviceSelection{nullptr, nullptr, display->display(), nullptr};
         break;
     case VyrBranchItem::Type:
-        if (auto *branch = dynamic_cast<VyrBranchItem *>(item); branch && branch->branch())
-            record = VyrDeviceSelection{nullptr, nullptr, nullptr, branch->branch()};
+        if (auto *branch = dynamic_cast<VyrBranchItem *>(item))
+            return VyrDeviceSelection{nullptr, nullptr, nullptr, branch->branch()};
         break;
     default:
         break;
     }
+    return VyrDeviceSelection();
+}
+
+bool samePick(const VyrDeviceSelection &one, const VyrDeviceSelection &other)
+{
+    return one.device == other.device && one.adapter == other.adapter
+           && one.display == other.display && one.branch == other.branch;
+}
+
+// Makes the item's object the only entry of the record; an item without one (or a system
+// item) leaves the record as it is.
+void writeSelection(QTreeWidgetItem *item, VyrDeviceSelection &record)
+{
+    const VyrDeviceSelection pick = pickOf(item);
+    if (!samePick(pick, VyrDeviceSelection()))
+        record = pick;
 }
 
 // Each set entry of source, in the order device, adapter, display, branch, replaces the
@@ -231,8 +248,7 @@ void VyrDeviceSelectWidget::SetViewOption(unsigned int viewOption)
     if (option == m_viewOption)
         return;
     m_viewOption = option;
-    // A changed option rebuilds the tree, so no item is selected afterwards.
-    m_tree->SetViewOption(m_viewOption);
+    rebuildKeepingPick();
     showRadioButtons();
     onItemSelectionChanged();
 }
@@ -331,7 +347,36 @@ void VyrDeviceSelectWidget::onDeviceViewSelect(bool state)
         m_viewOption = static_cast<quint8>(m_viewOption & ~VyrDeviceViewOption::DesktopView);
     else
         m_viewOption = static_cast<quint8>(m_viewOption | VyrDeviceViewOption::DesktopView);
+    rebuildKeepingPick();
+}
+
+void VyrDeviceSelectWidget::rebuildKeepingPick()
+{
+    if (m_tree->viewOption() == m_viewOption)
+        return;
+    QTreeWidgetItem *current = m_tree->currentItem();
+    VyrDeviceManager *manager = m_systemManager && current ? managerOf(current) : nullptr;
+    const int type = current ? current->type() : 0;
+    const VyrDeviceSelection pick = current ? pickOf(current) : VyrDeviceSelection();
+    // Only a pick the model still holds is looked for: its manager is listed and, below the
+    // system item, names the object in its record. A rebuild of the model clears that record,
+    // so the items of a model that is gone are never matched by their old addresses.
+    const bool held = manager && m_systemManager->deviceManagers().contains(manager)
+                      && (type == VyrSystemItem::Type || samePick(manager->selection(), pick));
+
+    // Clearing the tree makes nothing current, which is reported.
     m_tree->SetViewOption(m_viewOption);
+    if (!held)
+        return;
+    for (QTreeWidgetItemIterator it(m_tree); *it; ++it) {
+        if ((*it)->type() == type && managerOf(*it) == manager && samePick(pickOf(*it), pick)) {
+            m_tree->setCurrentItem(*it);
+            return;
+        }
+    }
+    // Not in this layout (an adapter in the Device View, a branch or a display off the
+    // desktop in the Desktop View): nothing is current, and nothing is picked either.
+    manager->selection() = VyrDeviceSelection();
 }
 
 void VyrDeviceSelectWidget::onInstallDriverAction()

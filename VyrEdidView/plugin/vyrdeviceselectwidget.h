@@ -20,7 +20,8 @@ class VyrSystemManager;
 // (VyrDeviceViewOption).
 //
 // The tree is rebuilt whenever the model announces a rebuild, so no item ever points
-// into a model that is gone.
+// into a model that is gone; the first system item is current afterwards. A change of
+// layout keeps the pick where the new layout shows it and drops it where it does not.
 class VyrDeviceSelectWidget : public QWidget
 {
     Q_OBJECT
@@ -36,7 +37,8 @@ public:
     // whenever one of its device managers rebuilds or the list of managers changes. The
     // same manager again does nothing. No item becomes current here.
     void SetSystemManager(VyrSystemManager *systemManager);
-    // The low 8 bits become the view option of the widget and the tree.
+    // The low 8 bits become the view option of the widget and the tree; a changed option
+    // rebuilds the tree, keeping the pick where the new layout shows it.
     void SetViewOption(unsigned int viewOption);
     // Rebuilds the tree and makes its first system item current.
     void UpdateDeviceView();
@@ -78,6 +80,10 @@ public slots:
 
 private:
     void showRadioButtons();
+    // Rebuilds the tree in the layout of the view option (nothing when the tree shows it
+    // already) and keeps the pick: the item of the same model object becomes current again.
+    // Without one in the new layout nothing is current and the record names nothing.
+    void rebuildKeepingPick();
     void connectDeviceManagers();
     void startStopCurrentDevice(int option);
     void showContextMenu(const QPoint &position);

@@ -66,6 +66,27 @@ QString VyrWidgetUiService::saveFileName(const QString &caption, const QString &
     return QFileDialog::getSaveFileName(QApplication::activeWindow(), caption, directory, filter);
 }
 
+QString VyrWidgetUiService::saveFileNameWithFilter(const QString &caption, const QString &directory,
+                                                   const QString &filter, QString *selectedFilter)
+{
+    QFileDialog dialog(QApplication::activeWindow(), caption, directory, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // The chosen entry's suffix goes onto a name typed without one before the dialog asks
+    // whether to replace a file, so the question is about the file that will be written.
+    const auto followFilter = [&dialog](const QString &entry) {
+        dialog.setDefaultSuffix(filterSuffix(entry));
+    };
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, followFilter);
+    if (selectedFilter && !selectedFilter->isEmpty())
+        dialog.selectNameFilter(*selectedFilter);
+    followFilter(dialog.selectedNameFilter());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    if (selectedFilter)
+        *selectedFilter = dialog.selectedNameFilter();
+    return dialog.selectedFiles().constFirst();
+}
+
 void VyrWidgetUiService::beginProgress(const QString &label, int minimum, int maximum)
 {
     endProgress();

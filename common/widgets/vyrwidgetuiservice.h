@@ -7,8 +7,8 @@
 class QProgressDialog;
 
 // The device library's UI seam shown with widgets: a parentless modal message box, the
-// toolkit's open-file dialog, and a window-modal progress dialog without a cancel
-// button. The program installs one at start-up (VyrUiService::install) and takes it
+// toolkit's open-file and save-file dialogs, and a window-modal progress dialog without a
+// cancel button. The program installs one at start-up (VyrUiService::install) and takes it
 // out again before it ends.
 class VyrWidgetUiService : public VyrUiService
 {
@@ -27,6 +27,8 @@ public:
     void endProgress() override;
     QString saveFileName(const QString &caption, const QString &directory,
                          const QString &filter) override;
+    QString saveFileNameWithFilter(const QString &caption, const QString &directory,
+                                   const QString &filter, QString *selectedFilter) override;
 
     // The progress dialog while one is shown; null otherwise.
     QProgressDialog *progressDialog() const;

@@ -31,6 +31,12 @@ namespace {
 const QString Panel = QStringLiteral("edid14-digital-auo623d-3.bin"); // EDID 1.4, 128 bytes
 const QString Monitor = QStringLiteral("cta-basic-dela0a4-1.bin");    // EDID 1.3 + CTA-861
 const QString FilesDir = QStringLiteral(VYR_TEST_DATA_DIR "/edidfiles/");
+// What a refused name is told after the reason.
+const QString Suffixes = QStringLiteral("The suffix of the file name chooses the file format: "
+                                        ".bin, .txt, .inf or .reg, in lower case.");
+const QString SaveFilter =
+    QStringLiteral("EDID binary files(*.bin);;EDID text tiles (*.txt);;EDID "
+                   "inf files (*.inf);;EDID reg files (*.reg);;All files (*)");
 
 QByteArray padded(const QByteArray &bytes)
 {
@@ -112,6 +118,8 @@ private slots:
     void registryFileNamesTheChosenDisplay();
     void registryFileWithoutDisplay();
     void fileDialogs();
+    void saveDialog_data();
+    void saveDialog();
     void overrideReachesTheDriver();
     void overrideFailures_data();
     void overrideFailures();
@@ -246,6 +254,10 @@ void tst_EdidLoadSaveForm::saveToFile_data()
     QTest::addColumn<QString>("messages");
 
     const QString failed = QStringLiteral("Failed to save EDID to file|Override Display EDID");
+    const QString noFormat =
+        QStringLiteral("Failed to save EDID to file|\"%2\" has no suffix of an "
+                       "EDID file format. ")
+        + Suffixes;
     QTest::newRow("bin") << "out.bin" << Monitor << true << "edid-samples/" + Monitor
                          << "Save Edid binary file|Edid saved to %1";
     QTest::newRow("txt") << "out.txt" << Panel << true << "edidfiles/edid14-auo623d-128.txt"
@@ -253,8 +265,9 @@ void tst_EdidLoadSaveForm::saveToFile_data()
     QTest::newRow("inf") << "out.inf"
                          << "cta-hdr-del41d9-3.bin" << true << ""
                          << "Save Edid text file|Edid saved to %1";
-    QTest::newRow("suffix in capitals") << "out.TXT" << Panel << false << "" << failed;
-    QTest::newRow("no suffix") << "out" << Panel << false << "" << failed;
+    QTest::newRow("suffix in capitals") << "out.TXT" << Panel << false << "" << noFormat;
+    QTest::newRow("no suffix") << "out" << Panel << false << "" << noFormat;
+    QTest::newRow("another suffix") << "out.edid" << Panel << false << "" << noFormat;
     QTest::newRow("no block recognised")
         << "out.bin"
         << "" << false << ""
@@ -281,8 +294,9 @@ void tst_EdidLoadSaveForm::saveToFile()
     old.close();
 
     QCOMPARE(page.save(file, bytes), saved);
-    QCOMPARE(ui.messageLines().join(QLatin1Char('\n')),
-             QString(messages).replace(QStringLiteral("%1"), file));
+    QCOMPARE(
+        ui.messageLines().join(QLatin1Char('\n')),
+        QString(messages).replace(QStringLiteral("%1"), file).replace(QStringLiteral("%2"), name));
     if (!golden.isEmpty())
         QCOMPARE(VyrTest::readFile(file),
                  VyrTest::readFile(QStringLiteral(VYR_TEST_DATA_DIR "/") + golden));
@@ -435,15 +449,15 @@ void tst_EdidLoadSaveForm::fileDialogs()
     save.form.show();
     auto *button = save.child<QToolButton>("btnLoadSave");
 
-    // The save page asks for a name to save under; the answer goes into the name field.
+    // The save page asks for a name to save under, in any format; the answer goes into the name
+    // field.
     ui.setFileName(path(QStringLiteral("chosen.reg")));
     QTest::mouseClick(button, Qt::LeftButton);
     QCOMPARE(ui.fileRequests().size(), 1);
     QVERIFY(ui.fileRequests().last().save);
     QCOMPARE(ui.fileRequests().last().caption, QStringLiteral("Save EDID File"));
     QCOMPARE(ui.fileRequests().last().directory, QDir::currentPath());
-    QCOMPARE(ui.fileRequests().last().filter,
-             QStringLiteral("EDID binary files(*.bin);;EDID text tiles (*.txt)"));
+    QCOMPARE(ui.fileRequests().last().filter, SaveFilter);
     QCOMPARE(save.fileName()->text(), path(QStringLiteral("chosen.reg")));
     QVERIFY(save.shown(save.displays()));
     // The same name again still refills the lists (the model may have changed meanwhile).
@@ -451,14 +465,19 @@ void tst_EdidLoadSaveForm::fileDialogs()
     QTest::mouseClick(button, Qt::LeftButton);
     QCOMPARE(save.displays()->count(), 3);
 
-    // Cancelled: the name field is emptied, and "Save" then does nothing and says nothing.
+    // Cancelled: the name stays, and so do the lists, refilled.
     ui.setFileName(QString());
+    save.displays()->clear();
     QTest::mouseClick(button, Qt::LeftButton);
-    QCOMPARE(save.fileName()->text(), QString());
-    QVERIFY(!save.shown(save.displays()));
+    QCOMPARE(save.fileName()->text(), path(QStringLiteral("chosen.reg")));
+    QVERIFY(save.shown(save.displays()));
+    QCOMPARE(save.displays()->count(), 3);
+    // "Save" without a name says so.
+    save.fileName()->clear();
     QByteArray image = padded(VyrTest::readSample(Panel));
     QVERIFY(!save.form.SaveOrOverrideEdid(reinterpret_cast<unsigned char *>(image.data()), 128));
-    QVERIFY(ui.messages().isEmpty());
+    QCOMPARE(ui.messageLines(),
+             QStringList("Failed to save EDID to file|No file name was given. " + Suffixes));
 
     // The load page asks for a file to open, of any of the four formats.
     Page load(true);
@@ -474,6 +493,80 @@ void tst_EdidLoadSaveForm::fileDialogs()
     QVERIFY(!load.shown(load.displays()));
     QVERIFY(load.form.GetEdid());
     QCOMPARE(imageOf(load.form), padded(VyrTest::readSample(Panel)));
+}
+
+void tst_EdidLoadSaveForm::saveDialog_data()
+{
+    QTest::addColumn<QString>("typed");  // in the name field before "..."
+    QTest::addColumn<QString>("start");  // where the dialog opens
+    QTest::addColumn<QString>("format"); // the entry it starts with
+    QTest::addColumn<QString>("answer"); // the name given in the dialog; empty: cancelled
+    QTest::addColumn<QString>("chosen"); // the entry chosen; empty: the one it started with
+    QTest::addColumn<QString>("name");   // in the name field afterwards
+
+    const QString bin = QStringLiteral("EDID binary files(*.bin)");
+    const QString txt = QStringLiteral("EDID text tiles (*.txt)");
+    const QString inf = QStringLiteral("EDID inf files (*.inf)");
+    const QString reg = QStringLiteral("EDID reg files (*.reg)");
+    const QString all = QStringLiteral("All files (*)");
+    const QString cwd = QDir::currentPath();
+    const QString dir = QStringLiteral("/srv/edid/");
+
+    QTest::newRow("cancelled, the typed name stays")
+        << dir + "panel.txt" << dir + "panel.txt" << txt << ""
+        << "" << dir + "panel.txt";
+    QTest::newRow("cancelled, nothing typed") << "" << cwd << bin << ""
+                                              << ""
+                                              << "";
+    QTest::newRow("typed relative to the working folder")
+        << "panel.inf" << cwd + "/panel.inf" << inf << ""
+        << ""
+        << "panel.inf";
+    QTest::newRow("typed name of no format")
+        << dir + "panel.TXT" << dir + "panel.TXT" << bin << dir + "panel.bin"
+        << "" << dir + "panel.bin";
+    QTest::newRow("suffix of the format kept")
+        << dir + "panel.reg" << dir + "panel.reg" << reg << dir + "panel"
+        << "" << dir + "panel.reg";
+    QTest::newRow("suffix of the format chosen")
+        << "" << cwd << bin << dir + "panel" << inf << dir + "panel.inf";
+    QTest::newRow("a suffix given stays")
+        << "" << cwd << bin << dir + "panel.txt" << bin << dir + "panel.txt";
+    QTest::newRow("another suffix given stays")
+        << "" << cwd << bin << dir + "panel.v2" << txt << dir + "panel.v2";
+    QTest::newRow("all files adds nothing")
+        << "" << cwd << bin << dir + "panel" << all << dir + "panel";
+    QTest::newRow("dot in a folder name")
+        << "" << cwd << bin << "/srv/edid.d/panel" << txt << "/srv/edid.d/panel.txt";
+}
+
+void tst_EdidLoadSaveForm::saveDialog()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, start);
+    QFETCH(QString, format);
+    QFETCH(QString, answer);
+    QFETCH(QString, chosen);
+    QFETCH(QString, name);
+
+    VyrTest::RecordingUiService ui;
+    Page save(false);
+    save.form.show();
+    save.fileName()->setText(typed);
+    ui.setFileName(answer);
+    ui.setSelectedFilter(chosen);
+    QTest::mouseClick(save.child<QToolButton>("btnLoadSave"), Qt::LeftButton);
+
+    QCOMPARE(ui.fileRequests().size(), 1);
+    const VyrTest::UiFileRequest request = ui.fileRequests().first();
+    QVERIFY(request.save);
+    QCOMPARE(request.filter, SaveFilter);
+    QCOMPARE(request.directory, start);
+    QCOMPARE(request.selectedFilter, format);
+    QCOMPARE(save.fileName()->text(), name);
+    // The registry lists follow the name in the field.
+    QCOMPARE(save.shown(save.displays()), name.endsWith(QLatin1String(".reg")));
+    QVERIFY(ui.messages().isEmpty());
 }
 
 void tst_EdidLoadSaveForm::overrideReachesTheDriver()

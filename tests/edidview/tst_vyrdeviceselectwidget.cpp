@@ -94,6 +94,8 @@ private slots:
     void contextMenuListsActionsInOrder();
     void radioButtonsSwitchTheLayout_data();
     void radioButtonsSwitchTheLayout();
+    void layoutSwitchKeepsThePick_data();
+    void layoutSwitchKeepsThePick();
     void refreshButtonRebuildsWithTheSystemCurrent();
     void refreshActionAnnouncesTheNewSystemItem();
     void rebuildOfAnyListedManagerRebuildsTheTree();
@@ -333,6 +335,69 @@ void tst_VyrDeviceSelectWidget::radioButtonsSwitchTheLayout()
     VyrTest::clickButton(desktop ? widget.desktopViewButton() : widget.deviceViewButton());
     QCOMPARE(widget.viewOption(), option);
     QCOMPARE(builds.count(), 2);
+}
+
+void tst_VyrDeviceSelectWidget::layoutSwitchKeepsThePick_data()
+{
+    QTest::addColumn<unsigned int>("option"); // the layout the pick is made in
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<bool>("offDesktop"); // the driver takes the HDMI display off the desktop
+    QTest::addColumn<bool>("kept");
+
+    QTest::newRow("enabled display, to the desktop view") << 0u << "HDMI (0)" << false << true;
+    QTest::newRow("display not enabled, to the desktop view") << 0u << "DVI (1)" << false << true;
+    QTest::newRow("display, to the device view") << 1u << "DP (2)" << false << true;
+    QTest::newRow("device") << 0u << "GPU" << false << true;
+    QTest::newRow("system") << 1u << "local system" << false << true;
+    QTest::newRow("adapter, to the device view") << 1u << "A1" << false << false;
+    QTest::newRow("branch, to the desktop view") << 0u << "Branch" << false << false;
+    QTest::newRow("display taken off the desktop") << 0u << "HDMI (0)" << true << false;
+}
+
+void tst_VyrDeviceSelectWidget::layoutSwitchKeepsThePick()
+{
+    QFETCH(unsigned int, option);
+    QFETCH(QString, item);
+    QFETCH(bool, offDesktop);
+    QFETCH(bool, kept);
+
+    Model model(QStringLiteral("devicetree.json"));
+    QVERIFY(model.ready());
+    VyrDeviceManager *manager = model.manager();
+    VyrDeviceSelectWidget widget(option);
+    widget.SetSystemManager(model.system.get());
+    widget.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&widget));
+    QTreeWidgetItem *picked = findItem(widget.tree(), item);
+    QVERIFY(picked);
+    widget.tree()->setCurrentItem(picked);
+    const VyrDeviceSelection record = manager->selection();
+    if (offDesktop)
+        QVERIFY(model.display(0)->Disable());
+
+    Report report;
+    watch(widget, manager, model.system.get(), report);
+    VyrTest::clickButton(option ? widget.deviceViewButton() : widget.desktopViewButton());
+    QCOMPARE(widget.viewOption(), option ^ 1u);
+
+    // The tree, the record and the last report agree: the same object picked in the new
+    // layout, or nothing at all.
+    QTreeWidgetItem *current = widget.tree()->currentItem();
+    QVERIFY(report.count > 0);
+    QCOMPARE(report.current, current);
+    if (kept) {
+        QVERIFY(current);
+        QVERIFY(current->text(0).startsWith(item));
+        QVERIFY(current->isSelected());
+        QCOMPARE(model.system->GetSelectedDeviceManager(), manager);
+        QCOMPARE(recordText(manager->selection()), recordText(record));
+        QCOMPARE(manager->selection().display, record.display);
+        QCOMPARE(manager->selection().device, record.device);
+    } else {
+        QCOMPARE(current, nullptr);
+        QVERIFY(widget.tree()->selectedItems().isEmpty());
+        QCOMPARE(recordText(manager->selection()), QString());
+    }
 }
 
 void tst_VyrDeviceSelectWidget::refreshButtonRebuildsWithTheSystemCurrent()

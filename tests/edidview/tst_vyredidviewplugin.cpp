@@ -22,6 +22,7 @@
 #include <QMenu>
 #include <QPluginLoader>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollArea>
 #include <QStackedWidget>
 #include <QStatusBar>
@@ -152,6 +153,8 @@ private slots:
     void prevAndNextStopAtTheEnds();
     void displayFlagShowsOnlyOnTheLoadPage();
     void rebuildReturnsToTheLoadPage();
+    void layoutSwitchKeepsViewInStep_data();
+    void layoutSwitchKeepsViewInStep();
     void editSurvivesSaveAndView();
     void viewWithoutEdidStaysOnTheLoadPage();
     void doneHandsTheImageToTheSavePage();
@@ -363,6 +366,64 @@ void tst_VyrEdidViewPlugIn::rebuildReturnsToTheLoadPage()
     QCOMPARE(w.plugin->pageIndex(), 1);
 }
 
+void tst_VyrEdidViewPlugIn::layoutSwitchKeepsViewInStep_data()
+{
+    QTest::addColumn<unsigned int>("option"); // the load tree's option
+    QTest::addColumn<QString>("picked");
+    QTest::addColumn<bool>("offDesktop"); // the driver takes the HDMI display off the desktop
+    QTest::addColumn<int>("viewed");      // the display whose EDID "View" shows; -1: no "View"
+
+    QTest::newRow("enabled display") << 8u << "HDMI (0)" << false << 0;
+    QTest::newRow("display not enabled") << 8u << "DVI (1)" << false << 1;
+    QTest::newRow("display taken off the desktop") << 8u << "HDMI (0)" << true << -1;
+    QTest::newRow("branch") << 0u << "Branch Device" << false << -1;
+}
+
+void tst_VyrEdidViewPlugIn::layoutSwitchKeepsViewInStep()
+{
+    QFETCH(unsigned int, option);
+    QFETCH(QString, picked);
+    QFETCH(bool, offDesktop);
+    QFETCH(int, viewed);
+
+    Workspace w;
+    w.bind();
+    w.stack->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w.stack.get()));
+    VyrDeviceSelectWidget *select = w.plugin->loadForm()->deviceSelectWidget();
+    select->SetViewOption(option);
+    // Another display was picked and viewed first.
+    QVERIFY(w.pick(QStringLiteral("DP (2)")));
+    QVERIFY(w.click(QStringLiteral("View")));
+    QVERIFY(w.click(QStringLiteral("Load")));
+    QVERIFY(w.pick(picked));
+    QCOMPARE(w.navigation(), QStringLiteral("next:View"));
+    if (offDesktop)
+        QVERIFY(w.model.display(0)->Disable());
+
+    VyrTest::clickButton(select->desktopViewButton());
+    QCOMPARE(select->tree()->headerItem()->text(0), QStringLiteral("Desktop View"));
+    QTreeWidgetItem *current = select->tree()->currentItem();
+    if (viewed < 0) {
+        // Gone from the new layout: nothing picked, no "View".
+        QCOMPARE(current, nullptr);
+        QCOMPARE(w.navigation(), QString());
+        QVERIFY(!w.plugin->displaySelected());
+        QCOMPARE(w.model.manager()->selection().display, nullptr);
+        QCOMPARE(w.model.manager()->selection().branch, nullptr);
+        return;
+    }
+    // Still picked in the new layout, and "View" shows that display's EDID.
+    QVERIFY(current);
+    QCOMPARE(current->text(0), picked);
+    QVERIFY(current->isSelected());
+    QCOMPARE(w.navigation(), QStringLiteral("next:View"));
+    QVERIFY(w.click(QStringLiteral("View")));
+    QCOMPARE(w.plugin->pageIndex(), 1);
+    QCOMPARE(QByteArray(reinterpret_cast<const char *>(w.plugin->viewForm()->edid()), 512),
+             QByteArray(reinterpret_cast<const char *>(w.model.display(viewed)->edid()), 512));
+}
+
 void tst_VyrEdidViewPlugIn::editSurvivesSaveAndView()
 {
     Workspace w;
@@ -431,7 +492,10 @@ void tst_VyrEdidViewPlugIn::doneHandsTheImageToTheSavePage()
     const QByteArray viewed(reinterpret_cast<const char *>(w.plugin->viewForm()->edid()), 512);
     QCOMPARE(QByteArray(reinterpret_cast<const char *>(w.plugin->saveForm()->image()), 512),
              viewed);
-    QCOMPARE(ui.messages().size(), 1);
+    // No file name yet: the save page says so.
+    QCOMPARE(ui.messages().size(), 2);
+    QCOMPARE(ui.lastMessage().title, QStringLiteral("Failed to save EDID to file"));
+    QVERIFY(ui.lastMessage().text.startsWith(QStringLiteral("No file name was given.")));
 }
 
 void tst_VyrEdidViewPlugIn::withoutModelOrPageStack()

@@ -3,13 +3,17 @@
 #include "vyrwidgetuiservice.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QPointer>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -24,6 +28,7 @@ private slots:
     void messageBox();
     void fileDialogCancelled_data();
     void fileDialogCancelled();
+    void saveDialogFollowsTheChosenFilter();
     void progressDialog();
 };
 
@@ -103,6 +108,65 @@ void tst_VyrWidgetUiService::fileDialogCancelled()
     QCOMPARE(closer.boxes().size(), 1);
     QCOMPARE(closer.last().className, QStringLiteral("QFileDialog"));
     QCOMPARE(closer.last().title, caption);
+}
+
+void tst_VyrWidgetUiService::saveDialogFollowsTheChosenFilter()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QFile existing(dir.filePath(QStringLiteral("panel.txt")));
+    QVERIFY(existing.open(QIODevice::WriteOnly));
+    existing.close();
+
+    VyrWidgetUiService ui;
+    VyrTest::ModalBoxCloser closer;
+    QList<VyrTest::ModalBox> questions;
+    QString folder;
+    QString prefilled;
+    QString startFilter;
+    QString startSuffix;
+    closer.setHandler([&](QWidget *box) {
+        auto *dialog = qobject_cast<QFileDialog *>(box);
+        QVERIFY(dialog);
+        folder = dialog->directory().absolutePath();
+        auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        auto *types = dialog->findChild<QComboBox *>(QStringLiteral("fileTypeCombo"));
+        QVERIFY(name && types);
+        prefilled = name->text();
+        startFilter = dialog->selectedNameFilter();
+        startSuffix = dialog->defaultSuffix();
+        // The user picks the text format and types a name without a suffix.
+        types->setFocus();
+        QTest::keyClick(types, Qt::Key_Down);
+        name->setFocus();
+        name->setText(QStringLiteral("panel"));
+        // The dialog asks whether to replace a file while this handler runs: a closer of its
+        // own answers that.
+        VyrTest::ModalBoxCloser replace;
+        replace.setButton(QMessageBox::Yes);
+        QTest::keyClick(name, Qt::Key_Return);
+        questions = replace.boxes();
+    });
+
+    QString chosen = QStringLiteral("EDID binary files(*.bin)");
+    const QString fileName = ui.saveFileNameWithFilter(
+        QStringLiteral("Save EDID File"), dir.filePath(QStringLiteral("typed.bin")),
+        QStringLiteral("EDID binary files(*.bin);;EDID text tiles (*.txt);;All files (*)"),
+        &chosen);
+
+    // It opened in the typed name's folder, with that name and its format.
+    QCOMPARE(folder, QDir(dir.path()).absolutePath());
+    QCOMPARE(prefilled, QStringLiteral("typed.bin"));
+    QCOMPARE(startFilter, QStringLiteral("EDID binary files(*.bin)"));
+    QCOMPARE(startSuffix, QStringLiteral("bin"));
+    // The chosen format's suffix came before the question about the file to replace.
+    QCOMPARE(closer.boxes().size(), 1);
+    QCOMPARE(questions.size(), 1);
+    QCOMPARE(questions.first().className, QStringLiteral("QMessageBox"));
+    QVERIFY2(questions.first().text.contains(QStringLiteral("panel.txt")),
+             qPrintable(questions.first().text));
+    QCOMPARE(fileName, dir.filePath(QStringLiteral("panel.txt")));
+    QCOMPARE(chosen, QStringLiteral("EDID text tiles (*.txt)"));
 }
 
 void tst_VyrWidgetUiService::progressDialog()

@@ -40,14 +40,24 @@ int RecordingUiService::message(Icon icon, const QString &title, const QString &
 QString RecordingUiService::openFileName(const QString &caption, const QString &directory,
                                          const QString &filter)
 {
-    m_fileRequests.append(UiFileRequest{caption, directory, filter, false});
+    m_fileRequests.append(UiFileRequest{caption, directory, filter, false, QString()});
     return m_fileName;
 }
 
 QString RecordingUiService::saveFileName(const QString &caption, const QString &directory,
                                          const QString &filter)
 {
-    m_fileRequests.append(UiFileRequest{caption, directory, filter, true});
+    m_fileRequests.append(UiFileRequest{caption, directory, filter, true, QString()});
+    return m_fileName;
+}
+
+QString RecordingUiService::saveFileNameWithFilter(const QString &caption, const QString &directory,
+                                                   const QString &filter, QString *selectedFilter)
+{
+    const QString start = selectedFilter ? *selectedFilter : QString();
+    m_fileRequests.append(UiFileRequest{caption, directory, filter, true, start});
+    if (selectedFilter && !m_fileName.isEmpty() && !m_selectedFilter.isEmpty())
+        *selectedFilter = m_selectedFilter;
     return m_fileName;
 }
 

@@ -25,7 +25,8 @@ struct UiFileRequest
     QString caption;
     QString directory;
     QString filter;
-    bool save = false; // asked through saveFileName()
+    bool save = false;      // asked through saveFileName() or saveFileNameWithFilter()
+    QString selectedFilter; // the entry saveFileNameWithFilter() was to start with
 };
 
 // One progress dialog from beginProgress() on: its label, range, every value set, and
@@ -62,6 +63,9 @@ public:
     void setButton(int button) { m_button = button; }
     // The answer of openFileName() and saveFileName(); empty (the user cancelled) by default.
     void setFileName(const QString &fileName) { m_fileName = fileName; }
+    // The filter entry saveFileNameWithFilter() reports as chosen when it answers a file name;
+    // empty (the default): the entry it was to start with.
+    void setSelectedFilter(const QString &filter) { m_selectedFilter = filter; }
     // Runs while a message is "up", as the user's events do while a real modal box is
     // open (to test re-entrancy); none by default.
     void setWhileShown(std::function<void()> whileShown) { m_whileShown = std::move(whileShown); }
@@ -84,11 +88,14 @@ public:
     void endProgress() override;
     QString saveFileName(const QString &caption, const QString &directory,
                          const QString &filter) override;
+    QString saveFileNameWithFilter(const QString &caption, const QString &directory,
+                                   const QString &filter, QString *selectedFilter) override;
 
 private:
     VyrUiService *m_previous = nullptr;
     int m_button = NoButton;
     QString m_fileName;
+    QString m_selectedFilter;
     std::function<void()> m_whileShown;
     QList<UiMessage> m_messages;
     QList<UiFileRequest> m_fileRequests;
