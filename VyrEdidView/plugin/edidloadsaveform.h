@@ -1,6 +1,7 @@
 #pragma once
 
 #include "files/edidblocktable.h"
+#include "files/edidfileresult.h"
 #include "files/edidimage.h"
 #include "plugin/ediddisplyinfo.h"
 
@@ -64,7 +65,8 @@ public:
     bool getEdidFromTxtFile(QString name);
     bool getEdidFromInfFile(QString name);
     bool getEdidFromRegFile(QString name);
-    // Writers: write the image bytes the block table covers; false after a message.
+    // Writers: write the image bytes the block table covers; false after a message. The message
+    // of a file that worked names the announced blocks it could not hold.
     bool saveEdidToBinFile(QString name);
     bool saveEdidToTxtFile(QString name);
     bool saveEdidToInfFile(QString name);
@@ -108,6 +110,9 @@ public slots:
     void on_btnLoadSave_clicked();
 
 private:
+    // Shows a writer's result, with the blocks of the table that were not written, and answers
+    // whether the file was written.
+    bool reportSaved(const EdidFileResult &result) const;
     // Refills the registry combo boxes and shows them on the save page while the file name
     // ends in ".reg".
     void updateRegFileParams();
