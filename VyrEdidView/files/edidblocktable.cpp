@@ -9,27 +9,29 @@
 namespace {
 
 // The names the monitor INF file prints for the blocks.
-const char *blockName(VyrEdidBlockKind kind)
+QString blockName(const VyrEdidRecognisedBlock &block, const EdidImage &image)
 {
-    switch (kind) {
+    switch (block.kind) {
     case VyrEdidBlockKind::DisplayIdBase:
-        return "DID BaseBlock";
+        return QStringLiteral("DID BaseBlock");
     case VyrEdidBlockKind::Edid14:
-        return "EDID1.4 BaseBlock";
+        return QStringLiteral("EDID1.4 BaseBlock");
     case VyrEdidBlockKind::Edid13:
-        return "EDID1.3 BaseBlock";
+        return QStringLiteral("EDID1.3 BaseBlock");
     case VyrEdidBlockKind::DisplayIdExtension:
-        return "DID ExtBlock";
+        return QStringLiteral("DID ExtBlock");
     case VyrEdidBlockKind::CeaExtension:
-        return "CEA ExtBlock";
+        return QStringLiteral("CEA ExtBlock");
     case VyrEdidBlockKind::DiExtension:
-        return "DI ExtBlock";
+        return QStringLiteral("DI ExtBlock");
     case VyrEdidBlockKind::VtbExtension:
-        return "VTB-EXT";
+        return QStringLiteral("VTB-EXT");
+    case VyrEdidBlockKind::Unknown:
+        return QString::asprintf("Unknown ExtBlock (Tag 0x%02X)", image[block.offset]);
     case VyrEdidBlockKind::None:
         break;
     }
-    return "";
+    return QString();
 }
 
 } // namespace
@@ -43,6 +45,8 @@ EdidBlockTable EdidBlockTable::analyse(const EdidImage &source)
 
     EdidBlockTable table;
     for (const VyrEdidRecognisedBlock &found : VyrEdidBlockRecogniser::recognise(image)) {
+        if (table.blockCount == 0)
+            table.announcedBlocks = 1 + VyrEdidBlockRecogniser::announcedExtensions(found);
         switch (found.kind) {
         case VyrEdidBlockKind::Edid14:
         case VyrEdidBlockKind::Edid13: {
@@ -60,20 +64,20 @@ EdidBlockTable EdidBlockTable::analyse(const EdidImage &source)
         default:
             break;
         }
-        table.append(found.size(), blockName(found.kind));
+        table.append(found.size(), blockName(found, image));
     }
     return table;
 }
 
 // Counts a block of size bytes after the last one. A block that is empty or would run past
 // the image is not counted, so the covered size never leaves the image.
-bool EdidBlockTable::append(quint32 size, const char *name)
+bool EdidBlockTable::append(quint32 size, const QString &name)
 {
     const quint32 start = coveredSize();
     if (size == 0 || blockCount == MaxBlocks || size > EdidImageSize - start)
         return false;
     offsets[blockCount + 1] = start + size;
     ++blockCount;
-    blockNames.append(QString::fromLatin1(name));
+    blockNames.append(name);
     return true;
 }

@@ -28,15 +28,19 @@ public:
     quint32 coveredSize() const { return offsets[qMin(blockCount, MaxBlocks)]; }
 
     quint32 blockCount = 0;
+    // Blocks the first block announces, itself included (0 without a first block). More than
+    // blockCount when the EDID is longer than the image: those blocks are not written.
+    quint32 announcedBlocks = 0;
     // Entry 0 is 0; entry k + 1 is the end of block k.
     std::array<quint32, MaxBlocks + 1> offsets{};
     // "EDID1.3 BaseBlock", "EDID1.4 BaseBlock", "DID BaseBlock", "CEA ExtBlock", "DI ExtBlock",
-    // "VTB-EXT" or "DID ExtBlock", one per block in image order.
+    // "VTB-EXT", "DID ExtBlock" or, for an extension no class reads, "Unknown ExtBlock (Tag
+    // 0xNN)" with its tag byte; one per block in image order.
     QStringList blockNames;
     // All zero for a DisplayID base section or when no block is recognised.
     MonitorInfo monitorInfo{};
     Resolution maxResolution{};
 
 private:
-    bool append(quint32 size, const char *name);
+    bool append(quint32 size, const QString &name);
 };

@@ -22,6 +22,26 @@ EdidFileResult EdidFileIo::save(const QString &fileName, const QByteArray &conte
             tr("Edid saved to %1").arg(fileName)};
 }
 
+EdidFileResult EdidFileIo::withUnwrittenBlocks(EdidFileResult saved, const EdidBlockTable &table)
+{
+    if (!saved.ok || table.announcedBlocks <= table.blockCount)
+        return saved;
+    // The blocks left out are always the last ones: the image keeps the announced blocks from
+    // the first one on, as far as they fit.
+    const quint32 left = table.announcedBlocks - table.blockCount;
+    saved.icon = VyrUiService::Icon::Warning;
+    saved.text += QLatin1Char('\n');
+    saved.text += left == 1
+                      ? tr("The last of the %1 blocks the EDID announces was not written: it "
+                           "does not fit into the 512-byte image.")
+                            .arg(table.announcedBlocks)
+                      : tr("The last %1 of the %2 blocks the EDID announces were not written: "
+                           "they do not fit into the 512-byte image.")
+                            .arg(left)
+                            .arg(table.announcedBlocks);
+    return saved;
+}
+
 EdidFileResult EdidFileIo::loaded()
 {
     return {true, VyrUiService::Icon::Information, QString(), QString()};

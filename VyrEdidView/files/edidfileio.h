@@ -1,5 +1,6 @@
 #pragma once
 
+#include "edidblocktable.h"
 #include "edidfileresult.h"
 
 #include <QByteArray>
@@ -21,6 +22,11 @@ public:
     // critical "Save Edid file" / "Failed to save file".
     static EdidFileResult save(const QString &fileName, const QByteArray &content,
                                const QString &successTitle);
+
+    // A save that worked, told as a warning that names the blocks left out when the table holds
+    // fewer blocks than the first one announces (an EDID longer than the image): never a plain
+    // "saved" for a file that announces blocks it does not hold. Any other result as it is.
+    static EdidFileResult withUnwrittenBlocks(EdidFileResult saved, const EdidBlockTable &table);
 
     // A read that worked: ok true, nothing to show.
     static EdidFileResult loaded();

@@ -26,6 +26,7 @@ enum : int {
     DisplayIdRow = 1119, // rows below a DisplayID block item (VyrDIDTreeWidgetItem)
     Cvt3Byte = 1120,
     VtbExtension = 1121,
+    UnknownExtension = 1122, // an extension block no block class reads
 };
 } // namespace VyrEdidItemKind
 

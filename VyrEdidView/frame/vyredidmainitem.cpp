@@ -2,6 +2,7 @@
 
 #include "frame/vyredidchooser.h"
 #include "frame/vyredidrows.h"
+#include "frame/vyredidunknownblockitem.h"
 #include "frame/vyredidwidgets.h"
 #include "items/base/vyrbaseblockitem.h"
 #include "items/cea/vyredidceaextblockitem.h"
@@ -66,6 +67,11 @@ QList<EdidItemLocation> VyrEdidMainItem::GetItemLocations() const
     return {{0, ImageSize}};
 }
 
+unsigned int VyrEdidMainItem::announcedBlocks()
+{
+    return m_baseBlockItem ? 1 + m_baseBlockItem->GetNumberOfExtentions() : 0;
+}
+
 unsigned int VyrEdidMainItem::blockOffset(unsigned int index) const
 {
     return index <= m_blockCount ? m_blockOffsets[index] : m_blockOffsets[m_blockCount];
@@ -92,6 +98,8 @@ VyrEdidItemBase *VyrEdidMainItem::createBlockItem(const VyrEdidRecognisedBlock &
         return new VyrEdidDiExtBlockItem(m_bytes, block.offset, static_cast<DiExtBlock *>(object));
     case VyrEdidBlockKind::VtbExtension:
         return new VyrEdidExtVtbItem(m_bytes, block.offset, static_cast<EdidExtVtb *>(object));
+    case VyrEdidBlockKind::Unknown:
+        return new VyrEdidUnknownBlockItem(m_bytes, block.offset);
     case VyrEdidBlockKind::None:
         break;
     }

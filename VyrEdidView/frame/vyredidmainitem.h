@@ -60,6 +60,9 @@ public:
     static VyrEdidMainItem *rootOf(QTreeWidgetItem *item);
 
     unsigned int blockCount() const { return m_blockCount; }
+    // Blocks the first block announces, itself included; 0 without a first block. More than
+    // blockCount() when the EDID is longer than the image holds.
+    unsigned int announcedBlocks();
     // Start of block index; blockOffset(blockCount()) is the end of the last block.
     unsigned int blockOffset(unsigned int index) const;
     QString title() const { return m_title; }

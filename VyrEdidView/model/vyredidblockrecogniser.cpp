@@ -53,7 +53,13 @@ VyrEdidRecognisedBlock VyrEdidBlockRecogniser::extension(unsigned char *image, u
         return made<DiExtBlock>(VyrEdidBlockKind::DiExtension, offset, bytes, room, 0);
     if (EdidExtVtb::IsEdidExtVtb(room, bytes))
         return made<EdidExtVtb>(VyrEdidBlockKind::VtbExtension, offset, bytes, room, offset);
-    return {};
+    if (room < ExtensionSize)
+        return {};
+    VyrEdidRecognisedBlock unknown;
+    unknown.kind = VyrEdidBlockKind::Unknown;
+    unknown.offset = offset;
+    unknown.length = ExtensionSize;
+    return unknown;
 }
 
 unsigned int VyrEdidBlockRecogniser::announcedExtensions(const VyrEdidRecognisedBlock &first)

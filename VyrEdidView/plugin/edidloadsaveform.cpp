@@ -3,6 +3,7 @@
 #include "adapter.h"
 #include "display.h"
 #include "files/edidbinfile.h"
+#include "files/edidfileio.h"
 #include "files/edidinffile.h"
 #include "files/edidregfile.h"
 #include "files/edidtextfile.h"
@@ -285,19 +286,24 @@ bool EdidLoadSaveForm::getEdidFromRegFile(QString name)
     return EdidRegFile::read(name, m_edid).report();
 }
 
+bool EdidLoadSaveForm::reportSaved(const EdidFileResult &result) const
+{
+    return EdidFileIo::withUnwrittenBlocks(result, m_table).report();
+}
+
 bool EdidLoadSaveForm::saveEdidToBinFile(QString name)
 {
-    return EdidBinFile::write(name, m_edid, m_table.coveredSize()).report();
+    return reportSaved(EdidBinFile::write(name, m_edid, m_table.coveredSize()));
 }
 
 bool EdidLoadSaveForm::saveEdidToTxtFile(QString name)
 {
-    return EdidTextFile::write(name, m_edid, m_table.coveredSize()).report();
+    return reportSaved(EdidTextFile::write(name, m_edid, m_table.coveredSize()));
 }
 
 bool EdidLoadSaveForm::saveEdidToInfFile(QString name)
 {
-    return EdidInfFile::write(name, m_edid, m_table, QDate::currentDate()).report();
+    return reportSaved(EdidInfFile::write(name, m_edid, m_table, QDate::currentDate()));
 }
 
 bool EdidLoadSaveForm::saveEdidToRegFile(QString name)
@@ -312,7 +318,7 @@ bool EdidLoadSaveForm::saveEdidToRegFile(QString name)
         GetRegNameEmulatedEDID(display.displayIndex, ui->signalTypeSelect->currentIndex() == 0,
                                value);
     }
-    return EdidRegFile::write(name, m_edid, m_table.coveredSize(), key, value).report();
+    return reportSaved(EdidRegFile::write(name, m_edid, m_table.coveredSize(), key, value));
 }
 
 bool EdidLoadSaveForm::GetRegPathEmulatedEDID(unsigned int deviceIndex, QString &result) const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "files/edidblocktable.h"
+#include "files/edidfileresult.h"
 #include "files/edidimage.h"
 #include "plugin/ediddisplyinfo.h"
 
@@ -65,7 +66,8 @@ public:
     bool getEdidFromTxtFile(QString name);
     bool getEdidFromInfFile(QString name);
     bool getEdidFromRegFile(QString name);
-    // Writers: write the image bytes the block table covers; false after a message.
+    // Writers: write the image bytes the block table covers; false after a message. The message
+    // of a file that worked names the announced blocks it could not hold.
     bool saveEdidToBinFile(QString name);
     bool saveEdidToTxtFile(QString name);
     bool saveEdidToInfFile(QString name);
@@ -114,6 +116,9 @@ private:
     // Asks for a name to save under (empty when cancelled), starting from the typed one; a name
     // given without a suffix gets the one of the format chosen in the dialog.
     QString askSaveFileName(const QString &typed, const QString &filter) const;
+    // Shows a writer's result, with the blocks of the table that were not written, and answers
+    // whether the file was written.
+    bool reportSaved(const EdidFileResult &result) const;
     // Refills the registry combo boxes and shows them on the save page while the file name
     // ends in ".reg".
     void updateRegFileParams();

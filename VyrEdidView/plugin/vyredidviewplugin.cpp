@@ -267,6 +267,25 @@ void VyrEdidViewPlugIn::enterViewPage()
     m_pageStack->setCurrentWidget(m_viewForm);
     m_titleLabel->setText(tr("View EDID"));
     m_viewForm->SetEdid(image);
+    if (m_shownPage == LoadPage)
+        announceLeftOutBlocks();
+}
+
+void VyrEdidViewPlugIn::announceLeftOutBlocks()
+{
+    // An EDID longer than the image (more than four 128-byte blocks) loses its last blocks
+    // here: said once for each image loaded, as the image is shown.
+    VyrEdidMainItem *root = m_viewForm->rootItem();
+    if (!root || root->announcedBlocks() <= root->blockCount())
+        return;
+    const QString text = tr("The EDID announces %1 blocks; the 512-byte image keeps %2 of them, "
+                            "the last %3 are left out and will not be saved.")
+                             .arg(root->announcedBlocks())
+                             .arg(root->blockCount())
+                             .arg(root->announcedBlocks() - root->blockCount());
+    printLog(AppLogWarning, text);
+    if (m_layout && m_layout->statusBar)
+        m_layout->statusBar->showMessage(text);
 }
 
 void VyrEdidViewPlugIn::updateNavigationButtons()

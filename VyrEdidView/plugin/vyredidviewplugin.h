@@ -116,6 +116,9 @@ public slots:
 
 private:
     void enterViewPage();
+    // Says in the status bar and the log how many blocks the EDID announces and how many the
+    // image keeps, when it keeps fewer.
+    void announceLeftOutBlocks();
     // The workspace went with the program's page stack: every pointer into it is dropped.
     void forgetWorkspace();
 

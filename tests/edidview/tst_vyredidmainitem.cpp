@@ -44,29 +44,31 @@ QByteArray bytes(const QByteArray &image, int from, int count)
     return image.mid(from, count);
 }
 
-// What the tree shows for each block edid-decode reports, up to the first block the tree does
-// not read. Differences the comparison allows for:
+// What the tree shows for each block edid-decode reports. Differences the comparison allows
+// for:
 // - only the first 512 bytes form the image, and only the blocks the first block announces in
-//   byte 126 are looked at (edid-decode reads every block of the file);
+//   byte 126 are looked at (so edid-decode reads the image up to there, zeros that stand for
+//   blocks the file did not hold included);
 // - EDID structure 1.0 to 1.2 is read as EDID 1.3;
-// - the first block that no test recognises ends the list (Block Map, DisplayID 2.x, erased or
-//   manufacturer blocks): edid-decode goes on behind it.
-QStringList decodedTitles(const QByteArray &file, QString *rootTitle)
+// - DisplayID 2.x sections, block maps, erased and manufacturer blocks have no class here:
+//   they show as an unknown extension with their tag.
+QStringList decodedTitles(const QByteArray &image, QString *rootTitle)
 {
-    const QString text = VyrTest::edidDecode(file);
+    const int announced = quint8(image.at(126));
+    const QString text = VyrTest::edidDecode(image.left(128 * qMin(announced + 1, 4)));
     static const QRegularExpression heading(QStringLiteral("^Block (\\d+), ([^:\\n]*):$"),
                                             QRegularExpression::MultilineOption);
     QList<QRegularExpressionMatch> headings;
     for (auto it = heading.globalMatch(text); it.hasNext();)
         headings << it.next();
-    const int announced = quint8(file.at(126));
     QStringList titles;
-    for (int i = 0; i < headings.size() && i < 4 && i <= announced; ++i) {
+    for (int i = 0; i < headings.size(); ++i) {
         const QString name = headings.at(i).captured(2);
         const int end = i + 1 < headings.size() ? headings.at(i + 1).capturedStart() : text.size();
         const QString body =
             text.mid(headings.at(i).capturedEnd(), end - headings.at(i).capturedEnd());
-        QString title;
+        QString title = QString::asprintf("Unknown Extension (Tag 0x%02X)",
+                                          unsigned(quint8(image.at(128 * i))));
         if (i == 0 && name == QLatin1String("Base EDID")) {
             title = QStringLiteral("Base Block");
             *rootTitle = body.contains(QLatin1String("Version & Revision: 1.4"))
@@ -82,8 +84,6 @@ QStringList decodedTitles(const QByteArray &file, QString *rootTitle)
                    && body.contains(QRegularExpression(QStringLiteral("Version: 1\\.")))) {
             title = QStringLiteral("DID Extention");
         }
-        if (title.isEmpty())
-            break;
         titles << title;
     }
     return titles;
@@ -134,9 +134,11 @@ void tst_VyrEdidMainItem::recognition_data()
     QTest::newRow("EDID 1.4 and CEA-861")
         << EdidImageBuilder().edid14().cea().image() << "EDID 1.4"
         << QStringList{"Base Block", "CEA Extention"} << QList<unsigned>{0, 128, 256} << false;
+    // The second block announced is zeros in the image: kept as a block all the same.
     QTest::newRow("two announced, one present")
         << EdidImageBuilder().edid14().cea().announce(2).image() << "EDID 1.4"
-        << QStringList{"Base Block", "CEA Extention"} << QList<unsigned>{0, 128, 256} << false;
+        << QStringList{"Base Block", "CEA Extention", "Unknown Extension (Tag 0x00)"}
+        << QList<unsigned>{0, 128, 256, 384} << false;
     QTest::newRow("present but not announced")
         << EdidImageBuilder().edid13().cea().announce(0).image() << "EDID 1.3"
         << QStringList{"Base Block"} << QList<unsigned>{0, 128} << true;
@@ -147,9 +149,11 @@ void tst_VyrEdidMainItem::recognition_data()
     QTest::newRow("VTB-EXT") << EdidImageBuilder().edid13().vtb().image() << "EDID 1.3"
                              << QStringList{"Base Block", "VTB-EXT"} << QList<unsigned>{0, 128, 256}
                              << false;
-    QTest::newRow("unrecognised extension ends the list")
+    // A block map is a block of its own, and the block behind it is read.
+    QTest::newRow("unrecognised extension")
         << EdidImageBuilder().edid14().block(QByteArray(1, '\xF0')).cea().image() << "EDID 1.4"
-        << QStringList{"Base Block"} << QList<unsigned>{0, 128} << true;
+        << QStringList{"Base Block", "Unknown Extension (Tag 0xF0)", "CEA Extention"}
+        << QList<unsigned>{0, 128, 256, 384} << false;
     QTest::newRow("unrecognised first block") << EdidImageBuilder()
                                                      .block(QByteArray::fromHex("00ffffffffffff00"))
                                                      .patch(18, {2, 0})
@@ -214,9 +218,9 @@ void tst_VyrEdidMainItem::samplesAsEdidDecodeReadsThem()
         QSKIP("edid-decode is not installed");
     QFETCH(QString, sample);
     QString rootTitle;
-    const QStringList expected = decodedTitles(VyrTest::readSample(sample), &rootTitle);
-    // The root alone in a tree: this runs for every sample, the view form adds nothing here.
     const QByteArray original = VyrTest::sampleImage(sample);
+    const QStringList expected = decodedTitles(original, &rootTitle);
+    // The root alone in a tree: this runs for every sample, the view form adds nothing here.
     QByteArray image(original.constData(), original.size());
     VyrEdidInfoTree tree;
     auto *root = new VyrEdidMainItem(reinterpret_cast<unsigned char *>(image.data()));
@@ -251,7 +255,8 @@ void tst_VyrEdidMainItem::removeMiddleBlock()
 
 void tst_VyrEdidMainItem::removeOnlyBlock()
 {
-    TreeHarness h(EdidImageBuilder().edid13().raw(QByteArray(64, '\x5A')).image());
+    // Stray bytes behind the block, not announced.
+    TreeHarness h(EdidImageBuilder().edid13().raw(QByteArray(64, '\x5A')).announce(0).image());
     QVERIFY(h.click({"Base Block"}));
     h.settle();
     QCOMPARE(h.image(), QByteArray(512, '\0'));
@@ -260,21 +265,23 @@ void tst_VyrEdidMainItem::removeOnlyBlock()
     QCOMPARE(h.root()->blockCount(), 0u);
 }
 
-// A block behind the last one the tree reads (here a Block Map the first block announces)
-// moves down with the others and stays announced: removing a block loses no other block.
+// An unknown block behind the removed one moves down with the others and stays announced:
+// removing a block loses no other block.
 void tst_VyrEdidMainItem::removalKeepsUnrecognisedExtensions()
 {
     const QByteArray blockMap = QByteArray::fromHex("f00202");
     const QByteArray image = EdidImageBuilder().edid14().cea().block(blockMap).announce(2).image();
     TreeHarness h(image);
-    QCOMPARE(h.childTitles({}), QStringList({"Base Block", "CEA Extention"}));
+    QCOMPARE(h.childTitles({}),
+             QStringList({"Base Block", "CEA Extention", "Unknown Extension (Tag 0xF0)"}));
     QVERIFY(h.click({"CEA Extention"}));
     h.settle();
     const QByteArray after = h.image();
     QCOMPARE(bytes(after, 128, 128), bytes(image, 256, 128));
     QCOMPARE(bytes(after, 256, 256), QByteArray(256, '\0'));
     QCOMPARE(quint8(after.at(126)), quint8(1));
-    QCOMPARE(h.childTitles({}), QStringList({"Base Block"}));
+    QCOMPARE(h.childTitles({}), QStringList({"Base Block", "Unknown Extension (Tag 0xF0)"}));
+    QCOMPARE(eraseIndexes(h), QList<unsigned>({0, 1}));
 }
 
 void tst_VyrEdidMainItem::firstBlockStaysWhileExtensionsFollow()

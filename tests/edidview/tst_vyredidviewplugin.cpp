@@ -11,6 +11,7 @@
 #include "plugin/vyredidviewplugin.h"
 #include "recordinguiservice.h"
 #include "userinput.h"
+#include "vyrtestutil.h"
 #include "workspacelayout.h"
 
 #include <QAction>
@@ -26,6 +27,7 @@
 #include <QScrollArea>
 #include <QStackedWidget>
 #include <QStatusBar>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
@@ -158,6 +160,7 @@ private slots:
     void editSurvivesSaveAndView();
     void viewWithoutEdidStaysOnTheLoadPage();
     void doneHandsTheImageToTheSavePage();
+    void longEdidIsToldOnce();
     void withoutModelOrPageStack();
 };
 
@@ -496,6 +499,55 @@ void tst_VyrEdidViewPlugIn::doneHandsTheImageToTheSavePage()
     QCOMPARE(ui.messages().size(), 2);
     QCOMPARE(ui.lastMessage().title, QStringLiteral("Failed to save EDID to file"));
     QVERIFY(ui.lastMessage().text.startsWith(QStringLiteral("No file name was given.")));
+}
+
+// An EDID longer than the image: the view page says once, in the status bar and the log, how
+// many blocks it announces and how many the image keeps, and the save names the blocks it did
+// not write. An EDID that fits, unknown blocks and all, is shown without a word.
+void tst_VyrEdidViewPlugIn::longEdidIsToldOnce()
+{
+    Workspace w(QStringLiteral("longedid.json"));
+    w.bind();
+    VyrTest::RecordingUiService ui;
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString told = QStringLiteral("The EDID announces 6 blocks; the 512-byte image keeps 4 "
+                                        "of them, the last 2 are left out and will not be saved.");
+    const auto toldLines = [&w, &told]() { return w.logger.take().filter(told).size(); };
+    QVERIFY(w.pick(QStringLiteral("Six Blocks (0)")));
+    w.logger.take();
+    QVERIFY(w.click(QStringLiteral("View")));
+    QCOMPARE(w.statusBar.currentMessage(), told);
+    QCOMPARE(toldLines(), 1);
+    QCOMPARE(w.plugin->viewForm()->rootItem()->blockCount(), 4u);
+
+    QVERIFY(w.click(QStringLiteral("Save")));
+    const QString file = dir.filePath(QStringLiteral("six.bin"));
+    w.plugin->saveForm()->findChild<QLineEdit *>(QStringLiteral("lineEditFileName"))->setText(file);
+    QVERIFY(w.click(QStringLiteral("Save")));
+    QCOMPARE(ui.messages().size(), 1);
+    QCOMPARE(ui.lastMessage().icon, VyrUiService::Icon::Warning);
+    QCOMPARE(ui.lastMessage().text,
+             "Edid saved to " + file
+                 + "\nThe last 2 of the 6 blocks the EDID announces were not written: they do "
+                   "not fit into the 512-byte image.");
+    QCOMPARE(VyrTest::readFile(file).size(), 512);
+
+    // Back to the same image: nothing said again.
+    w.statusBar.clearMessage();
+    QVERIFY(w.click(QStringLiteral("View")));
+    QCOMPARE(toldLines(), 0);
+    QCOMPARE(w.statusBar.currentMessage(), QString());
+
+    // Four blocks, a block map first: every block is kept and shown.
+    QVERIFY(w.click(QStringLiteral("Load")));
+    QVERIFY(w.pick(QStringLiteral("Block Map (1)")));
+    QVERIFY(w.click(QStringLiteral("View")));
+    QCOMPARE(w.statusBar.currentMessage(), QString());
+    QCOMPARE(w.logger.take().filter(QStringLiteral("announces")), QStringList());
+    VyrEdidMainItem *root = w.plugin->viewForm()->rootItem();
+    QCOMPARE(root->blockCount(), 4u);
+    QCOMPARE(root->child(1)->text(0), QStringLiteral("Unknown Extension (Tag 0xF0)"));
 }
 
 void tst_VyrEdidViewPlugIn::withoutModelOrPageStack()

@@ -7,6 +7,7 @@
 #include "frame/vyredidkinds.h"
 #include "frame/vyredidmainitem.h"
 #include "frame/vyredidwidgets.h"
+#include "keptblockfixtures.h"
 #include "scriptedchooser.h"
 #include "vyrtestutil.h"
 
@@ -132,6 +133,9 @@ void tst_WholeEditorInvariant::visitingChangesNothing_data()
     QTest::addColumn<QByteArray>("image");
     for (const QString &name : VyrTest::sampleNames())
         QTest::newRow(qPrintable(name)) << VyrTest::sampleImage(name);
+    // Extensions without a class between known blocks, and an EDID longer than the image.
+    for (const VyrTest::KeptBlockFixture &fixture : VyrTest::keptBlockFixtures())
+        QTest::newRow(qPrintable(fixture.name)) << VyrTest::fixtureImage(fixture);
 
     // Base block codes the editors cannot show as stored.
     QTest::newRow("1.3 analog, every sync bit")
