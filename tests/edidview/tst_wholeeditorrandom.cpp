@@ -8,6 +8,7 @@
 #include "frame/vyredidkinds.h"
 #include "frame/vyredidmainitem.h"
 #include "frame/vyredidviewform.h"
+#include "keptbytefixtures.h"
 #include "model/vyredidblockrecogniser.h"
 #include "userinput.h"
 #include "vyrtestutil.h"
@@ -35,7 +36,8 @@
 
 using VyrTest::TreeHarness;
 
-// Drives the whole editor over every real sample with a seeded run of random user actions:
+// Drives the whole editor over every real sample, and over the byte patterns of real displays
+// of keptbytefixtures.h, with a seeded run of random user actions:
 // typing valid and invalid values, ticking boxes, choosing list entries, adding and removing
 // blocks, data blocks, descriptors and entries, rebuilding, and leaving the view for the save
 // page and back. After each action every block checksum holds, edid-decode finds no error of
@@ -168,10 +170,10 @@ class RandomRun
 {
 public:
     // fresh: the tree that is built afresh from the edited bytes after each action.
-    RandomRun(const QString &sample, quint32 seed, TreeHarness &fresh)
+    RandomRun(const QString &sample, const QByteArray &image, quint32 seed, TreeHarness &fresh)
         : m_sample(sample)
         , m_random(seed ^ nameHash(sample))
-        , m_edited(VyrTest::sampleImage(sample))
+        , m_edited(image)
         , m_fresh(fresh)
         , m_chooser(&m_random, &m_log)
     {
@@ -610,18 +612,23 @@ void tst_WholeEditorRandom::cleanupTestCase()
 void tst_WholeEditorRandom::randomActions_data()
 {
     QTest::addColumn<QString>("sample");
+    QTest::addColumn<QByteArray>("image");
     const QStringList names = VyrTest::sampleNames();
     QVERIFY(!names.isEmpty());
     for (const QString &name : names)
-        QTest::newRow(qPrintable(name)) << name;
+        QTest::newRow(qPrintable(name)) << name << VyrTest::sampleImage(name);
+    // Patterns of real displays the editors once changed (keptbytefixtures.h).
+    for (const VyrTest::NamedImage &fixture : VyrTest::keptByteImages())
+        QTest::newRow(qPrintable(fixture.name)) << fixture.name << fixture.image;
 }
 
 void tst_WholeEditorRandom::randomActions()
 {
     QFETCH(QString, sample);
+    QFETCH(QByteArray, image);
     const int actions = envNumber("VYR_RANDOM_ACTIONS", DefaultActions);
     const quint32 seed = quint32(envNumber("VYR_RANDOM_SEED", int(DefaultSeed)));
-    RandomRun run(sample, seed, *m_fresh);
+    RandomRun run(sample, image, seed, *m_fresh);
     for (int i = 0; i < actions; ++i) {
         const QString problem = run.step();
         if (problem.isEmpty())
