@@ -2,12 +2,12 @@
 
 #include "frame/vyredidinfotree.h"
 #include "frame/vyredidrows.h"
+#include "widgets/vyrnumbertext.h"
 
 #include <QAbstractButton>
 #include <QDoubleValidator>
 #include <QIntValidator>
 #include <QLabel>
-#include <QLocale>
 #include <QtGlobal>
 
 VyrEdidItemBase::VyrEdidItemBase(unsigned char *bytes, int kind)
@@ -82,33 +82,25 @@ QLabel *VyrEdidItemBase::placeLabel(QTreeWidgetItem *row, const QString &text,
 
 QValidator *VyrEdidItemBase::intValidator(int minimum, int maximum, QObject *parent)
 {
-    auto *validator = new QIntValidator(minimum, maximum, parent);
-    validator->setLocale(QLocale::c());
-    return validator;
+    return VyrNumberText::wholeValidator(minimum, maximum, parent);
 }
 
 QValidator *VyrEdidItemBase::doubleValidator(double minimum, double maximum, int decimals,
                                              QObject *parent)
 {
-    auto *validator = new QDoubleValidator(minimum, maximum, decimals, parent);
-    validator->setNotation(QDoubleValidator::StandardNotation);
-    QLocale locale = QLocale::c();
-    locale.setNumberOptions(QLocale::RejectGroupSeparator);
-    validator->setLocale(locale);
-    return validator;
+    return VyrNumberText::realValidator(minimum, maximum, decimals, parent);
 }
 
 void VyrEdidItemBase::showNumberAsStored(QLineEdit *edit)
 {
     const QValidator *validator = edit->validator();
-    bool ok = false;
     if (qobject_cast<const QIntValidator *>(validator)) {
-        const int value = QLocale::c().toInt(edit->text(), &ok);
-        if (ok)
+        qlonglong value = 0;
+        if (VyrNumberText::readWhole(edit->text(), &value))
             edit->setText(QString::number(value));
     } else if (auto *real = qobject_cast<const QDoubleValidator *>(validator)) {
-        const double value = QLocale::c().toDouble(edit->text(), &ok);
-        if (ok)
+        double value = 0;
+        if (VyrNumberText::readReal(edit->text(), &value))
             edit->setText(QString::number(value, 'f', real->decimals()));
     }
 }

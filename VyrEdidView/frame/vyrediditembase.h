@@ -71,7 +71,8 @@ public:
     // The parent row (QObject::parent() is a different thing).
     QTreeWidgetItem *parentRow() const { return QTreeWidgetItem::parent(); }
 
-    // Validators that read numbers in the C locale ("2.20", never "2,20"), children of parent.
+    // Validators that read numbers in the C locale ("2.20", never "2,20"), children of parent:
+    // those of VyrNumberText, which reads what they accept.
     // Public: the DisplayID rows, which are not items of this kind, use them too.
     static QValidator *intValidator(int minimum, int maximum, QObject *parent);
     static QValidator *doubleValidator(double minimum, double maximum, int decimals,

@@ -87,20 +87,17 @@ protected:
 
     // The edits common to Type I and II records: the four pairs, the flags (bit 0 preferred,
     // 1 interlaced, 2 horizontal and 3 vertical sync polarity), the pixel clock and the stereo
-    // code (0 to 3 only). False when name designates none of them or the value is refused.
+    // code (0 to 3 only). False when name designates none of them or the value is refused (a
+    // text that is no number among them).
     template <typename Record>
     static bool applyDetailedEdit(Record &r, const QString &name, const QVariant &value)
     {
         bool changed = false;
         const auto pair = [&](const char *row, quint32 &h, quint32 &v) {
-            if (name.contains(rowName(row) + QStringLiteral(" left"))) {
-                h = value.toUInt();
-                changed = true;
-            }
-            if (name.contains(rowName(row) + QStringLiteral(" right"))) {
-                v = value.toUInt();
-                changed = true;
-            }
+            if (name.contains(rowName(row) + QStringLiteral(" left")))
+                changed = wholeValue(value, &h);
+            if (name.contains(rowName(row) + QStringLiteral(" right")))
+                changed = wholeValue(value, &v);
         };
         pair(Active, r.hActive, r.vActive);
         pair(Blank, r.hBlank, r.vBlank);
@@ -125,12 +122,11 @@ protected:
                 break;
             }
         }
-        if (name.contains(rowName(PixelClock))) {
-            r.pixelClock = value.toString().toDouble();
-            changed = true;
-        }
-        if (name.contains(rowName(StereoSupport)) && value.toUInt() <= 3) {
-            r.stereo = value.toUInt();
+        if (name.contains(rowName(PixelClock)))
+            changed = realValue(value, &r.pixelClock);
+        quint32 stereo = 0;
+        if (name.contains(rowName(StereoSupport)) && wholeValue(value, &stereo) && stereo <= 3) {
+            r.stereo = stereo;
             changed = true;
         }
         return changed;

@@ -45,10 +45,8 @@ void Type1TimingEntry::DoEdit(const QString &name, const QVariant &value)
         &DisplayIDBlock::SetType1DetTimingDescriptor,
         [&](DidType1DetTimingDesc &r) {
             bool changed = applyDetailedEdit(r, name, value);
-            if (name.contains(rowName(AspectRatio))) {
-                r.aspect = value.toUInt();
-                changed = true;
-            }
+            if (name.contains(rowName(AspectRatio)))
+                changed = wholeValue(value, &r.aspect);
             return changed;
         },
         m_blockIndex, m_descIndex);

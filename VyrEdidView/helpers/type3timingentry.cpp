@@ -36,8 +36,10 @@ void Type3TimingEntry::DoEdit(const QString &name, const QVariant &value)
         &DisplayIDBlock::SetType3ShortTimingDescriptor,
         [&](DidType3ShortTimingDesc &r) {
             bool changed = false;
-            if (name.contains(rowName(TimingFormula)) && value.toUInt() <= 2) {
-                r.formula = value.toUInt();
+            quint32 number = 0;
+            if (name.contains(rowName(TimingFormula)) && wholeValue(value, &number)
+                && number <= 2) {
+                r.formula = number;
                 changed = true;
             }
             if (name.contains(rowName(Flags))) {
@@ -47,18 +49,13 @@ void Type3TimingEntry::DoEdit(const QString &name, const QVariant &value)
                 else if (flag.bit == 1)
                     changed = setFlag(r.interlaced, flag.checked);
             }
-            if (name.contains(rowName(AspectRatio))) {
-                r.aspect = value.toUInt();
-                changed = true;
-            }
-            if (name.contains(rowName(FieldRate))) {
-                r.refresh = value.toUInt();
-                changed = true;
-            }
-            if (name.contains(rowName(HActive))) {
-                r.hActive = value.toUInt();
-                changed = true;
-            }
+            // Text that is no number writes nothing.
+            if (name.contains(rowName(AspectRatio)))
+                changed = wholeValue(value, &r.aspect);
+            if (name.contains(rowName(FieldRate)))
+                changed = wholeValue(value, &r.refresh);
+            if (name.contains(rowName(HActive)))
+                changed = wholeValue(value, &r.hActive);
             return changed;
         },
         m_blockIndex, m_descIndex);

@@ -1,11 +1,24 @@
 #include "basicparaspectratiowidget.h"
 
+#include "vyrnumbertext.h"
+
 #include <QComboBox>
 #include <QGridLayout>
-#include <QIntValidator>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSignalBlocker>
+
+namespace {
+
+// The size a field holds, 0 to 255 (its validator): 0 when it is empty.
+unsigned sizeOf(const QLineEdit *edit)
+{
+    qlonglong size = 0;
+    VyrNumberText::readWhole(edit->text(), &size);
+    return unsigned(qBound(0LL, size, 255LL));
+}
+
+} // namespace
 
 BasicParAspectRatioWidget::BasicParAspectRatioWidget(BasicDisplayParams *params, QWidget *parent,
                                                      bool isEdid14)
@@ -61,7 +74,7 @@ BasicParAspectRatioWidget::BasicParAspectRatioWidget(BasicDisplayParams *params,
 QLineEdit *BasicParAspectRatioWidget::sizeEdit()
 {
     auto *edit = new QLineEdit(this);
-    edit->setValidator(new QIntValidator(0, 255, edit));
+    edit->setValidator(VyrNumberText::wholeValidator(0, 255, edit));
     edit->setToolTip(tr("Valid range 0 --> 255"));
     return edit;
 }
@@ -131,8 +144,8 @@ void BasicParAspectRatioWidget::onSetDataParams()
             }
         }
         // An empty field reads as 0; the fields show the sizes as stored ("+07" as 7).
-        m_params.horizontalSize = m_hSize->text().toUInt();
-        m_params.verticalSize = m_vSize->text().toUInt();
+        m_params.horizontalSize = sizeOf(m_hSize);
+        m_params.verticalSize = sizeOf(m_vSize);
         m_hSize->setText(QString::number(m_params.horizontalSize));
         m_vSize->setText(QString::number(m_params.verticalSize));
     }

@@ -1,11 +1,11 @@
 #include "cvttimingwidget.h"
 
 #include "cvttimingvratewidget.h"
+#include "vyrnumbertext.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
-#include <QIntValidator>
 #include <QLineEdit>
 #include <QSignalBlocker>
 
@@ -72,7 +72,7 @@ void CvtTimingWidget::InitControls()
     m_width = new QLineEdit(this);
     m_width->setEnabled(false);
     m_height = new QLineEdit(this);
-    m_height->setValidator(new QIntValidator(4, 8190, m_height));
+    m_height->setValidator(VyrNumberText::wholeValidator(4, 8190, m_height));
     m_height->setToolTip(tr("Valid range 4 --> 8190, divisible by 2"));
     m_defined = new QCheckBox(this);
     m_definedControls << m_aspect << m_height;
@@ -228,8 +228,9 @@ void CvtTimingWidget::onSetDataParams()
     // Only a line count the field accepts replaces the copy's (an empty field would store 2
     // lines), and a list without a current row keeps a code it has no row for. A code holds
     // an even count: an odd one becomes the even count below it, and the field shows that.
-    if (m_height->hasAcceptableInput()) {
-        m_timing.lines = m_height->text().toUInt() & ~1u;
+    qlonglong lines = 0;
+    if (m_height->hasAcceptableInput() && VyrNumberText::readWhole(m_height->text(), &lines)) {
+        m_timing.lines = unsigned(lines) & ~1u;
         m_height->setText(QString::number(m_timing.lines));
     }
     if (m_aspect->currentIndex() >= 0)

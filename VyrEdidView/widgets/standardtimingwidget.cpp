@@ -1,11 +1,11 @@
 #include "standardtimingwidget.h"
 
+#include "vyrnumbertext.h"
 #include "vyruiservice.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
-#include <QIntValidator>
 #include <QLineEdit>
 #include <QScopedValueRollback>
 #include <QSignalBlocker>
@@ -60,14 +60,14 @@ StandardTimingWidget::StandardTimingWidget(StandardTiming *timing, bool square, 
                         tr("LandScape  5x4"), tr("LandScape  16x9")});
 
     m_width = new QLineEdit(this);
-    m_width->setValidator(new QIntValidator(256, 2288, m_width));
+    m_width->setValidator(VyrNumberText::wholeValidator(256, 2288, m_width));
     m_width->setToolTip(tr("Valid range 256 --> 2288, divisible by 8"));
 
     m_height = new QLineEdit(this);
     m_height->setReadOnly(true);
 
     m_refresh = new QLineEdit(this);
-    m_refresh->setValidator(new QIntValidator(60, 123, m_refresh));
+    m_refresh->setValidator(VyrNumberText::wholeValidator(60, 123, m_refresh));
     m_refresh->setToolTip(tr("Valid range 60 --> 123"));
 
     m_defined = new QCheckBox(this);
@@ -133,18 +133,20 @@ void StandardTimingWidget::onSetDataParams()
     const bool defined = m_defined->isChecked();
     setEditsEnabled(defined);
     if (defined) {
-        bool isNumber = false;
-        const unsigned width = m_width->text().toUInt(&isNumber);
+        qlonglong width = 0;
+        qlonglong refresh = 0;
+        const bool isNumber = VyrNumberText::readWhole(m_width->text(), &width);
         if (isNumber && width % 8 != 0) {
             warnInvalidWidth();
             return;
         }
         // 2 bytes encode widths 256 to 2288 and rates 60 to 123 only; anything else in the
         // fields (empty, or still being typed) would store a mode the user never chose.
-        if (!m_width->hasAcceptableInput() || !m_refresh->hasAcceptableInput())
+        if (!m_width->hasAcceptableInput() || !m_refresh->hasAcceptableInput() || !isNumber
+            || !VyrNumberText::readWhole(m_refresh->text(), &refresh))
             return;
-        m_timing.width = width;
-        m_timing.refreshRate = m_refresh->text().toUInt();
+        m_timing.width = unsigned(width);
+        m_timing.refreshRate = unsigned(refresh);
     }
     m_timing.defined = defined;
     const int row = m_aspect->currentIndex();

@@ -662,8 +662,8 @@ void tst_Edid13Block::standardTimingSections()
 void tst_Edid13Block::rangeLimits()
 {
     QByteArray block = emptyBlock();
-    // Secondary GTF: start 80 kHz, C 40, M 600, K 20, J 20.
-    block.replace(54, 18, hex("000000fd00324b1e500e0200285058021428"));
+    // Secondary GTF: start 80 kHz, C 40.5, M 600, K 20, J 20.5 (C and J in halves: 0x51, 0x29).
+    block.replace(54, 18, hex("000000fd00324b1e500e0200285158021429"));
     fixChecksum(block);
     const QByteArray original = snapshot(block);
     Edid13Block object(bytes(block), 128, 0, nullptr);
@@ -679,10 +679,10 @@ void tst_Edid13Block::rangeLimits()
     QCOMPARE(r.maxPixelClock, 140u);
     QCOMPARE(r.timingSupport, unsigned(RangeSecondaryGtf));
     QCOMPARE(r.gtf.startFrequency, 80u);
-    QCOMPARE(r.gtf.c, 40u);
+    QCOMPARE(r.gtf.cHalves, 81u);
     QCOMPARE(r.gtf.m, 600u);
     QCOMPARE(r.gtf.k, 20u);
-    QCOMPARE(r.gtf.j, 20u);
+    QCOMPARE(r.gtf.jHalves, 41u);
     object.SetRangeLimits(1, &r);
     QCOMPARE(block, original);
     if (VyrTest::haveEdidDecode())

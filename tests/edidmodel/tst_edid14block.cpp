@@ -61,10 +61,10 @@ QString describe(const RangeLimits &r)
     if (r.timingSupport == RangeSecondaryGtf)
         text += QStringLiteral(" gtf %1 %2 %3 %4 %5")
                     .arg(r.gtf.startFrequency)
-                    .arg(r.gtf.c)
+                    .arg(r.gtf.cHalves)
                     .arg(r.gtf.m)
                     .arg(r.gtf.k)
-                    .arg(r.gtf.j);
+                    .arg(r.gtf.jHalves);
     if (r.timingSupport == RangeCvt) {
         text += QStringLiteral(" cvt v%1 px%2 prec%3 pref%4 %5Hz blank%6%7 aspects%8%9%10%11%12 "
                                "scale%13%14%15%16")
@@ -421,7 +421,11 @@ void tst_Edid14Block::rangeLimits_data()
         << "offsets 0/0 rates 50-75 Hz 30-80 kHz 140 MHz kind 1";
     QTest::newRow("secondary GTF, offsets max")
         << hex("000000fd0a324b1e500e0200285058021428")
-        << "offsets 1/1 rates 50-75 Hz 30-80 kHz 140 MHz kind 2 gtf 80 40 600 20 20";
+        << "offsets 1/1 rates 50-75 Hz 30-80 kHz 140 MHz kind 2 gtf 80 80 600 20 40";
+    // C = 40.5 % and J = 20.5 (bytes 13 and 17 odd) are kept in halves.
+    QTest::newRow("secondary GTF, C and J with a half")
+        << hex("000000fd00324b1e500e0200285158021429")
+        << "offsets 0/0 rates 50-75 Hz 30-80 kHz 140 MHz kind 2 gtf 80 81 600 20 41";
     QTest::newRow("CVT, all flags")
         << hex("000000fd06324b1e501104111280f838f03c")
         << "offsets 0/1 rates 50-75 Hz 30-80 kHz 170 MHz kind 3 cvt v11 px640 prec1000 pref2 "

@@ -104,6 +104,10 @@ void tst_VyrDIDDisplayParametersBlock::editWritesItsValue_data()
                             << "1200" << 142 << QByteArray::fromHex("b004") << "1200";
     QTest::newRow("gamma") << "Gamma value"
                            << "2.5" << 145 << QByteArray::fromHex("96") << "2.5";
+    // Read in the C locale: a group separator is taken, never read as 0.
+    QTest::newRow("pixels with a group separator")
+        << "Horizontal Pixel Count"
+        << "2,560" << 140 << QByteArray::fromHex("000a") << "2560";
     QTest::newRow("native depth") << "Device dyn range"
                                   << "10" << 147 << QByteArray::fromHex("79") << "10";
     QTest::newRow("de-interlacing") << "[6]"

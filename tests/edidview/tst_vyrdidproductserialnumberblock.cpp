@@ -43,6 +43,8 @@ private slots:
     void initTestCase();
     void textResizesTheBlock_data();
     void textResizesTheBlock();
+    void hiddenBytesKept_data();
+    void hiddenBytesKept();
     void longTextRefusedInABaseSection_data();
     void longTextRefusedInABaseSection();
     void fullSectionRefusesGrowth_data();
@@ -88,6 +90,40 @@ void tst_VyrDIDProductSerialNumberBlock::textResizesTheBlock()
         QVERIFY(VyrTest::edidDecodeChecksumsOk(h.image().left(256)));
     }
     QVERIFY(ui.messages().isEmpty());
+}
+
+void tst_VyrDIDProductSerialNumberBlock::hiddenBytesKept_data()
+{
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QByteArray>("written"); // the payload afterwards
+    const QByteArray padded("ABC123\0\0", 8);
+    const QByteArray behindZero("AB\0CD", 5);
+    QTest::newRow("padding, confirmed unchanged") << padded << "ABC123" << padded;
+    QTest::newRow("padding, same length") << padded << "XYZ789" << QByteArray("XYZ789\0\0", 8);
+    QTest::newRow("padding, shorter") << padded << "XY" << QByteArray("XY\0\0", 4);
+    QTest::newRow("padding, longer") << padded << "ABC1234" << QByteArray("ABC1234\0\0", 9);
+    QTest::newRow("bytes behind a zero, confirmed unchanged") << behindZero << "AB" << behindZero;
+    QTest::newRow("bytes behind a zero") << behindZero << "XYZ" << QByteArray("XYZ\0CD", 6);
+}
+
+void tst_VyrDIDProductSerialNumberBlock::hiddenBytesKept()
+{
+    QFETCH(QByteArray, stored);
+    QFETCH(QString, typed);
+    QFETCH(QByteArray, written);
+    // The cell shows the text up to the first zero byte; what it does not show stays.
+    for (const auto &[tag, title] : {std::pair{0x0A, "Product Serial Number"},
+                                     std::pair{0x0B, "General Purpose ASCII String"}}) {
+        VyrTest::RecordingUiService ui;
+        TreeHarness h(textImage(tag, stored));
+        const QStringList row = {"DID Extention", title, "STR"};
+        QVERIFY(h.type(row, typed));
+        h.settle();
+        QCOMPARE(h.image().toHex(), textImage(tag, written).toHex());
+        QCOMPARE(h.valueText(row), typed);
+        QVERIFY(ui.messages().isEmpty());
+    }
 }
 
 void tst_VyrDIDProductSerialNumberBlock::longTextRefusedInABaseSection_data()

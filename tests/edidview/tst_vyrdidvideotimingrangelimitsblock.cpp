@@ -114,6 +114,13 @@ void tst_VyrDIDVideoTimingRangeLimitsBlock::editsEncode_data()
                                 << QByteArray::fromHex("2c01");
     QTest::newRow("HBlank 65535") << rowPath("Min. HBlank(pixel)") << "65535" << QList<int>{8, 9}
                                   << QByteArray::fromHex("ffff");
+    QTest::newRow("HBlank with a group separator")
+        << rowPath("Min. HBlank(pixel)") << "1,000" << QList<int>{8, 9}
+        << QByteArray::fromHex("e803");
+    // The boxes take what the 24 bits hold.
+    QTest::newRow("maximum clock at the top")
+        << rowPath("Pixel clock(MHz) Min/Max") << ">167772.15" << QList<int>{3, 4, 5}
+        << QByteArray::fromHex("ffffff");
     QTest::newRow("maximum clock") << rowPath("Pixel clock(MHz) Min/Max") << ">600.25"
                                    << QList<int>{3, 4, 5} << QByteArray::fromHex("79ea00");
     QTest::newRow("minimum HFrequency") << rowPath("HFrequency(KHz) Min/Max") << "<31"

@@ -28,6 +28,8 @@ const QByteArray Cvt = QByteArray::fromHex("000000fd00324b1e5011041112 80c838f03
 const QByteArray DefaultGtf = QByteArray::fromHex("000000fd0e324b1e500e000a202020202020");
 // Secondary GTF: start 150 x 2 kHz, C 20, M 600, K 20, J 20.
 const QByteArray SecondaryGtf = QByteArray::fromHex("000000fd00324b1e500e0200962858021428");
+// The same with C = 40.5 and J = 20.5 (bytes 13 and 17 odd).
+const QByteArray GtfHalves = QByteArray::fromHex("000000fd00324b1e500e0200965158021429");
 
 QByteArray imageWith(const QByteArray &descriptor, bool edid14 = true)
 {
@@ -96,6 +98,7 @@ private slots:
     void timingSupportWrites();
     void cvtOffShowsFreshRows();
     void aspects();
+    void gtfHalvesShown();
     void numberEdits_data();
     void numberEdits();
     void refusedNumbers_data();
@@ -284,6 +287,15 @@ void tst_VyrEdidRangeLimitItem::aspects()
     VYR_VERIFY_ONLY_CHANGED(h.original(), h.image(), {Start + 14, Start + 15});
 }
 
+void tst_VyrEdidRangeLimitItem::gtfHalvesShown()
+{
+    TreeHarness h(imageWith(GtfHalves, false));
+    QCOMPARE(h.valueText(under(GtfRow, "GTF C Parameter:")), QStringLiteral("40.5"));
+    QCOMPARE(h.valueText(under(GtfRow, "GTF J Parameter:")), QStringLiteral("20.5"));
+    QCOMPARE(editor(h, under(GtfRow, "GTF J Parameter:"))->toolTip(),
+             QStringLiteral("Valid range 0 --> 127.5"));
+}
+
 void tst_VyrEdidRangeLimitItem::numberEdits_data()
 {
     QTest::addColumn<QByteArray>("descriptor");
@@ -300,6 +312,21 @@ void tst_VyrEdidRangeLimitItem::numberEdits_data()
                                        << "302" << QList<int>{12} << QByteArray::fromHex("97");
     QTest::newRow("GTF C 127") << SecondaryGtf << under(GtfRow, "GTF C Parameter:") << "127"
                                << "127" << QList<int>{13} << QByteArray::fromHex("fe");
+    // C and J in steps of 0.5; another field's edit leaves their bytes as stored.
+    QTest::newRow("GTF C 127.5") << SecondaryGtf << under(GtfRow, "GTF C Parameter:") << "127.5"
+                                 << "127.5" << QList<int>{13} << QByteArray::fromHex("ff");
+    QTest::newRow("GTF J 20.3, a half kept")
+        << SecondaryGtf << under(GtfRow, "GTF J Parameter:") << "20.3"
+        << "20.5" << QList<int>{17} << QByteArray::fromHex("29");
+    QTest::newRow("max H over C and J with halves")
+        << GtfHalves << under(TimingsRow, "HRate Range Max(kHz):") << "84"
+        << "84" << QList<int>{8} << QByteArray::fromHex("54");
+    QTest::newRow("GTF K over C and J with halves")
+        << GtfHalves << under(GtfRow, "GTF K Parameter:") << "128"
+        << "128" << QList<int>{16} << QByteArray::fromHex("80");
+    QTest::newRow("GTF M with a group separator")
+        << GtfHalves << under(GtfRow, "GTF M Parameter:") << "1,200"
+        << "1200" << QList<int>{14, 15} << QByteArray::fromHex("b004");
     QTest::newRow("max line length 1023")
         << Cvt << under(CvtRow, "Max Line Length(pixels):") << "1023"
         << "1023" << QList<int>{12, 13} << QByteArray::fromHex("13ff");

@@ -8,6 +8,7 @@
 #include "frame/vyredidmainitem.h"
 #include "frame/vyredidwidgets.h"
 #include "keptblockfixtures.h"
+#include "keptbytefixtures.h"
 #include "scriptedchooser.h"
 #include "vyrtestutil.h"
 
@@ -216,6 +217,10 @@ void tst_WholeEditorInvariant::visitingChangesNothing_data()
             .image();
     badChecksum[127] = static_cast<char>(badChecksum.at(127) ^ 0x55);
     QTest::newRow("descriptors 1.4, bad checksum") << badChecksum;
+    // Patterns of real displays the editors once changed: a secondary GTF C and J with a half,
+    // DisplayID texts padded with zero bytes, a range limits clock of FF FF FF.
+    for (const VyrTest::NamedImage &fixture : VyrTest::keptByteImages())
+        QTest::newRow(qPrintable(fixture.name)) << fixture.image;
 }
 
 void tst_WholeEditorInvariant::visitingChangesNothing()

@@ -9,6 +9,7 @@
 #include "frame/vyredidmainitem.h"
 #include "frame/vyredidviewform.h"
 #include "keptblockfixtures.h"
+#include "keptbytefixtures.h"
 #include "model/vyredidblockrecogniser.h"
 #include "userinput.h"
 #include "vyrtestutil.h"
@@ -36,8 +37,9 @@
 
 using VyrTest::TreeHarness;
 
-// Drives the whole editor over every real sample, and over the images whose extensions the tree
-// has no class for (keptblockfixtures.h), with a seeded run of random user actions:
+// Drives the whole editor over every real sample, over the images whose extensions the tree has
+// no class for (keptblockfixtures.h) and over the byte patterns of real displays of
+// keptbytefixtures.h, with a seeded run of random user actions:
 // typing valid and invalid values, ticking boxes, choosing list entries, adding and removing
 // blocks, data blocks, descriptors and entries, rebuilding, and leaving the view for the save
 // page and back. After each action every block checksum holds, edid-decode finds no error of
@@ -622,6 +624,9 @@ void tst_WholeEditorRandom::randomActions_data()
         QTest::newRow(qPrintable(name)) << name << VyrTest::sampleImage(name);
     for (const VyrTest::KeptBlockFixture &fixture : VyrTest::keptBlockFixtures())
         QTest::newRow(qPrintable(fixture.name)) << fixture.name << VyrTest::fixtureImage(fixture);
+    // Patterns of real displays the editors once changed (keptbytefixtures.h).
+    for (const VyrTest::NamedImage &fixture : VyrTest::keptByteImages())
+        QTest::newRow(qPrintable(fixture.name)) << fixture.name << fixture.image;
 }
 
 void tst_WholeEditorRandom::randomActions()

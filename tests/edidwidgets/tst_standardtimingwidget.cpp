@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QLocale>
 #include <QTest>
 
 #include <functional>
@@ -78,6 +79,7 @@ private slots:
     {
         m_ui.clear();
         m_ui.setWhileShown(nullptr);
+        QLocale::setDefault(m_locale);
     }
 
     void opens_data();
@@ -87,9 +89,12 @@ private slots:
     void widthNotDivisibleBy8();
     void undefinedToDefined();
     void emptyWidthNotEmitted();
+    void widthReadInTheCLocale_data();
+    void widthReadInTheCLocale();
 
 private:
     VyrTest::RecordingUiService m_ui; // installed for the life of the test object
+    QLocale m_locale;
 };
 
 void tst_StandardTimingWidget::opens_data()
@@ -242,6 +247,35 @@ void tst_StandardTimingWidget::emptyWidthNotEmitted()
     VyrTest::chooseRow(controls.aspect, 1);
 
     QVERIFY(emitted.isEmpty());
+    QVERIFY(m_ui.messages().isEmpty());
+}
+
+// A width is read as every editor of the tree reads numbers, whatever the default locale: a
+// group separator is taken, a German one is no part of a number, and nothing reads as 0.
+void tst_StandardTimingWidget::widthReadInTheCLocale_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<unsigned>("width");
+    QTest::newRow("C, group separator") << "C"
+                                        << "1,024" << 1024u;
+    QTest::newRow("German, C group separator") << "de_DE"
+                                               << "1,280" << 1280u;
+    QTest::newRow("German, German group separator") << "de_DE"
+                                                    << "1.600" << 1600u;
+}
+
+void tst_StandardTimingWidget::widthReadInTheCLocale()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, typed);
+    QFETCH(unsigned, width);
+    QLocale::setDefault(QLocale(locale));
+    OpenTiming open(timing(1280, 60, AspectRatio16x10));
+    VyrTest::typeAndConfirm(open.controls.width, typed);
+    QCOMPARE(open.emitted.size(), 1);
+    QCOMPARE(open.emitted.last().width, width);
+    QCOMPARE(open.controls.width->text(), QString::number(width));
     QVERIFY(m_ui.messages().isEmpty());
 }
 

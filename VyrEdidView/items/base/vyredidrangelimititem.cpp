@@ -2,6 +2,7 @@
 
 #include "items/base/vyredidrangelimitsubitem.h"
 #include "model/datablock.h"
+#include "widgets/vyrnumbertext.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -145,7 +146,8 @@ void VyrEdidRangeLimitItem::addNumberRow(const NumberRow &row)
     const auto handler = row.handler;
     QLineEdit *edit = placeLineEdit(addRow(m_rows[row.parent], row.code), numberText(row, m_record),
                                     tr("[DEC]"), [this, handler]() { (this->*handler)(); });
-    edit->setValidator(intValidator(row.minimum, row.maximum, this));
+    edit->setValidator(row.halves ? doubleValidator(row.minimum / 2.0, row.maximum / 2.0, 1, this)
+                                  : intValidator(row.minimum, row.maximum, this));
     edit->setToolTip(tr(row.toolTip));
     m_edits[row.code] = edit;
 }
@@ -162,7 +164,12 @@ QString VyrEdidRangeLimitItem::numberText(const NumberRow &row, RangeLimits reco
 {
     const bool shown = row.group == Group::Rates || (row.group == Group::Gtf && m_gtfOn)
                        || (row.group == Group::Cvt && m_cvtOn);
-    return shown ? QString::number(row.field(record)) : QString();
+    return shown ? valueText(row, row.field(record)) : QString();
+}
+
+QString VyrEdidRangeLimitItem::valueText(const NumberRow &row, unsigned value)
+{
+    return row.halves ? QString::number(value / 2.0) : QString::number(value);
 }
 
 int VyrEdidRangeLimitItem::timingSupportEntry() const
@@ -336,14 +343,25 @@ void VyrEdidRangeLimitItem::storeNumber(unsigned int code)
     QLineEdit *edit = row ? m_edits[code] : nullptr;
     if (!edit)
         return;
-    // The validator lets only numbers in range through.
-    unsigned value = edit->text().toUInt();
+    // The validator lets only numbers in range through; text that is no number writes nothing.
+    unsigned value = 0;
+    double real = 0;
+    qlonglong whole = 0;
+    if (row->halves && VyrNumberText::readReal(edit->text(), &real) && real >= 0) {
+        value = unsigned(qRound(real * 2.0));
+    } else if (!row->halves && VyrNumberText::readWhole(edit->text(), &whole) && whole >= 0) {
+        value = unsigned(whole);
+    } else {
+        setEditorText(edit, valueText(*row, row->field(m_record)));
+        return;
+    }
     if (row->stored)
         value = row->stored(value);
     row->field(m_record) = value;
-    // Show what the descriptor keeps (a clock rounded to its step).
-    if (edit->text() != QString::number(value))
-        setEditorText(edit, QString::number(value));
+    // Show what the descriptor keeps (a clock rounded to its step, C to a half).
+    const QString text = valueText(*row, value);
+    if (edit->text() != text)
+        setEditorText(edit, text);
     writeRecord();
 }
 

@@ -98,6 +98,8 @@ private:
 
     // A number row: its field, parent row, accepted range, tooltip, record field, group and
     // handler. stored gives the value the descriptor keeps of a typed one (null: the value).
+    // A row of halves shows and takes its value in steps of 0.5 (40.5); its record field and
+    // its range count halves (81).
     struct NumberRow
     {
         unsigned int code;
@@ -109,6 +111,7 @@ private:
         unsigned (*stored)(unsigned);
         Group group;
         void (VyrEdidRangeLimitItem::*handler)();
+        bool halves = false;
     };
     static const NumberRow NumberRows[13];
     static const NumberRow *numberRow(unsigned int code);
@@ -119,6 +122,8 @@ private:
     void addAspectRow(unsigned int code, bool checked);
     // The text of a number row: record's value while its group is enabled, else empty.
     QString numberText(const NumberRow &row, RangeLimits record) const;
+    // A value of the row's record field as its editor shows it.
+    static QString valueText(const NumberRow &row, unsigned value);
     // The timing-support list's current entry for the record's kind.
     int timingSupportEntry() const;
     // Enables the GTF or CVT rows and editors as the timing support says, and shows the

@@ -1,22 +1,17 @@
 #include "DiExtBlockWidgets.h"
 
-#include <QDoubleValidator>
+#include "widgets/vyrnumbertext.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 
 namespace {
 
 // Numbers with at most two decimals in the C locale ("2.50", never "2,50").
 QValidator *hundredthsValidator(double top, QObject *parent)
 {
-    auto *validator = new QDoubleValidator(0.0, top, 2, parent);
-    validator->setNotation(QDoubleValidator::StandardNotation);
-    QLocale locale = QLocale::c();
-    locale.setNumberOptions(QLocale::RejectGroupSeparator);
-    validator->setLocale(locale);
-    return validator;
+    return VyrNumberText::realValidator(0.0, top, 2, parent);
 }
 
 QString hundredthsText(float value)

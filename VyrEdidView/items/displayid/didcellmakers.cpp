@@ -4,15 +4,15 @@
 #include "items/displayid/vyrdidcheckboxitem.h"
 #include "items/displayid/vyrdidcheckboxitems.h"
 #include "items/displayid/vyrdidlineedititem.h"
+#include "widgets/vyrnumbertext.h"
 
-#include <QIntValidator>
 #include <QSignalBlocker>
 #include <QTreeWidget>
 
 VyrDIDLineEditItem *decimalLineCell(const QString &name, unsigned int value, int maximum)
 {
     auto *cell = new VyrDIDLineEditItem(name, QString::number(value), QStringLiteral("[DEC]"));
-    cell->setValidator(new QIntValidator(0, maximum, cell));
+    cell->setValidator(VyrNumberText::wholeValidator(0, maximum, cell));
     return cell;
 }
 

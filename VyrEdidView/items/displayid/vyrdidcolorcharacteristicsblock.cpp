@@ -6,8 +6,8 @@
 #include "items/displayid/vyrdidtreeitem.h"
 #include "model/displayid/displayidblock.h"
 #include "vyruiservice.h"
+#include "widgets/vyrnumbertext.h"
 
-#include <QIntValidator>
 #include <QRegularExpression>
 #include <QSignalBlocker>
 
@@ -68,11 +68,11 @@ bool VyrDIDColorCharacteristicsBlock::InitItems()
 
     auto *white =
         new VyrDIDLineEditItem(whiteCountText(), QString::number(record.whitePoints), tr("[DEC]"));
-    white->setValidator(new QIntValidator(1, 15, white));
+    white->setValidator(VyrNumberText::wholeValidator(1, 15, white));
     addNamedChild(white)->SetLocation({BaseOffset() + CountsByte, 1});
     auto *primaries =
         new VyrDIDLineEditItem(primaryCountText(), QString::number(record.primaries), tr("[DEC]"));
-    primaries->setValidator(new QIntValidator(1, 7, primaries));
+    primaries->setValidator(VyrNumberText::wholeValidator(1, 7, primaries));
     addNamedChild(primaries)->SetLocation({BaseOffset() + CountsByte, 1});
 
     auto *primaryGroup = new VyrDIDTreeItem(tr("Primary color information"), this);
@@ -94,7 +94,7 @@ void VyrDIDColorCharacteristicsBlock::addPoint(VyrDIDTreeItem *group, unsigned k
     const unsigned coordinates[] = {point.x, point.y};
     for (int i = 0; i < 2; ++i) {
         auto *cell = new VyrDIDLineEditItem(names[i], QString::number(coordinates[i]), tr("[DEC]"));
-        cell->setValidator(new QIntValidator(0, int(MaxCoordinate), cell));
+        cell->setValidator(VyrNumberText::wholeValidator(0, int(MaxCoordinate), cell));
         cell->setReadOnly(!editable);
         group->add(cell)->SetLocation(location);
         // Each point cell writes its own point, so it reports under its own name.
@@ -118,7 +118,10 @@ void VyrDIDColorCharacteristicsBlock::DoEdit(const QString &name, const QVariant
             }
             if (name.contains(whiteCountText()) || name.contains(primaryCountText())) {
                 const bool white = name.contains(whiteCountText());
-                const auto count = static_cast<quint8>(value.toUInt());
+                quint32 typed = 0;
+                if (!wholeValue(value, &typed) || typed > 0xFFu)
+                    return false;
+                const auto count = static_cast<quint8>(typed);
                 const unsigned needed = white ? neededPayload(count, record.primaries)
                                               : neededPayload(record.whitePoints, count);
                 if (needed != length) {
@@ -134,7 +137,10 @@ void VyrDIDColorCharacteristicsBlock::DoEdit(const QString &name, const QVariant
             const unsigned k = match.captured(2).toUInt();
             if (!match.hasMatch() || k >= DidMaxColorPoints)
                 return false;
-            const unsigned coordinate = std::min(value.toUInt(), MaxCoordinate);
+            quint32 typed = 0;
+            if (!wholeValue(value, &typed))
+                return false;
+            const unsigned coordinate = std::min(typed, MaxCoordinate);
             (match.captured(1) == QLatin1String("X") ? record.points[k].x : record.points[k].y) =
                 coordinate;
             return true;

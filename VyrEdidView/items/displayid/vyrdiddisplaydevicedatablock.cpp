@@ -154,6 +154,7 @@ void VyrDIDDisplayDeviceDataBlock::DoEdit(const QString &name, const QVariant &v
         m_model, &DisplayIDBlock::GetDisplayDeviceDataBlock,
         &DisplayIDBlock::SetDisplayDeviceDataBlock,
         [&](DidDevDataBlock &r) {
+            bool read = true; // false for text that is no number: nothing is written
             if (name == tr("Display device type")) {
                 r.technology = value.toUInt();
                 // The new technology's list, its first entry chosen and stored.
@@ -168,17 +169,17 @@ void VyrDIDDisplayDeviceDataBlock::DoEdit(const QString &name, const QVariant &v
             } else if (name.contains(tr("Backlight intensity"))) {
                 r.intensity = checked();
             } else if (name.contains(tr("Native pixel count") + QLatin1String(" left"))) {
-                r.hPixels = value.toUInt();
+                read = wholeValue(value, &r.hPixels);
             } else if (name.contains(tr("Native pixel count") + QLatin1String(" right"))) {
-                r.vPixels = value.toUInt();
+                read = wholeValue(value, &r.vPixels);
             } else if (name.contains(tr("Pixel Pitch") + QLatin1String(" left"))) {
-                r.hPitch = value.toDouble();
+                read = realValue(value, &r.hPitch);
             } else if (name.contains(tr("Pixel Pitch") + QLatin1String(" right"))) {
-                r.vPitch = value.toDouble();
+                read = realValue(value, &r.vPitch);
             } else if (name.contains(tr("Color Bit Depth"))) {
-                r.colorBitDepth = value.toUInt();
+                read = wholeValue(value, &r.colorBitDepth);
             } else if (name == tr("Response Time")) {
-                r.responseTime = value.toUInt();
+                read = wholeValue(value, &r.responseTime);
             } else if (name.contains(tr("Response Time Flag"))) {
                 r.responseTimeFlag = checked();
             } else if (name.contains(tr("Default Orientation"))) {
@@ -192,6 +193,7 @@ void VyrDIDDisplayDeviceDataBlock::DoEdit(const QString &name, const QVariant &v
             } else if (name.contains(tr("Sub-pixel configuration"))) {
                 r.subPixelLayout = value.toUInt();
             }
+            return read;
         },
         m_index);
 }

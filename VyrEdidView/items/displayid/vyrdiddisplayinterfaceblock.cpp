@@ -166,15 +166,16 @@ void VyrDIDDisplayInterfaceBlock::DoEdit(const QString &name, const QVariant &va
         m_model, &DisplayIDBlock::GetDisplayInterfaceDataBlock,
         &DisplayIDBlock::SetDisplayInterfaceDataBlock,
         [&](DidDisplayInterfaceDataBlock &r) {
+            bool read = true; // false for text that is no number: nothing is written
             if (name == tr("Interface Type")) {
                 r.interfaceType = value.toUInt();
             } else if (name.contains(tr("Analog Interface Subtype"))
                        || name.contains(tr("Number of Links/Channels"))) {
-                r.subTypeOrLinks = value.toUInt();
+                read = wholeValue(value, &r.subTypeOrLinks);
             } else if (name.contains(tr("Interface Standard")) && left) {
-                r.version = value.toUInt();
+                read = wholeValue(value, &r.version);
             } else if (name.contains(tr("Interface Standard")) && right) {
-                r.revision = value.toUInt();
+                read = wholeValue(value, &r.revision);
             } else if (name.contains(tr("Supported color depth for RGB"))) {
                 setBoxFlag(r.rgb, 6, value);
             } else if (name.contains(tr("Supported color depth for YCbCr 4:4:4"))) {
@@ -184,14 +185,15 @@ void VyrDIDDisplayInterfaceBlock::DoEdit(const QString &name, const QVariant &va
             } else if (name == tr("Content Protection")) {
                 r.contentProtection = value.toUInt();
             } else if (name.contains(tr("Content Protection")) && left) {
-                r.cpVersion = value.toUInt();
+                read = wholeValue(value, &r.cpVersion);
             } else if (name.contains(tr("Content Protection")) && right) {
-                r.cpRevision = value.toUInt();
+                read = wholeValue(value, &r.cpRevision);
             } else if (name.contains(tr("LVDS attributes"))) {
                 setBoxFlag(r.attributes1, 5, value);
             } else if (name.contains(tr("Proprietary attributes"))) {
                 setBoxFlag(r.attributes1, 3, value);
             }
+            return read;
         },
         m_index);
     if (!m_model || isDetached())

@@ -6,9 +6,7 @@
 #include "items/displayid/vyrdiddatablocktable.h"
 #include "items/displayid/vyrdidlineedititem.h"
 #include "model/displayid/displayidblock.h"
-
-#include <QDoubleValidator>
-#include <QIntValidator>
+#include "widgets/vyrnumbertext.h"
 
 #include <iterator>
 
@@ -103,13 +101,9 @@ bool VyrDIDDisplayParametersBlock::InitItems()
     for (const ValueRow &row : valueRows) {
         auto *cell = new VyrDIDLineEditItem(tr(row.label), valueText(row, record),
                                             row.real ? tr("[FLT]") : tr("[DEC]"));
-        if (row.real) {
-            auto *validator = new QDoubleValidator(row.minimum, row.maximum, 3, cell);
-            validator->setNotation(QDoubleValidator::StandardNotation);
-            cell->setValidator(validator);
-        } else {
-            cell->setValidator(new QIntValidator(int(row.minimum), int(row.maximum), cell));
-        }
+        cell->setValidator(
+            row.real ? VyrNumberText::realValidator(row.minimum, row.maximum, 3, cell)
+                     : VyrNumberText::wholeValidator(int(row.minimum), int(row.maximum), cell));
         if (!editable) {
             cell->setReadOnly(true);
             cell->setToolTip(readOnlyTip);
@@ -139,11 +133,9 @@ void VyrDIDDisplayParametersBlock::DoEdit(const QString &name, const QVariant &v
             for (const ValueRow &row : valueRows) {
                 if (!name.contains(tr(row.label)))
                     continue;
-                if (row.real)
-                    record.*row.real = value.toDouble();
-                else
-                    record.*row.whole = value.toUInt();
-                return true;
+                // Text that is no number writes nothing.
+                return row.real ? realValue(value, &(record.*row.real))
+                                : wholeValue(value, &(record.*row.whole));
             }
             if (!name.contains(featureGroupText()) || !value.canConvert<CheckBoxData>())
                 return false;

@@ -53,24 +53,31 @@ void VyrDIDInterfacePowerSequencingBlock::DoEdit(const QString &name, const QVar
     editRecord<DidPowerSeqDataBlock>(
         m_model, &DisplayIDBlock::GetPowerSeqDataBlock, &DisplayIDBlock::SetPowerSeqDataBlock,
         [&](DidPowerSeqDataBlock &r) {
+            // Text that is no number writes nothing.
             if (name.contains(tr("T1")) && left)
-                r.t1Min = value.toDouble();
-            else if (name.contains(tr("T1")) && right)
-                r.t1Max = quint32(value.toDouble());
-            else if (name.contains(tr("T2")) && left)
-                r.reserved1 = value.toUInt();
-            else if (name.contains(tr("T2")) && right)
-                r.t2 = value.toUInt();
-            else if (name.contains(tr("T3")) && left)
-                r.reserved2 = value.toUInt();
-            else if (name.contains(tr("T3")) && right)
-                r.t3 = value.toUInt();
-            else if (name.contains(tr("T4")))
-                r.t4Min = value.toUInt();
-            else if (name.contains(tr("T5")))
-                r.t5Min = value.toUInt();
-            else if (name.contains(tr("T6")))
-                r.t6Min = value.toUInt();
+                return realValue(value, &r.t1Min);
+            if (name.contains(tr("T1")) && right) {
+                double t1Max = 0;
+                if (!realValue(value, &t1Max))
+                    return false;
+                r.t1Max = quint32(t1Max);
+                return true;
+            }
+            if (name.contains(tr("T2")) && left)
+                return wholeValue(value, &r.reserved1);
+            if (name.contains(tr("T2")) && right)
+                return wholeValue(value, &r.t2);
+            if (name.contains(tr("T3")) && left)
+                return wholeValue(value, &r.reserved2);
+            if (name.contains(tr("T3")) && right)
+                return wholeValue(value, &r.t3);
+            if (name.contains(tr("T4")))
+                return wholeValue(value, &r.t4Min);
+            if (name.contains(tr("T5")))
+                return wholeValue(value, &r.t5Min);
+            if (name.contains(tr("T6")))
+                return wholeValue(value, &r.t6Min);
+            return true;
         },
         m_index);
 }

@@ -2,8 +2,7 @@
 
 #include "items/displayid/vyrdiddatablocktable.h"
 #include "model/displayid/displayidblock.h"
-
-#include <QIntValidator>
+#include "widgets/vyrnumbertext.h"
 
 #include <algorithm>
 #include <iterator>
@@ -92,9 +91,9 @@ bool VyrDIDProductIdBlock::InitItems()
         else if (row.byte == 5)
             cell->setInputMask(QStringLiteral("hhhhhhhh"));
         else if (row.byte == 9)
-            cell->setValidator(new QIntValidator(0, 54, cell));
+            cell->setValidator(VyrNumberText::wholeValidator(0, 54, cell));
         else if (row.byte == 10)
-            cell->setValidator(new QIntValidator(2000, 2255, cell));
+            cell->setValidator(VyrNumberText::wholeValidator(2000, 2255, cell));
         if (!editable) {
             cell->setReadOnly(true);
             cell->setToolTip(tr("The payload is shorter than the product name it declares"));
@@ -150,12 +149,14 @@ void VyrDIDProductIdBlock::DoEdit(const QString &name, const QVariant &value)
         record.productCode = static_cast<quint16>(text.toUInt(nullptr, 16));
     } else if (name == serialText()) {
         record.serialNumber = text.toUInt(nullptr, 16);
-    } else if (name == weekText()) {
-        record.week = text.toUInt();
-    } else if (name == yearText()) {
-        record.year = text.toUInt();
+    } else if (name == weekText() || name == yearText()) {
+        // Text that is no number writes nothing; the cell shows the stored value again.
+        if (!wholeValue(value, name == weekText() ? &record.week : &record.year))
+            return;
     } else if (name == sizeText()) {
-        const unsigned length = text.toUInt();
+        quint32 length = 0;
+        if (!wholeValue(value, &length))
+            return;
         if (length > MaxNameLength) {
             VyrUiService::instance()->message(
                 VyrUiService::Icon::Warning, tr("Data block size"),
@@ -171,6 +172,10 @@ void VyrDIDProductIdBlock::DoEdit(const QString &name, const QVariant &value)
                      [&] { m_model->SetProductIdentificationDataBlock(m_index, &record, delta); });
         return;
     } else if (name == nameText()) {
+        // A name confirmed as shown writes nothing: bytes behind a zero byte, which the cell
+        // does not show, stay as they are.
+        if (text == shownText(nameText(), record))
+            return;
         // The length stays; a shorter text leaves zeros behind it.
         std::fill(std::begin(record.name), std::end(record.name), quint8(0));
         std::copy_n(latin1.cbegin(), std::min(unsigned(latin1.size()), record.nameLength),

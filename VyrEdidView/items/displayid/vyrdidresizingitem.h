@@ -41,7 +41,10 @@ protected:
         addNamedChild(cell)->SetLocation({BaseOffset(), record.length});
     }
 
-    // Writes an edited text; a text longer than MaxTextLength shows tooLong and changes nothing.
+    // Writes an edited text. The cell shows the payload up to its first zero byte; the bytes
+    // from there on, which it does not show, stay behind the new text, and a text confirmed as
+    // shown writes nothing. A payload that would grow beyond MaxTextLength shows tooLong and
+    // changes nothing.
     template <typename Record>
     void editText(const QVariant &value, void (DisplayIDBlock::*get)(unsigned, Record *) const,
                   void (DisplayIDBlock::*set)(unsigned, const Record *, int),
@@ -51,7 +54,13 @@ protected:
             return;
         Record record;
         (m_model->*get)(m_index, &record);
-        const QByteArray text = value.toString().toLatin1();
+        const QString typed = value.toString();
+        const QString shown = latin1Text(record.text, record.length);
+        if (typed == shown)
+            return;
+        QByteArray text = typed.toLatin1();
+        const auto *payload = reinterpret_cast<const char *>(record.text);
+        text += QByteArray(payload + shown.size(), int(record.length) - shown.size());
         if (text.size() > MaxTextLength) {
             tooLong();
             return;

@@ -146,6 +146,13 @@ protected:
     // True once the row has left its tree (VyrEdidRows) or is being destroyed.
     bool isDetached() const;
 
+    // The number an edit carries: the text of a line cell, read as the tree reads every typed
+    // number (VyrNumberText: the C locale, whatever the system's), or the number of a spin box
+    // or a list. False, with number untouched, for anything else and for a whole number outside
+    // 0 to 2^32 - 1: the edit then writes nothing.
+    static bool wholeValue(const QVariant &value, quint32 *number);
+    static bool realValue(const QVariant &value, double *number);
+
     // The edit path of a cell's edit reported under name: unless the row is detached, runs
     // edit(), which writes it, then gives a line cell or a two-value cell that sent it the text
     // of the value now stored, storedText(name). The block may store a value coarser than typed

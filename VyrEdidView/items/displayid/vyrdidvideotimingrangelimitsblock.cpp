@@ -38,8 +38,8 @@ const SupportFlag SupportFlags[] = {
 
 constexpr int SupportFlagCount = int(std::size(SupportFlags));
 
-// The pixel clock editors' upper limit in MHz.
-constexpr double MaxPixelClock = 167722.15;
+// The pixel clock editors' upper limit in MHz: what 24 bits of 10 kHz hold.
+constexpr double MaxPixelClock = 167772.15;
 
 } // namespace
 
@@ -87,27 +87,29 @@ void VyrDIDVideoTimingRangeLimitsBlock::DoEdit(const QString &name, const QVaria
     editRecord<DidRangeLimitsDataBlock>(
         m_model, &DisplayIDBlock::GetRangeLimitsDataBlock, &DisplayIDBlock::SetRangeLimitsDataBlock,
         [&](DidRangeLimitsDataBlock &r) {
-            if (name.contains(tr("Pixel clock")) && left) {
-                r.minPixelClock = value.toDouble();
-            } else if (name.contains(tr("Pixel clock")) && right) {
-                r.maxPixelClock = value.toDouble();
-            } else if (name.contains(tr("HFrequency")) && left) {
-                r.minHFrequency = value.toUInt();
-            } else if (name.contains(tr("HFrequency")) && right) {
-                r.maxHFrequency = value.toUInt();
-            } else if (name.contains(tr("HBlank"))) {
-                r.minHBlanking = value.toUInt();
-            } else if (name.contains(tr("VBlank"))) {
-                r.minVBlanking = value.toUInt();
-            } else if (name.contains(tr("VFieldRate")) && left) {
-                r.minVRate = value.toUInt();
-            } else if (name.contains(tr("VFieldRate")) && right) {
-                r.maxVRate = value.toUInt();
-            } else if (name.contains(tr("Video Timing Support"))) {
+            // Text that is no number writes nothing.
+            if (name.contains(tr("Pixel clock")) && left)
+                return realValue(value, &r.minPixelClock);
+            if (name.contains(tr("Pixel clock")) && right)
+                return realValue(value, &r.maxPixelClock);
+            if (name.contains(tr("HFrequency")) && left)
+                return wholeValue(value, &r.minHFrequency);
+            if (name.contains(tr("HFrequency")) && right)
+                return wholeValue(value, &r.maxHFrequency);
+            if (name.contains(tr("HBlank")))
+                return wholeValue(value, &r.minHBlanking);
+            if (name.contains(tr("VBlank")))
+                return wholeValue(value, &r.minVBlanking);
+            if (name.contains(tr("VFieldRate")) && left)
+                return wholeValue(value, &r.minVRate);
+            if (name.contains(tr("VFieldRate")) && right)
+                return wholeValue(value, &r.maxVRate);
+            if (name.contains(tr("Video Timing Support"))) {
                 const auto box = value.value<CheckBoxData>();
                 if (box.bit >= 0 && box.bit < SupportFlagCount)
                     r.*SupportFlags[box.bit].flag = box.isChecked ? 1 : 0;
             }
+            return true;
         },
         m_index);
 }

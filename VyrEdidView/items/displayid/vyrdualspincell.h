@@ -1,10 +1,13 @@
 #pragma once
 
 #include "items/displayid/vyrdualeditbase.h"
+#include "widgets/vyrnumbertext.h"
 
+#include <QLocale>
 #include <QSignalBlocker>
 #include <QString>
 
+#include <limits>
 #include <type_traits>
 
 // The two-value cells over a pair of spin boxes (Box: QSpinBox or QDoubleSpinBox holding
@@ -27,6 +30,12 @@ protected:
         , m_leftBox(new Box)
         , m_rightBox(new Box)
     {
+        // The boxes show and read numbers as every editor of the tree does, whatever the
+        // system's locale: "2.55", never "2,55".
+        const QLocale locale =
+            std::is_integral_v<Value> ? VyrNumberText::wholeLocale() : VyrNumberText::realLocale();
+        m_leftBox->setLocale(locale);
+        m_rightBox->setLocale(locale);
         layOut(m_leftBox, m_rightBox);
     }
 
@@ -59,14 +68,16 @@ protected:
 
     void setShownValue(int side, const QString &text) override
     {
-        bool ok = false;
         Value value{};
-        if constexpr (std::is_integral_v<Value>)
-            value = text.toInt(&ok);
-        else
-            value = text.toDouble(&ok);
-        if (!ok)
+        if constexpr (std::is_integral_v<Value>) {
+            qlonglong whole = 0;
+            if (!VyrNumberText::readWhole(text, &whole) || whole < std::numeric_limits<Value>::min()
+                || whole > std::numeric_limits<Value>::max())
+                return;
+            value = Value(whole);
+        } else if (!VyrNumberText::readReal(text, &value)) {
             return;
+        }
         Box *box = side == 0 ? m_leftBox : m_rightBox;
         const QSignalBlocker blocker(box);
         box->setValue(value);

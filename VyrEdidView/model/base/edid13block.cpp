@@ -689,10 +689,10 @@ void Edid13Block::readSecondaryGtf(const unsigned char *descriptor, RangeLimits 
 {
     limits->timingSupport = RangeSecondaryGtf;
     limits->gtf.startFrequency = descriptor[12] * 2u;
-    limits->gtf.c = descriptor[13] / 2u;
+    limits->gtf.cHalves = descriptor[13];
     limits->gtf.m = qFromLittleEndian<quint16>(descriptor + 14);
     limits->gtf.k = descriptor[16];
-    limits->gtf.j = descriptor[17] / 2u;
+    limits->gtf.jHalves = descriptor[17];
 }
 
 void Edid13Block::writeSecondaryGtf(unsigned char *descriptor, const RangeLimits *limits)
@@ -700,10 +700,10 @@ void Edid13Block::writeSecondaryGtf(unsigned char *descriptor, const RangeLimits
     std::memset(descriptor + 11, 0, 7);
     descriptor[10] = 0x02;
     descriptor[12] = lowByte(limits->gtf.startFrequency / 2u);
-    descriptor[13] = lowByte(limits->gtf.c * 2u);
+    descriptor[13] = lowByte(limits->gtf.cHalves);
     qToLittleEndian(static_cast<quint16>(limits->gtf.m), descriptor + 14);
     descriptor[16] = lowByte(limits->gtf.k);
-    descriptor[17] = lowByte(limits->gtf.j * 2u);
+    descriptor[17] = lowByte(limits->gtf.jHalves);
 }
 
 void Edid13Block::writeNoTimingFormula(unsigned char *descriptor, unsigned char code)

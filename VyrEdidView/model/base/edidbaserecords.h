@@ -129,14 +129,16 @@ struct ColorPoint
     double gamma2;
 };
 
-// Secondary GTF curve values of a range limits descriptor (timing support 2).
+// Secondary GTF curve values of a range limits descriptor (timing support 2). C and J come in
+// steps of 0.5 and are kept as counts of halves, as bytes 13 and 17 store them (81 is
+// C = 40.5 %), so that every stored byte is written back as it was.
 struct RangeGtfValues
 {
     unsigned startFrequency; // kHz
-    unsigned c;
+    unsigned cHalves;        // C x 2
     unsigned m;
     unsigned k;
-    unsigned j;
+    unsigned jHalves; // J x 2
 };
 
 // CVT values of an EDID 1.4 range limits descriptor (timing support 3).
