@@ -204,28 +204,37 @@ void tst_VyrEdidCeaExtBlockItem::samples_data()
     }
 }
 
-// Every real CEA-861 block the tree shows builds without writing a byte, with one row per
-// detailed timing and per data block of a known kind.
+// Every CEA-861 block the tree shows has one row per detailed timing and one per data block,
+// as many as "Number Of Data Blocks" says.
+static void checkRowCounts(const TreeHarness &h, int *shown)
+{
+    int cea = 0;
+    for (int i = 0; i < h.root()->childCount(); ++i) {
+        auto *item = dynamic_cast<VyrEdidCeaExtBlockItem *>(h.root()->child(i));
+        if (!item)
+            continue;
+        CeaExtBlock *block = item->block();
+        QVERIFY(block);
+        QCOMPARE(item->child(1)->childCount(), static_cast<int>(block->dtdCount()));
+        QCOMPARE(item->child(2)->childCount(), static_cast<int>(block->dataBlockCount()));
+        const QString path = cea == 0 ? Cea : QStringLiteral("%1[%2]").arg(Cea).arg(cea);
+        auto *count = qobject_cast<QLabel *>(h.widget({path, Info, "Number Of Data Blocks"}));
+        QVERIFY(count);
+        QCOMPARE(count->text(), QString::number(item->child(2)->childCount()));
+        ++cea;
+    }
+    *shown = cea;
+}
+
+// Every real CEA-861 block the tree shows builds without writing a byte.
 void tst_VyrEdidCeaExtBlockItem::samples()
 {
     QFETCH(QString, sample);
     TreeHarness h(VyrTest::sampleImage(sample));
     VYR_VERIFY_UNCHANGED(h.original(), h.image());
     int shown = 0;
-    for (int i = 0; i < h.root()->childCount(); ++i) {
-        auto *item = dynamic_cast<VyrEdidCeaExtBlockItem *>(h.root()->child(i));
-        if (!item)
-            continue;
-        ++shown;
-        CeaExtBlock *block = item->block();
-        QVERIFY(block);
-        QCOMPARE(item->child(1)->childCount(), static_cast<int>(block->dtdCount()));
-        int known = 0;
-        for (unsigned b = 0; b < block->dataBlockCount(); ++b)
-            known += block->GetDataBlockID(b) != CeaBlockDummy ? 1 : 0;
-        QCOMPARE(item->child(2)->childCount(), known);
-    }
-    if (shown == 0)
+    checkRowCounts(h, &shown);
+    if (shown == 0 && !QTest::currentTestFailed())
         QSKIP("the tree stops before the CEA-861 block (an earlier block it does not show)");
 }
 
