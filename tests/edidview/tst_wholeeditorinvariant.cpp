@@ -1,3 +1,4 @@
+#include "ceatestsupport.h"
 #include "connectwarninghandler.h"
 #include "descriptorfixtures.h"
 #include "edidchecks.h"
@@ -212,6 +213,10 @@ void tst_WholeEditorInvariant::visitingChangesNothing_data()
             .image();
     badChecksum[127] = static_cast<char>(badChecksum.at(127) ^ 0x55);
     QTest::newRow("descriptors 1.4, bad checksum") << badChecksum;
+    // CEA-861 blocks with byte patterns of real displays: descriptors after the timings, a tag 0
+    // header inside the collection, video codes without a native flag, padding before byte 2.
+    for (const CeaTest::NamedImage &fixture : CeaTest::patternImages())
+        QTest::newRow(qPrintable(fixture.name)) << fixture.image;
 }
 
 void tst_WholeEditorInvariant::visitingChangesNothing()

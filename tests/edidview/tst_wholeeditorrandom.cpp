@@ -1,3 +1,4 @@
+#include "ceatestsupport.h"
 #include "connectwarninghandler.h"
 #include "edidbinfile.h"
 #include "edidblocktable.h"
@@ -35,12 +36,12 @@
 
 using VyrTest::TreeHarness;
 
-// Drives the whole editor over every real sample with a seeded run of random user actions:
-// typing valid and invalid values, ticking boxes, choosing list entries, adding and removing
-// blocks, data blocks, descriptors and entries, rebuilding, and leaving the view for the save
-// page and back. After each action every block checksum holds, edid-decode finds no error of
-// structure that it did not find in the untouched sample, and every row shows what a tree
-// freshly built from the same bytes shows.
+// Drives the whole editor over every real sample and the crafted CEA-861 blocks of the test kit
+// with a seeded run of random user actions: typing valid and invalid values, ticking boxes,
+// choosing list entries, adding and removing blocks, data blocks, descriptors and entries,
+// rebuilding, and leaving the view for the save page and back. After each action every block
+// checksum holds, edid-decode finds no error of structure that it did not find in the untouched
+// sample, and every row shows what a tree freshly built from the same bytes shows.
 //
 // VYR_RANDOM_ACTIONS sets the number of actions per sample (default below), VYR_RANDOM_SEED the
 // seed; a failure prints both with the actions that led to it, so it can be replayed.
@@ -168,10 +169,10 @@ class RandomRun
 {
 public:
     // fresh: the tree that is built afresh from the edited bytes after each action.
-    RandomRun(const QString &sample, quint32 seed, TreeHarness &fresh)
+    RandomRun(const QString &sample, const QByteArray &image, quint32 seed, TreeHarness &fresh)
         : m_sample(sample)
         , m_random(seed ^ nameHash(sample))
-        , m_edited(VyrTest::sampleImage(sample))
+        , m_edited(image)
         , m_fresh(fresh)
         , m_chooser(&m_random, &m_log)
     {
@@ -610,18 +611,23 @@ void tst_WholeEditorRandom::cleanupTestCase()
 void tst_WholeEditorRandom::randomActions_data()
 {
     QTest::addColumn<QString>("sample");
+    QTest::addColumn<QByteArray>("image");
     const QStringList names = VyrTest::sampleNames();
     QVERIFY(!names.isEmpty());
     for (const QString &name : names)
-        QTest::newRow(qPrintable(name)) << name;
+        QTest::newRow(qPrintable(name)) << name << VyrTest::sampleImage(name);
+    // Crafted CEA-861 blocks with byte patterns of real displays that edits once broke.
+    for (const CeaTest::NamedImage &fixture : CeaTest::patternImages())
+        QTest::newRow(qPrintable(fixture.name)) << fixture.name << fixture.image;
 }
 
 void tst_WholeEditorRandom::randomActions()
 {
     QFETCH(QString, sample);
+    QFETCH(QByteArray, image);
     const int actions = envNumber("VYR_RANDOM_ACTIONS", DefaultActions);
     const quint32 seed = quint32(envNumber("VYR_RANDOM_SEED", int(DefaultSeed)));
-    RandomRun run(sample, seed, *m_fresh);
+    RandomRun run(sample, image, seed, *m_fresh);
     for (int i = 0; i < actions; ++i) {
         const QString problem = run.step();
         if (problem.isEmpty())
