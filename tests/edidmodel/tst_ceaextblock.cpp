@@ -12,6 +12,7 @@
 
 #include <QtTest>
 
+#include <algorithm>
 #include <functional>
 
 using namespace CeaTest;
@@ -33,7 +34,8 @@ private slots:
     void tenthDataBlockRefused();
     void removeLastTimingMarksCollectionEnd();
     void tagSixBlockSurvivesAnAdd();
-    void staleBytesAfterCollection();
+    void descriptorAfterTimingsIsKept();
+    void tagZeroHeaderInsideCollection();
     void samples_data();
     void samples();
     void generalInfo();
@@ -128,11 +130,12 @@ void tst_CeaExtBlock::map_data()
     QTest::newRow("d=127") << makeExt(127, 0, two) << videoAudio << 0u << 117u << 0u;
     QTest::newRow("d=200 means no timings")
         << makeExt(200, 0, two) << videoAudio << 0u << 117u << 0u;
+    // The bytes of the cut block stay before byte 2: none of them is free.
     QTest::newRow("block runs past byte 2") << makeExt(8, 0,
                                                        QByteArray::fromHex("4101"
                                                                            "2309070707"),
                                                        1)
-                                            << QVector<int>{CeaBlockVideo} << 1u << 2u << 101u;
+                                            << QVector<int>{CeaBlockVideo} << 1u << 0u << 101u;
     QTest::newRow("block runs past byte 126")
         << makeExt(0, 0,
                    (QByteArray::fromHex("5F") + QByteArray(31, '\x01')).repeated(3)
@@ -144,14 +147,30 @@ void tst_CeaExtBlock::map_data()
                                        "C1FF"
                                        "4101"))
         << QVector<int>{CeaBlockVideo, CeaBlockDummy, CeaBlockVideo} << 0u << 117u << 0u;
-    QTest::newRow("tag 0 ends the scan") << makeExt(0, 0,
-                                                    QByteArray::fromHex("4101"
-                                                                        "01FF"
-                                                                        "4101"))
-                                         << QVector<int>{CeaBlockVideo} << 0u << 121u << 0u;
-    QTest::newRow("zero pixel clock ends the timings")
-        << makeExt(4, 0, {}, 3).replace(22, 2, QByteArray(2, '\0')) << QVector<int>{} << 1u << 0u
-        << 105u;
+    QTest::newRow("d=0 tag 0 ends the scan") << makeExt(0, 0,
+                                                        QByteArray::fromHex("4101"
+                                                                            "01FF"
+                                                                            "4101"))
+                                             << QVector<int>{CeaBlockVideo} << 0u << 121u << 0u;
+    // With byte 2 set the collection runs to byte 2: tag 0 headers are data blocks there, only
+    // the zero bytes right before byte 2 are padding.
+    QTest::newRow("d=17 tag 0 headers inside the collection")
+        << makeExt(17, 0,
+                   QByteArray::fromHex("4101"
+                                       "00"
+                                       "01FF"
+                                       "4101"),
+                   1)
+        << QVector<int>{CeaBlockVideo, CeaBlockDummy, CeaBlockDummy, CeaBlockVideo} << 1u << 6u
+        << 92u;
+    // A slot without a pixel clock is a display descriptor: the slots after it count too.
+    QTest::newRow("descriptor between timings")
+        << makeExt(4, 0, {}, 3).replace(22, 2, QByteArray(2, '\0')) << QVector<int>{} << 2u << 0u
+        << 69u;
+    QTest::newRow("descriptor after an empty slot") << makeExt(4, 0, {}, 3)
+                                                           .replace(4, 36, QByteArray(36, '\0'))
+                                                           .replace(40, 2, QByteArray(2, '\0'))
+                                                    << QVector<int>{} << 0u << 0u << 69u;
     QTest::newRow("twelve data blocks all mapped")
         << makeExt(28, 0, QByteArray::fromHex("4101").repeated(12), 1)
         << QVector<int>(12, CeaBlockVideo) << 1u << 0u << 81u;
@@ -259,9 +278,9 @@ void tst_CeaExtBlock::addRemoveSequence()
         {"add DTD 4", [&] { block.AddDTD(); }, 20},
         {"add DTD 5", [&] { block.AddDTD(); }, 20},
         {"add DTD 6 (refused: no room)", [&] { block.AddDTD(); }, 20},
-        {"remove video", [&] { block.RemoveDataBlock(0); }, 20},
-        {"add DTD 6 (moves the timings down)", [&] { block.AddDTD(); }, 19},
-        {"remove DTD 2", [&] { block.RemoveDTD(2); }, 19},
+        {"remove video (the timings follow)", [&] { block.RemoveDataBlock(0); }, 18},
+        {"add DTD 6", [&] { block.AddDTD(); }, 18},
+        {"remove DTD 2", [&] { block.RemoveDTD(2); }, 18},
         {"add speaker allocation (moves the timings by 3)",
          [&] { block.AddDataBlock(CeaBlockSpeakerAllocation); }, 22},
         {"remove DTD 0", [&] { block.RemoveDTD(0); }, 22},
@@ -340,9 +359,10 @@ void tst_CeaExtBlock::noRoomRefused()
     QVERIFY(!block.resizeDataBlock(0, 33)); // above 32 bytes
     QCOMPARE(image, before);
 
-    block.RemoveDataBlock(0); // 33 bytes free; the timings stay where they are
-    QCOMPARE(static_cast<int>(p[2]), 36);
-    QCOMPARE(block.freeDataBlockBytes(), 32u);
+    block.RemoveDataBlock(0); // 33 bytes free; the timings follow the collection
+    QCOMPARE(static_cast<int>(p[2]), 4);
+    QCOMPARE(block.freeDataBlockBytes(), 0u);
+    QCOMPARE(block.freeDtdBytes(), 33u);
     block.AddDataBlock(CeaBlockAudio);
     QVERIFY(block.resizeDataBlock(0, 32));
     const QByteArray full = image;
@@ -413,32 +433,127 @@ void tst_CeaExtBlock::tagSixBlockSurvivesAnAdd()
     compareWithEdidDecode(block, image);
 }
 
-// Bytes after the end of the scan (here behind a reserved tag 0 header) are free space: after
-// an edit none of them reads as a data block or a detailed timing.
-void tst_CeaExtBlock::staleBytesAfterCollection()
+// Checks the block after an edit: byte 2, the free bytes and the checksum agree, edid-decode
+// reads what the map holds, and it finds no zero byte inside the collection besides the tag 0
+// headers the block came with.
+static void checkAfterEdit(CeaExtBlock &block, const QByteArray &image, const char *step)
 {
-    QByteArray image = baseBlock()
-                       + makeExt(20, 0,
-                                 QByteArray::fromHex("4101"
-                                                     "01FF"
-                                                     "4101"),
-                                 1);
-    image.replace(128 + 20 + 18, 18, sampleDtd()); // hidden behind a zero pixel clock word
-    image[128 + 20] = 0;
-    image[128 + 21] = 0;
+    const auto *p = reinterpret_cast<const unsigned char *>(image.constData()) + 128;
+    const QString fault = invariantFault(block, p);
+    QVERIFY2(fault.isEmpty(), qPrintable(QStringLiteral("%1: %2").arg(step, fault)));
+    QVERIFY2(VyrTest::edidDecodeChecksumsOk(image), step);
+    compareWithEdidDecode(block, image);
+    int zeroBytes = 0;
+    for (unsigned i = 0; i < block.dataBlockCount(); ++i)
+        zeroBytes +=
+            block.dataBlockEntry(i)->size == 1 && p[4 + block.dataBlockEntry(i)->offset] == 0;
+    const QStringList lines = decodeCta(image).value(0).lines;
+    QVERIFY2(std::count_if(lines.begin(), lines.end(),
+                           [](const QString &line) { return isZeroByteTitle(line.trimmed()); })
+                 == zeroBytes,
+             step);
+}
+
+// A display descriptor after the timings (real monitors keep their serial number string
+// there) belongs to the slots: a new timing goes before it, it moves with the timings when the
+// collection grows or shrinks, a removed timing's gap closes over it, and it stays when the
+// last timing goes.
+void tst_CeaExtBlock::descriptorAfterTimingsIsKept()
+{
+    QByteArray image = baseBlock() + makeExt(10, 0, QByteArray::fromHex("4190 23090707"), 2);
+    image.replace(128 + 10 + 36, 18, serialDescriptor());
+    VyrTest::fixChecksum(image, 128);
     auto *p = bytes(image) + 128;
     CeaExtBlock block(p, 128, 128, nullptr);
-    QCOMPARE(block.dataBlockCount(), 1u);
-    QCOMPARE(block.dtdCount(), 0u);
+    QCOMPARE(block.dtdCount(), 2u);
+    QCOMPARE(block.slotCount(), 3u);
+    const auto serialAt = [&](unsigned slot) {
+        return image.mid(128 + p[2] + 18 * static_cast<int>(slot), 18) == serialDescriptor();
+    };
+
+    struct Step
+    {
+        const char *what;
+        std::function<void()> run;
+        int byte2;
+        unsigned dtds;
+        unsigned serialSlot;
+    };
+    const QVector<Step> steps = {
+        {"add a timing", [&] { block.AddDTD(); }, 10, 3, 3},
+        {"add a data block (moves the slots)", [&] { block.AddDataBlock(CeaBlockColorimetry); }, 14,
+         3, 3},
+        {"grow a data block", [&] { block.resizeDataBlock(0, 4); }, 16, 3, 3},
+        {"shrink it again", [&] { block.resizeDataBlock(0, 2); }, 14, 3, 3},
+        {"remove timing 0", [&] { block.RemoveDTD(0); }, 14, 2, 2},
+        {"remove timing 1", [&] { block.RemoveDTD(1); }, 14, 1, 1},
+        {"remove the last timing", [&] { block.RemoveDTD(0); }, 14, 0, 0},
+        {"remove a data block", [&] { block.RemoveDataBlock(0); }, 12, 0, 0},
+        {"add a timing before it", [&] { block.AddDTD(); }, 12, 1, 1},
+    };
+    for (const Step &step : steps) {
+        step.run();
+        block.RecalcCheckSum();
+        QVERIFY2(p[2] == step.byte2,
+                 qPrintable(QStringLiteral("%1: byte 2 = %2").arg(step.what).arg(p[2])));
+        QVERIFY2(block.dtdCount() == step.dtds, step.what);
+        QVERIFY2(serialAt(step.serialSlot), step.what);
+        QVERIFY2(block.slotCount() == step.dtds + 1, step.what);
+        checkAfterEdit(block, image, step.what);
+        QVERIFY2(decodeCta(image).value(0).lines.contains(
+                     QLatin1String("    Display Product Serial Number: '123456'")),
+                 step.what);
+        if (QTest::currentTestFailed())
+            return;
+    }
+}
+
+// A reserved tag 0 header inside the collection (real TVs and monitors have one between their
+// data blocks) is a data block: the blocks after it are neither hidden nor overwritten by a new
+// one. Removing or shrinking a data block leaves no zero byte inside the collection.
+void tst_CeaExtBlock::tagZeroHeaderInsideCollection()
+{
+    const QByteArray collection = QByteArray::fromHex("420102"
+                                                      "00"
+                                                      "65030c001000"
+                                                      "83010000");
+    QByteArray image = baseBlock() + makeExt(4 + 14, 0, collection, 1);
+    auto *p = bytes(image) + 128;
+    CeaExtBlock block(p, 128, 128, nullptr);
+    const QVector<int> kinds{CeaBlockVideo, CeaBlockDummy, CeaBlockHdmiVsdb,
+                             CeaBlockSpeakerAllocation};
+    QCOMPARE(ourKinds(block), kinds);
+    compareWithEdidDecode(block, image);
+
     block.AddDataBlock(CeaBlockAudio);
-    QCOMPARE(ourKinds(block), (QVector<int>{CeaBlockVideo, CeaBlockAudio}));
-    QCOMPARE(static_cast<int>(p[2]), 10);
-    QVERIFY(invariantFault(block, p).isEmpty());
+    QCOMPARE(ourKinds(block), kinds + QVector<int>{CeaBlockAudio});
+    QCOMPARE(image.mid(128 + 4, collection.size()), collection);
+    QCOMPARE(static_cast<int>(p[2]), 4 + 14 + 4);
+    QCOMPARE(image.mid(128 + 22, 18), sampleDtd());
     compareWithEdidDecode(block, image);
-    block.AddDTD();
-    QCOMPARE(block.dtdCount(), 1u);
-    QVERIFY(invariantFault(block, p).isEmpty());
-    compareWithEdidDecode(block, image);
+
+    QVERIFY(block.resizeDataBlock(0, 2)); // the video block loses a descriptor
+    block.RecalcCheckSum();
+    QCOMPARE(static_cast<int>(p[2]), 21);
+    checkAfterEdit(block, image, "shrink the video block");
+    block.RemoveDataBlock(2); // the HDMI block after the tag 0 header
+    QCOMPARE(static_cast<int>(p[2]), 15);
+    QCOMPARE(image.mid(128 + 15, 18), sampleDtd());
+    QCOMPARE(image.mid(128 + 33, 127 - 33), QByteArray(127 - 33, '\0'));
+    QCOMPARE(ourKinds(block), (QVector<int>{CeaBlockVideo, CeaBlockDummy, CeaBlockSpeakerAllocation,
+                                            CeaBlockAudio}));
+    checkAfterEdit(block, image, "remove the HDMI block");
+
+    // Bytes before byte 2 that no data block explains (a block running past byte 2) are never
+    // taken for free space.
+    QByteArray cut = baseBlock() + makeExt(8, 0, QByteArray::fromHex("4101230907"), 1);
+    auto *q = bytes(cut) + 128;
+    CeaExtBlock cutBlock(q, 128, 128, nullptr);
+    cutBlock.AddDataBlock(CeaBlockVideo);
+    QCOMPARE(cut.mid(128 + 4, 6), QByteArray::fromHex("410123094101"));
+    QCOMPARE(static_cast<int>(q[2]), 10);
+    QCOMPARE(cut.mid(128 + 10, 18), sampleDtd());
+    QVERIFY(invariantFault(cutBlock, q).isEmpty());
 }
 
 void tst_CeaExtBlock::samples_data()

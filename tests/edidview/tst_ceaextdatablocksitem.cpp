@@ -1,5 +1,6 @@
-// The data block collection of a CEA-861 extension: one item per data block of a known kind,
-// adding through the add dialog's seam, removing, and the add button's room and revision rules.
+// The data block collection of a CEA-861 extension: one item per data block (the raw-bytes item
+// for a kind of no item of its own), adding through the add dialog's seam, removing, and the add
+// button's room and revision rules.
 
 #include "ceatestsupport.h"
 #include "connectwarninghandler.h"
@@ -86,7 +87,7 @@ class tst_CeaExtDataBlocksItem : public QObject
 
 private slots:
     void initTestCase();
-    void oneItemPerKnownBlock();
+    void oneItemPerBlock();
     void removeFirstBlock();
     void addColorimetry();
     void addButtonVisibility_data();
@@ -100,9 +101,9 @@ void tst_CeaExtDataBlocksItem::initTestCase()
     VyrTest::installConnectWarningHandler();
 }
 
-// Blocks of no known kind (an unknown extended tag, tag code 6) keep their index but get no
-// row.
-void tst_CeaExtDataBlocksItem::oneItemPerKnownBlock()
+// Blocks of no known kind (an unknown extended tag, tag code 6, a reserved tag 0 header) get
+// the raw-bytes item titled by their tags, so every data block has a row and lights up.
+void tst_CeaExtDataBlocksItem::oneItemPerBlock()
 {
     const QByteArray collection = QByteArray::fromHex("23090707"     // 0 audio
                                                       "42101f"       // 1 video
@@ -114,23 +115,34 @@ void tst_CeaExtDataBlocksItem::oneItemPerKnownBlock()
                                                       "e20600"       // 7 extended tag 6
                                                       "a100"         // 8 VESA DTC
                                                       "c1ff"         // 9 tag code 6
-                                                      "e3120000");   // 10 HDMI audio
+                                                      "00"           // 10 tag code 0
+                                                      "e3120000");   // 11 HDMI audio
     TreeHarness h(imageWith(collection));
     const RowFacts facts = rowFacts(h);
     QCOMPARE(
         facts.titles,
         QStringList({"Audio Data Block", "Video Data Block", "HDMI Vendor Specific Data Block",
                      "CEA Speaker Allocation", "CEA Video Capabilities", "Colorimetry Data Block",
-                     "Vendor Specific Data", "VESA DTC Data", "HDMI Audio Data"}));
-    QCOMPARE(facts.fieldCodes, QList<unsigned>({28, 43, 44, 84, 98, 104, 116, 119, 124}));
-    const QList<unsigned> indexes{0, 1, 2, 3, 4, 5, 6, 8, 10};
+                     "Vendor Specific Data", "Data Block (Tag 7, Extended Tag 6)", "VESA DTC Data",
+                     "Data Block (Tag 6)", "Data Block (Tag 0)", "HDMI Audio Data"}));
+    QCOMPARE(facts.fieldCodes,
+             QList<unsigned>({28, 43, 44, 84, 98, 104, 116, 109, 119, 109, 109, 124}));
+    const QList<unsigned> indexes{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
     QCOMPARE(facts.indexes, indexes);
     QCOMPARE(facts.removeIndexes, indexes);
-    QCOMPARE(listOf(h)->blockCount(), 11u);
+    QCOMPARE(listOf(h)->blockCount(), 12u);
     QCOMPARE(h.row({Cea, Blocks, "Video Data Block"})->type(), 1114);
     QCOMPARE(VyrTest::locationText(h.locations({Cea, Blocks, "Video Data Block"})), "136:3");
     QCOMPARE(VyrTest::locationText(h.locations({Cea, Blocks, "VESA DTC Data"})), "163:2");
     QCOMPARE(VyrTest::locationText(h.locations({Cea, Blocks, "Colorimetry Data Block"})), "154:2");
+    // The raw bytes of an unknown kind: its payload after the extended tag, and its whole block.
+    QCOMPARE(h.childTitles({Cea, Blocks, "Data Block (Tag 7, Extended Tag 6)"}),
+             QStringList({"Byte 0"}));
+    QCOMPARE(VyrTest::locationText(
+                 h.locations({Cea, Blocks, "Data Block (Tag 7, Extended Tag 6)", "Byte 0"})),
+             "162:1");
+    QCOMPARE(VyrTest::locationText(h.locations({Cea, Blocks, "Data Block (Tag 0)"})), "167:1");
+    QCOMPARE(h.childTitles({Cea, Blocks, "Data Block (Tag 0)"}), QStringList());
     VYR_VERIFY_UNCHANGED(h.original(), h.image());
 }
 

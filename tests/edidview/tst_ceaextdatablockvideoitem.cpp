@@ -51,6 +51,8 @@ private slots:
     void nativeFlag_data();
     void nativeFlag();
     void vicKeepsNative();
+    void codesWithoutNativeFlag_data();
+    void codesWithoutNativeFlag();
     void raiseCount();
     void lowerCount();
 };
@@ -116,6 +118,54 @@ void tst_CeaExtDataBlockVideoItem::vicKeepsNative()
     QVERIFY(h.choose(svd(0), "[4] 1280x720p@60, 16x9"));
     VYR_VERIFY_ONLY_CHANGED(h.original(), h.image(), {133});
     QCOMPARE(static_cast<unsigned char>(h.image().at(133)), 0x84);
+}
+
+// Only codes of VICs 1 to 64 carry a native flag (bytes 0x81-0xC0 are native VICs 1-64):
+// VIC 97 (0x61), VIC 118 (0x76), VIC 193 (0xC1) and VIC 219 (0xDB) show as themselves, have no
+// check box and are never rewritten by another descriptor's tick.
+void tst_CeaExtDataBlockVideoItem::codesWithoutNativeFlag_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("action"); // "tick", "untick" or an entry of the VIC list
+    QTest::addColumn<QByteArray>("svds");
+
+    QTest::newRow("tick VIC 4") << 5 << "tick" << QByteArray::fromHex("106176dbc1845f");
+    QTest::newRow("untick VIC 16") << 0 << "untick" << QByteArray::fromHex("106176dbc1045f");
+    QTest::newRow("VIC 219 becomes VIC 3, not native")
+        << 3 << "[3] 720x480p@60, 16x9" << QByteArray::fromHex("906176 03 c1045f");
+    QTest::newRow("VIC 97 becomes VIC 5")
+        << 1 << "[5] 1920x1080i@60, 16x9" << QByteArray::fromHex("900576dbc1045f");
+    QTest::newRow("VIC 193 chosen again")
+        << 4 << "VIC 193" << QByteArray::fromHex("906176dbc1045f");
+}
+
+void tst_CeaExtDataBlockVideoItem::codesWithoutNativeFlag()
+{
+    QFETCH(int, row);
+    QFETCH(QString, action);
+    QFETCH(QByteArray, svds);
+    const QByteArray stored = QByteArray::fromHex("906176dbc1045f");
+    TreeHarness h(CeaTest::imageWithCollection(char(0x47) + stored));
+    const QStringList shown{"[16] 1920x1080p@60, 16x9", "VIC 97", "VIC 118", "VIC 219", "VIC 193",
+                            "[4] 1280x720p@60, 16x9",   "VIC 95"};
+    const QList<bool> boxes{true, false, false, false, false, true, false};
+    for (int k = 0; k < shown.size(); ++k) {
+        QCOMPARE(h.valueText(svd(k)), shown.at(k));
+        QCOMPARE(h.row(svd(k))->data(0, Qt::CheckStateRole).isValid(), boxes.at(k));
+    }
+    auto *list = qobject_cast<QComboBox *>(h.widget(svd(3)));
+    QVERIFY(list);
+    QCOMPARE(list->count(), 65); // the 64 VICs it can name and the one stored
+
+    if (action == QLatin1String("tick") || action == QLatin1String("untick"))
+        QVERIFY(h.tick(svd(row), action == QLatin1String("tick")));
+    else
+        QVERIFY(h.choose(svd(row), action));
+    h.settle();
+    QCOMPARE(h.image().mid(133, stored.size()), svds);
+    // Every row shows what a tree built afresh from the bytes shows.
+    TreeHarness fresh(h.image());
+    QCOMPARE(h.shownRows(), fresh.shownRows());
 }
 
 // Edits made before stay; the new descriptors are VIC 1, not native.

@@ -86,6 +86,8 @@ private slots:
     void entries();
     void fieldEdits();
     void locations();
+    void entryRowLocations_data();
+    void entryRowLocations();
     void widgetSignals();
     void samples_data();
     void samples();
@@ -325,6 +327,70 @@ void tst_CeaExtDataBlockVSHDMIItem::locations()
              QString("%1:1").arg(Collection + 9));
     QCOMPARE(VyrTest::locationText(bare.locations(path({}))),
              QString("%1:%2").arg(Collection).arg(vsdb(QByteArray(5, '\0')).size()));
+}
+
+// Each row of the HDMI video part lights up its own bytes (counted from the VSDB's header), with
+// and without the latency pairs before them: the count byte, each HDMI VIC, the 3D structure,
+// the 3D mask and each mask bit's byte, each extended 3D entry.
+void tst_CeaExtDataBlockVSHDMIItem::entryRowLocations_data()
+{
+    QTest::addColumn<QByteArray>("latency"); // byte 8 and the latency bytes after it
+    QTest::addColumn<QStringList>("row");
+    QTest::addColumn<int>("child"); // -1: the row itself
+    QTest::addColumn<int>("at");    // without latency bytes
+    QTest::addColumn<int>("length");
+
+    const QStringList vics{"Extended Caps", "Extended HDMI VICs"};
+    const QStringList entries{"Extended Caps", "Extended 3D Support"};
+    const QStringList formats{"Extended Caps", "Multi 3D Support", "Supported Stereo 3D Formats"};
+    const QStringList mask{"Extended Caps", "Multi 3D Support", "CEA Stereo 3D Modes"};
+    const struct
+    {
+        const char *name;
+        QByteArray bytes;
+    } latencies[] = {{"no latency", QByteArray::fromHex("20")},
+                     {"latency", QByteArray::fromHex("a00b0b")},
+                     {"both latencies", QByteArray::fromHex("e00b0b0c0c")}};
+    for (const auto &l : latencies) {
+        const auto row = [&](const char *what) -> QTestData & {
+            return QTest::addRow("%s, %s", l.name, what) << l.bytes;
+        };
+        row("VIC count") << vics << -1 << 10 << 1;
+        row("HDMI VIC 0") << vics << 0 << 11 << 1;
+        row("HDMI VIC 1") << vics << 1 << 12 << 1;
+        row("3D count") << entries << -1 << 10 << 1;
+        row("3D structure") << formats << -1 << 13 << 2;
+        row("3D mask") << mask << -1 << 15 << 2;
+        row("mask bit 0") << mask << 0 << 16 << 1;
+        row("mask bit 9") << mask << 9 << 15 << 1;
+        row("frame packing entry") << entries << 0 << 17 << 1;
+        row("side-by-side entry") << entries << 1 << 18 << 2;
+    }
+}
+
+void tst_CeaExtDataBlockVSHDMIItem::entryRowLocations()
+{
+    QFETCH(QByteArray, latency);
+    QFETCH(QStringList, row);
+    QFETCH(int, child);
+    QFETCH(int, at);
+    QFETCH(int, length);
+    // Flags, TMDS, byte 8 and latencies, HDMI video byte (3D present, structure and mask), two
+    // HDMI VICs and 3D_LEN 7: structure, mask, a frame packing entry for SVD 0 and a
+    // side-by-side entry for SVD 1.
+    const QByteArray payload =
+        QByteArray::fromHex("b82d") + latency + QByteArray::fromHex("c047 0102 0141 0005 00 1810");
+    TreeHarness h(imageWith(vsdb(payload)));
+    QTreeWidgetItem *item = h.row(path(row));
+    QVERIFY(item);
+    if (child >= 0)
+        item = item->child(child);
+    auto *shown = dynamic_cast<VyrEdidItemBase *>(item);
+    QVERIFY(shown);
+    const int shift = latency.size() - 1;
+    QCOMPARE(VyrTest::locationText(shown->GetItemLocations()),
+             QStringLiteral("%1:%2").arg(Collection + at + shift).arg(length));
+    VYR_VERIFY_UNCHANGED(h.original(), h.image());
 }
 
 void tst_CeaExtDataBlockVSHDMIItem::widgetSignals()

@@ -8,7 +8,6 @@
 #include "frame/vyredidkinds.h"
 #include "frame/vyredidmainitem.h"
 #include "frame/vyredidviewform.h"
-#include "keptblockfixtures.h"
 #include "keptbytefixtures.h"
 #include "model/vyredidblockrecogniser.h"
 #include "userinput.h"
@@ -38,13 +37,13 @@
 using VyrTest::TreeHarness;
 
 // Drives the whole editor over every real sample, over the images whose extensions the tree has
-// no class for (keptblockfixtures.h) and over the byte patterns of real displays of
-// keptbytefixtures.h, with a seeded run of random user actions:
-// typing valid and invalid values, ticking boxes, choosing list entries, adding and removing
-// blocks, data blocks, descriptors and entries, rebuilding, and leaving the view for the save
-// page and back. After each action every block checksum holds, edid-decode finds no error of
-// structure that it did not find in the untouched sample, and every row shows what a tree
-// freshly built from the same bytes shows.
+// no class for (keptblockfixtures.h), over the byte patterns of real displays of
+// keptbytefixtures.h and over the crafted CEA-861 blocks of the test kit, with a seeded run of
+// random user actions: typing valid and invalid values, ticking boxes, choosing list entries,
+// adding and removing blocks, data blocks, descriptors and entries, rebuilding, and leaving the
+// view for the save page and back. After each action every block checksum holds, edid-decode
+// finds no error of structure that it did not find in the untouched sample, and every row shows
+// what a tree freshly built from the same bytes shows.
 //
 // VYR_RANDOM_ACTIONS sets the number of actions per sample (default below), VYR_RANDOM_SEED the
 // seed; a failure prints both with the actions that led to it, so it can be replayed.
@@ -622,10 +621,8 @@ void tst_WholeEditorRandom::randomActions_data()
     QVERIFY(!names.isEmpty());
     for (const QString &name : names)
         QTest::newRow(qPrintable(name)) << name << VyrTest::sampleImage(name);
-    for (const VyrTest::KeptBlockFixture &fixture : VyrTest::keptBlockFixtures())
-        QTest::newRow(qPrintable(fixture.name)) << fixture.name << VyrTest::fixtureImage(fixture);
-    // Patterns of real displays the editors once changed (keptbytefixtures.h).
-    for (const VyrTest::NamedImage &fixture : VyrTest::keptByteImages())
+    // Crafted images with byte patterns of real displays that edits once broke.
+    for (const VyrTest::NamedImage &fixture : VyrTest::realPatternImages())
         QTest::newRow(qPrintable(fixture.name)) << fixture.name << fixture.image;
 }
 

@@ -18,6 +18,11 @@ QByteArray sampleDtd()
     return QByteArray::fromHex("023a801871382d40582c4500c48e2100001e");
 }
 
+QByteArray serialDescriptor()
+{
+    return QByteArray::fromHex("000000ff00") + QByteArray("123456\n      ");
+}
+
 QByteArray makeExt(unsigned d, unsigned flags, const QByteArray &collection, int dtds)
 {
     QByteArray b(128, '\0');
@@ -36,6 +41,52 @@ QByteArray makeExt(unsigned d, unsigned flags, const QByteArray &collection, int
     return b;
 }
 
+// ext with its slot area from byte 2 on filled with timings timings and then a serial number
+// descriptor; the checksum fixed.
+static QByteArray withSerialAfterTimings(QByteArray ext, int timings)
+{
+    const int d = static_cast<unsigned char>(ext.at(2));
+    for (int k = 0; k < timings; ++k)
+        ext.replace(d + 18 * k, 18, sampleDtd());
+    ext.replace(d + 18 * timings, 18, serialDescriptor());
+    VyrTest::fixChecksum(ext);
+    return ext;
+}
+
+QVector<VyrTest::NamedImage> patternImages()
+{
+    // An HDMI monitor's collection: video, audio, speakers, HDMI block (25 bytes).
+    const QByteArray monitor = QByteArray::fromHex("4a90 0403 0114 1205 1f10 13"
+                                                   "23090707"
+                                                   "83010000"
+                                                   "65030c001000");
+    // A 4K TV's collection with a tag 0 header before its HDMI block: video (VICs 95, 94 and
+    // 93 among them), audio, tag 0, HDMI block with three HDMI VICs, YCbCr 4:2:0 video data
+    // block, speakers (50 bytes).
+    const QByteArray tv = QByteArray::fromHex("5390 0504 0307 0206 011f 1413 1216 1115 5f5e 5d20"
+                                              "2609 7f07 1507 50"
+                                              "00"
+                                              "6d030c00 1000 00 3c 20 00 60 010203"
+                                              "e30e6061"
+                                              "83010000");
+    // Video codes 16 (native), 97, 118, 219, 193, 4, 95 and 5; a TV's HDMI block with the 3D
+    // mask and 3D entries for these codes; HDR static metadata (35 bytes).
+    const QByteArray codes = QByteArray::fromHex("48 9061 76db c104 5f05"
+                                                 "72030c00 4000 b8 2d 2f d0 08 0140 007f"
+                                                 "20307076"
+                                                 "e6060501 62623e");
+    return {
+        {QStringLiteral("CEA serial string after the timings"),
+         baseBlock() + withSerialAfterTimings(makeExt(29, 0xF2, monitor), 2)},
+        {QStringLiteral("CEA tag 0 header inside the collection"),
+         baseBlock() + makeExt(54, 0x73, tv, 3)},
+        {QStringLiteral("CEA video codes 65-127 and 193-219"),
+         baseBlock() + makeExt(4u + static_cast<unsigned>(codes.size()), 0xF1, codes, 2)},
+        {QStringLiteral("CEA zero padding before the timings"),
+         baseBlock() + withSerialAfterTimings(makeExt(55, 0xF3, monitor), 3)},
+    };
+}
+
 QByteArray imageWithCollection(const QByteArray &collection)
 {
     return baseBlock() + makeExt(4u + static_cast<unsigned>(collection.size()), 0, collection);
@@ -52,10 +103,13 @@ QByteArray videoBlocks(const QVector<int> &lengths)
     return collection;
 }
 
+bool isZeroByteTitle(const QString &title)
+{
+    return title.startsWith(QLatin1String("Unknown CTA-861 Data Block (tag 0x00, length 0)"));
+}
+
 int kindOfTitle(const QString &title)
 {
-    if (title.startsWith(QLatin1String("Unknown CTA-861 Data Block (tag 0x00, length 0)")))
-        return -1;
     if (title.startsWith(QLatin1String("Audio Data Block")))
         return CeaBlockAudio;
     if (title.startsWith(QLatin1String("Video Data Block")))
@@ -115,11 +169,8 @@ QVector<CtaReport> decodeCta(const QByteArray &image)
             const QString title = line.trimmed();
             inDtds = title.startsWith(QLatin1String("Detailed Timing Descriptors"));
             if (title.endsWith(QLatin1Char(':')) && !inDtds) {
-                const int kind = kindOfTitle(title);
-                if (kind >= 0) {
-                    r.kinds << kind;
-                    r.titles << title;
-                }
+                r.kinds << kindOfTitle(title);
+                r.titles << title;
             }
             continue;
         }
@@ -129,6 +180,13 @@ QVector<CtaReport> decodeCta(const QByteArray &image)
                 r.dtds << QStringLiteral("%1x%2%3 %4 MHz")
                               .arg(m.captured(1), m.captured(2), m.captured(3),
                                    QString::number(m.captured(4).toDouble(), 'f', 2));
+        }
+    }
+    // Zero bytes at the end of the collection are padding, not data blocks.
+    for (CtaReport &r : reports) {
+        while (!r.titles.isEmpty() && isZeroByteTitle(r.titles.last())) {
+            r.titles.removeLast();
+            r.kinds.removeLast();
         }
     }
     return reports;
@@ -170,19 +228,19 @@ QString invariantFault(CeaExtBlock &block, const unsigned char *bytes)
 {
     if (!VyrTest::sumsToZero(bytes, 128))
         return QStringLiteral("checksum");
-    unsigned end = 0;
+    const unsigned end = block.collectionLength();
     for (unsigned i = 0; i < block.dataBlockCount(); ++i) {
         const CeaDataBlockEntry *e = block.dataBlockEntry(i);
-        end = e->offset + e->size;
+        if (e->offset + e->size > end)
+            return QStringLiteral("data block %1 ends after the collection").arg(i);
     }
     const unsigned d = bytes[2];
-    if (block.dtdCount() == 0 && d != (end > 0 ? 4 + end : 0))
-        return QStringLiteral("byte 2 is %1 without detailed timings, collection ends at %2")
-            .arg(d)
-            .arg(end);
-    if (block.dtdCount() > 0 && (d < 4 + end || d + 18 * block.dtdCount() > 127))
-        return QStringLiteral("byte 2 is %1 with %2 detailed timings").arg(d).arg(block.dtdCount());
-    if (end + block.freeDataBlockBytes() + 18 * block.dtdCount() + block.freeDtdBytes() != 123)
+    const unsigned slotTotal = block.slotCount();
+    if (slotTotal == 0 && d != (end > 0 ? 4 + end : 0))
+        return QStringLiteral("byte 2 is %1 without slots, collection ends at %2").arg(d).arg(end);
+    if (slotTotal > 0 && (d < 4 + end || d + 18 * slotTotal > 127))
+        return QStringLiteral("byte 2 is %1 with %2 slots").arg(d).arg(slotTotal);
+    if (end + block.freeDataBlockBytes() + 18 * slotTotal + block.freeDtdBytes() != 123)
         return QStringLiteral("free bytes %1 + %2 do not add up")
             .arg(block.freeDataBlockBytes())
             .arg(block.freeDtdBytes());

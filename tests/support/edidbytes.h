@@ -42,6 +42,13 @@ QList<int> changedBytes(const QByteArray &a, const QByteArray &b);
 // "changed bytes: 23 127" for a failure message.
 QString changedText(const QByteArray &before, const QByteArray &after);
 
+// An image with a name, for the tests that go over a table of images.
+struct NamedImage
+{
+    QString name;
+    QByteArray image;
+};
+
 // A record filled with a byte pattern, so that a getter that leaves a field alone shows.
 template <typename T> T patterned(unsigned char value = 0x5A)
 {

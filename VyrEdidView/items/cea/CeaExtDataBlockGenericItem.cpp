@@ -9,7 +9,17 @@ CeaExtDataBlockGenericItem::CeaExtDataBlockGenericItem(unsigned int fieldCode, u
                                                        CeaExtBlock *block, unsigned char *image)
     : CeaExtDataBlockItem(fieldCode, index, block, image)
 {
-    setText(VyrEdidColumn::Property, titleOf(fieldCode));
+    const CeaDataBlockEntry *entry = block ? block->dataBlockEntry(index) : nullptr;
+    setText(VyrEdidColumn::Property, fieldCode == FieldCodeBase + CeaBlockDummy && entry
+                                         ? titleOf(entry->tag)
+                                         : titleOf(fieldCode));
+}
+
+QString CeaExtDataBlockGenericItem::titleOf(const CeaBlockTag &tag)
+{
+    if (tag.extendedTag != CeaExtendedTagNone)
+        return tr("Data Block (Tag %1, Extended Tag %2)").arg(tag.tagCode).arg(tag.extendedTag);
+    return tr("Data Block (Tag %1)").arg(tag.tagCode);
 }
 
 QString CeaExtDataBlockGenericItem::titleOf(unsigned int fieldCode)

@@ -405,8 +405,10 @@ void CeaExtDataBlockVSHDMIItem::build3DRows(QTreeWidgetItem *caps, const CeaHdmi
     }
     for (unsigned k = 0; k < v.hdmiVicCount && k < CeaMaxHdmiVics; ++k) {
         const unsigned vic = v.hdmiVics[k].hdmiVic;
-        placeComboBox(capsRow(vics, 83), vicTexts,
-                      vic >= 1 && vic <= 4 ? static_cast<int>(vic - 1) : -1,
+        auto *vicRow = new Caps(83, m_index, m_block, m_bytes, k);
+        vics->addChild(vicRow);
+        vicRow->InitItems();
+        placeComboBox(vicRow, vicTexts, vic >= 1 && vic <= 4 ? static_cast<int>(vic - 1) : -1,
                       [this, k](int s) { onExtVicItemChanged(k, s); });
     }
 }

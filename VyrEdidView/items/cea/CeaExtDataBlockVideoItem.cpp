@@ -48,18 +48,9 @@ void CeaExtDataBlockVideoItem::updateBlockData()
 
 void CeaExtDataBlockVideoItem::showNativeFlags()
 {
-    CeaSVDDataBlock record{};
-    if (m_block)
-        m_block->GetVideoDataBlock(m_index, &record);
-    QTreeWidget *tree = treeWidget();
-    const QSignalBlocker blocker(tree);
     for (int i = 0; i < childCount(); ++i) {
-        auto *row = dynamic_cast<CeaExtDataBlockVideoSubItem *>(child(i));
-        if (!row)
-            continue;
-        const unsigned int k = row->svdIndex();
-        const bool native = k < record.count && record.svd[k].native;
-        row->setCheckState(VyrEdidColumn::Property, native ? Qt::Checked : Qt::Unchecked);
+        if (auto *row = dynamic_cast<CeaExtDataBlockVideoSubItem *>(child(i)))
+            row->showStored();
     }
 }
 

@@ -17,8 +17,8 @@ public:
 
     // Replaces the descriptor rows by one per descriptor the block holds.
     void updateBlockData();
-    // Sets every descriptor row's check box to the stored native flag without a row reporting
-    // it as an edit.
+    // Shows every descriptor row's stored code and native flag without a row reporting it as
+    // an edit.
     void showNativeFlags();
 
 private:

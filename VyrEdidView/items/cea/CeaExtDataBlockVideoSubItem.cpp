@@ -31,17 +31,8 @@ QStringList CeaExtDataBlockVideoSubItem::vicEntries()
 
 bool CeaExtDataBlockVideoSubItem::InitItems()
 {
-    CeaSVDDataBlock record{};
-    if (m_block)
-        m_block->GetVideoDataBlock(m_index, &record);
-    const bool stored = m_svd < record.count;
-    const int vic = stored ? record.svd[m_svd].vic : 0;
-    // A VIC of 0 or above 64 leaves the list without a selection.
-    const int entry = vic >= 1 && vic <= 64 ? vic - 1 : -1;
-    placeComboBox(this, vicEntries(), entry, [this](int k) { onTimingSelected(k); });
-    setFlags(flags() | Qt::ItemIsUserCheckable);
-    setCheckState(VyrEdidColumn::Property,
-                  stored && record.svd[m_svd].native ? Qt::Checked : Qt::Unchecked);
+    m_vicCombo = placeComboBox(this, QStringList(), -1, [this](int k) { onTimingSelected(k); });
+    showStored();
     if (QTreeWidget *tree = treeWidget()) {
         relay(tree, &QTreeWidget::itemChanged, [this](QTreeWidgetItem *item, int column) {
             if (item == this && column == VyrEdidColumn::Property)
@@ -51,34 +42,76 @@ bool CeaExtDataBlockVideoSubItem::InitItems()
     return true;
 }
 
+void CeaExtDataBlockVideoSubItem::showStored()
+{
+    CeaSVDDataBlock record{};
+    if (m_block)
+        m_block->GetVideoDataBlock(m_index, &record);
+    QStringList entries = vicEntries();
+    int entry = -1;
+    bool flagged = true; // a row past the stored descriptors shows an empty box
+    bool native = false;
+    if (m_svd < record.count) {
+        const CeaShortVideoDescriptor &svd = record.svd[m_svd];
+        flagged = svd.hasNativeFlag();
+        native = flagged && svd.native != 0;
+        if (flagged) {
+            entry = svd.vic - 1;
+        } else {
+            entries << tr("VIC %1").arg(svd.videoCode());
+            entry = static_cast<int>(entries.size()) - 1;
+        }
+    }
+    refillComboBox(m_vicCombo, entries, entry);
+    const QSignalBlocker blocker(treeWidget());
+    if (flagged) {
+        setFlags(flags() | Qt::ItemIsUserCheckable);
+        setCheckState(VyrEdidColumn::Property, native ? Qt::Checked : Qt::Unchecked);
+    } else {
+        setFlags(flags() & ~Qt::ItemIsUserCheckable);
+        setData(VyrEdidColumn::Property, Qt::CheckStateRole, QVariant());
+    }
+}
+
+// A code without a native flag that becomes a VIC of the list is not native; a code with one
+// keeps it. The entry of a code the list cannot name is that code: choosing it writes nothing.
 void CeaExtDataBlockVideoSubItem::onTimingSelected(int entry)
 {
-    if (entry < 0)
+    if (entry < 0 || !DataBlock::GetCeaVideoMode(static_cast<unsigned int>(entry)))
         return;
     editRecord<CeaSVDDataBlock>(
         m_block, &CeaExtBlock::GetVideoDataBlock, &CeaExtBlock::SetVideoDataBlock,
         [&](CeaSVDDataBlock &r) {
-            if (m_svd < r.count)
-                r.svd[m_svd].vic = static_cast<quint8>(entry + 1); // native flag kept
+            if (m_svd >= r.count)
+                return;
+            CeaShortVideoDescriptor &svd = r.svd[m_svd];
+            if (!svd.hasNativeFlag())
+                svd.native = 0;
+            svd.vic = static_cast<quint8>(entry + 1);
         },
         m_index);
+    if (!isDetached())
+        showStored();
 }
 
 // At most one descriptor of the block is native: checking this one clears the others in one
-// write; the other rows then show the stored flags quietly (no row hears its own change).
+// write; the other rows then show the stored flags quietly (no row hears its own change). Codes
+// without a native flag are never rewritten.
 void CeaExtDataBlockVideoSubItem::onNativeChanged(bool native)
 {
     CeaSVDDataBlock stored{};
     if (m_block)
         m_block->GetVideoDataBlock(m_index, &stored);
-    if (m_svd >= stored.count || (stored.svd[m_svd].native != 0) == native)
+    if (m_svd >= stored.count || !stored.svd[m_svd].hasNativeFlag()
+        || (stored.svd[m_svd].native != 0) == native)
         return; // a check state that shows what is stored (also any other data change)
     editRecord<CeaSVDDataBlock>(
         m_block, &CeaExtBlock::GetVideoDataBlock, &CeaExtBlock::SetVideoDataBlock,
         [&](CeaSVDDataBlock &r) {
             if (native) {
                 for (unsigned int k = 0; k < r.count && k < CeaMaxSvds; ++k)
-                    r.svd[k].native = 0;
+                    if (r.svd[k].hasNativeFlag())
+                        r.svd[k].native = 0;
             }
             r.svd[m_svd].native = native ? 1 : 0;
         },

@@ -71,10 +71,9 @@ CeaExtDataBlockItem *CeaExtDataBlocksItem::createDataBlockItem(CeaBlockID id, un
     case CeaBlockHdmiVideo:
     case CeaBlockMiscAudioFields:
     case CeaBlockHdmiAudio:
+    case CeaBlockDummy: // a tag of no known kind: its raw bytes, titled by its tags
         return new CeaExtDataBlockGenericItem(CeaExtDataBlockGenericItem::FieldCodeBase + id, index,
                                               block, image);
-    case CeaBlockDummy:
-        break;
     }
     return nullptr;
 }
@@ -86,8 +85,8 @@ void CeaExtDataBlocksItem::updateBlockData()
     removeChildRows();
     m_blockCount = m_block ? m_block->dataBlockCount() : 0;
     for (unsigned int i = 0; i < m_blockCount; ++i) {
-        // A block of no known kind (an unknown extended tag, tag code 6) keeps its place in the
-        // collection but gets no row.
+        // Every data block gets a row, so that the rows match the count of the general
+        // information and every byte of the collection lights up with its block.
         CeaExtDataBlockItem *item =
             createDataBlockItem(m_block->GetDataBlockID(i), i, m_block, m_bytes);
         if (!item)

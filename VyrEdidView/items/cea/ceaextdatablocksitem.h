@@ -28,8 +28,8 @@ public:
     static QString getDataBlockName(CeaBlockID id);
     // The kinds a new data block may have now, in ascending id order.
     QList<CeaDataBlockInfo> addableKinds() const;
-    // The item of data block index of kind id (its title row, its rows); null for a kind
-    // without one.
+    // The item of data block index of kind id (its title row, its rows); kind 0 (no known
+    // kind) gets the raw-bytes item; null for an id outside the kinds.
     static CeaExtDataBlockItem *createDataBlockItem(CeaBlockID id, unsigned int index,
                                                     CeaExtBlock *block, unsigned char *image);
 

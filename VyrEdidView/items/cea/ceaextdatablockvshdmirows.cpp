@@ -138,8 +138,9 @@ CeaExtDataBlockVSHDMILatencyItem::CeaExtDataBlockVSHDMILatencyItem(unsigned int 
 CeaExtDataBlockVSHDMIExtCapsItem::CeaExtDataBlockVSHDMIExtCapsItem(unsigned int fieldCode,
                                                                    unsigned int index,
                                                                    CeaExtBlock *block,
-                                                                   unsigned char *image)
-    : CeaExtDataBlockVSHDMIRow(fieldCode, index, 0, block, image, ExtCapsTitles,
+                                                                   unsigned char *image,
+                                                                   unsigned int subIndex)
+    : CeaExtDataBlockVSHDMIRow(fieldCode, index, subIndex, block, image, ExtCapsTitles,
                                countOf(ExtCapsTitles))
 {}
 

@@ -93,14 +93,15 @@ public:
                                      unsigned char *image);
 };
 
-// Codes 70-83: the HDMI video part.
+// Codes 70-83: the HDMI video part. An HDMI VIC row (code 83) carries the VIC's index as its
+// sub-index.
 class CeaExtDataBlockVSHDMIExtCapsItem : public CeaExtDataBlockVSHDMIRow
 {
     Q_OBJECT
 
 public:
     CeaExtDataBlockVSHDMIExtCapsItem(unsigned int fieldCode, unsigned int index, CeaExtBlock *block,
-                                     unsigned char *image);
+                                     unsigned char *image, unsigned int subIndex = 0);
 };
 
 // A row of one entry with a check box in column 0 (a 3D mask bit, code 76; an extended 3D

@@ -95,6 +95,15 @@ struct CeaShortVideoDescriptor
 {
     quint8 vic = 0;    // bits 6-0
     quint8 native = 0; // bit 7, 0 or 1
+
+    // The byte as stored.
+    quint8 code() const { return static_cast<quint8>((vic & 0x7Fu) | ((native & 1u) << 7)); }
+    // CTA-861-F, section 7.5.1: only codes 1-64 and 129-192 (native VICs 1-64) carry a native
+    // flag in bit 7; codes 65-127 and 193-255 are video codes of their own, and 0 and 128 are
+    // reserved.
+    bool hasNativeFlag() const { return vic >= 1 && vic <= 64; }
+    // The video code the byte stands for: 1-64 for a code with a native flag, else the byte.
+    unsigned videoCode() const { return hasNativeFlag() ? vic : code(); }
 };
 
 // One short video descriptor byte as stored: bits 6-0 VIC, bit 7 native.

@@ -158,13 +158,36 @@ void CeaExtBlock::setPayloadByte(const CeaDataBlockEntry &entry, unsigned k, qui
         rawData[payloadStart(entry) + k] = value;
 }
 
-// Map of the collection and of the detailed timings. The scan is bounded: it never reads past
-// byte 126 or past the start of the detailed timings, a data block that would run past that
-// limit ends it, and a byte 2 above 127 means that the block holds no detailed timing.
+bool CeaExtBlock::allZero(unsigned from, unsigned count) const
+{
+    for (unsigned k = 0; k < count && from + k < BlockSize; ++k)
+        if (rawData[from + k] != 0)
+            return false;
+    return true;
+}
+
+unsigned CeaExtBlock::timingStart(unsigned index) const
+{
+    return dtdOffset() + DtdSize * (index < MaxDtds ? m_timingSlot[index] : 0u);
+}
+
+unsigned CeaExtBlock::slotAreaEnd() const
+{
+    return dtdOffset() + DtdSize * m_slotCount;
+}
+
+// Map of the collection and of the slots. The scan is bounded: it never reads past byte 126 or
+// past byte 2, and a data block that would run past that limit ends it. Every tag code, 6
+// included (the Video Format Data Block of CTA-861-I), starts a data block whose length the
+// header gives. With byte 2 at 4 or more the collection runs up to byte 2, as a standard reader
+// reads it: a reserved tag 0 header there is a data block like any other, and only the zero
+// bytes right before byte 2 are padding. With byte 2 below 4 the collection runs until a tag 0
+// header (the zero padding after it), and a byte 2 above 127 means that the block holds no slot.
 void CeaExtBlock::rebuildMap()
 {
     m_dataBlocks.clear();
     m_dtdCount = 0;
+    m_slotCount = 0;
     m_dtdAreaLength = 0;
     m_freeDataBlockBytes = 0;
     m_freeDtdBytes = 0;
@@ -173,17 +196,14 @@ void CeaExtBlock::rebuildMap()
         return;
 
     const unsigned d = dtdOffset();
-    const bool dtdArea = d >= CollectionStart && d < BlockSize;
-    const unsigned limit = dtdArea ? d - CollectionStart : AreaLength;
+    const bool bounded = d >= CollectionStart && d < BlockSize;
+    const unsigned limit = bounded ? d - CollectionStart : AreaLength;
 
     unsigned p = 0;
     while (p < limit) {
         const unsigned header = rawData[CollectionStart + p];
         const unsigned tagCode = bits(header, 7, 5);
-        // Tag code 0 is reserved and never starts a data block: the zero padding before the
-        // detailed timings ends the collection. Every other code, 6 included (the Video Format
-        // Data Block of CTA-861-I), is a data block whose length the header gives.
-        if (tagCode == 0)
+        if (bounded ? allZero(CollectionStart + p, limit - p) : tagCode == 0)
             break;
         const unsigned size = bits(header, 4, 0) + 1;
         if (p + size > limit)
@@ -211,24 +231,27 @@ void CeaExtBlock::rebuildMap()
         m_dataBlocks.append(entry);
         p += size;
     }
-    m_collectionLength = p;
-    m_freeDataBlockBytes = limit - p;
+    // Bytes before byte 2 that no data block explains (a block running past byte 2) are kept
+    // as they are, as part of the collection: they are never free space.
+    m_collectionLength = bounded && !allZero(CollectionStart + p, limit - p) ? limit : p;
+    m_freeDataBlockBytes = limit - m_collectionLength;
 
-    if (dtdArea) {
-        m_dtdAreaLength = d - CollectionStart;
-        unsigned at = d;
-        while (m_dtdCount < MaxDtds && at + DtdSize <= ChecksumByte
-               && (rawData[at] != 0 || rawData[at + 1] != 0)) {
-            ++m_dtdCount;
-            at += DtdSize;
+    if (bounded) {
+        for (unsigned k = 0; d + DtdSize * (k + 1) <= ChecksumByte; ++k) {
+            const unsigned at = d + DtdSize * k;
+            if (allZero(at, DtdSize))
+                continue;
+            m_slotCount = k + 1;
+            if ((rawData[at] != 0 || rawData[at + 1] != 0) && m_dtdCount < MaxDtds)
+                m_timingSlot[m_dtdCount++] = static_cast<quint8>(k);
         }
-        m_freeDtdBytes = ChecksumByte - at;
     }
-    if (m_dtdCount == 0) {
-        // No detailed timing: every byte after the collection is data block space.
-        m_freeDataBlockBytes = AreaLength - p;
-        m_dtdAreaLength = 0;
-        m_freeDtdBytes = 0;
+    if (m_slotCount == 0) {
+        // No slot: every byte after the collection is data block space.
+        m_freeDataBlockBytes = AreaLength - m_collectionLength;
+    } else {
+        m_dtdAreaLength = d - CollectionStart;
+        m_freeDtdBytes = ChecksumByte - slotAreaEnd();
     }
 }
 
@@ -251,14 +274,14 @@ void CeaExtBlock::zeroBytes(unsigned from, unsigned count)
     std::memset(rawData + from, 0, count);
 }
 
-void CeaExtBlock::moveDtds(unsigned newOffset)
+void CeaExtBlock::moveSlots(unsigned newOffset)
 {
     const unsigned d = dtdOffset();
-    const unsigned length = m_dtdCount * DtdSize;
+    const unsigned length = m_slotCount * DtdSize;
     if (newOffset == d || newOffset < CollectionStart || newOffset + length > ChecksumByte)
         return;
     moveBytes(d, newOffset, length);
-    // Clear what the timings left behind.
+    // Clear what the slots left behind.
     if (newOffset > d)
         zeroBytes(d, qMin(newOffset - d, length));
     else
@@ -266,17 +289,29 @@ void CeaExtBlock::moveDtds(unsigned newOffset)
     rawData[DtdOffsetByte] = static_cast<unsigned char>(newOffset);
 }
 
+void CeaExtBlock::closeGap(unsigned at, unsigned count)
+{
+    const bool hasSlots = m_slotCount > 0;
+    const unsigned end = hasSlots ? slotAreaEnd() : CollectionStart + collectionEnd();
+    if (count == 0 || at + count > end)
+        return;
+    moveBytes(at + count, at, end - at - count);
+    zeroBytes(end - count, count);
+    if (hasSlots)
+        rawData[DtdOffsetByte] = static_cast<unsigned char>(dtdOffset() - count);
+}
+
 void CeaExtBlock::collectionChanged(unsigned newEnd)
 {
-    if (m_dtdCount == 0) {
+    if (m_slotCount == 0) {
         // Byte 2 marks the end of the collection so that every reader finds the data blocks;
         // what follows is padding.
         rawData[DtdOffsetByte] =
             static_cast<unsigned char>(newEnd > 0 ? CollectionStart + newEnd : 0);
         zeroBytes(CollectionStart + newEnd, AreaLength - newEnd);
     } else if (dtdOffset() > CollectionStart + newEnd) {
-        // The free bytes before the detailed timings are padding: no stale byte may read as a
-        // data block after the new end.
+        // The free bytes before the slots are padding: no stale byte may read as a data block
+        // after the new end.
         zeroBytes(CollectionStart + newEnd, dtdOffset() - CollectionStart - newEnd);
     }
     rebuildMap();
@@ -344,10 +379,10 @@ void CeaExtBlock::AddDataBlock(CeaBlockID id)
     if (!rawData || m == 0 || m > freeBytes() || dataBlockCount() >= MaxNewDataBlocks)
         return;
 
-    // Room beyond the free data block bytes comes from the free bytes after the detailed
-    // timings: the timings move by exactly the missing bytes.
-    if (m > m_freeDataBlockBytes && m_dtdCount > 0)
-        moveDtds(dtdOffset() + (m - m_freeDataBlockBytes));
+    // Room beyond the free data block bytes comes from the free bytes after the slots: the
+    // slots move by exactly the missing bytes.
+    if (m > m_freeDataBlockBytes && m_slotCount > 0)
+        moveSlots(dtdOffset() + (m - m_freeDataBlockBytes));
 
     const unsigned at = CollectionStart + collectionEnd();
     zeroBytes(at, m);
@@ -379,12 +414,10 @@ void CeaExtBlock::RemoveDataBlock(unsigned int index)
 {
     if (!validIndex(index))
         return;
+    // The data blocks after it and the slots move down over it: no zero byte stays inside the
+    // collection, where a reader would take it for a data block.
     const CeaDataBlockEntry entry = m_dataBlocks[static_cast<int>(index)];
-    const unsigned start = CollectionStart + entry.offset;
-    const unsigned end = start + entry.size;
-    const unsigned collection = CollectionStart + collectionEnd();
-    moveBytes(end, start, collection - end);
-    zeroBytes(collection - entry.size, entry.size);
+    closeGap(blockStart(entry), entry.size);
     collectionChanged(collectionEnd() - entry.size);
     recalcCheckSum();
 }
@@ -407,14 +440,13 @@ bool CeaExtBlock::resizeDataBlock(unsigned int index, unsigned int newSize)
         const unsigned g = newSize - entry.size;
         if (g > freeBytes())
             return false;
-        if (g > m_freeDataBlockBytes && m_dtdCount > 0)
-            moveDtds(dtdOffset() + (g - m_freeDataBlockBytes));
+        if (g > m_freeDataBlockBytes && m_slotCount > 0)
+            moveSlots(dtdOffset() + (g - m_freeDataBlockBytes));
         moveBytes(end, end + g, collection - end);
         zeroBytes(end, g);
     } else {
-        const unsigned s = entry.size - newSize;
-        moveBytes(end, end - s, collection - end);
-        zeroBytes(collection - s, s);
+        // As a removal: what follows moves down, the slots with it.
+        closeGap(start + newSize, entry.size - newSize);
     }
     rawData[start] = setBits(rawData[start], 4, 0, newSize - 1);
     collectionChanged(collectionEnd() - entry.size + newSize);
@@ -425,20 +457,24 @@ void CeaExtBlock::AddDTD()
 {
     if (!AllowNewDTDs())
         return;
-    const unsigned n = m_dtdCount;
-    if (n == 0) {
-        // The detailed timing area takes as many whole 18-byte slots as the free bytes hold
-        // and ends at byte 126; the slots are cleared so no stale byte reads as a timing.
+    if (m_slotCount == 0) {
+        // The slot area takes as many whole 18-byte slots as the free bytes hold and ends at
+        // byte 126; the slots are cleared so no stale byte reads as a timing.
         const unsigned t = DtdSize * (m_freeDataBlockBytes / DtdSize);
         const unsigned end = CollectionStart + collectionEnd();
         zeroBytes(end, ChecksumByte - end);
         rawData[DtdOffsetByte] = static_cast<unsigned char>(ChecksumByte - t);
     } else if (m_freeDtdBytes < DtdSize) {
-        // Move the timings towards the collection so that n + 1 of them end at byte 126.
-        moveDtds(ChecksumByte - DtdSize * (n + 1));
+        // Move the slots towards the collection so that one more slot ends at byte 126.
+        moveSlots(ChecksumByte - DtdSize * (m_slotCount + 1));
     }
-    const unsigned at = dtdOffset() + DtdSize * n;
-    zeroBytes(at, ChecksumByte - at); // the new timing and the free bytes after it
+    // The new timing follows the last timing; the slots after it (display descriptors) move up
+    // by one slot.
+    const unsigned slot = m_dtdCount > 0 ? m_timingSlot[m_dtdCount - 1] + 1u : 0u;
+    const unsigned at = dtdOffset() + DtdSize * slot;
+    if (m_slotCount > slot)
+        moveBytes(at, at + DtdSize, DtdSize * (m_slotCount - slot));
+    zeroBytes(at, DtdSize);
     qToLittleEndian<quint16>(NewDtdPixelClock, rawData + at);
     rebuildMap();
     // The native DTD count follows the number of detailed timings.
@@ -450,18 +486,15 @@ void CeaExtBlock::RemoveDTD(unsigned int index)
 {
     if (!rawData || index >= m_dtdCount)
         return;
-    const unsigned d = dtdOffset();
-    const unsigned at = d + DtdSize * index;
-    const unsigned last = d + DtdSize * (m_dtdCount - 1);
-    moveBytes(at + DtdSize, at, last - at);
-    zeroBytes(last, DtdSize);
-    if (m_dtdCount == 1) {
-        // The last detailed timing went: byte 2 now marks the end of the collection.
-        m_dtdCount = 0;
+    // The slots after it (timings and display descriptors) close the gap.
+    const unsigned at = timingStart(index);
+    const unsigned end = slotAreaEnd();
+    moveBytes(at + DtdSize, at, end - at - DtdSize);
+    zeroBytes(end - DtdSize, DtdSize);
+    rebuildMap();
+    // The last slot went: byte 2 now marks the end of the collection.
+    if (m_slotCount == 0)
         collectionChanged(collectionEnd());
-    } else {
-        rebuildMap();
-    }
     rawData[FlagsByte] = setBits(rawData[FlagsByte], 3, 0, m_dtdCount);
     recalcCheckSum();
 }
@@ -470,8 +503,7 @@ bool CeaExtBlock::GetDetailedTiming(unsigned index, DetailedTiming *timing)
 {
     if (!rawData || !timing || index >= m_dtdCount)
         return false;
-    const auto *raw =
-        reinterpret_cast<const EdidDetailedTiming *>(rawData + dtdOffset() + DtdSize * index);
+    const auto *raw = reinterpret_cast<const EdidDetailedTiming *>(rawData + timingStart(index));
     edidToDetailedTiming(raw, timing);
     return true;
 }
@@ -480,7 +512,7 @@ void CeaExtBlock::SetDetailedTiming(unsigned index, DetailedTiming *timing)
 {
     if (!rawData || !timing || index >= m_dtdCount)
         return;
-    auto *raw = reinterpret_cast<EdidDetailedTiming *>(rawData + dtdOffset() + DtdSize * index);
+    auto *raw = reinterpret_cast<EdidDetailedTiming *>(rawData + timingStart(index));
     detailedTimingToEdid(timing, raw);
     recalcCheckSum();
 }
@@ -491,8 +523,7 @@ void CeaExtBlock::GetMaxResolution(Resolution *resolution) const
         return;
     for (unsigned i = 0; i < m_dtdCount; ++i)
         getMaxResFromDetailed(
-            reinterpret_cast<const EdidDetailedTiming *>(rawData + dtdOffset() + DtdSize * i),
-            resolution);
+            reinterpret_cast<const EdidDetailedTiming *>(rawData + timingStart(i)), resolution);
     CeaSVDDataBlock svds;
     GetAllSVDs(&svds);
     for (unsigned i = 0; i < svds.count; ++i)
@@ -544,6 +575,6 @@ QList<EdidItemLocation> CeaExtBlock::GetDetiledTimingLocation(unsigned int code,
     if (!rawData || index >= m_dtdCount)
         return {};
     // The fields are numbered from 10 on, in the order of the base block's codes.
-    const unsigned start = imagePosition(rawData, base) + dtdOffset() + DtdSize * index;
+    const unsigned start = imagePosition(rawData, base) + timingStart(index);
     return detailedTimingLocation(code - 10u, start);
 }

@@ -9,13 +9,21 @@
 
 // One CEA-861 extension block (tag 0x02, CTA-861-G section 7.5) inside an EDID image that the
 // caller owns. The object keeps a map of the data block collection (bytes 4 .. d-1) and of the
-// detailed timing descriptors from byte d = byte 2 on, and edits the block in place: data blocks
-// and detailed timings are added, removed and resized within the 128 bytes, and byte 127 is
-// re-computed after every change. The data block records are decoded and encoded on every call.
+// 18-byte slots from byte d = byte 2 on, and edits the block in place: data blocks and detailed
+// timings are added, removed and resized within the 128 bytes, and byte 127 is re-computed after
+// every change. The data block records are decoded and encoded on every call.
 //
-// Byte 2 always tells a standard reader where the collection ends: it is the offset of the first
-// detailed timing when there is one, else 4 plus the collection's length, or 0 for a block with
-// neither data blocks nor detailed timings.
+// As a standard reader does, the object reads every data block up to byte d (a reserved tag 0
+// header included) and every slot from byte d on that is not all zero: a detailed timing (a
+// pixel clock), or a display descriptor such as a serial number string. The slots up to the last
+// such slot make up the slot area; the free bytes are the zero padding before byte d and the
+// bytes after the slot area. No byte of a data block or of a slot is ever taken for free space:
+// the slots move as a whole when the collection grows or shrinks, and a removed timing or data
+// block closes its gap.
+//
+// Byte 2 always tells a standard reader where the collection ends: it is the offset of the slot
+// area when there is one, else 4 plus the collection's length, or 0 for a block with neither data
+// blocks nor slots.
 class CeaExtBlock : public DataBlock
 {
     Q_DECLARE_TR_FUNCTIONS(CeaExtBlock)
@@ -159,6 +167,12 @@ public:
 
     unsigned dataBlockCount() const { return static_cast<unsigned>(m_dataBlocks.size()); }
     unsigned dtdCount() const { return m_dtdCount; }
+    // The 18-byte slots from byte 2 on up to the last one that is not all zero (detailed timings,
+    // display descriptors and the empty slots between them).
+    unsigned slotCount() const { return m_slotCount; }
+    // The bytes from 4 on that the collection holds: its data blocks, and bytes before byte 2
+    // that no data block explains when they are not all zero.
+    unsigned collectionLength() const { return m_collectionLength; }
     unsigned freeDataBlockBytes() const { return m_freeDataBlockBytes; }
     unsigned freeDtdBytes() const { return m_freeDtdBytes; }
     // The map entry of data block index; null when there is none.
@@ -171,6 +185,10 @@ private:
     unsigned dtdOffset() const;
     unsigned freeBytes() const { return m_freeDataBlockBytes + m_freeDtdBytes; }
     unsigned collectionEnd() const;
+    // Block byte of detailed timing index, and the first byte after the slot area.
+    unsigned timingStart(unsigned index) const;
+    unsigned slotAreaEnd() const;
+    bool allZero(unsigned from, unsigned count) const;
     bool validIndex(unsigned int index) const;
     // Block byte of data block index's header byte and first payload byte.
     unsigned blockStart(const CeaDataBlockEntry &entry) const;
@@ -183,11 +201,15 @@ private:
 
     void moveBytes(unsigned from, unsigned to, unsigned count);
     void zeroBytes(unsigned from, unsigned count);
-    // Moves the detailed timings so that the first one starts at newOffset (byte 2 follows).
-    void moveDtds(unsigned newOffset);
+    // Moves the slot area so that it starts at newOffset (byte 2 follows).
+    void moveSlots(unsigned newOffset);
+    // Takes count bytes out at block byte at (inside the collection): what follows them up to
+    // the end of the slot area, or of the collection when there is none, moves down by count,
+    // byte 2 follows the slot area, and the freed bytes before byte 127 are cleared.
+    void closeGap(unsigned at, unsigned count);
     // After a change of the collection (newEnd: its new end, counted from byte 4) or of the
-    // detailed timings: without detailed timings byte 2 follows the end of the collection and
-    // the bytes after it are cleared; the map and the 3D table are rebuilt.
+    // slots: without a slot area byte 2 follows the end of the collection and the bytes after
+    // it are cleared; the map and the 3D table are rebuilt.
     void collectionChanged(unsigned newEnd);
     void set3DSupportFromVSDB(const CeaHdmiVSDB &vsdb, const CeaSVDDataBlock &svds);
 
@@ -200,7 +222,9 @@ private:
     QVector<CeaDataBlockEntry> m_dataBlocks;
     unsigned char m_3DSupport[64];
     quint32 m_dtdCount = 0;
-    quint32 m_dtdAreaLength = 0; // d - 4 when detailed timings exist, else 0
+    quint32 m_slotCount = 0;
+    quint8 m_timingSlot[MaxDtds] = {}; // slot of detailed timing k
+    quint32 m_dtdAreaLength = 0;       // d - 4 when there is a slot area, else 0
     quint32 m_freeDataBlockBytes = 0;
     quint32 m_freeDtdBytes = 0;
     quint32 m_collectionLength = 0; // end of the last data block, counted from byte 4

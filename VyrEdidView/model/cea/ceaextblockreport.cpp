@@ -91,10 +91,12 @@ void CeaExtBlock::FillCellInfo(unsigned byteIndex, QString *name, QString *descr
         *name = tr("Checksum");
         return;
     }
-    const unsigned dtdStart = m_dtdCount > 0 ? dtdOffset() : ChecksumByte;
-    if (r >= dtdStart && r < dtdStart + DtdSize * m_dtdCount) {
-        fillCellDetailedT((r - dtdStart) % DtdSize, (r - dtdStart) / DtdSize, name, description);
-        return;
+    for (unsigned k = 0; k < m_dtdCount; ++k) {
+        const unsigned start = timingStart(k);
+        if (r >= start && r < start + DtdSize) {
+            fillCellDetailedT(r - start, k, name, description);
+            return;
+        }
     }
     for (unsigned i = 0; i < dataBlockCount(); ++i) {
         const CeaDataBlockEntry &entry = m_dataBlocks[static_cast<int>(i)];
@@ -242,9 +244,8 @@ void CeaExtBlock::fillDetailedTimings(CallbackFillContentTgt *target)
     for (unsigned i = 0; i < m_dtdCount; ++i) {
         ModeInfo mode;
         std::memset(&mode, 0, sizeof(mode));
-        edidToModeInfo(
-            reinterpret_cast<const EdidDetailedTiming *>(rawData + dtdOffset() + DtdSize * i),
-            &mode, CeaTimingSection);
+        edidToModeInfo(reinterpret_cast<const EdidDetailedTiming *>(rawData + timingStart(i)),
+                       &mode, CeaTimingSection);
         mode.sourceKind = ModeSourceDetailedTiming;
         target->AppendMode(&mode);
     }

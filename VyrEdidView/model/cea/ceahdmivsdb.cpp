@@ -486,6 +486,12 @@ QList<EdidItemLocation> CeaExtBlock::GetHdmiVSDBLocation(unsigned int code, unsi
     // Without 3D data the structure would follow the HDMI video byte and the count byte.
     const unsigned structureAt =
         layout.structureAt ? layout.structureAt : VsdbLatencyByte + 2u + shift;
+    // A part the block does not hold (the rows of a part exist only with it, so only a block cut
+    // short gets here) answers the whole data block.
+    const auto part = [&](unsigned at, unsigned length) {
+        return at != 0 ? dataBlockLocation(entry, at, length, base)
+                       : dataBlockLocation(entry, 0, entry.size, base);
+    };
     // Latency bytes as they stand when both pairs are present: video, audio, then interlaced.
     const unsigned latency = VsdbLatencyByte;
     const unsigned interlacedLatency = VsdbLatencyByte + 2u;
@@ -531,20 +537,27 @@ QList<EdidItemLocation> CeaExtBlock::GetHdmiVSDBLocation(unsigned int code, unsi
     case 71:
     case 72:
     case 73:
-    case 74:
-    case 75:
-    case 76:
         return dataBlockLocation(entry, videoAt, 1, base);
+    case 74: // the 3D structure, bits 15..0
+        return part(layout.structureAt, 2);
+    case 75: // the 3D mask, bits 15..0
+        return part(layout.maskAt, 2);
+    case 76: // mask bit sub: bits 15..8 in the first byte, 7..0 in the second
+        return part(sub < 16 && layout.maskAt ? layout.maskAt + (sub < 8 ? 1u : 0u) : 0u, 1);
     case 77:
     case 79:
         return dataBlockLocation(entry, structureAt + 1, 1, base);
     case 78:
         return dataBlockLocation(entry, structureAt, 1, base);
-    case 80:
-    case 81:
+    case 80: // the count byte: HDMI_VIC_LEN and HDMI_3D_LEN
     case 82:
-    case 83:
-        return dataBlockLocation(entry, VsdbLatencyByte + 2u + shift + sub, 2, base);
+        return part(layout.hdmiVideoAt ? layout.hdmiVideoAt + 1u : 0u, 1);
+    case 81: // 3D entry sub, one or two bytes
+        return sub < vsdb.descriptor3DCount
+                   ? part(layout.descriptorAt[sub], vsdb.descriptors3D[sub].size)
+                   : part(0, 0);
+    case 83: // HDMI VIC sub
+        return part(sub < vsdb.hdmiVicCount ? layout.vicsAt + sub : 0u, 1);
     default:
         return dataBlockLocation(entry, 0, entry.size, base);
     }

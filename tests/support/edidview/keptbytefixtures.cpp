@@ -1,7 +1,9 @@
 #include "keptbytefixtures.h"
 
+#include "ceatestsupport.h"
 #include "descriptorfixtures.h"
 #include "edidimagebuilder.h"
+#include "keptblockfixtures.h"
 
 namespace VyrTest {
 
@@ -41,6 +43,17 @@ QList<NamedImage> keptByteImages()
     return {{QStringLiteral("secondary GTF with halves, EDID 1.4"), secondaryGtfImage(true)},
             {QStringLiteral("secondary GTF with halves, EDID 1.3"), secondaryGtfImage(false)},
             {QStringLiteral("DisplayID padded texts, FF FF FF clock"), displayIdPaddedImage()}};
+}
+
+QList<NamedImage> realPatternImages()
+{
+    QList<NamedImage> images;
+    for (const KeptBlockFixture &fixture : keptBlockFixtures())
+        images.append({fixture.name, fixtureImage(fixture)});
+    images.append(keptByteImages());
+    for (const NamedImage &image : CeaTest::patternImages())
+        images.append(image);
+    return images;
 }
 
 } // namespace VyrTest

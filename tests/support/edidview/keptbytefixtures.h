@@ -1,5 +1,7 @@
 #pragma once
 
+#include "edidbytes.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -27,11 +29,11 @@ QByteArray secondaryGtfImage(bool edid14 = true);
 QByteArray displayIdPaddedImage();
 
 // The images above with a name each, for the tests that go over every image.
-struct NamedImage
-{
-    QString name;
-    QByteArray image;
-};
 QList<NamedImage> keptByteImages();
+
+// Every crafted image with byte patterns of real displays that an edit or a save once broke:
+// the images whose extensions no block class reads (keptblockfixtures.h), the images above and
+// the CEA-861 blocks of the test kit (ceatestsupport.h). The whole-editor tests go over them all.
+QList<NamedImage> realPatternImages();
 
 } // namespace VyrTest
