@@ -3,6 +3,7 @@
 #include "frame/vyredidkinds.h"
 
 #include <QMetaObject>
+#include <QScrollBar>
 #include <QTreeWidget>
 #include <QTreeWidgetItem>
 
@@ -78,6 +79,7 @@ void VyrEdidTreeState::remember(QTreeWidgetItem *parent, int first, int last)
     if (state->m_restoreQueued)
         return;
     state->m_restoreQueued = true;
+    state->m_scroll = tree->verticalScrollBar()->value();
     QMetaObject::invokeMethod(
         state, [state]() { state->restore(); }, Qt::QueuedConnection);
 }
@@ -115,8 +117,12 @@ void VyrEdidTreeState::restore()
     m_restoreQueued = false;
     QTreeWidgetItem *target = nullptr;
     int depth = 0;
-    if (!m_expanded.isEmpty())
+    if (!m_expanded.isEmpty()) {
         restoreBelow(m_tree->invisibleRootItem(), {}, &target, &depth);
+        // The rows stand where they stood: the view scrolls back once it has laid them out.
+        m_tree->doItemsLayout();
+        m_tree->verticalScrollBar()->setValue(m_scroll);
+    }
     if (m_currentKnown && target) {
         // Only a current row above the remembered one, where the removal left it, moves down;
         // a row the rebuild made current on purpose stays.

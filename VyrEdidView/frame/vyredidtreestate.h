@@ -19,8 +19,9 @@ class QTreeWidgetItem;
 // Rows leave the tree only through VyrEdidRows, which tells remember() before it takes them. The
 // first removal of a rebuild queues the restore; once control is back in the event loop (the
 // rebuild done, however many parts of the tree it took out), every row whose path was
-// remembered gets its expanded state back, and the row that was current becomes current again
-// (or, when no row has its path, the nearest row above it that still has one). A row new to the
+// remembered gets its expanded state back, the view scrolls back to where it was, and the row that
+// was current becomes current again (or, when no row has its path, the nearest row above it that
+// still has one). A row new to the
 // tree keeps the state it was built with, and a current row that the rebuild chose itself (a
 // replaced descriptor) stays current. The state belongs to one image: forget() drops it when the
 // tree is about to show another.
@@ -55,5 +56,7 @@ private:
     QSet<QStringList> m_above;
     QStringList m_current;
     bool m_currentKnown = false;
+    // Where the view was scrolled to when the rebuild began.
+    int m_scroll = 0;
     bool m_restoreQueued = false;
 };

@@ -11,6 +11,7 @@
 #include "scriptedchooser.h"
 
 #include <QPointer>
+#include <QScrollBar>
 #include <QtTest>
 
 #include <functional>
@@ -100,6 +101,7 @@ private slots:
     void initTestCase();
     void rebuildKeepsOpenAndCurrentRows_data();
     void rebuildKeepsOpenAndCurrentRows();
+    void rebuildKeepsTheScrolledPlace();
 };
 
 void tst_VyrEdidTreeState::initTestCase()
@@ -213,6 +215,31 @@ void tst_VyrEdidTreeState::rebuildKeepsOpenAndCurrentRows()
     QCOMPARE(h.pathOf(h.tree()->currentItem()).join(Step), currentThen);
     // The hex view shows the bytes of the current row.
     QCOMPARE(h.highlightedBytes(), bytesOf(h.locations(pathFrom(currentThen))));
+}
+
+// Every row open: the rows fill more than the view. Building the data blocks anew leaves the
+// view where the user scrolled it, with the current row in it.
+void tst_VyrEdidTreeState::rebuildKeepsTheScrolledPlace()
+{
+    VyrTest::ScriptedChooser chooser;
+    chooser.answer(QStringLiteral("Colorimetry Data Block"));
+    TreeHarness h(videoAndAudio());
+    const QStringList blocks{CeaTest::Cea, CeaTest::Blocks};
+    const QStringList current = blocks + QStringList{"Audio Data Block", "0", "Number of Channels"};
+    QVERIFY(h.select(current));
+    h.tree()->scrollToItem(h.row(current), QAbstractItemView::PositionAtCenter);
+    h.settle();
+    const int scrolled = h.tree()->verticalScrollBar()->value();
+    QVERIFY(scrolled > 0);
+    const QStringList open = expandedRows(h);
+
+    QVERIFY(h.click(blocks)); // in view above the current row
+    h.settle();
+
+    QCOMPARE(h.childTitles(blocks).last(), QStringLiteral("Colorimetry Data Block"));
+    QCOMPARE(expandedRows(h), open);
+    QCOMPARE(h.tree()->verticalScrollBar()->value(), scrolled);
+    QCOMPARE(h.pathOf(h.tree()->currentItem()), current);
 }
 
 QTEST_MAIN(tst_VyrEdidTreeState)
