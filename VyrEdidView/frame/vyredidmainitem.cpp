@@ -40,6 +40,9 @@ bool VyrEdidMainItem::InitItems()
     m_addButton = new QPushButton(tr("Add Block"));
     // 60 pixels, or what its caption needs in the font in use.
     m_addButton->setMaximumWidth(qMax(60, m_addButton->sizeHint().width()));
+    // A click leaves the focus where it is, as on the tool buttons of the other rows: a button
+    // in a row that takes the focus makes its row current, and the user's row would be lost.
+    m_addButton->setFocusPolicy(Qt::TabFocus);
     placeWidget(this, VyrEdidColumn::Action, m_addButton);
     relay(m_addButton, &QPushButton::clicked, [this]() { on_btnAddBlock(); });
     updateDataBlocks();
@@ -70,6 +73,17 @@ QList<EdidItemLocation> VyrEdidMainItem::GetItemLocations() const
 unsigned int VyrEdidMainItem::announcedBlocks()
 {
     return m_baseBlockItem ? 1 + m_baseBlockItem->GetNumberOfExtentions() : 0;
+}
+
+unsigned int VyrEdidMainItem::blocksInImage()
+{
+    return qMax(m_blockCount, announcedBlocks());
+}
+
+unsigned int VyrEdidMainItem::blocksThatFit() const
+{
+    const unsigned int room = ImageSize - blockOffset(m_blockCount);
+    return qMin(MaxBlocks, m_blockCount + room / VyrEdidBlockRecogniser::ExtensionSize);
 }
 
 unsigned int VyrEdidMainItem::blockOffset(unsigned int index) const
@@ -212,7 +226,7 @@ void VyrEdidMainItem::on_btnAddBlock()
         return;
     // A value typed into an editor without Enter is written before the image changes.
     commitPendingEdit();
-    if (m_blockCount >= MaxBlocks) {
+    if (blocksInImage() >= blocksThatFit()) {
         VyrUiService::instance()->message(VyrUiService::Icon::Warning, tr("Warning"),
                                           tr("Maximal number of blocks achieved"));
         return;

@@ -63,6 +63,12 @@ public:
     // Blocks the first block announces, itself included; 0 without a first block. More than
     // blockCount() when the EDID is longer than the image holds.
     unsigned int announcedBlocks();
+    // Blocks the image holds: those shown, or as many as the first block announces when the
+    // shown ones end before them.
+    unsigned int blocksInImage();
+    // Blocks the image can hold: those shown and as many 128-byte blocks as fit behind the last
+    // one (at most MaxBlocks). "Add Block" is refused once blocksInImage() reaches it.
+    unsigned int blocksThatFit() const;
     // Start of block index; blockOffset(blockCount()) is the end of the last block.
     unsigned int blockOffset(unsigned int index) const;
     QString title() const { return m_title; }

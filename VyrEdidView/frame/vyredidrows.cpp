@@ -1,6 +1,7 @@
 #include "vyredidrows.h"
 
 #include "frame/vyrediditembase.h"
+#include "frame/vyredidtreestate.h"
 #include "model/datablock.h"
 
 #include <QApplication>
@@ -117,6 +118,8 @@ void VyrEdidRows::takeChildren(QTreeWidgetItem *parent, int first, int last,
 {
     QTreeWidget *tree = parent->treeWidget();
     commitPendingEdit(tree);
+    // The rows that replace these get their expanded state back, and the current row too.
+    VyrEdidTreeState::remember(parent, qMax(first, 0), qMin(last, parent->childCount() - 1));
     QList<QTreeWidgetItem *> taken;
     bool currentTaken = false;
     {
@@ -139,6 +142,8 @@ void VyrEdidRows::removeTopLevelItems(QTreeWidget *tree)
     if (!tree)
         return;
     commitPendingEdit(tree);
+    // The tree is about to show another image: nothing of the last one's rows comes back.
+    VyrEdidTreeState::forget(tree);
     QList<QTreeWidgetItem *> taken;
     {
         const QSignalBlocker blocker(tree);

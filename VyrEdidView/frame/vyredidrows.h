@@ -23,6 +23,8 @@ class QTreeWidgetItem;
 // 4. they are deleted later, when control is back in the event loop, so a row is never deleted
 //    inside one of its own signals (an erase button removing its own row); block objects handed
 //    over with them are freed after them.
+// Rows taken out of an item keep their expanded state, and the current row its place, for the
+// rows built in their stead (VyrEdidTreeState); the top-level rows go with their image.
 class VyrEdidRows
 {
 public:

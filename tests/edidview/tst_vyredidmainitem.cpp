@@ -6,6 +6,7 @@
 #include "frame/vyredidmainitem.h"
 #include "frame/vyredidwidgets.h"
 #include "probeitems.h"
+#include "recordinguiservice.h"
 #include "scriptedchooser.h"
 #include "vyrtestutil.h"
 
@@ -108,7 +109,8 @@ private slots:
     void addExtensionToLoneBaseBlock();
     void addFirstBlock_data();
     void addFirstBlock();
-    void addRefusedWithoutRoom();
+    void addOnlyWhileABlockFits_data();
+    void addOnlyWhileABlockFits();
     void cancelledAddChangesNothing();
     void failingItemEndsTheList();
     void itemRebuildsTheTreeFromItsOwnSlot();
@@ -350,18 +352,59 @@ void tst_VyrEdidMainItem::addFirstBlock()
     QCOMPARE(h.root()->blockCount(), 1u);
 }
 
-void tst_VyrEdidMainItem::addRefusedWithoutRoom()
+void tst_VyrEdidMainItem::addOnlyWhileABlockFits_data()
 {
+    QTest::addColumn<QByteArray>("image");
+    QTest::addColumn<int>("unshown"); // a block whose item cannot be built (-1: none)
+    QTest::addColumn<bool>("refused");
+    const QByteArray blockMap = QByteArray::fromHex("f00202");
+    QTest::newRow("four blocks") << EdidImageBuilder().edid13().cea().cea().cea().image() << -1
+                                 << true;
+    QTest::newRow("unknown blocks among the four")
+        << EdidImageBuilder().edid14().block(blockMap).cea().block(blockMap).announce(3).image()
+        << -1 << true;
+    QTest::newRow("erased blocks the first one announces")
+        << EdidImageBuilder().edid14().cea().announce(3).image() << -1 << true;
+    QTest::newRow("more announced than the image holds")
+        << EdidImageBuilder().edid14().cea().cea().cea().announce(5).image() << -1 << true;
+    // The list of blocks ends before the last two, which still take their bytes.
+    QTest::newRow("four blocks, two not shown")
+        << EdidImageBuilder().edid13().cea().cea().cea().image() << 2 << true;
+    QTest::newRow("three blocks") << EdidImageBuilder().edid14().cea().diExt().image() << -1
+                                  << false;
+    QTest::newRow("unknown block, room behind it")
+        << EdidImageBuilder().edid14().block(blockMap).announce(1).image() << -1 << false;
+}
+
+// "Add Block" on an image without room for another 128-byte block says so instead of offering
+// kinds that cannot be written; every block in the image counts, unknown ones included.
+void tst_VyrEdidMainItem::addOnlyWhileABlockFits()
+{
+    QFETCH(QByteArray, image);
+    QFETCH(int, unshown);
+    QFETCH(bool, refused);
     VyrTest::ScriptedChooser chooser;
-    chooser.answer(QStringLiteral("EDID DI Ext Block"));
-    const QByteArray image = EdidImageBuilder().edid13().cea().cea().cea().image();
-    TreeHarness h(image);
-    QCOMPARE(h.root()->blockCount(), 4u);
+    chooser.cancel();
+    VyrTest::RecordingUiService ui;
+    TreeHarness::RootFactory probeRoot;
+    if (unshown >= 0) {
+        probeRoot = [unshown](unsigned char *bytes) {
+            return new Probe::ProbeRoot(bytes, {unsigned(unshown)});
+        };
+    }
+    TreeHarness h(image, probeRoot);
+    QTreeWidgetItem *first = h.root()->child(0);
     QVERIFY(h.click({}));
     h.settle();
-    QCOMPARE(chooser.offers().size(), 1);
+    if (refused) {
+        QVERIFY(chooser.offers().isEmpty());
+        QCOMPARE(ui.messageLines(), QStringList({"Warning|Maximal number of blocks achieved"}));
+    } else {
+        QCOMPARE(chooser.offers().size(), 1);
+        QVERIFY(ui.messages().isEmpty());
+    }
     VYR_VERIFY_UNCHANGED(image, h.image());
-    QCOMPARE(h.root()->blockCount(), 4u);
+    QCOMPARE(h.root()->child(0), first); // not rebuilt
 }
 
 void tst_VyrEdidMainItem::cancelledAddChangesNothing()
