@@ -31,7 +31,8 @@ QString nameOf(QString text)
     if (text.endsWith(QLatin1Char(':')))
         text.chop(1);
     text = text.trimmed();
-    const bool named = std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.isLetter(); });
+    const bool named =
+        std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.isLetter(); });
     return named ? text : QString();
 }
 
@@ -84,8 +85,7 @@ QString maskText(const QString &mask)
         {QLatin1Char('H'), QLatin1Char('h'),
          QT_TRANSLATE_NOOP("VyrEdidInputGuard", "hexadecimal digits")},
         {QLatin1Char('9'), QLatin1Char('0'), QT_TRANSLATE_NOOP("VyrEdidInputGuard", "digits")},
-        {QLatin1Char('X'), QLatin1Char('x'),
-         QT_TRANSLATE_NOOP("VyrEdidInputGuard", "characters")},
+        {QLatin1Char('X'), QLatin1Char('x'), QT_TRANSLATE_NOOP("VyrEdidInputGuard", "characters")},
     };
     for (const Kind &kind : kinds) {
         const int required = shown.count(kind.required);
@@ -106,8 +106,8 @@ bool isConfirmKey(const QKeyEvent *key)
 
 } // namespace
 
-VyrEdidInputGuard::VyrEdidInputGuard(QWidget *control, QLineEdit *edit, QWidget *placed,
-                                     int column, const QString &title)
+VyrEdidInputGuard::VyrEdidInputGuard(QWidget *control, QLineEdit *edit, QWidget *placed, int column,
+                                     const QString &title)
     : QObject(control)
     , m_control(control)
     , m_edit(edit)
@@ -212,8 +212,10 @@ void VyrEdidInputGuard::refuse()
     if (m_control == m_edit) {
         const QSignalBlocker quiet(m_edit);
         m_edit->setText(m_stored);
+        m_edit->setModified(m_storedModified);
+    } else {
+        m_edit->setModified(false);
     }
-    m_edit->setModified(false);
     VyrUiService::instance()->showStatusMessage(note, NoteMs);
 }
 
@@ -243,6 +245,7 @@ bool VyrEdidInputGuard::eventFilter(QObject *watched, QEvent *event)
     const auto takeStored = [this]() {
         if (!m_edit->isModified() || m_committed) {
             m_stored = m_edit->text();
+            m_storedModified = m_edit->isModified();
             m_committed = false;
         }
     };

@@ -42,8 +42,7 @@ public:
     // What a line editor or spin box accepts, as the notes say it.
     static QString acceptedText(const QWidget *control);
     // The note for text refused by the field title.
-    static QString refusalText(const QString &title, const QString &text,
-                               const QString &accepted);
+    static QString refusalText(const QString &title, const QString &text, const QString &accepted);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -61,12 +60,16 @@ private:
     void refuse();
     void onInputRejected();
 
-    QWidget *m_control;        // the watched control: edit, or the spin box holding it
+    QWidget *m_control;         // the watched control: edit, or the spin box holding it
     QPointer<QLineEdit> m_edit; // the editor (a spin box's own line editor)
     QPointer<QWidget> m_placed; // the widget placed into the row, m_control or one holding it
     int m_column;
     QString m_rowTitle; // the row's title when the widget was placed
-    QString m_stored;          // the text before the user typed
-    bool m_committed = false;  // the last text was confirmed: it is the stored one now
-    QString m_lastKey;         // the text of the key being handled
+    QString m_stored;   // the text before the user typed
+    // The editor was modified with m_stored: the owner took a confirmed text without filling
+    // the editor again (it may even hold it back, as a standard timing does with a width that
+    // is no multiple of 8), and the editor goes back to that state.
+    bool m_storedModified = false;
+    bool m_committed = false; // the last text was confirmed: it is the stored one now
+    QString m_lastKey;        // the text of the key being handled
 };

@@ -56,7 +56,9 @@ QByteArray displayIdImage()
     return EdidImageBuilder()
         .edid14()
         .displayIdExtension()
-        .displayIdDataBlock(0x00, 0, QByteArray::fromHex("4142433412ab00000005" "0f00"))
+        .displayIdDataBlock(0x00, 0,
+                            QByteArray::fromHex("4142433412ab00000005"
+                                                "0f00"))
         .image();
 }
 
@@ -138,51 +140,54 @@ void tst_VyrEdidInputGuard::refusedValueGoesBack_data()
     QTest::addColumn<QString>("note");
     const QStringList year = under(GeneralInfo, "YearIfManuf");
     QTest::newRow("year 1985, Return")
-        << baseImage() << year << "" << "1985" << Leave::Enter
-        << "YearIfManuf 1985 refused: 1990-2245";
+        << baseImage() << year << ""
+        << "1985" << Leave::Enter << "YearIfManuf 1985 refused: 1990-2245";
     QTest::newRow("year 3000, focus out")
-        << baseImage() << year << "" << "3000" << Leave::FocusOut
-        << "YearIfManuf 3000 refused: 1990-2245";
-    QTest::newRow("year emptied") << baseImage() << year << "" << "" << Leave::Enter
-                                  << "YearIfManuf (empty) refused: 1990-2245";
-    QTest::newRow("week 54") << baseImage() << under(GeneralInfo, "WeekOfManuf") << "" << "54"
-                             << Leave::Enter << "WeekOfManuf 54 refused: 0-53, 255";
+        << baseImage() << year << ""
+        << "3000" << Leave::FocusOut << "YearIfManuf 3000 refused: 1990-2245";
+    QTest::newRow("year emptied") << baseImage() << year << ""
+                                  << "" << Leave::Enter << "YearIfManuf (empty) refused: 1990-2245";
+    QTest::newRow("week 54") << baseImage() << under(GeneralInfo, "WeekOfManuf") << ""
+                             << "54" << Leave::Enter << "WeekOfManuf 54 refused: 0-53, 255";
     QTest::newRow("manufacturer of two letters")
-        << baseImage() << under(GeneralInfo, "ManufName") << "" << "AB" << Leave::FocusOut
-        << "ManufName AB refused: 3 letters";
+        << baseImage() << under(GeneralInfo, "ManufName") << ""
+        << "AB" << Leave::FocusOut << "ManufName AB refused: 3 letters";
     const QStringList gamma{"Base Block", "Basic Params Info", "Gamma"};
-    QTest::newRow("gamma 0.99") << baseImage() << gamma << "" << "0.99" << Leave::Enter
-                                << "Gamma 0.99 refused: 1.00-3.54";
-    QTest::newRow("gamma 3.55") << baseImage() << gamma << "" << "3.55" << Leave::FocusOut
-                                << "Gamma 3.55 refused: 1.00-3.54";
-    QTest::newRow("gamma with three decimals") << baseImage() << gamma << "" << "2.205"
-                                               << Leave::Enter << "Gamma 2.205 refused: 1.00-3.54";
+    QTest::newRow("gamma 0.99") << baseImage() << gamma << ""
+                                << "0.99" << Leave::Enter << "Gamma 0.99 refused: 1.00-3.54";
+    QTest::newRow("gamma 3.55") << baseImage() << gamma << ""
+                                << "3.55" << Leave::FocusOut << "Gamma 3.55 refused: 1.00-3.54";
+    QTest::newRow("gamma with three decimals")
+        << baseImage() << gamma << ""
+        << "2.205" << Leave::Enter << "Gamma 2.205 refused: 1.00-3.54";
     QTest::newRow("HAdressable 4096")
-        << timingsImage() << under(Timing, "HAdressable:") << "" << "4096" << Leave::Enter
-        << "HAdressable 4096 refused: 0-4095";
+        << timingsImage() << under(Timing, "HAdressable:") << ""
+        << "4096" << Leave::Enter << "HAdressable 4096 refused: 0-4095";
     QTest::newRow("pixel clock 0") << timingsImage() << under(Timing, "PixelClock:") << ""
                                    << "0" << Leave::Enter << "PixelClock 0 refused: 1-65535";
     // Not cut to 6553 key by key.
     QTest::newRow("pixel clock 65536")
-        << timingsImage() << under(Timing, "PixelClock:") << "" << "65536" << Leave::FocusOut
-        << "PixelClock 65536 refused: 1-65535";
+        << timingsImage() << under(Timing, "PixelClock:") << ""
+        << "65536" << Leave::FocusOut << "PixelClock 65536 refused: 1-65535";
     QTest::newRow("negative border") << timingsImage() << under(Timing, "HBorder:") << ""
                                      << "-1" << Leave::Enter << "HBorder -1 refused: 0-255";
     QTest::newRow("standard timing width")
         << timingsImage() << QStringList{"Base Block", "Standard Timings Info", "Timing 0"}
-        << "Width:" << "100" << Leave::Enter << "Timing 0 Width 100 refused: 256-2288";
+        << "Width:"
+        << "100" << Leave::Enter << "Timing 0 Width 100 refused: 256-2288";
     QTest::newRow("DisplayID year")
-        << displayIdImage() << QStringList{"DID Extention", "Product Identification",
-                                           "Manufacturer Year"}
-        << "" << "1999" << Leave::Enter << "Manufacturer Year 1999 refused: 2000-2255";
+        << displayIdImage()
+        << QStringList{"DID Extention", "Product Identification", "Manufacturer Year"} << ""
+        << "1999" << Leave::Enter << "Manufacturer Year 1999 refused: 2000-2255";
     QTest::newRow("DI-EXT pixel clock")
         << diExtImage() << QStringList{"DI Extention", "Data Format and Clock", "Min.Pixel Clock"}
-        << "" << "255" << Leave::FocusOut << "Min.Pixel Clock 255 refused: 1-254";
+        << ""
+        << "255" << Leave::FocusOut << "Min.Pixel Clock 255 refused: 1-254";
     QTest::newRow("CEA audio channels")
         << ceaImage()
-        << QStringList{CeaTest::Cea, CeaTest::Blocks, "Audio Data Block", "0",
-                       "Number of Channels"}
-        << "" << "9" << Leave::Enter << "Number of Channels 9 refused: 1-8";
+        << QStringList{CeaTest::Cea, CeaTest::Blocks, "Audio Data Block", "0", "Number of Channels"}
+        << ""
+        << "9" << Leave::Enter << "Number of Channels 9 refused: 1-8";
 }
 
 // Nothing is written, the editor shows the stored value again, and the status bar says why.
