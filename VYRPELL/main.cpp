@@ -13,13 +13,15 @@ static void showSplashMessage(QSplashScreen &splash, const QString &message)
 }
 
 // Runs the main window from start-up to the end of the event loop.
-static int runMainWindow()
+static int runMainWindow(VyrWidgetUiService *uiService)
 {
     const QStringList arguments = QCoreApplication::arguments();
     // The program ends through the window's close handling only.
     QApplication::setQuitOnLastWindowClosed(false);
 
     MainWindow window(arguments, nullptr);
+    // Notes of the UI seam (what an editor refused) go to the window's status bar.
+    uiService->setStatusBar(window.statusBar());
 
     QSplashScreen splash(QPixmap(QStringLiteral(":/icons/Images/vyr4.png")));
     splash.show();
@@ -49,7 +51,7 @@ int main(int argc, char *argv[])
     // gone.
     VyrWidgetUiService uiService;
     VyrUiService *const previous = VyrUiService::install(&uiService);
-    const int result = runMainWindow();
+    const int result = runMainWindow(&uiService);
     VyrUiService::install(previous);
     return result;
 }

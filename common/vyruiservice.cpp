@@ -30,6 +30,10 @@ public:
     {
         return QString();
     }
+    void showStatusMessage(const QString &text, int) override
+    {
+        qDebug().noquote() << "Status:" << text;
+    }
 };
 
 HeadlessUiService g_headless;

@@ -4,11 +4,12 @@
 
 // Binary contract: see ARCHITECTURE.md, "Plug-in interfaces".
 // The one way the device library and the plug-ins show something to the user: message
-// boxes, a file to open or to save under, and a progress dialog during a long wait. The library
+// boxes, a file to open or to save under, a progress dialog during a long wait and short notes in
+// the status bar. The library
 // itself links Qt Core only; the program installs the widget implementation at start-up, and a test
 // installs a recording one, so no test ever blocks on a modal box. Until something is installed, a
-// headless service answers: it writes each message to the debug log, answers "OK" and empty file
-// names, and shows no progress.
+// headless service answers: it writes each message and note to the debug log, answers "OK" and
+// empty file names, and shows no progress.
 class VyrUiService
 {
 public:
@@ -59,6 +60,11 @@ public:
     // without one. Empty when the user cancels. Added after saveFileName(), so last in the table.
     virtual QString saveFileNameWithFilter(const QString &caption, const QString &directory,
                                            const QString &filter, QString *selectedFilter) = 0;
+
+    // A short note in the main window's status bar, shown for timeoutMs milliseconds (0: until
+    // the next note): what an editor refused and what it accepts. Nothing modal; added after
+    // saveFileNameWithFilter(), so last in the table.
+    virtual void showStatusMessage(const QString &text, int timeoutMs) = 0;
 
     // The suffix of the first "*.suffix" pattern of one filter entry: "bin" for
     // "EDID binary files(*.bin)"; empty for an entry without one, such as "All files (*)".

@@ -1,6 +1,7 @@
 #include "vyrediditembase.h"
 
 #include "frame/vyredidinfotree.h"
+#include "frame/vyredidinputguard.h"
 #include "frame/vyredidrows.h"
 #include "widgets/vyrnumbertext.h"
 
@@ -69,6 +70,7 @@ void VyrEdidItemBase::placeWidget(QTreeWidgetItem *row, int column, QWidget *wid
         return;
     }
     tree->setItemWidget(row, column, widget);
+    VyrEdidInputGuard::watch(row, column, widget);
 }
 
 QLabel *VyrEdidItemBase::placeLabel(QTreeWidgetItem *row, const QString &text,

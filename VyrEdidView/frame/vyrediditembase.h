@@ -81,7 +81,8 @@ public:
 protected:
     // ---- Rows and editors (the item and the row must already be in the tree) ----
 
-    // Puts widget, made without parent, into column of row; the tree owns it from now on.
+    // Puts widget, made without parent, into column of row; the tree owns it from now on. Its line
+    // editors and spin boxes are guarded (VyrEdidInputGuard): text they refuse never stays.
     static void placeWidget(QTreeWidgetItem *row, int column, QWidget *widget);
     // A read-only value: a label in the value column, typeTag as the text of the type column.
     static QLabel *placeLabel(QTreeWidgetItem *row, const QString &text,
@@ -90,8 +91,9 @@ protected:
     // A line editor holding text in the value column and typeTag in the type column. The
     // handler, handler(const QString &text) or handler(), runs on editingFinished() only when
     // the user changed the text since it was filled (Qt emits editingFinished() only for text
-    // that the validator or input mask accepts), so visiting an editor writes nothing. Give the
-    // returned editor its validator (see intValidator(), doubleValidator()), mask and tooltip.
+    // that the validator or input mask accepts; text they refuse is put back and the refusal
+    // said, see placeWidget()), so visiting an editor writes nothing. Give the returned editor
+    // its validator (see intValidator(), doubleValidator()), mask and tooltip.
     template <typename Handler>
     QLineEdit *placeLineEdit(QTreeWidgetItem *row, const QString &text, const QString &typeTag,
                              Handler handler)

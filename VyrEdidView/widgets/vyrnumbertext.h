@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QLocale>
 #include <QString>
 
@@ -17,10 +18,22 @@ namespace VyrNumberText {
 QLocale wholeLocale();
 QLocale realLocale();
 
-// Whole numbers from minimum to maximum; a child of parent.
+// Whole numbers from minimum to maximum (and the values of alsoAccepted); a child of parent.
 QValidator *wholeValidator(int minimum, int maximum, QObject *parent);
+QValidator *wholeValidator(int minimum, int maximum, const QList<int> &alsoAccepted,
+                           QObject *parent);
 // Real numbers from minimum to maximum with at most decimals places, standard notation.
 QValidator *realValidator(double minimum, double maximum, int decimals, QObject *parent);
+// Both kinds accept exactly the numbers they are made for, and take any text that has the form
+// of a number while it is typed (a sign, digits, a point) without refusing a key: "65536" for a
+// whole number up to 65535 can be typed, and is refused as a whole when the editor's editing
+// ends (VyrEdidInputGuard), never cut to 6553.
+
+// What a number validator accepts, as the refusal notes say it: "1990-2245", "0-53, 255",
+// "1.00-3.54", "-327.67 to 327.67"; empty for a validator that is not one of numbers.
+QString acceptedText(const QValidator *validator);
+// The numbers from bottom to top written with decimals places, as acceptedText() writes them.
+QString rangeText(double bottom, double top, int decimals);
 
 // The number text holds: true with number set, or false with number untouched.
 bool readWhole(const QString &text, qlonglong *number);

@@ -1,9 +1,11 @@
 #include "vyrwidgetuiservice.h"
 
 #include <QApplication>
+#include <QDebug>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QProgressDialog>
+#include <QStatusBar>
 
 static constexpr bool sameButton(VyrUiService::Button ours, QMessageBox::StandardButton theirs)
 {
@@ -120,4 +122,17 @@ void VyrWidgetUiService::endProgress()
 {
     delete m_progress.data();
     m_progress = nullptr;
+}
+
+void VyrWidgetUiService::showStatusMessage(const QString &text, int timeoutMs)
+{
+    if (m_statusBar)
+        m_statusBar->showMessage(text, timeoutMs);
+    else
+        qDebug().noquote() << "Status:" << text;
+}
+
+void VyrWidgetUiService::setStatusBar(QStatusBar *statusBar)
+{
+    m_statusBar = statusBar;
 }

@@ -6,11 +6,14 @@
 #include "frame/vyredidinfotree.h"
 #include "items/base/vyrediddummydescriptoritem.h"
 #include "items/base/vyredidstringdescriptoritem.h"
+#include "model/base/edidbaserecords.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QtTest>
+
+#include <cstring>
 
 using VyrTest::EdidImageBuilder;
 using VyrTest::TreeHarness;
@@ -53,6 +56,8 @@ private slots:
     void showAndEdit();
     void refusedText_data();
     void refusedText();
+    void standInsKeepTheirBytes_data();
+    void standInsKeepTheirBytes();
     void withoutBlock();
 };
 
@@ -99,8 +104,10 @@ void tst_VyrEdidStringDescriptorItem::showAndEdit_data()
         << QByteArray("NOPQRSTUVWXYZ");
     QTest::newRow("spaces inside") << QByteArray("TEST MON 24\n ") << "TEST MON 24" << 1 << "7"
                                    << QByteArray("TEST MON 27\n ");
-    QTest::newRow("Latin-1") << QByteArray("Caf\xe9\n        ") << QString::fromUtf8("Café") << 1
-                             << QString::fromUtf8("è") << QByteArray("Caf\xe8\n        ");
+    // A Latin-1 byte is no ASCII: it shows as a stand-in, which an ASCII letter replaces.
+    QTest::newRow("Latin-1 byte") << QByteArray("Caf\xe9\n        ")
+                                  << QString::fromUtf8("Caf\xef\xbf\xbd") << 1 << "e"
+                                  << QByteArray("Cafe\n        ");
     // A byte without a printable form keeps its place when the text around it is edited.
     QTest::newRow("binary byte kept") << QByteArray("HMH2Y\x81"
                                                     "156QHG\n")
@@ -154,6 +161,12 @@ void tst_VyrEdidStringDescriptorItem::refusedText_data()
     QTest::newRow("control byte") << QString("A") + QChar(0x01);
     QTest::newRow("C1 control") << QString("A") + QChar(0x85);
     QTest::newRow("outside Latin-1") << QString::fromUtf8("A\xe2\x82\xac");
+    // The descriptors hold ASCII (edid-decode calls anything else non-printable).
+    QTest::newRow("Latin-1 letter") << QString::fromUtf8("Caf\xc3\xa9");
+    QTest::newRow("no-break space") << QString("A") + QChar(0xA0);
+    QTest::newRow("DEL") << QString("A") + QChar(0x7F);
+    // A stand-in the stored text has no byte for.
+    QTest::newRow("stand-in") << QString("A") + QChar(0xFFFD);
 }
 
 void tst_VyrEdidStringDescriptorItem::refusedText()
@@ -164,8 +177,72 @@ void tst_VyrEdidStringDescriptorItem::refusedText()
     QVERIFY(edit && edit->validator());
     int position = 0;
     QCOMPARE(edit->validator()->validate(text, position), QValidator::Invalid);
-    QString fine = QString::fromUtf8("Ab 9~\xc2\xa0\xc3\xbf");
+    QString fine = QStringLiteral("Ab 9~ !");
     QCOMPARE(edit->validator()->validate(fine, position), QValidator::Acceptable);
+}
+
+void tst_VyrEdidStringDescriptorItem::standInsKeepTheirBytes_data()
+{
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QByteArray>("written");
+    // Stored "A", 0x81, "B", 0x82, "C": shown A?B?C with two stand-ins (keys: see below).
+    QTest::newRow("delete the first") << "Home Right Delete"
+                                      << QByteArray("AB\x82"
+                                                    "C\n");
+    QTest::newRow("backspace the first") << "Home Right Right Backspace"
+                                         << QByteArray("AB\x82"
+                                                       "C\n");
+    QTest::newRow("delete the second") << "End Left Backspace"
+                                       << QByteArray("A\x81"
+                                                     "BC\n");
+    QTest::newRow("type between them") << "Home Right Right x"
+                                       << QByteArray("A\x81x"
+                                                     "B\x82"
+                                                     "C\n");
+    QTest::newRow("type over the text around them") << "Home Delete y End Backspace z"
+                                                    << QByteArray("y\x81"
+                                                                  "B\x82z\n");
+    QTest::newRow("undo brings the byte back") << "Home Right Delete Undo End q"
+                                               << QByteArray("A\x81"
+                                                             "B\x82"
+                                                             "Cq\n");
+    QTest::newRow("delete both, undo one") << "Home Right Delete Right Delete Undo"
+                                           << QByteArray("AB\x82"
+                                                         "C\n");
+}
+
+// Each stand-in stays tied to its own stored byte whatever is edited around it. keys: "Home",
+// "End", "Left", "Right", "Delete", "Backspace", "Undo" (Ctrl+Z), or one character to type.
+void tst_VyrEdidStringDescriptorItem::standInsKeepTheirBytes()
+{
+    QFETCH(QString, keys);
+    QFETCH(QByteArray, written);
+    TreeHarness h(imageWith(0xFE, QByteArray("A\x81"
+                                             "B\x82"
+                                             "C\n")));
+    const QStringList path{"Base Block", "Descriptors", "ASCII String"};
+    auto *edit = qobject_cast<QLineEdit *>(h.widget(path));
+    QVERIFY(edit);
+    QCOMPARE(edit->text(), QString("A") + QChar(0xFFFD) + "B" + QChar(0xFFFD) + "C");
+    edit->setFocus(Qt::MouseFocusReason);
+    const QHash<QString, Qt::Key> named{
+        {"Home", Qt::Key_Home},   {"End", Qt::Key_End},       {"Left", Qt::Key_Left},
+        {"Right", Qt::Key_Right}, {"Delete", Qt::Key_Delete}, {"Backspace", Qt::Key_Backspace}};
+    for (const QString &key : keys.split(' ')) {
+        if (key == "Undo")
+            QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);
+        else if (named.contains(key))
+            QTest::keyClick(edit, named.value(key));
+        else
+            QTest::keyClicks(edit, key);
+    }
+    QTest::keyClick(edit, Qt::Key_Return);
+    QCOMPARE(h.image().mid(TextByte, written.size()), written);
+    VYR_VERIFY_ONLY_CHANGED(h.original(), h.image(), textBytes());
+    // The editor shows what was stored.
+    EdidString stored{};
+    std::memcpy(stored.text, h.image().constData() + TextByte, 13);
+    QCOMPARE(edit->text(), VyrEdidStringDescriptorItem::textOf(stored));
 }
 
 void tst_VyrEdidStringDescriptorItem::withoutBlock()

@@ -499,8 +499,8 @@ QString RandomRun::checkRows()
     m_fresh.rebuild();
     // Editors that keep what the user typed, by design, until the tree is built again: nothing
     // was written, so a fresh tree shows the stored value there. They are compared with any
-    // text. The whole table:
-    // - a line editor holding text its validator refuses (Return and focus-out do nothing);
+    // text. A line editor holding text it refuses is none of them: Return or focus-out puts the
+    // stored value back, which is compared like every other. The whole table:
     // - a standard timing while its mode is pending: a field holds a value not yet stored (a
     //   width not divisible by 8 brings a warning and the focus back to the field, for the user
     //   to mend), or "Defined" was ticked and the mode is still to be typed (the block is
@@ -557,8 +557,7 @@ QString RandomRun::checkRows()
                            && !field->hasAcceptableInput());
             });
         }
-        auto *edit = qobject_cast<const QLineEdit *>(w);
-        return edit && edit->isModified() && !edit->hasAcceptableInput();
+        return false;
     };
     const QStringList edited = m_edited.shownRows(refused);
     const QStringList fresh = m_fresh.shownRows();

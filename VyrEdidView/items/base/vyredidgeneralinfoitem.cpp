@@ -3,11 +3,10 @@
 #include "frame/vyredidinfotree.h"
 #include "items/base/vyredidgeneralinfosubitem.h"
 #include "model/base/edid14block.h"
+#include "widgets/vyrnumbertext.h"
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QRegularExpression>
-#include <QRegularExpressionValidator>
 
 namespace {
 
@@ -83,8 +82,7 @@ bool VyrEdidGeneralInfoItem::InitItems()
     // (VESA E-EDID 1.4, section 3.4.4).
     m_week = narrow(placeLineEdit(addGroupRow<VyrEdidGeneralInfoSubItem>(Code::Week), QString(),
                                   tr("[DEC]"), [this]() { onWeekOfManufChanged(); }));
-    m_week->setValidator(new QRegularExpressionValidator(
-        QRegularExpression(QStringLiteral("[0-9]|[1-4][0-9]|5[0-3]|255")), m_week));
+    m_week->setValidator(VyrNumberText::wholeValidator(0, 53, {255}, m_week));
     m_week->setToolTip(tr("Valid range 1 --> 53, 0 (not given) or 255 (model year)"));
 
     // Byte 17 holds the year minus 1990.

@@ -1,6 +1,7 @@
 #include "vyrdidtreewidgetitem.h"
 
 #include "frame/vyredidinfotree.h"
+#include "frame/vyredidinputguard.h"
 #include "frame/vyredidrows.h"
 #include "items/displayid/imultiedit.h"
 #include "items/displayid/vyrdualeditbase.h"
@@ -66,6 +67,7 @@ bool VyrDIDTreeWidgetItem::placeCell(QTreeWidgetItem *row, QWidget *cell)
         return false;
     }
     tree->setItemWidget(row, VyrEdidColumn::Value, cell);
+    VyrEdidInputGuard::watch(row, VyrEdidColumn::Value, cell);
     return true;
 }
 

@@ -24,6 +24,7 @@ void RecordingUiService::clear()
     m_messages.clear();
     m_fileRequests.clear();
     m_progress.clear();
+    m_statusMessages.clear();
 }
 
 int RecordingUiService::message(Icon icon, const QString &title, const QString &text, int buttons)
@@ -80,6 +81,12 @@ void RecordingUiService::endProgress()
 {
     if (!m_progress.isEmpty())
         m_progress.last().ended = true;
+}
+
+void RecordingUiService::showStatusMessage(const QString &text, int timeoutMs)
+{
+    Q_UNUSED(timeoutMs)
+    m_statusMessages.append(text);
 }
 
 } // namespace VyrTest

@@ -42,8 +42,8 @@ struct UiProgress
 
 // The UI seam as a test sees it: installed for the life of the object (the service
 // installed before comes back afterwards), it shows nothing and never blocks, records
-// every message, file request and progress step, and answers with the button and the
-// file name set beforehand.
+// every message, file request, progress step and status bar note, and answers with the button and
+// the file name set beforehand.
 //
 //     VyrTest::RecordingUiService ui;
 //     ui.setButton(VyrUiService::No);
@@ -76,6 +76,12 @@ public:
     QStringList messageLines() const;
     const QList<UiFileRequest> &fileRequests() const { return m_fileRequests; }
     const QList<UiProgress> &progress() const { return m_progress; }
+    // Every status bar note, in order, and the last one (empty when there was none).
+    const QStringList &statusMessages() const { return m_statusMessages; }
+    QString lastStatusMessage() const
+    {
+        return m_statusMessages.isEmpty() ? QString() : m_statusMessages.last();
+    }
     // Whether a progress dialog is up (begun and not yet ended).
     bool progressOpen() const { return !m_progress.isEmpty() && !m_progress.last().ended; }
     void clear();
@@ -90,6 +96,7 @@ public:
                          const QString &filter) override;
     QString saveFileNameWithFilter(const QString &caption, const QString &directory,
                                    const QString &filter, QString *selectedFilter) override;
+    void showStatusMessage(const QString &text, int timeoutMs) override;
 
 private:
     VyrUiService *m_previous = nullptr;
@@ -100,6 +107,7 @@ private:
     QList<UiMessage> m_messages;
     QList<UiFileRequest> m_fileRequests;
     QList<UiProgress> m_progress;
+    QStringList m_statusMessages;
 };
 
 } // namespace VyrTest
