@@ -77,7 +77,7 @@ bool DiExtGeneralInfoItems::InitItems()
     m_versionWidget = new DiExtVersionWidget(data);
     placeWidget(m_versionRow, VyrEdidColumn::Value, m_versionWidget);
     relay(m_versionFormCombo, QOverload<int>::of(&QComboBox::currentIndexChanged),
-          [this](int index) { onVersionTypeChange(index); });
+          [this]() { onVersionTypeChange(ComboRows::currentRow(m_versionFormCombo)); });
     relay(m_versionWidget, &DiExtVersionWidget::editFinished,
           [this](const DiExtVersionWidgetData &versionData) {
               onVersionWidgetDataChanged(versionData);
