@@ -94,31 +94,32 @@ void tst_StoredCodes::shownAndKept_data()
     QTest::newRow("range limits preferred aspect")
         << withRangeLimits("000000fd00324b1e5011041112 80c8a8f03c")
         << Range + "/CVT Parameters:/Preferred Aspect Ratio:"
-        << "Unknown (0x05)" << "type|" + Range + "/Timings:/VRate Range Max(Hz):|85"
-        << QList<int>{114};
+        << "Unknown (0x05)"
+        << "type|" + Range + "/Timings:/VRate Range Max(Hz):|85" << QList<int>{114};
     QTest::newRow("range limits timing support")
-        << withRangeLimits("000000fd00324b1e50110300000000000000")
-        << Range + "/Timings:/[1]"
-        << "Unknown (0x03)" << "type|" + Range + "/Timings:/VRate Range Max(Hz):|85"
-        << QList<int>{114};
+        << withRangeLimits("000000fd00324b1e50110300000000000000") << Range + "/Timings:/[1]"
+        << "Unknown (0x03)"
+        << "type|" + Range + "/Timings:/VRate Range Max(Hz):|85" << QList<int>{114};
     // Display interface type 13 (reserved) with 2 links; content protection 6 (reserved).
     QTest::newRow("DisplayID interface type")
         << withInterface("d2123f070101130000 00") << Interface + "/Interface Type"
-        << "Unknown (0x0D)" << "type|" + Interface + "/Number of Links#Channels|3"
-        << QList<int>{136, SectionChecksum};
+        << "Unknown (0x0D)"
+        << "type|" + Interface + "/Number of Links#Channels|3" << QList<int>{136, SectionChecksum};
     QTest::newRow("DisplayID content protection")
         << withInterface("a4123f070106130000 00") << Interface + "/Content Protection"
-        << "Unknown (0x06)" << "type|" + Interface + "/Number of Links#Channels|3"
-        << QList<int>{136, SectionChecksum};
+        << "Unknown (0x06)"
+        << "type|" + Interface + "/Number of Links#Channels|3" << QList<int>{136, SectionChecksum};
     // Sub-pixel shape 9 (no entry); the horizontal pitch goes to 300 (byte 145).
     QTest::newRow("DI-EXT sub-pixel shape")
         << withDiExt("0302091901bb") << Device + "/Sub Pixel Shape"
-        << "Unknown (0x09)" << "type|" + Device + "/Hor. Pitch(cm)|300" << QList<int>{145};
+        << "Unknown (0x09)"
+        << "type|" + Device + "/Hor. Pitch(cm)|300" << QList<int>{145};
     // A short audio descriptor with format code 0 (reserved), 2 channels; 6 channels instead
     // (byte 133).
     QTest::newRow("CEA audio format")
         << CeaTest::imageWithCollection(QByteArray::fromHex("23010707")) << Audio + "/Format"
-        << "Unknown (0x00)" << "type|" + Audio + "/Number of Channels|6" << QList<int>{133};
+        << "Unknown (0x00)"
+        << "type|" + Audio + "/Number of Channels|6" << QList<int>{133};
 }
 
 void tst_StoredCodes::shownAndKept()
