@@ -44,10 +44,9 @@ void show(QLabel *label, unsigned stored, unsigned computed, const Hex &hex)
         label->setProperty(NarrowWidth, label->maximumWidth());
     label->setText(text(stored, computed, hex));
     label->setToolTip(reason(stored, computed, hex));
-    label->setMaximumWidth(stored == computed
-                               ? label->property(NarrowWidth).toInt()
-                               : qMax(label->property(NarrowWidth).toInt(),
-                                      label->sizeHint().width()));
+    label->setMaximumWidth(
+        stored == computed ? label->property(NarrowWidth).toInt()
+                           : qMax(label->property(NarrowWidth).toInt(), label->sizeHint().width()));
 }
 
 void show(QTreeWidgetItem *row, int column, unsigned stored, unsigned computed, const Hex &hex)

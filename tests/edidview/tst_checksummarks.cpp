@@ -68,8 +68,7 @@ QByteArray withInterface()
 const QString Base = QStringLiteral("Base Block/General Info/CheckSum");
 const QString BaseEdit = QStringLiteral("type|Base Block/General Info/WeekOfManuf|12");
 const QString Cea = QStringLiteral("CEA Extention/General Info/Checksum");
-const QString CeaEdit =
-    QStringLiteral("tick|CEA Extention/General Info/Support Basic Audio|1");
+const QString CeaEdit = QStringLiteral("tick|CEA Extention/General Info/Support Basic Audio|1");
 const QString DiExt = QStringLiteral("DI Extention/General Info/Checksum");
 const QString DiExtEdit = QStringLiteral("type|DI Extention/Display Device/Hor. Pitch(cm)|300");
 const QString Section = QStringLiteral("DID Extention/General Info/Checksum");
@@ -119,8 +118,8 @@ void tst_ChecksumMarks::marked_data()
     // The section checksum wrong, the EDID block's made to match it.
     QByteArray section = spoilt(withInterface(), 146);
     section[255] = char(checksumOf(section, 128, 127));
-    QTest::newRow("DisplayID section") << section << Section << int(Form::Lower) << 129 << 17
-                                       << SectionEdit << true;
+    QTest::newRow("DisplayID section")
+        << section << Section << int(Form::Lower) << 129 << 17 << SectionEdit << true;
 }
 
 void tst_ChecksumMarks::marked()
@@ -137,8 +136,8 @@ void tst_ChecksumMarks::marked()
     const quint8 stored = quint8(image.at(at));
     const quint8 needed = checksumOf(image, first, count);
     QVERIFY(stored != needed);
-    const QString mark = QStringLiteral("%1 (should be %2)")
-                             .arg(written(stored, shown), written(needed, shown));
+    const QString mark =
+        QStringLiteral("%1 (should be %2)").arg(written(stored, shown), written(needed, shown));
 
     TreeHarness h(image);
     QCOMPARE(h.valueText(pathOf(row)), mark);
@@ -182,10 +181,9 @@ void tst_ChecksumMarks::invalidVtbSaysWhy()
     TreeHarness h(image);
     QTreeWidgetItem *block = h.row({"Invalid VTB-EXT"});
     QVERIFY(block);
-    QCOMPARE(block->text(1),
-             QStringLiteral("Checksum %1 (should be %2)")
-                 .arg(written(quint8(image.at(255)), Form::TwoDigits),
-                      written(checksumOf(image, 128, 127), Form::TwoDigits)));
+    QCOMPARE(block->text(1), QStringLiteral("Checksum %1 (should be %2)")
+                                 .arg(written(quint8(image.at(255)), Form::TwoDigits),
+                                      written(checksumOf(image, 128, 127), Form::TwoDigits)));
     QVERIFY(!block->toolTip(1).isEmpty());
 }
 

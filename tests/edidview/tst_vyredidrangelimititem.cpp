@@ -369,12 +369,9 @@ void tst_VyrEdidRangeLimitItem::kindTakesItsDefaults()
     QVERIFY(h.choose(SupportRow, kind));
     QCOMPARE(h.image().mid(Start + 10, 8).toHex(), bytes10to17);
     VYR_VERIFY_ONLY_CHANGED(h.original(), h.image(), VyrTest::byteRange(Start + 10, 8));
-    // The editors and boxes show what is stored.
-    const QByteArray stored = h.image();
-    h.rebuild();
-    const QStringList fresh = h.shownRows();
-    TreeHarness again(stored);
-    QCOMPARE(again.shownRows(), fresh);
+    // The editors and boxes show what is stored, as a fresh tree does.
+    TreeHarness fresh(h.image());
+    QCOMPARE(h.shownRows(), fresh.shownRows());
     if (!VyrTest::haveEdidDecode())
         return;
     const QString report = VyrTest::edidDecode(h.image().left(128), {QStringLiteral("-c")});

@@ -197,18 +197,19 @@ ComboRows::Shown VyrEdidRangeLimitItem::timingSupportEntry() const
 
 void VyrEdidRangeLimitItem::applyTimingSupport()
 {
-    // The editors show the values stored. GTF and CVT values share their bytes, so the record
-    // of the group now on may hold values of the other one, which the block stores coarser (a
-    // GTF start rate in 2 kHz steps). The record itself is kept, so that a group chosen again
-    // writes what it held.
+    // The editors and boxes show the values stored, as a fresh tree does: the CVT flags of a
+    // descriptor of another kind show unset. The record itself is kept, so that a kind chosen
+    // again writes what it held.
     RangeLimits shown = m_record;
-    if (m_block && !isDetached())
+    if (m_block && !isDetached()) {
+        shown = RangeLimits{};
         m_block->GetRangeLimits(m_slotNumber, &shown);
+    }
     for (QTreeWidgetItem *row : qAsConst(m_gtfRows))
         setRowEnabled(row, m_gtfOn);
     for (QTreeWidgetItem *row : qAsConst(m_cvtRows))
         setRowEnabled(row, m_cvtOn);
-    // The aspect boxes show the flags stored (those a kind newly chosen brought along).
+    // The aspect boxes show the flags stored (none for a kind without them).
     const std::pair<unsigned int, bool> aspects[] = {{Aspect4x3, shown.aspect4x3},
                                                      {Aspect16x9, shown.aspect16x9},
                                                      {Aspect16x10, shown.aspect16x10},
@@ -359,6 +360,10 @@ void VyrEdidRangeLimitItem::onEditCVT_PrefVRate()
 
 void VyrEdidRangeLimitItem::onCheckStateChanged(bool state, int subItem)
 {
+    // Without CVT the rows are disabled and their boxes only show the bytes: the record keeps
+    // the flags for CVT chosen again.
+    if (!m_cvtOn)
+        return;
     switch (subItem) {
     case Aspect4x3:
         m_record.aspect4x3 = state;

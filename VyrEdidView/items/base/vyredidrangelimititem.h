@@ -94,7 +94,8 @@ public slots:
     void onEditCVT_MaxClockPrec();
     void onEditCVT_MaxLineLength();
     void onEditCVT_PrefVRate();
-    // A change the user made to the check box of an aspect ratio row (code 27 to 31).
+    // A change the user made to the check box of an aspect ratio row (code 27 to 31) while CVT
+    // is chosen; without CVT the boxes only show the bytes.
     void onCheckStateChanged(bool state, int subItem);
 
 private:
