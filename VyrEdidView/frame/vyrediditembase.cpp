@@ -122,6 +122,13 @@ void VyrEdidItemBase::refillComboBox(QComboBox *combo, const QStringList &entrie
     combo->setCurrentIndex(current);
 }
 
+void VyrEdidItemBase::refillComboBox(QComboBox *combo, const QStringList &entries,
+                                     ComboRows::Shown current)
+{
+    refillComboBox(combo, entries, -1);
+    ComboRows::show(combo, current);
+}
+
 void VyrEdidItemBase::setCheckedQuietly(QAbstractButton *button, bool checked)
 {
     const QSignalBlocker blocker(button);

@@ -2,6 +2,7 @@
 
 #include "frame/vyredidkinds.h"
 #include "model/edidtypes.h"
+#include "widgets/comborows.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -128,15 +129,25 @@ protected:
     }
 
     // A drop-down list in the value column holding entries with row current selected (-1 for
-    // none), then connected: handler(int row) runs on each change of the current row.
-    template <typename Handler>
-    QComboBox *placeComboBox(QTreeWidgetItem *row, const QStringList &entries, int current,
+    // none; a ComboRows::Shown shows a stored code that no entry stands for as such), then
+    // connected: handler(int row) or handler() runs on each change of the current row to one of
+    // entries.
+    template <typename Current, typename Handler>
+    QComboBox *placeComboBox(QTreeWidgetItem *row, const QStringList &entries, Current current,
                              Handler handler)
     {
         auto *combo = new QComboBox;
         refillComboBox(combo, entries, current);
         placeWidget(row, VyrEdidColumn::Value, combo);
-        relay(combo, QOverload<int>::of(&QComboBox::currentIndexChanged), handler);
+        relay(combo, QOverload<int>::of(&QComboBox::currentIndexChanged),
+              [combo, handler](int index) mutable {
+                  if (ComboRows::isUnknown(combo, index))
+                      return;
+                  if constexpr (std::is_invocable_v<Handler &, int>)
+                      handler(index);
+                  else
+                      handler();
+              });
         return combo;
     }
 
@@ -194,6 +205,8 @@ protected:
     // Refills without reporting a change to the handlers.
     static void setEditorText(QLineEdit *edit, const QString &text);
     static void refillComboBox(QComboBox *combo, const QStringList &entries, int current);
+    static void refillComboBox(QComboBox *combo, const QStringList &entries,
+                               ComboRows::Shown current);
     static void setCheckedQuietly(QAbstractButton *button, bool checked);
 
     // ---- Edits ----

@@ -113,10 +113,7 @@ void DisplayIDTimingItem::addChoice(const char *name, const char *const *texts, 
     for (int i = 0; i < count; ++i)
         entries.append(ComboBoxData{didText(texts[i]), i});
     cell->addItems(entries);
-    if (cell->setCurrentValue(int(code)) < 0) {
-        cell->addItem(ComboBoxData{didText(aspectRatioStr[6]), int(code)});
-        cell->setCurrentValue(int(code));
-    }
+    cell->showStoredValue(code);
     addWidget(cell)->SetLocation(bytes);
 }
 

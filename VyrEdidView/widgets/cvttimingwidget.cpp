@@ -1,5 +1,6 @@
 #include "cvttimingwidget.h"
 
+#include "comborows.h"
 #include "cvttimingvratewidget.h"
 #include "vyrnumbertext.h"
 
@@ -28,15 +29,15 @@ QStringList rateTexts()
 // Aspect list rows.
 constexpr AspectRatioCode kAspectRows[] = {AspectRatio16x10, AspectRatio16x9, AspectRatio4x3};
 
-// Row of an aspect code. A 15:9 code has no row, so the list shows none and keeps the code;
-// any other code (0 for an empty code) shows the first row.
-int rowOfAspect(unsigned code)
+// Row of an aspect code. A 15:9 code (byte 1 bits 3-2 = 11) has no row, so the list shows it
+// as its bits and keeps it; any other code (0 for an empty code) shows the first row.
+ComboRows::Shown rowOfAspect(unsigned code)
 {
     for (int row = 0; row < int(std::size(kAspectRows)); ++row) {
         if (kAspectRows[row] == code)
-            return row;
+            return {row, code};
     }
-    return code == AspectRatio15x9 ? -1 : 0;
+    return code == AspectRatio15x9 ? ComboRows::Shown{-1, 3} : ComboRows::Shown{0, code};
 }
 
 // Horizontal active pixels of a code: lines times the aspect ratio.
@@ -110,7 +111,7 @@ void CvtTimingWidget::UpdateControls(bool full)
 {
     if (full) {
         UpdateRefreshRateCbx(m_rates->checkedRates());
-        m_aspect->setCurrentIndex(rowOfAspect(m_timing.aspect));
+        ComboRows::show(m_aspect, rowOfAspect(m_timing.aspect));
         m_defined->setChecked(m_timing.defined);
         onDefined(m_timing.defined);
         m_height->setText(QString::number(m_timing.lines));
@@ -205,10 +206,7 @@ void CvtTimingWidget::onDefined(bool on)
 void CvtTimingWidget::onDefinedToggled(bool on)
 {
     const Cvt3ByteTiming shown = on ? m_timing : Cvt3ByteTiming();
-    {
-        const QSignalBlocker quiet(m_aspect);
-        m_aspect->setCurrentIndex(rowOfAspect(shown.aspect));
-    }
+    ComboRows::show(m_aspect, rowOfAspect(shown.aspect)); // quietly
     m_height->setText(QString::number(shown.lines));
     m_width->setText(QString::number(widthOf(shown)));
     QStringList rates;
@@ -233,7 +231,7 @@ void CvtTimingWidget::onSetDataParams()
         m_timing.lines = unsigned(lines) & ~1u;
         m_height->setText(QString::number(m_timing.lines));
     }
-    if (m_aspect->currentIndex() >= 0)
+    if (ComboRows::currentRow(m_aspect) >= 0)
         m_timing.aspect = AspectRatioCode(StringToAspectRatio(m_aspect->currentText()));
     UpdateControls(false);
     emit editFinished(m_index, m_timing);

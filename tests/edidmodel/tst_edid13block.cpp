@@ -696,17 +696,23 @@ void tst_Edid13Block::rangeLimits()
     QCOMPARE(block.mid(63, 9).toHex(), hex("11000a202020202020").toHex());
     QVERIFY(checksumOk(block));
 
-    // A timing-support byte the EDID 1.3 record cannot tell apart (0x01, range limits only)
-    // is kept with its bytes by an edit of the rates.
+    // A timing-support byte without meaning in EDID 1.3 (0x01, range limits only of EDID 1.4)
+    // reads as such and is kept with its bytes by an edit of the rates.
     block.replace(54, 18, hex("000000fd00324b1e500e01ab0a2020202020"));
     fixChecksum(block);
     object.GetRangeLimits(1, &r);
-    QCOMPARE(r.timingSupport, unsigned(RangeLimitsOnly));
+    QCOMPARE(r.timingSupport, RangeReservedCode + 0x01);
     r.maxVerticalRate = 76;
     object.SetRangeLimits(1, &r);
     QCOMPARE(block.mid(54, 18).toHex(), hex("000000fd00324c1e500e01ab0a2020202020").toHex());
     QVERIFY(checksumOk(block));
-    // ... and replaced when the kind changes.
+    // ... and replaced when a kind is chosen: range limits only is byte 10 = 0x00.
+    RangeLimits chosen = r;
+    chosen.timingSupport = RangeLimitsOnly;
+    object.SetRangeLimits(1, &chosen);
+    QCOMPARE(block.mid(64, 8).toHex(), hex("000a202020202020").toHex());
+    object.SetRangeLimits(1, &r); // a reserved kind over another byte 10 writes nothing there
+    QCOMPARE(static_cast<unsigned char>(block.at(64)), 0x00);
     r.timingSupport = RangeSecondaryGtf;
     object.SetRangeLimits(1, &r);
     QCOMPARE(static_cast<unsigned char>(block.at(64)), 0x02);

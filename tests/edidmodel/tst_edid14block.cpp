@@ -413,12 +413,17 @@ void tst_Edid14Block::rangeLimits_data()
     QTest::newRow("range limits only, zero padding")
         << hex("000000fd003078dada420100000000000000")
         << "offsets 0/0 rates 48-120 Hz 218-218 kHz 660 MHz kind 0";
+    // Reserved codes read as RangeReservedCode (256) plus the code, and are written back.
     QTest::newRow("reserved offset bits 01")
         << hex("000000fd05324b1e500e000a202020202020")
-        << "offsets 0/0 rates 50-75 Hz 30-80 kHz 140 MHz kind 1";
+        << "offsets 257/257 rates 50-75 Hz 30-80 kHz 140 MHz kind 1";
     QTest::newRow("unassigned support byte 03")
         << hex("000000fd00324b1e500e03ff0a2020202020")
-        << "offsets 0/0 rates 50-75 Hz 30-80 kHz 140 MHz kind 1";
+        << "offsets 0/0 rates 50-75 Hz 30-80 kHz 140 MHz kind 259";
+    QTest::newRow("CVT, reserved preferred aspect 110")
+        << hex("000000fd00324b1e5011041112 80c8d8f03c")
+        << "offsets 0/0 rates 50-75 Hz 30-80 kHz 170 MHz kind 3 cvt v11 px640 prec1000 pref262 "
+           "60Hz blank11 aspects11001 scale1111";
     QTest::newRow("secondary GTF, offsets max")
         << hex("000000fd0a324b1e500e0200285058021428")
         << "offsets 1/1 rates 50-75 Hz 30-80 kHz 140 MHz kind 2 gtf 80 80 600 20 40";
@@ -428,7 +433,7 @@ void tst_Edid14Block::rangeLimits_data()
         << "offsets 0/0 rates 50-75 Hz 30-80 kHz 140 MHz kind 2 gtf 80 81 600 20 41";
     QTest::newRow("CVT, all flags")
         << hex("000000fd06324b1e501104111280f838f03c")
-        << "offsets 0/1 rates 50-75 Hz 30-80 kHz 170 MHz kind 3 cvt v11 px640 prec1000 pref2 "
+        << "offsets 257/1 rates 50-75 Hz 30-80 kHz 170 MHz kind 3 cvt v11 px640 prec1000 pref2 "
            "60Hz blank11 aspects11111 scale1111";
     QTest::newRow("CVT, no blanking, 15:9 preferred, 4:3 only")
         << hex("000000fd00324b1e5011041101408080004b")

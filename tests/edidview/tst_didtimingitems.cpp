@@ -327,20 +327,22 @@ void tst_DidTimingItems::pairShowsTheStoredValue()
 void tst_DidTimingItems::reservedAspectKeepsItsCode_data()
 {
     QTest::addColumn<int>("code");
-    QTest::newRow("7") << 0x7;
-    QTest::newRow("15, read as 8") << 0xF;
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("7") << 0x7 << "Unknown (0x07)";
+    QTest::newRow("15") << 0xF << "Unknown (0x0F)";
 }
 
-// An aspect code without a text shows "reserved"; an edit of another field keeps the code.
+// An aspect code without an entry shows as its number; an edit of another field keeps it.
 void tst_DidTimingItems::reservedAspectKeepsItsCode()
 {
     QFETCH(int, code);
+    QFETCH(QString, shown);
     QByteArray descriptors = type1Descriptors().left(20);
     descriptors[3] = char(0x80 | code);
     TreeHarness h(timingImage(DidFixture::dataBlock(0x03, 0, descriptors)));
     auto *aspect = qobject_cast<QComboBox *>(h.widget(entryPath(1, 0, "Aspect Ratio")));
     QVERIFY(aspect);
-    QCOMPARE(aspect->currentText(), QStringLiteral("reserved"));
+    QCOMPARE(aspect->currentText(), shown);
     QVERIFY(h.tick(entryPath(1, 0, "Flags|[0]"), false));
     QCOMPARE(quint8(h.image().at(Type1Payload + 3)), quint8(code));
 }

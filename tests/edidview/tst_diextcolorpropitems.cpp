@@ -95,10 +95,10 @@ void tst_DiExtColorPropItems::rowsShowTheSection()
     QCOMPARE(h.widget(rowPath({Depth, "Blue"}))->toolTip(), QStringLiteral("Value Range 1 - 16"));
     VYR_VERIFY_UNCHANGED(h.original(), h.image());
 
-    // A decoding byte without an entry shows none.
+    // A decoding byte without an entry shows as its number.
     TreeHarness none(colorImage({0x0F, 0x07}));
-    QCOMPARE(none.valueText(rowPath({"Default Decoding"})), QString());
-    QCOMPARE(none.valueText(rowPath({"Preferred Decoding"})), QString());
+    QCOMPARE(none.valueText(rowPath({"Default Decoding"})), QStringLiteral("Unknown (0x0F)"));
+    QCOMPARE(none.valueText(rowPath({"Preferred Decoding"})), QStringLiteral("Unknown (0x07)"));
     VYR_VERIFY_UNCHANGED(none.original(), none.image());
 }
 

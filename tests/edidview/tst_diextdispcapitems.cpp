@@ -122,10 +122,11 @@ void tst_DiExtDispCapItems::rowsShowTheSection()
     QCOMPARE(line->toolTip(), QStringLiteral("Valid Range 0.01kHz --> 655.34kHz"));
     VYR_VERIFY_UNCHANGED(h.original(), h.image());
 
-    // Values without an entry show none; no conversion disables both rates.
+    // Values without an entry show as their numbers; no conversion disables both rates.
     TreeHarness none(capsImage(20, {0x60, 0x00, 0, 0, 0, 0, 0x06}));
-    QCOMPARE(none.valueText(rowPath({Misc, "Stereo Video"})), QString());
-    QCOMPARE(none.valueText(rowPath({Orientation, "Scan Direction"})), QString());
+    QCOMPARE(none.valueText(rowPath({Misc, "Stereo Video"})), QStringLiteral("Unknown (0x06)"));
+    QCOMPARE(none.valueText(rowPath({Orientation, "Scan Direction"})),
+             QStringLiteral("Unknown (0x03)"));
     QVERIFY(!rateEditor(none, "Frame Rate(Hz)")->isEnabled());
     QVERIFY(!rateEditor(none, "Line Rate(kHz)")->isEnabled());
     VYR_VERIFY_UNCHANGED(none.original(), none.image());

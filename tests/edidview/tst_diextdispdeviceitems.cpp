@@ -67,7 +67,7 @@ void tst_DiExtDispDeviceItems::rowsShowTheSection()
     TreeHarness h(deviceImage({3, 2, 9, 25, 1, 0xBB}));
     QCOMPARE(shownEntry(h, "Sub-Pixel Layout"), QStringLiteral("Quad Pixel, R.G-G.B or B.G-G.R"));
     QCOMPARE(shownEntry(h, "Sub-Pixel Configuration"), QStringLiteral("Stripe"));
-    QCOMPARE(shownEntry(h, "Sub Pixel Shape"), QString());
+    QCOMPARE(shownEntry(h, "Sub Pixel Shape"), QStringLiteral("Unknown (0x09)"));
     QCOMPARE(shownEntry(h, "View Direction"), QStringLiteral("Direct View"));
     QCOMPARE(shownEntry(h, "Physical Implementation"), QStringLiteral("Desktop/Personal Display"));
     auto *hor = qobject_cast<QLineEdit *>(h.widget(rowPath("Hor. Pitch(cm)")));

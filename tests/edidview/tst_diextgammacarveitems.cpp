@@ -136,7 +136,7 @@ void tst_DiExtGammaCarveItems::layouts_data()
     QTest::newRow("white, 63 points")
         << 0x7F << "Single White Curve" << counting(0, 45) << "45" << QStringList{"White"}
         << QList<QStringList>{counting(1, 45)};
-    QTest::newRow("table type 3") << 0xC5 << QString() << QStringList() << QString()
+    QTest::newRow("table type 3") << 0xC5 << "Unknown (0x03)" << QStringList() << QString()
                                   << QStringList() << QList<QStringList>();
 }
 

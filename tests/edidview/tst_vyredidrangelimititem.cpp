@@ -1,5 +1,6 @@
 #include "connectwarninghandler.h"
 #include "descriptorfixtures.h"
+#include "edidbytes.h"
 #include "edidchecks.h"
 #include "edidimagebuilder.h"
 #include "edidtreeharness.h"
@@ -7,6 +8,7 @@
 #include "items/base/vyredidrangelimititem.h"
 #include "locationtext.h"
 #include "vyrtestutil.h"
+#include "widgets/comborows.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -30,6 +32,14 @@ const QByteArray DefaultGtf = QByteArray::fromHex("000000fd0e324b1e500e000a20202
 const QByteArray SecondaryGtf = QByteArray::fromHex("000000fd00324b1e500e0200962858021428");
 // The same with C = 40.5 and J = 20.5 (bytes 13 and 17 odd).
 const QByteArray GtfHalves = QByteArray::fromHex("000000fd00324b1e500e0200965158021429");
+
+// Cvt with byte n set to value.
+QByteArray cvtWith(int n, int value)
+{
+    QByteArray d = Cvt;
+    d[n] = char(value);
+    return d;
+}
 
 QByteArray imageWith(const QByteArray &descriptor, bool edid14 = true)
 {
@@ -96,6 +106,12 @@ private slots:
     void cvtRoundTrip();
     void cvtVersionKept();
     void timingSupportWrites();
+    void reservedCodesShownAndKept_data();
+    void reservedCodesShownAndKept();
+    void reservedCodeIsNoChoice();
+    void kindTakesItsDefaults_data();
+    void kindTakesItsDefaults();
+    void kindChosenAgainRestores();
     void cvtOffShowsFreshRows();
     void aspects();
     void gtfHalvesShown();
@@ -171,8 +187,9 @@ void tst_VyrEdidRangeLimitItem::edid13Opens()
 {
     TreeHarness h(imageWith(Cvt, false));
     auto *support = combo(h, SupportRow);
-    QCOMPARE(support->currentText(), QStringLiteral("Range Limits Only"));
-    QCOMPARE(support->count(), 2);
+    // Byte 10 = 0x04 has no meaning in EDID 1.3.
+    QCOMPARE(support->currentText(), QStringLiteral("Unknown (0x04)"));
+    QCOMPARE(ComboRows::entryCount(support), 2);
     for (const QString &label : QStringList{"HRate Offsets:", "VRate Offsets:"}) {
         QCOMPARE(combo(h, under(TimingsRow, label))->count(), 0);
         QVERIFY(!combo(h, under(TimingsRow, label))->isEnabled());
@@ -238,15 +255,147 @@ void tst_VyrEdidRangeLimitItem::timingSupportWrites()
     QVERIFY(rowEnabled(h, GtfRow));
     QVERIFY(!rowEnabled(h, CvtRow));
     QVERIFY(editor(h, under(GtfRow, "GTF M Parameter:"))->isEnabled());
-    QCOMPARE(h.valueText(under(GtfRow, "GTF M Parameter:")), QStringLiteral("0"));
-    QVERIFY(h.type(under(GtfRow, "GTF M Parameter:"), "600"));
-    QCOMPARE(h.image().mid(Start + 14, 2).toHex(), QByteArray("5802"));
+    QCOMPARE(h.valueText(under(GtfRow, "GTF M Parameter:")), QStringLiteral("600"));
+    QVERIFY(h.type(under(GtfRow, "GTF M Parameter:"), "700"));
+    QCOMPARE(h.image().mid(Start + 14, 2).toHex(), QByteArray("bc02"));
 
     QVERIFY(h.choose(SupportRow, "Range Limits Only"));
     QCOMPARE(h.image().mid(Start + 10, 8).toHex(), QByteArray("010a202020202020"));
     QVERIFY(!rowEnabled(h, GtfRow));
     QVERIFY(!editor(h, under(GtfRow, "GTF M Parameter:"))->isEnabled());
     QVERIFY(VyrTest::onlyChanged(h.original(), h.image(), {Start + 10}).isEmpty());
+}
+
+void tst_VyrEdidRangeLimitItem::reservedCodesShownAndKept_data()
+{
+    QTest::addColumn<QByteArray>("descriptor");
+    QTest::addColumn<bool>("edid14");
+    QTest::addColumn<QStringList>("list");
+    QTest::addColumn<QString>("shown");
+    // 101 in bits 7-5 of byte 15 (standard blanking kept).
+    QTest::newRow("preferred aspect 5")
+        << cvtWith(15, 0xA8) << true << under(CvtRow, "Preferred Aspect Ratio:")
+        << "Unknown (0x05)";
+    QTest::newRow("preferred aspect 7")
+        << cvtWith(15, 0xE0) << true << under(CvtRow, "Preferred Aspect Ratio:")
+        << "Unknown (0x07)";
+    QTest::newRow("timing support 0x03")
+        << cvtWith(10, 0x03) << true << SupportRow << "Unknown (0x03)";
+    QTest::newRow("timing support 0x0A, EDID 1.3")
+        << cvtWith(10, 0x0A) << false << SupportRow << "Unknown (0x0A)";
+    // Bits 3-2 of byte 4 = 01.
+    QTest::newRow("horizontal offsets 01")
+        << cvtWith(4, 0x04) << true << under(TimingsRow, "HRate Offsets:") << "Unknown (0x01)";
+    QTest::newRow("vertical offsets 01")
+        << cvtWith(4, 0x01) << true << under(TimingsRow, "VRate Offsets:") << "Unknown (0x01)";
+}
+
+// A code the list has no entry for shows as its number, and edits of other fields (whose
+// writes carry the whole record) keep it with the bytes that go with it.
+void tst_VyrEdidRangeLimitItem::reservedCodesShownAndKept()
+{
+    QFETCH(QByteArray, descriptor);
+    QFETCH(bool, edid14);
+    QFETCH(QStringList, list);
+    QFETCH(QString, shown);
+    TreeHarness h(imageWith(descriptor, edid14));
+    QCOMPARE(h.valueText(list), shown);
+    QVERIFY(h.type(under(TimingsRow, "VRate Range Max(Hz):"), "85"));
+    QVERIFY(h.type(under(TimingsRow, "HRate Range Min(kHz):"), "31"));
+    QList<int> typed{Start + 6, Start + 7};
+    if (rowEnabled(h, CvtRow)) {
+        QVERIFY(h.type(under(CvtRow, "Preferred VRate(Hz):"), "75"));
+        QVERIFY(h.tick(under(AspectRow, "5x4"), true));
+        typed << Start + 17 << Start + 14;
+    }
+    VYR_VERIFY_ONLY_CHANGED(h.original(), h.image(), typed);
+    h.rebuild();
+    QCOMPARE(h.valueText(list), shown);
+}
+
+// The entry of a code without one can be seen but not chosen; once another entry is chosen it
+// goes.
+void tst_VyrEdidRangeLimitItem::reservedCodeIsNoChoice()
+{
+    TreeHarness h(imageWith(cvtWith(15, 0xA8)));
+    const QStringList path = under(CvtRow, "Preferred Aspect Ratio:");
+    QComboBox *list = combo(h, path);
+    QCOMPARE(list->count(), 6);
+    QVERIFY(!(list->model()->flags(list->model()->index(5, 0)) & Qt::ItemIsEnabled));
+    QVERIFY(h.choose(path, "16x10"));
+    QCOMPARE(byteAt(h, 15), quint8(0x48));
+    QCOMPARE(list->count(), 5);
+    QCOMPARE(list->findText("Unknown (0x05)"), -1);
+    VYR_VERIFY_ONLY_CHANGED(h.original(), h.image(), {Start + 15});
+}
+
+void tst_VyrEdidRangeLimitItem::kindTakesItsDefaults_data()
+{
+    QTest::addColumn<QByteArray>("descriptor");
+    QTest::addColumn<bool>("edid14");
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QByteArray>("bytes10to17");
+    // Secondary GTF: the default curve (C 40 %, M 600 %/kHz, K 128, J 20 %) from the top of
+    // the horizontal range (80 kHz; with the offsets of DefaultGtf 80 + 255, in 2 kHz steps).
+    QTest::newRow("CVT -> secondary GTF")
+        << Cvt << true << "Secondary GTF supported" << QByteArray("0200285058028028");
+    QTest::newRow("default GTF -> secondary GTF")
+        << DefaultGtf << true << "Secondary GTF supported" << QByteArray("0200a75058028028");
+    QTest::newRow("EDID 1.3 range limits only -> secondary GTF")
+        << DefaultGtf << false << "Secondary GTF supported" << QByteArray("0200285058028028");
+    QTest::newRow("reserved 0x03 -> secondary GTF")
+        << cvtWith(10, 0x03) << true << "Secondary GTF supported" << QByteArray("0200285058028028");
+    // CVT: 1.1, no line or clock limit, 16:9 supported and preferred with standard blanking,
+    // 60 Hz.
+    QTest::newRow("secondary GTF -> CVT")
+        << SecondaryGtf << true << "CVT supported" << QByteArray("041100004028003c");
+    QTest::newRow("default GTF -> CVT")
+        << DefaultGtf << true << "CVT supported" << QByteArray("041100004028003c");
+}
+
+// A timing support chosen anew writes its own values, never those of the kind it replaces, and
+// edid-decode finds nothing wrong with them.
+void tst_VyrEdidRangeLimitItem::kindTakesItsDefaults()
+{
+    QFETCH(QByteArray, descriptor);
+    QFETCH(bool, edid14);
+    QFETCH(QString, kind);
+    QFETCH(QByteArray, bytes10to17);
+    // GTF needs a continuous frequency display (EDID 1.4 byte 24 bit 0).
+    QByteArray image = imageWith(descriptor, edid14);
+    image[24] = char(image.at(24) | 0x01);
+    VyrTest::fixChecksum(image);
+    TreeHarness h(image);
+    QVERIFY(h.choose(SupportRow, kind));
+    QCOMPARE(h.image().mid(Start + 10, 8).toHex(), bytes10to17);
+    VYR_VERIFY_ONLY_CHANGED(h.original(), h.image(), VyrTest::byteRange(Start + 10, 8));
+    // The editors and boxes show what is stored, as a fresh tree does.
+    TreeHarness fresh(h.image());
+    QCOMPARE(h.shownRows(), fresh.shownRows());
+    if (!VyrTest::haveEdidDecode())
+        return;
+    const QString report = VyrTest::edidDecode(h.image().left(128), {QStringLiteral("-c")});
+    const QString failures = report.mid(report.indexOf(QStringLiteral("Failures:")));
+    QVERIFY2(!failures.contains(QStringLiteral("Range Limits"))
+                 && !failures.contains(QStringLiteral("GTF"))
+                 && !failures.contains(QStringLiteral("CVT")),
+             qPrintable(failures));
+}
+
+// Switching back restores what the user had, the edits made under a kind included.
+void tst_VyrEdidRangeLimitItem::kindChosenAgainRestores()
+{
+    TreeHarness h(imageWith(Cvt));
+    QVERIFY(h.choose(SupportRow, "Secondary GTF supported"));
+    QVERIFY(h.type(under(GtfRow, "GTF C Parameter:"), "50"));
+    const QByteArray gtf = h.image().mid(Start + 10, 8);
+    QVERIFY(h.choose(SupportRow, "Range Limits Only"));
+    QVERIFY(h.choose(SupportRow, "CVT supported"));
+    VYR_VERIFY_UNCHANGED(h.original(), h.image());
+    QCOMPARE(h.row(AspectRow)->child(0)->checkState(VyrEdidColumn::Value), Qt::Checked);
+    QVERIFY(h.choose(SupportRow, "Secondary GTF supported"));
+    QCOMPARE(h.image().mid(Start + 10, 8).toHex(), gtf.toHex());
+    QCOMPARE(h.valueText(under(GtfRow, "GTF C Parameter:")), QStringLiteral("50"));
 }
 
 // Leaving CVT shows the rows of a fresh tree of the bytes (no CVT numbers, the first aspect);
@@ -440,6 +589,11 @@ void tst_VyrEdidRangeLimitItem::samples()
              QString::number(quint8(image.at(start + 8))));
     auto *support = combo(h, SupportRow);
     QVERIFY(support && support->currentIndex() >= 0);
+    // A byte 10 without meaning shows as its number (edid13-analog-dif7380-3: 0x0A).
+    if (ComboRows::currentRow(support) < 0) {
+        QCOMPARE(support->currentText(), ComboRows::unknownText(quint8(image.at(start + 10))));
+        return;
+    }
     QVERIFY(h.choose(SupportRow, support->currentText()));
     VYR_VERIFY_UNCHANGED(h.original(), h.image());
 }

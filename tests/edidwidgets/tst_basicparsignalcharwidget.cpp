@@ -104,7 +104,7 @@ void tst_BasicParSignalCharWidget::analogFlag()
 void tst_BasicParSignalCharWidget::digitalCodes_data()
 {
     QTest::addColumn<int>("input");     // byte 20
-    QTest::addColumn<QString>("depth"); // row the colour depth list shows; empty for none
+    QTest::addColumn<QString>("depth"); // what the colour depth list shows
     QTest::addColumn<QString>("interface");
     QTest::addColumn<QString>("list"); // the list the user changes
     QTest::addColumn<int>("row");
@@ -114,11 +114,11 @@ void tst_BasicParSignalCharWidget::digitalCodes_data()
     QTest::newRow("12 bits shown, 16 bits chosen") << 0xC1 << "12 Bits per Color"
                                                    << "DVI"
                                                    << "Color Depth:" << 6 << 6u << 1u;
-    QTest::newRow("reserved depth 7 kept") << 0xF1 << ""
+    QTest::newRow("reserved depth 7 kept") << 0xF1 << "Unknown (0x07)"
                                            << "DVI"
                                            << "Interface Standard:" << 5 << 7u << 5u;
     QTest::newRow("reserved interface 9 kept") << 0xA9 << "8 Bits per Color"
-                                               << ""
+                                               << "Unknown (0x09)"
                                                << "Color Depth:" << 3 << 3u << 9u;
 }
 

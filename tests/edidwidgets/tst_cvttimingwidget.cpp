@@ -257,8 +257,9 @@ void tst_CvtTimingWidget::preferredRateChosen()
     QVERIFY(emitted.timings.last().rate85Hz);
 }
 
-// A 15:9 code has no aspect row: a change of the lines keeps its aspect. A line field the
-// validator does not accept (here empty) keeps the lines when the aspect changes.
+// A 15:9 code has no aspect row: the list shows its bits, and a change of the lines keeps its
+// aspect. A line field the validator does not accept (here empty) keeps the lines when the
+// aspect changes.
 void tst_CvtTimingWidget::keepsWhatItCannotShow()
 {
     Cvt3ByteTiming record = code1080();
@@ -266,7 +267,7 @@ void tst_CvtTimingWidget::keepsWhatItCannotShow()
     OpenCvt open(&record, 0);
     CvtEmissions &emitted = open.emitted;
     CvtControls &controls = open.controls;
-    QCOMPARE(controls.aspect->currentIndex(), -1);
+    QCOMPARE(controls.aspect->currentText(), QStringLiteral("Unknown (0x03)"));
 
     VyrTest::typeAndConfirm(controls.height, QStringLiteral("1200"));
     QCOMPARE(emitted.timings.last().aspect, AspectRatio15x9);
@@ -276,6 +277,7 @@ void tst_CvtTimingWidget::keepsWhatItCannotShow()
     VyrTest::chooseRow(controls.aspect, 1);
     QCOMPARE(emitted.timings.last().aspect, AspectRatio16x9);
     QCOMPARE(emitted.timings.last().lines, 1200u);
+    QCOMPARE(controls.aspect->findText(QStringLiteral("Unknown (0x03)")), -1);
 }
 
 QTEST_MAIN(tst_CvtTimingWidget)

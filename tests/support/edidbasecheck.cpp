@@ -399,14 +399,18 @@ QStringList compareWithEdidDecode(Edid13Block &block, const QByteArray &image, b
             block.GetRangeLimits(slot + 1, &r);
             unsigned minV = r.minVerticalRate, maxV = r.maxVerticalRate;
             unsigned minH = r.minHorizontalRate, maxH = r.maxHorizontalRate;
+            // The reserved offset bits 01 add nothing.
+            const auto raisesMax = [](unsigned offsets) {
+                return offsets == RateOffsetMax255 || offsets == RateOffsetMaxMin255;
+            };
             if (edid14) {
-                if (r.horizontalOffsetKind >= 1)
+                if (raisesMax(r.horizontalOffsetKind))
                     maxH += 255;
-                if (r.horizontalOffsetKind == 2)
+                if (r.horizontalOffsetKind == RateOffsetMaxMin255)
                     minH += 255;
-                if (r.verticalOffsetKind >= 1)
+                if (raisesMax(r.verticalOffsetKind))
                     maxV += 255;
-                if (r.verticalOffsetKind == 2)
+                if (r.verticalOffsetKind == RateOffsetMaxMin255)
                     minV += 255;
             }
             ourDescriptors << QStringLiteral("Range %1-%2 Hz V, %3-%4 kHz H, max dotclock %5 MHz")
@@ -636,7 +640,13 @@ QStringList compareEdid14Descriptors(Edid14Block &block, const QByteArray &image
                 {AspectRatio16x10, QStringLiteral("16:10")},
                 {AspectRatio5x4, QStringLiteral("5:4")},
                 {AspectRatio15x9, QStringLiteral("15:9")}};
-            expect(QStringLiteral("CVT preferred aspect"), names.value(r.cvt.preferredAspect),
+            // edid-decode names a reserved code as the tree does.
+            const QString preferred =
+                isRangeReservedCode(r.cvt.preferredAspect)
+                    ? QStringLiteral("Unknown (0x%1)")
+                          .arg(r.cvt.preferredAspect & 0xFFu, 2, 16, QLatin1Char('0'))
+                    : names.value(r.cvt.preferredAspect);
+            expect(QStringLiteral("CVT preferred aspect"), preferred,
                    valueOf(lines, QStringLiteral("Preferred aspect ratio:")));
             expect(
                 QStringLiteral("CVT standard blanking"), QString::number(r.standardBlanking),

@@ -1,5 +1,6 @@
 #include "vyredidgeneralinfoitem.h"
 
+#include "frame/vyredidchecksum.h"
 #include "frame/vyredidinfotree.h"
 #include "items/base/vyredidgeneralinfosubitem.h"
 #include "model/base/edid14block.h"
@@ -130,9 +131,12 @@ void VyrEdidGeneralInfoItem::updateReadOnlyData()
         return;
     Edid13Block *block = model();
     m_extensionCount->setText(block ? QString::number(block->GetNumOfExtensions()) : QString());
-    m_checksum->setText(
-        block ? QStringLiteral("%1").arg(block->GetChecksum(), 2, 16, QLatin1Char('0')).toUpper()
-              : QString());
+    if (!block) {
+        m_checksum->clear();
+        return;
+    }
+    VyrEdidChecksum::show(m_checksum, block->GetChecksum(), block->GetComputedChecksum(),
+                          VyrEdidChecksum::twoDigits);
 }
 
 template <typename Change> void VyrEdidGeneralInfoItem::editProductId(Change change)

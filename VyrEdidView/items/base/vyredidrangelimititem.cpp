@@ -1,6 +1,7 @@
 #include "vyredidrangelimititem.h"
 
 #include "items/base/vyredidrangelimitsubitem.h"
+#include "model/base/edid13block.h"
 #include "model/datablock.h"
 #include "widgets/vyrnumbertext.h"
 
@@ -16,14 +17,23 @@ const AspectRatioCode AspectCodes[] = {AspectRatio4x3, AspectRatio16x9, AspectRa
                                        AspectRatio5x4, AspectRatio15x9};
 constexpr int AspectCount = sizeof AspectCodes / sizeof AspectCodes[0];
 
-// The entry of a preferred aspect ratio code; 0 ("4x3") for an unknown one.
-int aspectEntry(unsigned code)
+// The entry of a preferred aspect ratio code: a reserved one as such, 0 ("4x3") for none.
+ComboRows::Shown aspectEntry(unsigned code)
 {
+    if (isRangeReservedCode(code))
+        return {-1, code & 0xFFu};
     for (int entry = 0; entry < AspectCount; ++entry) {
         if (AspectCodes[entry] == code)
-            return entry;
+            return {entry, code};
     }
-    return 0;
+    return {0, code};
+}
+
+// The entry of a rate offsets kind; the reserved bits 01 as such.
+ComboRows::Shown offsetEntry(unsigned kind)
+{
+    return isRangeReservedCode(kind) ? ComboRows::Shown{-1, kind & 0xFFu}
+                                     : ComboRows::Shown{int(kind), kind};
 }
 
 // Timing support kind and the two groups by entry of the EDID 1.4 and 1.3 lists.
@@ -71,21 +81,23 @@ bool VyrEdidRangeLimitItem::InitItems()
     m_block->GetRangeLimits(m_slotNumber, &m_record);
     m_edid14 = m_record.edid14;
     m_rateOffsets = m_record.rateOffsets;
-    const int support = timingSupportEntry();
-    const TimingSupportEntry *entry = supportEntry(m_edid14, support);
-    m_gtfOn = entry->gtf;
-    m_cvtOn = entry->cvt;
+    const ComboRows::Shown support = timingSupportEntry();
+    const TimingSupportEntry *entry = supportEntry(m_edid14, support.row);
+    m_gtfOn = entry && entry->gtf;
+    m_cvtOn = entry && entry->cvt;
 
     addRow(this, Timings);
     const QStringList offsets = m_rateOffsets ? offsetNames() : QStringList();
-    m_hOffsets = placeComboBox(addRow(m_rows[Timings], HRateOffsets), offsets,
-                               m_rateOffsets ? int(m_record.horizontalOffsetKind) : -1,
+    m_hOffsets = placeComboBox(addRow(m_rows[Timings], HRateOffsets), offsets, -1,
                                [this](int index) { onComboHRateOffsets(index); });
     addNumberRow(*numberRow(HRateMin));
     addNumberRow(*numberRow(HRateMax));
-    m_vOffsets = placeComboBox(addRow(m_rows[Timings], VRateOffsets), offsets,
-                               m_rateOffsets ? int(m_record.verticalOffsetKind) : -1,
+    m_vOffsets = placeComboBox(addRow(m_rows[Timings], VRateOffsets), offsets, -1,
                                [this](int index) { onComboVRateOffsets(index); });
+    if (m_rateOffsets) {
+        ComboRows::show(m_hOffsets, offsetEntry(m_record.horizontalOffsetKind));
+        ComboRows::show(m_vOffsets, offsetEntry(m_record.verticalOffsetKind));
+    }
     m_hOffsets->setEnabled(m_rateOffsets);
     m_vOffsets->setEnabled(m_rateOffsets);
     addNumberRow(*numberRow(VRateMin));
@@ -102,10 +114,9 @@ bool VyrEdidRangeLimitItem::InitItems()
     m_cvtRows << addRow(this, CvtGroup);
     for (unsigned int code : {CvtMaxLineLength, CvtMaxClockPrecision, CvtPreferredVRate})
         addNumberRow(*numberRow(code));
-    m_aspect = placeComboBox(
-        addRow(m_rows[CvtGroup], CvtPreferredAspect), m_edid14 ? aspectNames() : QStringList(),
-        m_edid14 ? (m_cvtOn ? aspectEntry(m_record.cvt.preferredAspect) : 0) : -1,
-        [this](int index) { onComboCVTPrefAspectRatio(index); });
+    m_aspect = placeComboBox(addRow(m_rows[CvtGroup], CvtPreferredAspect),
+                             m_edid14 ? aspectNames() : QStringList(), m_edid14 ? 0 : -1,
+                             [this](int index) { onComboCVTPrefAspectRatio(index); });
 
     m_cvtRows << addRow(this, AspectGroup);
     addAspectRow(Aspect4x3, m_record.aspect4x3);
@@ -172,28 +183,43 @@ QString VyrEdidRangeLimitItem::valueText(const NumberRow &row, unsigned value)
     return row.halves ? QString::number(value / 2.0) : QString::number(value);
 }
 
-int VyrEdidRangeLimitItem::timingSupportEntry() const
+ComboRows::Shown VyrEdidRangeLimitItem::timingSupportEntry() const
 {
+    const unsigned kind = m_record.timingSupport;
+    if (isRangeReservedCode(kind))
+        return {-1, kind & 0xFFu};
     for (int index = 0; const TimingSupportEntry *entry = supportEntry(m_edid14, index); ++index) {
-        if (entry->kind == m_record.timingSupport)
-            return index;
+        if (entry->kind == kind)
+            return {index, kind};
     }
-    return 0;
+    return {0, kind};
 }
 
 void VyrEdidRangeLimitItem::applyTimingSupport()
 {
-    // The editors show the values stored. GTF and CVT values share their bytes, so the record
-    // of the group now on may hold values of the other one, which the block stores coarser (a
-    // GTF start rate in 2 kHz steps). The record itself is kept, so that a group chosen again
-    // writes what it held.
+    // The editors and boxes show the values stored, as a fresh tree does: the CVT flags of a
+    // descriptor of another kind show unset. The record itself is kept, so that a kind chosen
+    // again writes what it held.
     RangeLimits shown = m_record;
-    if (m_block && !isDetached())
+    if (m_block && !isDetached()) {
+        shown = RangeLimits{};
         m_block->GetRangeLimits(m_slotNumber, &shown);
+    }
     for (QTreeWidgetItem *row : qAsConst(m_gtfRows))
         setRowEnabled(row, m_gtfOn);
     for (QTreeWidgetItem *row : qAsConst(m_cvtRows))
         setRowEnabled(row, m_cvtOn);
+    // The aspect boxes show the flags stored (none for a kind without them).
+    const std::pair<unsigned int, bool> aspects[] = {{Aspect4x3, shown.aspect4x3},
+                                                     {Aspect16x9, shown.aspect16x9},
+                                                     {Aspect16x10, shown.aspect16x10},
+                                                     {Aspect5x4, shown.aspect5x4},
+                                                     {Aspect15x9, shown.aspect15x9}};
+    for (const auto &[code, on] : aspects) {
+        const Qt::CheckState state = on ? Qt::Checked : Qt::Unchecked;
+        if (m_rows[code]->checkState(VyrEdidColumn::Value) != state)
+            m_rows[code]->setCheckState(VyrEdidColumn::Value, state);
+    }
     for (const NumberRow &row : NumberRows) {
         if (row.group == Group::Rates)
             continue;
@@ -206,10 +232,9 @@ void VyrEdidRangeLimitItem::applyTimingSupport()
     m_aspect->setEnabled(m_cvtOn);
     // Without CVT the list shows its first entry, as a fresh tree does; the record keeps the
     // preferred aspect for CVT chosen again.
-    if (m_aspect->count() == AspectCount) {
-        const QSignalBlocker blocker(m_aspect);
-        m_aspect->setCurrentIndex(m_cvtOn ? aspectEntry(shown.cvt.preferredAspect) : 0);
-    }
+    if (ComboRows::entryCount(m_aspect) == AspectCount)
+        ComboRows::show(m_aspect, m_cvtOn ? aspectEntry(shown.cvt.preferredAspect)
+                                          : ComboRows::Shown{0, AspectRatio4x3});
 }
 
 void VyrEdidRangeLimitItem::onComboHRateOffsets(int index)
@@ -233,11 +258,31 @@ void VyrEdidRangeLimitItem::onComboTimingSupport(int index)
     const TimingSupportEntry *entry = supportEntry(m_edid14, index);
     if (!entry)
         return;
+    takeUpFormula(entry->kind);
     m_record.timingSupport = entry->kind;
     m_gtfOn = entry->gtf;
     m_cvtOn = entry->cvt;
     writeRecord();
     applyTimingSupport();
+}
+
+void VyrEdidRangeLimitItem::takeUpFormula(unsigned kind)
+{
+    const unsigned left = m_record.timingSupport;
+    if (left == kind)
+        return;
+    // GTF and CVT values share their fields: the kind left keeps its own.
+    if (left == RangeSecondaryGtf)
+        m_keptGtf = m_record.gtf;
+    else if (left == RangeCvt)
+        m_keptCvt = m_record.cvt;
+    // The flags of CVT are its own fields, kept in the record while another kind is chosen.
+    if (kind == RangeSecondaryGtf && m_keptGtf)
+        m_record.gtf = *m_keptGtf;
+    else if (kind == RangeCvt && m_keptCvt)
+        m_record.cvt = *m_keptCvt;
+    else
+        Edid13Block::SetRangeFormulaDefaults(kind, &m_record);
 }
 
 void VyrEdidRangeLimitItem::onComboCVTPrefAspectRatio(int index)
@@ -315,6 +360,10 @@ void VyrEdidRangeLimitItem::onEditCVT_PrefVRate()
 
 void VyrEdidRangeLimitItem::onCheckStateChanged(bool state, int subItem)
 {
+    // Without CVT the rows are disabled and their boxes only show the bytes: the record keeps
+    // the flags for CVT chosen again.
+    if (!m_cvtOn)
+        return;
     switch (subItem) {
     case Aspect4x3:
         m_record.aspect4x3 = state;

@@ -6,6 +6,8 @@
 #include <QList>
 #include <QStringList>
 
+#include <optional>
+
 class QComboBox;
 class QLineEdit;
 class QTreeWidgetItem;
@@ -16,12 +18,15 @@ class QTreeWidgetItem;
 // row (VyrEdidRangeLimitSubItem) with its editor.
 //
 // The item reads the descriptor once into its own record and writes the whole record on every
-// edit: the block encodes the form of the chosen timing support, so the record keeps what a
-// form that is switched away from held (switching back from default GTF to CVT brings its
-// aspect ratios back). The secondary GTF and the CVT values share their five fields in the
-// record (see RangeLimits); the group of the chosen timing support is enabled and shows them,
-// the other one is disabled and empty. EDID 1.3 knows no rate offsets and no CVT: the offset
-// lists stay empty and the timing support offers "Range Limits Only" and secondary GTF.
+// edit: the block encodes the form of the chosen timing support. A timing support chosen anew
+// brings its own values: those it had in this item before (switching back from default GTF to
+// CVT brings its aspect ratios back), else the values a descriptor gets when it takes up that
+// kind (Edid13Block::SetRangeFormulaDefaults), never the values of another kind. The secondary
+// GTF and the CVT values share their five fields in the record (see RangeLimits); the group of
+// the chosen timing support is enabled and shows them, the other one is disabled and empty.
+// EDID 1.3 knows no rate offsets and no CVT: the offset lists stay empty and the timing support
+// offers "Range Limits Only" and secondary GTF. A reserved code (rate offsets, timing support,
+// preferred aspect) shows as such in its list and stays stored until the user picks an entry.
 class VyrEdidRangeLimitItem : public BaseDescriptorItem
 {
     Q_OBJECT
@@ -89,7 +94,8 @@ public slots:
     void onEditCVT_MaxClockPrec();
     void onEditCVT_MaxLineLength();
     void onEditCVT_PrefVRate();
-    // A change the user made to the check box of an aspect ratio row (code 27 to 31).
+    // A change the user made to the check box of an aspect ratio row (code 27 to 31) while CVT
+    // is chosen; without CVT the boxes only show the bytes.
     void onCheckStateChanged(bool state, int subItem);
 
 private:
@@ -125,7 +131,10 @@ private:
     // A value of the row's record field as its editor shows it.
     static QString valueText(const NumberRow &row, unsigned value);
     // The timing-support list's current entry for the record's kind.
-    int timingSupportEntry() const;
+    ComboRows::Shown timingSupportEntry() const;
+    // Sets the record's formula values for timing support kind, chosen instead of the record's
+    // kind: those kind had in this item, else its defaults.
+    void takeUpFormula(unsigned kind);
     // Enables the GTF or CVT rows and editors as the timing support says, and shows the
     // values stored in the enabled group (the other group's editors are emptied).
     void applyTimingSupport();
@@ -135,6 +144,8 @@ private:
     void writeRecord();
 
     RangeLimits m_record{};
+    std::optional<RangeGtfValues> m_keptGtf;
+    std::optional<RangeCvtValues> m_keptCvt;
     bool m_edid14 = false;
     bool m_rateOffsets = false;
     bool m_gtfOn = false;

@@ -44,9 +44,11 @@ void CeaExtDataBlockAudioSubItem::updateBlockData()
         row->InitItems();
         made.insert(entry.code, row);
         if (entry.code == 29) {
-            const int format = sad.formatCode >= 1 && sad.formatCode <= 15
-                                   ? static_cast<int>(sad.formatCode) - 1
-                                   : -1; // reserved format code 0: no entry
+            // Format code 0 is reserved: no entry.
+            const ComboRows::Shown format{sad.formatCode >= 1 && sad.formatCode <= 15
+                                              ? static_cast<int>(sad.formatCode) - 1
+                                              : -1,
+                                          sad.formatCode};
             m_format = placeComboBox(row, formatEntries(), format, changed);
         } else if (entry.code == 37) {
             m_channels =
@@ -70,7 +72,7 @@ void CeaExtDataBlockAudioSubItem::updateControles()
 {
     if (!m_format || !m_value || !m_valueRow)
         return;
-    const int i = m_format->currentIndex();
+    const int i = ComboRows::currentRow(m_format);
     struct Range
     {
         const char *label;
@@ -116,7 +118,7 @@ void CeaExtDataBlockAudioSubItem::onDataChanged()
 {
     if (!m_format || isDetached())
         return;
-    const int i = m_format->currentIndex();
+    const int i = ComboRows::currentRow(m_format);
     editRecord<CeaSADDataBlock>(
         m_block, &CeaExtBlock::GetAudioDataBlock, &CeaExtBlock::SetAudioDataBlock,
         [&](CeaSADDataBlock &r) {

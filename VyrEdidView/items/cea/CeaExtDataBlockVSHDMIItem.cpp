@@ -299,8 +299,7 @@ void CeaExtDataBlockVSHDMIItem::build3DRows(QTreeWidgetItem *caps, const CeaHdmi
     placeCheckBox(capsRow(caps, 72), v.present3D, [this](bool s) { onCheckSupport3D(s); });
     auto *multi = capsRow(caps, 73);
     placeComboBox(multi, {tr("No Multi 3D Support"), tr("All 16 VICs"), tr("Selected 16 VICs")},
-                  v.multi3D <= 2 ? static_cast<int>(v.multi3D) : -1,
-                  [this](int s) { onComboMulti3D(s); });
+                  ComboRows::byCode(v.multi3D, 3), [this](int s) { onComboMulti3D(s); });
 
     // The 3D mask and the 2D VIC order address the first 16 SVDs of the extension.
     CeaSVDDataBlock svds;
@@ -371,7 +370,7 @@ void CeaExtDataBlockVSHDMIItem::build3DRows(QTreeWidgetItem *caps, const CeaHdmi
         r->InitItems();
         auto *widget = new CeaExt3dWidget(k);
         refillComboBox(widget->modeComboBox(), modeTexts,
-                       entry.vicOrder < svdCount ? static_cast<int>(entry.vicOrder) : -1);
+                       ComboRows::byCode(entry.vicOrder, static_cast<int>(svdCount)));
         refillComboBox(widget->optionComboBox(), options,
                        entry.kind >= CeaHdmi3DFramePacking && entry.kind <= CeaHdmi3DTopAndBottom
                            ? static_cast<int>(entry.kind - CeaHdmi3DFramePacking)
@@ -408,7 +407,8 @@ void CeaExtDataBlockVSHDMIItem::build3DRows(QTreeWidgetItem *caps, const CeaHdmi
         auto *vicRow = new Caps(83, m_index, m_block, m_bytes, k);
         vics->addChild(vicRow);
         vicRow->InitItems();
-        placeComboBox(vicRow, vicTexts, vic >= 1 && vic <= 4 ? static_cast<int>(vic - 1) : -1,
+        placeComboBox(vicRow, vicTexts,
+                      ComboRows::Shown{vic >= 1 && vic <= 4 ? static_cast<int>(vic - 1) : -1, vic},
                       [this, k](int s) { onExtVicItemChanged(k, s); });
     }
 }

@@ -1,5 +1,7 @@
 #include "ceablockwidgets.h"
 
+#include "widgets/comborows.h"
+
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -51,12 +53,14 @@ CeaExt3dWidget::CeaExt3dWidget(unsigned int index, QWidget *parent)
 
 void CeaExt3dWidget::onComboMode(int selection)
 {
-    emit modeChanged(m_index, selection);
+    if (!ComboRows::isUnknown(m_mode, selection))
+        emit modeChanged(m_index, selection);
 }
 
 void CeaExt3dWidget::onComboOption(int selection)
 {
-    emit optionChanged(m_index, selection);
+    if (!ComboRows::isUnknown(m_option, selection))
+        emit optionChanged(m_index, selection);
 }
 
 void CeaExt3dWidget::onSetValue()

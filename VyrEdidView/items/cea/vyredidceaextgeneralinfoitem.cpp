@@ -1,5 +1,6 @@
 #include "vyredidceaextgeneralinfoitem.h"
 
+#include "frame/vyredidchecksum.h"
 #include "frame/vyredidinfotree.h"
 #include "model/cea/ceaextblock.h"
 #include "vyredidceaextgeneralinfosubitem.h"
@@ -63,6 +64,8 @@ bool VyrEdidCeaExtGeneralInfoItem::InitItems()
                 dec, &m_freeBytes);
     addValueRow(new SubItem(SubItem::Checksum, ~0u, m_block, m_bytes), hexText(checksum), hex,
                 &m_checksum);
+    if (m_block)
+        VyrEdidChecksum::show(m_checksum, checksum, m_block->GetComputedChecksum(), hexText);
 
     const struct
     {
@@ -106,7 +109,8 @@ void VyrEdidCeaExtGeneralInfoItem::refreshValues()
     m_dtdCount->setText(QString::number(info.nativeDtdCount));
     m_dtdOffset->setText(hexText(info.dtdOffset));
     m_freeBytes->setText(QString::number(info.freeDataBlockBytes));
-    m_checksum->setText(hexText(m_block->GetChecksum()));
+    VyrEdidChecksum::show(m_checksum, m_block->GetChecksum(), m_block->GetComputedChecksum(),
+                          hexText);
 }
 
 void VyrEdidCeaExtGeneralInfoItem::setFlag(bool CeaGeneralInfo::*flag, bool on)

@@ -7,7 +7,6 @@
 
 #include <QComboBox>
 #include <QLineEdit>
-#include <QSignalBlocker>
 
 #include <algorithm>
 
@@ -67,22 +66,17 @@ DiExtDataFormatItems::DiExtDataFormatItems(DiExtBlock *block, unsigned char *ima
 
 bool DiExtDataFormatItems::InitItems()
 {
-    QStringList formats = DiExtNames::dataFormats();
-    if (m_format.dataFormat >= static_cast<unsigned int>(formats.size())) {
-        // Shown as it is, and kept until the user chooses a format.
+    const QStringList formats = DiExtNames::dataFormats();
+    ComboRows::Shown format = listRow(m_format.dataFormat, formats);
+    if (format.row < 0) {
+        // Shown as the byte stored, and kept until the user chooses a format.
         const QList<EdidItemLocation> codeByte =
             m_block ? m_block->GetDataFormatDescLocation(DataFormat, WholeSection, m_bytes)
                     : QList<EdidItemLocation>();
-        const unsigned int code = codeByte.isEmpty() ? 0u : m_bytes[codeByte.first().offset];
-        formats << tr("Unknown (0x%1)")
-                       .arg(
-                           QString::number(code, 16).toUpper().rightJustified(2, QLatin1Char('0')));
+        format.code = codeByte.isEmpty() ? 0u : m_bytes[codeByte.first().offset];
     }
-    m_formatCombo = placeComboBox(addRow<DiExtDataFormatSubItems>(DataFormat), formats,
-                                  listRow(m_format.dataFormat, DiExtNames::dataFormats()) < 0
-                                      ? static_cast<int>(formats.size()) - 1
-                                      : static_cast<int>(m_format.dataFormat),
-                                  [this](int index) { onComboDataFormat(index); });
+    placeComboBox(addRow<DiExtDataFormatSubItems>(DataFormat), formats, format,
+                  [this](int index) { onComboDataFormat(index); });
 
     const QStringList edges = DiExtNames::shiftClockEdges();
     placeComboBox(addRow<DiExtDataFormatSubItems>(ShiftClock), edges,
@@ -153,12 +147,8 @@ void DiExtDataFormatItems::onComboDataFormat(int index)
     const int known = DiExtNames::dataFormats().size();
     if (index < 0 || index >= known)
         return;
+    // Byte 8 now holds a known code: the list has dropped the entry of the unknown one.
     edit([index](DiDataFormatDesc &format) { format.dataFormat = static_cast<uint32_t>(index); });
-    // Byte 8 now holds a known code: the entry of the unknown one is gone for good.
-    if (m_formatCombo->count() > known) {
-        const QSignalBlocker blocker(m_formatCombo);
-        m_formatCombo->removeItem(known);
-    }
 }
 
 void DiExtDataFormatItems::onComboShiftClock(int index)

@@ -58,7 +58,6 @@ private:
     // Reads the section, lets change set its field, writes the section and notifies.
     void edit(const std::function<void(DiDataFormatDesc &)> &change);
 
-    QComboBox *m_formatCombo = nullptr;
     QLineEdit *m_minClockEdit = nullptr;
     QLineEdit *m_maxClockEdit = nullptr;
     QLineEdit *m_crossOverEdit = nullptr;

@@ -81,7 +81,9 @@ bool DiExtGammaCarveItems::InitItems()
         placeList(addRow<DiExtGammaCarveSubItems>(NumberOfPoints), counts, m_gamma.numPoints,
                   [this](int index) { onComboNumOfPointsChanged(index); });
     fitWidth(m_pointsCombo);
-    // Without a table there is no count to choose.
+    // Without a table there is no count to choose, nor one to show.
+    if (counts.isEmpty())
+        refillComboBox(m_pointsCombo, counts, -1);
     m_pointsCombo->setEnabled(!counts.isEmpty());
     m_pointsRow = addRow<DiExtGammaCarveSubItems>(GammaPoints);
     rebuildData();

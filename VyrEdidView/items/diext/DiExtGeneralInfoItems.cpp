@@ -1,5 +1,6 @@
 #include "DiExtGeneralInfoItems.h"
 
+#include "frame/vyredidchecksum.h"
 #include "frame/vyredidinfotree.h"
 #include "items/diext/DiExtDataFormatItems.h"
 #include "items/diext/diextnames.h"
@@ -77,7 +78,7 @@ bool DiExtGeneralInfoItems::InitItems()
     m_versionWidget = new DiExtVersionWidget(data);
     placeWidget(m_versionRow, VyrEdidColumn::Value, m_versionWidget);
     relay(m_versionFormCombo, QOverload<int>::of(&QComboBox::currentIndexChanged),
-          [this](int index) { onVersionTypeChange(index); });
+          [this]() { onVersionTypeChange(ComboRows::currentRow(m_versionFormCombo)); });
     relay(m_versionWidget, &DiExtVersionWidget::editFinished,
           [this](const DiExtVersionWidgetData &versionData) {
               onVersionWidgetDataChanged(versionData);
@@ -86,17 +87,10 @@ bool DiExtGeneralInfoItems::InitItems()
     m_checksumRow = addRow<DiExtGeneralInfoSubItems>(Checksum);
     m_checksumRow->setText(VyrEdidColumn::Value, QString::number(m_info.checksum, 16).toUpper());
     m_checksumRow->setText(VyrEdidColumn::Type, tr("[HEX]"));
+    showChecksum();
     // Every edit of the block rewrites its checksum.
-    if (auto *tree = qobject_cast<VyrEdidInfoTree *>(treeWidget())) {
-        relay(tree, &VyrEdidInfoTree::edidDataChanged, [this]() {
-            if (!m_block)
-                return;
-            DiGeneralInfo info;
-            m_block->GetGeneralInfo(&info);
-            m_checksumRow->setText(VyrEdidColumn::Value,
-                                   QString::number(info.checksum, 16).toUpper());
-        });
-    }
+    if (auto *tree = qobject_cast<VyrEdidInfoTree *>(treeWidget()))
+        relay(tree, &VyrEdidInfoTree::edidDataChanged, [this]() { showChecksum(); });
     return true;
 }
 
@@ -154,6 +148,15 @@ void DiExtGeneralInfoItems::onVersionWidgetDataChanged(const DiExtVersionWidgetD
             }
         });
     refreshDataFormat();
+}
+
+void DiExtGeneralInfoItems::showChecksum()
+{
+    if (!m_block || !m_checksumRow)
+        return;
+    VyrEdidChecksum::show(m_checksumRow, VyrEdidColumn::Value, m_block->GetChecksum(),
+                          m_block->GetComputedChecksum(),
+                          [](unsigned value) { return QString::number(value, 16).toUpper(); });
 }
 
 void DiExtGeneralInfoItems::refreshDataFormat()

@@ -36,6 +36,8 @@ private:
     // A general info write on an analog interface resets the data format section: its rows are
     // built again from the bytes.
     void refreshDataFormat();
+    // The checksum row shows the checksum the block holds now.
+    void showChecksum();
 
     // Type tag of the "Version" row for a form.
     static QString typeTag(int form);

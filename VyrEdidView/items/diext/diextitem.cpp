@@ -31,11 +31,6 @@ QList<EdidItemLocation> DiExtItem::GetItemLocations() const
     return (m_block->*m_locate)(m_code, m_index, m_bytes);
 }
 
-int DiExtItem::listRow(unsigned int value, const QStringList &entries)
-{
-    return value < static_cast<unsigned int>(entries.size()) ? static_cast<int>(value) : -1;
-}
-
 void DiExtItem::fitWidth(QComboBox *combo)
 {
     combo->setMaximumWidth(qMax(LeastListWidth, combo->sizeHint().width()));

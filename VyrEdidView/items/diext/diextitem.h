@@ -48,9 +48,12 @@ protected:
         return row;
     }
 
-    // The row of a drop-down list holding entries that shows value: -1 (no row) for a value the
-    // list has no entry for, so such a value is shown as none and never replaced unasked.
-    static int listRow(unsigned int value, const QStringList &entries);
+    // What a drop-down list holding entries, whose row number is the code, shows for value: a
+    // value the list has no entry for shows as such and is never replaced unasked.
+    static ComboRows::Shown listRow(unsigned int value, const QStringList &entries)
+    {
+        return ComboRows::byCode(value, static_cast<int>(entries.size()));
+    }
 
     // A drop-down list of entries in column of row, showing value (see listRow()), then
     // connected: handler(int row) runs when the user chooses an entry.
@@ -62,8 +65,8 @@ protected:
         refillComboBox(combo, entries, listRow(value, entries));
         placeWidget(row, column, combo);
         relay(combo, QOverload<int>::of(&QComboBox::currentIndexChanged),
-              [handler](int index) mutable {
-                  if (index >= 0)
+              [combo, handler](int index) mutable {
+                  if (index >= 0 && !ComboRows::isUnknown(combo, index))
                       handler(index);
               });
         return combo;

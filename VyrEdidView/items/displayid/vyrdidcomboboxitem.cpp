@@ -1,5 +1,7 @@
 #include "vyrdidcomboboxitem.h"
 
+#include "widgets/comborows.h"
+
 #include <QIcon>
 
 VyrDIDComboBoxItem::VyrDIDComboBoxItem(const QString &name)
@@ -27,7 +29,13 @@ int VyrDIDComboBoxItem::setCurrentValue(int value)
     return currentIndex();
 }
 
+void VyrDIDComboBoxItem::showStoredValue(unsigned value)
+{
+    ComboRows::show(this, {findData(QVariant(int(value))), value});
+}
+
 void VyrDIDComboBoxItem::onEditingFinished(int index)
 {
-    emit editingFinished(m_name, itemData(index));
+    if (!ComboRows::isUnknown(this, index))
+        emit editingFinished(m_name, itemData(index));
 }

@@ -28,6 +28,9 @@ public:
     // Makes the first entry holding value current; none (-1) when no entry holds it. Answers
     // the new current position.
     int setCurrentValue(int value);
+    // Shows a stored value without reporting it: its entry, or "Unknown (0x..)" for a value no
+    // entry holds (see ComboRows), which is never reported as an edit.
+    void showStoredValue(unsigned value);
 
 signals:
     void editingFinished(const QString &name, const QVariant &value);

@@ -82,7 +82,7 @@ bool VyrDIDDisplayInterfaceBlock::InitItems()
     type->clear();
     for (int i = 0; i < int(std::size(interfaceTypeStr)); ++i)
         type->addItem(ComboBoxData{didText(interfaceTypeStr[i]), i});
-    type->setCurrentValue(int(record.interfaceType));
+    type->showStoredValue(record.interfaceType);
     addNamedChild(type)->SetLocation({base, 1});
 
     m_analogSubType = new VyrDIDComboBoxItem(tr("Analog Interface Subtype"));
@@ -112,7 +112,7 @@ bool VyrDIDDisplayInterfaceBlock::InitItems()
                                              {tr("DTCP"), 2},
                                              {tr("DPCP"), 3},
                                              {tr("Reserved"), 4}});
-    protection->setCurrentValue(int(record.contentProtection));
+    protection->showStoredValue(record.contentProtection);
     addNamedChild(protection)->SetLocation({base + 5, 1});
     // Version in bits 7-4, revision in bits 3-0 of payload byte 6.
     addNamedChild(new VyrDIDIntDualEditItem(tr("Content Protection"), tr("Version/Revision"),

@@ -1,5 +1,6 @@
 #include "vyrdidsection.h"
 
+#include "frame/vyredidchecksum.h"
 #include "frame/vyredidinfotree.h"
 #include "items/displayid/didtexttable.h"
 #include "model/displayid/displayidblock.h"
@@ -44,15 +45,36 @@ bool VyrDIDSection::InitItems()
     const unsigned int checksum = m_model ? m_model->GetChecksum() : 0;
     VyrDIDTreeWidgetItem *checksumRow =
         addInfoRow(tr("Checksum"), number.arg(checksum, 0, 16), QStringLiteral("[HEX]"), {});
+    showChecksum(checksumRow);
     // Every edit of the section rewrites its checksum.
     if (auto *tree = qobject_cast<VyrEdidInfoTree *>(treeWidget())) {
-        connect(tree, &VyrEdidInfoTree::edidDataChanged, this, [this, checksumRow, number]() {
-            if (!isDetached() && m_model)
-                checksumRow->setText(VyrEdidColumn::Value,
-                                     number.arg(m_model->GetChecksum(), 0, 16));
+        connect(tree, &VyrEdidInfoTree::edidDataChanged, this, [this, checksumRow]() {
+            if (!isDetached())
+                showChecksum(checksumRow);
         });
     }
     return true;
+}
+
+void VyrDIDSection::showChecksum(QTreeWidgetItem *row) const
+{
+    if (!m_model)
+        return;
+    const VyrEdidChecksum::Hex hex = [](unsigned value) { return QString::number(value, 16); };
+    VyrEdidChecksum::show(row, VyrEdidColumn::Value, m_model->GetChecksum(),
+                          m_model->GetComputedChecksum(), hex);
+    // A wrapped section's EDID block has a checksum of its own, shown here when it is wrong.
+    unsigned stored = 0;
+    unsigned computed = 0;
+    if (m_model->GetWrappedBlockChecksum(&stored, &computed) && stored != computed) {
+        row->setText(VyrEdidColumn::Value, tr("%1; EDID block %2")
+                                               .arg(row->text(VyrEdidColumn::Value),
+                                                    VyrEdidChecksum::text(stored, computed, hex)));
+        row->setToolTip(VyrEdidColumn::Value,
+                        tr("The EDID block's bytes need checksum %1 in byte 127; an edit of the "
+                           "section rewrites it.")
+                            .arg(hex(computed)));
+    }
 }
 
 unsigned int VyrDIDSection::BaseOffset() const

@@ -4,7 +4,8 @@
 
 // "General Info" of a DisplayID section: its four header bytes and its checksum as read-only
 // rows ("Version", "Section Size", "Product Type", "Extension Count", "Checksum"). Selecting
-// it shows the header bytes and the checksum byte.
+// it shows the header bytes and the checksum byte. A checksum that does not match its bytes is
+// marked, the EDID block's of a wrapped section included.
 class VyrDIDSection : public VyrDIDItemBase
 {
     Q_OBJECT
@@ -22,4 +23,6 @@ private:
     VyrDIDTreeWidgetItem *addInfoRow(const QString &name, const QString &value,
                                      const QString &typeTag,
                                      const QList<EdidItemLocation> &locations);
+    // Shows the checksums the section (and its EDID block) hold now in row.
+    void showChecksum(QTreeWidgetItem *row) const;
 };

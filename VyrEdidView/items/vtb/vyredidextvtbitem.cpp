@@ -1,5 +1,6 @@
 #include "vyredidextvtbitem.h"
 
+#include "frame/vyredidchecksum.h"
 #include "items/vtb/vyredidcoordinatedtimingssectionitem.h"
 #include "items/vtb/vyrediddetailedtimingssectionitem.h"
 #include "items/vtb/vyredidstandardtimingsectionitem.h"
@@ -15,6 +16,16 @@ VyrEdidExtVtbItem::VyrEdidExtVtbItem(unsigned char *image, unsigned int startOff
     , m_block(block && block->IsChecksumValid() ? block : nullptr)
 {
     setText(VyrEdidColumn::Property, block && !m_block ? tr("Invalid VTB-EXT") : tr("VTB-EXT"));
+    if (block && !m_block) {
+        // Why the block is invalid.
+        setText(VyrEdidColumn::Value,
+                tr("Checksum %1")
+                    .arg(VyrEdidChecksum::text(block->GetChecksum(), block->GetComputedChecksum(),
+                                               VyrEdidChecksum::twoDigits)));
+        setToolTip(VyrEdidColumn::Value,
+                   tr("The checksum does not match the block's bytes: the block is shown but "
+                      "cannot be edited."));
+    }
 }
 
 bool VyrEdidExtVtbItem::InitItems()

@@ -6,7 +6,8 @@ class EdidExtVtb;
 
 // A VTB-EXT (video timing block) extension block (VESA VTB-EXT): its three lists of detailed
 // timings, CVT codes and standard timings, each a section with add and remove buttons. A block
-// whose checksum is wrong is shown as "Invalid VTB-EXT" without sections and is never changed.
+// whose checksum is wrong is shown as "Invalid VTB-EXT", with the checksum it holds and the one
+// it needs, without sections, and is never changed.
 class VyrEdidExtVtbItem : public VyrEdidBlockItem
 {
     Q_OBJECT

@@ -193,6 +193,11 @@ unsigned Edid13Block::GetChecksum() const
     return rawData ? rawData[ChecksumByte] : 0u;
 }
 
+unsigned Edid13Block::GetComputedChecksum() const
+{
+    return rawData ? computeOneByteCheckSum(rawData, ChecksumByte) : 0u;
+}
+
 unsigned Edid13Block::GetBlockSize() const
 {
     return rawData ? BlockSize : 0u;
@@ -725,10 +730,13 @@ void Edid13Block::GetRangeLimits(unsigned slot, RangeLimits *limits)
     limits->minHorizontalRate = d[7];
     limits->maxHorizontalRate = d[8];
     limits->maxPixelClock = d[9] * 10u;
+    // EDID 1.3 knows byte 10 = 0x00 (no secondary formula) and 0x02 (secondary GTF) only.
     if (d[10] == 0x02)
         readSecondaryGtf(d, limits);
-    else
+    else if (d[10] == 0x00)
         limits->timingSupport = RangeLimitsOnly;
+    else
+        limits->timingSupport = RangeReservedCode + d[10];
 }
 
 void Edid13Block::SetRangeLimits(unsigned slot, RangeLimits *limits)
@@ -739,13 +747,58 @@ void Edid13Block::SetRangeLimits(unsigned slot, RangeLimits *limits)
     writeRangeRates(d, limits);
     if (limits->timingSupport == RangeSecondaryGtf) {
         writeSecondaryGtf(d, limits);
-    } else if (d[10] == 0x02) {
+    } else if (!isRangeReservedCode(limits->timingSupport) && d[10] != 0x00) {
         writeNoTimingFormula(d, 0x00);
     }
     // Otherwise the kind did not change: bytes 10-17 stay as stored, so a timing-support byte
-    // the EDID 1.3 record cannot tell apart (0x01 "range limits only", 0x04 CVT, ...) and its
+    // without meaning in EDID 1.3 (0x01 "range limits only" of EDID 1.4, 0x04 CVT, ...) and its
     // bytes survive an edit of the rates.
     recalcCheckSum();
+}
+
+void Edid13Block::SetRangeFormulaDefaults(unsigned kind, RangeLimits *limits)
+{
+    if (!limits)
+        return;
+    switch (kind) {
+    case RangeSecondaryGtf: {
+        // The default GTF curve (VESA GTF, section 2.3: C = 40 %, M = 600 %/kHz, K = 128,
+        // J = 20 %), starting at the top of the horizontal range: the display keeps to the
+        // default curve until the user sets another.
+        unsigned top = limits->maxHorizontalRate;
+        if (limits->horizontalOffsetKind == RateOffsetMax255
+            || limits->horizontalOffsetKind == RateOffsetMaxMin255)
+            top += 255;
+        limits->gtf.startFrequency = qMin(top, 510u) / 2u * 2u; // stored as kHz / 2
+        limits->gtf.cHalves = 80;
+        limits->gtf.m = 600;
+        limits->gtf.k = 128;
+        limits->gtf.jHalves = 40;
+        break;
+    }
+    case RangeCvt:
+        // CVT 1.1 without a line or clock limit; 16:9 supported and preferred at 60 Hz with
+        // standard blanking; no scaling.
+        limits->cvt.version = RangeCvtNewVersion;
+        limits->cvt.maxActivePixels = 0;
+        limits->cvt.pixelClockPrecision = 0;
+        limits->cvt.preferredAspect = AspectRatio16x9;
+        limits->cvt.preferredRefresh = 60;
+        limits->standardBlanking = true;
+        limits->reducedBlanking = false;
+        limits->aspect4x3 = false;
+        limits->aspect16x9 = true;
+        limits->aspect16x10 = false;
+        limits->aspect5x4 = false;
+        limits->aspect15x9 = false;
+        limits->horizontalShrink = false;
+        limits->horizontalStretch = false;
+        limits->verticalShrink = false;
+        limits->verticalStretch = false;
+        break;
+    default:
+        break; // no formula values
+    }
 }
 
 QList<EdidItemLocation> Edid13Block::GetRangeLimitsLocation(unsigned code, unsigned slot)

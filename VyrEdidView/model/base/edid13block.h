@@ -35,6 +35,14 @@ public:
     static DescriptorID descriptorTagToID(EdidDescriptorTag tag);
     static EdidDescriptorTag descriptorIDToTag(DescriptorID id);
 
+    // Sets the fields of limits that timing support kind uses (RangeTimingSupport) and the
+    // other kinds do not to the values a descriptor gets when it takes up that kind: the
+    // secondary GTF curve values or the CVT values and flags. Other kinds change nothing.
+    static void SetRangeFormulaDefaults(unsigned kind, RangeLimits *limits);
+
+    // The checksum byte 127 must hold for bytes 0 to 126 as they are now (0 without data).
+    unsigned GetComputedChecksum() const;
+
     // First of slots 0..3 that is a display descriptor with tag; null when none.
     unsigned char *getDescriptor(EdidDescriptorTag tag);
     // Slot 0..3 when it is a display descriptor with tag; null otherwise.

@@ -33,21 +33,34 @@ int aspectIndex(unsigned byte)
     return -1;
 }
 
-// Range limits rate offsets (2 bits) <-> RateOffsetKind.
+// Range limits rate offsets (2 bits) <-> RateOffsetKind; 01 is reserved.
 unsigned offsetKind(unsigned twoBits)
 {
-    return twoBits == 2 ? RateOffsetMax255 : twoBits == 3 ? RateOffsetMaxMin255 : RateOffsetNone;
+    static const unsigned kinds[4] = {RateOffsetNone, RateOffsetReserved, RateOffsetMax255,
+                                      RateOffsetMaxMin255};
+    return kinds[twoBits & 3u];
 }
 
 unsigned offsetBits(unsigned kind)
 {
-    return kind == RateOffsetMax255 ? 2u : kind == RateOffsetMaxMin255 ? 3u : 0u;
+    switch (kind) {
+    case RateOffsetReserved:
+        return 1;
+    case RateOffsetMax255:
+        return 2;
+    case RateOffsetMaxMin255:
+        return 3;
+    default:
+        return 0;
+    }
 }
 
-// The EDID 1.4 timing-support kind of range limits byte 10.
+// The EDID 1.4 timing-support kind of range limits byte 10; a reserved byte as such.
 unsigned timingSupportKind(unsigned byte10)
 {
     switch (byte10) {
+    case 0x00:
+        return RangeDefaultGtf;
     case 0x01:
         return RangeLimitsOnly;
     case 0x02:
@@ -55,8 +68,29 @@ unsigned timingSupportKind(unsigned byte10)
     case 0x04:
         return RangeCvt;
     default:
-        return RangeDefaultGtf;
+        return RangeReservedCode + byte10;
     }
+}
+
+// The CVT preferred aspect ratio of byte 15 bits 7-5 (VESA E-EDID 1.4, table 3.27); 101 to 111
+// are reserved.
+const unsigned kPreferredAspects[5] = {AspectRatio4x3, AspectRatio16x9, AspectRatio16x10,
+                                       AspectRatio5x4, AspectRatio15x9};
+
+unsigned preferredAspect(unsigned threeBits)
+{
+    return threeBits < 5 ? kPreferredAspects[threeBits] : RangeReservedCode + threeBits;
+}
+
+unsigned preferredAspectBits(unsigned aspect)
+{
+    if (isRangeReservedCode(aspect))
+        return aspect & 7u;
+    for (unsigned bitsValue = 0; bitsValue < 5; ++bitsValue) {
+        if (kPreferredAspects[bitsValue] == aspect)
+            return bitsValue;
+    }
+    return 0; // an unknown code: 4:3
 }
 
 // Horizontal addressable pixels of a CVT code with lines lines and aspect bits (byte 1 bits
@@ -363,11 +397,7 @@ void Edid14Block::GetRangeLimits(unsigned slot, RangeLimits *limits)
         limits->verticalStretch = bit(d[16], 4) != 0;
         limits->reducedBlanking = bit(d[15], 4) != 0;
         limits->standardBlanking = bit(d[15], 3) != 0;
-        static const unsigned aspects[5] = {AspectRatio4x3, AspectRatio16x9, AspectRatio16x10,
-                                            AspectRatio5x4, AspectRatio15x9};
-        const unsigned preferred = bits(d[15], 7, 5);
-        if (preferred < 5)
-            limits->cvt.preferredAspect = aspects[preferred];
+        limits->cvt.preferredAspect = preferredAspect(bits(d[15], 7, 5));
         break;
     }
     default:
@@ -383,8 +413,8 @@ void Edid14Block::SetRangeLimits(unsigned slot, RangeLimits *limits)
         return;
     writeRangeRates(d, limits);
 
-    // Rate offsets: a stored pair that already means the chosen kind stays as it is (01 is
-    // "none" as well).
+    // Rate offsets: a pair that already means the chosen kind (the reserved 01 included) stays
+    // as it is, and so do bits 7-4.
     quint8 offsets = d[4];
     if (offsetKind(bits(offsets, 3, 2)) != limits->horizontalOffsetKind)
         offsets = setBits(offsets, 3, 2, offsetBits(limits->horizontalOffsetKind));
@@ -400,7 +430,7 @@ void Edid14Block::SetRangeLimits(unsigned slot, RangeLimits *limits)
         // A CVT descriptor keeps the CVT version it holds (byte 11: 0x11, 0x12, ...); the record's
         // version shares its field with the GTF start frequency and is not trusted. A descriptor
         // that becomes a CVT one gets CVT 1.1.
-        const quint8 version = d[10] == 0x04 ? d[11] : quint8(0x11);
+        const quint8 version = d[10] == 0x04 ? d[11] : quint8(RangeCvtNewVersion);
         std::memset(d + 11, 0, 7);
         d[10] = 0x04;
         d[11] = version;
@@ -425,29 +455,15 @@ void Edid14Block::SetRangeLimits(unsigned slot, RangeLimits *limits)
         quint8 preferred = 0;
         preferred = setBit(preferred, 4, limits->reducedBlanking);
         preferred = setBit(preferred, 3, limits->standardBlanking);
-        switch (limits->cvt.preferredAspect) {
-        case AspectRatio16x9:
-            preferred = setBits(preferred, 7, 5, 1);
-            break;
-        case AspectRatio16x10:
-            preferred = setBits(preferred, 7, 5, 2);
-            break;
-        case AspectRatio5x4:
-            preferred = setBits(preferred, 7, 5, 3);
-            break;
-        case AspectRatio15x9:
-            preferred = setBits(preferred, 7, 5, 4);
-            break;
-        default:
-            break; // 4:3 and unknown codes: 000
-        }
-        d[15] = preferred;
+        d[15] = setBits(preferred, 7, 5, preferredAspectBits(limits->cvt.preferredAspect));
         break;
     }
     default:
-        // Range limits only / default GTF. When byte 10 already means the chosen kind (an
-        // unassigned value reads as default GTF), bytes 10-17 stay as stored.
-        if (d[10] == 0x02 || d[10] == 0x04 || timingSupportKind(d[10]) != limits->timingSupport)
+        // Range limits only / default GTF. When byte 10 already means the chosen kind, bytes
+        // 10-17 stay as stored; so do they for a reserved byte 10.
+        if (!isRangeReservedCode(limits->timingSupport)
+            && (d[10] == 0x02 || d[10] == 0x04
+                || timingSupportKind(d[10]) != limits->timingSupport))
             writeNoTimingFormula(d, limits->timingSupport == RangeDefaultGtf ? 0x00 : 0x01);
         break;
     }

@@ -70,7 +70,9 @@ constexpr unsigned DescriptorDataLength = 13;
 // Data of the display descriptor kinds (counted from the descriptor's first byte).
 constexpr unsigned DescriptorStandardCount = 6; // standard timings (tag 0xFA) from byte 5
 constexpr unsigned DescriptorVersionByte = 5;   // colour management, CVT codes, timings III
-constexpr unsigned CvtCodesByte = 6;            // four 3-byte CVT codes (tag 0xF8)
+// The CVT version a range limits descriptor gets when it becomes a CVT one (byte 11: 1.1).
+constexpr unsigned RangeCvtNewVersion = 0x11;
+constexpr unsigned CvtCodesByte = 6; // four 3-byte CVT codes (tag 0xF8)
 constexpr unsigned CvtCodeSize = 3;
 constexpr unsigned CvtCodeCount = 4;
 constexpr unsigned EstablishedIIIByte = 6; // established timings III bits (tag 0xF7)

@@ -19,14 +19,27 @@ enum ScreenSizeKind : unsigned {
     ScreenPortrait4x5 = 9     // byte 22 = 26
 };
 
+// A code of a range limits descriptor that the descriptor's EDID version gives no meaning (a
+// reserved value): RangeReservedCode plus the code as stored. The readers give it for such a
+// code and the writers keep the stored code and the bytes that go with it, so an edit of
+// another field never replaces it.
+constexpr unsigned RangeReservedCode = 0x100;
+
+inline bool isRangeReservedCode(unsigned value)
+{
+    return (value & RangeReservedCode) != 0;
+}
+
 // Rate offset kinds of the EDID 1.4 range limits descriptor (byte 4).
 enum RateOffsetKind : unsigned {
     RateOffsetNone = 0,
-    RateOffsetMax255 = 1,   // maximum + 255
-    RateOffsetMaxMin255 = 2 // maximum + 255 and minimum + 255
+    RateOffsetMax255 = 1,                      // maximum + 255
+    RateOffsetMaxMin255 = 2,                   // maximum + 255 and minimum + 255
+    RateOffsetReserved = RangeReservedCode + 1 // the two bits 01
 };
 
-// Timing support kinds of the range limits descriptor (byte 10).
+// Timing support kinds of the range limits descriptor (byte 10), or RangeReservedCode plus a
+// byte 10 without meaning.
 // EDID 1.3 uses 0 (byte 10 = 0x00, default GTF) and 2; EDID 1.4 uses all four.
 enum RangeTimingSupport : unsigned {
     RangeLimitsOnly = 0,
@@ -147,7 +160,7 @@ struct RangeCvtValues
     unsigned version;             // byte 11 as stored (0x11 = 1.1)
     unsigned maxActivePixels;     // stored 10-bit count
     unsigned pixelClockPrecision; // kHz
-    unsigned preferredAspect;     // AspectRatioCode
+    unsigned preferredAspect;     // AspectRatioCode, or RangeReservedCode + bits 7-5 of byte 15
     unsigned preferredRefresh;    // Hz
 };
 

@@ -97,6 +97,11 @@ unsigned CeaExtBlock::GetChecksum() const
     return rawData ? rawData[ChecksumByte] : 0;
 }
 
+unsigned CeaExtBlock::GetComputedChecksum() const
+{
+    return rawData ? computeOneByteCheckSum(rawData, ChecksumByte) : 0u;
+}
+
 unsigned CeaExtBlock::GetBlockSize() const
 {
     return rawData ? BlockSize : 0;

@@ -65,6 +65,8 @@ public:
 
     // DataBlock slots.
     unsigned GetChecksum() const override;
+    // The checksum byte 127 must hold for bytes 0 to 126 as they are now (0 without data).
+    unsigned GetComputedChecksum() const;
     unsigned GetBlockSize() const override;
     unsigned GetVersion() const override;
     void FillModeInfo(CallbackFillContentTgt *target) override;

@@ -89,6 +89,11 @@ unsigned DiExtBlock::GetChecksum() const
     return rawData ? rawData[ChecksumByte] : 0u;
 }
 
+unsigned DiExtBlock::GetComputedChecksum() const
+{
+    return rawData ? computeOneByteCheckSum(rawData, ChecksumByte) : 0u;
+}
+
 unsigned DiExtBlock::GetBlockSize() const
 {
     return rawData ? BlockSize : 0u;

@@ -203,6 +203,21 @@ unsigned DisplayIDBlock::GetChecksum() const
     return m_section != nullptr ? m_section[HeaderBytes + sectionLength()] : 0u;
 }
 
+unsigned DisplayIDBlock::GetComputedChecksum() const
+{
+    return m_section != nullptr ? computeOneByteCheckSum(m_section, HeaderBytes + sectionLength())
+                                : 0u;
+}
+
+bool DisplayIDBlock::GetWrappedBlockChecksum(unsigned *stored, unsigned *computed) const
+{
+    if (m_section == nullptr || !m_wrapped || !stored || !computed)
+        return false;
+    *stored = rawData[WrappedChecksumByte];
+    *computed = computeOneByteCheckSum(rawData, WrappedChecksumByte);
+    return true;
+}
+
 unsigned DisplayIDBlock::GetDIDBlockSize() const
 {
     return m_section != nullptr ? sectionLength() + SectionOverhead : 0u;

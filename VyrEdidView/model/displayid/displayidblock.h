@@ -47,6 +47,12 @@ public:
     unsigned GetNumOfExtensions() const override;
     bool SupportExtensions() const override;
     unsigned GetChecksum() const override;
+    // The section checksum the header and data blocks call for as they are now (0 without a
+    // section).
+    unsigned GetComputedChecksum() const;
+    // For a section wrapped in an EDID extension block: byte 127 of the block as stored and as
+    // bytes 0 to 126 call for it. False for a section that is not wrapped.
+    bool GetWrappedBlockChecksum(unsigned *stored, unsigned *computed) const;
     unsigned GetBlockSize() const override;
     unsigned GetVersion() const override;
     int Validate(CallbackFillContentTgt *target) override;

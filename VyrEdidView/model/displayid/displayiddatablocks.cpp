@@ -421,7 +421,7 @@ void DisplayIDBlock::GetDisplayInterfaceDataBlock(unsigned index,
     if (p == nullptr || record == nullptr || length != 10)
         return;
     const unsigned type = bits(p[0], 7, 4);
-    record->interfaceType = std::min(type, 12u);
+    record->interfaceType = type; // 12-15 reserved; written back as stored
     record->subTypeOrLinks = type == 0 ? std::min(bits(p[0], 3, 0), 3u) : bits(p[0], 3, 0);
     record->version = bits(p[1], 7, 4);
     record->revision = bits(p[1], 3, 0);

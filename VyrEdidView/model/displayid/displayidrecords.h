@@ -199,7 +199,7 @@ struct DidPowerSeqDataBlock
 // Display interface (tag 0x0F).
 struct DidDisplayInterfaceDataBlock
 {
-    quint32 interfaceType = 0;  // 0..11, stored values above read as 12
+    quint32 interfaceType = 0;  // 0..11; 12..15 are reserved
     quint32 subTypeOrLinks = 0; // analog sub-type (type 0, clipped to 3) or number of links
     quint32 version = 0;
     quint32 revision = 0;
@@ -273,7 +273,7 @@ struct DidType1DetTimingDesc
     quint32 preferred = 0;
     quint32 stereo = 0; // 0..3
     quint32 interlaced = 0;
-    quint32 aspect = 0; // stored codes above 8 read as 8
+    quint32 aspect = 0; // as stored (0..15)
     quint32 hActive = 0;
     quint32 hBlank = 0;
     quint32 hOffset = 0; // front porch
@@ -311,7 +311,7 @@ struct DidType3ShortTimingDesc
 {
     quint32 preferred = 0;
     quint32 formula = 0; // stored codes above 2 read as 2
-    quint32 aspect = 0;  // stored codes above 8 read as 8
+    quint32 aspect = 0;  // as stored (0..15)
     quint32 hActive = 0; // pixels, multiple of 8
     quint32 interlaced = 0;
     quint32 refresh = 0; // Hz

@@ -47,7 +47,7 @@ void decodeType1(const unsigned char *p, DidType1DetTimingDesc *r)
     r->preferred = bit(p[3], 7);
     r->stereo = bits(p[3], 6, 5);
     r->interlaced = bit(p[3], 4);
-    r->aspect = std::min(bits(p[3], 3, 0), 8u);
+    r->aspect = bits(p[3], 3, 0);
     r->hActive = qFromLittleEndian<quint16>(p + 4) + 1u;
     r->hBlank = qFromLittleEndian<quint16>(p + 6) + 1u;
     r->hOffset = bits(qFromLittleEndian<quint16>(p + 8), 14, 0) + 1;
@@ -132,7 +132,7 @@ void decodeType3(const unsigned char *p, DidType3ShortTimingDesc *r)
 {
     r->preferred = bit(p[0], 7);
     r->formula = std::min(bits(p[0], 6, 4), 2u);
-    r->aspect = std::min(bits(p[0], 3, 0), 8u);
+    r->aspect = bits(p[0], 3, 0);
     r->hActive = p[1] * 8u + 8u;
     r->interlaced = bit(p[2], 7);
     r->refresh = bits(p[2], 6, 0) + 1;

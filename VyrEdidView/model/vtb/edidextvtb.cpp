@@ -33,6 +33,11 @@ unsigned EdidExtVtb::GetChecksum() const
     return rawData ? rawData[ChecksumByte] : 0u;
 }
 
+unsigned EdidExtVtb::GetComputedChecksum() const
+{
+    return rawData ? computeOneByteCheckSum(rawData, ChecksumByte) : 0u;
+}
+
 unsigned EdidExtVtb::GetBlockSize() const
 {
     return rawData ? BlockSize : 0u;
@@ -55,8 +60,7 @@ void EdidExtVtb::recalcCheckSum()
 
 bool EdidExtVtb::IsChecksumValid() const
 {
-    return rawData != nullptr
-           && rawData[ChecksumByte] == computeOneByteCheckSum(rawData, ChecksumByte);
+    return rawData != nullptr && GetChecksum() == GetComputedChecksum();
 }
 
 // ---- Counts and free space ----
