@@ -70,20 +70,28 @@ QStringList pointTexts(const TreeHarness &h, const QString &curve)
     return texts;
 }
 
-// Types text into the editor of point n of a curve and confirms it with Return.
-bool typePoint(TreeHarness &h, const QString &curve, int n, const QString &text)
+// Types text into the editor of point n of a curve and confirms it with Return, or by giving
+// the tree the focus; the editor, or null when there is none.
+QLineEdit *typePoint(TreeHarness &h, const QString &curve, int n, const QString &text,
+                     bool enter = true)
 {
     QTreeWidgetItem *row = h.row(Points + QStringList{curve, QStringLiteral("[%1]").arg(n)});
     if (!row)
-        return false;
+        return nullptr;
     h.tree()->scrollToItem(row);
     QApplication::processEvents();
     auto *edit = qobject_cast<QLineEdit *>(h.tree()->itemWidget(row, 0));
     if (!edit)
-        return false;
+        return nullptr;
     edit->setFocus(Qt::MouseFocusReason);
-    VyrTest::typeAndConfirm(edit, text);
-    return true;
+    if (enter) {
+        VyrTest::typeAndConfirm(edit, text);
+    } else {
+        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(edit, text);
+        h.tree()->setFocus(Qt::MouseFocusReason);
+    }
+    return edit;
 }
 
 } // namespace
@@ -103,6 +111,8 @@ private slots:
     void fewerPointsKeepValues();
     void pointValues_data();
     void pointValues();
+    void pointShowsAsStored_data();
+    void pointShowsAsStored();
     void locations_data();
     void locations();
 };
@@ -256,6 +266,34 @@ void tst_DiExtGammaCarveItems::pointValues()
     QCOMPARE(byteAt(h, blockByte), value);
     QCOMPARE(byteAt(h, 81), control);
     VYR_VERIFY_ONLY_CHANGED(h.original(), h.image(), {B + blockByte});
+}
+
+// Once its editing ended a point editor shows the value as stored, as a fresh tree does,
+// however the accepted number was typed.
+void tst_DiExtGammaCarveItems::pointShowsAsStored_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("enter"); // Return, or the tree takes the focus
+    QTest::addColumn<int>("value");
+    QTest::newRow("plus sign and zero") << "+0123" << false << 123;
+    QTest::newRow("plus sign, Return") << "+7" << true << 7;
+    QTest::newRow("leading zeros") << "007" << true << 7;
+    QTest::newRow("plain") << "200" << true << 200;
+}
+
+void tst_DiExtGammaCarveItems::pointShowsAsStored()
+{
+    QFETCH(QString, typed);
+    QFETCH(bool, enter);
+    QFETCH(int, value);
+    TreeHarness h(gammaImage(0x45));
+    QLineEdit *edit = typePoint(h, "White", 2, typed, enter);
+    QVERIFY(edit);
+    QCOMPARE(byteAt(h, 84), value);
+    VYR_VERIFY_ONLY_CHANGED(h.original(), h.image(), {B + 84});
+    QCOMPARE(edit->text(), QString::number(value));
+    TreeHarness fresh(h.image());
+    QCOMPARE(pointTexts(h, "White"), pointTexts(fresh, "White"));
 }
 
 void tst_DiExtGammaCarveItems::locations_data()

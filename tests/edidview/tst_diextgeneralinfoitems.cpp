@@ -103,6 +103,8 @@ private slots:
     void versionNumberRanges_data();
     void versionNumberRanges();
     void storedNumbersKeepTheirDecimals();
+    void versionShowsAsStored_data();
+    void versionShowsAsStored();
     void letter_data();
     void letter();
     void date_data();
@@ -225,6 +227,60 @@ void tst_DiExtGeneralInfoItems::storedNumbersKeepTheirDecimals()
     typeInto(h, 1, "3");
     QCOMPARE(versionBytes(h), QList<int>({0x4C, 34, 3, 0}));
     VYR_VERIFY_ONLY_CHANGED(h.original(), h.image(), {B + 5, B + 6});
+}
+
+// Once an entry is written the version editor shows the version as stored, as a fresh tree
+// does, however the accepted text was typed.
+void tst_DiExtGeneralInfoItems::versionShowsAsStored_data()
+{
+    QTest::addColumn<QList<int>>("bytes3to6");
+    QTest::addColumn<QString>("form"); // chosen before typing; empty: as loaded
+    QTest::addColumn<int>("n");        // the field typed into
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QStringList>("shown");
+    QTest::addColumn<QList<int>>("stored");
+    const QList<int> numbers{0x41, 13, 2, 50};
+    QTest::newRow("one decimal") << numbers << QString() << 0 << "2.5"
+                                 << QStringList{"2.50", "2.50"} << QList<int>{0x42, 50, 2, 50};
+    QTest::newRow("plus sign") << numbers << QString() << 1 << "+3" << QStringList{"1.13", "3.00"}
+                               << QList<int>{0x41, 13, 3, 0};
+    QTest::newRow("the other field left empty")
+        << QList<int>{0, 0, 0, 0} << "Version//Revision" << 0 << "2" << QStringList{"2.00", "0.00"}
+        << QList<int>{0x42, 0, 0, 0};
+    QTest::newRow("a letter") << QList<int>{0x80, 'A', 0, 0} << QString() << 0 << "c"
+                              << QStringList{"c"} << QList<int>{0x80, 'c', 0, 0};
+    // The byte holds Latin-1 letters only: a letter beyond is stored as none.
+    QTest::newRow("a letter the byte cannot hold")
+        << QList<int>{0x80, 'A', 0, 0} << QString() << 0 << QString(QChar(0x416)) << QStringList{""}
+        << QList<int>{0x80, 0, 0, 0};
+}
+
+void tst_DiExtGeneralInfoItems::versionShowsAsStored()
+{
+    QFETCH(QList<int>, bytes3to6);
+    QFETCH(QString, form);
+    QFETCH(int, n);
+    QFETCH(QString, typed);
+    QFETCH(QStringList, shown);
+    QFETCH(QList<int>, stored);
+    TreeHarness h(diExtImage(QList<int>{1} + bytes3to6));
+    if (!form.isEmpty())
+        chooseForm(h, form);
+    if (typed.at(0).unicode() < 0x80) {
+        typeInto(h, n, typed);
+    } else {
+        // A key that no ASCII key code stands for, as a keyboard layout gives it.
+        QLineEdit *edit = field(h, n);
+        QVERIFY(edit);
+        edit->setFocus(Qt::MouseFocusReason);
+        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+        QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, typed, Qt::NoModifier);
+        QTest::keyClick(edit, Qt::Key_Return);
+    }
+    QCOMPARE(versionBytes(h), stored);
+    QCOMPARE(visibleTexts(h), shown);
+    TreeHarness fresh(h.image());
+    QCOMPARE(visibleTexts(h), visibleTexts(fresh));
 }
 
 void tst_DiExtGeneralInfoItems::letter_data()

@@ -4,6 +4,7 @@
 #include "items/diext/DiExtBlockWidgets.h"
 #include "items/diext/diextnames.h"
 #include "model/diext/diextblock.h"
+#include "widgets/vyrnumbertext.h"
 
 #include <QComboBox>
 
@@ -113,12 +114,12 @@ void DiExtGammaCarveItems::onComboNumOfPointsChanged(int index)
 
 void DiExtGammaCarveItems::onItemDataChanged(int index, const QString &value)
 {
-    bool ok = false;
-    const unsigned int point = value.toUInt(&ok);
-    if (!ok || index < 0 || index >= static_cast<int>(DiGamma::MaxPoints))
+    qlonglong point = 0;
+    if (!VyrNumberText::readWhole(value, &point) || point < LeastValue || point > GreatestValue
+        || index < 0 || index >= static_cast<int>(DiGamma::MaxPoints))
         return;
     // The number of points is kept as stored, even one that is more than the curves hold.
-    edit([index, point](DiGamma &gamma) { gamma.values[index] = point; });
+    edit([index, point](DiGamma &gamma) { gamma.values[index] = static_cast<uint32_t>(point); });
 }
 
 void DiExtGammaCarveItems::rebuildData()
@@ -160,8 +161,12 @@ void DiExtGammaCarveItems::addCurve(unsigned int code, unsigned int first, unsig
         edit->setToolTip(tr("Point %1, Valid Range 0 --> 255").arg(i));
         placeWidget(row, VyrEdidColumn::Property, edit);
         row->setText(VyrEdidColumn::Type, decimal);
-        relay(edit, &DiExtLineEditWidget::editFinished,
-              [this](int point, const QString &value) { onItemDataChanged(point, value); });
+        // Once its editing ended the editor shows the number as stored ("+0123" as "123"),
+        // as a fresh tree shows it.
+        relay(edit, &DiExtLineEditWidget::editFinished, [this, edit](int point, const QString &) {
+            showNumberAsStored(edit);
+            onItemDataChanged(point, edit->text());
+        });
     }
 }
 

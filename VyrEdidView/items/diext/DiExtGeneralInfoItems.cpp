@@ -34,26 +34,32 @@ DiExtGeneralInfoItems::DiExtGeneralInfoItems(DiExtBlock *block, unsigned char *i
         m_block->GetGeneralInfo(&m_info);
 }
 
-bool DiExtGeneralInfoItems::InitItems()
+DiExtVersionWidgetData DiExtGeneralInfoItems::shownVersion(const DiGeneralInfo &info)
 {
     DiExtVersionWidgetData data;
-    data.type = static_cast<DiExtVersionWidgetType>(m_info.versionForm);
+    data.type = static_cast<DiExtVersionWidgetType>(info.versionForm);
     switch (data.type) {
     case DiExtVersionNumbers:
-        data.version = static_cast<float>(m_info.versionNumber);
-        data.revision = static_cast<float>(m_info.revisionNumber);
+        data.version = static_cast<float>(info.versionNumber);
+        data.revision = static_cast<float>(info.revisionNumber);
         break;
     case DiExtVersionLetter:
-        if (m_info.letter != 0)
-            data.letter = QString(QChar::fromLatin1(static_cast<char>(m_info.letter)));
+        if (info.letter != 0)
+            data.letter = QString(QChar::fromLatin1(static_cast<char>(info.letter)));
         break;
     case DiExtVersionDate:
-        data.date = QDate(static_cast<int>(m_info.year), static_cast<int>(m_info.month),
-                          static_cast<int>(m_info.day));
+        data.date = QDate(static_cast<int>(info.year), static_cast<int>(info.month),
+                          static_cast<int>(info.day));
         break;
     case DiExtVersionNone:
         break;
     }
+    return data;
+}
+
+bool DiExtGeneralInfoItems::InitItems()
+{
+    const DiExtVersionWidgetData data = shownVersion(m_info);
     m_typeTag = typeTag(data.type);
 
     auto *major = addRow<DiExtGeneralInfoSubItems>(MajorVersion);
@@ -124,7 +130,7 @@ void DiExtGeneralInfoItems::onVersionWidgetDataChanged(const DiExtVersionWidgetD
         && (!versionData.date.isValid() || versionData.date.year() < FirstYear
             || versionData.date.year() > LastYear))
         return;
-    editRecord<DiGeneralInfo>(
+    const bool written = editRecord<DiGeneralInfo>(
         m_block, &DiExtBlock::GetGeneralInfo, &DiExtBlock::SetGeneralInfo,
         [&versionData](DiGeneralInfo &info) {
             info.versionForm = static_cast<uint32_t>(versionData.type);
@@ -147,6 +153,13 @@ void DiExtGeneralInfoItems::onVersionWidgetDataChanged(const DiExtVersionWidgetD
                 break;
             }
         });
+    // The editor shows the version as the block now holds it, as a fresh tree does: "2.5" as
+    // "2.50", a number left empty as "0.00", a letter the byte cannot hold as none.
+    if (written && !isDetached()) {
+        DiGeneralInfo info{};
+        m_block->GetGeneralInfo(&info);
+        m_versionWidget->SetWidgetData(shownVersion(info));
+    }
     refreshDataFormat();
 }
 

@@ -41,6 +41,8 @@ private:
 
     // Type tag of the "Version" row for a form.
     static QString typeTag(int form);
+    // What the version editor shows for the version info holds.
+    static DiExtVersionWidgetData shownVersion(const DiGeneralInfo &info);
 
     QComboBox *m_versionFormCombo = nullptr;
     DiExtVersionWidget *m_versionWidget = nullptr;

@@ -1,6 +1,7 @@
 #include "userinput.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,6 +12,8 @@
 #include <QTableWidget>
 #include <QTest>
 #include <QTreeWidgetItem>
+#include <QWheelEvent>
+#include <QtTest/qtestspontaneevent.h>
 
 #include <algorithm>
 
@@ -36,6 +39,26 @@ void clickButton(QAbstractButton *button)
     const QRect indicator = button->style()->subElementRect(
         radio ? QStyle::SE_RadioButtonIndicator : QStyle::SE_CheckBoxIndicator, &option, button);
     QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, indicator.center());
+}
+
+void turnWheel(QWidget *widget, int notches)
+{
+    QWidget *window = widget->window();
+    // The middle of the part that shows: a wide cell may reach past the right edge of its view.
+    const QRect shown = widget->visibleRegion().boundingRect();
+    const QPoint inWindow =
+        widget->mapTo(window, shown.isEmpty() ? widget->rect().center() : shown.center());
+    QWidget *target = window->childAt(inWindow);
+    if (!target)
+        target = window;
+    const QPoint local = target->mapFrom(window, inWindow);
+    QWheelEvent wheel(QPointF(local), QPointF(window->mapToGlobal(inWindow)), QPoint(),
+                      QPoint(0, notches * QWheelEvent::DefaultDeltasPerStep), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    // Spontaneous, as QTest marks its key and mouse events: Qt then treats it as the window
+    // system's (focus by the wheel, passing on to the parents).
+    QSpontaneKeyEvent::setSpontaneous(&wheel);
+    QApplication::instance()->notify(target, &wheel);
 }
 
 void typeAndConfirm(QLineEdit *edit, const QString &text)

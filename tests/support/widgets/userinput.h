@@ -23,6 +23,12 @@ void chooseRow(QComboBox *list, int row);
 // Clicks a check box or radio button on its indicator.
 void clickButton(QAbstractButton *button);
 
+// Turns the mouse wheel by notches over the middle of what shows of widget (negative: towards the
+// user, which scrolls down). The event reaches the innermost widget under the pointer as one from
+// the window system does: Qt gives the focus to a widget that takes it by the wheel, and passes the
+// event on to the parents while no widget takes it. widget must be shown in an active window.
+void turnWheel(QWidget *widget, int notches);
+
 // Selects the whole text of edit, types text over it (the validator refuses what it refuses)
 // and confirms with Return.
 void typeAndConfirm(QLineEdit *edit, const QString &text);
