@@ -12,11 +12,6 @@
 
 namespace {
 
-unsigned u(int value)
-{
-    return static_cast<unsigned>(value);
-}
-
 // Plain: false when unbound or the entry point is missing, else true on result 0.
 template <typename Fn, typename... Args> bool plain(const NoxInterface &nox, Fn fn, Args &&...args)
 {
@@ -94,7 +89,7 @@ bool reported(NoxInterface &nox, bool needsBinding, Message message, Fn fn, Args
 QString adapterMessage(const char *operation, int adapter)
 {
     return QStringLiteral("DriverCommunicator::") + QLatin1String(operation)
-           + QString::asprintf(":  ADAPTER %u - ", u(adapter));
+           + QString::asprintf(":  ADAPTER %d - ", adapter);
 }
 
 // Colour depth numbers 1..6 and their flag bits 0..5.

@@ -4,12 +4,10 @@
 #include "helpers/didtimingtexttable.h"
 #include "items/displayid/didtexttable.h"
 #include "items/displayid/didwidgets.h"
+#include "model/displayid/displayidlayout.h"
 
 #include <QCoreApplication>
 #include <QDebug>
-
-// The data block header in front of the descriptors: tag, revision, payload length.
-static constexpr unsigned int BlockHeaderBytes = 3;
 
 const char *const DisplayIDTimingItem::Active = QT_TRANSLATE_NOOP("DisplayIDTimingItem", "Active");
 const char *const DisplayIDTimingItem::Blank = QT_TRANSLATE_NOOP("DisplayIDTimingItem", "Blank");
@@ -54,7 +52,9 @@ QString DisplayIDTimingItem::rowName(const char *name)
 
 EdidItemLocation DisplayIDTimingItem::at(unsigned int offset, unsigned int length) const
 {
-    return {BaseOffset() + BlockHeaderBytes + m_descIndex * m_descriptorSize + offset, length};
+    return {BaseOffset() + DisplayIDLayout::BlockHeaderBytes + m_descIndex * m_descriptorSize
+                + offset,
+            length};
 }
 
 void DisplayIDTimingItem::addPair(const char *name, quint32 h, quint32 v, Range hRange,

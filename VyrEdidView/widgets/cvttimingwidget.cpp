@@ -27,14 +27,14 @@ QStringList rateTexts()
 }
 
 // Aspect list rows.
-constexpr AspectRatioCode kAspectRows[] = {AspectRatio16x10, AspectRatio16x9, AspectRatio4x3};
+constexpr AspectRatioCode kCvtAspectRows[] = {AspectRatio16x10, AspectRatio16x9, AspectRatio4x3};
 
 // Row of an aspect code. A 15:9 code (byte 1 bits 3-2 = 11) has no row, so the list shows it
 // as its bits and keeps it; any other code (0 for an empty code) shows the first row.
 ComboRows::Shown rowOfAspect(unsigned code)
 {
-    for (int row = 0; row < int(std::size(kAspectRows)); ++row) {
-        if (kAspectRows[row] == code)
+    for (int row = 0; row < int(std::size(kCvtAspectRows)); ++row) {
+        if (kCvtAspectRows[row] == code)
             return {row, code};
     }
     return code == AspectRatio15x9 ? ComboRows::Shown{-1, 3} : ComboRows::Shown{0, code};

@@ -2,12 +2,9 @@
 
 #include "items/displayid/vyrediddispidblockitem.h"
 #include "model/displayid/displayidblock.h"
+#include "model/displayid/displayidlayout.h"
 
 #include <QDebug>
-
-// Bytes in front of a data block's payload: the section header, then the data block header.
-static constexpr unsigned int SectionHeaderBytes = 4;
-static constexpr unsigned int BlockHeaderBytes = 3;
 
 VyrDIDItemBase::VyrDIDItemBase(unsigned int index, DisplayIDBlock *model)
     : m_index(index)
@@ -23,14 +20,16 @@ EdidItemLocation VyrDIDItemBase::Location() const
         return {0, 0};
     DisplayID_Block_Header header;
     m_model->GetDisplayBlockHeader(m_index, &header);
-    return {m_model->GetStartOffset() + offset + SectionHeaderBytes,
-            header.payloadLength + BlockHeaderBytes};
+    return {m_model->GetStartOffset() + offset + DisplayIDLayout::HeaderBytes,
+            header.payloadLength + DisplayIDLayout::BlockHeaderBytes};
 }
 
 unsigned int VyrDIDItemBase::payloadLength() const
 {
     const EdidItemLocation whole = Location();
-    return whole.length > BlockHeaderBytes ? whole.length - BlockHeaderBytes : 0;
+    return whole.length > DisplayIDLayout::BlockHeaderBytes
+               ? whole.length - DisplayIDLayout::BlockHeaderBytes
+               : 0;
 }
 
 unsigned int VyrDIDItemBase::BaseOffset() const
@@ -38,7 +37,8 @@ unsigned int VyrDIDItemBase::BaseOffset() const
     unsigned int offset = 0;
     if (!m_model || !m_model->calculateOffset(m_index, offset))
         return 0;
-    return m_model->GetStartOffset() + offset + SectionHeaderBytes + BlockHeaderBytes;
+    return m_model->GetStartOffset() + offset + DisplayIDLayout::HeaderBytes
+           + DisplayIDLayout::BlockHeaderBytes;
 }
 
 void VyrDIDItemBase::onEdidtingFinished(const QString &name, const QVariant &value)

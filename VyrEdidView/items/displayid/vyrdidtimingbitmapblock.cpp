@@ -5,11 +5,9 @@
 #include "items/displayid/vyrdiddatablocktable.h"
 #include "model/bits.h"
 #include "model/displayid/displayidblock.h"
+#include "model/displayid/displayidlayout.h"
 
 #include <QDebug>
-
-// The data block header in front of the bitmap: tag, revision, payload length.
-static constexpr unsigned int BlockHeaderBytes = 3;
 
 bool GetBit(const unsigned char *bytes, unsigned int bit)
 {
@@ -48,7 +46,7 @@ bool VyrDIDTimingBitmapBlock::InitItems()
             box->setEnabled(false);
             box->setToolTip(unread);
         }
-        addNamedChild(box)->SetLocation({start + BlockHeaderBytes + (i >> 3), 1});
+        addNamedChild(box)->SetLocation({start + DisplayIDLayout::BlockHeaderBytes + (i >> 3), 1});
     }
     return true;
 }
