@@ -213,6 +213,8 @@ private:
     QStringList m_log;
     RandomChooser m_chooser;
     QStringList m_baseline;
+    // The last action chose the byte count of a data block of raw bytes.
+    bool m_byteCountChosen = false;
     QString m_baselineReport;
     QList<QByteArray> m_baselineBadBlocks; // blocks that came with a wrong checksum
     QByteArray m_decoded;                  // the image edid-decode last read
@@ -368,6 +370,8 @@ bool RandomRun::choose()
     m_log << QStringLiteral("choose '%1' in %2 (showing '%3')")
                  .arg(combo->itemText(entry), where(target), combo->currentText());
     VyrTest::chooseRow(combo, entry);
+    static const QRegularExpression byteCount(QStringLiteral("^\\d+ bytes$"));
+    m_byteCountChosen = byteCount.match(combo->itemText(entry)).hasMatch();
     return true;
 }
 
@@ -460,13 +464,25 @@ QString RandomRun::check()
         m_decoded = image;
         QString report;
         const QStringList now = structureFailures(image, &report);
+        // A byte count the user chose for a data block of raw bytes may break that kind's own
+        // length rule, which the raw-bytes editor does not know: such a verdict on a data block's
+        // length is the user's, and becomes part of what the image had.
+        static const QRegularExpression lengthOfABlock(
+            QStringLiteral("Data Block.*(length|too (long|short))"),
+            QRegularExpression::CaseInsensitiveOption);
         for (const QString &line : now) {
+            if (m_byteCountChosen && lengthOfABlock.match(line).hasMatch()
+                && !line.contains(QLatin1String("Unknown"))) {
+                m_baseline << line;
+                m_log.last() += QStringLiteral(" -> edid-decode: %1").arg(line);
+            }
             if (!m_baseline.contains(line)) {
                 return QStringLiteral("edid-decode finds a new error of structure: %1\n%2")
                     .arg(line, report.mid(report.indexOf(QLatin1String("\nFailures:"))));
             }
         }
     }
+    m_byteCountChosen = false;
     return checkRows();
 }
 
@@ -510,7 +526,8 @@ QString RandomRun::checkRows()
     //   typed yet. Such a code is written once it has lines, so its aspect, rates and
     //   preferred rate are still only in the editor;
     // - a colour point's "Enable White" ticked while its index is still to be typed: the white
-    //   point is written once it has an index.
+    //   point is written once it has an index, so its box and its coordinates are only in the
+    //   editor.
     QSet<const QWidget *> pendingWhitePoints;
     QTreeWidget *tree = m_edited.tree();
     for (QTreeWidgetItemIterator it(tree); *it; ++it) {
@@ -523,8 +540,12 @@ QString RandomRun::checkRows()
         const auto *index =
             indexRow ? qobject_cast<QLineEdit *>(tree->itemWidget(indexRow, VyrEdidColumn::Value))
                      : nullptr;
-        if (box && index && box->isChecked() && !index->hasAcceptableInput())
-            pendingWhitePoints.insert(box);
+        if (!box || !index || !box->isChecked() || index->hasAcceptableInput())
+            continue;
+        for (int i = 0; i < group->childCount(); ++i) {
+            if (QWidget *editor = tree->itemWidget(group->child(i), VyrEdidColumn::Value))
+                pendingWhitePoints.insert(editor);
+        }
     }
     const auto refused = [&pendingWhitePoints](const QWidget *w) {
         if (pendingWhitePoints.contains(w))
