@@ -185,7 +185,7 @@ void tst_DisplayIDDataBlocks::readWriteIdentity()
     QFETCH(QByteArray, block);
     for (unsigned length : {0u, 121u}) { // fitted and padded sections
         QByteArray image = sandwich(block, length);
-        const QByteArray before = image;
+        const QByteArray before = snapshot(image);
         DisplayIDBlock b(bytes(image), 128, 128, nullptr);
         QCOMPARE(b.GetNumOfDataBlocks(), 3u);
         readWrite(b, 1);
@@ -340,7 +340,7 @@ void tst_DisplayIDDataBlocks::colourPoints()
     QCOMPARE(d.primaries, quint8(1));
     QCOMPARE(d.points[0].x, 77u);
     // ...and such a record is not written.
-    const QByteArray before = image;
+    const QByteArray before = snapshot(image);
     b.SetColorCharsDataBlock(1, &d);
     QCOMPARE(image, before);
 }
@@ -456,7 +456,7 @@ void tst_DisplayIDDataBlocks::growthBeyondFreeBytesRefused()
                 dataBlock(0x0a, 0, QByteArray("SN")) + dataBlock(0x7f, 0, QByteArray(100, 'v')));
     DisplayIDBlock b(bytes(image), 128, 128, nullptr);
     QCOMPARE(b.GetNumOfAvailableBytes(), 121u - 5u - 103u);
-    const QByteArray before = image;
+    const QByteArray before = snapshot(image);
     DidProductSNDataBlock r;
     r.length = 2 + 14;
     std::memset(r.text, 'x', r.length);
@@ -508,7 +508,7 @@ void tst_DisplayIDDataBlocks::stereoPayloadSizes()
     r.groups[1].count = quint8(groupCodes);
     for (int i = 0; i < groupCodes; ++i)
         r.groups[1].codes[i] = quint8(i + 1);
-    const QByteArray before = image;
+    const QByteArray before = snapshot(image);
     b.SetStereoInterfaceDataBlock(0, &r, 0);
     if (payload < 0) {
         QCOMPARE(image, before);
@@ -574,7 +574,7 @@ void tst_DisplayIDDataBlocks::wrongPayloadLengthsAreNotRead()
                 dataBlock(0x01, 0, QByteArray(11, 1)) + dataBlock(0x0c, 0, QByteArray(14, 1))
                     + dataBlock(0x0f, 0, QByteArray(9, 1)) + dataBlock(0x09, 0, QByteArray(16, 1))
                     + dataBlock(0x0d, 0, QByteArray(5, 1)) + dataBlock(0x7f, 0, QByteArray(2, 1)));
-    const QByteArray before = image;
+    const QByteArray before = snapshot(image);
     DisplayIDBlock b(bytes(image), 128, 128, nullptr);
     DidDisplayParamsDataBlock p;
     p.hPixels = 7;
@@ -622,7 +622,7 @@ void tst_DisplayIDDataBlocks::agreesWithReferenceDecoder()
         const QString &part = section.part;
         QByteArray &image = section.image;
         DisplayIDBlock b = sectionBlock(section);
-        const QByteArray before = image;
+        const QByteArray before = snapshot(image);
         for (unsigned i = 0; i < b.GetNumOfDataBlocks(); ++i) {
             const unsigned tag = b.GetDataBlockTag(i);
             if (tag == 0x01) {

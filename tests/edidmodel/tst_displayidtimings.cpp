@@ -301,7 +301,7 @@ void tst_DisplayIDTimings::samplesAgreeWithReferenceDecoder()
             QCOMPARE(ours[k].vLine, theirDtds[k].vLine);
             ++compared;
         }
-        const QByteArray before = image;
+        const QByteArray before = snapshot(image);
         writeBackTimings(b);
         QCOMPARE(image, before);
     }
@@ -313,7 +313,7 @@ void tst_DisplayIDTimings::fixtureAgreesWithReferenceDecoder()
     QByteArray clipped = edidWith(allTimingKinds(true));
     DisplayIDBlock c(bytes(clipped) + 128, 128, 128, nullptr);
     QCOMPARE(c.GetNumOfDataBlocks(), 6u);
-    const QByteArray before = clipped;
+    const QByteArray before = snapshot(clipped);
     writeBackTimings(c);
     QCOMPARE(clipped.toHex(' '), before.toHex(' '));
     DidType3ShortTimingDesc beyond;
@@ -550,7 +550,7 @@ void tst_DisplayIDTimings::wholeBlockWritersKeepNeighbours()
         QVERIFY(VyrTest::edidDecodeChecksumsOk(image));
 
         // No room for a fifth: nothing changes.
-        const QByteArray full = image;
+        const QByteArray full = snapshot(image);
         DidType1DetTimingDesc five[6];
         b.SetType1DetTimingDescriptors(1, 4, 6, five);
         QCOMPARE(image, full);
