@@ -10,91 +10,68 @@
 #include <QtTest>
 
 #include <cstring>
+#include <functional>
 
 using namespace DidFixture;
 using namespace VyrTest;
 
 namespace {
 
+// Reads a data block into the record of its kind and writes the record straight back.
+using WriteBack = std::function<void(DisplayIDBlock &, unsigned)>;
+
+template <typename Record>
+WriteBack writeBack(void (DisplayIDBlock::*get)(unsigned, Record *) const,
+                    void (DisplayIDBlock::*set)(unsigned, const Record *))
+{
+    return [get, set](DisplayIDBlock &b, unsigned index) {
+        Record r;
+        (b.*get)(index, &r);
+        (b.*set)(index, &r);
+    };
+}
+
+// A writer that may resize the block, told that the size stays.
+template <typename Record>
+WriteBack writeBack(void (DisplayIDBlock::*get)(unsigned, Record *) const,
+                    void (DisplayIDBlock::*set)(unsigned, const Record *, int))
+{
+    return [get, set](DisplayIDBlock &b, unsigned index) {
+        Record r;
+        (b.*get)(index, &r);
+        (b.*set)(index, &r, 0);
+    };
+}
+
+// The write-back of every kind with a reader, by tag.
+const QMap<unsigned, WriteBack> &writeBacks()
+{
+    using B = DisplayIDBlock;
+    static const QMap<unsigned, WriteBack> cases = {
+        {0x00,
+         writeBack(&B::GetProductIdentificationDataBlock, &B::SetProductIdentificationDataBlock)},
+        {0x01, writeBack(&B::GetDisplayParametersDataBlock, &B::SetDisplayParametersDataBlock)},
+        {0x02, writeBack(&B::GetColorCharsDataBlock, &B::SetColorCharsDataBlock)},
+        {0x09, writeBack(&B::GetRangeLimitsDataBlock, &B::SetRangeLimitsDataBlock)},
+        {0x0A, writeBack(&B::GetProductSerialNumberDataBlock, &B::SetProductSerialNumberDataBlock)},
+        {0x0B, writeBack(&B::GetGeneralPurposeAsciiDataBlock, &B::SetGeneralPurposeAsciiDataBlock)},
+        {0x0C, writeBack(&B::GetDisplayDeviceDataBlock, &B::SetDisplayDeviceDataBlock)},
+        {0x0D, writeBack(&B::GetPowerSeqDataBlock, &B::SetPowerSeqDataBlock)},
+        {0x0F, writeBack(&B::GetDisplayInterfaceDataBlock, &B::SetDisplayInterfaceDataBlock)},
+        {0x10, writeBack(&B::GetStereoInterfaceDataBlock, &B::SetStereoInterfaceDataBlock)},
+        {0x12, writeBack(&B::GetTiledDisplayDataBlock, &B::SetTiledDisplayDataBlock)},
+        {0x7F, writeBack(&B::GetVendorSpecificDataBlock, &B::SetVendorSpecificDataBlock)},
+    };
+    return cases;
+}
+
 // Reads data block index with the reader of its kind and writes the record straight back.
 void readWrite(DisplayIDBlock &b, unsigned index)
 {
-    switch (b.GetDataBlockTag(index)) {
-    case 0x00: {
-        DidProductIdDataBlock r;
-        b.GetProductIdentificationDataBlock(index, &r);
-        b.SetProductIdentificationDataBlock(index, &r, 0);
-        break;
-    }
-    case 0x01: {
-        DidDisplayParamsDataBlock r;
-        b.GetDisplayParametersDataBlock(index, &r);
-        b.SetDisplayParametersDataBlock(index, &r);
-        break;
-    }
-    case 0x02: {
-        DidColorCharsDataBlock r;
-        b.GetColorCharsDataBlock(index, &r);
-        b.SetColorCharsDataBlock(index, &r);
-        break;
-    }
-    case 0x09: {
-        DidRangeLimitsDataBlock r;
-        b.GetRangeLimitsDataBlock(index, &r);
-        b.SetRangeLimitsDataBlock(index, &r);
-        break;
-    }
-    case 0x0A: {
-        DidProductSNDataBlock r;
-        b.GetProductSerialNumberDataBlock(index, &r);
-        b.SetProductSerialNumberDataBlock(index, &r, 0);
-        break;
-    }
-    case 0x0B: {
-        DidAsciiDataBlock r;
-        b.GetGeneralPurposeAsciiDataBlock(index, &r);
-        b.SetGeneralPurposeAsciiDataBlock(index, &r, 0);
-        break;
-    }
-    case 0x0C: {
-        DidDevDataBlock r;
-        b.GetDisplayDeviceDataBlock(index, &r);
-        b.SetDisplayDeviceDataBlock(index, &r);
-        break;
-    }
-    case 0x0D: {
-        DidPowerSeqDataBlock r;
-        b.GetPowerSeqDataBlock(index, &r);
-        b.SetPowerSeqDataBlock(index, &r);
-        break;
-    }
-    case 0x0F: {
-        DidDisplayInterfaceDataBlock r;
-        b.GetDisplayInterfaceDataBlock(index, &r);
-        b.SetDisplayInterfaceDataBlock(index, &r);
-        break;
-    }
-    case 0x10: {
-        DidStereoInterfaceDataBlock r;
-        b.GetStereoInterfaceDataBlock(index, &r);
-        b.SetStereoInterfaceDataBlock(index, &r, 0);
-        break;
-    }
-    case 0x12: {
-        DidTiledDisplayDataBlock r;
-        b.GetTiledDisplayDataBlock(index, &r);
-        b.SetTiledDisplayDataBlock(index, &r);
-        break;
-    }
-    case 0x7F: {
-        DidVendorSpecificDataBlock r;
-        b.GetVendorSpecificDataBlock(index, &r);
-        b.SetVendorSpecificDataBlock(index, &r);
-        break;
-    }
-    default:
+    const WriteBack write = writeBacks().value(b.GetDataBlockTag(index));
+    if (!write)
         QFAIL("no reader for this tag");
-    }
+    write(b, index);
 }
 
 // Wrapped section: a vendor block, the block under test, and a trailing vendor block.
