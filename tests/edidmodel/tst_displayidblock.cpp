@@ -246,7 +246,7 @@ void tst_DisplayIDBlock::supportRules()
     QVERIFY(b.IsDataBlockSupported(DidBlockType6Timing));
 
     // Transfer characteristics are never added; only the checksum is recomputed.
-    const QByteArray before = base;
+    const QByteArray before = snapshot(base);
     b.AddDataBlock(DidBlockTransferChars);
     QCOMPARE(base, before);
     QCOMPARE(DisplayIDBlock::getMinDataBlockSize(DidBlockTransferChars), 4u);
@@ -298,7 +298,7 @@ void tst_DisplayIDBlock::addRemoveRestoresFreeBytes()
     DisplayIDBlock b(bytes(image) + 128, 128, 128, nullptr);
     b.AddDataBlock(DidBlockVesaTimings);
     const unsigned free = b.GetNumOfAvailableBytes();
-    const QByteArray before = image;
+    const QByteArray before = snapshot(image);
     b.AddDataBlock(DidBlockDisplayParams); // 15 bytes
     QCOMPARE(b.GetNumOfAvailableBytes(), free - 15);
     b.RemoveDataBlock(1);
@@ -323,7 +323,7 @@ void tst_DisplayIDBlock::mapLimits()
     QCOMPARE(b.GetNumOfAsciiStringBlocks(), 17u);
     QCOMPARE(b.GetNumOfAvailableBytes(), 121u - 60u);
     QVERIFY(!b.AllowNewDataBlocks());
-    const QByteArray before = image;
+    const QByteArray before = snapshot(image);
     b.AddDataBlock(DidBlockAsciiString);
     QCOMPARE(image, before);
 
@@ -353,7 +353,7 @@ void tst_DisplayIDBlock::growthRefusedWhenFull()
     for (int i = 0; i < 5; ++i)
         b.AddDataBlock(DidBlockType1Timing); // 5 x 23 = 115
     QCOMPARE(b.GetNumOfAvailableBytes(), 6u);
-    QByteArray before = image;
+    QByteArray before = snapshot(image);
     b.AddDataBlock(DidBlockType1Timing);
     b.AddDataBlock(DidBlockDisplayParams);
     QVERIFY(!b.resizePayload(0, 7));
@@ -361,7 +361,7 @@ void tst_DisplayIDBlock::growthRefusedWhenFull()
     QVERIFY(b.resizePayload(0, 6));
     QCOMPARE(b.GetNumOfAvailableBytes(), 0u);
     QCOMPARE(unsigned(quint8(image.at(130))), 121u);
-    before = image;
+    before = snapshot(image);
     b.AddDataBlock(DidBlockSerialNumber);
     QVERIFY(!b.resizePayload(4, 1));
     QCOMPARE(image, before);
@@ -470,7 +470,7 @@ void tst_DisplayIDBlock::randomSequences()
     QVector<QByteArray> shadow; // every data block, header and payload
 
     for (int step = 0; step < 400; ++step) {
-        const QByteArray before = image;
+        const QByteArray before = snapshot(image);
         const unsigned oldEnd = b.GetDIDBlockSize() + (wrappedLayout ? 1 : 0) + behindSize;
         const unsigned freeBefore = b.GetNumOfAvailableBytes();
         const int op = rng.bounded(10);

@@ -239,7 +239,7 @@ void tst_DisplayIDValidate::report()
     }
     DisplayIDBlock b(bytes(image), size, 0, nullptr);
     QVERIFY(b.GetBlockSize() != 0);
-    const QByteArray before = image;
+    const QByteArray before = snapshot(image);
     ReportSink sink;
     QCOMPARE(b.Validate(&sink), problems);
     QVERIFY(!sink.lines.isEmpty());

@@ -1,3 +1,4 @@
+#include "edidbasecases.h"
 #include "edidbasecheck.h"
 #include "edidbytes.h"
 #include "locationtext.h"
@@ -11,25 +12,17 @@
 #include <cstring>
 #include <functional>
 
+using namespace EdidBaseCases;
 using namespace EdidBaseCheck;
 using namespace VyrTest;
 
 namespace {
 
+constexpr BaseVersion Edid13 = BaseVersion::Edid13;
+
 QByteArray emptyBlock()
 {
     return emptyBlockOf<Edid13Block>();
-}
-
-QStringList edid13Samples()
-{
-    QStringList names;
-    for (const QString &name : VyrTest::sampleNames()) {
-        QByteArray b = block0(VyrTest::readSample(name));
-        if (Edid13Block::IsEdid13(bytes(b), static_cast<unsigned>(b.size())))
-            names << name;
-    }
-    return names;
 }
 
 } // namespace
@@ -65,114 +58,37 @@ private slots:
 
 void tst_Edid13Block::recognition_data()
 {
-    QTest::addColumn<QByteArray>("block");
-    QTest::addColumn<unsigned>("size");
-    QTest::addColumn<bool>("edid13");
-    QTest::addColumn<QString>("message");
-
-    const QByteArray valid = emptyBlock();
-    QTest::newRow("empty 1.3") << valid << 128u << true << QString();
-    QByteArray b = valid;
-    b[19] = 0;
-    QTest::newRow("revision 0") << b << 128u << true << QString();
-    b[19] = 4;
-    QTest::newRow("revision 4")
-        << b << 128u << false
-        << "  EDID1.3.........: Byte[19] = 0x04 defines invalid sub-version. Should be 3 or "
-           "lower\r\n";
-    b[19] = 5;
-    QTest::newRow("revision 5")
-        << b << 128u << false
-        << "  EDID1.3.........: Byte[19] = 0x05 defines invalid sub-version. Should be 3 or "
-           "lower\r\n";
-    b = valid;
-    b[18] = 2;
-    QTest::newRow("version 2") << b << 128u << false
-                               << "  EDID1.3.........: Byte[18] = 0x02 defines invalid version "
-                                  "(2.XX). Supported version pattern is 1.XX\r\n";
-    b = valid;
-    b[3] = static_cast<char>(0xFE);
-    QTest::newRow("wrong header") << b << 128u << false
-                                  << "  EDID1.3.........: Byte[3] = 0xFE does not match EDID "
-                                     "header pattern (0x00 0xFF 0xFF 0xFF 0xFF 0xFF 0xFF "
-                                     "0x00)\r\n";
-    QTest::newRow("short") << valid.left(127) << 127u << false
-                           << "  EDID1.3.........: 127 - unsufficient size. Required 128 bytes\r\n";
+    addRecognitionRows(Edid13);
 }
 
 void tst_Edid13Block::recognition()
 {
-    QFETCH(QByteArray, block);
-    QFETCH(unsigned, size);
-    QFETCH(bool, edid13);
-    QFETCH(QString, message);
-
-    QCOMPARE(Edid13Block::IsEdid13(bytes(block), size), edid13);
-    ReportSink sink;
-    QCOMPARE(Edid13Block::ValidateEdid13(&sink, bytes(block), 0, size), edid13);
-    QCOMPARE(sink.lines.join(QString()), message);
-
-    const QByteArray before = snapshot(block);
-    Edid13Block object(bytes(block), size, 0, nullptr);
-    QCOMPARE(object.GetBlockSize(), edid13 ? 128u : 0u);
-    QCOMPARE(object.SupportExtensions(), edid13);
-    // An unrecognised buffer is never written.
-    if (!edid13) {
-        object.SetNumOfExtensions(3);
-        object.AddDescriptor(DescriptorDetailedTiming, 0);
-        QCOMPARE(block, before);
-    }
+    checkRecognition(Edid13);
 }
 
 void tst_Edid13Block::initBuffer()
 {
-    QByteArray block = emptyBlock();
-    QCOMPARE(static_cast<unsigned char>(block.at(127)), 0xB2);
-    QCOMPARE(block.mid(38, 16), QByteArray(16, '\x01'));
-    Edid13Block object(bytes(block), 128, 0, nullptr);
-    QCOMPARE(object.GetVersion(), 0x0103u);
-    QCOMPARE(object.GetNumOfExtensions(), 0u);
-    QCOMPARE(object.GetChecksum(), 0xB2u);
-    // The dummy descriptors are placeholders: the descriptor list offers to fill them.
-    for (unsigned slot = 0; slot < 4; ++slot)
-        QCOMPARE(object.GetDescriptorID(slot), DescriptorPlaceholder);
-    QCOMPARE(object.GetDescriptorID(4), DescriptorUnknown);
+    checkInitBuffer(Edid13);
 }
 
 void tst_Edid13Block::getterSetterIdentity_data()
 {
-    QTest::addColumn<QString>("sample");
-    for (const QString &name : edid13Samples())
-        QTest::newRow(qPrintable(name)) << name;
+    addSampleRows(Edid13);
 }
 
 void tst_Edid13Block::getterSetterIdentity()
 {
-    QFETCH(QString, sample);
-    QByteArray block = block0(VyrTest::readSample(sample));
-    fixChecksum(block); // one sample carries a wrong checksum on purpose
-    const QByteArray before = snapshot(block);
-    Edid13Block object(bytes(block), 128, 0, nullptr);
-    QCOMPARE(object.GetBlockSize(), 128u);
-    writeBackEverything(object);
-    QVERIFY2(block == before, qPrintable(changedText(before, block)));
+    checkWriteBack(Edid13);
 }
 
 void tst_Edid13Block::agreesWithEdidDecode_data()
 {
-    getterSetterIdentity_data();
+    addSampleRows(Edid13);
 }
 
 void tst_Edid13Block::agreesWithEdidDecode()
 {
-    if (!VyrTest::haveEdidDecode())
-        VYR_SKIP("edid-decode is not installed");
-    QFETCH(QString, sample);
-    const QByteArray image = VyrTest::readSample(sample);
-    QByteArray block = block0(image);
-    Edid13Block object(bytes(block), 128, 0, nullptr);
-    const QStringList diffs = compareWithEdidDecode(object, image, false);
-    QVERIFY2(diffs.isEmpty(), qPrintable(diffs.join(QLatin1Char('\n'))));
+    checkAgainstEdidDecode(Edid13);
 }
 
 void tst_Edid13Block::changedFieldOnly()
@@ -349,54 +265,12 @@ void tst_Edid13Block::changedFieldOnly()
 
 void tst_Edid13Block::addDescriptor_data()
 {
-    QTest::addColumn<int>("kind");
-    QTest::addColumn<QByteArray>("expected");
-    QTest::newRow("detailed timing")
-        << int(DescriptorDetailedTiming) << hex("181500000000000000000000000000000000");
-    QTest::newRow("serial") << int(DescriptorSerialNumber)
-                            << hex("000000ff000a202020202020202020202020");
-    QTest::newRow("string") << int(DescriptorDataString)
-                            << hex("000000fe000a202020202020202020202020");
-    QTest::newRow("range limits") << int(DescriptorRangeLimits)
-                                  << hex("000000fd0001ff01ff01000a202020202020");
-    QTest::newRow("name") << int(DescriptorProductName)
-                          << hex("000000fc000a202020202020202020202020");
-    QTest::newRow("colour point") << int(DescriptorColorPoint)
-                                  << hex("000000fb0000000000ff00000000ff0a2020");
-    QTest::newRow("standard timings")
-        << int(DescriptorStandardTimings) << hex("000000fa000101010101010101010101010a");
-    QTest::newRow("placeholder") << int(DescriptorPlaceholder)
-                                 << hex("000000100000000000000000000000000000");
-    QTest::newRow("colour management")
-        << int(DescriptorColorManagement) << hex("000000f90000000000000000000000000000");
+    addDescriptorRows(Edid13);
 }
 
 void tst_Edid13Block::addDescriptor()
 {
-    QFETCH(int, kind);
-    QFETCH(QByteArray, expected);
-    QByteArray block = emptyBlock();
-    const QByteArray before = snapshot(block);
-    Edid13Block object(bytes(block), 128, 0, nullptr);
-    object.AddDescriptor(static_cast<DescriptorID>(kind), 1);
-    QCOMPARE(block.mid(72, 18).toHex(), expected.toHex());
-    QCOMPARE(object.GetDescriptorID(1), static_cast<DescriptorID>(kind));
-    QList<int> changed = changedBytes(before, block);
-    changed.removeAll(127);
-    for (int i : changed)
-        QVERIFY(i >= 72 && i < 90);
-    QVERIFY(checksumOk(block));
-    if (VyrTest::haveEdidDecode())
-        QVERIFY(VyrTest::edidDecodeChecksumsOk(block));
-    if (kind == DescriptorDetailedTiming) {
-        DetailedTiming t;
-        QVERIFY(object.GetDetailedTiming(2, &t));
-        QCOMPARE(t.pixelClock, 5400u);
-    }
-    // A slot above 3 is ignored.
-    const QByteArray now = snapshot(block);
-    object.AddDescriptor(static_cast<DescriptorID>(kind), 4);
-    QCOMPARE(block, now);
+    checkAddDescriptor(Edid13);
 }
 
 void tst_Edid13Block::removeDescriptorAndSupport()

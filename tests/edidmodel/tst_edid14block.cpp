@@ -1,3 +1,4 @@
+#include "edidbasecases.h"
 #include "edidbasecheck.h"
 #include "edidbytes.h"
 #include "edidreport.h"
@@ -13,10 +14,13 @@
 #include <cstring>
 #include <functional>
 
+using namespace EdidBaseCases;
 using namespace EdidBaseCheck;
 using namespace VyrTest;
 
 namespace {
+
+constexpr BaseVersion Edid14 = BaseVersion::Edid14;
 
 QByteArray emptyBlock()
 {
@@ -33,17 +37,6 @@ QByteArray handMadeBlock()
                "0101010101010101010101010101000000f9000310279cff2c010000ffff0100000000f800011b24"
                "295728287f1016671c28000000f7000a814000200101000000000000000000fd06324b1e50110411"
                "1280f838f03c00e6");
-}
-
-QStringList edid14Samples()
-{
-    QStringList names;
-    for (const QString &name : VyrTest::sampleNames()) {
-        QByteArray b = block0(VyrTest::readSample(name));
-        if (Edid14Block::IsEdid14(bytes(b), static_cast<unsigned>(b.size())))
-            names << name;
-    }
-    return names;
 }
 
 // The range limits record as one line, for table comparisons.
@@ -122,88 +115,22 @@ private slots:
 
 void tst_Edid14Block::recognition_data()
 {
-    QTest::addColumn<QByteArray>("block");
-    QTest::addColumn<unsigned>("size");
-    QTest::addColumn<bool>("edid14");
-    QTest::addColumn<bool>("edid13");
-    QTest::addColumn<QString>("message");
-
-    const QByteArray valid = emptyBlock();
-    QTest::newRow("revision 4") << valid << 128u << true << false << QString();
-    QByteArray b = valid;
-    b[19] = 3;
-    QTest::newRow("revision 3") << b << 128u << false << true
-                                << "  EDID1.4.........: Byte[19] = 0x03 defines invalid "
-                                   "sub-version. Should be 4\r\n";
-    // Later revisions in the field are read as EDID 1.4 (the report still names them).
-    b[19] = 5;
-    QTest::newRow("revision 5") << b << 128u << true << false
-                                << "  EDID1.4.........: Byte[19] = 0x05 defines invalid "
-                                   "sub-version. Should be 4\r\n";
-    b[19] = 19;
-    QTest::newRow("revision 19") << b << 128u << true << false
-                                 << "  EDID1.4.........: Byte[19] = 0x13 defines invalid "
-                                    "sub-version. Should be 4\r\n";
-    b = valid;
-    b[18] = 2;
-    QTest::newRow("version 2") << b << 128u << false << false
-                               << "  EDID1.4.........: Byte[18] = 0x02 defines invalid version "
-                                  "(2.XX). Supported version pattern is 1.XX\r\n";
-    b = valid;
-    b[7] = 0x01;
-    QTest::newRow("wrong header") << b << 128u << false << false
-                                  << "  EDID1.4.........: Byte[7] = 0x01 does not match EDID "
-                                     "header pattern (0x00 0xFF 0xFF 0xFF 0xFF 0xFF 0xFF "
-                                     "0x00)\r\n";
-    QTest::newRow("short") << valid.left(100) << 100u << false << false
-                           << "  EDID1.4.........: 100 - unsufficient size. Required 128 bytes\r\n";
+    addRecognitionRows(Edid14);
 }
 
 void tst_Edid14Block::recognition()
 {
-    QFETCH(QByteArray, block);
-    QFETCH(unsigned, size);
-    QFETCH(bool, edid14);
-    QFETCH(bool, edid13);
-    QFETCH(QString, message);
-
-    QCOMPARE(Edid14Block::IsEdid14(bytes(block), size), edid14);
-    QCOMPARE(Edid13Block::IsEdid13(bytes(block), size), edid13);
-    ReportSink sink;
-    QCOMPARE(Edid14Block::ValidateEdid14(&sink, bytes(block), 0, size), message.isEmpty());
-    QCOMPARE(sink.lines.join(QString()), message);
-
-    Edid14Block as14(bytes(block), size, 0, nullptr);
-    Edid13Block as13(bytes(block), size, 0, nullptr);
-    QCOMPARE(as14.GetBlockSize(), edid14 ? 128u : 0u);
-    QCOMPARE(as13.GetBlockSize(), edid13 ? 128u : 0u);
-    const QByteArray before = snapshot(block);
-    if (!edid14) {
-        as14.AddDescriptor(DescriptorCvt3ByteCodes, 0);
-        as14.SetNumOfExtensions(2);
-        QCOMPARE(block, before);
-    }
+    checkRecognition(Edid14);
 }
 
 void tst_Edid14Block::initBuffer()
 {
-    QByteArray block = emptyBlock();
-    QCOMPARE(static_cast<unsigned char>(block.at(19)), 4);
-    QCOMPARE(static_cast<unsigned char>(block.at(127)), 0xB1);
-    Edid14Block object(bytes(block), 128, 0, nullptr);
-    QCOMPARE(object.GetVersion(), 0x0104u);
-    // Detailed timings of an EDID 1.4 block carry "borders are addressable".
-    object.AddDescriptor(DescriptorDetailedTiming, 0);
-    DetailedTiming t;
-    QVERIFY(object.GetDetailedTiming(1, &t));
-    QVERIFY(t.borderActive);
+    checkInitBuffer(Edid14);
 }
 
 void tst_Edid14Block::getterSetterIdentity_data()
 {
-    QTest::addColumn<QByteArray>("block");
-    for (const QString &name : edid14Samples())
-        QTest::newRow(qPrintable(name)) << block0(VyrTest::readSample(name));
+    addSampleRows(Edid14);
     QTest::newRow("hand-made") << handMadeBlock();
     QByteArray b = handMadeBlock();
     b[19] = 5; // EDID "1.5"
@@ -213,34 +140,18 @@ void tst_Edid14Block::getterSetterIdentity_data()
 
 void tst_Edid14Block::getterSetterIdentity()
 {
-    QFETCH(QByteArray, block);
-    fixChecksum(block);
-    const QByteArray before = snapshot(block);
-    Edid14Block object(bytes(block), 128, 0, nullptr);
-    QCOMPARE(object.GetBlockSize(), 128u);
-    writeBackEverything(object);
-    writeBackEdid14Descriptors(object);
-    QVERIFY2(block == before, qPrintable(changedText(before, block)));
+    checkWriteBack(Edid14);
 }
 
 void tst_Edid14Block::agreesWithEdidDecode_data()
 {
-    QTest::addColumn<QByteArray>("image");
-    for (const QString &name : edid14Samples())
-        QTest::newRow(qPrintable(name)) << VyrTest::readSample(name);
+    addSampleRows(Edid14);
     QTest::newRow("hand-made") << handMadeBlock();
 }
 
 void tst_Edid14Block::agreesWithEdidDecode()
 {
-    if (!VyrTest::haveEdidDecode())
-        VYR_SKIP("edid-decode is not installed");
-    QFETCH(QByteArray, image);
-    QByteArray block = block0(image);
-    Edid14Block object(bytes(block), 128, 0, nullptr);
-    QStringList diffs = compareWithEdidDecode(object, image, true);
-    diffs += compareEdid14Descriptors(object, image);
-    QVERIFY2(diffs.isEmpty(), qPrintable(diffs.join(QLatin1Char('\n'))));
+    checkAgainstEdidDecode(Edid14);
 }
 
 void tst_Edid14Block::writtenBlockAgreesWithEdidDecode()
@@ -851,45 +762,12 @@ void tst_Edid14Block::colorManagement()
 
 void tst_Edid14Block::addDescriptor_data()
 {
-    QTest::addColumn<int>("kind");
-    QTest::addColumn<QByteArray>("expected");
-    QTest::newRow("colour management")
-        << int(DescriptorColorManagement) << hex("000000f90003000000000000000000000000");
-    QTest::newRow("CVT codes") << int(DescriptorCvt3ByteCodes)
-                               << hex("000000f80001000000000000000000000000");
-    QTest::newRow("established timings III")
-        << int(DescriptorEstablishedTimingsIII) << hex("000000f7000a000000000000000000000000");
-    QTest::newRow("range limits") << int(DescriptorRangeLimits)
-                                  << hex("000000fd0001ff01ff01000a202020202020");
-    QTest::newRow("name") << int(DescriptorProductName)
-                          << hex("000000fc000a202020202020202020202020");
+    addDescriptorRows(Edid14);
 }
 
 void tst_Edid14Block::addDescriptor()
 {
-    QFETCH(int, kind);
-    QFETCH(QByteArray, expected);
-    const DescriptorID id = static_cast<DescriptorID>(kind);
-    QByteArray block = emptyBlock();
-    Edid14Block object(bytes(block), 128, 0, nullptr);
-    QVERIFY(object.IsDescriptorSupported(id));
-    object.AddDescriptor(id, 2);
-    QCOMPARE(block.mid(90, 18).toHex(), expected.toHex());
-    QCOMPARE(object.GetDescriptorID(2), id);
-    QVERIFY(checksumOk(block));
-    if (VyrTest::haveEdidDecode())
-        QVERIFY(VyrTest::edidDecodeChecksumsOk(block));
-    // One of each kind.
-    QVERIFY(!object.IsDescriptorSupported(id));
-    object.RemoveDescriptor(2);
-    QVERIFY(object.IsDescriptorSupported(id));
-    // The EDID 1.4 kinds are not offered in an EDID 1.3 block.
-    QByteArray old(128, '\0');
-    Edid13Block::InitBuffer(bytes(old), 128);
-    Edid13Block edid13(bytes(old), 128, 0, nullptr);
-    const bool edid14Only = id == DescriptorColorManagement || id == DescriptorCvt3ByteCodes
-                            || id == DescriptorEstablishedTimingsIII;
-    QCOMPARE(edid13.IsDescriptorSupported(id), !edid14Only);
+    checkAddDescriptor(Edid14);
 }
 
 void tst_Edid14Block::monInfoRateOffsets()

@@ -228,6 +228,11 @@ protected:
     unsigned char *payload(unsigned index, unsigned *length = nullptr);
 
 private:
+    // Parts of the report: its heading, the check of one data block chosen by its tag, and the
+    // kinds a section may hold only once.
+    void appendHeading(CallbackFillContentTgt *target) const;
+    int validateDataBlock(CallbackFillContentTgt *target, unsigned index);
+    int validateSingleBlocks(CallbackFillContentTgt *target) const;
     static bool sectionTest(const unsigned char *section, unsigned size, unsigned maxLength);
     unsigned counter(DisplayBlockID id) const;
     unsigned sectionLength() const;

@@ -57,6 +57,17 @@ int DisplayIDBlock::Validate(CallbackFillContentTgt *target)
 {
     if (m_section == nullptr || target == nullptr)
         return 0;
+    appendHeading(target);
+    int problems = validateGeneralInfo(target);
+    for (unsigned i = 0; i < m_blockCount; ++i)
+        problems += validateDataBlock(target, i);
+    problems += validateSingleBlocks(target);
+    ReportText::appendValid(target, problems);
+    return problems;
+}
+
+void DisplayIDBlock::appendHeading(CallbackFillContentTgt *target) const
+{
     const unsigned version = GetVersion();
     const QString heading =
         m_base
@@ -69,75 +80,48 @@ int DisplayIDBlock::Validate(CallbackFillContentTgt *target)
         m_base ? startOffset + GetBlockSize() - 1
                : startOffset - (m_wrapped ? WrappedSectionByte : 0u) + ExtensionBlockBytes - 1;
     target->AppendText(heading.arg(version >> 4).arg(version & 15u).arg(startOffset).arg(last));
+}
 
-    int problems = validateGeneralInfo(target);
-    for (unsigned i = 0; i < m_blockCount; ++i) {
-        switch (m_map[i].tag) {
-        case DidTagProductId:
-            problems += validateProductIdentification(target, i);
-            break;
-        case DidTagDisplayParams:
-            problems += validateDisplayParameters(target, i);
-            break;
-        case DidTagColorChars:
-            problems += validateColorCharacteristics(target, i);
-            break;
-        case DidTagType1Timing:
-            problems += validateType1TimingDetailed(target, i);
-            break;
-        case DidTagType2Timing:
-            problems += validateType2TimingDetailed(target, i);
-            break;
-        case DidTagType3Timing:
-            problems += validateType3TimingShort(target, i);
-            break;
-        case DidTagType4Timing:
-            problems += validateType4TimingDmt(target, i);
-            break;
-        case DidTagType5Timing:
-            problems += validateType5TimingShort(target, i);
-            break;
-        case DidTagType6Timing:
-            problems += validateType6TimingDetailed(target, i);
-            break;
-        case DidTagVesaTimings:
-            problems += validateVesaTimings(target, i);
-            break;
-        case DidTagCeaTimings:
-            problems += validateCeaTimings(target, i);
-            break;
-        case DidTagRangeLimits:
-            problems += validateRangeLimits(target, i);
-            break;
-        case DidTagSerialNumber:
-            problems += validateProductSerialNumber(target, i);
-            break;
-        case DidTagAsciiString:
-            problems += validateGeneralPurposeAscii(target, i);
-            break;
-        case DidTagDeviceData:
-            problems += validateDeviceData(target, i);
-            break;
-        case DidTagPowerSequencing:
-            problems += validatePowerSequence(target, i);
-            break;
-        case DidTagDisplayInterface:
-            problems += validateDisplayInterface(target, i);
-            break;
-        case DidTagStereoInterface:
-            problems += validateStereoInterface(target, i);
-            break;
-        case DidTagTiledDisplay:
-            problems += validateTiledDisplay(target, i);
-            break;
-        case DidTagVendorSpecific:
-            problems += validateVendorSpecificData(target, i);
-            break;
-        default:
-            break; // transfer characteristics and unknown tags
-        }
+int DisplayIDBlock::validateDataBlock(CallbackFillContentTgt *target, unsigned index)
+{
+    using Check = int (DisplayIDBlock::*)(CallbackFillContentTgt *, unsigned);
+    struct TagCheck
+    {
+        unsigned tag;
+        Check check;
+    };
+    // Transfer characteristics (0x0E) and unknown tags have no check.
+    static const TagCheck checks[] = {
+        {DidTagProductId, &DisplayIDBlock::validateProductIdentification},
+        {DidTagDisplayParams, &DisplayIDBlock::validateDisplayParameters},
+        {DidTagColorChars, &DisplayIDBlock::validateColorCharacteristics},
+        {DidTagType1Timing, &DisplayIDBlock::validateType1TimingDetailed},
+        {DidTagType2Timing, &DisplayIDBlock::validateType2TimingDetailed},
+        {DidTagType3Timing, &DisplayIDBlock::validateType3TimingShort},
+        {DidTagType4Timing, &DisplayIDBlock::validateType4TimingDmt},
+        {DidTagType5Timing, &DisplayIDBlock::validateType5TimingShort},
+        {DidTagType6Timing, &DisplayIDBlock::validateType6TimingDetailed},
+        {DidTagVesaTimings, &DisplayIDBlock::validateVesaTimings},
+        {DidTagCeaTimings, &DisplayIDBlock::validateCeaTimings},
+        {DidTagRangeLimits, &DisplayIDBlock::validateRangeLimits},
+        {DidTagSerialNumber, &DisplayIDBlock::validateProductSerialNumber},
+        {DidTagAsciiString, &DisplayIDBlock::validateGeneralPurposeAscii},
+        {DidTagDeviceData, &DisplayIDBlock::validateDeviceData},
+        {DidTagPowerSequencing, &DisplayIDBlock::validatePowerSequence},
+        {DidTagDisplayInterface, &DisplayIDBlock::validateDisplayInterface},
+        {DidTagStereoInterface, &DisplayIDBlock::validateStereoInterface},
+        {DidTagTiledDisplay, &DisplayIDBlock::validateTiledDisplay},
+        {DidTagVendorSpecific, &DisplayIDBlock::validateVendorSpecificData},
+    };
+    for (const TagCheck &entry : checks) {
+        if (entry.tag == m_map[index].tag)
+            return (this->*entry.check)(target, index);
     }
+    return 0;
+}
 
+int DisplayIDBlock::validateSingleBlocks(CallbackFillContentTgt *target) const
+{
     struct Single
     {
         DisplayBlockID kind;
@@ -172,10 +156,7 @@ int DisplayIDBlock::Validate(CallbackFillContentTgt *target)
         if (counter(single.kind) > 1)
             duplicates.line(tr(single.text));
     }
-    problems += duplicates.count();
-
-    ReportText::appendValid(target, problems);
-    return problems;
+    return duplicates.count();
 }
 
 int DisplayIDBlock::validateGeneralInfo(CallbackFillContentTgt *target)
