@@ -351,7 +351,7 @@ void tst_CeaExtBlock::noRoomRefused()
     auto *p = bytes(image) + 128;
     CeaExtBlock block(p, 128, 128, nullptr);
     QCOMPARE(block.freeDataBlockBytes() + block.freeDtdBytes(), 1u);
-    const QByteArray before = image;
+    const QByteArray before = VyrTest::snapshot(image);
     QVERIFY(!block.AllowNewDataBlocks());
     QVERIFY(!block.IsDataBlockSupported(CeaBlockVideo));
     block.AddDataBlock(CeaBlockVideo);
@@ -365,7 +365,7 @@ void tst_CeaExtBlock::noRoomRefused()
     QCOMPARE(block.freeDtdBytes(), 33u);
     block.AddDataBlock(CeaBlockAudio);
     QVERIFY(block.resizeDataBlock(0, 32));
-    const QByteArray full = image;
+    const QByteArray full = VyrTest::snapshot(image);
     QVERIFY(!block.resizeDataBlock(0, 2)); // below the kind's minimum
     QCOMPARE(image, full);
     block.AddDataBlock(CeaBlockSpeakerAllocation); // 4 > 1 free
@@ -382,7 +382,7 @@ void tst_CeaExtBlock::tenthDataBlockRefused()
     for (int i = 0; i < 9; ++i)
         block.AddDataBlock(CeaBlockVideo);
     QVERIFY(!block.AllowNewDataBlocks());
-    const QByteArray before = image;
+    const QByteArray before = VyrTest::snapshot(image);
     block.AddDataBlock(CeaBlockVideo);
     QCOMPARE(image, before);
 

@@ -198,7 +198,7 @@ void tst_DataBlock::baseOperationsAnswerNothing()
 {
     QByteArray image(128, '\x5A');
     auto *data = VyrTest::bytes(image);
-    const QByteArray before = image;
+    const QByteArray before = VyrTest::snapshot(image);
     PlainBlock block(data, 384, nullptr);
     DataBlock &base = block;
 
