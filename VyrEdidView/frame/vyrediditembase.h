@@ -67,7 +67,9 @@ public:
 protected:
     // ---- Rows and editors (the item and the row must already be in the tree) ----
 
-    // placeWidget(row, column, widget) (VyrEdidRowObject) puts any other widget into a row.
+    // A widget goes into a row through placeWidget() (VyrEdidRowObject), an editor through one of
+    // the helpers below, which also connect it.
+
     // A read-only value: a label in the value column, typeTag as the text of the type column.
     static QLabel *placeLabel(QTreeWidgetItem *row, const QString &text,
                               const QString &typeTag = QString());
