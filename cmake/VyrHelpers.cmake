@@ -109,3 +109,16 @@ function(vyr_program_folder target folder)
         DEPENDS wexnoxxx vyrpcs ${F_PLUGINS}
         COMMENT "Program folder ${folder}")
 endfunction()
+
+# vyr_include_root(<target> <name>): includes of <target>'s sources and of its users name the
+# target's folder, the current source folder, as <name> ("frame/vyredidrowobject.h"). The
+# include path they get for it is a folder of the build tree that holds that one name, a link
+# to the source folder, and nothing else: a header of a folder that <target> does not link is
+# not found from it, so an include that crosses the layers upwards does not compile (the layer
+# probe, tests/layers/, checks it).
+function(vyr_include_root target name)
+    set(root ${CMAKE_BINARY_DIR}/include/${target})
+    file(MAKE_DIRECTORY ${root})
+    file(CREATE_LINK ${CMAKE_CURRENT_SOURCE_DIR} ${root}/${name} SYMBOLIC)
+    target_include_directories(${target} PUBLIC ${root})
+endfunction()

@@ -2,6 +2,8 @@
 
 #include "frame/vyredidwheelguard.h"
 
+#include <QMetaMethod>
+
 VyrEdidInfoTree::VyrEdidInfoTree(QWidget *parent)
     : QTreeWidget(parent)
 {
@@ -13,4 +15,12 @@ VyrEdidInfoTree::VyrEdidInfoTree(QWidget *parent)
 void VyrEdidInfoTree::notifyEdidDataChanged()
 {
     emit edidDataChanged();
+}
+
+bool VyrEdidInfoTree::requestBlocksRebuild()
+{
+    if (!isSignalConnected(QMetaMethod::fromSignal(&VyrEdidInfoTree::rebuildBlocksSignal)))
+        return false;
+    emit rebuildBlocksSignal();
+    return true;
 }

@@ -1,7 +1,5 @@
 #include "vyrediditembase.h"
 
-#include "frame/vyredidinfotree.h"
-#include "frame/vyredidinputguard.h"
 #include "frame/vyredidrows.h"
 #include "widgets/vyrnumbertext.h"
 
@@ -12,21 +10,10 @@
 #include <QtGlobal>
 
 VyrEdidItemBase::VyrEdidItemBase(unsigned char *bytes, int kind)
-    : QObject(nullptr)
-    , QTreeWidgetItem(kind)
+    : VyrEdidRowObject(kind)
     , m_bytes(bytes)
     , m_kind(kind)
 {}
-
-VyrEdidItemBase::~VyrEdidItemBase()
-{
-    // The tree item part is destroyed next: it takes the row and its children out of the view,
-    // which hides their widgets, and a focused editor would then report into this item. Detach
-    // the subtree first and cut the connections made to the item.
-    VyrEdidRows::detach(this);
-    for (const QMetaObject::Connection &connection : qAsConst(m_connections))
-        QObject::disconnect(connection);
-}
 
 bool VyrEdidItemBase::InitItems()
 {
@@ -55,22 +42,15 @@ unsigned int VyrEdidItemBase::GetBlockSize() const
 
 void VyrEdidItemBase::NotifyAtDataChanged()
 {
-    if (auto *tree = qobject_cast<VyrEdidInfoTree *>(treeWidget()))
-        tree->notifyEdidDataChanged();
+    notifyTree();
 }
 
-void VyrEdidItemBase::placeWidget(QTreeWidgetItem *row, int column, QWidget *widget)
+QList<EdidItemLocation> VyrEdidItemBase::highlightedLocations() const
 {
-    QTreeWidget *tree = row ? row->treeWidget() : nullptr;
-    if (!tree) {
-        // Rows are built only after their item is in the tree; without one nobody would own
-        // the widget.
-        qWarning("VyrEdidItemBase: a widget for a row that is not in a tree is discarded");
-        widget->deleteLater();
-        return;
-    }
-    tree->setItemWidget(row, column, widget);
-    VyrEdidInputGuard::watch(row, column, widget);
+    // The root, the DisplayID section items and plain rows highlight nothing.
+    if (type() <= VyrEdidItemKind::Root)
+        return {};
+    return GetItemLocations();
 }
 
 QLabel *VyrEdidItemBase::placeLabel(QTreeWidgetItem *row, const QString &text,
@@ -80,17 +60,6 @@ QLabel *VyrEdidItemBase::placeLabel(QTreeWidgetItem *row, const QString &text,
     placeWidget(row, VyrEdidColumn::Value, label);
     row->setText(VyrEdidColumn::Type, typeTag);
     return label;
-}
-
-QValidator *VyrEdidItemBase::intValidator(int minimum, int maximum, QObject *parent)
-{
-    return VyrNumberText::wholeValidator(minimum, maximum, parent);
-}
-
-QValidator *VyrEdidItemBase::doubleValidator(double minimum, double maximum, int decimals,
-                                             QObject *parent)
-{
-    return VyrNumberText::realValidator(minimum, maximum, decimals, parent);
 }
 
 void VyrEdidItemBase::showNumberAsStored(QLineEdit *edit)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "frame/vyredidkinds.h"
+#include "frame/vyredidrowobject.h"
 #include "model/edidtypes.h"
 #include "widgets/comborows.h"
 
@@ -8,8 +9,6 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QList>
-#include <QMetaObject>
-#include <QObject>
 #include <QSignalBlocker>
 #include <QStringList>
 #include <QTreeWidget>
@@ -17,7 +16,6 @@
 #include <QValidator>
 
 #include <type_traits>
-#include <utility>
 
 class QLabel;
 
@@ -27,31 +25,24 @@ class QLabel;
 // edit writes through the block object and calls NotifyAtDataChanged(); the view asks the
 // current item for GetItemLocations() to highlight its bytes.
 //
-// The protected part is the toolkit every item builds on. It keeps four rules that stop the
-// tree from writing what the user did not ask for, or into an item that is going away:
+// The protected part is the toolkit every item builds on. Besides the rules of every row
+// (VyrEdidRowObject: one edit path, relayed connections, detaching), it keeps two more that stop
+// the tree from writing what the user did not ask for:
 // - Editors are filled first and connected last, so building a tree writes nothing; a line
-//   editor reports only text the user changed; refills happen with signals blocked.
-// - Every edit runs through editRecord(): read the whole record, change one field, write it,
-//   notify.
-// - Every connection to an item goes through relay() (or a place*() helper): a handler does
-//   nothing once its item is detached, and the destructor cuts the connections before the tree
-//   item part is destroyed.
+//   editor reports only text the user changed; refills happen with signals blocked. Every
+//   editor goes in through a place*() helper, which relays its signal.
 // - Rows leave the tree only through removeChildRows() (VyrEdidRows): the pending edit is
 //   committed first, then the rows are detached (their widgets' signals blocked), taken out last
 //   first and deleted later, never inside their own signal.
-class VyrEdidItemBase : public QObject, public QTreeWidgetItem
+class VyrEdidItemBase : public VyrEdidRowObject
 {
     Q_OBJECT
 
 public:
     // bytes: the EDID image (or block bytes) the item works on; not owned.
     VyrEdidItemBase(unsigned char *bytes, int kind);
-    ~VyrEdidItemBase() override;
 
-    VyrEdidItemBase(const VyrEdidItemBase &) = delete;
-    VyrEdidItemBase &operator=(const VyrEdidItemBase &) = delete;
-
-    // The item protocol, in slot order.
+    // The item protocol, in slot order after the row's highlightedLocations().
     // Builds the item's rows and editors (the item must be in its tree); false when the item
     // built nothing usable.
     virtual bool InitItems();
@@ -66,25 +57,19 @@ public:
     // is not in a VyrEdidInfoTree.
     virtual void NotifyAtDataChanged();
 
-    // True once the item has left its tree or is being destroyed: its handlers do nothing.
-    bool isDetached() const { return m_detached; }
+    // The view highlights the bytes of an item whose kind code is above the root's: its
+    // GetItemLocations().
+    QList<EdidItemLocation> highlightedLocations() const override;
 
     // The parent row (QObject::parent() is a different thing).
     QTreeWidgetItem *parentRow() const { return QTreeWidgetItem::parent(); }
 
-    // Validators that read numbers in the C locale ("2.20", never "2,20"), children of parent:
-    // those of VyrNumberText, which reads what they accept.
-    // Public: the DisplayID rows, which are not items of this kind, use them too.
-    static QValidator *intValidator(int minimum, int maximum, QObject *parent);
-    static QValidator *doubleValidator(double minimum, double maximum, int decimals,
-                                       QObject *parent);
-
 protected:
     // ---- Rows and editors (the item and the row must already be in the tree) ----
 
-    // Puts widget, made without parent, into column of row; the tree owns it from now on. Its line
-    // editors and spin boxes are guarded (VyrEdidInputGuard): text they refuse never stays.
-    static void placeWidget(QTreeWidgetItem *row, int column, QWidget *widget);
+    // A widget goes into a row through placeWidget() (VyrEdidRowObject), an editor through one of
+    // the helpers below, which also connect it.
+
     // A read-only value: a label in the value column, typeTag as the text of the type column.
     static QLabel *placeLabel(QTreeWidgetItem *row, const QString &text,
                               const QString &typeTag = QString());
@@ -181,23 +166,6 @@ protected:
               });
     }
 
-    // Connects signal of sender to handler with this item as context; the handler takes the
-    // signal's arguments or none. It does nothing once the item is detached, and the connection
-    // is cut before the tree item part goes.
-    template <typename Sender, typename Signal, typename Handler>
-    void relay(Sender *sender, Signal signal, Handler handler)
-    {
-        m_connections.append(
-            connect(sender, signal, this, [this, handler](auto &&...arguments) mutable {
-                if (m_detached)
-                    return;
-                if constexpr (std::is_invocable_v<Handler &, decltype(arguments)...>)
-                    handler(std::forward<decltype(arguments)>(arguments)...);
-                else
-                    handler();
-            }));
-    }
-
     // A number the validator of edit accepted, written as the tree writes it ("+012" as "12",
     // "0.7" as "0.700" for three decimals), so that the editor shows what a fresh tree shows.
     static void showNumberAsStored(QLineEdit *edit);
@@ -208,42 +176,6 @@ protected:
     static void refillComboBox(QComboBox *combo, const QStringList &entries,
                                ComboRows::Shown current);
     static void setCheckedQuietly(QAbstractButton *button, bool checked);
-
-    // ---- Edits ----
-
-    // The one edit path of every handler: reads the whole record with (block->*get)(address...,
-    // &record), lets change(Record &) set its own field, writes the record with
-    // (block->*set)(address..., &record) and notifies. A getter that answers false writes
-    // nothing. Without a block only the notification is sent; a detached item does nothing.
-    // Answers whether the record was written.
-    //     editRecord<ProductIdInfo>(model, &Edid13Block::GetProductIdInfo,
-    //                               &Edid13Block::SetProductIdInfo,
-    //                               [&](ProductIdInfo &info) { info.week = week; });
-    //     editRecord<DetailedTiming>(block, &DataBlock::GetDetailedTiming,
-    //                                &DataBlock::SetDetailedTiming, change, slot);
-    template <typename Record, typename Block, typename Get, typename Set, typename Change,
-              typename... Address>
-    bool editRecord(Block *block, Get get, Set set, Change change, Address... address)
-    {
-        if (m_detached)
-            return false;
-        bool written = false;
-        if (block) {
-            Record record{};
-            using ReadResult = decltype((block->*get)(address..., &record));
-            if constexpr (std::is_same_v<ReadResult, bool>) {
-                if (!(block->*get)(address..., &record))
-                    return false;
-            } else {
-                (block->*get)(address..., &record);
-            }
-            change(record);
-            (block->*set)(address..., &record);
-            written = true;
-        }
-        NotifyAtDataChanged();
-        return written;
-    }
 
     // ---- Rebuilds ----
 
@@ -260,11 +192,6 @@ protected:
     unsigned int m_extensionCount = 0;
 
 private:
-    friend class VyrEdidRows;
-
     static constexpr int RelayTokenRole = Qt::UserRole + 0x5652;
     static qulonglong nextRelayToken();
-
-    bool m_detached = false;
-    QList<QMetaObject::Connection> m_connections;
 };

@@ -1,14 +1,10 @@
 #include "vyredidmainitem.h"
 
+#include "frame/vyredidblockitems.h"
 #include "frame/vyredidchooser.h"
+#include "frame/vyredidinfotree.h"
 #include "frame/vyredidrows.h"
-#include "frame/vyredidunknownblockitem.h"
 #include "frame/vyredidwidgets.h"
-#include "items/base/vyrbaseblockitem.h"
-#include "items/cea/vyredidceaextblockitem.h"
-#include "items/diext/vyrediddiextblockitem.h"
-#include "items/displayid/vyrediddispidblockitem.h"
-#include "items/vtb/vyredidextvtbitem.h"
 #include "model/base/edid13block.h"
 #include "model/base/edid14block.h"
 #include "model/cea/ceaextblock.h"
@@ -45,6 +41,9 @@ bool VyrEdidMainItem::InitItems()
     m_addButton->setFocusPolicy(Qt::TabFocus);
     placeWidget(this, VyrEdidColumn::Action, m_addButton);
     relay(m_addButton, &QPushButton::clicked, [this]() { on_btnAddBlock(); });
+    if (auto *tree = qobject_cast<VyrEdidInfoTree *>(treeWidget()))
+        relay(tree, &VyrEdidInfoTree::rebuildBlocksSignal,
+              [this]() { onRebuildBlocksRequested(); });
     updateDataBlocks();
     if (QTreeWidget *tree = treeWidget()) {
         tree->setColumnWidth(VyrEdidColumn::Value, valueColumnWidth(tree));
@@ -93,31 +92,7 @@ unsigned int VyrEdidMainItem::blockOffset(unsigned int index) const
 
 VyrEdidItemBase *VyrEdidMainItem::createBlockItem(const VyrEdidRecognisedBlock &block)
 {
-    DataBlock *object = block.block.get();
-    switch (block.kind) {
-    case VyrEdidBlockKind::DisplayIdBase:
-        return new VyrEdidDispIdBlockItem(true, m_bytes, block.offset,
-                                          static_cast<DisplayIDBlock *>(object));
-    case VyrEdidBlockKind::Edid14:
-        return new VyrEdidBaseBlockItem(m_bytes, nullptr, static_cast<Edid14Block *>(object));
-    case VyrEdidBlockKind::Edid13:
-        return new VyrEdidBaseBlockItem(m_bytes, static_cast<Edid13Block *>(object), nullptr);
-    case VyrEdidBlockKind::DisplayIdExtension:
-        return new VyrEdidDispIdBlockItem(false, m_bytes, block.offset,
-                                          static_cast<DisplayIDBlock *>(object));
-    case VyrEdidBlockKind::CeaExtension:
-        return new VyrEdidCeaExtBlockItem(m_bytes, block.offset,
-                                          static_cast<CeaExtBlock *>(object));
-    case VyrEdidBlockKind::DiExtension:
-        return new VyrEdidDiExtBlockItem(m_bytes, block.offset, static_cast<DiExtBlock *>(object));
-    case VyrEdidBlockKind::VtbExtension:
-        return new VyrEdidExtVtbItem(m_bytes, block.offset, static_cast<EdidExtVtb *>(object));
-    case VyrEdidBlockKind::Unknown:
-        return new VyrEdidUnknownBlockItem(m_bytes, block.offset);
-    case VyrEdidBlockKind::None:
-        break;
-    }
-    return nullptr;
+    return VyrEdidBlockItems::create(m_bytes, block);
 }
 
 static QString titleOf(VyrEdidBlockKind kind)
@@ -144,12 +119,6 @@ void VyrEdidMainItem::updateDataBlocks()
 
     std::vector<VyrEdidRecognisedBlock> blocks = VyrEdidBlockRecogniser::recognise(m_bytes);
     for (VyrEdidRecognisedBlock &block : blocks) {
-        if (block.kind == VyrEdidBlockKind::DisplayIdExtension) {
-            // Adds nothing to an extension section (the product type says which blocks a base
-            // section needs).
-            DisplayID_Section_Header header;
-            static_cast<DisplayIDBlock *>(block.block.get())->AddMandatoryBlocks(&header);
-        }
         VyrEdidItemBase *item = createBlockItem(block);
         if (!item || !appendBlockItem(item, block))
             break;
@@ -206,6 +175,27 @@ VyrEdidMainItem *VyrEdidMainItem::rootOf(QTreeWidgetItem *item)
     while (item && item->parent())
         item = item->parent();
     return dynamic_cast<VyrEdidMainItem *>(item);
+}
+
+void VyrEdidMainItem::onRebuildBlocksRequested()
+{
+    if (isDetached() || m_rebuildQueued)
+        return;
+    m_rebuildQueued = true;
+    // The blocks behind the one that changed may have moved: no block item may write until the
+    // blocks are found again.
+    for (int i = 0; i < childCount(); ++i)
+        VyrEdidRows::detach(child(i));
+    const bool expanded = m_baseBlockItem && m_baseBlockItem->isExpanded();
+    QMetaObject::invokeMethod(
+        this,
+        [this, expanded]() {
+            m_rebuildQueued = false;
+            rebuildBlocks();
+            if (expanded && m_baseBlockItem)
+                m_baseBlockItem->setExpanded(true);
+        },
+        Qt::QueuedConnection);
 }
 
 void VyrEdidMainItem::rebuildBlocks()

@@ -51,8 +51,7 @@ public:
     void updateDataBlocks();
     // Writes a default block of kind at where (room bytes available), then rebuilds.
     void addBlock(VyrEdidBlockTypes kind, unsigned char *where, unsigned int room);
-    // Recognises the blocks again and builds every item below the root anew, for an item that
-    // changed where blocks end (a DisplayID base section that grew). The calling item is
+    // Recognises the blocks again and builds every item below the root anew. The calling item is
     // detached by it: its handler returns right after the call.
     void rebuildBlocks();
 
@@ -82,10 +81,15 @@ public slots:
     void on_removeBlock(uint index);
 
 protected:
-    // The block item for a recognised block (its block object stays with the root).
+    // The block item for a recognised block (its block object stays with the root): the one the
+    // item families' table gives for its kind (VyrEdidBlockItems).
     virtual VyrEdidItemBase *createBlockItem(const VyrEdidRecognisedBlock &block);
 
 private:
+    // An item of the tree changed where the blocks end (a DisplayID base section that grew; the
+    // tree's rebuildBlocksSignal()): every block item is detached now and built anew once control
+    // is back in the event loop. Several requests before then make one rebuild.
+    void onRebuildBlocksRequested();
     // Adds item as the next child, places its erase (and DisplayID add) buttons, initialises
     // it and records it; false when its InitItems() fails (the item is then taken out).
     bool appendBlockItem(VyrEdidItemBase *item, VyrEdidRecognisedBlock &block);
@@ -97,4 +101,5 @@ private:
     std::array<unsigned int, MaxBlocks + 1> m_blockOffsets{};
     std::vector<std::unique_ptr<DataBlock>> m_blocks;
     QString m_title;
+    bool m_rebuildQueued = false;
 };

@@ -1,6 +1,6 @@
 #include "vyredidrows.h"
 
-#include "frame/vyrediditembase.h"
+#include "frame/vyredidrowobject.h"
 #include "frame/vyredidtreestate.h"
 #include "model/datablock.h"
 
@@ -32,8 +32,6 @@ private:
     std::vector<std::unique_ptr<DataBlock>> m_blocks;
 };
 
-const char DetachedProperty[] = "vyrEdidDetached";
-
 void blockWidgetSignals(QWidget *widget)
 {
     widget->blockSignals(true);
@@ -64,14 +62,12 @@ void VyrEdidRows::commitPendingEdit(QTreeWidget *tree)
 
 // The tree is taken from the top row only: while Qt destroys a tree, its model clears the
 // top-level rows' tree pointer first, but their children still point to the dying tree.
-static void detachRow(QTreeWidgetItem *row, QTreeWidget *tree)
+void VyrEdidRows::detachRow(QTreeWidgetItem *row, QTreeWidget *tree)
 {
     for (int i = 0; i < row->childCount(); ++i)
         detachRow(row->child(i), tree);
-    if (auto *item = dynamic_cast<VyrEdidItemBase *>(row))
-        VyrEdidRows::markDetached(item);
-    else if (auto *object = dynamic_cast<QObject *>(row))
-        object->setProperty(DetachedProperty, true);
+    if (auto *object = dynamic_cast<VyrEdidRowObject *>(row))
+        object->m_detached = true;
     if (tree) {
         for (int column = 0; column < tree->columnCount(); ++column) {
             if (QWidget *widget = tree->itemWidget(row, column))
@@ -84,20 +80,6 @@ void VyrEdidRows::detach(QTreeWidgetItem *row)
 {
     if (row)
         detachRow(row, row->treeWidget());
-}
-
-void VyrEdidRows::markDetached(VyrEdidItemBase *item)
-{
-    item->m_detached = true;
-}
-
-bool VyrEdidRows::isDetached(const QTreeWidgetItem *row)
-{
-    if (auto *item = dynamic_cast<const VyrEdidItemBase *>(row))
-        return item->isDetached();
-    if (auto *object = dynamic_cast<const QObject *>(row))
-        return object->property(DetachedProperty).toBool();
-    return false;
 }
 
 void VyrEdidRows::removeChildren(QTreeWidgetItem *parent, int first,

@@ -8,7 +8,6 @@
 #include <vector>
 
 class QTreeWidget;
-class VyrEdidItemBase;
 class QTreeWidgetItem;
 
 // Taking rows out of the EDID tree without corrupting data. Removing a row makes the view hide
@@ -41,14 +40,9 @@ public:
     // The same for the top-level items of tree.
     static void removeTopLevelItems(QTreeWidget *tree);
 
-    // True for a row that removeChildren() or detach() has taken off the tree. Rows that are
-    // Qt objects but not VyrEdidItemBase items carry the mark as the property "vyrEdidDetached".
-    static bool isDetached(const QTreeWidgetItem *row);
-
-    // Marks item detached (detach() does it for every row it reaches).
-    static void markDetached(VyrEdidItemBase *item);
-
 private:
+    // Marks row and every row below it detached and blocks the signals of their widgets in tree.
+    static void detachRow(QTreeWidgetItem *row, QTreeWidget *tree);
     static void takeChildren(QTreeWidgetItem *parent, int first, int last,
                              std::vector<std::unique_ptr<DataBlock>> retiredBlocks);
     static void retire(QList<QTreeWidgetItem *> rows,

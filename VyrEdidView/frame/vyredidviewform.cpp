@@ -1,11 +1,11 @@
 #include "vyredidviewform.h"
 
 #include "frame/vyredidinfotree.h"
-#include "frame/vyrediditembase.h"
+#include "frame/vyredidkinds.h"
 #include "frame/vyredidmainitem.h"
+#include "frame/vyredidrowobject.h"
 #include "frame/vyredidrows.h"
 #include "frame/vyrhexviewtable.h"
-#include "items/displayid/vyrdidtreewidgetitem.h"
 
 #include <QDockWidget>
 #include <QFontDatabase>
@@ -204,15 +204,11 @@ void VyrEdidViewForm::hexViewerSetSelection(const QList<EdidItemLocation> &locat
 
 void VyrEdidViewForm::on_edidTree_selected(QTreeWidgetItem *item)
 {
+    // Each row says which bytes it shows (a DisplayID row the half of a value that has the focus);
+    // the root, the DisplayID section items and plain rows show none: nothing stays highlighted.
     QList<EdidItemLocation> locations;
-    if (item && item->type() == VyrEdidItemKind::DisplayIdRow) {
-        if (auto *row = dynamic_cast<VyrDIDTreeWidgetItem *>(item))
-            locations = row->GetItemLocations(true);
-    } else if (item && item->type() > VyrEdidItemKind::Root) {
-        if (auto *edidItem = dynamic_cast<VyrEdidItemBase *>(item))
-            locations = edidItem->GetItemLocations();
-    }
-    // The root, DisplayID block items and plain rows show no bytes: nothing stays highlighted.
+    if (auto *row = dynamic_cast<VyrEdidRowObject *>(item))
+        locations = row->highlightedLocations();
     hexViewerSetSelection(locations);
 }
 

@@ -15,7 +15,9 @@ enum class VyrEdidBlockKind {
     CeaExtension,
     DiExtension,
     VtbExtension,
-    Unknown // an extension block no test recognises, kept as its 128 bytes
+    // An extension block no test recognises, kept as its 128 bytes. The last kind: the EDID
+    // tree's table of block items (frame/vyredidblockitems.h) counts the kinds up to it.
+    Unknown
 };
 
 // One recognised block: its kind, where it starts in the image, and the block object over its

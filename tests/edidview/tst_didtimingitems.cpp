@@ -4,7 +4,7 @@
 #include "edidtreeharness.h"
 #include "frame/vyredidinfotree.h"
 #include "frame/vyredidmainitem.h"
-#include "helpers/didtimingitems.h"
+#include "items/displayid/didtimingitems.h"
 #include "items/displayid/didwidgets.h"
 #include "locationtext.h"
 #include "vyrtestutil.h"

@@ -113,16 +113,24 @@ void VyrEdidGeneralInfoItem::UpdateItemData()
     Edid13Block *block = model();
     if (!block || !m_version)
         return;
-    ProductIdInfo info{};
-    block->GetProductIdInfo(&info);
     const unsigned version = block->GetVersion();
     m_version->setText(QStringLiteral("%1.%2").arg(version >> 8).arg(version & 0xFFu));
+    showProductId();
+    updateReadOnlyData();
+}
+
+void VyrEdidGeneralInfoItem::showProductId()
+{
+    Edid13Block *block = model();
+    if (!block || !m_manufacturer)
+        return;
+    ProductIdInfo info{};
+    block->GetProductIdInfo(&info);
     setEditorText(m_manufacturer, manufacturerText(info));
     setEditorText(m_productCode, hexText(info.productCode));
     setEditorText(m_serialNumber, hexText(info.serialNumber));
     setEditorText(m_week, QString::number(info.week));
     setEditorText(m_year, QString::number(info.year));
-    updateReadOnlyData();
 }
 
 void VyrEdidGeneralInfoItem::updateReadOnlyData()
@@ -141,10 +149,11 @@ void VyrEdidGeneralInfoItem::updateReadOnlyData()
 
 template <typename Change> void VyrEdidGeneralInfoItem::editProductId(Change change)
 {
-    editRecord<ProductIdInfo>(model(), &Edid13Block::GetProductIdInfo,
-                              &Edid13Block::SetProductIdInfo, change);
-    // The editors show what was stored: an emptied code reads 0, as a fresh tree shows it.
-    UpdateItemData();
+    // The edit's notification refreshes the extension count and the checksum (see InitItems());
+    // the editors show what was stored: an emptied code reads 0, as a fresh tree shows it.
+    if (editRecord<ProductIdInfo>(model(), &Edid13Block::GetProductIdInfo,
+                                  &Edid13Block::SetProductIdInfo, change))
+        showProductId();
 }
 
 void VyrEdidGeneralInfoItem::onProductNameChanged()

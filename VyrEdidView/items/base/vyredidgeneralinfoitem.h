@@ -36,7 +36,11 @@ public slots:
     void onYearOfManufChanged();
 
 private:
+    // One edit of the product identification, then its echo (showProductId()).
     template <typename Change> void editProductId(Change change);
+    // The five editors show the product identification as the block stores it (the block keeps
+    // five bits of a letter, 16 of the product code, ...): after an edit, what a fresh tree shows.
+    void showProductId();
 
     QLabel *m_version = nullptr;
     QLineEdit *m_manufacturer = nullptr;

@@ -23,10 +23,7 @@ bool VyrDIDAddBlockItem::InitItems()
     m_button->setMaximumWidth(40);
     m_button->setToolTip(tr("Add a data block to this section"));
     tree->setItemWidget(this, VyrEdidColumn::Action, m_button);
-    connect(m_button, &QToolButton::clicked, this, [this]() {
-        if (!isDetached())
-            emit addBlockSignal();
-    });
+    relay(m_button, &QToolButton::clicked, [this]() { emit addBlockSignal(); });
     return true;
 }
 

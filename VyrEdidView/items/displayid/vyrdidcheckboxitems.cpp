@@ -13,7 +13,7 @@ VyrDIDTreeWidgetItem *VyrDIDCheckBoxItems::addCheckBox(VyrDIDCheckBoxItem *check
     if (checkBox) {
         connect(checkBox, &VyrDIDCheckBoxItem::editingFinished, this,
                 &VyrDIDGroupItem::onEditingFinished);
-        placeCell(row, checkBox);
+        placeWidget(row, VyrEdidColumn::Value, checkBox);
     }
     return row;
 }

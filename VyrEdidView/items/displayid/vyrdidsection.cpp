@@ -47,12 +47,9 @@ bool VyrDIDSection::InitItems()
         addInfoRow(tr("Checksum"), number.arg(checksum, 0, 16), QStringLiteral("[HEX]"), {});
     showChecksum(checksumRow);
     // Every edit of the section rewrites its checksum.
-    if (auto *tree = qobject_cast<VyrEdidInfoTree *>(treeWidget())) {
-        connect(tree, &VyrEdidInfoTree::edidDataChanged, this, [this, checksumRow]() {
-            if (!isDetached())
-                showChecksum(checksumRow);
-        });
-    }
+    if (auto *tree = qobject_cast<VyrEdidInfoTree *>(treeWidget()))
+        relay(tree, &VyrEdidInfoTree::edidDataChanged,
+              [this, checksumRow]() { showChecksum(checksumRow); });
     return true;
 }
 

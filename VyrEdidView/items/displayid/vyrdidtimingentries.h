@@ -1,6 +1,6 @@
 #pragma once
 
-#include "helpers/didtimingitems.h"
+#include "items/displayid/didtimingitems.h"
 #include "items/displayid/vyrdiditembase.h"
 
 namespace VyrDIDTimingEntries {

@@ -1,8 +1,5 @@
 #include "vyrdidtreewidgetitem.h"
 
-#include "frame/vyredidinfotree.h"
-#include "frame/vyredidinputguard.h"
-#include "frame/vyredidrows.h"
 #include "items/displayid/imultiedit.h"
 #include "items/displayid/vyrdualeditbase.h"
 #include "widgets/vyrnumbertext.h"
@@ -15,15 +12,8 @@
 #include <limits>
 
 VyrDIDTreeWidgetItem::VyrDIDTreeWidgetItem(QTreeWidgetItem *parent)
-    : QObject(nullptr)
-    , QTreeWidgetItem(parent, VyrEdidItemKind::DisplayIdRow)
+    : VyrEdidRowObject(VyrEdidItemKind::DisplayIdRow, parent)
 {}
-
-VyrDIDTreeWidgetItem::~VyrDIDTreeWidgetItem()
-{
-    // As for every EDID row: nothing reaches this row once its tree item part goes.
-    VyrEdidRows::detach(this);
-}
 
 void VyrDIDTreeWidgetItem::SetLocation(const EdidItemLocation &location)
 {
@@ -52,23 +42,12 @@ QList<EdidItemLocation> VyrDIDTreeWidgetItem::GetItemLocations(bool focusedOnly)
 
 void VyrDIDTreeWidgetItem::NotifyAtDataChanged()
 {
-    if (auto *tree = qobject_cast<VyrEdidInfoTree *>(treeWidget()))
-        tree->notifyEdidDataChanged();
+    notifyTree();
 }
 
-bool VyrDIDTreeWidgetItem::placeCell(QTreeWidgetItem *row, QWidget *cell)
+QList<EdidItemLocation> VyrDIDTreeWidgetItem::highlightedLocations() const
 {
-    QTreeWidget *tree = row ? row->treeWidget() : nullptr;
-    if (!tree) {
-        // Rows get their cells only once their item is in the tree; without one nobody would
-        // own the cell.
-        qWarning("VyrDIDTreeWidgetItem: a cell for a row that is not in a tree is discarded");
-        cell->deleteLater();
-        return false;
-    }
-    tree->setItemWidget(row, VyrEdidColumn::Value, cell);
-    VyrEdidInputGuard::watch(row, VyrEdidColumn::Value, cell);
-    return true;
+    return GetItemLocations(true);
 }
 
 void VyrDIDTreeWidgetItem::onFocusChanged(bool in)
@@ -79,11 +58,6 @@ void VyrDIDTreeWidgetItem::onFocusChanged(bool in)
         return;
     tree->setCurrentItem(nullptr);
     tree->setCurrentItem(this);
-}
-
-bool VyrDIDTreeWidgetItem::isDetached() const
-{
-    return VyrEdidRows::isDetached(this);
 }
 
 void VyrDIDTreeWidgetItem::showStored(QObject *cell, const QString &name, const QString &text)

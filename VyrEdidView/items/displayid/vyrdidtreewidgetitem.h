@@ -1,6 +1,7 @@
 #pragma once
 
 #include "frame/vyredidkinds.h"
+#include "frame/vyredidrowobject.h"
 #include "model/edidtypes.h"
 
 #include <QList>
@@ -47,20 +48,17 @@ struct HasFormat<Cell, std::void_t<decltype(std::declval<const Cell &>().format(
 // the bytes of the value whose control has the keyboard focus.
 //
 // The protected part is the toolkit the DisplayID items and timing entries build on: rows
-// with an edit cell (addCellRow), the one edit path (editRecord) and the notification of the
-// view (NotifyAtDataChanged). A row taken out of the tree (VyrEdidRows) is detached: its cells'
-// signals are blocked and its handlers do nothing.
-class VyrDIDTreeWidgetItem : public QObject, public QTreeWidgetItem
+// with an edit cell (addCellRow) and the echo of an edit (editAndShowStored). The one edit path
+// (editRecord), the relayed connections and the detaching are those of every row
+// (VyrEdidRowObject): a row taken out of the tree (VyrEdidRows) is detached, its cells' signals
+// are blocked and its handlers do nothing.
+class VyrDIDTreeWidgetItem : public VyrEdidRowObject
 {
     Q_OBJECT
 
 public:
     // A row of type 1119 under parent (none: the caller adds it), with no location.
     explicit VyrDIDTreeWidgetItem(QTreeWidgetItem *parent = nullptr);
-    ~VyrDIDTreeWidgetItem() override;
-
-    VyrDIDTreeWidgetItem(const VyrDIDTreeWidgetItem &) = delete;
-    VyrDIDTreeWidgetItem &operator=(const VyrDIDTreeWidgetItem &) = delete;
 
     // The location list becomes exactly {location}.
     void SetLocation(const EdidItemLocation &location);
@@ -75,9 +73,8 @@ public:
     // Tells the tree that the image changed (edidDataChanged() of a VyrEdidInfoTree).
     void NotifyAtDataChanged();
 
-    // Puts cell, made without parent, into column 1 of row; the tree owns it from now on. A row
-    // that is not in a tree cannot own it: the cell is deleted (false).
-    static bool placeCell(QTreeWidgetItem *row, QWidget *cell);
+    // The view highlights GetItemLocations(true).
+    QList<EdidItemLocation> highlightedLocations() const override;
 
 public slots:
     // Makes this row the current item of its tree, cleared first so that the tree reports the
@@ -112,39 +109,9 @@ protected:
             if (withTypeTag)
                 row->setText(VyrEdidColumn::Type, cell->format());
         }
-        placeCell(row, cell);
+        placeWidget(row, VyrEdidColumn::Value, cell);
         return row;
     }
-
-    // The one edit path: reads the whole record with (model->*get)(address..., &record), lets
-    // change(Record &) set its field, writes the record with (model->*set)(address..., &record)
-    // and notifies the view. change may answer false to keep the bytes as they are. A detached
-    // row, or one without a model, writes nothing. Answers whether the record was written.
-    //     editRecord<DidPowerSeqDataBlock>(m_model, &DisplayIDBlock::GetPowerSeqDataBlock,
-    //                                      &DisplayIDBlock::SetPowerSeqDataBlock,
-    //                                      [&](DidPowerSeqDataBlock &r) { r.t4Min = t4; },
-    //                                      m_index);
-    template <typename Record, typename Model, typename Get, typename Set, typename Change,
-              typename... Address>
-    bool editRecord(Model *model, Get get, Set set, Change change, Address... address)
-    {
-        if (!model || isDetached())
-            return false;
-        Record record{};
-        (model->*get)(address..., &record);
-        if constexpr (std::is_same_v<decltype(change(record)), bool>) {
-            if (!change(record))
-                return false;
-        } else {
-            change(record);
-        }
-        (model->*set)(address..., &record);
-        NotifyAtDataChanged();
-        return true;
-    }
-
-    // True once the row has left its tree (VyrEdidRows) or is being destroyed.
-    bool isDetached() const;
 
     // The number an edit carries: the text of a line cell, read as the tree reads every typed
     // number (VyrNumberText: the C locale, whatever the system's), or the number of a spin box

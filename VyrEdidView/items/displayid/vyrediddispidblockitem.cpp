@@ -1,7 +1,7 @@
 #include "vyrediddispidblockitem.h"
 
 #include "frame/vyredidchooser.h"
-#include "frame/vyredidmainitem.h"
+#include "frame/vyredidinfotree.h"
 #include "frame/vyredidrows.h"
 #include "items/displayid/vyrdidaddblockitem.h"
 #include "items/displayid/vyrdiddatablocktable.h"
@@ -76,23 +76,11 @@ void VyrEdidDispIdBlockItem::requestRebuild()
     m_rebuildPending = true;
     // A value typed into another cell without Enter is written while every row is whole.
     commitPendingEdit();
-    VyrEdidMainItem *root = VyrEdidMainItem::rootOf(this);
-    if (root && m_model && m_model->IsBaseBlock()) {
-        // The blocks behind a base section moved with it: no block item may write until the
-        // root has found them again.
-        for (int i = 0; i < root->childCount(); ++i)
-            VyrEdidRows::detach(root->child(i));
-        const bool expanded = isExpanded();
-        QMetaObject::invokeMethod(
-            root,
-            [root, expanded]() {
-                root->rebuildBlocks();
-                if (expanded && root->baseBlockItem())
-                    root->baseBlockItem()->setExpanded(true);
-            },
-            Qt::QueuedConnection);
+    // The blocks behind a base section moved with it: the root finds them again and builds every
+    // block item anew (this one included).
+    auto *tree = qobject_cast<VyrEdidInfoTree *>(treeWidget());
+    if (tree && m_model && m_model->IsBaseBlock() && tree->requestBlocksRebuild())
         return;
-    }
     for (int i = 0; i < childCount(); ++i)
         VyrEdidRows::detach(child(i));
     QMetaObject::invokeMethod(

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "helpers/displayidtimingitem.h"
+#include "items/displayid/displayidtimingitem.h"
 
 // The entry of one Type II detailed timing descriptor (11 bytes; DisplayID 1.3, section 4.5):
 // "Type II Detailed Timing n" with its fields in edit cells.

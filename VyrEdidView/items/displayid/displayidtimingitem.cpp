@@ -1,8 +1,8 @@
 #include "displayidtimingitem.h"
 
 #include "frame/vyrediditembase.h"
-#include "helpers/didtimingtexttable.h"
 #include "items/displayid/didtexttable.h"
+#include "items/displayid/didtimingtexttable.h"
 #include "items/displayid/didwidgets.h"
 #include "model/displayid/displayidlayout.h"
 

@@ -1,6 +1,6 @@
 #include "type2timingentry.h"
 
-#include "helpers/didtimingtexttable.h"
+#include "items/displayid/didtimingtexttable.h"
 #include "model/displayid/displayidblock.h"
 
 #include <iterator>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "helpers/detailedtimingdesc.h"
+#include "items/displayid/detailedtimingdesc.h"
 
 #include <QList>
 #include <QString>
