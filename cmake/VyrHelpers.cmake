@@ -83,8 +83,13 @@ function(vyr_add_qtest)
              "LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/tests/support/lsan.supp"
              "UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1")
     endif()
+    # The time limits only catch a test that hangs. The whole-editor tests take minutes on two
+    # loaded cores, several times that under the sanitizers, so the limits leave room for that;
+    # Qt Test's own limit per test function follows CTest's.
+    set(timeout 900)
+    list(APPEND env "QTEST_FUNCTION_TIMEOUT=${timeout}000")
     set_tests_properties(${T_NAME} PROPERTIES
-        ENVIRONMENT "${env}" LABELS "${T_LABELS}" TIMEOUT 300)
+        ENVIRONMENT "${env}" LABELS "${T_LABELS}" TIMEOUT ${timeout})
     if(T_XVFB)
         # xvfb-run -a picks a free display by probing, which races when two start at once.
         set_tests_properties(${T_NAME} PROPERTIES RESOURCE_LOCK xvfb)
