@@ -103,17 +103,14 @@ constexpr ItemRow ItemRows[] = {
      &makeRaw, QT_TRANSLATE_NOOP("CeaExtDataBlockGenericItem", "HDMI Audio Data")},
 };
 
-// Every kind has its row at its own index, with a name and an item; only the raw-bytes item
-// takes a title from here, and every kind it shows but the dummy has one.
+// Every kind has its row at its own index (a missing row is a zero row, out of place) and a name.
+// A kind that the raw-bytes item shows without a title here is titled by its tags.
 constexpr bool rowsInKindOrder()
 {
     if (std::size(ItemRows) != CeaBlockKindCount)
         return false;
     for (std::size_t i = 0; i < std::size(ItemRows); ++i) {
-        const ItemRow &row = ItemRows[i];
-        if (row.id != i || row.name == nullptr || row.make == nullptr)
-            return false;
-        if ((row.title != nullptr) != (row.make == &makeRaw && row.id != CeaBlockDummy))
+        if (ItemRows[i].id != i || ItemRows[i].name[0] == '\0')
             return false;
     }
     return true;

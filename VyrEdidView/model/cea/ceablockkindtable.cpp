@@ -36,9 +36,7 @@ constexpr CeaExtBlock::BlockKind CeaExtBlock::BlockKinds[CeaBlockKindCount] = {
 
 namespace {
 
-// Every kind has its row at its own index (a missing row is a zero row, out of place), and no
-// two rows that a block can be told apart by claim the same tags, so the tag-to-kind mapping has
-// one answer. Only the dummy kind cannot be added.
+// Every kind has its row at its own index (a missing row is a zero row, out of place).
 constexpr bool rowsInKindOrder()
 {
     for (std::size_t i = 0; i < std::size(CeaExtBlock::BlockKinds); ++i) {
@@ -49,11 +47,15 @@ constexpr bool rowsInKindOrder()
 }
 static_assert(rowsInKindOrder(), "every CeaBlockID has one row, in the order of the enum");
 
+// No two kinds claim the same tags unless the OUI of one tells them apart, so the tag-to-kind
+// mapping has one answer.
 constexpr bool tagsApart()
 {
-    for (const CeaExtBlock::BlockKind &a : CeaExtBlock::BlockKinds) {
-        for (const CeaExtBlock::BlockKind &b : CeaExtBlock::BlockKinds) {
-            if (&a == &b || a.tagCode != b.tagCode || a.extendedTag != b.extendedTag)
+    for (std::size_t i = 0; i < std::size(CeaExtBlock::BlockKinds); ++i) {
+        for (std::size_t j = 0; j < i; ++j) {
+            const CeaExtBlock::BlockKind &a = CeaExtBlock::BlockKinds[i];
+            const CeaExtBlock::BlockKind &b = CeaExtBlock::BlockKinds[j];
+            if (a.tagCode != b.tagCode || a.extendedTag != b.extendedTag)
                 continue;
             // Two kinds of one tag differ by the OUI of one of them.
             const bool ouiTellsApart =
