@@ -6,13 +6,14 @@
 #include <QtGlobal>
 
 CeaExtDataBlockGenericItem::CeaExtDataBlockGenericItem(unsigned int fieldCode, unsigned int index,
-                                                       CeaExtBlock *block, unsigned char *image)
+                                                       CeaExtBlock *block, unsigned char *image,
+                                                       const QString &title)
     : CeaExtDataBlockItem(fieldCode, index, block, image)
 {
     const CeaDataBlockEntry *entry = block ? block->dataBlockEntry(index) : nullptr;
-    setText(VyrEdidColumn::Property, fieldCode == FieldCodeBase + CeaBlockDummy && entry
-                                         ? titleOf(entry->tag)
-                                         : titleOf(fieldCode));
+    setText(VyrEdidColumn::Property, !title.isEmpty() ? title
+                                     : entry          ? titleOf(entry->tag)
+                                                      : tr("Dummy"));
 }
 
 QString CeaExtDataBlockGenericItem::titleOf(const CeaBlockTag &tag)
@@ -20,25 +21,6 @@ QString CeaExtDataBlockGenericItem::titleOf(const CeaBlockTag &tag)
     if (tag.extendedTag != CeaExtendedTagNone)
         return tr("Data Block (Tag %1, Extended Tag %2)").arg(tag.tagCode).arg(tag.extendedTag);
     return tr("Data Block (Tag %1)").arg(tag.tagCode);
-}
-
-QString CeaExtDataBlockGenericItem::titleOf(unsigned int fieldCode)
-{
-    // By CeaBlockID 7 to 15.
-    static const char *const titles[] = {
-        QT_TR_NOOP("Vendor Specific Data"),
-        QT_TR_NOOP("Vendor Specific Video Data"),
-        QT_TR_NOOP("Vendor Specific Audio Data"),
-        QT_TR_NOOP("VESA DTC Data"),
-        QT_TR_NOOP("VESA Video Display Device Info"),
-        QT_TR_NOOP("VESA Video Data"),
-        QT_TR_NOOP("HDMI Video Data"),
-        QT_TR_NOOP("CEA Miscellaneous Audio Fields"),
-        QT_TR_NOOP("HDMI Audio Data"),
-    };
-    constexpr unsigned int first = FieldCodeBase + CeaBlockVendorSpecific;
-    const unsigned int k = fieldCode - first; // wraps for codes below the first
-    return k < sizeof titles / sizeof titles[0] ? tr(titles[k]) : tr("Dummy");
 }
 
 // One entry per payload length from 0 to the longest the block can take.

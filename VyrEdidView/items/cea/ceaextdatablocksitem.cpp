@@ -1,12 +1,6 @@
 #include "ceaextdatablocksitem.h"
 
-#include "CeaExtDataBlockAudioItem.h"
-#include "CeaExtDataBlockColorimetryItem.h"
-#include "CeaExtDataBlockGenericItem.h"
-#include "CeaExtDataBlockSpeakerAllocItem.h"
-#include "CeaExtDataBlockVSHDMIItem.h"
-#include "CeaExtDataBlockVideoCapItem.h"
-#include "CeaExtDataBlockVideoItem.h"
+#include "ceaextdatablockitem.h"
 #include "frame/vyredidchooser.h"
 #include "model/cea/ceaextblock.h"
 
@@ -36,46 +30,13 @@ QList<CeaDataBlockInfo> CeaExtDataBlocksItem::addableKinds() const
     QList<CeaDataBlockInfo> kinds;
     if (!m_block)
         return kinds;
-    for (quint32 k = CeaBlockAudio; k <= CeaBlockHdmiAudio; ++k) {
+    // Every kind the block takes now (the dummy kind never).
+    for (quint32 k = 0; k < CeaBlockKindCount; ++k) {
         const auto id = static_cast<CeaBlockID>(k);
         if (m_block->IsDataBlockSupported(id))
             kinds.append({id, getDataBlockName(id)});
     }
     return kinds;
-}
-
-CeaExtDataBlockItem *CeaExtDataBlocksItem::createDataBlockItem(CeaBlockID id, unsigned int index,
-                                                               CeaExtBlock *block,
-                                                               unsigned char *image)
-{
-    // Field codes: the first code of each item's own rows.
-    switch (id) {
-    case CeaBlockAudio:
-        return new CeaExtDataBlockAudioItem(28, index, block, image);
-    case CeaBlockVideo:
-        return new CeaExtDataBlockVideoItem(43, index, block, image);
-    case CeaBlockHdmiVsdb:
-        return new CeaExtDataBlockVSHDMIItem(44, index, block, image);
-    case CeaBlockSpeakerAllocation:
-        return new CeaExtDataBlockSpeakerAllocItem(84, index, block, image);
-    case CeaBlockVideoCapability:
-        return new CeaExtDataBlockVideoCapItem(98, index, block, image);
-    case CeaBlockColorimetry:
-        return new CeaExtDataBlockColorimetryItem(104, index, block, image);
-    case CeaBlockVendorSpecific:
-    case CeaBlockVendorSpecificVideo:
-    case CeaBlockVendorSpecificAudio:
-    case CeaBlockVesaDtc:
-    case CeaBlockVesaVideoDisplayDevice:
-    case CeaBlockVesaVideo:
-    case CeaBlockHdmiVideo:
-    case CeaBlockMiscAudioFields:
-    case CeaBlockHdmiAudio:
-    case CeaBlockDummy: // a tag of no known kind: its raw bytes, titled by its tags
-        return new CeaExtDataBlockGenericItem(CeaExtDataBlockGenericItem::FieldCodeBase + id, index,
-                                              block, image);
-    }
-    return nullptr;
 }
 
 void CeaExtDataBlocksItem::updateBlockData()

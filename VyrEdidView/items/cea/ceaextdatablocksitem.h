@@ -24,12 +24,14 @@ public:
     // Builds the data block rows again from the block.
     void updateBlockData();
 
-    // The display name of a kind ("Dummy" for 0 and unknown kinds).
+    // The display name of a kind ("Dummy" for 0 and unknown kinds); from the table of data
+    // block items (ceadatablockitemtable.cpp).
     static QString getDataBlockName(CeaBlockID id);
     // The kinds a new data block may have now, in ascending id order.
     QList<CeaDataBlockInfo> addableKinds() const;
-    // The item of data block index of kind id (its title row, its rows); kind 0 (no known
-    // kind) gets the raw-bytes item; null for an id outside the kinds.
+    // The item of data block index of kind id (its title row, its rows), as the table of data
+    // block items says; kind 0 (no known kind) gets the raw-bytes item; null for an id outside
+    // the kinds.
     static CeaExtDataBlockItem *createDataBlockItem(CeaBlockID id, unsigned int index,
                                                     CeaExtBlock *block, unsigned char *image);
 

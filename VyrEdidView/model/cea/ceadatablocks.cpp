@@ -243,10 +243,10 @@ void CeaExtBlock::SetVideoCaps(unsigned int index, CeaVideoCaps *caps)
     recalcCheckSum();
 }
 
+// The raw view shows the OUI of the kinds that take any (the other vendor-specific kinds).
 static bool isVendorKind(CeaBlockID id)
 {
-    return id == CeaBlockVendorSpecific || id == CeaBlockVendorSpecificVideo
-           || id == CeaBlockVendorSpecificAudio;
+    return CeaExtBlock::blockKind(id).ouiUse == CeaExtBlock::AnyOui;
 }
 
 // The OUI sits in the header when the block is long enough to hold it (tag 3: bytes 1-3;

@@ -8,6 +8,8 @@
 // (CeaExtBlock) decodes into these records and encodes them back in place.
 
 // Kind of a data block in the collection. The numbers are fixed: tree items and callers store them.
+// Each kind has one row in CeaExtBlock::BlockKinds (ceablockkindtable.cpp) and one in the tree's
+// table of data block items (items/cea/ceadatablockitemtable.cpp), both in this order.
 enum CeaBlockID : quint32 {
     CeaBlockDummy = 0,                   // no known kind; cannot be added
     CeaBlockAudio = 1,                   // tag 1
@@ -24,7 +26,8 @@ enum CeaBlockID : quint32 {
     CeaBlockVesaVideo = 12,              // tag 7, extended tag 3
     CeaBlockHdmiVideo = 13,              // tag 7, extended tag 4
     CeaBlockMiscAudioFields = 14,        // tag 7, extended tag 16
-    CeaBlockHdmiAudio = 15               // tag 7, extended tag 18
+    CeaBlockHdmiAudio = 15,              // tag 7, extended tag 18
+    CeaBlockKindCount                    // the number of kinds above; not a kind
 };
 
 // Tag code stored for "no valid code" and the extended tag stored for a plain (not extended) kind.
@@ -192,7 +195,7 @@ constexpr unsigned CeaMaxGenericPayload = 32;
 // Raw view of any data block: the bytes after the header (and extended tag and OUI).
 struct CeaGenericDataBlock
 {
-    quint32 hasOui = 0; // 1 for the vendor-specific kinds (CeaBlockID 7, 8, 9)
+    quint32 hasOui = 0; // 1 for the kinds of any OUI (CeaExtBlock::AnyOui)
     quint32 oui = 0;    // 24 bits
     quint32 payloadLength = 0;
     quint32 maxPayloadLength = 0;

@@ -35,61 +35,46 @@ bool CeaExtBlock::InitBuffer(unsigned char *buffer, unsigned int size)
 CeaBlockTag CeaExtBlock::dataBlockIDToTag(CeaBlockID id)
 {
     CeaBlockTag tag;
-    if (id < 1 || id > 15) {
+    const BlockKind &kind = blockKind(id);
+    if (kind.minSize == 0) {
         tag.tagCode = CeaTagCodeInvalid;
         return tag;
     }
-    const BlockKind &kind = BlockKinds[id];
     tag.tagCode = kind.tagCode;
     tag.extendedTag = kind.extendedTag;
     tag.setOui(kind.oui);
     return tag;
 }
 
+// The kind whose row claims the tags: a row that needs its own OUI (ThisOui) before a row of the
+// same tags that takes any.
 CeaBlockID CeaExtBlock::dataBlockTagToID(const CeaBlockTag &tag)
 {
-    switch (tag.tagCode) {
-    case 1:
-        return CeaBlockAudio;
-    case 2:
-        return CeaBlockVideo;
-    case 3:
-        return tag.ouiValue() == CeaOuiHdmi ? CeaBlockHdmiVsdb : CeaBlockVendorSpecific;
-    case 4:
-        return CeaBlockSpeakerAllocation;
-    case 5:
-        return CeaBlockVesaDtc;
-    case 7:
-        switch (tag.extendedTag) {
-        case 0:
-            return CeaBlockVideoCapability;
-        case 1:
-            return CeaBlockVendorSpecificVideo;
-        case 2:
-            return CeaBlockVesaVideoDisplayDevice;
-        case 3:
-            return CeaBlockVesaVideo;
-        case 4:
-            return CeaBlockHdmiVideo;
-        case 5:
-            return CeaBlockColorimetry;
-        case 16:
-            return CeaBlockMiscAudioFields;
-        case 17:
-            return CeaBlockVendorSpecificAudio;
-        case 18:
-            return CeaBlockHdmiAudio;
-        default:
-            return CeaBlockDummy;
-        }
-    default:
-        return CeaBlockDummy;
+    CeaBlockID found = CeaBlockDummy;
+    for (const BlockKind &kind : BlockKinds) {
+        if (kind.minSize == 0 || kind.tagCode != tag.tagCode || kind.extendedTag != tag.extendedTag)
+            continue;
+        if (kind.ouiUse != ThisOui)
+            found = kind.id;
+        else if (tag.ouiValue() == kind.oui)
+            return kind.id;
     }
+    return found;
+}
+
+bool CeaExtBlock::tagCarriesOui(const CeaBlockTag &tag)
+{
+    for (const BlockKind &kind : BlockKinds) {
+        if (kind.ouiUse != NoOui && kind.tagCode == tag.tagCode
+            && kind.extendedTag == tag.extendedTag)
+            return true;
+    }
+    return false;
 }
 
 unsigned CeaExtBlock::getMinDataBlockSize(CeaBlockID id)
 {
-    return (id >= 1 && id <= 15) ? BlockKinds[id].minSize : 0;
+    return blockKind(id).minSize;
 }
 
 unsigned CeaExtBlock::GetChecksum() const
@@ -221,13 +206,11 @@ void CeaExtBlock::rebuildMap()
         if (tagCode == ExtendedTagCode && lengthField >= 1) {
             entry.tag.extendedTag = rawData[at + 1];
             entry.headerLength = 2;
-            if ((entry.tag.extendedTag == 1 || entry.tag.extendedTag == 17) && lengthField > 3) {
-                std::memcpy(entry.tag.oui, rawData + at + 2, OuiLength);
-                entry.headerLength = 2 + OuiLength;
-            }
-        } else if (tagCode == VendorTagCode && lengthField > 2) {
-            std::memcpy(entry.tag.oui, rawData + at + 1, OuiLength);
-            entry.headerLength = 1 + OuiLength;
+        }
+        // The OUI of a kind that has one, when the block holds it.
+        if (tagCarriesOui(entry.tag) && size >= entry.headerLength + OuiLength) {
+            std::memcpy(entry.tag.oui, rawData + at + entry.headerLength, OuiLength);
+            entry.headerLength += OuiLength;
         }
         entry.offset = p;
         entry.payloadOffset = p + entry.headerLength;
@@ -391,25 +374,21 @@ void CeaExtBlock::AddDataBlock(CeaBlockID id)
 
     const unsigned at = CollectionStart + collectionEnd();
     zeroBytes(at, m);
+    const BlockKind &kind = blockKind(id);
     const CeaBlockTag tag = dataBlockIDToTag(id);
     rawData[at] = static_cast<unsigned char>((static_cast<unsigned>(tag.tagCode) << 5) | (m - 1));
     unsigned headerLength = 1;
-    if (tag.tagCode == ExtendedTagCode) {
+    if (tag.extendedTag != CeaExtendedTagNone) {
         rawData[at + 1] = static_cast<unsigned char>(tag.extendedTag);
         headerLength = 2;
-        if (tag.extendedTag == 1 || tag.extendedTag == 17) {
-            std::memcpy(rawData + at + 2, tag.oui, OuiLength);
-            headerLength = 2 + OuiLength;
-        }
-    } else if (tag.tagCode == VendorTagCode) {
-        std::memcpy(rawData + at + 1, tag.oui, OuiLength);
-        headerLength = 1 + OuiLength;
     }
-    const unsigned payload = at + headerLength;
-    if (id == CeaBlockAudio) // one short audio descriptor: LPCM, one channel
-        rawData[payload] = static_cast<unsigned char>((rawData[payload] & 0x87u) | 0x08u);
-    else if (id == CeaBlockVideo) // one short video descriptor: VIC 1
-        rawData[payload] = static_cast<unsigned char>((rawData[payload] & 0x80u) | 0x01u);
+    if (kind.ouiUse != NoOui) {
+        std::memcpy(rawData + at + headerLength, tag.oui, OuiLength);
+        headerLength += OuiLength;
+    }
+    // The table makes sure the block holds the byte.
+    if (kind.newPayloadByte != 0)
+        rawData[at + headerLength] = kind.newPayloadByte;
 
     collectionChanged(collectionEnd() + m);
     recalcCheckSum();

@@ -39,16 +39,33 @@ public:
     // Every listed mode of the extension carries this timing section.
     static constexpr TimingSection CeaTimingSection = 7;
 
-    // One row of the table of kinds: the tag a new block of the kind gets and its minimum size.
+    // How the IEEE OUI after a data block's tag (and extended tag) takes part in its kind.
+    enum OuiUse : quint8 {
+        NoOui,   // no OUI in the header
+        AnyOui,  // an OUI follows the tag when the block holds one, whatever its value
+        ThisOui, // an OUI follows the tag, and only the row's OUI makes the block this kind
+    };
+    // The report of one byte of a data block of a kind with a report of its own.
+    using FillCell = void (CeaExtBlock::*)(unsigned int byte, unsigned int index, QString *name,
+                                           QString *description);
+
+    // One row of the table of kinds (ceablockkindtable.cpp), at the index of its CeaBlockID: how
+    // a data block is recognised as the kind, and what a new one gets.
     struct BlockKind
     {
+        CeaBlockID id;
         quint8 tagCode;
-        quint16 extendedTag;
-        quint32 oui;
-        quint32 minSize;         // header included
+        quint16 extendedTag; // CeaExtendedTagNone for a plain tag code
+        OuiUse ouiUse;
+        quint32 oui;             // written into a new block's header (ThisOui: the one it needs)
+        quint32 minSize;         // header included; 0: the kind cannot be added
+        quint8 newPayloadByte;   // the first payload byte of a new block (0: none)
+        FillCell fillCell;       // null: "Data Byte[n]" and the description below
         const char *description; // report text of the kind
     };
-    static const BlockKind BlockKinds[16];
+    static const BlockKind BlockKinds[CeaBlockKindCount];
+    // The row of kind id; the row of CeaBlockDummy for an id outside the kinds.
+    static const BlockKind &blockKind(CeaBlockID id);
 
     CeaExtBlock(unsigned char *buffer, unsigned int size, unsigned int startOffset,
                 CallbackContext *context);
@@ -62,6 +79,8 @@ public:
     static CeaBlockTag dataBlockIDToTag(CeaBlockID id);
     static CeaBlockID dataBlockTagToID(const CeaBlockTag &tag);
     static unsigned getMinDataBlockSize(CeaBlockID id);
+    // True when an IEEE OUI follows the tags of a data block with these tags (a kind that has one).
+    static bool tagCarriesOui(const CeaBlockTag &tag);
 
     // DataBlock slots.
     unsigned GetChecksum() const override;

@@ -127,33 +127,15 @@ void CeaExtBlock::fillCellDataBlock(unsigned int byte, unsigned int index, QStri
              && byte >= 2 && byte < 2 + OuiLength)
         *name = tr("Byte[%1] of IEEE Registration Identifier").arg(byte - 2);
 
-    const CeaBlockID id = dataBlockTagToID(entry.tag);
-    switch (id) {
-    case CeaBlockAudio:
-        fillCellSAD(byte, index, name, description);
-        break;
-    case CeaBlockVideo:
-        fillCellSVD(byte, index, name, description);
-        break;
-    case CeaBlockSpeakerAllocation:
-        fillCellSpeakers(byte, index, name, description);
-        break;
-    case CeaBlockVideoCapability:
-        fillCellVideoCaps(byte, index, name, description);
-        break;
-    case CeaBlockColorimetry:
-        fillCellColorimetry(byte, index, name, description);
-        break;
-    case CeaBlockHdmiVsdb:
-        fillCellHdmiVSDB(byte, index, name, description);
-        break;
-    default:
-        if (byte >= entry.headerLength)
-            *name = tr("Data Byte[%1]").arg(byte - entry.headerLength);
-        if (id >= CeaBlockVendorSpecific)
-            *description = tr(BlockKinds[id].description);
-        break;
+    const BlockKind &kind = blockKind(dataBlockTagToID(entry.tag));
+    if (kind.fillCell) {
+        (this->*kind.fillCell)(byte, index, name, description);
+        return;
     }
+    if (byte >= entry.headerLength)
+        *name = tr("Data Byte[%1]").arg(byte - entry.headerLength);
+    if (*kind.description != '\0')
+        *description = tr(kind.description);
 }
 
 void CeaExtBlock::fillCellSAD(unsigned int byte, unsigned int index, QString *name,

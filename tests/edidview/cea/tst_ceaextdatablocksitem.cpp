@@ -8,7 +8,7 @@
 #include "edidimagebuilder.h"
 #include "edidtreeharness.h"
 #include "items/cea/CeaExtBlockSubItems.h"
-#include "items/cea/CeaExtDataBlockColorimetryItem.h"
+#include "items/cea/ceaextdatablockfieldsitem.h"
 #include "items/cea/ceaextdatablockitem.h"
 #include "locationtext.h"
 #include "model/cea/ceaextblock.h"
@@ -181,7 +181,7 @@ void tst_CeaExtDataBlocksItem::addColorimetry()
     QCOMPARE(h.image().mid(Ext + 2, 6).toHex(), QByteArray("0800e3050000"));
     VYR_VERIFY_ONLY_CHANGED(h.original(), h.image(), {Ext + 2, Ext + 4, Ext + 5});
     QTreeWidgetItem *row = h.row({Cea, Blocks, "Colorimetry Data Block"});
-    QVERIFY(dynamic_cast<CeaExtDataBlockColorimetryItem *>(row));
+    QVERIFY(dynamic_cast<CeaExtDataBlockFieldsItem<CeaColometry> *>(row));
     QCOMPARE(rowFacts(h).removeIndexes, QList<unsigned>({0}));
 }
 
