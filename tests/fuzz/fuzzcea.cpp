@@ -101,7 +101,8 @@ void fuzzCeaExtBlock(unsigned char *image, unsigned offset, Ops &ops)
     block.GetAllSVDs(&all);
     for (unsigned vic = 0; vic < 260; vic += 7)
         sink.seen += block.Get3DSupport(vic);
-    for (unsigned id = 0; id < 18; ++id)
+    // Every kind and two ids past the last, which the block must refuse.
+    for (unsigned id = 0; id < CeaBlockKindCount + 2u; ++id)
         sink.seen += block.IsDataBlockSupported(static_cast<CeaBlockID>(id));
     sink.seen += block.AllowNewDataBlocks() + block.AllowNewDTDs();
 
@@ -139,7 +140,7 @@ void fuzzCeaExtBlock(unsigned char *image, unsigned offset, Ops &ops)
             break;
         }
         case 2: {
-            const auto id = static_cast<CeaBlockID>(ops.below(17));
+            const auto id = static_cast<CeaBlockID>(ops.below(CeaBlockKindCount + 1u));
             guard.run("AddDataBlock", [&] { block.AddDataBlock(id); });
             break;
         }
