@@ -15,14 +15,6 @@ using VyrTest::TreeHarness;
 
 namespace {
 
-QStringList pathOf(const QString &text)
-{
-    QStringList path;
-    for (QString title : text.split(QLatin1Char('/')))
-        path << title.replace(QLatin1Char('#'), QLatin1Char('/'));
-    return path;
-}
-
 // The checksum byte of the count bytes from first on.
 quint8 checksumOf(const QByteArray &image, int first, int count)
 {
@@ -140,20 +132,21 @@ void tst_ChecksumMarks::marked()
         QStringLiteral("%1 (should be %2)").arg(written(stored, shown), written(needed, shown));
 
     TreeHarness h(image);
-    QCOMPARE(h.valueText(pathOf(row)), mark);
+    QCOMPARE(h.valueText(VyrTest::rowPath(row)), mark);
     QVERIFY(h.image() == h.original());
 
     QVERIFY(VyrTest::didStep(h, {}, step));
     QVERIFY(h.image() != h.original());
     if (rewritten) {
         QCOMPARE(quint8(h.image().at(at)), checksumOf(h.image(), first, count));
-        QCOMPARE(h.valueText(pathOf(row)), written(quint8(h.image().at(at)), shown));
+        QCOMPARE(h.valueText(VyrTest::rowPath(row)), written(quint8(h.image().at(at)), shown));
     } else {
         QCOMPARE(quint8(h.image().at(at)), stored);
-        QCOMPARE(h.valueText(pathOf(row)), mark);
+        QCOMPARE(h.valueText(VyrTest::rowPath(row)), mark);
     }
     h.rebuild();
-    QCOMPARE(h.valueText(pathOf(row)), rewritten ? written(quint8(h.image().at(at)), shown) : mark);
+    QCOMPARE(h.valueText(VyrTest::rowPath(row)),
+             rewritten ? written(quint8(h.image().at(at)), shown) : mark);
 }
 
 // Byte 127 of the EDID block that wraps a DisplayID section shows beside the section's
@@ -164,13 +157,14 @@ void tst_ChecksumMarks::wrappedBlockMarked()
     const quint8 stored = quint8(image.at(255));
     const quint8 needed = checksumOf(image, 128, 127);
     TreeHarness h(image);
-    QCOMPARE(h.valueText(pathOf(Section)),
+    QCOMPARE(h.valueText(VyrTest::rowPath(Section)),
              QStringLiteral("%1; EDID block %2 (should be %3)")
                  .arg(QString::number(quint8(image.at(146)), 16), QString::number(stored, 16),
                       QString::number(needed, 16)));
-    QVERIFY(!h.row(pathOf(Section))->toolTip(1).isEmpty());
+    QVERIFY(!h.row(VyrTest::rowPath(Section))->toolTip(1).isEmpty());
     QVERIFY(VyrTest::didStep(h, {}, SectionEdit));
-    QCOMPARE(h.valueText(pathOf(Section)), QString::number(quint8(h.image().at(146)), 16));
+    QCOMPARE(h.valueText(VyrTest::rowPath(Section)),
+             QString::number(quint8(h.image().at(146)), 16));
     QCOMPARE(quint8(h.image().at(255)), checksumOf(h.image(), 128, 127));
 }
 

@@ -19,14 +19,6 @@ using VyrTest::TreeHarness;
 
 namespace {
 
-QStringList pathOf(const QString &text)
-{
-    QStringList path;
-    for (QString title : text.split(QLatin1Char('/')))
-        path << title.replace(QLatin1Char('#'), QLatin1Char('/'));
-    return path;
-}
-
 QList<int> bytesOf(const QByteArray &hex)
 {
     QList<int> bytes;
@@ -130,7 +122,7 @@ void tst_StoredCodes::shownAndKept()
     QFETCH(QString, step);
     QFETCH(QList<int>, written);
     TreeHarness h(image);
-    auto *combo = qobject_cast<QComboBox *>(h.widget(pathOf(list)));
+    auto *combo = qobject_cast<QComboBox *>(h.widget(VyrTest::rowPath(list)));
     QVERIFY(combo);
     QCOMPARE(combo->currentText(), shown);
     QVERIFY(ComboRows::isUnknown(combo, combo->currentIndex()));
@@ -139,9 +131,9 @@ void tst_StoredCodes::shownAndKept()
     QVERIFY(VyrTest::didStep(h, {}, step));
     QVERIFY(h.image() != h.original());
     VYR_VERIFY_ONLY_CHANGED(h.original(), h.image(), written);
-    QCOMPARE(h.valueText(pathOf(list)), shown);
+    QCOMPARE(h.valueText(VyrTest::rowPath(list)), shown);
     h.rebuild();
-    QCOMPARE(h.valueText(pathOf(list)), shown);
+    QCOMPARE(h.valueText(VyrTest::rowPath(list)), shown);
 }
 
 QTEST_MAIN(tst_StoredCodes)

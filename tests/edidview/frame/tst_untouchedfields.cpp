@@ -43,15 +43,6 @@ constexpr int SectionChecksum = 221;
 
 const QString RangeItem = QStringLiteral("Base Block/Descriptors/Range Limits Info");
 
-// A row path written with "/" between titles and "#" for a "/" inside a title.
-QStringList pathOf(const QString &text)
-{
-    QStringList path;
-    for (QString title : text.split(QLatin1Char('/')))
-        path << title.replace(QLatin1Char('#'), QLatin1Char('/'));
-    return path;
-}
-
 // "enter|row|left" (or right): the box of a two-value cell gets the focus and Return, as a
 // user confirms what it shows. Any other step goes to VyrTest::didStep.
 bool perform(TreeHarness &h, const QString &step)
@@ -59,7 +50,7 @@ bool perform(TreeHarness &h, const QString &step)
     const QStringList part = step.split(QLatin1Char('|'));
     if (part.value(0) != QLatin1String("enter"))
         return VyrTest::didStep(h, {}, step);
-    QWidget *cell = h.shownWidget(pathOf(part.value(1)));
+    QWidget *cell = h.shownWidget(VyrTest::rowPath(part.value(1)));
     const QList<QAbstractSpinBox *> boxes =
         cell ? cell->findChildren<QAbstractSpinBox *>() : QList<QAbstractSpinBox *>();
     if (boxes.size() != 2)

@@ -8,6 +8,14 @@
 
 namespace VyrTest {
 
+QStringList rowPath(const QString &text)
+{
+    QStringList path;
+    for (QString title : text.split(QLatin1Char('/')))
+        path << title.replace(QLatin1Char('#'), QLatin1Char('/'));
+    return path;
+}
+
 bool setDualValue(QWidget *cell, bool left, double value)
 {
     if (auto *real = qobject_cast<VyrDIDDoubleDualEditItem *>(cell)) {
@@ -28,9 +36,7 @@ bool didStep(TreeHarness &h, const QStringList &parent, const QString &step)
         qWarning("didStep: malformed step %s", qPrintable(step));
         return false;
     }
-    QStringList path = parent;
-    for (QString title : part.at(1).split(QLatin1Char('/')))
-        path << title.replace(QLatin1Char('#'), QLatin1Char('/'));
+    const QStringList path = parent + rowPath(part.at(1));
     const QString &action = part.at(0);
     const QString &argument = part.at(2);
     bool done = false;

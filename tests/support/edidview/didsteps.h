@@ -9,6 +9,10 @@ namespace VyrTest {
 
 class TreeHarness;
 
+// A row path written as text: "/" separates titles and "#" stands for a "/" within a title
+// ("Base Block/Descriptors/Pixel Pitch H#V").
+QStringList rowPath(const QString &text);
+
 // Sets the left or right box of a two-value DisplayID cell (whole or real numbers) to value, as
 // a user's entry; false when cell is no such cell.
 bool setDualValue(QWidget *cell, bool left, double value);
