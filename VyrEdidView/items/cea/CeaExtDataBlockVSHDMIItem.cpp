@@ -100,6 +100,29 @@ void dropFeatures(CeaHdmiVSDB &v)
         false;
 }
 
+void dropInterlaced(CeaHdmiVSDB &v)
+{
+    dropLatencyPair(v, v.interlacedLatencyPresent, CeaLatencyInterlacedVideo);
+}
+
+// The optional parts in the order of the item's Part: the flag that says the part is present,
+// the bytes it takes when switched on, and what switching it off takes out.
+struct PartRule
+{
+    bool CeaHdmiVSDB::*flag;
+    unsigned size;
+    void (*drop)(CeaHdmiVSDB &);
+};
+
+const PartRule PartRules[] = {
+    {&CeaHdmiVSDB::flagsPresent, 1, dropFeatures},
+    {&CeaHdmiVSDB::maxTmdsClockPresent, 1, dropClockRate},
+    {&CeaHdmiVSDB::contentTypePresent, 1, dropFlags},
+    {&CeaHdmiVSDB::latencyPresent, 2, dropLatency},
+    {&CeaHdmiVSDB::interlacedLatencyPresent, 2, dropInterlaced},
+    {&CeaHdmiVSDB::hdmiVideoPresent, 2, dropExtCaps},
+};
+
 QStringList counts(unsigned last)
 {
     QStringList entries;
@@ -163,17 +186,93 @@ QList<EdidItemLocation> CeaExtDataBlockVSHDMIItem::GetItemLocations() const
 
 namespace {
 
-template <typename Row>
-Row *addRow(QTreeWidgetItem *parent, unsigned int code, unsigned int index, CeaExtBlock *block,
-            unsigned char *image)
+using Item = CeaExtDataBlockVSHDMIItem;
+using FeatureRow = CeaExtDataBlockVSHDMIFeauturesItem;
+using ClockRow = CeaExtDataBlockVSHDMIClockRateItem;
+using FlagRow = CeaExtDataBlockVSHDMIFlagsItem;
+using LatencyRow = CeaExtDataBlockVSHDMILatencyItem;
+using CapsRow = CeaExtDataBlockVSHDMIExtCapsItem;
+
+// Puts row under parent and lets it title itself.
+template <typename Row> Row *adopt(QTreeWidgetItem *parent, Row *row)
 {
-    auto *row = new Row(code, index, block, image);
     parent->addChild(row);
     row->InitItems();
     return row;
 }
 
+// The source physical address: field code, record nibble, slot.
+struct AddressRow
+{
+    unsigned code;
+    quint32 CeaHdmiVSDB::*field;
+    void (Item::*slot)();
+};
+
+const AddressRow AddressRows[] = {
+    {46, &CeaHdmiVSDB::physicalA, &Item::onEditSPA_A},
+    {47, &CeaHdmiVSDB::physicalB, &Item::onEditSPA_B},
+    {48, &CeaHdmiVSDB::physicalC, &Item::onEditSPA_C},
+    {49, &CeaHdmiVSDB::physicalD, &Item::onEditSPA_D},
+};
+
+using Toggle = void (Item::*)(bool);
+
+// A check box row below a group: field code, the record flag it shows, its slot.
+struct CheckRow
+{
+    unsigned code;
+    bool CeaHdmiVSDB::*flag;
+    Toggle slot;
+};
+
+// Byte 6.
+const CheckRow FeatureChecks[] = {
+    {51, &CeaHdmiVSDB::dviDualLink, &Item::onCheckFeatureDVI_DL},
+    {52, &CeaHdmiVSDB::supportsAI, &Item::onCheckFeatureAI},
+    {53, &CeaHdmiVSDB::deepColor30, &Item::onCheckFeature30bpp},
+    {54, &CeaHdmiVSDB::deepColor36, &Item::onCheckFeature36bpp},
+    {55, &CeaHdmiVSDB::deepColor48, &Item::onCheckFeature48bpp},
+    {56, &CeaHdmiVSDB::deepColorY444, &Item::onCheckFeatureYCbCr444},
+};
+
+// Byte 8, the content types.
+const CheckRow ContentChecks[] = {
+    {60, &CeaHdmiVSDB::cnc0, &Item::onCheckFlagsCN0},
+    {61, &CeaHdmiVSDB::cnc1, &Item::onCheckFlagsCN1},
+    {62, &CeaHdmiVSDB::cnc2, &Item::onCheckFlagsCN2},
+    {63, &CeaHdmiVSDB::cnc3, &Item::onCheckFlagsCN3},
+};
+
+// The 3D structure formats, by their bit in structure3D (frame packing, side-by-side,
+// top-and-bottom): the slots of field codes 77, 78, 79.
+const Toggle StructureSlots[3] = {&Item::onCheck3DFramePacking, &Item::onCheck3DSideBySide,
+                                  &Item::onCheck3DTopAndBottom};
+
 } // namespace
+
+template <typename Row>
+Row *CeaExtDataBlockVSHDMIItem::addRow(QTreeWidgetItem *parent, unsigned int code)
+{
+    return adopt(parent, new Row(code, m_index, m_block, m_bytes));
+}
+
+QCheckBox *CeaExtDataBlockVSHDMIItem::placeCheck(QTreeWidgetItem *row, bool checked, CheckSlot slot)
+{
+    return placeCheckBox(row, checked, [this, slot](bool s) { (this->*slot)(s); });
+}
+
+template <typename Row, typename Checks>
+QCheckBox *CeaExtDataBlockVSHDMIItem::addCheckGroup(unsigned int code, bool present, CheckSlot slot,
+                                                    const Checks &checks)
+{
+    auto *group = addRow<Row>(this, code);
+    QCheckBox *box = placeCheck(group, present, slot);
+    if (present)
+        for (const CheckRow &r : checks)
+            placeCheck(addRow<Row>(group, r.code), m_vsdb.*r.flag, r.slot);
+    return box;
+}
 
 void CeaExtDataBlockVSHDMIItem::updateBlockData()
 {
@@ -182,122 +281,89 @@ void CeaExtDataBlockVSHDMIItem::updateBlockData()
         m_block->GetHdmiVSDB(m_index, &m_vsdb);
     removeChildRows();
     const CeaHdmiVSDB &v = m_vsdb;
-    auto row = [this](auto *type, QTreeWidgetItem *parent, unsigned int code) {
-        using Row = std::remove_pointer_t<decltype(type)>;
-        return addRow<Row>(parent, code, m_index, m_block, m_bytes);
-    };
-    auto check = [this](QTreeWidgetItem *r, bool checked,
-                        void (CeaExtDataBlockVSHDMIItem::*slot)(bool)) {
-        return placeCheckBox(r, checked, [this, slot](bool s) { (this->*slot)(s); });
-    };
-
-    // Source physical address.
-    auto *spa = row(static_cast<CeaExtDataBlockVSHDMISubItem *>(nullptr), this, 45);
-    const unsigned address[4] = {v.physicalA, v.physicalB, v.physicalC, v.physicalD};
-    void (CeaExtDataBlockVSHDMIItem::*addressSlots[4])() = {
-        &CeaExtDataBlockVSHDMIItem::onEditSPA_A, &CeaExtDataBlockVSHDMIItem::onEditSPA_B,
-        &CeaExtDataBlockVSHDMIItem::onEditSPA_C, &CeaExtDataBlockVSHDMIItem::onEditSPA_D};
-    for (unsigned k = 0; k < 4; ++k) {
-        auto *r = row(static_cast<CeaExtDataBlockVSHDMISubItem *>(nullptr), spa, 46 + k);
-        auto slot = addressSlots[k];
-        m_address[k] = placeLineEdit(r, QString::number(address[k]), QString(),
-                                     [this, slot]() { (this->*slot)(); });
-        m_address[k]->setValidator(intValidator(0, 15, m_address[k]));
-    }
-
-    // Features (byte 6).
-    using FeatureRow = CeaExtDataBlockVSHDMIFeauturesItem;
-    auto *features = row(static_cast<FeatureRow *>(nullptr), this, 50);
-    m_features = check(features, v.flagsPresent, &CeaExtDataBlockVSHDMIItem::onCheckFeatures);
-    if (!v.flagsPresent)
+    buildAddressRows();
+    // Each optional part exists only while the part before it does.
+    m_features =
+        addCheckGroup<FeatureRow>(50, v.flagsPresent, &Item::onCheckFeatures, FeatureChecks);
+    if (!v.flagsPresent || !buildClockRows())
         return;
-    const bool featureValues[6] = {v.dviDualLink, v.supportsAI,  v.deepColor30,
-                                   v.deepColor36, v.deepColor48, v.deepColorY444};
-    void (CeaExtDataBlockVSHDMIItem::*featureSlots[6])(bool) = {
-        &CeaExtDataBlockVSHDMIItem::onCheckFeatureDVI_DL,
-        &CeaExtDataBlockVSHDMIItem::onCheckFeatureAI,
-        &CeaExtDataBlockVSHDMIItem::onCheckFeature30bpp,
-        &CeaExtDataBlockVSHDMIItem::onCheckFeature36bpp,
-        &CeaExtDataBlockVSHDMIItem::onCheckFeature48bpp,
-        &CeaExtDataBlockVSHDMIItem::onCheckFeatureYCbCr444};
-    for (unsigned k = 0; k < 6; ++k)
-        check(row(static_cast<FeatureRow *>(nullptr), features, 51 + k), featureValues[k],
-              featureSlots[k]);
-
-    // Maximum TMDS clock (byte 7).
-    using Clock = CeaExtDataBlockVSHDMIClockRateItem;
-    auto *clock = row(static_cast<Clock *>(nullptr), this, 57);
-    m_clockRate = check(clock, v.maxTmdsClockPresent, &CeaExtDataBlockVSHDMIItem::onCheckClockRate);
-    if (!v.maxTmdsClockPresent)
-        return;
-    m_tmds =
-        placeLineEdit(row(static_cast<Clock *>(nullptr), clock, 58),
-                      QString::number(v.maxTmdsClock), QString(), [this]() { onEditClockRate(); });
-    m_tmds->setValidator(intValidator(0, 1275, m_tmds));
-
-    // Latency flags and content types (byte 8).
-    using FlagRow = CeaExtDataBlockVSHDMIFlagsItem;
-    auto *flags = row(static_cast<FlagRow *>(nullptr), this, 59);
-    m_flags = check(flags, v.contentTypePresent, &CeaExtDataBlockVSHDMIItem::onCheckFlags);
+    m_flags = addCheckGroup<FlagRow>(59, v.contentTypePresent, &Item::onCheckFlags, ContentChecks);
     if (!v.contentTypePresent)
         return;
-    const bool content[4] = {v.cnc0, v.cnc1, v.cnc2, v.cnc3};
-    void (CeaExtDataBlockVSHDMIItem::*contentSlots[4])(bool) = {
-        &CeaExtDataBlockVSHDMIItem::onCheckFlagsCN0, &CeaExtDataBlockVSHDMIItem::onCheckFlagsCN1,
-        &CeaExtDataBlockVSHDMIItem::onCheckFlagsCN2, &CeaExtDataBlockVSHDMIItem::onCheckFlagsCN3};
-    for (unsigned k = 0; k < 4; ++k)
-        check(row(static_cast<FlagRow *>(nullptr), flags, 60 + k), content[k], contentSlots[k]);
-
-    // Latency pairs: video before audio, as the block stores them.
-    using LatencyRow = CeaExtDataBlockVSHDMILatencyItem;
-    auto latencyRows = [&](unsigned groupCode, bool present, unsigned firstField) {
-        auto *group = row(static_cast<LatencyRow *>(nullptr), this, groupCode);
-        QCheckBox *box = check(group, present,
-                               groupCode == 64 ? &CeaExtDataBlockVSHDMIItem::onCheckLatency
-                                               : &CeaExtDataBlockVSHDMIItem::onCheckLatencyI);
-        if (!present)
-            return box;
-        for (unsigned field = firstField; field < firstField + 2; ++field) {
-            // Codes: audio group + 1, video group + 2.
-            const unsigned code = groupCode + (field == firstField ? 2u : 1u);
-            auto *r = row(static_cast<LatencyRow *>(nullptr), group, code);
-            auto *widget = new CeaAudioVideoWidget;
-            widget->comboBox()->addItems({tr("No Data"), tr("Not Supported"), tr("Latency in ms")});
-            widget->comboBox()->setCurrentIndex(static_cast<int>(v.latencyState[field]));
-            widget->lineEdit()->setText(QString::number(v.latencyMs[field]));
-            widget->lineEdit()->setValidator(intValidator(0, 506, widget->lineEdit()));
-            widget->lineEdit()->setEnabled(v.latencyState[field] == CeaLatencyValid);
-            widget->lineEdit()->setModified(false);
-            placeWidget(r, VyrEdidColumn::Value, widget);
-            m_latencyWidgets[field] = widget;
-            relay(widget, &CeaAudioVideoWidget::editFinished,
-                  [this, field]() { editLatency(field); });
-        }
-        return box;
-    };
-    m_latency = latencyRows(64, v.latencyPresent, CeaLatencyVideo);
-    m_latencyI = latencyRows(67, v.interlacedLatencyPresent, CeaLatencyInterlacedVideo);
-
+    m_latency = buildLatencyRows(64, v.latencyPresent, CeaLatencyVideo, &Item::onCheckLatency);
+    m_latencyI = buildLatencyRows(67, v.interlacedLatencyPresent, CeaLatencyInterlacedVideo,
+                                  &Item::onCheckLatencyI);
     // HDMI video part.
-    using Caps = CeaExtDataBlockVSHDMIExtCapsItem;
-    auto *caps = row(static_cast<Caps *>(nullptr), this, 70);
-    m_extCaps = check(caps, v.hdmiVideoPresent, &CeaExtDataBlockVSHDMIItem::onCheckExtCaps);
+    auto *caps = addRow<CapsRow>(this, 70);
+    m_extCaps = placeCheck(caps, v.hdmiVideoPresent, &Item::onCheckExtCaps);
     if (v.hdmiVideoPresent)
         build3DRows(caps, v);
 }
 
+void CeaExtDataBlockVSHDMIItem::buildAddressRows()
+{
+    auto *spa = addRow<CeaExtDataBlockVSHDMISubItem>(this, 45);
+    for (unsigned k = 0; k < 4; ++k) {
+        const AddressRow &a = AddressRows[k];
+        auto *r = addRow<CeaExtDataBlockVSHDMISubItem>(spa, a.code);
+        const auto slot = a.slot;
+        m_address[k] = placeLineEdit(r, QString::number(m_vsdb.*a.field), QString(),
+                                     [this, slot]() { (this->*slot)(); });
+        m_address[k]->setValidator(intValidator(0, 15, m_address[k]));
+    }
+}
+
+bool CeaExtDataBlockVSHDMIItem::buildClockRows()
+{
+    const CeaHdmiVSDB &v = m_vsdb;
+    auto *clock = addRow<ClockRow>(this, 57);
+    m_clockRate = placeCheck(clock, v.maxTmdsClockPresent, &Item::onCheckClockRate);
+    if (!v.maxTmdsClockPresent)
+        return false;
+    m_tmds = placeLineEdit(addRow<ClockRow>(clock, 58), QString::number(v.maxTmdsClock), QString(),
+                           [this]() { onEditClockRate(); });
+    m_tmds->setValidator(intValidator(0, 1275, m_tmds));
+    return true;
+}
+
+QCheckBox *CeaExtDataBlockVSHDMIItem::buildLatencyRows(unsigned int groupCode, bool present,
+                                                       unsigned int firstField, CheckSlot slot)
+{
+    auto *group = addRow<LatencyRow>(this, groupCode);
+    QCheckBox *box = placeCheck(group, present, slot);
+    if (!present)
+        return box;
+    // Video before audio, as the block stores them. Codes: audio group + 1, video group + 2.
+    for (unsigned field = firstField; field < firstField + 2; ++field) {
+        const unsigned code = groupCode + (field == firstField ? 2u : 1u);
+        placeLatencyWidget(addRow<LatencyRow>(group, code), field);
+    }
+    return box;
+}
+
+void CeaExtDataBlockVSHDMIItem::placeLatencyWidget(QTreeWidgetItem *row, unsigned int field)
+{
+    const CeaHdmiVSDB &v = m_vsdb;
+    auto *widget = new CeaAudioVideoWidget;
+    widget->comboBox()->addItems({tr("No Data"), tr("Not Supported"), tr("Latency in ms")});
+    widget->comboBox()->setCurrentIndex(static_cast<int>(v.latencyState[field]));
+    widget->lineEdit()->setText(QString::number(v.latencyMs[field]));
+    widget->lineEdit()->setValidator(intValidator(0, 506, widget->lineEdit()));
+    widget->lineEdit()->setEnabled(v.latencyState[field] == CeaLatencyValid);
+    widget->lineEdit()->setModified(false);
+    placeWidget(row, VyrEdidColumn::Value, widget);
+    m_latencyWidgets[field] = widget;
+    relay(widget, &CeaAudioVideoWidget::editFinished, [this, field]() { editLatency(field); });
+}
+
 void CeaExtDataBlockVSHDMIItem::build3DRows(QTreeWidgetItem *caps, const CeaHdmiVSDB &v)
 {
-    using Caps = CeaExtDataBlockVSHDMIExtCapsItem;
-    auto capsRow = [this](QTreeWidgetItem *parent, unsigned code) {
-        return addRow<Caps>(parent, code, m_index, m_block, m_bytes);
-    };
-    placeComboBox(capsRow(caps, 71),
+    placeComboBox(addRow<CapsRow>(caps, 71),
                   {tr("No Data"), tr("Defines Aspect Ratio"), tr("Defines Size in 1cm units"),
                    tr("Defines Size in 5cm units")},
                   static_cast<int>(v.imageSize), [this](int s) { onComboImageSizeType(s); });
-    placeCheckBox(capsRow(caps, 72), v.present3D, [this](bool s) { onCheckSupport3D(s); });
-    auto *multi = capsRow(caps, 73);
+    placeCheckBox(addRow<CapsRow>(caps, 72), v.present3D, [this](bool s) { onCheckSupport3D(s); });
+    auto *multi = addRow<CapsRow>(caps, 73);
     placeComboBox(multi, {tr("No Multi 3D Support"), tr("All 16 VICs"), tr("Selected 16 VICs")},
                   ComboRows::byCode(v.multi3D, 3), [this](int s) { onComboMulti3D(s); });
 
@@ -307,78 +373,75 @@ void CeaExtDataBlockVSHDMIItem::build3DRows(QTreeWidgetItem *caps, const CeaHdmi
         m_block->GetAllSVDs(&svds);
     const unsigned svdCount = qMin(svds.count, 16u);
     m_svdTitles = svdTitles();
-    const QStringList &maskTexts = m_svdTitles;
-    QStringList modeTexts;
+    const QStringList modeTexts = vicOrderTexts(svds, svdCount);
+    if (v.multi3D == 1 || v.multi3D == 2)
+        buildStructureRows(multi, v);
+    if (v.multi3D == 2)
+        buildMaskRows(multi, v, svdCount);
+    build3DEntryRows(caps, v, modeTexts, svdCount);
+    buildVicRows(caps, v);
+}
+
+QStringList CeaExtDataBlockVSHDMIItem::vicOrderTexts(const CeaSVDDataBlock &svds,
+                                                     unsigned int svdCount) const
+{
+    QStringList texts;
     for (unsigned k = 0; k < svdCount; ++k) {
         const CeaVideoMode *mode = ceaMode(svds.svd[k].vic);
         if (!mode) {
-            modeTexts << tr("Non-CEA Timing");
+            texts << tr("Non-CEA Timing");
             continue;
         }
         const QString scan = mode->progressive ? QStringLiteral("p") : QStringLiteral("i");
-        modeTexts << tr("%1. %2x%3%4@%5Hz")
-                         .arg(k, 2)
-                         .arg(mode->width)
-                         .arg(mode->height)
-                         .arg(scan)
-                         .arg(mode->refreshRate);
+        texts << tr("%1. %2x%3%4@%5Hz")
+                     .arg(k, 2)
+                     .arg(mode->width)
+                     .arg(mode->height)
+                     .arg(scan)
+                     .arg(mode->refreshRate);
     }
+    return texts;
+}
 
-    if (v.multi3D == 1 || v.multi3D == 2) {
-        auto *formats = capsRow(multi, 74);
-        const bool structure[3] = {bit(v.structure3D, 0) != 0, bit(v.structure3D, 1) != 0,
-                                   bit(v.structure3D, 2) != 0};
-        void (CeaExtDataBlockVSHDMIItem::*slots3D[3])(bool) = {
-            &CeaExtDataBlockVSHDMIItem::onCheck3DFramePacking,
-            &CeaExtDataBlockVSHDMIItem::onCheck3DSideBySide,
-            &CeaExtDataBlockVSHDMIItem::onCheck3DTopAndBottom};
-        for (unsigned k = 0; k < 3; ++k) {
-            auto slot = slots3D[k];
-            placeCheckBox(capsRow(formats, 77 + k), structure[k],
-                          [this, slot](bool s) { (this->*slot)(s); });
-        }
-    }
-    if (v.multi3D == 2) {
-        auto *modes = capsRow(multi, 75);
-        for (unsigned k = 0; k < svdCount; ++k) {
-            auto *r = new CeaExtDataBlockVSHDMIMulti3DModeItem(76, m_index, k, m_block, m_bytes);
-            modes->addChild(r);
-            r->InitItems();
-            r->setText(VyrEdidColumn::Property, maskTexts[static_cast<int>(k)]);
-            r->setFlags(r->flags() | Qt::ItemIsUserCheckable);
-            r->setCheckState(VyrEdidColumn::Property,
-                             bit(v.mask3D, k) ? Qt::Checked : Qt::Unchecked);
-            relay(r, &CeaExtDataBlockVSHDMIMulti3DModeItem::itemCheckStateChanged,
-                  [this](bool state, unsigned int index) { onCheckMulti3dMode(state, index); });
-        }
-    }
+void CeaExtDataBlockVSHDMIItem::buildStructureRows(QTreeWidgetItem *multi, const CeaHdmiVSDB &v)
+{
+    auto *formats = addRow<CapsRow>(multi, 74);
+    for (unsigned k = 0; k < 3; ++k)
+        placeCheck(addRow<CapsRow>(formats, 77 + k), bit(v.structure3D, k) != 0, StructureSlots[k]);
+}
 
-    // Extended 3D entries: one byte each more, while HDMI_3D_LEN and the record hold them.
-    const unsigned room = freeRoom(v);
+void CeaExtDataBlockVSHDMIItem::buildMaskRows(QTreeWidgetItem *multi, const CeaHdmiVSDB &v,
+                                              unsigned int svdCount)
+{
+    auto *modes = addRow<CapsRow>(multi, 75);
+    for (unsigned k = 0; k < svdCount; ++k) {
+        auto *r = adopt(modes,
+                        new CeaExtDataBlockVSHDMIMulti3DModeItem(76, m_index, k, m_block, m_bytes));
+        r->setText(VyrEdidColumn::Property, m_svdTitles[static_cast<int>(k)]);
+        r->setFlags(r->flags() | Qt::ItemIsUserCheckable);
+        r->setCheckState(VyrEdidColumn::Property, bit(v.mask3D, k) ? Qt::Checked : Qt::Unchecked);
+        relay(r, &CeaExtDataBlockVSHDMIMulti3DModeItem::itemCheckStateChanged,
+              [this](bool state, unsigned int index) { onCheckMulti3dMode(state, index); });
+    }
+}
+
+void CeaExtDataBlockVSHDMIItem::build3DEntryRows(QTreeWidgetItem *caps, const CeaHdmiVSDB &v,
+                                                 const QStringList &modeTexts,
+                                                 unsigned int svdCount)
+{
+    // One byte each more, while HDMI_3D_LEN and the record hold them.
     const unsigned length = length3D(v);
-    const unsigned more3D = qMin(qMin(room, Max3DLength > length ? Max3DLength - length : 0u),
-                                 CeaMax3DDescriptors - v.descriptor3DCount);
-    auto *entries = capsRow(caps, 80);
+    const unsigned more3D =
+        qMin(qMin(freeRoom(v), Max3DLength > length ? Max3DLength - length : 0u),
+             CeaMax3DDescriptors - v.descriptor3DCount);
+    auto *entries = addRow<CapsRow>(caps, 80);
     placeComboBox(entries, counts(v.descriptor3DCount + more3D),
                   static_cast<int>(v.descriptor3DCount),
                   [this](int n) { onExt3DItemCountChanged(n); });
-    const QStringList options{tr("Frame Packing"), tr("Side-by-Side"), tr("Top-and-Bottom")};
     for (unsigned k = 0; k < v.descriptor3DCount; ++k) {
-        const CeaHdmi3DDescriptor &entry = v.descriptors3D[k];
-        auto *r = new CeaExtDataBlockVSHDMI3DSupportItem(81, m_index, k, m_block, m_bytes);
-        entries->addChild(r);
-        r->InitItems();
-        auto *widget = new CeaExt3dWidget(k);
-        refillComboBox(widget->modeComboBox(), modeTexts,
-                       ComboRows::byCode(entry.vicOrder, static_cast<int>(svdCount)));
-        refillComboBox(widget->optionComboBox(), options,
-                       entry.kind >= CeaHdmi3DFramePacking && entry.kind <= CeaHdmi3DTopAndBottom
-                           ? static_cast<int>(entry.kind - CeaHdmi3DFramePacking)
-                           : -1);
-        const bool sideBySide = entry.kind == CeaHdmi3DSideBySideHalf;
-        widget->lineEdit()->setText(sideBySide ? QString::number(entry.detail) : QString());
-        widget->lineEdit()->setEnabled(sideBySide);
-        widget->lineEdit()->setValidator(intValidator(0, 15, widget->lineEdit()));
+        auto *r = adopt(entries,
+                        new CeaExtDataBlockVSHDMI3DSupportItem(81, m_index, k, m_block, m_bytes));
+        auto *widget = new3DEntryWidget(k, modeTexts, svdCount);
         placeWidget(r, VyrEdidColumn::Value, widget);
         relay(widget, &CeaExt3dWidget::modeChanged,
               [this](unsigned int i, int s) { onExt3DItemModeChanged(i, s); });
@@ -387,10 +450,33 @@ void CeaExtDataBlockVSHDMIItem::build3DRows(QTreeWidgetItem *caps, const CeaHdmi
         relay(widget, &CeaExt3dWidget::valueChanged,
               [this](unsigned int i, const QString &text) { onExt3DItemValueChanged(i, text); });
     }
+}
 
-    // HDMI VICs: HDMI_VIC_LEN has three bits.
-    auto *vics = capsRow(caps, 82);
-    placeComboBox(vics, counts(qMin(v.hdmiVicCount + room, CeaMaxHdmiVics)),
+CeaExt3dWidget *CeaExtDataBlockVSHDMIItem::new3DEntryWidget(unsigned int k,
+                                                            const QStringList &modeTexts,
+                                                            unsigned int svdCount)
+{
+    const CeaHdmi3DDescriptor &entry = m_vsdb.descriptors3D[k];
+    auto *widget = new CeaExt3dWidget(k);
+    refillComboBox(widget->modeComboBox(), modeTexts,
+                   ComboRows::byCode(entry.vicOrder, static_cast<int>(svdCount)));
+    refillComboBox(widget->optionComboBox(),
+                   {tr("Frame Packing"), tr("Side-by-Side"), tr("Top-and-Bottom")},
+                   entry.kind >= CeaHdmi3DFramePacking && entry.kind <= CeaHdmi3DTopAndBottom
+                       ? static_cast<int>(entry.kind - CeaHdmi3DFramePacking)
+                       : -1);
+    const bool sideBySide = entry.kind == CeaHdmi3DSideBySideHalf;
+    widget->lineEdit()->setText(sideBySide ? QString::number(entry.detail) : QString());
+    widget->lineEdit()->setEnabled(sideBySide);
+    widget->lineEdit()->setValidator(intValidator(0, 15, widget->lineEdit()));
+    return widget;
+}
+
+void CeaExtDataBlockVSHDMIItem::buildVicRows(QTreeWidgetItem *caps, const CeaHdmiVSDB &v)
+{
+    // HDMI_VIC_LEN has three bits.
+    auto *vics = addRow<CapsRow>(caps, 82);
+    placeComboBox(vics, counts(qMin(v.hdmiVicCount + freeRoom(v), CeaMaxHdmiVics)),
                   static_cast<int>(v.hdmiVicCount), [this](int n) { onExtVicItemCountChanged(n); });
     QStringList vicTexts;
     for (unsigned vic = 1; vic <= 4; ++vic) {
@@ -404,9 +490,7 @@ void CeaExtDataBlockVSHDMIItem::build3DRows(QTreeWidgetItem *caps, const CeaHdmi
     }
     for (unsigned k = 0; k < v.hdmiVicCount && k < CeaMaxHdmiVics; ++k) {
         const unsigned vic = v.hdmiVics[k].hdmiVic;
-        auto *vicRow = new Caps(83, m_index, m_block, m_bytes, k);
-        vics->addChild(vicRow);
-        vicRow->InitItems();
+        auto *vicRow = adopt(vics, new CapsRow(83, m_index, m_block, m_bytes, k));
         placeComboBox(vicRow, vicTexts,
                       ComboRows::Shown{vic >= 1 && vic <= 4 ? static_cast<int>(vic - 1) : -1, vic},
                       [this, k](int s) { onExtVicItemChanged(k, s); });
@@ -443,6 +527,11 @@ void CeaExtDataBlockVSHDMIItem::showStored(
     setEditorText(edit, QString::number(value(m_vsdb)));
 }
 
+void CeaExtDataBlockVSHDMIItem::editFlag(bool CeaHdmiVSDB::*flag, bool state)
+{
+    edit([flag, state](CeaHdmiVSDB &v) { v.*flag = state; });
+}
+
 void CeaExtDataBlockVSHDMIItem::onEditSPA_A()
 {
     editNumber(m_address[0], &CeaHdmiVSDB::physicalA);
@@ -465,32 +554,32 @@ void CeaExtDataBlockVSHDMIItem::onEditSPA_D()
 
 void CeaExtDataBlockVSHDMIItem::onCheckFeatureDVI_DL(bool state)
 {
-    edit([state](CeaHdmiVSDB &v) { v.dviDualLink = state; });
+    editFlag(&CeaHdmiVSDB::dviDualLink, state);
 }
 
 void CeaExtDataBlockVSHDMIItem::onCheckFeatureAI(bool state)
 {
-    edit([state](CeaHdmiVSDB &v) { v.supportsAI = state; });
+    editFlag(&CeaHdmiVSDB::supportsAI, state);
 }
 
 void CeaExtDataBlockVSHDMIItem::onCheckFeature30bpp(bool state)
 {
-    edit([state](CeaHdmiVSDB &v) { v.deepColor30 = state; });
+    editFlag(&CeaHdmiVSDB::deepColor30, state);
 }
 
 void CeaExtDataBlockVSHDMIItem::onCheckFeature36bpp(bool state)
 {
-    edit([state](CeaHdmiVSDB &v) { v.deepColor36 = state; });
+    editFlag(&CeaHdmiVSDB::deepColor36, state);
 }
 
 void CeaExtDataBlockVSHDMIItem::onCheckFeature48bpp(bool state)
 {
-    edit([state](CeaHdmiVSDB &v) { v.deepColor48 = state; });
+    editFlag(&CeaHdmiVSDB::deepColor48, state);
 }
 
 void CeaExtDataBlockVSHDMIItem::onCheckFeatureYCbCr444(bool state)
 {
-    edit([state](CeaHdmiVSDB &v) { v.deepColorY444 = state; });
+    editFlag(&CeaHdmiVSDB::deepColorY444, state);
 }
 
 void CeaExtDataBlockVSHDMIItem::onEditClockRate()
@@ -500,22 +589,22 @@ void CeaExtDataBlockVSHDMIItem::onEditClockRate()
 
 void CeaExtDataBlockVSHDMIItem::onCheckFlagsCN0(bool state)
 {
-    edit([state](CeaHdmiVSDB &v) { v.cnc0 = state; });
+    editFlag(&CeaHdmiVSDB::cnc0, state);
 }
 
 void CeaExtDataBlockVSHDMIItem::onCheckFlagsCN1(bool state)
 {
-    edit([state](CeaHdmiVSDB &v) { v.cnc1 = state; });
+    editFlag(&CeaHdmiVSDB::cnc1, state);
 }
 
 void CeaExtDataBlockVSHDMIItem::onCheckFlagsCN2(bool state)
 {
-    edit([state](CeaHdmiVSDB &v) { v.cnc2 = state; });
+    editFlag(&CeaHdmiVSDB::cnc2, state);
 }
 
 void CeaExtDataBlockVSHDMIItem::onCheckFlagsCN3(bool state)
 {
-    edit([state](CeaHdmiVSDB &v) { v.cnc3 = state; });
+    editFlag(&CeaHdmiVSDB::cnc3, state);
 }
 
 void CeaExtDataBlockVSHDMIItem::editLatency(unsigned int field)
@@ -573,57 +662,18 @@ void CeaExtDataBlockVSHDMIItem::setPresence(Part part, bool present)
 {
     edit(
         [part, present](CeaHdmiVSDB &v) {
+            const PartRule &rule = PartRules[part];
             if (!present) {
-                switch (part) {
-                case PartFeatures:
-                    dropFeatures(v);
-                    break;
-                case PartClockRate:
-                    dropClockRate(v);
-                    break;
-                case PartFlags:
-                    dropFlags(v);
-                    break;
-                case PartLatency:
-                    dropLatency(v);
-                    break;
-                case PartInterlaced:
-                    dropLatencyPair(v, v.interlacedLatencyPresent, CeaLatencyInterlacedVideo);
-                    break;
-                case PartExtCaps:
-                    dropExtCaps(v);
-                    break;
-                }
+                rule.drop(v);
                 return;
             }
-            bool *flag = nullptr;
-            unsigned size = 1;
-            switch (part) {
-            case PartFeatures:
-                flag = &v.flagsPresent;
-                break;
-            case PartClockRate:
-                flag = &v.maxTmdsClockPresent;
-                break;
-            case PartFlags:
-                flag = &v.contentTypePresent;
-                break;
-            case PartLatency:
-                flag = &v.latencyPresent, size = 2;
-                break;
-            case PartInterlaced:
-                // The interlaced pair follows the progressive one, never stands alone.
-                flag = v.latencyPresent ? &v.interlacedLatencyPresent : nullptr;
-                size = 2;
-                break;
-            case PartExtCaps:
-                flag = &v.hdmiVideoPresent, size = 2;
-                break;
-            }
-            if (!flag || *flag || freeRoom(v) < size)
+            // The interlaced pair follows the progressive one, never stands alone.
+            if (part == PartInterlaced && !v.latencyPresent)
                 return;
-            *flag = true;
-            v.payloadLength += size;
+            if (v.*rule.flag || freeRoom(v) < rule.size)
+                return;
+            v.*rule.flag = true;
+            v.payloadLength += rule.size;
         },
         true);
 }
@@ -666,7 +716,7 @@ void CeaExtDataBlockVSHDMIItem::onComboImageSizeType(int selection)
 
 void CeaExtDataBlockVSHDMIItem::onCheckSupport3D(bool state)
 {
-    edit([state](CeaHdmiVSDB &v) { v.present3D = state; });
+    editFlag(&CeaHdmiVSDB::present3D, state);
 }
 
 void CeaExtDataBlockVSHDMIItem::onComboMulti3D(int selection)

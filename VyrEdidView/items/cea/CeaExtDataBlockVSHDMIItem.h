@@ -8,6 +8,7 @@
 #include <functional>
 
 class CeaAudioVideoWidget;
+class CeaExt3dWidget;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
@@ -72,6 +73,7 @@ public slots:
 
 private:
     // The optional parts, each with the parts that exist only inside it.
+    // PartRules (the .cpp) follows this order.
     enum Part { PartFeatures, PartClockRate, PartFlags, PartLatency, PartInterlaced, PartExtCaps };
 
     // Reads the record, lets change() set fields, writes it back and notifies; with rebuild
@@ -85,7 +87,35 @@ private:
     // stored, as a fresh tree does.
     void showStored(QLineEdit *edit, const std::function<unsigned(const CeaHdmiVSDB &)> &value);
     void setPresence(Part part, bool present);
+    // Writes one flag of the record.
+    void editFlag(bool CeaHdmiVSDB::*flag, bool state);
+
+    // Row builders, one per part of the block, in byte order. The group row of an optional part
+    // carries its presence check box; its rows exist only with the part.
+    using CheckSlot = void (CeaExtDataBlockVSHDMIItem::*)(bool);
+    // A row of class Row with field code under parent, titled by the row.
+    template <typename Row> Row *addRow(QTreeWidgetItem *parent, unsigned int code);
+    QCheckBox *placeCheck(QTreeWidgetItem *row, bool checked, CheckSlot slot);
+    // A group row with its presence check box; with the part present one check box row per
+    // entry of checks (field code, record flag, slot) below it.
+    template <typename Row, typename Checks>
+    QCheckBox *addCheckGroup(unsigned int code, bool present, CheckSlot slot, const Checks &checks);
+    void buildAddressRows();
+    // The TMDS clock group; true when the clock is present.
+    bool buildClockRows();
+    QCheckBox *buildLatencyRows(unsigned int groupCode, bool present, unsigned int firstField,
+                                CheckSlot slot);
+    void placeLatencyWidget(QTreeWidgetItem *row, unsigned int field);
     void build3DRows(QTreeWidgetItem *caps, const CeaHdmiVSDB &vsdb);
+    // The 2D VIC order choices of the extended 3D entries: the first svdCount SVDs.
+    QStringList vicOrderTexts(const CeaSVDDataBlock &svds, unsigned int svdCount) const;
+    void buildStructureRows(QTreeWidgetItem *multi, const CeaHdmiVSDB &vsdb);
+    void buildMaskRows(QTreeWidgetItem *multi, const CeaHdmiVSDB &vsdb, unsigned int svdCount);
+    void build3DEntryRows(QTreeWidgetItem *caps, const CeaHdmiVSDB &vsdb,
+                          const QStringList &modeTexts, unsigned int svdCount);
+    CeaExt3dWidget *new3DEntryWidget(unsigned int k, const QStringList &modeTexts,
+                                     unsigned int svdCount);
+    void buildVicRows(QTreeWidgetItem *caps, const CeaHdmiVSDB &vsdb);
     // The titles of the first 16 SVDs of the extension, as the 3D mask rows show them.
     QStringList svdTitles() const;
 

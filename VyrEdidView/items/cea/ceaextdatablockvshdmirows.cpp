@@ -62,32 +62,44 @@ const Title ExtCapsTitles[] = {
 
 #undef VSDB_TITLE
 
-template <std::size_t N> constexpr int countOf(const Title (&)[N])
+// A title table and its length.
+struct TitleTable
 {
-    return static_cast<int>(N);
+    const Title *titles;
+    int count;
+};
+
+template <std::size_t N> constexpr TitleTable table(const Title (&titles)[N])
+{
+    return {titles, static_cast<int>(N)};
 }
+
+// By CeaExtDataBlockVSHDMIRow::Titles.
+const TitleTable TitleTables[] = {
+    {nullptr, 0},      table(AddressTitles), table(FeatureTitles), table(ClockTitles),
+    table(FlagTitles), table(LatencyTitles), table(ExtCapsTitles),
+};
 
 } // namespace
 
 CeaExtDataBlockVSHDMIRow::CeaExtDataBlockVSHDMIRow(unsigned int fieldCode, unsigned int index,
                                                    unsigned int subIndex, CeaExtBlock *block,
-                                                   unsigned char *image, const Title *titles,
-                                                   int titleCount)
+                                                   unsigned char *image, Titles titles)
     : VyrEdidItemBase(image, VyrEdidItemKind::DetailedTiming)
     , m_index(index)
     , m_fieldCode(fieldCode)
     , m_subIndex(subIndex)
     , m_block(block)
     , m_titles(titles)
-    , m_titleCount(titleCount)
 {}
 
 bool CeaExtDataBlockVSHDMIRow::InitItems()
 {
+    const TitleTable &table = TitleTables[static_cast<int>(m_titles)];
     QString title;
-    for (int k = 0; k < m_titleCount; ++k)
-        if (m_titles[k].code == m_fieldCode)
-            title = QCoreApplication::translate("CeaExtDataBlockVSHDMIItem", m_titles[k].text);
+    for (int k = 0; k < table.count; ++k)
+        if (table.titles[k].code == m_fieldCode)
+            title = QCoreApplication::translate("CeaExtDataBlockVSHDMIItem", table.titles[k].text);
     setText(VyrEdidColumn::Property, title);
     return true;
 }
@@ -98,58 +110,12 @@ QList<EdidItemLocation> CeaExtDataBlockVSHDMIRow::GetItemLocations() const
                    : QList<EdidItemLocation>();
 }
 
-CeaExtDataBlockVSHDMISubItem::CeaExtDataBlockVSHDMISubItem(unsigned int fieldCode,
-                                                           unsigned int index, CeaExtBlock *block,
-                                                           unsigned char *image)
-    : CeaExtDataBlockVSHDMIRow(fieldCode, index, 0, block, image, AddressTitles,
-                               countOf(AddressTitles))
-{}
-
-CeaExtDataBlockVSHDMIFeauturesItem::CeaExtDataBlockVSHDMIFeauturesItem(unsigned int fieldCode,
-                                                                       unsigned int index,
-                                                                       CeaExtBlock *block,
-                                                                       unsigned char *image)
-    : CeaExtDataBlockVSHDMIRow(fieldCode, index, 0, block, image, FeatureTitles,
-                               countOf(FeatureTitles))
-{}
-
-CeaExtDataBlockVSHDMIClockRateItem::CeaExtDataBlockVSHDMIClockRateItem(unsigned int fieldCode,
-                                                                       unsigned int index,
-                                                                       CeaExtBlock *block,
-                                                                       unsigned char *image)
-    : CeaExtDataBlockVSHDMIRow(fieldCode, index, 0, block, image, ClockTitles, countOf(ClockTitles))
-{}
-
-CeaExtDataBlockVSHDMIFlagsItem::CeaExtDataBlockVSHDMIFlagsItem(unsigned int fieldCode,
-                                                               unsigned int index,
-                                                               CeaExtBlock *block,
-                                                               unsigned char *image)
-    : CeaExtDataBlockVSHDMIRow(fieldCode, index, 0, block, image, FlagTitles, countOf(FlagTitles))
-{}
-
-CeaExtDataBlockVSHDMILatencyItem::CeaExtDataBlockVSHDMILatencyItem(unsigned int fieldCode,
-                                                                   unsigned int index,
-                                                                   CeaExtBlock *block,
-                                                                   unsigned char *image)
-    : CeaExtDataBlockVSHDMIRow(fieldCode, index, 0, block, image, LatencyTitles,
-                               countOf(LatencyTitles))
-{}
-
-CeaExtDataBlockVSHDMIExtCapsItem::CeaExtDataBlockVSHDMIExtCapsItem(unsigned int fieldCode,
-                                                                   unsigned int index,
-                                                                   CeaExtBlock *block,
-                                                                   unsigned char *image,
-                                                                   unsigned int subIndex)
-    : CeaExtDataBlockVSHDMIRow(fieldCode, index, subIndex, block, image, ExtCapsTitles,
-                               countOf(ExtCapsTitles))
-{}
-
 CeaExtDataBlockVSHDMIEntryRow::CeaExtDataBlockVSHDMIEntryRow(unsigned int fieldCode,
                                                              unsigned int index,
                                                              unsigned int subIndex,
                                                              CeaExtBlock *block,
                                                              unsigned char *image)
-    : CeaExtDataBlockVSHDMIRow(fieldCode, index, subIndex, block, image, nullptr, 0)
+    : CeaExtDataBlockVSHDMIRow(fieldCode, index, subIndex, block, image, Titles::None)
 {}
 
 bool CeaExtDataBlockVSHDMIEntryRow::InitItems()
@@ -172,19 +138,3 @@ void CeaExtDataBlockVSHDMIEntryRow::onCheckStateChanged(QTreeWidgetItem *item, i
     m_lastState = state;
     emit itemCheckStateChanged(state != 0, m_subIndex);
 }
-
-CeaExtDataBlockVSHDMIMulti3DModeItem::CeaExtDataBlockVSHDMIMulti3DModeItem(unsigned int fieldCode,
-                                                                           unsigned int index,
-                                                                           unsigned int subIndex,
-                                                                           CeaExtBlock *block,
-                                                                           unsigned char *image)
-    : CeaExtDataBlockVSHDMIEntryRow(fieldCode, index, subIndex, block, image)
-{}
-
-CeaExtDataBlockVSHDMI3DSupportItem::CeaExtDataBlockVSHDMI3DSupportItem(unsigned int fieldCode,
-                                                                       unsigned int index,
-                                                                       unsigned int subIndex,
-                                                                       CeaExtBlock *block,
-                                                                       unsigned char *image)
-    : CeaExtDataBlockVSHDMIEntryRow(fieldCode, index, subIndex, block, image)
-{}

@@ -7,7 +7,7 @@ class CeaExtBlock;
 // The rows below an HDMI vendor-specific data block item. Each row knows its field code, the
 // data block index and the block object; it sets its own title from the field code and tells
 // the hex view which bytes it shows. The item places the editors and writes; rows write nothing.
-// The classes differ only in the field codes they title, so they share this base.
+// The row classes differ only in the title table they read, so they share this base.
 class CeaExtDataBlockVSHDMIRow : public VyrEdidItemBase
 {
     Q_OBJECT
@@ -26,11 +26,12 @@ public:
         unsigned int code;
         const char *text;
     };
+    // The title tables, one per row class (None: rows that are titled by the item).
+    enum class Titles { None, Address, Features, ClockRate, Flags, Latency, ExtCaps };
 
 protected:
     CeaExtDataBlockVSHDMIRow(unsigned int fieldCode, unsigned int index, unsigned int subIndex,
-                             CeaExtBlock *block, unsigned char *image, const Title *titles,
-                             int titleCount);
+                             CeaExtBlock *block, unsigned char *image, Titles titles);
 
     unsigned int m_index;
     unsigned int m_fieldCode;
@@ -38,70 +39,81 @@ protected:
     CeaExtBlock *m_block;
 
 private:
-    const Title *m_titles;
-    int m_titleCount;
+    Titles m_titles;
+};
+
+// A row titled from table T. Each named row class below is this row with its table; the names
+// stay classes of their own (with their own meta-object names).
+template <CeaExtDataBlockVSHDMIRow::Titles T>
+class CeaExtDataBlockVSHDMITitledRow : public CeaExtDataBlockVSHDMIRow
+{
+public:
+    CeaExtDataBlockVSHDMITitledRow(unsigned int fieldCode, unsigned int index, CeaExtBlock *block,
+                                   unsigned char *image, unsigned int subIndex = 0)
+        : CeaExtDataBlockVSHDMIRow(fieldCode, index, subIndex, block, image, T)
+    {}
 };
 
 // Codes 45-49: the source physical address.
-class CeaExtDataBlockVSHDMISubItem : public CeaExtDataBlockVSHDMIRow
+class CeaExtDataBlockVSHDMISubItem
+    : public CeaExtDataBlockVSHDMITitledRow<CeaExtDataBlockVSHDMIRow::Titles::Address>
 {
     Q_OBJECT
 
 public:
-    CeaExtDataBlockVSHDMISubItem(unsigned int fieldCode, unsigned int index, CeaExtBlock *block,
-                                 unsigned char *image);
+    using CeaExtDataBlockVSHDMITitledRow::CeaExtDataBlockVSHDMITitledRow;
 };
 
 // Codes 50-56: the flags byte.
 // Binary contract: see ARCHITECTURE.md, "Names kept as spelled".
-class CeaExtDataBlockVSHDMIFeauturesItem : public CeaExtDataBlockVSHDMIRow
+class CeaExtDataBlockVSHDMIFeauturesItem
+    : public CeaExtDataBlockVSHDMITitledRow<CeaExtDataBlockVSHDMIRow::Titles::Features>
 {
     Q_OBJECT
 
 public:
-    CeaExtDataBlockVSHDMIFeauturesItem(unsigned int fieldCode, unsigned int index,
-                                       CeaExtBlock *block, unsigned char *image);
+    using CeaExtDataBlockVSHDMITitledRow::CeaExtDataBlockVSHDMITitledRow;
 };
 
 // Codes 57-58: the maximum TMDS clock.
-class CeaExtDataBlockVSHDMIClockRateItem : public CeaExtDataBlockVSHDMIRow
+class CeaExtDataBlockVSHDMIClockRateItem
+    : public CeaExtDataBlockVSHDMITitledRow<CeaExtDataBlockVSHDMIRow::Titles::ClockRate>
 {
     Q_OBJECT
 
 public:
-    CeaExtDataBlockVSHDMIClockRateItem(unsigned int fieldCode, unsigned int index,
-                                       CeaExtBlock *block, unsigned char *image);
+    using CeaExtDataBlockVSHDMITitledRow::CeaExtDataBlockVSHDMITitledRow;
 };
 
 // Codes 59-63: the latency-flags byte and its content types.
-class CeaExtDataBlockVSHDMIFlagsItem : public CeaExtDataBlockVSHDMIRow
+class CeaExtDataBlockVSHDMIFlagsItem
+    : public CeaExtDataBlockVSHDMITitledRow<CeaExtDataBlockVSHDMIRow::Titles::Flags>
 {
     Q_OBJECT
 
 public:
-    CeaExtDataBlockVSHDMIFlagsItem(unsigned int fieldCode, unsigned int index, CeaExtBlock *block,
-                                   unsigned char *image);
+    using CeaExtDataBlockVSHDMITitledRow::CeaExtDataBlockVSHDMITitledRow;
 };
 
 // Codes 64-69: the latency pairs.
-class CeaExtDataBlockVSHDMILatencyItem : public CeaExtDataBlockVSHDMIRow
+class CeaExtDataBlockVSHDMILatencyItem
+    : public CeaExtDataBlockVSHDMITitledRow<CeaExtDataBlockVSHDMIRow::Titles::Latency>
 {
     Q_OBJECT
 
 public:
-    CeaExtDataBlockVSHDMILatencyItem(unsigned int fieldCode, unsigned int index, CeaExtBlock *block,
-                                     unsigned char *image);
+    using CeaExtDataBlockVSHDMITitledRow::CeaExtDataBlockVSHDMITitledRow;
 };
 
 // Codes 70-83: the HDMI video part. An HDMI VIC row (code 83) carries the VIC's index as its
 // sub-index.
-class CeaExtDataBlockVSHDMIExtCapsItem : public CeaExtDataBlockVSHDMIRow
+class CeaExtDataBlockVSHDMIExtCapsItem
+    : public CeaExtDataBlockVSHDMITitledRow<CeaExtDataBlockVSHDMIRow::Titles::ExtCaps>
 {
     Q_OBJECT
 
 public:
-    CeaExtDataBlockVSHDMIExtCapsItem(unsigned int fieldCode, unsigned int index, CeaExtBlock *block,
-                                     unsigned char *image, unsigned int subIndex = 0);
+    using CeaExtDataBlockVSHDMITitledRow::CeaExtDataBlockVSHDMITitledRow;
 };
 
 // A row of one entry with a check box in column 0 (a 3D mask bit, code 76; an extended 3D
@@ -112,6 +124,9 @@ class CeaExtDataBlockVSHDMIEntryRow : public CeaExtDataBlockVSHDMIRow
     Q_OBJECT
 
 public:
+    CeaExtDataBlockVSHDMIEntryRow(unsigned int fieldCode, unsigned int index, unsigned int subIndex,
+                                  CeaExtBlock *block, unsigned char *image);
+
     // Connects the relay (the row must be in its tree); sets no title.
     bool InitItems() override;
 
@@ -120,10 +135,6 @@ signals:
 
 public slots:
     void onCheckStateChanged(QTreeWidgetItem *item, int collumn);
-
-protected:
-    CeaExtDataBlockVSHDMIEntryRow(unsigned int fieldCode, unsigned int index, unsigned int subIndex,
-                                  CeaExtBlock *block, unsigned char *image);
 
 private:
     int m_lastState = -1; // check state last seen in column 0, -1 before the first
@@ -135,9 +146,7 @@ class CeaExtDataBlockVSHDMIMulti3DModeItem : public CeaExtDataBlockVSHDMIEntryRo
     Q_OBJECT
 
 public:
-    CeaExtDataBlockVSHDMIMulti3DModeItem(unsigned int fieldCode, unsigned int index,
-                                         unsigned int subIndex, CeaExtBlock *block,
-                                         unsigned char *image);
+    using CeaExtDataBlockVSHDMIEntryRow::CeaExtDataBlockVSHDMIEntryRow;
 };
 
 // Code 81, one per extended 3D entry k.
@@ -146,7 +155,5 @@ class CeaExtDataBlockVSHDMI3DSupportItem : public CeaExtDataBlockVSHDMIEntryRow
     Q_OBJECT
 
 public:
-    CeaExtDataBlockVSHDMI3DSupportItem(unsigned int fieldCode, unsigned int index,
-                                       unsigned int subIndex, CeaExtBlock *block,
-                                       unsigned char *image);
+    using CeaExtDataBlockVSHDMIEntryRow::CeaExtDataBlockVSHDMIEntryRow;
 };
