@@ -67,12 +67,8 @@ protected:
     {
         m_connections.append(
             connect(sender, signal, this, [this, handler](auto &&...arguments) mutable {
-                if (m_detached)
-                    return;
-                if constexpr (std::is_invocable_v<Handler &, decltype(arguments)...>)
-                    handler(std::forward<decltype(arguments)>(arguments)...);
-                else
-                    handler();
+                if (!m_detached)
+                    callHandler(handler, std::forward<decltype(arguments)>(arguments)...);
             }));
     }
 
@@ -118,6 +114,17 @@ protected:
     }
 
 private:
+    // Calls handler with the signal's arguments, or with none when it takes none. A template of
+    // its own, so that only the call that fits the handler is compiled.
+    template <typename Handler, typename... Arguments>
+    static void callHandler(Handler &handler, Arguments &&...arguments)
+    {
+        if constexpr (std::is_invocable_v<Handler &, Arguments...>)
+            handler(std::forward<Arguments>(arguments)...);
+        else
+            handler();
+    }
+
     friend class VyrEdidRows;
 
     bool m_detached = false;

@@ -75,23 +75,23 @@ public:
         auto *text = addRow(QStringLiteral("Text"));
         QLineEdit *edit =
             placeLineEdit(text, QString::number(block[TextByte]), QStringLiteral("[DEC]"),
-                          [this](const QString &value) { write(TextByte, value.toUInt()); });
+                          [this](const QString &value) { writeByte(TextByte, value.toUInt()); });
         edit->setValidator(intValidator(0, 255, edit));
 
         auto *box = addRow(QStringLiteral("Box"));
         placeCheckBox(box, bit(block[BoxByte], 0), [this](bool on) {
-            write(BoxByte, setBit(m_bytes[m_offset + BoxByte], 0, on));
+            writeByte(BoxByte, setBit(m_bytes[m_offset + BoxByte], 0, on));
         });
 
         auto *list = addRow(QStringLiteral("List"));
         placeComboBox(list, {QStringLiteral("zero"), QStringLiteral("one"), QStringLiteral("two")},
                       block[ListByte] < 3 ? block[ListByte] : -1,
-                      [this](int row) { write(ListByte, unsigned(row)); });
+                      [this](int row) { writeByte(ListByte, unsigned(row)); });
 
         auto *checked = addRow(QStringLiteral("Checked"));
         placeCheckState(checked, VyrEdidColumn::Property, bit(block[CheckedByte], 0),
                         [this](bool on) {
-                            write(CheckedByte, setBit(m_bytes[m_offset + CheckedByte], 0, on));
+                            writeByte(CheckedByte, setBit(m_bytes[m_offset + CheckedByte], 0, on));
                         });
 
         auto *erase = addRow(QStringLiteral("Erase"));
@@ -123,7 +123,7 @@ public:
     int writes = 0;
 
     // The one edit path, as every item uses it.
-    void write(unsigned offset, unsigned value)
+    void writeByte(unsigned offset, unsigned value)
     {
         ++writes;
         editRecord<ByteField>(
