@@ -46,20 +46,23 @@ bool VyrEdidMainItem::InitItems()
               [this]() { onRebuildBlocksRequested(); });
     updateDataBlocks();
     if (QTreeWidget *tree = treeWidget()) {
-        tree->setColumnWidth(VyrEdidColumn::Value, valueColumnWidth(tree));
+        tree->setColumnWidth(VyrEdidColumn::Value,
+                             neededColumnWidth(tree, VyrEdidColumn::Value, LeastValueWidth));
         tree->setColumnWidth(VyrEdidColumn::Type, 60);
+        tree->setColumnWidth(VyrEdidColumn::Action,
+                             neededColumnWidth(tree, VyrEdidColumn::Action, LeastActionWidth));
     }
     return true;
 }
 
-int VyrEdidMainItem::valueColumnWidth(QTreeWidget *tree)
+// A compound editor (the CVT code, for one) or a button ("Add Block") is not cut until the user
+// widens its column.
+int VyrEdidMainItem::neededColumnWidth(QTreeWidget *tree, int column, int least)
 {
-    // 260 pixels, or what the widest editor of the value column needs, so that a compound
-    // editor (the CVT code, for one) is not cut until the user widens the column.
-    int width = 260;
+    int width = least;
     for (QTreeWidgetItemIterator it(tree); *it; ++it) {
-        if (QWidget *editor = tree->itemWidget(*it, VyrEdidColumn::Value))
-            width = qMax(width, editor->minimumSizeHint().width());
+        if (QWidget *widget = tree->itemWidget(*it, column))
+            width = qMax(width, widget->minimumSizeHint().width());
     }
     return width;
 }

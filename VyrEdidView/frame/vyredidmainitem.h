@@ -34,8 +34,11 @@ class VyrEdidMainItem : public VyrEdidItemBase
     Q_OBJECT
 
 public:
-    // The width the value column needs for its widest editor (at least 260 pixels).
-    static int valueColumnWidth(QTreeWidget *tree);
+    // The width column needs for its widest widget, at least least pixels.
+    static int neededColumnWidth(QTreeWidget *tree, int column, int least);
+    // Least widths of the value column (260 pixels) and of the action column (30 pixels).
+    static constexpr int LeastValueWidth = 260;
+    static constexpr int LeastActionWidth = 30;
     static constexpr unsigned int ImageSize = VyrEdidBlockRecogniser::ImageSize;
     // The offset table holds MaxBlocks + 1 entries: every block's start and the last one's end.
     static constexpr unsigned int MaxBlocks = VyrEdidBlockRecogniser::MaxBlocks;

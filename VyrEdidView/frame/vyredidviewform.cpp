@@ -38,6 +38,9 @@ VyrEdidViewForm::VyrEdidViewForm(bool unused, QWidget *parent)
     m_tree->setColumnWidth(VyrEdidColumn::Type, 30);
     m_tree->setColumnWidth(VyrEdidColumn::Action, 30);
     m_tree->setAlternatingRowColors(true);
+    // The action column is as wide as its buttons: stretched into what the other columns leave,
+    // it would cut "Add Block" in a narrow tree.
+    m_tree->header()->setStretchLastSection(false);
 
     m_hexView->setReadOnly(true);
     m_hexView->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
@@ -84,14 +87,14 @@ VyrEdidViewForm::VyrEdidViewForm(bool unused, QWidget *parent)
         QMetaObject::invokeMethod(
             this, [this]() { widenPropertyColumn(); }, Qt::QueuedConnection);
     });
-    // Rows added to a built tree (a new CVT code, a new data block) may hold a wider editor than
-    // the value column was made for; it widens, once the rows are whole.
+    // Rows added to a built tree (a new CVT code, a new data block) may hold a wider editor or
+    // button than its column was made for; the column widens, once the rows are whole.
     connect(m_tree->model(), &QAbstractItemModel::rowsInserted, this, [this]() {
         if (m_valueWidenPending)
             return;
         m_valueWidenPending = true;
         QMetaObject::invokeMethod(
-            this, [this]() { widenValueColumn(); }, Qt::QueuedConnection);
+            this, [this]() { widenEditorColumns(); }, Qt::QueuedConnection);
     });
     connect(m_tree, &QTreeWidget::currentItemChanged, this,
             [this](QTreeWidgetItem *current) { on_edidTree_selected(current); });
@@ -109,12 +112,20 @@ void VyrEdidViewForm::widenPropertyColumn()
                                   qMax(before, MaxPropertyWidth)));
 }
 
-void VyrEdidViewForm::widenValueColumn()
+void VyrEdidViewForm::widenEditorColumns()
 {
     m_valueWidenPending = false;
-    const int needed = VyrEdidMainItem::valueColumnWidth(m_tree);
-    if (needed > m_tree->columnWidth(VyrEdidColumn::Value))
-        m_tree->setColumnWidth(VyrEdidColumn::Value, needed);
+    const struct
+    {
+        int column;
+        int least;
+    } columns[] = {{VyrEdidColumn::Value, VyrEdidMainItem::LeastValueWidth},
+                   {VyrEdidColumn::Action, VyrEdidMainItem::LeastActionWidth}};
+    for (const auto &c : columns) {
+        const int needed = VyrEdidMainItem::neededColumnWidth(m_tree, c.column, c.least);
+        if (needed > m_tree->columnWidth(c.column))
+            m_tree->setColumnWidth(c.column, needed);
+    }
 }
 
 VyrEdidViewForm::~VyrEdidViewForm()

@@ -56,9 +56,9 @@ private:
     void hexViewerSetSelection(const QList<EdidItemLocation> &locations);
     // Widens the first column to what the rows shown now need (see the constructor).
     void widenPropertyColumn();
-    // Widens the value column to what its widest editor needs, never narrower (see the
-    // constructor).
-    void widenValueColumn();
+    // Widens the value and action columns to what their widest widget needs, never narrower
+    // (see the constructor).
+    void widenEditorColumns();
 
     QSplitter *m_splitter;
     QDockWidget *m_dock;
