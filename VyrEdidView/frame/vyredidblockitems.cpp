@@ -21,7 +21,7 @@ VyrEdidItemBase *create(unsigned char *image, const VyrEdidRecognisedBlock &bloc
 {
     if (!installedTable)
         qFatal("VyrEdidBlockItems: no block item table is installed; every program that builds "
-               "the EDID tree links the items library (vyredidviewitems)");
+               "the EDID tree links the items library (vyredidview)");
     const auto kind = static_cast<std::size_t>(block.kind);
     const Factory factory = kind < KindCount ? (*installedTable)[kind] : nullptr;
     return factory ? factory(image, block) : nullptr;
