@@ -59,7 +59,8 @@ function(vyr_add_qtest)
     vyr_set_warnings(${T_NAME})
     # The test's own code is compiled with less optimisation than the code it tests: it runs
     # once, and -O1 compiles it about a third faster.
-    target_compile_options(${T_NAME} PRIVATE $<$<CONFIG:RelWithDebInfo,Release>:-O1>)
+    target_compile_options(${T_NAME} PRIVATE
+                           $<$<OR:$<CONFIG:RelWithDebInfo>,$<CONFIG:Release>>:-O1>)
     if(T_XVFB)
         add_test(NAME ${T_NAME}
                  COMMAND xvfb-run -a -s "-screen 0 1280x1024x24 +extension RANDR"
