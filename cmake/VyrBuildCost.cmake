@@ -136,8 +136,9 @@ function(_vyr_pch_host modules out)
 endfunction()
 
 # Gives every recorded target the precompiled headers of its set of Qt modules. A target with
-# the property VYR_NO_PCH (flags of its own that the shared header was not built with) keeps
-# parsing its headers.
+# flags of its own that the shared header was not built with keeps parsing its headers: one
+# with the property VYR_NO_PCH, and one with a CXX_VISIBILITY_PRESET (the platform stand-ins,
+# which hide their symbols).
 function(vyr_precompile_qt_headers)
     if(NOT VYR_PCH)
         return()
