@@ -89,7 +89,7 @@ bool reported(NoxInterface &nox, bool needsBinding, Message message, Fn fn, Args
 QString adapterMessage(const char *operation, int adapter)
 {
     return QStringLiteral("DriverCommunicator::") + QLatin1String(operation)
-           + QString::asprintf(":  ADAPTER %d - ", adapter);
+           + QString::asprintf(":  ADAPTER %u - ", static_cast<unsigned>(adapter));
 }
 
 // Colour depth numbers 1..6 and their flag bits 0..5.

@@ -933,6 +933,13 @@ void tst_NoxWrappers::loggedSpecialCases()
         b.logger.lines,
         QStringList{"4|DRIVER_COMMUNICATOR: DriverCommunicator::AdapterGetVBiosInfo:  ADAPTER 7 - "
                     "Invalid NOX index passed"});
+    // The adapter number is logged unsigned, as every other driver message logs it.
+    b.logger.take();
+    QVERIFY(!b.nox->AdapterGetVBiosInfo(-1, &bios));
+    QCOMPARE(b.logger.lines.size(), 1);
+    QVERIFY2(b.logger.lines[0].startsWith("4|DRIVER_COMMUNICATOR: DriverCommunicator::"
+                                          "AdapterGetVBiosInfo:  ADAPTER 4294967295 - "),
+             qPrintable(b.logger.lines[0]));
 
     // The audio delay goes to the logger itself: no prefix, even with the flag clear.
     b.info.flags = 0;
