@@ -16,7 +16,7 @@ namespace {
 
 constexpr int B = 128; // the DI-EXT block's first byte in the image
 
-QStringList rowPath(const QString &title)
+QStringList deviceRow(const QString &title)
 {
     return {"DI Extention", "Display Device", title};
 }
@@ -29,7 +29,7 @@ QByteArray deviceImage(const QList<int> &bytes14to19)
 
 QString shownEntry(const TreeHarness &h, const QString &title)
 {
-    auto *list = qobject_cast<QComboBox *>(h.widget(rowPath(title)));
+    auto *list = qobject_cast<QComboBox *>(h.widget(deviceRow(title)));
     return list ? list->currentText() : QStringLiteral("(no list)");
 }
 
@@ -70,15 +70,15 @@ void tst_DiExtDispDeviceItems::rowsShowTheSection()
     QCOMPARE(shownEntry(h, "Sub Pixel Shape"), QStringLiteral("Unknown (0x09)"));
     QCOMPARE(shownEntry(h, "View Direction"), QStringLiteral("Direct View"));
     QCOMPARE(shownEntry(h, "Physical Implementation"), QStringLiteral("Desktop/Personal Display"));
-    auto *hor = qobject_cast<QLineEdit *>(h.widget(rowPath("Hor. Pitch(cm)")));
+    auto *hor = qobject_cast<QLineEdit *>(h.widget(deviceRow("Hor. Pitch(cm)")));
     QCOMPARE(hor->text(), QStringLiteral("250"));
     QCOMPARE(hor->toolTip(), QStringLiteral("Valid Range 10 --> 2550"));
-    QCOMPARE(h.row(rowPath("Hor. Pitch(cm)"))->text(2), QStringLiteral("[DEC]"));
-    QCOMPARE(qobject_cast<QLineEdit *>(h.widget(rowPath("Ver. Pitch(cm)")))->text(),
+    QCOMPARE(h.row(deviceRow("Hor. Pitch(cm)"))->text(2), QStringLiteral("[DEC]"));
+    QCOMPARE(qobject_cast<QLineEdit *>(h.widget(deviceRow("Ver. Pitch(cm)")))->text(),
              QStringLiteral("10"));
-    QCOMPARE(h.row(rowPath("Fixed Pixel Format Support"))->checkState(1), Qt::Checked);
-    QCOMPARE(h.row(rowPath("Transparent Background"))->checkState(1), Qt::Checked);
-    QCOMPARE(h.row(rowPath("DDC//CI Support"))->checkState(1), Qt::Checked);
+    QCOMPARE(h.row(deviceRow("Fixed Pixel Format Support"))->checkState(1), Qt::Checked);
+    QCOMPARE(h.row(deviceRow("Transparent Background"))->checkState(1), Qt::Checked);
+    QCOMPARE(h.row(deviceRow("DDC//CI Support"))->checkState(1), Qt::Checked);
     VYR_VERIFY_UNCHANGED(h.original(), h.image());
 }
 
@@ -106,7 +106,7 @@ void tst_DiExtDispDeviceItems::lists()
     QFETCH(int, blockByte);
     QFETCH(int, value);
     TreeHarness h(deviceImage({0, 0, 9, 0, 0, 0x01}));
-    QVERIFY(h.choose(rowPath(row), entry));
+    QVERIFY(h.choose(deviceRow(row), entry));
     QCOMPARE(byteAt(h, blockByte), value);
     VYR_VERIFY_ONLY_CHANGED(h.original(), h.image(), {B + blockByte});
 }
@@ -139,7 +139,7 @@ void tst_DiExtDispDeviceItems::pitchRounding()
     QFETCH(QString, shownAfterRebuild);
     const int blockByte = row.startsWith(QLatin1String("Hor")) ? 17 : 18;
     TreeHarness h(deviceImage({0, 0, 0, 7, 7, 0}));
-    QVERIFY(h.type(rowPath(row), typed));
+    QVERIFY(h.type(deviceRow(row), typed));
     if (stored < 0) {
         VYR_VERIFY_UNCHANGED(h.original(), h.image());
     } else {
@@ -147,15 +147,15 @@ void tst_DiExtDispDeviceItems::pitchRounding()
         VYR_VERIFY_ONLY_CHANGED(h.original(), h.image(), {B + blockByte});
     }
     h.rebuild();
-    QCOMPARE(qobject_cast<QLineEdit *>(h.widget(rowPath(row)))->text(), shownAfterRebuild);
+    QCOMPARE(qobject_cast<QLineEdit *>(h.widget(deviceRow(row)))->text(), shownAfterRebuild);
 }
 
 void tst_DiExtDispDeviceItems::viewDirectionKeepsTheOtherBits()
 {
     TreeHarness h(deviceImage({0, 0, 0, 0, 0, 0x9B})); // 1 00 1 10 1 1
-    QVERIFY(h.choose(rowPath("View Direction"), "Direct & Reflected View"));
+    QVERIFY(h.choose(deviceRow("View Direction"), "Direct & Reflected View"));
     QCOMPARE(byteAt(h, 19), 0xFB); // bits 6-5 = 3
-    QVERIFY(h.choose(rowPath("View Direction"), "Reflected View"));
+    QVERIFY(h.choose(deviceRow("View Direction"), "Reflected View"));
     QCOMPARE(byteAt(h, 19), 0xDB); // bits 6-5 = 2
     VYR_VERIFY_ONLY_CHANGED(h.original(), h.image(), {B + 19});
 }
@@ -174,10 +174,10 @@ void tst_DiExtDispDeviceItems::flags()
     QFETCH(QString, row);
     QFETCH(int, bit);
     TreeHarness h(deviceImage({0, 0, 0, 0, 0, 0x4D}));
-    QVERIFY(h.tick(rowPath(row), true));
+    QVERIFY(h.tick(deviceRow(row), true));
     QCOMPARE(byteAt(h, 19), 0x4D | 1 << bit);
     VYR_VERIFY_ONLY_CHANGED(h.original(), h.image(), {B + 19});
-    QVERIFY(h.tick(rowPath(row), false));
+    QVERIFY(h.tick(deviceRow(row), false));
     VYR_VERIFY_UNCHANGED(h.original(), h.image());
 }
 

@@ -22,7 +22,7 @@ const QString SubType = "Analog Interface Subtype";
 
 QStringList rowPath(const QString &row)
 {
-    return Item + row.split('/').replaceInStrings("#", "/");
+    return Item + VyrTest::rowPath(row);
 }
 
 // A display interface block in an extension section at 128; its payload starts at 136.
