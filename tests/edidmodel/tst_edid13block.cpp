@@ -20,11 +20,6 @@ namespace {
 
 constexpr BaseVersion Edid13 = BaseVersion::Edid13;
 
-QByteArray emptyBlock()
-{
-    return emptyBlockOf<Edid13Block>();
-}
-
 } // namespace
 
 class tst_Edid13Block : public QObject
@@ -275,7 +270,7 @@ void tst_Edid13Block::addDescriptor()
 
 void tst_Edid13Block::removeDescriptorAndSupport()
 {
-    QByteArray block = emptyBlock();
+    QByteArray block = emptyBlock(Edid13);
     Edid13Block object(bytes(block), 128, 0, nullptr);
     for (DescriptorID id :
          {DescriptorDetailedTiming, DescriptorDataString, DescriptorStandardTimings})
@@ -375,7 +370,7 @@ void tst_Edid13Block::locations()
     QFETCH(unsigned, code);
     QFETCH(unsigned, slot);
     QFETCH(QString, expected);
-    QByteArray block = emptyBlock();
+    QByteArray block = emptyBlock(Edid13);
     Edid13Block object(bytes(block), 128, 0, nullptr);
     const QHash<QString, std::function<QList<EdidItemLocation>()>> queries = {
         {QStringLiteral("general"), [&] { return object.GetGeneralInfoLocation(code); }},
@@ -405,7 +400,7 @@ void tst_Edid13Block::monInfo_data()
     QTest::addColumn<QList<unsigned>>("rates");
     QTest::addColumn<bool>("powerManagement");
 
-    QByteArray b = emptyBlock();
+    QByteArray b = emptyBlock(Edid13);
     b[8] = 0x04; // "ABC": 00001 00010 00011
     b[9] = 0x43;
     b[10] = static_cast<char>(0xAB);
@@ -419,7 +414,7 @@ void tst_Edid13Block::monInfo_data()
                                      << "ABC"
                                      << "Name" << QList<unsigned>{50, 70, 30, 80} << true;
 
-    b = emptyBlock();
+    b = emptyBlock(Edid13);
     b[10] = static_cast<char>(0xFF);
     b[24] = 0x0A;
     fixChecksum(b);
@@ -427,7 +422,7 @@ void tst_Edid13Block::monInfo_data()
                                      << "XXX"
                                      << "Default Monitor" << QList<unsigned>{0, 0, 0, 0} << false;
 
-    b = emptyBlock();
+    b = emptyBlock(Edid13);
     b[8] = 0x04;
     b[9] = 0x40; // "AB" and a third code 0
     b[10] = 0x01;
@@ -470,7 +465,7 @@ void tst_Edid13Block::monInfo()
 
 void tst_Edid13Block::establishedTimings()
 {
-    QByteArray block = emptyBlock();
+    QByteArray block = emptyBlock(Edid13);
     Edid13Block object(bytes(block), 128, 0, nullptr);
     object.SetEstablishedTimingSupport(0, 16, true);
     QCOMPARE(static_cast<unsigned char>(block.at(37)), 0x80);
@@ -497,7 +492,7 @@ void tst_Edid13Block::establishedTimings()
 
 void tst_Edid13Block::standardTimingSections()
 {
-    QByteArray block = emptyBlock();
+    QByteArray block = emptyBlock(Edid13);
     Edid13Block object(bytes(block), 128, 0, nullptr);
     object.AddDescriptor(DescriptorStandardTimings, 1); // slot number 2 = section 2
     StandardTiming t;
@@ -535,7 +530,7 @@ void tst_Edid13Block::standardTimingSections()
 
 void tst_Edid13Block::rangeLimits()
 {
-    QByteArray block = emptyBlock();
+    QByteArray block = emptyBlock(Edid13);
     // Secondary GTF: start 80 kHz, C 40.5, M 600, K 20, J 20.5 (C and J in halves: 0x51, 0x29).
     block.replace(54, 18, hex("000000fd00324b1e500e0200285158021429"));
     fixChecksum(block);
@@ -600,7 +595,7 @@ void tst_Edid13Block::rangeLimits()
 
 void tst_Edid13Block::colorPoint()
 {
-    QByteArray block = emptyBlock();
+    QByteArray block = emptyBlock(Edid13);
     // Point 1: index 1, x = 0x50 * 4 + 3, y = 0x54 * 4 + 1, gamma 2.2; point 2: index 2,
     // x = 0x51 * 4, y = 0x55 * 4 + 2, no gamma. Low-bit bytes: x in bits 3-2, y in bits 1-0.
     block.replace(90, 18, hex("000000fb00010d50547802025155ff0a2020"));
@@ -651,7 +646,7 @@ void tst_Edid13Block::colorPoint()
 
 void tst_Edid13Block::basicDisplayParams()
 {
-    QByteArray block = emptyBlock();
+    QByteArray block = emptyBlock(Edid13);
     block[20] = 0x7F; // analog, level 3, all sync bits
     block[23] = 120;
     fixChecksum(block);
@@ -725,7 +720,7 @@ void tst_Edid13Block::basicDisplayParams()
 
 void tst_Edid13Block::maxResolution()
 {
-    QByteArray block = emptyBlock();
+    QByteArray block = emptyBlock(Edid13);
     Edid13Block object(bytes(block), 128, 0, nullptr);
     Resolution r;
     object.GetMaxResolution(&r);
@@ -782,7 +777,7 @@ void tst_Edid13Block::maxResolution()
 
 void tst_Edid13Block::reportModesAndCells()
 {
-    QByteArray block = emptyBlock();
+    QByteArray block = emptyBlock(Edid13);
     Edid13Block object(bytes(block), 128, 0, nullptr);
     ReportSink sink;
     QCOMPARE(object.Validate(&sink), 0);

@@ -22,11 +22,6 @@ namespace {
 
 constexpr BaseVersion Edid14 = BaseVersion::Edid14;
 
-QByteArray emptyBlock()
-{
-    return emptyBlockOf<Edid14Block>();
-}
-
 // A digital EDID 1.4 block made by hand: colour management in slot 1, four CVT codes in slot 2
 // (1080 lines 16:9 at 60 Hz and 60 Hz reduced blanking, 1200 lines 16:10, 768 lines 4:3 at 50,
 // 75 and 85 Hz, 720 lines 15:9), established timings III in slot 3 (rows 0, 7, 9, 26, 39 and a
@@ -157,7 +152,7 @@ void tst_Edid14Block::agreesWithEdidDecode()
 void tst_Edid14Block::writtenBlockAgreesWithEdidDecode()
 {
     // The hand-made block again, this time written field by field through the block object.
-    QByteArray block = emptyBlock();
+    QByteArray block = emptyBlock(Edid14);
     Edid14Block object(bytes(block), 128, 0, nullptr);
     ProductIdInfo id{};
     object.GetProductIdInfo(&id);
@@ -368,7 +363,7 @@ void tst_Edid14Block::rangeLimits()
 {
     QFETCH(QByteArray, descriptor);
     QFETCH(QString, decoded);
-    QByteArray block = emptyBlock();
+    QByteArray block = emptyBlock(Edid14);
     block.replace(90, 18, descriptor);
     fixChecksum(block);
     const QByteArray original = snapshot(block);
@@ -389,7 +384,7 @@ void tst_Edid14Block::rangeLimits()
 
 void tst_Edid14Block::rangeLimitsWriting()
 {
-    QByteArray block = emptyBlock();
+    QByteArray block = emptyBlock(Edid14);
     Edid14Block object(bytes(block), 128, 0, nullptr);
     object.AddDescriptor(DescriptorRangeLimits, 0);
     QCOMPARE(block.mid(54, 18).toHex(), QByteArray("000000fd0001ff01ff01000a202020202020"));
@@ -494,7 +489,7 @@ void tst_Edid14Block::basicDisplayParams()
     QFETCH(unsigned, width);
     QFETCH(unsigned, height);
 
-    QByteArray block = emptyBlock();
+    QByteArray block = emptyBlock(Edid14);
     block[20] = 0x0F; // analog input
     block[21] = static_cast<char>(horizontal);
     block[22] = static_cast<char>(vertical);
@@ -511,7 +506,7 @@ void tst_Edid14Block::basicDisplayParams()
     QCOMPARE(block.toHex(), original.toHex());
 
     // Writing the kind onto another block gives the same bytes.
-    QByteArray other = emptyBlock();
+    QByteArray other = emptyBlock(Edid14);
     other[21] = 1;
     other[22] = 2;
     fixChecksum(other);
@@ -529,7 +524,7 @@ void tst_Edid14Block::basicDisplayParams()
 
 void tst_Edid14Block::digitalInput()
 {
-    QByteArray block = emptyBlock();
+    QByteArray block = emptyBlock(Edid14);
     block[20] = static_cast<char>(0xB5); // digital, 10 bits, DisplayPort
     block[24] = static_cast<char>(0x1B); // colour formats 11, preferred timing, continuous
     fixChecksum(block);
@@ -610,7 +605,7 @@ void tst_Edid14Block::establishedTimingsIII()
     QFETCH(unsigned, hz);
     QFETCH(bool, reduced);
 
-    QByteArray block = emptyBlock();
+    QByteArray block = emptyBlock(Edid14);
     Edid14Block object(bytes(block), 128, 0, nullptr);
     // The names need no descriptor.
     QCOMPARE(object.GetEstablishedTimingName(1, index), label);
@@ -772,7 +767,7 @@ void tst_Edid14Block::addDescriptor()
 
 void tst_Edid14Block::monInfoRateOffsets()
 {
-    QByteArray block = emptyBlock();
+    QByteArray block = emptyBlock(Edid14);
     block.replace(54, 18, hex("000000fd0f0a141e2811000a202020202020"));
     fixChecksum(block);
     Edid14Block object(bytes(block), 128, 0, nullptr);
