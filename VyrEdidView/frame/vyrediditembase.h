@@ -23,7 +23,8 @@ class QLabel;
 // and a tree item whose type is its kind code. The protocol: the parent creates the item, adds
 // it to the tree and only then calls InitItems(), which builds the item's rows and editors; an
 // edit writes through the block object and calls NotifyAtDataChanged(); the view asks the
-// current item for GetItemLocations() to highlight its bytes.
+// tree's current row, item or not, for highlightedLocations() to highlight its bytes, and an
+// item answers with its GetItemLocations().
 //
 // The protected part is the toolkit every item builds on. Besides the rules of every row
 // (VyrEdidRowObject: one edit path, relayed connections, detaching), it keeps two more that stop
