@@ -123,14 +123,6 @@ const PartRule PartRules[] = {
     {&CeaHdmiVSDB::hdmiVideoPresent, 2, dropExtCaps},
 };
 
-QStringList counts(unsigned last)
-{
-    QStringList entries;
-    for (unsigned n = 0; n <= last; ++n)
-        entries << QString::number(n);
-    return entries;
-}
-
 // A CEA row for VIC v, or null for 0 and VICs above 64 (the 3D mask covers those only).
 const CeaVideoMode *ceaMode(unsigned vic)
 {
@@ -435,7 +427,7 @@ void CeaExtDataBlockVSHDMIItem::build3DEntryRows(QTreeWidgetItem *caps, const Ce
         qMin(qMin(freeRoom(v), Max3DLength > length ? Max3DLength - length : 0u),
              CeaMax3DDescriptors - v.descriptor3DCount);
     auto *entries = addRow<CapsRow>(caps, 80);
-    placeComboBox(entries, counts(v.descriptor3DCount + more3D),
+    placeComboBox(entries, decimalCounts(v.descriptor3DCount + more3D),
                   static_cast<int>(v.descriptor3DCount),
                   [this](int n) { onExt3DItemCountChanged(n); });
     for (unsigned k = 0; k < v.descriptor3DCount; ++k) {
@@ -476,7 +468,7 @@ void CeaExtDataBlockVSHDMIItem::buildVicRows(QTreeWidgetItem *caps, const CeaHdm
 {
     // HDMI_VIC_LEN has three bits.
     auto *vics = addRow<CapsRow>(caps, 82);
-    placeComboBox(vics, counts(qMin(v.hdmiVicCount + freeRoom(v), CeaMaxHdmiVics)),
+    placeComboBox(vics, decimalCounts(qMin(v.hdmiVicCount + freeRoom(v), CeaMaxHdmiVics)),
                   static_cast<int>(v.hdmiVicCount), [this](int n) { onExtVicItemCountChanged(n); });
     QStringList vicTexts;
     for (unsigned vic = 1; vic <= 4; ++vic) {
