@@ -193,47 +193,42 @@ template <typename Row> Row *adopt(QTreeWidgetItem *parent, Row *row)
     return row;
 }
 
-// The source physical address: field code, record nibble, slot.
+// The source physical address: field code, record nibble.
 struct AddressRow
 {
     unsigned code;
     quint32 CeaHdmiVSDB::*field;
-    void (Item::*slot)();
 };
 
 const AddressRow AddressRows[] = {
-    {46, &CeaHdmiVSDB::physicalA, &Item::onEditSPA_A},
-    {47, &CeaHdmiVSDB::physicalB, &Item::onEditSPA_B},
-    {48, &CeaHdmiVSDB::physicalC, &Item::onEditSPA_C},
-    {49, &CeaHdmiVSDB::physicalD, &Item::onEditSPA_D},
+    {46, &CeaHdmiVSDB::physicalA},
+    {47, &CeaHdmiVSDB::physicalB},
+    {48, &CeaHdmiVSDB::physicalC},
+    {49, &CeaHdmiVSDB::physicalD},
 };
 
 using Toggle = void (Item::*)(bool);
 
-// A check box row below a group: field code, the record flag it shows, its slot.
+// A check box row below a group: field code, the record flag it shows and writes.
 struct CheckRow
 {
     unsigned code;
     bool CeaHdmiVSDB::*flag;
-    Toggle slot;
 };
 
 // Byte 6.
 const CheckRow FeatureChecks[] = {
-    {51, &CeaHdmiVSDB::dviDualLink, &Item::onCheckFeatureDVI_DL},
-    {52, &CeaHdmiVSDB::supportsAI, &Item::onCheckFeatureAI},
-    {53, &CeaHdmiVSDB::deepColor30, &Item::onCheckFeature30bpp},
-    {54, &CeaHdmiVSDB::deepColor36, &Item::onCheckFeature36bpp},
-    {55, &CeaHdmiVSDB::deepColor48, &Item::onCheckFeature48bpp},
-    {56, &CeaHdmiVSDB::deepColorY444, &Item::onCheckFeatureYCbCr444},
+    {51, &CeaHdmiVSDB::dviDualLink}, {52, &CeaHdmiVSDB::supportsAI},
+    {53, &CeaHdmiVSDB::deepColor30}, {54, &CeaHdmiVSDB::deepColor36},
+    {55, &CeaHdmiVSDB::deepColor48}, {56, &CeaHdmiVSDB::deepColorY444},
 };
 
 // Byte 8, the content types.
 const CheckRow ContentChecks[] = {
-    {60, &CeaHdmiVSDB::cnc0, &Item::onCheckFlagsCN0},
-    {61, &CeaHdmiVSDB::cnc1, &Item::onCheckFlagsCN1},
-    {62, &CeaHdmiVSDB::cnc2, &Item::onCheckFlagsCN2},
-    {63, &CeaHdmiVSDB::cnc3, &Item::onCheckFlagsCN3},
+    {60, &CeaHdmiVSDB::cnc0},
+    {61, &CeaHdmiVSDB::cnc1},
+    {62, &CeaHdmiVSDB::cnc2},
+    {63, &CeaHdmiVSDB::cnc3},
 };
 
 // The 3D structure formats, by their bit in structure3D (frame packing, side-by-side,
@@ -262,7 +257,8 @@ QCheckBox *CeaExtDataBlockVSHDMIItem::addCheckGroup(unsigned int code, bool pres
     QCheckBox *box = placeCheck(group, present, slot);
     if (present)
         for (const CheckRow &r : checks)
-            placeCheck(addRow<Row>(group, r.code), m_vsdb.*r.flag, r.slot);
+            placeCheckBox(addRow<Row>(group, r.code), m_vsdb.*r.flag,
+                          [this, flag = r.flag](bool s) { editFlag(flag, s); });
     return box;
 }
 
@@ -298,9 +294,9 @@ void CeaExtDataBlockVSHDMIItem::buildAddressRows()
     for (unsigned k = 0; k < 4; ++k) {
         const AddressRow &a = AddressRows[k];
         auto *r = addRow<CeaExtDataBlockVSHDMISubItem>(spa, a.code);
-        const auto slot = a.slot;
-        m_address[k] = placeLineEdit(r, QString::number(m_vsdb.*a.field), QString(),
-                                     [this, slot]() { (this->*slot)(); });
+        const auto field = a.field;
+        m_address[k] = placeLineEdit(r, QString::number(m_vsdb.*field), QString(),
+                                     [this, k, field]() { editNumber(m_address[k], field); });
         m_address[k]->setValidator(intValidator(0, 15, m_address[k]));
     }
 }
