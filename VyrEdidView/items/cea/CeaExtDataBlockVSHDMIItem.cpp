@@ -105,8 +105,9 @@ void dropInterlaced(CeaHdmiVSDB &v)
     dropLatencyPair(v, v.interlacedLatencyPresent, CeaLatencyInterlacedVideo);
 }
 
-// The optional parts in the order of the item's Part: the flag that says the part is present,
-// the bytes it takes when switched on, and what switching it off takes out.
+// The optional parts, indexed by CeaExtDataBlockVSHDMIItem::Part (PartFeatures ... PartExtCaps):
+// the flag that says the part is present, the bytes it takes when switched on, and what
+// switching it off takes out.
 struct PartRule
 {
     bool CeaHdmiVSDB::*flag;
