@@ -13,10 +13,10 @@
 #include "model/cea/ceaextblock.h"
 #include "model/diext/diextblock.h"
 #include "model/displayid/displayidblock.h"
+#include "model/tableorder.h"
 #include "model/vtb/edidextvtb.h"
 
 #include <cstddef>
-#include <iterator>
 
 namespace {
 
@@ -96,19 +96,10 @@ constexpr BlockItemRow BlockItemRows[] = {
 };
 // clang-format on
 
-// The rows as the frame reads them, each at its kind's number; false when a kind has no row or
-// a row is out of place.
-constexpr bool rowsInKindOrder()
-{
-    if (std::size(BlockItemRows) != VyrEdidBlockItems::KindCount)
-        return false;
-    for (std::size_t i = 0; i < std::size(BlockItemRows); ++i) {
-        if (static_cast<std::size_t>(BlockItemRows[i].kind) != i)
-            return false;
-    }
-    return true;
-}
-static_assert(rowsInKindOrder(), "every VyrEdidBlockKind has one row, in the order of the enum");
+// The rows as the frame reads them, each at its kind's number: no kind without a row, no row out
+// of place.
+static_assert(rowsInKeyOrder(BlockItemRows, &BlockItemRow::kind, VyrEdidBlockItems::KindCount),
+              "every VyrEdidBlockKind has one row, in the order of the enum");
 
 constexpr VyrEdidBlockItems::Table blockItemTable()
 {

@@ -10,15 +10,6 @@ CeaExtDataBlockAudioItem::CeaExtDataBlockAudioItem(unsigned int fieldCode, unsig
     setText(VyrEdidColumn::Property, tr("Audio Data Block"));
 }
 
-// Counts 0 to maximum as decimal text.
-static QStringList countEntries(unsigned int maximum)
-{
-    QStringList entries;
-    for (unsigned int n = 0; n <= maximum; ++n)
-        entries << QString::number(n);
-    return entries;
-}
-
 bool CeaExtDataBlockAudioItem::InitItems()
 {
     m_copy = CeaSADDataBlock{};
@@ -27,7 +18,7 @@ bool CeaExtDataBlockAudioItem::InitItems()
     if (m_block)
         m_block->GetAudioDataBlock(m_index, &m_copy);
     m_countCombo =
-        placeComboBox(this, countEntries(m_copy.maxCount), static_cast<int>(m_copy.count),
+        placeComboBox(this, decimalCounts(m_copy.maxCount), static_cast<int>(m_copy.count),
                       [this](int count) { onNumOfEntriesChanged(count); });
     updateBlockData();
     return true;
@@ -40,7 +31,7 @@ void CeaExtDataBlockAudioItem::updateBlockData()
     CeaSADDataBlock record{};
     if (m_block)
         m_block->GetAudioDataBlock(m_index, &record);
-    refillComboBox(m_countCombo, countEntries(record.maxCount), static_cast<int>(record.count));
+    refillComboBox(m_countCombo, decimalCounts(record.maxCount), static_cast<int>(record.count));
     for (unsigned int k = 0; k < record.count; ++k) {
         auto *row = new CeaExtDataBlockAudioSubItem(m_fieldCode, m_index, k, m_block, m_bytes);
         addChild(row);

@@ -24,7 +24,7 @@ QString CeaExtDataBlockGenericItem::titleOf(const CeaBlockTag &tag)
 }
 
 // One entry per payload length from 0 to the longest the block can take.
-static QStringList countEntries(unsigned int maximum)
+static QStringList lengthEntries(unsigned int maximum)
 {
     QStringList entries;
     for (unsigned int n = 0; n <= maximum; ++n)
@@ -37,7 +37,7 @@ bool CeaExtDataBlockGenericItem::InitItems()
     CeaGenericDataBlock record{};
     if (m_block)
         m_block->GetGenericDataBlock(m_index, &record);
-    m_countCombo = placeComboBox(this, countEntries(record.maxPayloadLength),
+    m_countCombo = placeComboBox(this, lengthEntries(record.maxPayloadLength),
                                  static_cast<int>(record.payloadLength),
                                  [this](int count) { onByteCountChanged(count); });
     updateBlockData();
@@ -51,7 +51,7 @@ void CeaExtDataBlockGenericItem::updateBlockData()
     if (m_block)
         m_block->GetGenericDataBlock(m_index, &record);
     // Quietly: a refused resize shows the stored length again without asking for it.
-    refillComboBox(m_countCombo, countEntries(record.maxPayloadLength),
+    refillComboBox(m_countCombo, lengthEntries(record.maxPayloadLength),
                    static_cast<int>(record.payloadLength));
     if (record.hasOui) {
         auto *row = new CeaExtDataBlockGenericSubItem(CeaExtDataBlockGenericSubItem::VendorIdCode,

@@ -105,8 +105,9 @@ void dropInterlaced(CeaHdmiVSDB &v)
     dropLatencyPair(v, v.interlacedLatencyPresent, CeaLatencyInterlacedVideo);
 }
 
-// The optional parts in the order of the item's Part: the flag that says the part is present,
-// the bytes it takes when switched on, and what switching it off takes out.
+// The optional parts, indexed by CeaExtDataBlockVSHDMIItem::Part (PartFeatures ... PartExtCaps):
+// the flag that says the part is present, the bytes it takes when switched on, and what
+// switching it off takes out.
 struct PartRule
 {
     bool CeaHdmiVSDB::*flag;
@@ -122,14 +123,6 @@ const PartRule PartRules[] = {
     {&CeaHdmiVSDB::interlacedLatencyPresent, 2, dropInterlaced},
     {&CeaHdmiVSDB::hdmiVideoPresent, 2, dropExtCaps},
 };
-
-QStringList counts(unsigned last)
-{
-    QStringList entries;
-    for (unsigned n = 0; n <= last; ++n)
-        entries << QString::number(n);
-    return entries;
-}
 
 // A CEA row for VIC v, or null for 0 and VICs above 64 (the 3D mask covers those only).
 const CeaVideoMode *ceaMode(unsigned vic)
@@ -201,47 +194,42 @@ template <typename Row> Row *adopt(QTreeWidgetItem *parent, Row *row)
     return row;
 }
 
-// The source physical address: field code, record nibble, slot.
+// The source physical address: field code, record nibble.
 struct AddressRow
 {
     unsigned code;
     quint32 CeaHdmiVSDB::*field;
-    void (Item::*slot)();
 };
 
 const AddressRow AddressRows[] = {
-    {46, &CeaHdmiVSDB::physicalA, &Item::onEditSPA_A},
-    {47, &CeaHdmiVSDB::physicalB, &Item::onEditSPA_B},
-    {48, &CeaHdmiVSDB::physicalC, &Item::onEditSPA_C},
-    {49, &CeaHdmiVSDB::physicalD, &Item::onEditSPA_D},
+    {46, &CeaHdmiVSDB::physicalA},
+    {47, &CeaHdmiVSDB::physicalB},
+    {48, &CeaHdmiVSDB::physicalC},
+    {49, &CeaHdmiVSDB::physicalD},
 };
 
 using Toggle = void (Item::*)(bool);
 
-// A check box row below a group: field code, the record flag it shows, its slot.
+// A check box row below a group: field code, the record flag it shows and writes.
 struct CheckRow
 {
     unsigned code;
     bool CeaHdmiVSDB::*flag;
-    Toggle slot;
 };
 
 // Byte 6.
 const CheckRow FeatureChecks[] = {
-    {51, &CeaHdmiVSDB::dviDualLink, &Item::onCheckFeatureDVI_DL},
-    {52, &CeaHdmiVSDB::supportsAI, &Item::onCheckFeatureAI},
-    {53, &CeaHdmiVSDB::deepColor30, &Item::onCheckFeature30bpp},
-    {54, &CeaHdmiVSDB::deepColor36, &Item::onCheckFeature36bpp},
-    {55, &CeaHdmiVSDB::deepColor48, &Item::onCheckFeature48bpp},
-    {56, &CeaHdmiVSDB::deepColorY444, &Item::onCheckFeatureYCbCr444},
+    {51, &CeaHdmiVSDB::dviDualLink}, {52, &CeaHdmiVSDB::supportsAI},
+    {53, &CeaHdmiVSDB::deepColor30}, {54, &CeaHdmiVSDB::deepColor36},
+    {55, &CeaHdmiVSDB::deepColor48}, {56, &CeaHdmiVSDB::deepColorY444},
 };
 
 // Byte 8, the content types.
 const CheckRow ContentChecks[] = {
-    {60, &CeaHdmiVSDB::cnc0, &Item::onCheckFlagsCN0},
-    {61, &CeaHdmiVSDB::cnc1, &Item::onCheckFlagsCN1},
-    {62, &CeaHdmiVSDB::cnc2, &Item::onCheckFlagsCN2},
-    {63, &CeaHdmiVSDB::cnc3, &Item::onCheckFlagsCN3},
+    {60, &CeaHdmiVSDB::cnc0},
+    {61, &CeaHdmiVSDB::cnc1},
+    {62, &CeaHdmiVSDB::cnc2},
+    {63, &CeaHdmiVSDB::cnc3},
 };
 
 // The 3D structure formats, by their bit in structure3D (frame packing, side-by-side,
@@ -270,7 +258,8 @@ QCheckBox *CeaExtDataBlockVSHDMIItem::addCheckGroup(unsigned int code, bool pres
     QCheckBox *box = placeCheck(group, present, slot);
     if (present)
         for (const CheckRow &r : checks)
-            placeCheck(addRow<Row>(group, r.code), m_vsdb.*r.flag, r.slot);
+            placeCheckBox(addRow<Row>(group, r.code), m_vsdb.*r.flag,
+                          [this, flag = r.flag](bool s) { editFlag(flag, s); });
     return box;
 }
 
@@ -306,9 +295,9 @@ void CeaExtDataBlockVSHDMIItem::buildAddressRows()
     for (unsigned k = 0; k < 4; ++k) {
         const AddressRow &a = AddressRows[k];
         auto *r = addRow<CeaExtDataBlockVSHDMISubItem>(spa, a.code);
-        const auto slot = a.slot;
-        m_address[k] = placeLineEdit(r, QString::number(m_vsdb.*a.field), QString(),
-                                     [this, slot]() { (this->*slot)(); });
+        const auto field = a.field;
+        m_address[k] = placeLineEdit(r, QString::number(m_vsdb.*field), QString(),
+                                     [this, k, field]() { editNumber(m_address[k], field); });
         m_address[k]->setValidator(intValidator(0, 15, m_address[k]));
     }
 }
@@ -435,7 +424,7 @@ void CeaExtDataBlockVSHDMIItem::build3DEntryRows(QTreeWidgetItem *caps, const Ce
         qMin(qMin(freeRoom(v), Max3DLength > length ? Max3DLength - length : 0u),
              CeaMax3DDescriptors - v.descriptor3DCount);
     auto *entries = addRow<CapsRow>(caps, 80);
-    placeComboBox(entries, counts(v.descriptor3DCount + more3D),
+    placeComboBox(entries, decimalCounts(v.descriptor3DCount + more3D),
                   static_cast<int>(v.descriptor3DCount),
                   [this](int n) { onExt3DItemCountChanged(n); });
     for (unsigned k = 0; k < v.descriptor3DCount; ++k) {
@@ -476,7 +465,7 @@ void CeaExtDataBlockVSHDMIItem::buildVicRows(QTreeWidgetItem *caps, const CeaHdm
 {
     // HDMI_VIC_LEN has three bits.
     auto *vics = addRow<CapsRow>(caps, 82);
-    placeComboBox(vics, counts(qMin(v.hdmiVicCount + freeRoom(v), CeaMaxHdmiVics)),
+    placeComboBox(vics, decimalCounts(qMin(v.hdmiVicCount + freeRoom(v), CeaMaxHdmiVics)),
                   static_cast<int>(v.hdmiVicCount), [this](int n) { onExtVicItemCountChanged(n); });
     QStringList vicTexts;
     for (unsigned vic = 1; vic <= 4; ++vic) {

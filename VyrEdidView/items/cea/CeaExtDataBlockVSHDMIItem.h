@@ -97,7 +97,7 @@ private:
     template <typename Row> Row *addRow(QTreeWidgetItem *parent, unsigned int code);
     QCheckBox *placeCheck(QTreeWidgetItem *row, bool checked, CheckSlot slot);
     // A group row with its presence check box; with the part present one check box row per
-    // entry of checks (field code, record flag, slot) below it.
+    // entry of checks (field code, record flag it shows and writes) below it.
     template <typename Row, typename Checks>
     QCheckBox *addCheckGroup(unsigned int code, bool present, CheckSlot slot, const Checks &checks);
     void buildAddressRows();

@@ -10,22 +10,13 @@ CeaExtDataBlockVideoItem::CeaExtDataBlockVideoItem(unsigned int fieldCode, unsig
     setText(VyrEdidColumn::Property, tr("Video Data Block"));
 }
 
-// Counts 0 to maximum as decimal text.
-static QStringList countEntries(unsigned int maximum)
-{
-    QStringList entries;
-    for (unsigned int n = 0; n <= maximum; ++n)
-        entries << QString::number(n);
-    return entries;
-}
-
 bool CeaExtDataBlockVideoItem::InitItems()
 {
     CeaSVDDataBlock record{};
     if (m_block)
         m_block->GetVideoDataBlock(m_index, &record);
     m_countCombo =
-        placeComboBox(this, countEntries(record.maxCount), static_cast<int>(record.count),
+        placeComboBox(this, decimalCounts(record.maxCount), static_cast<int>(record.count),
                       [this](int count) { onNumOfEntriesChanged(count); });
     updateBlockData();
     return true;
@@ -38,7 +29,7 @@ void CeaExtDataBlockVideoItem::updateBlockData()
     CeaSVDDataBlock record{};
     if (m_block)
         m_block->GetVideoDataBlock(m_index, &record);
-    refillComboBox(m_countCombo, countEntries(record.maxCount), static_cast<int>(record.count));
+    refillComboBox(m_countCombo, decimalCounts(record.maxCount), static_cast<int>(record.count));
     for (unsigned int k = 0; k < record.count; ++k) {
         auto *row = new CeaExtDataBlockVideoSubItem(m_fieldCode, m_index, k, m_block, m_bytes);
         addChild(row);

@@ -8,12 +8,11 @@
 #include "CeaExtDataBlockVideoItem.h"
 #include "ceaextdatablockfieldsitem.h"
 #include "ceaextdatablocksitem.h"
+#include "model/tableorder.h"
 
 #include <QCoreApplication>
 #include <QtGlobal>
 
-#include <cstddef>
-#include <iterator>
 #include <type_traits>
 
 namespace {
@@ -107,10 +106,10 @@ constexpr ItemRow ItemRows[] = {
 // A kind that the raw-bytes item shows without a title here is titled by its tags.
 constexpr bool rowsInKindOrder()
 {
-    if (std::size(ItemRows) != CeaBlockKindCount)
+    if (!rowsInKeyOrder(ItemRows, &ItemRow::id, CeaBlockKindCount))
         return false;
-    for (std::size_t i = 0; i < std::size(ItemRows); ++i) {
-        if (ItemRows[i].id != i || ItemRows[i].name[0] == '\0')
+    for (const ItemRow &row : ItemRows) {
+        if (row.name[0] == '\0')
             return false;
     }
     return true;

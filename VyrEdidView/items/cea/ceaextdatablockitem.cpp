@@ -8,3 +8,11 @@ CeaExtDataBlockItem::CeaExtDataBlockItem(unsigned int fieldCode, unsigned int in
     , m_fieldCode(fieldCode)
     , m_block(block)
 {}
+
+QStringList CeaExtDataBlockItem::decimalCounts(unsigned int last)
+{
+    QStringList entries;
+    for (unsigned int n = 0; n <= last; ++n)
+        entries << QString::number(n);
+    return entries;
+}

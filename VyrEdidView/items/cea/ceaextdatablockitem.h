@@ -2,6 +2,8 @@
 
 #include "frame/vyrediditembase.h"
 
+#include <QStringList>
+
 class CeaExtBlock;
 
 // Base of the items of single data blocks of a CEA-861 extension: the block's field code (which
@@ -22,6 +24,9 @@ protected:
     // (field code, data block index, block, image).
     CeaExtDataBlockItem(unsigned int fieldCode, unsigned int index, CeaExtBlock *block,
                         unsigned char *image);
+
+    // The choices of a count combo box: 0 to last as decimal text.
+    static QStringList decimalCounts(unsigned int last);
 
     unsigned int m_index;
     unsigned int m_fieldCode;

@@ -4,8 +4,6 @@
 
 #include <QCoreApplication>
 
-#include <cstddef>
-
 namespace {
 
 using Title = CeaExtDataBlockVSHDMIRow::Title;
@@ -17,14 +15,14 @@ using Title = CeaExtDataBlockVSHDMIRow::Title;
         code, QT_TRANSLATE_NOOP("CeaExtDataBlockVSHDMIItem", text)                                 \
     }
 
-const Title AddressTitles[] = {
+// One table for every row class: the classes are built with field codes of their own part, the
+// ranges do not overlap. Codes 76, 81 (entry rows) and 83 (HDMI VICs) have no title here.
+const Title VsdbRowTitles[] = {
     VSDB_TITLE(45, "Source Physical Address"),
     VSDB_TITLE(46, "A"),
     VSDB_TITLE(47, "B"),
     VSDB_TITLE(48, "C"),
     VSDB_TITLE(49, "D"),
-};
-const Title FeatureTitles[] = {
     VSDB_TITLE(50, "Features"),
     VSDB_TITLE(51, "DVI Dual Link"),
     VSDB_TITLE(52, "AI(ISRC/ACP packets)"),
@@ -32,21 +30,19 @@ const Title FeatureTitles[] = {
     VSDB_TITLE(54, "DC RGB 36bpp"),
     VSDB_TITLE(55, "DC RGB 48bpp"),
     VSDB_TITLE(56, "DC YCbCr 4:4:4"),
-};
-const Title ClockTitles[] = {
     VSDB_TITLE(57, "Clock Rate"),
     VSDB_TITLE(58, "Max. TMDS Clock(MHz)"),
-};
-const Title FlagTitles[] = {
-    VSDB_TITLE(59, "Flags"),       VSDB_TITLE(60, "CN0(Graphics)"), VSDB_TITLE(61, "CN1(Photo)"),
-    VSDB_TITLE(62, "CN2(Cinema)"), VSDB_TITLE(63, "CN3(Game)"),
-};
-const Title LatencyTitles[] = {
-    VSDB_TITLE(64, "Latency"), VSDB_TITLE(65, "Audio"),
-    VSDB_TITLE(66, "Video"),   VSDB_TITLE(67, "Interlaced Latency"),
-    VSDB_TITLE(68, "Audio"),   VSDB_TITLE(69, "Video"),
-};
-const Title ExtCapsTitles[] = {
+    VSDB_TITLE(59, "Flags"),
+    VSDB_TITLE(60, "CN0(Graphics)"),
+    VSDB_TITLE(61, "CN1(Photo)"),
+    VSDB_TITLE(62, "CN2(Cinema)"),
+    VSDB_TITLE(63, "CN3(Game)"),
+    VSDB_TITLE(64, "Latency"),
+    VSDB_TITLE(65, "Audio"),
+    VSDB_TITLE(66, "Video"),
+    VSDB_TITLE(67, "Interlaced Latency"),
+    VSDB_TITLE(68, "Audio"),
+    VSDB_TITLE(69, "Video"),
     VSDB_TITLE(70, "Extended Caps"),
     VSDB_TITLE(71, "Image Size Type"),
     VSDB_TITLE(72, "Support Mandatory 3D Formats"),
@@ -62,44 +58,24 @@ const Title ExtCapsTitles[] = {
 
 #undef VSDB_TITLE
 
-// A title table and its length.
-struct TitleTable
-{
-    const Title *titles;
-    int count;
-};
-
-template <std::size_t N> constexpr TitleTable table(const Title (&titles)[N])
-{
-    return {titles, static_cast<int>(N)};
-}
-
-// By CeaExtDataBlockVSHDMIRow::Titles.
-const TitleTable TitleTables[] = {
-    {nullptr, 0},      table(AddressTitles), table(FeatureTitles), table(ClockTitles),
-    table(FlagTitles), table(LatencyTitles), table(ExtCapsTitles),
-};
-
 } // namespace
 
 CeaExtDataBlockVSHDMIRow::CeaExtDataBlockVSHDMIRow(unsigned int fieldCode, unsigned int index,
-                                                   unsigned int subIndex, CeaExtBlock *block,
-                                                   unsigned char *image, Titles titles)
+                                                   CeaExtBlock *block, unsigned char *image,
+                                                   unsigned int subIndex)
     : VyrEdidItemBase(image, VyrEdidItemKind::DetailedTiming)
     , m_index(index)
     , m_fieldCode(fieldCode)
     , m_subIndex(subIndex)
     , m_block(block)
-    , m_titles(titles)
 {}
 
 bool CeaExtDataBlockVSHDMIRow::InitItems()
 {
-    const TitleTable &table = TitleTables[static_cast<int>(m_titles)];
     QString title;
-    for (int k = 0; k < table.count; ++k)
-        if (table.titles[k].code == m_fieldCode)
-            title = QCoreApplication::translate("CeaExtDataBlockVSHDMIItem", table.titles[k].text);
+    for (const Title &t : VsdbRowTitles)
+        if (t.code == m_fieldCode)
+            title = QCoreApplication::translate("CeaExtDataBlockVSHDMIItem", t.text);
     setText(VyrEdidColumn::Property, title);
     return true;
 }
@@ -115,7 +91,7 @@ CeaExtDataBlockVSHDMIEntryRow::CeaExtDataBlockVSHDMIEntryRow(unsigned int fieldC
                                                              unsigned int subIndex,
                                                              CeaExtBlock *block,
                                                              unsigned char *image)
-    : CeaExtDataBlockVSHDMIRow(fieldCode, index, subIndex, block, image, Titles::None)
+    : CeaExtDataBlockVSHDMIRow(fieldCode, index, block, image, subIndex)
 {}
 
 bool CeaExtDataBlockVSHDMIEntryRow::InitItems()

@@ -7,13 +7,17 @@ class CeaExtBlock;
 // The rows below an HDMI vendor-specific data block item. Each row knows its field code, the
 // data block index and the block object; it sets its own title from the field code and tells
 // the hex view which bytes it shows. The item places the editors and writes; rows write nothing.
-// The row classes differ only in the title table they read, so they share this base.
+// The row classes differ only in the range of field codes they are built with, so they share
+// this base and its one title table.
 class CeaExtDataBlockVSHDMIRow : public VyrEdidItemBase
 {
     Q_OBJECT
 
 public:
-    // Sets the title of the field code (empty for a code the class does not title).
+    CeaExtDataBlockVSHDMIRow(unsigned int fieldCode, unsigned int index, CeaExtBlock *block,
+                             unsigned char *image, unsigned int subIndex = 0);
+
+    // Sets the title of the field code (empty for a code without one).
     bool InitItems() override;
     QList<EdidItemLocation> GetItemLocations() const override;
 
@@ -26,94 +30,71 @@ public:
         unsigned int code;
         const char *text;
     };
-    // The title tables, one per row class (None: rows that are titled by the item).
-    enum class Titles { None, Address, Features, ClockRate, Flags, Latency, ExtCaps };
 
 protected:
-    CeaExtDataBlockVSHDMIRow(unsigned int fieldCode, unsigned int index, unsigned int subIndex,
-                             CeaExtBlock *block, unsigned char *image, Titles titles);
-
     unsigned int m_index;
     unsigned int m_fieldCode;
     unsigned int m_subIndex;
     CeaExtBlock *m_block;
-
-private:
-    Titles m_titles;
 };
 
-// A row titled from table T. Each named row class below is this row with its table; the names
-// stay classes of their own (with their own meta-object names).
-template <CeaExtDataBlockVSHDMIRow::Titles T>
-class CeaExtDataBlockVSHDMITitledRow : public CeaExtDataBlockVSHDMIRow
-{
-public:
-    CeaExtDataBlockVSHDMITitledRow(unsigned int fieldCode, unsigned int index, CeaExtBlock *block,
-                                   unsigned char *image, unsigned int subIndex = 0)
-        : CeaExtDataBlockVSHDMIRow(fieldCode, index, subIndex, block, image, T)
-    {}
-};
+// The named row classes below are this row with the field codes of one part of the block; the
+// names stay classes of their own (with their own meta-object names).
 
 // Codes 45-49: the source physical address.
-class CeaExtDataBlockVSHDMISubItem
-    : public CeaExtDataBlockVSHDMITitledRow<CeaExtDataBlockVSHDMIRow::Titles::Address>
+class CeaExtDataBlockVSHDMISubItem : public CeaExtDataBlockVSHDMIRow
 {
     Q_OBJECT
 
 public:
-    using CeaExtDataBlockVSHDMITitledRow::CeaExtDataBlockVSHDMITitledRow;
+    using CeaExtDataBlockVSHDMIRow::CeaExtDataBlockVSHDMIRow;
 };
 
 // Codes 50-56: the flags byte.
 // Binary contract: see ARCHITECTURE.md, "Names kept as spelled".
-class CeaExtDataBlockVSHDMIFeauturesItem
-    : public CeaExtDataBlockVSHDMITitledRow<CeaExtDataBlockVSHDMIRow::Titles::Features>
+class CeaExtDataBlockVSHDMIFeauturesItem : public CeaExtDataBlockVSHDMIRow
 {
     Q_OBJECT
 
 public:
-    using CeaExtDataBlockVSHDMITitledRow::CeaExtDataBlockVSHDMITitledRow;
+    using CeaExtDataBlockVSHDMIRow::CeaExtDataBlockVSHDMIRow;
 };
 
 // Codes 57-58: the maximum TMDS clock.
-class CeaExtDataBlockVSHDMIClockRateItem
-    : public CeaExtDataBlockVSHDMITitledRow<CeaExtDataBlockVSHDMIRow::Titles::ClockRate>
+class CeaExtDataBlockVSHDMIClockRateItem : public CeaExtDataBlockVSHDMIRow
 {
     Q_OBJECT
 
 public:
-    using CeaExtDataBlockVSHDMITitledRow::CeaExtDataBlockVSHDMITitledRow;
+    using CeaExtDataBlockVSHDMIRow::CeaExtDataBlockVSHDMIRow;
 };
 
 // Codes 59-63: the latency-flags byte and its content types.
-class CeaExtDataBlockVSHDMIFlagsItem
-    : public CeaExtDataBlockVSHDMITitledRow<CeaExtDataBlockVSHDMIRow::Titles::Flags>
+class CeaExtDataBlockVSHDMIFlagsItem : public CeaExtDataBlockVSHDMIRow
 {
     Q_OBJECT
 
 public:
-    using CeaExtDataBlockVSHDMITitledRow::CeaExtDataBlockVSHDMITitledRow;
+    using CeaExtDataBlockVSHDMIRow::CeaExtDataBlockVSHDMIRow;
 };
 
 // Codes 64-69: the latency pairs.
-class CeaExtDataBlockVSHDMILatencyItem
-    : public CeaExtDataBlockVSHDMITitledRow<CeaExtDataBlockVSHDMIRow::Titles::Latency>
+class CeaExtDataBlockVSHDMILatencyItem : public CeaExtDataBlockVSHDMIRow
 {
     Q_OBJECT
 
 public:
-    using CeaExtDataBlockVSHDMITitledRow::CeaExtDataBlockVSHDMITitledRow;
+    using CeaExtDataBlockVSHDMIRow::CeaExtDataBlockVSHDMIRow;
 };
 
 // Codes 70-83: the HDMI video part. An HDMI VIC row (code 83) carries the VIC's index as its
 // sub-index.
-class CeaExtDataBlockVSHDMIExtCapsItem
-    : public CeaExtDataBlockVSHDMITitledRow<CeaExtDataBlockVSHDMIRow::Titles::ExtCaps>
+class CeaExtDataBlockVSHDMIExtCapsItem : public CeaExtDataBlockVSHDMIRow
 {
     Q_OBJECT
 
 public:
-    using CeaExtDataBlockVSHDMITitledRow::CeaExtDataBlockVSHDMITitledRow;
+    using CeaExtDataBlockVSHDMIRow::CeaExtDataBlockVSHDMIRow;
 };
 
 // A row of one entry with a check box in column 0 (a 3D mask bit, code 76; an extended 3D

@@ -1,4 +1,5 @@
 #include "ceaextblock.h"
+#include "model/tableorder.h"
 
 #include <QtGlobal>
 
@@ -37,15 +38,9 @@ constexpr CeaExtBlock::BlockKind CeaExtBlock::BlockKinds[CeaBlockKindCount] = {
 namespace {
 
 // Every kind has its row at its own index (a missing row is a zero row, out of place).
-constexpr bool rowsInKindOrder()
-{
-    for (std::size_t i = 0; i < std::size(CeaExtBlock::BlockKinds); ++i) {
-        if (CeaExtBlock::BlockKinds[i].id != i)
-            return false;
-    }
-    return std::size(CeaExtBlock::BlockKinds) == CeaBlockKindCount;
-}
-static_assert(rowsInKindOrder(), "every CeaBlockID has one row, in the order of the enum");
+static_assert(rowsInKeyOrder(CeaExtBlock::BlockKinds, &CeaExtBlock::BlockKind::id,
+                             CeaBlockKindCount),
+              "every CeaBlockID has one row, in the order of the enum");
 
 // No two kinds claim the same tags unless the OUI of one tells them apart, so the tag-to-kind
 // mapping has one answer.

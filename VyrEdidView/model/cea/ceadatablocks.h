@@ -258,7 +258,8 @@ struct CeaHdmiVSDB
     bool latencyPresent = false;           // video and audio latency
     bool interlacedLatencyPresent = false; // interlaced video and audio latency
     bool hdmiVideoPresent = false;         // HDMI video byte, count byte, HDMI VICs and 3D data
-    // Part sizes in bytes, set by every decode (2, 1, 1, 1, 2, 2, 2, 2, 2); not read on encode.
+    // Sizes in bytes of the block's parts, set by every decode (2, 1, 1, 1, 2, 2, 2, 2, 2); not
+    // read on encode.
     quint32 physicalAddressSize = 0;
     quint32 flagsSize = 0;
     quint32 maxTmdsClockSize = 0;

@@ -327,13 +327,10 @@ unsigned length3D(const CeaHdmiVSDB &v)
         length += 2;
     if (multiCode(v) == 2)
         length += 2;
-    for (unsigned k = 0; k < v.descriptor3DCount && k < CeaMax3DDescriptors; ++k) {
-        if (v.descriptors3D[k].kind == CeaHdmi3DFramePacking
-            || v.descriptors3D[k].kind == CeaHdmi3DTopAndBottom)
-            length += 1;
-        else if (v.descriptors3D[k].kind == CeaHdmi3DSideBySideHalf)
-            length += 2;
-    }
+    // Entries of unknown kinds take no bytes, as write3DEntries() writes them.
+    for (unsigned k = 0; k < v.descriptor3DCount && k < CeaMax3DDescriptors; ++k)
+        if (const EntryKind *kind = entryKindOf(v.descriptors3D[k].kind))
+            length += entryBytes(kind->structure);
     return length;
 }
 
