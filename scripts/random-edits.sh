@@ -37,6 +37,8 @@ cmake --build "$build" -j "$jobs" --target tst_wholeeditorrandom
 
 export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
 export VYR_RANDOM_ACTIONS="${VYR_RANDOM_ACTIONS:-400}"
+# The same per-function time limit as the suite's: a long run on a busy machine is not a hang.
+export QTEST_FUNCTION_TIMEOUT="${QTEST_FUNCTION_TIMEOUT:-900000}"
 first="${VYR_RANDOM_SEED:-1}"
 status=0
 for ((seed = first; seed < first + seeds; ++seed)); do

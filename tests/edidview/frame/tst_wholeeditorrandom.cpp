@@ -527,7 +527,9 @@ QString RandomRun::checkRows()
     //   preferred rate are still only in the editor;
     // - a colour point's "Enable White" ticked while its index is still to be typed: the white
     //   point is written once it has an index, so its box and its coordinates are only in the
-    //   editor.
+    //   editor;
+    // - a colour point's "Enable White" unticked: the white point's bytes are cleared, and its
+    //   disabled index and coordinate fields keep what they showed, for a tick to write back.
     QSet<const QWidget *> pendingWhitePoints;
     QTreeWidget *tree = m_edited.tree();
     for (QTreeWidgetItemIterator it(tree); *it; ++it) {
@@ -540,7 +542,18 @@ QString RandomRun::checkRows()
         const auto *index =
             indexRow ? qobject_cast<QLineEdit *>(tree->itemWidget(indexRow, VyrEdidColumn::Value))
                      : nullptr;
-        if (!box || !index || !box->isChecked() || index->hasAcceptableInput())
+        if (!box || !index)
+            continue;
+        if (!box->isChecked()) {
+            // The fields after the box: index, x and y (the gamma has a box of its own).
+            const int first = group->indexOfChild(indexRow);
+            for (int i = first; i < qMin(first + 3, group->childCount()); ++i) {
+                if (QWidget *editor = tree->itemWidget(group->child(i), VyrEdidColumn::Value))
+                    pendingWhitePoints.insert(editor);
+            }
+            continue;
+        }
+        if (index->hasAcceptableInput())
             continue;
         for (int i = 0; i < group->childCount(); ++i) {
             if (QWidget *editor = tree->itemWidget(group->child(i), VyrEdidColumn::Value))
