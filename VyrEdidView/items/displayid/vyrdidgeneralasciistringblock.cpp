@@ -10,6 +10,11 @@ bool VyrDIDGeneralAsciiStringBlock::InitItems()
     return true;
 }
 
+QString VyrDIDGeneralAsciiStringBlock::storedText(const QString &) const
+{
+    return storedTextOf(&DisplayIDBlock::GetGeneralPurposeAsciiDataBlock);
+}
+
 void VyrDIDGeneralAsciiStringBlock::DoEdit(const QString &name, const QVariant &value)
 {
     Q_UNUSED(name)

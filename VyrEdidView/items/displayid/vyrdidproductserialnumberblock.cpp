@@ -10,6 +10,11 @@ bool VyrDIDProductSerialNumberBlock::InitItems()
     return true;
 }
 
+QString VyrDIDProductSerialNumberBlock::storedText(const QString &) const
+{
+    return storedTextOf(&DisplayIDBlock::GetProductSerialNumberDataBlock);
+}
+
 void VyrDIDProductSerialNumberBlock::DoEdit(const QString &name, const QVariant &value)
 {
     Q_UNUSED(name)

@@ -14,4 +14,5 @@ public:
 
     bool InitItems() override;
     void DoEdit(const QString &name, const QVariant &value) override;
+    QString storedText(const QString &name) const override;
 };

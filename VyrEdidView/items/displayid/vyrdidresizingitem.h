@@ -33,12 +33,25 @@ protected:
     template <typename Record>
     void initTextRow(void (DisplayIDBlock::*get)(unsigned, Record *) const)
     {
+        unsigned length = 0;
+        const QString text = storedTextOf(get, &length);
+        auto *cell = new VyrDIDLineEditItem(QStringLiteral("STR"), text, tr("[STR]"));
+        addNamedChild(cell)->SetLocation({BaseOffset(), length});
+    }
+
+    // The text the "STR" row shows for the stored payload (never null, so that a refused edit
+    // puts it back in the cell); length, when given, gets the payload length.
+    template <typename Record>
+    QString storedTextOf(void (DisplayIDBlock::*get)(unsigned, Record *) const,
+                         unsigned *length = nullptr) const
+    {
         Record record;
         if (m_model)
             (m_model->*get)(m_index, &record);
+        if (length)
+            *length = record.length;
         const QString text = latin1Text(record.text, record.length);
-        auto *cell = new VyrDIDLineEditItem(QStringLiteral("STR"), text, tr("[STR]"));
-        addNamedChild(cell)->SetLocation({BaseOffset(), record.length});
+        return text.isNull() ? QLatin1String("") : text;
     }
 
     // Writes an edited text. The cell shows the payload up to its first zero byte; the bytes

@@ -174,6 +174,8 @@ void tst_VyrDIDProductSerialNumberBlock::longTextRefusedInABaseSection()
     QCOMPARE(ui.lastMessage().text, QStringLiteral("String is too long!!!"));
     QCOMPARE(ui.lastMessage().buttons, buttons);
     VYR_VERIFY_UNCHANGED(before, h.image());
+    QCOMPARE(h.valueText(row),
+             QString(247, QLatin1Char('x'))); // the stored text, not the refused one
 }
 
 void tst_VyrDIDProductSerialNumberBlock::fullSectionRefusesGrowth_data()
@@ -194,6 +196,7 @@ void tst_VyrDIDProductSerialNumberBlock::fullSectionRefusesGrowth()
     QCOMPARE(ui.messages().size(), 1);
     QCOMPARE(ui.lastMessage().icon, VyrUiService::Icon::Warning);
     VYR_VERIFY_UNCHANGED(h.original(), h.image());
+    QCOMPARE(h.valueText(row), QStringLiteral("ABC123")); // the stored text, not the refused one
     // Shrinking still works (a full section counts as padded: its length stays 121).
     QVERIFY(h.type(row, QStringLiteral("ABC12")));
     h.settle();
